@@ -1,0 +1,21 @@
+#pragma once
+// The choice between opening the meter's COM port directly and sharing it with the
+// operator's PSK31 program through the port-sharing driver.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/Logger.h"
+#include "platform/SerialPort.h"
+
+class PortSharing {
+public:
+    virtual ~PortSharing() = default;
+    // True when the port is to go through the driver; logs the line that says why.
+    virtual bool ShouldShare(Logger& log) = 0;
+    // Opens `openName` ("COM3", or "\\.\COM12" from port 10 on) through the driver,
+    // falling back to the direct port when the hook fails. Null on failure, with `error`.
+    virtual std::unique_ptr<SerialPort> HookComPort(const std::string& openName,
+                                                    uint32_t& error) = 0;
+};

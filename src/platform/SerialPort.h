@@ -1,0 +1,52 @@
+#pragma once
+// Serial communications as the program uses them: a Win32-like comm API so the
+// meter link reads the same on every platform.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// The parts of a DCB the program touches; other fields stay as the port reports them.
+struct CommState {
+    uint32_t DCBlength = 28;  // size of the Win32 record; logged, never interpreted
+    uint32_t BaudRate = 0;
+    uint32_t Flags = 0;       // bit 0 binary mode; bits 4-5 DTR control, 12-13 RTS control
+    uint8_t ByteSize = 8;
+    uint8_t Parity = 0;       // 0 none
+    uint8_t StopBits = 0;     // 0 one stop bit
+};
+
+struct CommTimeouts {
+    uint32_t ReadIntervalTimeout = 0;
+    uint32_t ReadTotalTimeoutMultiplier = 0;
+    uint32_t ReadTotalTimeoutConstant = 0;
+    uint32_t WriteTotalTimeoutMultiplier = 0;
+    uint32_t WriteTotalTimeoutConstant = 0;
+};
+
+// One open port. Destroying it closes the port.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+    virtual bool getCommState(CommState& state) = 0;
+    virtual bool setCommState(const CommState& state) = 0;
+    virtual bool getCommTimeouts(CommTimeouts& timeouts) = 0;
+    virtual bool setCommTimeouts(const CommTimeouts& timeouts) = 0;
+    // Reads up to `count` bytes; returns when `count` arrived or the total read
+    // time-out (multiplier x count + constant, in ms) ran out. False on an I/O error.
+    virtual bool read(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
+    virtual bool write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
+    // Error code of the last failed call on this port (errno on Linux).
+    virtual uint32_t lastError() const = 0;
+};
+
+// Opens ports by their COM name ("COM3", or "\\.\COM12" from port 10 on).
+class SerialPorts {
+public:
+    virtual ~SerialPorts() = default;
+    // Exclusive open; on failure returns null and sets `error`.
+    virtual std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) = 0;
+    // The system's message text for an error code.
+    virtual std::string errorText(uint32_t code) const = 0;
+};
