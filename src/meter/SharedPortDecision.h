@@ -1,0 +1,19 @@
+#pragma once
+// Shares the meter's port through the KESTRAL driver on the NT family when the driver
+// file lies beside the program; otherwise the port is opened directly.
+
+#include "meter/PortSharing.h"
+#include "meter/rig_port.h"
+#include "platform/DriverServices.h"
+
+class SharedPortDecision final : public PortSharing {
+public:
+    SharedPortDecision(DriverServices& os, RigPort& rigPort) : os_(os), rigPort_(rigPort) {}
+
+    bool ShouldShare(Logger& log) override;
+    std::unique_ptr<SerialPort> HookComPort(const std::string& openName, uint32_t& error) override;
+
+private:
+    DriverServices& os_;
+    RigPort& rigPort_;
+};

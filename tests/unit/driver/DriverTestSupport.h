@@ -1,0 +1,43 @@
+#pragma once
+// Shared bits of the driver tests: the simulated host's paths and call-log checks.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/Logger.h"
+
+inline const std::string kExePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
+inline const std::string kSource = "C:\\Program Files\\Quorvane\\KESTRAL.SYS";
+inline const std::string kTarget = "C:\\WINNT\\system32\\drivers\\KESTRAL.SYS";
+inline const std::string kAdminHint =
+    " Make sure that you are an administrator, and that Kestral is not already running.";
+
+// `expected` appear in `calls` in this order, other calls allowed in between.
+inline ::testing::AssertionResult CallsInOrder(const std::vector<std::string>& calls,
+                                               const std::vector<std::string>& expected) {
+    auto at = calls.begin();
+    for (const auto& call : expected) {
+        at = std::find(at, calls.end(), call);
+        if (at == calls.end()) {
+            auto failure = ::testing::AssertionFailure()
+                           << "missing or out of order: " << call << "\ncalls:";
+            for (const auto& made : calls) failure << "\n  " << made;
+            return failure;
+        }
+        ++at;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+inline long CallCount(const std::vector<std::string>& calls, const std::string& call) {
+    return std::count(calls.begin(), calls.end(), call);
+}
+
+class RecordingLogger final : public Logger {
+public:
+    void Log(const std::string& text) override { lines.push_back(text); }
+    std::vector<std::string> lines;
+};
