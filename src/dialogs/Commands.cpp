@@ -1,0 +1,207 @@
+#include "dialogs/Commands.h"
+
+#include <algorithm>
+
+#include "dialogs/NumberConversion.h"
+#include "measure/FixedFormat.h"
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string EditFieldText(double value, char decimalSeparator) {
+    return FormatFixed(value, 4, 1, decimalSeparator);
+}
+
+// --- Com port ---------------------------------------------------------------------------
+
+std::string ComPortText(int comPort) {
+    return "COM" + std::to_string(comPort);
+}
+
+int ComPortFromText(std::string_view listText) {
+    const std::string digits = listText.size() > 3 ? std::string(listText.substr(3, 2)) : "";
+    return LenientStrToInt(digits);
+}
+
+bool IsNtFamily(uint32_t versionWord) {
+    return (versionWord & 0x80000000u) == 0;
+}
+
+PortHelpTexts PortFormTexts(bool ntFamily) {
+    const std::string address(MakerWebAddress);
+    if (ntFamily) {
+        return {
+            "Select your computer's COM port that is used to communicate with the Quorvane. "
+            "This port can be the same port as what your PSK31 software, such as Digipan, "
+            "uses to connect to the radio (but you will have to make up a special serial "
+            "cable). However, this port cannot be shared with another program unrelated to "
+            "PSK31 accessing the same port.",
+            "NOTE: You can get around a com port conflict with another application by using "
+            "a serial-to-USB adapter and driver available at " +
+                address + "."};
+    }
+    return {
+        "Select your computer's COM port that you wish to use to communicate with the "
+        "Quorvane. This port cannot be shared with another program that accesses the same "
+        "port. For example, if you are using Digipan to control your transmitter on COM Port "
+        "1, you cannot use COM Port1 to also connect to Quorvane.",
+        "NOTE: you can get around this requirement in one of two ways: 1) By running under "
+        "Windows NT or Windows 2000, QUORVANE can share the same comport as your PSK31 "
+        "software, or 2) by using the serial-to-USB adapter and driver available at " +
+            address + "."};
+}
+
+std::string CouldNotOpenText(std::string_view listText) {
+    return "Could not open " + std::string(listText);
+}
+
+// --- Refresh rate -----------------------------------------------------------------------
+
+std::string RefreshRateText(int intervalMs) {
+    const auto* found =
+        std::find(RefreshRateIntervals.begin(), RefreshRateIntervals.end(), intervalMs);
+    if (found == RefreshRateIntervals.end()) return {};
+    return std::string(RefreshRateEntries[found - RefreshRateIntervals.begin()]);
+}
+
+int RefreshIntervalFromText(std::string_view text) {
+    const int index = FindEntryIgnoringCase(RefreshRateEntries, text);
+    return index < 0 ? DefaultRefreshInterval : RefreshRateIntervals[index];
+}
+
+// --- Feedback gain ----------------------------------------------------------------------
+
+double ClampGain(double gain) {
+    if (gain < MinGain) gain = MinGain;
+    if (gain > MaxGain) gain = MaxGain;
+    return gain;
+}
+
+double GainFromText(const std::string& text) {
+    return ClampGain(LenientStrToFloat(text));
+}
+
+// --- Target IMD -------------------------------------------------------------------------
+
+int TargetImdIndex(int targetImd) {
+    // Wide arithmetic: a hand-edited settings file may hold any integer.
+    const long long index = (-static_cast<long long>(targetImd) - 20) / 2;
+    const long long last = static_cast<long long>(TargetImdEntries.size()) - 1;
+    return static_cast<int>(std::clamp(index, 0LL, last));
+}
+
+int TargetImdForIndex(int index) {
+    return -(20 + 2 * index);
+}
+
+int TargetImdFromText(std::string_view text, int previousTarget) {
+    const int index = FindEntryIgnoringCase(TargetImdEntries, text);
+    return index < 0 ? previousTarget : TargetImdForIndex(index);
+}
+
+// --- Noise threshold --------------------------------------------------------------------
+
+std::string NoiseText(int noiseFloor) {
+    if (noiseFloor < 0 || noiseFloor >= static_cast<int>(NoiseEntries.size())) return {};
+    return std::string(NoiseEntries[noiseFloor]);
+}
+
+int NoiseFloorFromText(std::string_view text, int previousFloor) {
+    const int index = FindEntryIgnoringCase(NoiseEntries, text);
+    return index < 0 ? previousFloor : index;
+}
+
+// --- Power limit ------------------------------------------------------------------------
+
+namespace {
+struct WattsToVoltsFit {
+    double a3, a2, a1, a0;
+    double wattsAtFullScale;
+};
+// Measured on the meter's two jumper settings.
+constexpr WattsToVoltsFit QrpFit{0.0089, -0.1829, 1.2026, 0.4, 13.3};
+constexpr WattsToVoltsFit QroFit{4.19e-06, -0.00107, 0.08985, 0.197, 168.0};
+
+const WattsToVoltsFit& FitFor(bool qrpJumpered) {
+    return qrpJumpered ? QrpFit : QroFit;
+}
+}  // namespace
+
+double WattsToVolts(double watts, bool qrpJumpered) {
+    const WattsToVoltsFit& f = FitFor(qrpJumpered);
+    return ((f.a3 * watts + f.a2) * watts + f.a1) * watts + f.a0;
+}
+
+double MaxWattsInRange(bool qrpJumpered) {
+    return FitFor(qrpJumpered).wattsAtFullScale;
+}
+
+PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered) {
+    const double watts = wattsEntered < MinLimitWatts ? MinLimitWatts : wattsEntered;
+    const double volts = WattsToVolts(watts, qrpJumpered);
+    if (volts > AdcRangeVolts) return {MaxWattsInRange(qrpJumpered), AdcRangeVolts, true};
+    return {watts, volts, false};
+}
+
+PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered) {
+    return ComputePowerLimit(LenientStrToFloat(wattsText), qrpJumpered);
+}
+
+std::string PowerExceedsText(double maxWatts, char decimalSeparator) {
+    return "The power you specified exceeds the range of the ADC.;The maximum power consistent "
+           "with the QRP/QRO jumper setting you specified and ADC range,;" +
+           FormatFixed(maxWatts, 5, 1, decimalSeparator) + " watts, will be used instead.";
+}
+
+// --- Sound card -------------------------------------------------------------------------
+
+std::string OneSoundCardText(const std::string& deviceName) {
+    return "Your computer has only one sound card:;;" + deviceName +
+           ";;which is the device quorvane is using to control audio to your rig.";
+}
+
+int SoundCardFromSelection(int selectedIndex) {
+    return selectedIndex < 0 ? 0 : selectedIndex;
+}
+
+// --- About box --------------------------------------------------------------------------
+
+std::string AboutVersionText(const std::string& programVersion) {
+    return "Quorvane Version " + programVersion;
+}
+
+std::string AboutFirmwareText(const std::string& firmwareText) {
+    return "Firmware: " + firmwareText;
+}
+
+std::string AboutOsText(const std::string& osName) {
+    return "Operating System: " + osName;
+}
+
+std::string AboutWebText() {
+    return "go to " + std::string(MakerWebAddress);
+}
+
+std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId) {
+    struct Release {
+        unsigned major, minor;
+        int platformId;  // -1: any
+        const char* name;
+    };
+    static constexpr Release releases[] = {
+        {4, 0, 1, "Windows 95"},           {4, 0, 2, "Windows NT"},     {4, 10, -1, "Windows 98"},
+        {4, 90, -1, "Windows ME"},         {5, 0, -1, "Windows 2000"},  {5, 1, -1, "Windows XP"},
+        {5, 2, -1, "Windows Server 2003"}, {6, 0, -1, "Windows Vista"}, {6, 1, -1, "Windows 7"},
+    };
+    for (const Release& r : releases) {
+        if (r.major == major && r.minor == minor &&
+            (r.platformId < 0 || static_cast<unsigned>(r.platformId) == platformId))
+            return r.name;
+    }
+    return "Unknown OS";
+}
