@@ -1,0 +1,60 @@
+#include "measure/TextCycle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "measure/Analysis.h"
+#include "measure/FixedFormat.h"
+namespace {
+
+std::uint8_t ByteAt(std::string_view reply, std::size_t i) {
+    return static_cast<std::uint8_t>(reply[i]);
+}
+
+std::string Volts(double counts, char sep) {
+    return "(" + FormatFixed(CountsToVolts(counts), 8, 3, sep) + " V)";
+}
+
+std::vector<std::string> MemoLines(std::string_view reply, char sep) {
+    if (reply.empty()) return {"No data received."};
+
+    std::vector<std::string> lines;
+    lines.push_back("Received bytes: " + std::to_string(reply.size()));
+    // An incomplete last group is left out of the listing but not out of the figures.
+    for (std::size_t i = 0; i + 4 <= reply.size(); i += 4) {
+        char row[32];
+        std::snprintf(row, sizeof row, "%3d %3d %3d %3d", ByteAt(reply, i), ByteAt(reply, i + 1),
+                      ByteAt(reply, i + 2), ByteAt(reply, i + 3));
+        lines.emplace_back(row);
+    }
+
+    int minimum = 255;
+    int maximum = 0;
+    double squares = 0.0;
+    for (std::size_t i = 0; i < reply.size(); ++i) {
+        const int b = ByteAt(reply, i);
+        minimum = std::min(minimum, b);
+        maximum = std::max(maximum, b);
+        squares += static_cast<double>(b) * b;
+    }
+    const double rms = std::sqrt(squares / static_cast<double>(reply.size()));
+
+    lines.push_back("Minimum value: " + std::to_string(minimum) + Volts(minimum, sep));
+    lines.push_back("Maximum value: " + std::to_string(maximum) + Volts(maximum, sep));
+    lines.push_back("RMS Value:     " + FormatFixed(rms, 8, 3, sep) + " " + Volts(rms, sep));
+    return lines;
+}
+
+}  // namespace
+
+TextCycleResult RunTextCycle(std::string_view reply, char decimalSeparator, Logger& log) {
+    TextCycleResult result;
+    result.MemoLines = MemoLines(reply, decimalSeparator);
+    // An empty reply leaves the status word alone and is not logged.
+    if (reply.empty()) return result;
+    result.ShowTextModeStatus = true;
+    for (const std::string& line : result.MemoLines) log.Log(line);
+    return result;
+}
