@@ -1,0 +1,167 @@
+#include "measure/GraphCycle.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "unit/measure/MeasureFrames.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Records the calls of one cycle in order; chart points are kept apart.
+class RecordingView : public GraphView {
+public:
+    Calls calls;
+    std::vector<double> bars, ideal;
+    std::vector<std::int32_t> allSteps;  // of every cycle
+    bool minimized = false, showPower = false, qrp = true;
+
+    void ClearSeries() override { calls = {"Clear"}, bars.clear(), ideal.clear(); }
+    void AppendEnvelope(int, double b) override { bars.push_back(b); }
+    void AppendIdeal(int, double v) override { ideal.push_back(v); }
+    void SetSplatter(const std::string& t) override { calls.push_back("Splatter:" + t); }
+    void SetRms(const std::string& t) override { calls.push_back("Rms:" + t); }
+    void SetImd(const std::string& t) override { calls.push_back("Imd:" + t); }
+    void SetMaxVoltage(const std::string& t) override { calls.push_back("Max:" + t); }
+    void SetPowerEstimate(const std::string& t) override { calls.push_back("Power:" + t); }
+    void SetLevel(const std::string& t) override { calls.push_back("Level:" + t); }
+    void SetTitle(const std::string& t) override { calls.push_back("Title:" + t); }
+    void SetIconVisible(bool v) override { calls.push_back(v ? "IconShown" : "IconHidden"); }
+    void SetIconIndex(int i) override { calls.push_back("Icon:" + std::to_string(i)); }
+    void ChangeAudioLevel(std::int32_t s) override {
+        calls.push_back("Step:" + std::to_string(s));
+        allSteps.push_back(s);
+    }
+    std::int32_t MixerLevel() override { return 40; }
+    bool ShowPowerChecked() override { return showPower; }
+    bool QrpSelected() override { return qrp; }
+    bool IsMinimized() override { return minimized; }
+};
+
+class GraphCycleTest : public testing::Test {
+protected:
+    Measurement Run(const std::string& reply) { return cycle.Run(view, reply, settings); }
+    // The calls after the figures: status, title, icon, steps, level.
+    Calls Tail(std::size_t count) const {
+        return Calls(view.calls.end() - count, view.calls.end());
+    }
+
+    RecordingView view;
+    GraphCycle cycle;
+    GraphSettings settings;
+};
+
+TEST_F(GraphCycleTest, InvalidFramesClearTheDeviationFiguresOnly) {
+    Run(Filled(100, 63));
+    EXPECT_EQ(view.calls,
+              (Calls{"Clear", "Rms:", "Imd:", "Splatter:QUORVANE NOT RESPONDING", "IconHidden"}));
+    Run(Filled(1));
+    EXPECT_EQ(view.calls,
+              (Calls{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NO SIGNAL", "Icon:0"}));
+    view.minimized = true;
+    Run("");
+    EXPECT_EQ(Tail(3),
+              (Calls{"Splatter:QUORVANE NOT RESPONDING", "Title:NOT RESPONDING", "IconHidden"}));
+    Run(Filled(5));
+    EXPECT_EQ(view.calls, (Calls{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NOISE",
+                                 "Title:NOISE", "Icon:0"}));
+    EXPECT_TRUE(view.bars.empty());
+}
+
+TEST_F(GraphCycleTest, DataFrameDrawsBarsAndLeavesIconAndFigures) {
+    view.minimized = true;
+    Run(Filled(100));
+    EXPECT_EQ(view.bars, std::vector<double>(64, 100.0));
+    EXPECT_TRUE(view.ideal.empty());
+    EXPECT_EQ(view.calls, (Calls{"Clear", "IconShown", "Max:PEAK: 2.0V", "Splatter:DATA",
+                                 "Title:DATA", "Level:LEVEL:40%"}));
+}
+
+TEST_F(GraphCycleTest, TwoToneCycles) {
+    view.showPower = true;
+    const Measurement ok = Run(ArchFrame(200));
+    EXPECT_EQ(view.calls,
+              (Calls{"Clear", "IconShown", "Max:PEAK: 3.9V", "Power:24.0W",
+                     "Imd:" + ImdLabel(ok.ImdDb, '.'), "Rms:" + RmsLabel(ok.ErrRms, '.'),
+                     "Splatter:SIGNAL OK", "Icon:2", "Level:LEVEL:40%"}));
+    EXPECT_EQ(view.bars[32], 10.0);
+    EXPECT_LT(view.ideal[32], -9.0);  // the ideal line turns over for the second arch
+
+    view.qrp = false;
+    view.minimized = true;
+    settings.DecimalSeparator = ',';
+    settings.Gain = 10.0;
+    const Measurement full = Run(ArchFrame(200, 0.5));
+    ASSERT_EQ(full.State, SignalState::Overmodulated);
+    EXPECT_EQ(view.calls[3], "Power:434,9W");
+    EXPECT_EQ(Tail(5), (Calls{"Splatter:SPLATTER!", "Title:SPLATTER", "Icon:3",
+                              "Step:-" + std::to_string(LevelStepSize(full.ErrRms, 10.0)),
+                              "Level:LEVEL:40%"}));
+
+    const Measurement thin = Run(ArchFrame(200, 2.0));
+    ASSERT_EQ(thin.State, SignalState::Underdriving);
+    EXPECT_EQ(Tail(5), (Calls{"Splatter:UNDERDRIVING", "Title:WEAK", "Icon:1",
+                              "Step:" + std::to_string(LevelStepSize(thin.ErrRms, 10.0)),
+                              "Level:LEVEL:40%"}));
+
+    settings.Analysis.PowerLimitEnabled = true;
+    settings.Analysis.MaxVolts = 1.0;
+    Run(ArchFrame(200));
+    EXPECT_EQ(Tail(5),
+              (Calls{"Splatter:OVER POWER", "Title:PWR+", "Icon:3", "Step:-1", "Level:LEVEL:40%"}));
+
+    settings.Analysis.PowerLimitEnabled = false;
+    std::string wobbly = ArchFrame(200);  // +-30 on the flanks: far off the arch, centred on it
+    for (int n = 3; n <= 10; ++n) {
+        for (const int arch : {0, 20, 32, 52}) wobbly[n - 1 + arch] += n % 2 ? 30 : -30;
+    }
+    ASSERT_EQ(Run(wobbly).State, SignalState::Undecided);
+    EXPECT_EQ(view.calls.size(), 7u);  // no status, title, icon or step
+    EXPECT_EQ(view.calls.back(), "Level:LEVEL:40%");
+}
+
+TEST_F(GraphCycleTest, EveryTwentyFifthQualifyingCycleCreepsUp) {
+    const std::string ok = ArchFrame(200);
+    for (int i = 1; i <= 24; ++i) {
+        Run(ok);
+        Run(Filled(100));
+        Run(Filled(5));
+        Run("");
+    }
+    settings.Analysis.PowerLimitEnabled = true;
+    settings.Analysis.MaxVolts = 1.0;
+    Run(ok);  // over power is not counted
+    EXPECT_EQ(view.allSteps, std::vector<std::int32_t>{-1});
+
+    // The creep step comes before the same frame's correction.
+    settings.Analysis.PowerLimitEnabled = false;
+    const Measurement m = Run(ArchFrame(200, 0.5));
+    EXPECT_EQ(view.calls[3], "Step:1");
+    EXPECT_EQ(view.calls.rbegin()[1], "Step:-" + std::to_string(LevelStepSize(m.ErrRms, 5.0)));
+
+    view.allSteps.clear();
+    for (int i = 1; i <= 25; ++i) Run(ok);
+    EXPECT_EQ(view.allSteps, std::vector<std::int32_t>{1});
+    EXPECT_EQ(cycle.LevelCreepCounter(), 0);
+}
+
+TEST(GraphLabelsTest, FixedDecimalsWithTheLocaleSeparator) {
+    EXPECT_EQ(RmsLabel(0.0123, '.'), "RMS:1.23%");
+    EXPECT_EQ(RmsLabel(1.23456, ','), "RMS:123,46%");
+    EXPECT_EQ(ImdLabel(-25.04, '.'), "IMD:-25.0db");
+    EXPECT_EQ(MaxVoltageLabel(2.5, '.'), "PEAK: 2.5V");
+    EXPECT_EQ(PowerEstimateLabel(7.8, '.'), " 7.8W");
+    EXPECT_EQ(PowerEstimateLabel(123.45, ','), "123,5W");
+}
+
+TEST(GraphLabelsTest, StepSizeIsTruncatedAndBounded) {
+    EXPECT_EQ(LevelStepSize(0.02, 5.0), 10);
+    EXPECT_EQ(LevelStepSize(0.0159, 5.0), 7);
+    EXPECT_EQ(LevelStepSize(0.001, 5.0), 0);
+    EXPECT_EQ(LevelStepSize(0.5, 1e300), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(LevelStepSize(0.5, -1e300), -std::numeric_limits<std::int32_t>::max());
+}
+}  // namespace

@@ -1,0 +1,46 @@
+#include "measure/TextCycle.h"
+
+#include <gtest/gtest.h>
+
+#include "unit/measure/MeasureFrames.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RecordingLogger : public Logger {
+public:
+    void Log(const std::string& text) override { lines.push_back(text); }
+    Lines lines;
+};
+
+TEST(TextCycleTest, ZeroFrameListsSixteenRowsAndFigures) {
+    RecordingLogger log;
+    const TextCycleResult result = RunTextCycle(Filled(0), '.', log);
+    Lines expected{"Received bytes: 64"};
+    expected.insert(expected.end(), 16, "  0   0   0   0");
+    expected.insert(expected.end(), {"Minimum value: 0(   0.000 V)", "Maximum value: 0(   0.000 V)",
+                                     "RMS Value:        0.000 (   0.000 V)"});
+    EXPECT_EQ(result.MemoLines, expected);
+    EXPECT_TRUE(result.ShowTextModeStatus);
+    EXPECT_EQ(log.lines, expected);
+}
+
+TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnly) {
+    RecordingLogger log;
+    const std::string reply{'\xff', '\x80', '\0', '\x0a', '\x01', '\x02'};
+    EXPECT_EQ(RunTextCycle(reply, ',', log).MemoLines,
+              (Lines{"Received bytes: 6", "255 128   0  10", "Minimum value: 0(   0,000 V)",
+                     "Maximum value: 255(   5,000 V)", "RMS Value:      116,558 (   2,285 V)"}));
+    EXPECT_EQ(RunTextCycle(Filled(128, 5), '.', log).MemoLines[2],
+              "Minimum value: 128(   2.510 V)");
+}
+
+TEST(TextCycleTest, EmptyReplyLeavesStatusAndLogAlone) {
+    RecordingLogger log;
+    const TextCycleResult result = RunTextCycle("", '.', log);
+    EXPECT_EQ(result.MemoLines, Lines{"No data received."});
+    EXPECT_FALSE(result.ShowTextModeStatus);
+    EXPECT_TRUE(log.lines.empty());
+}
+}  // namespace
