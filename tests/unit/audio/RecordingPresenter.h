@@ -1,0 +1,37 @@
+#pragma once
+// Keeps every message dialog the code under test shows, instead of showing it.
+
+#include <string>
+#include <vector>
+
+#include "dialogs/MessagePresenter.h"
+
+struct ShownMessage {
+    std::string caption;
+    std::string type;
+    std::string message;
+    std::string buttons;
+};
+
+class RecordingPresenter final : public MessagePresenter {
+public:
+    char MessageDialog(const std::string& caption, const std::string& type,
+                       const std::string& message, const std::string& buttons) override {
+        shown.push_back({caption, type, message, buttons});
+        return 'O';
+    }
+
+    // The messages alone, which is what most checks compare.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& m : shown) texts.push_back(m.message);
+        return texts;
+    }
+
+    std::vector<ShownMessage> shown;
+};
+
+// What the sound-card error dialog says for a given code's text.
+inline std::string SoundCardError(const std::string& text) {
+    return "A problem was encountered with the sound card:;;" + text;
+}

@@ -1,0 +1,403 @@
+#include "audio/usound.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "fakes/FakeMixer.h"
+#include "unit/audio/RecordingPresenter.h"
+
+using ::testing::ElementsAre;
+using namespace component;
+
+namespace {
+
+constexpr uintptr_t kWindow = 0xC0DE;
+
+// A card as Windows shows a common one: playback first, then recording.
+FakeDevice TypicalCard() {
+    FakeDevice card;
+    card.ProductName = "SoundMAX Digital Audio";
+    card.Destinations = {
+        {FakeLineOf("Volume Control", DstSpeakers, {FakeVolume(40000), FakeMute()}),
+         {FakeLineOf("SW Synth", SrcSynthesizer, {FakeVolume(1000)}),
+          FakeLineOf("Wave", SrcWaveOut, {FakeVolume(20000), FakeMute()}),
+          FakeLineOf("CD Audio", SrcCompactDisc, {FakeVolume()})}},
+        {FakeLineOf("Recording Control", DstWaveIn, {FakeVolume()}),
+         {FakeLineOf("Microphone", SrcMicrophone, {FakeVolume()})}},
+    };
+    return card;
+}
+
+std::vector<std::string> LineNames(const TspVolumeControl& volume) {
+    std::vector<std::string> names;
+    for (int i = 0; i < volume.Devices().Count(); ++i) names.push_back(volume.Devices()[i].Name);
+    return names;
+}
+
+struct Rig {
+    explicit Rig(std::vector<FakeDevice> devices, int deviceIndex = 0)
+        : mixer(std::move(devices)), volume(mixer, presenter, kWindow, deviceIndex) {}
+    FakeMixer mixer;
+    RecordingPresenter presenter;
+    TspVolumeControl volume;
+};
+
+TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrder) {
+    Rig rig({TypicalCard()});
+    const TSoundDeviceList& lines = rig.volume.Devices();
+
+    EXPECT_TRUE(rig.presenter.shown.empty());
+    EXPECT_EQ(rig.mixer.LastCallbackWindow, kWindow);
+    EXPECT_THAT(LineNames(rig.volume), ElementsAre("Volume Control", "SW Synth", "Wave", "CD Audio",
+                                                   "Recording Control", "Microphone"));
+    const bool destination[] = {true, false, false, false, true, false};
+    const bool output[] = {true, true, true, true, false, false};
+    const char* type[] = {"Speakers",     "Synthesizer", "Wave Out",
+                          "Compact Disc", "Wave Input",  "Microphone"};
+    for (int i = 0; i < lines.Count(); ++i) {
+        SCOPED_TRACE(lines[i].Name);
+        EXPECT_EQ(lines[i].IsDestination, destination[i]);
+        EXPECT_EQ(lines[i].IsOutput, output[i]);
+        EXPECT_EQ(lines[i].TypeName, type[i]);
+        EXPECT_EQ((lines[i].LineFlags & kLineSource) != 0, !destination[i]);
+    }
+    EXPECT_NE(lines[0].LineID, lines[1].LineID);
+
+    const TSoundDevice& master = lines[0];
+    ASSERT_EQ(master.Count(), 2);
+    EXPECT_EQ(master.Control(0).ControlType, kVolumeControlType);
+    EXPECT_FALSE(master.Control(0).IsSigned);
+    EXPECT_EQ(master.Control(0).Maximum, 65535);
+    EXPECT_EQ(master.Control(0).Range, 65535);
+    EXPECT_EQ(master.Control(1).ControlType, kMuteControlType);
+    EXPECT_EQ(master.IndexOfType(kMuteControlType), 1);
+    EXPECT_EQ(master.IndexOfType(0x50030002), -1);
+
+    EXPECT_EQ(rig.volume.FindMasterLine(), 0);
+    EXPECT_EQ(rig.volume.FindWaveLine(), 2);
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 61);  // 40000 of 65535
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 31);    // 20000 of 65535
+}
+
+TEST(TspVolumeControl, ClosesTheMixerItOpenedWhenDestroyed) {
+    FakeMixer mixer({TypicalCard()});
+    RecordingPresenter presenter;
+    { TspVolumeControl volume(mixer, presenter, kWindow, 0); }
+    EXPECT_TRUE(mixer.OpenHandles.empty());
+    EXPECT_EQ(mixer.ClosedHandles.size(), 1u);
+}
+
+TEST(TspVolumeControl, RecordingDestinationFirstIsNeverMasterNorItsWaveSource) {
+    FakeDevice card;
+    card.Destinations = {
+        {FakeLineOf("Recording Control", DstWaveIn, {FakeVolume()}),
+         {FakeLineOf("Wave", SrcWaveOut, {FakeVolume()})}},
+        {FakeLineOf("Volume Control", DstSpeakers, {FakeVolume()}),
+         {FakeLineOf("Wave", SrcWaveOut, {FakeVolume()})}},
+    };
+    Rig rig({card});
+
+    EXPECT_FALSE(rig.volume.Devices()[0].IsOutput);
+    EXPECT_FALSE(rig.volume.Devices()[1].IsOutput);
+    EXPECT_EQ(rig.volume.FindMasterLine(), 2);
+    EXPECT_EQ(rig.volume.FindWaveLine(), 3);
+
+    rig.volume.SetMasterVolume(100);
+    rig.volume.SetWaveVolume(50);
+    EXPECT_EQ(rig.mixer.Value(0, 1), 65535u);
+    EXPECT_EQ(rig.mixer.Value(0, 1, 0), 32767u);
+    EXPECT_EQ(rig.mixer.Value(0, 0), 0u);
+    EXPECT_EQ(rig.mixer.Value(0, 0, 0), 0u);
+}
+
+struct WaveName {
+    const char* name;
+    bool isWave;
+};
+
+class WaveLineName : public ::testing::TestWithParam<WaveName> {};
+
+TEST_P(WaveLineName, DecidesWhichSourceTheWaveVolumeMoves) {
+    FakeDevice card;
+    card.Destinations = {{FakeLineOf("Volume Control", DstSpeakers, {FakeVolume()}),
+                          {FakeLineOf(GetParam().name, SrcWaveOut, {FakeVolume()})}}};
+    Rig rig({card});
+
+    rig.volume.SetWaveVolume(30);
+    EXPECT_EQ(rig.volume.FindWaveLine(), GetParam().isWave ? 1 : -1);
+    EXPECT_EQ(rig.mixer.Value(0, 0, 0), GetParam().isWave ? 19660u : 0u);
+    EXPECT_EQ(rig.mixer.Value(0, 0), GetParam().isWave ? 0u : 19660u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, WaveLineName,
+                         ::testing::Values(WaveName{"SW Synth", false}, WaveName{"Wave/MP3", true},
+                                           WaveName{"WAVE", true}, WaveName{"Waveform Out", true},
+                                           WaveName{"Wav", false}));
+
+TEST(TspVolumeControl, WithoutWaveLineTheWaveVolumeIsTheMasterVolume) {
+    FakeDevice card;
+    card.Destinations = {{FakeLineOf("Volume Control", DstSpeakers, {FakeVolume(52428)}),
+                          {FakeLineOf("Line In", SrcLine, {FakeVolume(7)})}}};
+    Rig rig({card});
+
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 80);
+    rig.volume.SetWaveVolume(25);
+    EXPECT_EQ(rig.mixer.Value(0, 0), 16383u);
+    EXPECT_EQ(rig.mixer.Value(0, 0, 0), 7u);
+}
+
+TEST(TspVolumeControl, LinesWithoutVolumeControlReadZeroAndIgnoreWrites) {
+    FakeDevice card;
+    card.Destinations = {
+        {FakeLineOf("Volume Control", DstSpeakers, {FakeMute(1)}),
+         {FakeLineOf("Wave", SrcWaveOut, {FakeMute(0)})}},
+        // A later output destination with a volume is never taken for Master.
+        {FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}), {}},
+    };
+    Rig rig({card});
+
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 0);
+    rig.volume.SetMasterVolume(70);
+    rig.volume.SetWaveVolume(70);
+    EXPECT_EQ(rig.mixer.ValueWrites, 0);
+    EXPECT_EQ(rig.mixer.Value(0, 0, -1, kMuteControlType), 1u);
+    EXPECT_EQ(rig.mixer.Value(0, 1), 65535u);
+}
+
+TEST(TspVolumeControl, SeveralVolumeControlsOnALineUseTheFirst) {
+    FakeDevice card;
+    card.Destinations = {
+        {FakeLineOf("Volume Control", DstSpeakers, {FakeMute(), FakeVolume(0), FakeVolume(65535)}),
+         {}}};
+    Rig rig({card});
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+}
+
+class MissingDevice : public ::testing::TestWithParam<int> {};
+
+TEST_P(MissingDevice, ShowsBothErrorsAndRunsWithoutEffect) {
+    std::vector<FakeDevice> devices;
+    for (int i = 0; i < GetParam(); ++i) devices.push_back(TypicalCard());
+    Rig rig(devices, GetParam());  // one past the last device
+
+    const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
+    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
+    ASSERT_FALSE(rig.presenter.shown.empty());
+    EXPECT_EQ(rig.presenter.shown[0].caption, "Sound Card error");
+    EXPECT_EQ(rig.presenter.shown[0].type, "!");
+    EXPECT_EQ(rig.presenter.shown[0].buttons, "");
+
+    EXPECT_EQ(rig.volume.Devices().Count(), 0);
+    EXPECT_EQ(rig.volume.MixerHandle(), kMixerClosed);
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 0);
+    rig.volume.SetMasterVolume(50);
+    rig.volume.SetWaveVolume(50);
+    EXPECT_EQ(rig.mixer.ValueWrites, 0);
+    EXPECT_EQ(rig.volume.GetMixerCount(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(NoCardOrIndexPastTheLast, MissingDevice, ::testing::Values(0, 1));
+
+TEST(TspVolumeControl, FailedOpenStillTakesTheInventoryButTouchesNoValue) {
+    FakeDevice card = TypicalCard();
+    card.OpenError = mmsyserr::Allocated;
+    Rig rig({card});
+
+    EXPECT_EQ(rig.volume.Devices().Count(), 6);
+    ASSERT_GE(rig.presenter.shown.size(), 2u);
+    EXPECT_EQ(rig.presenter.shown[0].message,
+              SoundCardError("Specified resource is already allocated."));
+    // Each line's control query then names a mixer that is not open.
+    EXPECT_EQ(rig.presenter.shown.size(), 1u + 6u);
+    EXPECT_EQ(rig.presenter.shown[1].message, SoundCardError("The device handle is invalid."));
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+    rig.volume.SetMasterVolume(50);
+    EXPECT_EQ(rig.mixer.Value(0, 0), 40000u);
+}
+
+TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
+    FakeDevice card = TypicalCard();
+    card.Destinations[0].Line.QueryError = mmsyserr::Error;  // whole destination goes
+    card.Destinations[1].Sources[0].QueryError = mmsyserr::InvalidParam;
+    card.Destinations.push_back({FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}),
+                                 {FakeLineOf("Wave", SrcWaveOut, {FakeVolume(32768)}),
+                                  FakeLineOf("Aux", SrcAuxiliary, {FakeVolume()}),
+                                  FakeLineOf("Phone", SrcTelephone, {FakeVolume()})}});
+    card.Destinations[2].Sources[1].IdQueryError = mmsyserr::NotSupported;
+    card.Destinations[2].Sources[2].ControlsError = mmsyserr::NoMem;
+    Rig rig({card});
+    rig.mixer.ErrorTexts[mmsyserr::Error] = "Unspecified error.";
+    // Codes without any text skip their dialog; only the first run of OpenMixer counted.
+    EXPECT_THAT(rig.presenter.messages(),
+                ElementsAre(SoundCardError("Function isn't supported."),
+                            SoundCardError("Unable to allocate or lock memory.")));
+
+    rig.presenter.shown.clear();
+    rig.volume.OpenMixer();
+    EXPECT_THAT(rig.presenter.messages(),
+                ElementsAre(SoundCardError("Unspecified error."),
+                            SoundCardError("Function isn't supported."),
+                            SoundCardError("Unable to allocate or lock memory.")));
+    EXPECT_THAT(LineNames(rig.volume),
+                ElementsAre("Recording Control", "Line Out", "Wave", "Aux", "Phone"));
+    EXPECT_EQ(rig.volume.Devices()[3].Count(), 0);
+    EXPECT_EQ(rig.volume.Devices()[4].Count(), 0);
+    EXPECT_EQ(rig.volume.FindMasterLine(), 1);
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 100);
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 50);
+}
+
+struct PercentWrite {
+    int percent;
+    uint32_t raw;
+};
+class VolumeWrite : public ::testing::TestWithParam<PercentWrite> {};
+
+TEST_P(VolumeWrite, ScalesPercentOntoTheFullControlRange) {
+    Rig rig({TypicalCard()});
+    rig.volume.SetMasterVolume(GetParam().percent);
+    EXPECT_EQ(rig.mixer.Value(0, 0), GetParam().raw);
+}
+
+INSTANTIATE_TEST_SUITE_P(Percents, VolumeWrite,
+                         ::testing::Values(PercentWrite{0, 0}, PercentWrite{1, 655},
+                                           PercentWrite{50, 32767}, PercentWrite{99, 64879},
+                                           PercentWrite{100, 65535}));
+
+class VolumeRead : public ::testing::TestWithParam<PercentWrite> {};
+
+TEST_P(VolumeRead, RoundsTheRawValueToTheNearestPercent) {
+    Rig rig({TypicalCard()});
+    rig.mixer.Value(0, 0) = GetParam().raw;
+    EXPECT_EQ(rig.volume.GetMasterVolume(), GetParam().percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(RawValues, VolumeRead,
+                         ::testing::Values(PercentWrite{50, 32768}, PercentWrite{0, 327},
+                                           PercentWrite{1, 328}, PercentWrite{100, 65535},
+                                           PercentWrite{0, 0}));
+
+TEST(TspVolumeControl, EveryPercentReadsBackAsSet) {
+    Rig rig({TypicalCard()});
+    for (int percent = 0; percent <= 100; ++percent) {
+        rig.volume.SetWaveVolume(percent);
+        EXPECT_EQ(rig.volume.GetWaveVolume(), percent);
+    }
+}
+
+struct ErrorCase {
+    uint32_t code;
+    const char* text;  // expected dialog text; null for no dialog
+};
+class ErrorDialog : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ErrorDialog, NamesTheProblemOrStaysSilentWithoutText) {
+    FakeDevice card;  // no lines, so the open is the only call that can fail
+    card.OpenError = GetParam().code;
+    FakeMixer mixer({card});
+    // The system's text serves only codes without a text of our own.
+    mixer.ErrorTexts = {
+        {2, "system 2"}, {6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
+    RecordingPresenter presenter;
+    TspVolumeControl volume(mixer, presenter, kWindow, 0);
+
+    EXPECT_EQ(volume.LastError(), 0u);  // the later capabilities query succeeded
+    if (GetParam().text) {
+        EXPECT_THAT(presenter.messages(), ElementsAre(SoundCardError(GetParam().text)));
+    } else {
+        EXPECT_TRUE(presenter.shown.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ErrorDialog,
+    ::testing::Values(ErrorCase{2, "Specified device identifier is out of range."},
+                      ErrorCase{4, "Specified resource is already allocated."},
+                      ErrorCase{5, "The device handle is invalid."},
+                      ErrorCase{6, "No device driver is present."},
+                      ErrorCase{7, "Unable to allocate or lock memory."},
+                      ErrorCase{8, "Function isn't supported."},
+                      ErrorCase{32, "Attempted to open with an unsupported waveform-audio format."},
+                      ErrorCase{1, "Unspecified error."}, ErrorCase{99, nullptr}));
+
+TEST(TspVolumeControl, CheckErrorReportsOnlyANonZeroCode) {
+    Rig rig({TypicalCard()});
+    EXPECT_FALSE(rig.volume.CheckError());
+    EXPECT_EQ(rig.volume.GetDeviceName(1), "");
+    EXPECT_TRUE(rig.volume.CheckError());  // LastError is still the failed query's
+    EXPECT_EQ(rig.presenter.shown.size(), 2u);
+}
+
+TEST(TspVolumeControl, DeviceNamesForTheSoundCardList) {
+    FakeDevice second = TypicalCard();
+    second.ProductName = "USB Audio CODEC";
+    Rig rig({TypicalCard(), second});
+
+    EXPECT_EQ(rig.volume.GetMixerCount(), 2);
+    EXPECT_EQ(rig.volume.GetDeviceName(1), "USB Audio CODEC");
+    EXPECT_EQ(rig.volume.GetDeviceName(0), "SoundMAX Digital Audio");
+    EXPECT_TRUE(rig.presenter.shown.empty());
+
+    EXPECT_EQ(rig.volume.GetDeviceName(2), "");
+    EXPECT_THAT(rig.presenter.messages(),
+                ElementsAre(SoundCardError("Specified device identifier is out of range.")));
+}
+
+TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {
+    FakeControl meter{0x10020000, "Peak", -32768, 32767, 0};  // signed meter
+    FakeControl pan{0x40020001, "Pan", -32768, 32767, 0};     // not a bounded class here
+    FakeControl wide{kVolumeControlType, "Wide", INT32_MIN, INT32_MAX, 0};
+    FakeDevice card;
+    card.Destinations = {
+        {FakeLineOf("Volume Control", DstSpeakers, {meter, pan, FakeMute(), wide}), {}}};
+    Rig rig({card});
+    const TSoundDevice& line = rig.volume.Devices()[0];
+    ASSERT_EQ(line.Count(), 4);
+
+    EXPECT_TRUE(line.Control(0).IsSigned);
+    EXPECT_EQ(line.Control(0).Minimum, -32768);
+    EXPECT_EQ(line.Control(0).Range, 65535);
+    EXPECT_EQ(line.Control(0).Name, "Peak");
+    for (int i : {1, 2}) {
+        EXPECT_FALSE(line.Control(i).IsSigned);
+        EXPECT_EQ(line.Control(i).Minimum, 0);
+        EXPECT_EQ(line.Control(i).Maximum, 0);
+        EXPECT_EQ(line.Control(i).Range, 0);
+    }
+    EXPECT_FALSE(line.Control(3).IsSigned);
+    EXPECT_EQ(line.Control(3).Range, -1);  // wraps as the 32-bit field does
+}
+
+struct TypeCase {
+    uint32_t flags;
+    uint32_t type;
+    const char* name;
+    bool valid;
+};
+class ComponentType : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(ComponentType, TableDependsOnTheSourceFlag) {
+    MixerLine line;
+    line.LineFlags = GetParam().flags;
+    line.ComponentType = GetParam().type;
+    std::string name;
+    EXPECT_EQ(TspVolumeControl::ComponentTypeName(line, name), GetParam().valid);
+    EXPECT_EQ(name, GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, ComponentType,
+    ::testing::Values(TypeCase{0, 0, "Undefined", true},
+                      TypeCase{kLineActive, 8, "Voice Recognition", true},
+                      TypeCase{0, 9, "NOT VALID", false}, TypeCase{0, 0x1008, "NOT VALID", false},
+                      TypeCase{kLineSource, 0x1000, "Undefined", true},
+                      TypeCase{kLineSource | kLineActive, 0x1008, "Wave Out", true},
+                      TypeCase{kLineSource, 0x100A, "Analog", true},
+                      TypeCase{kLineSource, 0x100B, "NOT VALID", false},
+                      TypeCase{kLineSource, 4, "NOT VALID", false}));
+
+}  // namespace
