@@ -1,0 +1,20 @@
+#pragma once
+// Serial ports on Linux: COM names mapped onto tty devices, driven through termios.
+
+#include <string>
+
+#include "platform/SerialPort.h"
+
+// The device a COM name stands for ("\\.\" prefix allowed): the link
+// <config folder>/dosdevices/comN when it exists, else COM1-4 = /dev/ttyS0-3,
+// COM5-12 = /dev/ttyUSB0-7, COM13-16 = /dev/ttyACM0-3, any other COMn = /dev/ttyS(n-1).
+// Empty when the name is not "COM" followed by a port number from 1 on.
+std::string ComDevicePath(const std::string& name);
+
+// Opens ports exclusively, raw 8N1 without flow control. A port whose device vanishes
+// (USB unplugged) fails its reads and writes with EIO instead of hanging.
+class LinuxSerialPorts final : public SerialPorts {
+public:
+    std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override;
+    std::string errorText(uint32_t code) const override;
+};
