@@ -1,0 +1,153 @@
+#include "meter/MeterLink.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::size_t kReceiveBufferBytes = 255;
+
+}  // namespace
+
+MeterLink::MeterLink(SerialPorts& ports, Logger& log, MessagePresenter& presenter,
+                     PortSharing* sharing)
+    : ports_(ports), log_(log), presenter_(presenter), sharing_(sharing) {}
+
+bool MeterLink::OpenComPort() {
+    const std::string name = ComPortName(ComPort);
+    caption_ = MonitoringCaption(false, ComPort);
+
+    uint32_t error = 0;
+    port_ = OpenPort(name, error);
+    if (!port_) {
+        log_.Log("CreateFile on port " + name + " failed with error " + std::to_string(error));
+        log_.Log(ports_.errorText(error));
+        return false;
+    }
+    log_.Log("CreateFile on port " + name + " returned with valid handle.");
+
+    if (!ConfigurePort(name)) {
+        // The callers go on to open another port; don't keep this one locked meanwhile.
+        port_.reset();
+        return false;
+    }
+    log_.Log("Comport " + name + " successfully opened.");
+    return true;
+}
+
+std::unique_ptr<SerialPort> MeterLink::OpenPort(const std::string& name, uint32_t& error) {
+    const std::string openName = ComPortOpenName(ComPort);
+    if (sharing_ != nullptr && sharing_->ShouldShare(log_)) {
+        log_.Log("Calling HookComPort for " + name);
+        auto port = sharing_->HookComPort(openName, error);
+        log_.Log("Returned from HookComPort");
+        return port;
+    }
+    return ports_.open(openName, error);
+}
+
+bool MeterLink::LogFailure(const std::string& call, const std::string& name) {
+    log_.Log(call + " on port " + name + " failed with error " +
+             std::to_string(port_->lastError()));
+    return false;
+}
+
+bool MeterLink::ConfigurePort(const std::string& name) {
+    CommState dcb;
+    if (!port_->getCommState(dcb)) return LogFailure("GetCommState", name);
+    dcb.BaudRate = kMeterBaudRate;
+    dcb.ByteSize = 8;
+    dcb.Parity = 0;
+    dcb.StopBits = 0;
+    log_.Log("dcb.Flags going in = " + std::to_string(dcb.Flags));
+    // Binary mode only: no parity check, no flow control, DTR and RTS disabled.
+    dcb.Flags = 1;
+    log_.Log("dcb.DCBLength = " + std::to_string(dcb.DCBlength));
+    log_.Log("dcb.Flags about to be set to " + std::to_string(dcb.Flags));
+    if (!port_->setCommState(dcb)) return LogFailure("SetCommState", name);
+
+    CommTimeouts timeouts;
+    if (!port_->getCommTimeouts(timeouts)) return LogFailure("GetCommTimeOuts", name);
+    timeouts.ReadIntervalTimeout = 0;
+    timeouts.ReadTotalTimeoutMultiplier = kReadMsPerByte;
+    timeouts.ReadTotalTimeoutConstant = 0;
+    if (!port_->setCommTimeouts(timeouts)) return LogFailure("SetCommTimeOuts", name);
+    return true;
+}
+
+void MeterLink::ClosePort() {
+    port_.reset();
+}
+
+void MeterLink::Send(const std::string& bytes) {
+    if (!port_) return;
+    std::size_t written = 0;
+    // As on the meter's own platform, a failed write shows up as a missing reply.
+    port_->write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written);
+}
+
+std::string MeterLink::Receive(int count) {
+    if (!port_ || count <= 0) return {};
+    std::array<uint8_t, kReceiveBufferBytes> buffer{};
+    const std::size_t wanted =
+        std::min<std::size_t>(static_cast<std::size_t>(count), buffer.size());
+    std::size_t received = 0;
+    try {
+        if (!port_->read(buffer.data(), wanted, received)) return {};
+    } catch (...) {
+        presenter_.MessageDialog("Error", "!",
+                                 "An exception was raised attempting to read from the com port.");
+        return {};
+    }
+    return std::string(reinterpret_cast<const char*>(buffer.data()), std::min(received, wanted));
+}
+
+std::string MeterLink::GetFirmwareInfo(bool fakeDataEnabled) {
+    if (fakeDataEnabled) return kSimulatedModeText;
+
+    for (int attempt = 0; attempt < kMaxFirmwareFlushReads; ++attempt) {
+        if (Receive(kFlushBytes).empty()) break;
+    }
+    Send(std::string(1, kFirmwareCommand));
+    std::string reply = Receive(kIdentificationBytes);
+    if (reply.empty()) reply = kFirmwareNotDetected;
+    FirmwareVersion = FirmwareVersionIn(reply);
+    Flush();
+    return reply;
+}
+
+std::string MeterLink::GetData(const ExchangeRequest& request) {
+    if (request.FakeDataEnabled && request.FakeData) return request.FakeData();
+    return Receive(kFrameBytes);
+}
+
+DataReply MeterLink::QueryData(const ExchangeRequest& request) {
+    Send(std::string(1, request.Psk63Checked ? kPsk63DataCommand : kPsk31DataCommand));
+    DataReply data;
+    data.Reply = GetData(request);
+    if (IsIdentificationText(data.Reply)) {
+        data.IdentificationText = true;
+        data.Reply.resize(std::min<std::size_t>(data.Reply.size(), kIdentificationBytes));
+        Flush();
+    }
+    return data;
+}
+
+GraphExchangeResult MeterLink::GraphExchange(const ExchangeRequest& request) {
+    GraphExchangeResult result;
+    if (FirmwareVersion.empty()) {
+        GetFirmwareInfo(request.FakeDataEnabled);
+        result.FirmwareQueried = !request.FakeDataEnabled;
+        if (FirmwareVersion.empty() && !request.FakeDataEnabled) {
+            result.NoFirmware = true;
+            return result;
+        }
+    }
+    Flush();
+    static_cast<DataReply&>(result) = QueryData(request);
+    return result;
+}
+
+TextExchangeResult MeterLink::TextExchange(const ExchangeRequest& request) {
+    return QueryData(request);
+}
