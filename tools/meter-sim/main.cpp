@@ -1,0 +1,233 @@
+// meter-sim: a stand-in for the Quorvane meter on a pseudo-terminal, for demos and tests.
+//
+//   meter-sim [--link PATH] [--version V | --no-id] [--scenario NAME]
+//             [--scenario-file PATH] [--command-log PATH] [--instant]
+//
+// Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until
+// SIGTERM or SIGINT, then removes its link.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "meter-sim/MeterScenarios.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+void RequestStop(int) {
+    stopRequested = 1;
+}
+
+struct Options {
+    std::string link;
+    std::string version = "1.10";
+    bool answerIdentification = true;
+    MeterScenario scenario = MeterScenario::Clean;
+    std::string scenarioFile;
+    std::string commandLog;
+    bool instant = false;
+};
+
+[[noreturn]] void Usage(const std::string& problem) {
+    std::cerr << "meter-sim: " << problem << "\n"
+              << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
+                 " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]\n"
+              << "scenarios:";
+    for (auto name : MeterScenarioNames()) std::cerr << ' ' << name;
+    std::cerr << "\n";
+    std::exit(2);
+}
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) Usage(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--link") {
+            options.link = value();
+        } else if (arg == "--version") {
+            options.version = value();
+        } else if (arg == "--no-id") {
+            options.answerIdentification = false;
+        } else if (arg == "--scenario") {
+            const std::string name = value();
+            const auto scenario = MeterScenarioNamed(name);
+            if (!scenario) Usage("unknown scenario " + name);
+            options.scenario = *scenario;
+        } else if (arg == "--scenario-file") {
+            options.scenarioFile = value();
+        } else if (arg == "--command-log") {
+            options.commandLog = value();
+        } else if (arg == "--instant") {
+            options.instant = true;
+        } else {
+            Usage("unknown option " + arg);
+        }
+    }
+    return options;
+}
+
+// The file's first word, when it names a scenario, overrides the command line; tests
+// switch scenarios this way while the emulator runs.
+MeterScenario CurrentScenario(const Options& options) {
+    if (options.scenarioFile.empty()) return options.scenario;
+    std::ifstream file(options.scenarioFile);
+    std::string word;
+    if (!(file >> word)) return options.scenario;
+    const auto scenario = MeterScenarioNamed(word);
+    if (!scenario) {
+        std::cerr << "meter-sim: unknown scenario " << word << " in " << options.scenarioFile
+                  << "\n";
+        return options.scenario;
+    }
+    return *scenario;
+}
+
+void LogCommand(const Options& options, unsigned char command) {
+    if (options.commandLog.empty()) return;
+    std::ofstream log(options.commandLog, std::ios::app);
+    if (command >= 0x21 && command < 0x7F) {
+        log << static_cast<char>(command) << '\n';
+    } else {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02x", command);
+        log << hex << '\n';
+    }
+}
+
+// Writes a reply at the meter's 19200 baud (ten bit times a byte) unless told not to.
+// Bytes the line cannot take right now are dropped, as a real receiver would lose them.
+void SendReply(int master, const std::string& reply, bool instant) {
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kByteTime = std::chrono::nanoseconds(1'000'000'000LL * 10 / 19200);
+    const auto start = Clock::now();
+    for (std::size_t i = 0; i < reply.size(); ++i) {
+        if (!instant) std::this_thread::sleep_until(start + kByteTime * (i + 1));
+        if (::write(master, &reply[i], 1) < 0 && errno != EAGAIN && errno != EINTR) return;
+    }
+}
+
+void Answer(int master, const Options& options, unsigned char command, std::mt19937& random) {
+    LogCommand(options, command);
+    const std::string identification = MeterIdentification(options.version);
+    if (command == 'v') {
+        if (options.answerIdentification) SendReply(master, identification, options.instant);
+    } else if (command == 's' || command == 'S') {
+        SendReply(master, MeterDataReply(CurrentScenario(options), identification, random),
+                  options.instant);
+    }
+}
+
+void MakeRaw(int fd) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return;
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, B19200);
+    ::cfsetospeed(&tio, B19200);
+    ::tcsetattr(fd, TCSANOW, &tio);
+}
+
+bool PlaceLink(const std::string& link, const std::string& target) {
+    std::error_code error;
+    const fs::path path(link);
+    if (path.has_parent_path()) fs::create_directories(path.parent_path(), error);
+    fs::remove(path, error);  // a link left by an earlier run
+    fs::create_symlink(target, path, error);
+    if (error) std::cerr << "meter-sim: cannot link " << link << ": " << error.message() << "\n";
+    return !error;
+}
+
+void RemoveLink(const std::string& link, const std::string& target) {
+    std::error_code error;
+    // Leave it alone if another emulator has taken the name over since.
+    if (fs::read_symlink(link, error) == fs::path(target)) fs::remove(link, error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = ParseOptions(argc, argv);
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        std::perror("meter-sim: pseudo-terminal");
+        return 1;
+    }
+    char slaveName[128];
+    if (::ptsname_r(master, slaveName, sizeof slaveName) != 0) {
+        std::perror("meter-sim: ptsname");
+        return 1;
+    }
+    // Our own hold on the slave keeps the line up while the program closes and reopens it.
+    const int slaveHold = ::open(slaveName, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slaveHold < 0) {
+        std::perror("meter-sim: slave");
+        return 1;
+    }
+    MakeRaw(slaveHold);
+
+    if (!options.link.empty() && !PlaceLink(options.link, slaveName)) return 1;
+
+    // The stop signals are only let through while waiting, so a reply is never cut short.
+    sigset_t stopSignals, waitMask;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGHUP);
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::cout << "ready " << slaveName << std::endl;
+
+    std::mt19937 random(std::random_device{}());
+    const timespec hangUpPause{0, 20'000'000};
+    while (!stopRequested) {
+        pollfd pfd{master, POLLIN, 0};
+        const int ready = ::ppoll(&pfd, 1, nullptr, &waitMask);
+        if (ready < 0) continue;  // EINTR: the loop condition sees the stop request
+        if ((pfd.revents & POLLIN) == 0) {
+            // Nobody on the line (cannot last while we hold the slave): wait and look again.
+            ::ppoll(nullptr, 0, &hangUpPause, &waitMask);
+            continue;
+        }
+        unsigned char commands[64];
+        const ssize_t got = ::read(master, commands, sizeof commands);
+        if (got <= 0) {
+            if (errno != EAGAIN && errno != EINTR) ::ppoll(nullptr, 0, &hangUpPause, &waitMask);
+            continue;
+        }
+        for (ssize_t i = 0; i < got; ++i) Answer(master, options, commands[i], random);
+    }
+
+    if (!options.link.empty()) RemoveLink(options.link, slaveName);
+    ::close(slaveHold);
+    ::close(master);
+    return 0;
+}
