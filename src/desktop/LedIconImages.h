@@ -1,0 +1,36 @@
+#pragma once
+// The main window's pictures for its status light `LedIcon`: the image list `IconList`
+// (16 x 16 dots: 0 white, 1 black, 2 blue, 3 red) and the icon's own 32 x 32 picture, a
+// red, black-outlined triangle pointing up in the upper half of a transparent ground.
+
+#include <QColor>
+#include <QImage>
+#include <memory>
+
+#include "desktop/SpTrayIc.h"
+
+class QtTrayShell;
+
+class LedIconImages {
+public:
+    static constexpr int DotCount = 4;
+    static QColor DotColor(int index);
+    static QImage DotImage(int index);
+    static QImage TriangleImage();
+
+    // Registers the pictures with the shell that is to show them.
+    explicit LedIconImages(QtTrayShell& shell);
+
+    TImageList& IconList() { return IconList_; }
+    const TIcon& Picture() const { return Picture_; }
+
+private:
+    TImageList IconList_;
+    TIcon Picture_;
+};
+
+// LedIcon as the main window carries it: Icon = the triangle, Icons = IconList,
+// IconIndex -1, Hint "Quorvane", hidden. The main window sets OnMouseDown to its
+// LedIconMouseDown and OnException to its error report. Destroy the icon before `images`
+// and before the shell.
+std::unique_ptr<TSpTrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images);

@@ -1,0 +1,22 @@
+#include "desktop/QtOnlyOne.h"
+
+#include <QCoreApplication>
+
+QtOnlyOne::QtOnlyOne(const std::string& title)
+    : guard_(memory_, activation_, title,
+             static_cast<uint32_t>(QCoreApplication::applicationPid())) {
+    guard_.OnBringForward = [this] {
+        if (window_) BringWindowForward(*window_);
+    };
+}
+
+void QtOnlyOne::BringForward(QWidget* window) {
+    window_ = window;
+}
+
+void BringWindowForward(QWidget& window) {
+    if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}

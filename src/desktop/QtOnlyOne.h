@@ -1,0 +1,35 @@
+#pragma once
+// The single-instance guard on the real platform, for the program entry. Run it once the
+// QApplication exists and before the settings, the log or the port are touched:
+//
+//     QtOnlyOne guard("quorvane");   // throws ESharedMemError
+//     if (guard.MustEnd()) return 0;  // the running instance has been asked forward
+//     ... create the main window ...
+//     guard.BringForward(&mainWindow);
+//
+// Keep the guard alive until the program ends: it holds the claim.
+
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+#include "desktop/SpOnly1.h"
+#include "platform/linux/LocalSocketActivation.h"
+#include "platform/linux/PosixSharedMemory.h"
+
+class QtOnlyOne {
+public:
+    explicit QtOnlyOne(const std::string& title);
+    bool MustEnd() const { return guard_.MustEnd(); }
+    // The window that a later start brings forward.
+    void BringForward(QWidget* window);
+
+private:
+    PosixSharedMemory memory_;
+    LocalSocketActivation activation_;
+    TSpOnlyOne guard_;
+    QPointer<QWidget> window_;
+};
+
+// Restores the window when minimized, raises and activates it.
+void BringWindowForward(QWidget& window);

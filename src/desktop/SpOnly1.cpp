@@ -1,0 +1,59 @@
+#include "desktop/SpOnly1.h"
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+constexpr int32_t BlockSize = 4;
+
+// The block of this process, opened by its first guard.
+std::unique_ptr<TSharedMem> InstanceMemory;
+
+}  // namespace
+
+TSharedMem::TSharedMem(SharedMemory& system, const std::string& Name, int32_t Size)
+    : system_(system), name_(Name), size_(Size) {
+    mappingHandle_ = system_.createMapping(name_, size_);
+    if (mappingHandle_ != 0) {
+        buffer_ = system_.mapView(mappingHandle_, size_);
+        if (buffer_ != nullptr) return;
+    }
+    const int32_t error = system_.lastError();
+    if (mappingHandle_ != 0) system_.closeMapping(mappingHandle_);
+    throw ESharedMemError("Error creating shared memory " + name_ + " (" + std::to_string(error) +
+                          ")");
+}
+
+TSharedMem::~TSharedMem() {
+    if (buffer_ != nullptr) system_.unmapView(buffer_, size_);
+    if (mappingHandle_ != 0) system_.closeMapping(mappingHandle_);
+}
+
+TSpOnlyOne::TSpOnlyOne(SharedMemory& memory, InstanceActivation& activation,
+                       const std::string& title, uint32_t processId)
+    : activation_(activation) {
+    if (InstanceMemory) return;
+    InstanceMemory = std::make_unique<TSharedMem>(memory, title, BlockSize);
+    ownsMemory_ = true;
+
+    // One compare-and-swap, so of two instances started together exactly one wins.
+    std::atomic_ref<uint32_t> owner(*static_cast<uint32_t*>(InstanceMemory->Buffer()));
+    uint32_t expected = 0;
+    if (owner.compare_exchange_strong(expected, processId)) {
+        // Without requests the program still runs; a later start just cannot raise it.
+        listening_ = activation_.listen(title, [this] {
+            if (OnBringForward) OnBringForward();
+        });
+        return;
+    }
+    // Whether the first instance answered or not, this one ends.
+    activation_.requestBringForward(title);
+    mustEnd_ = true;
+}
+
+TSpOnlyOne::~TSpOnlyOne() {
+    if (listening_) activation_.stopListening();
+    // Only the guard that opened the block closes it: a second guard leaves the claim alone.
+    if (ownsMemory_) InstanceMemory.reset();
+}

@@ -1,0 +1,218 @@
+#include "desktop/SpTrayIc.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <iostream>
+
+namespace {
+
+constexpr uint32_t WM_MOUSEMOVE = 0x200;
+constexpr uint32_t WM_LBUTTONDOWN = 0x201;
+constexpr uint32_t WM_MBUTTONDBLCLK = 0x209;
+constexpr uint32_t WM_MOUSELAST = 0x20A;
+
+constexpr std::size_t TipLength = sizeof(NotifyIconData::szTip) - 1;
+
+// At most `limit` bytes of `text`, never ending inside a UTF-8 character.
+std::size_t CutLength(const std::string& text, std::size_t limit) {
+    std::size_t n = std::min(text.size(), limit);
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    return n;
+}
+
+}  // namespace
+
+void TIcon::SetHandle(TrayIconHandle handle) {
+    handle_ = handle;
+    if (OnChange) OnChange();
+}
+
+TImageList::~TImageList() {
+    std::vector<TSpTrayIcon*> users;
+    users.swap(users_);
+    for (TSpTrayIcon* user : users) user->ImageListRemoved(this);
+}
+
+TrayIconHandle TImageList::GetIcon(int index) const {
+    if (index < 0 || index >= Count()) return 0;
+    return icons_[static_cast<std::size_t>(index)];
+}
+
+TShiftState KeysToShiftState(uint32_t keyState, bool altDown) {
+    TShiftState shift;
+    if (keyState & MK_SHIFT) shift = shift.With(TShift::ssShift);
+    if (keyState & MK_CONTROL) shift = shift.With(TShift::ssCtrl);
+    if (keyState & MK_LBUTTON) shift = shift.With(TShift::ssLeft);
+    if (keyState & MK_RBUTTON) shift = shift.With(TShift::ssRight);
+    if (keyState & MK_MBUTTON) shift = shift.With(TShift::ssMiddle);
+    if (altDown) shift = shift.With(TShift::ssAlt);
+    return shift;
+}
+
+TSpTrayIcon::TSpTrayIcon(TrayShell& shell) : shell_(shell) {
+    windowHandle_ = shell_.createWindow(*this);
+    icon_.OnChange = [this] { IconChanged(); };
+}
+
+TSpTrayIcon::~TSpTrayIcon() {
+    if (visible_) Notify(NotifyMessage::Delete, 0);
+    shell_.destroyWindow(windowHandle_);
+    if (icons_) std::erase(icons_->users_, this);
+}
+
+void TSpTrayIcon::Loaded() {
+    loading_ = false;
+    if (icons_ && iconIndex_ != -1 && iconIndex_ >= icons_->Count()) iconIndex_ = -1;
+    UpdateShownIcon();
+    if (visible_) Notify(NotifyMessage::Add, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+}
+
+void TSpTrayIcon::SetIcon(const TIcon& picture) {
+    icon_.Assign(picture);  // its change notification refreshes once already
+    if (!loading_) RefreshShownIcon();
+}
+
+void TSpTrayIcon::SetIcons(TImageList* list) {
+    if (icons_) std::erase(icons_->users_, this);
+    icons_ = list;
+    if (icons_) icons_->users_.push_back(this);
+    if (loading_) return;
+    iconIndex_ = -1;
+    RefreshShownIcon();
+}
+
+void TSpTrayIcon::SetIconIndex(int index) {
+    if (loading_) {
+        iconIndex_ = index;
+        return;
+    }
+    if (index == iconIndex_) return;
+    if (!icons_) {
+        iconIndex_ = -1;
+        return;
+    }
+    // Indices past the list (and negatives other than -1) are ignored.
+    if (index == -1 || (index >= 0 && index < icons_->Count())) {
+        iconIndex_ = index;
+        RefreshShownIcon();
+    }
+}
+
+void TSpTrayIcon::SetHint(const std::string& text) {
+    hint_ = text;
+    if (!loading_ && visible_) Notify(NotifyMessage::Modify, NIF_TIP);
+}
+
+void TSpTrayIcon::SetVisible(bool visible) {
+    if (loading_) {
+        visible_ = visible;
+        return;
+    }
+    if (visible == visible_) return;
+    UpdateShownIcon();
+    if (visible)
+        Notify(NotifyMessage::Add, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    else
+        Notify(NotifyMessage::Delete, 0);
+    visible_ = visible;
+}
+
+void TSpTrayIcon::ImageListRemoved(TImageList* list) {
+    if (list == icons_) SetIcons(nullptr);
+}
+
+void TSpTrayIcon::IconChanged() {
+    if (visible_ && !loading_) RefreshShownIcon();
+}
+
+void TSpTrayIcon::UpdateShownIcon() {
+    if (!icons_) {
+        shownIcon_ = icon_.Handle();
+        return;
+    }
+    const int count = icons_->Count();
+    if (count > 0 && iconIndex_ != -1 && iconIndex_ >= count) iconIndex_ = -1;
+    shownIcon_ = (count > 0 && iconIndex_ != -1) ? icons_->GetIcon(iconIndex_) : icon_.Handle();
+}
+
+void TSpTrayIcon::RefreshShownIcon() {
+    UpdateShownIcon();
+    if (!visible_) return;
+    if (shownIcon_ == 0)
+        Notify(NotifyMessage::Delete, 0);
+    else
+        Notify(NotifyMessage::Modify, NIF_ICON);
+}
+
+bool TSpTrayIcon::Notify(NotifyMessage message, uint32_t flags) {
+    NotifyIconData data;
+    data.hWnd = windowHandle_;
+    data.uID = IconId;
+    data.uFlags = flags;
+    data.uCallbackMessage = CallbackMessage;
+    data.hIcon = shownIcon_;
+    std::memcpy(data.szTip, hint_.data(), CutLength(hint_, TipLength));
+    // A refusal leaves the icon missing; there is nobody to tell.
+    return shell_.notifyIcon(message, data);
+}
+
+template <class Body>
+void TSpTrayIcon::Guarded(Body&& body) {
+    std::string error;
+    try {
+        body();
+        return;
+    } catch (const std::exception& e) {
+        error = e.what();
+    } catch (...) {
+        error = "Unknown exception";
+    }
+    if (OnException)
+        OnException(error);
+    else
+        std::cerr << error << '\n';
+}
+
+void TSpTrayIcon::trayNotification(const TrayNotification& n) {
+    if (n.callbackMessage != CallbackMessage) return;
+    if (n.mouseMessage < WM_MOUSEMOVE || n.mouseMessage > WM_MOUSELAST) return;
+    // A mouse message carries the position as two signed 16-bit values.
+    const int x = static_cast<int16_t>(n.x);
+    const int y = static_cast<int16_t>(n.y);
+    const TShiftState shift = KeysToShiftState(n.keyState, n.altDown);
+    Guarded([&] { MouseMessage(n.mouseMessage, shift, x, y); });
+}
+
+void TSpTrayIcon::MouseMessage(uint32_t message, TShiftState shift, int x, int y) {
+    if (message == WM_MOUSEMOVE) {
+        if (OnMouseMove) OnMouseMove(*this, shift, x, y);
+        return;
+    }
+    if (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK) return;
+    // Down, up and double-click for the left, right and middle button, in that order.
+    static constexpr TMouseButton Buttons[] = {TMouseButton::mbLeft, TMouseButton::mbRight,
+                                               TMouseButton::mbMiddle};
+    const TMouseButton button = Buttons[(message - WM_LBUTTONDOWN) / 3];
+    switch ((message - WM_LBUTTONDOWN) % 3) {
+        case 0:
+            if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
+            break;
+        case 1:
+            if (OnClick) OnClick(*this);
+            if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
+            break;
+        default:
+            if (OnDblClick) OnDblClick(*this);
+            if (OnMouseDown) OnMouseDown(*this, button, shift.With(TShift::ssDouble), x, y);
+            break;
+    }
+}
+
+bool TSpTrayIcon::queryEndSession() {
+    bool canClose = true;
+    Guarded([&] {
+        if (OnCloseQuery) OnCloseQuery(*this, canClose);
+    });
+    return canClose;
+}

@@ -1,0 +1,149 @@
+#include "platform/linux/QtTrayShell.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <cstring>
+#if QT_CONFIG(sessionmanager)
+#include <QSessionManager>
+#endif
+
+QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent) {
+#if QT_CONFIG(sessionmanager)
+    if (qGuiApp) {
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager& manager) { commitData(manager); });
+    }
+#endif
+}
+
+QtTrayShell::~QtTrayShell() {
+    while (!icons_.empty()) remove(icons_.begin());
+}
+
+TrayIconHandle QtTrayShell::addIcon(const QIcon& icon) {
+    const TrayIconHandle handle = nextPicture_++;
+    pictures_[handle] = icon;
+    return handle;
+}
+
+QIcon QtTrayShell::icon(TrayIconHandle handle) const {
+    const auto it = pictures_.find(handle);
+    return it == pictures_.end() ? QIcon() : it->second;
+}
+
+TrayWindowId QtTrayShell::createWindow(TrayWindow& owner) {
+    const TrayWindowId window = nextWindow_++;
+    windows_[window] = &owner;
+    return window;
+}
+
+void QtTrayShell::destroyWindow(TrayWindowId window) {
+    windows_.erase(window);
+    for (auto it = icons_.begin(); it != icons_.end();) {
+        auto next = std::next(it);
+        if (it->first.first == window) remove(it);
+        it = next;
+    }
+}
+
+bool QtTrayShell::notifyIcon(NotifyMessage message, const NotifyIconData& data) {
+    const IconKey key{data.hWnd, data.uID};
+    const auto it = icons_.find(key);
+    switch (message) {
+        case NotifyMessage::Add: {
+            if (it != icons_.end() || !windows_.contains(data.hWnd)) return false;
+            ShellIcon& icon = icons_[key];
+            icon.tray = new QSystemTrayIcon(this);
+            connect(
+                icon.tray, &QSystemTrayIcon::activated, this,
+                [this, key](QSystemTrayIcon::ActivationReason reason) { activated(key, reason); });
+            apply(icon, data);
+            icon.tray->show();
+            return true;
+        }
+        case NotifyMessage::Modify:
+            if (it == icons_.end()) return false;
+            apply(it->second, data);
+            return true;
+        case NotifyMessage::Delete:
+            if (it == icons_.end()) return false;
+            remove(it);
+            return true;
+    }
+    return false;
+}
+
+void QtTrayShell::apply(ShellIcon& icon, const NotifyIconData& data) {
+    if (data.uFlags & NIF_MESSAGE) {
+        icon.callbackMessage = data.uCallbackMessage;
+        icon.reports = true;
+    }
+    if (data.uFlags & NIF_ICON) icon.tray->setIcon(this->icon(data.hIcon));
+    if (data.uFlags & NIF_TIP)
+        icon.tray->setToolTip(
+            QString::fromUtf8(data.szTip, strnlen(data.szTip, sizeof data.szTip)));
+}
+
+void QtTrayShell::remove(std::map<IconKey, ShellIcon>::iterator it) {
+    QSystemTrayIcon* tray = it->second.tray;
+    icons_.erase(it);
+    tray->hide();
+    // Later: this may run inside the icon's own activation signal.
+    tray->deleteLater();
+}
+
+void QtTrayShell::activated(IconKey key, QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Context:
+            if (send(key, 0x204, MK_RBUTTON)) send(key, 0x205, 0);
+            break;
+        case QSystemTrayIcon::Trigger:
+            if (send(key, 0x201, MK_LBUTTON)) send(key, 0x202, 0);
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            send(key, 0x203, MK_LBUTTON);
+            break;
+        case QSystemTrayIcon::MiddleClick:
+            if (send(key, 0x207, MK_MBUTTON)) send(key, 0x208, 0);
+            break;
+        case QSystemTrayIcon::Unknown:
+            break;
+    }
+}
+
+bool QtTrayShell::send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) {
+    const auto icon = icons_.find(key);
+    const auto window = windows_.find(key.first);
+    if (icon == icons_.end() || window == windows_.end()) return false;
+    if (!icon->second.reports) return true;
+
+    TrayNotification n;
+    n.callbackMessage = icon->second.callbackMessage;
+    n.iconId = key.second;
+    n.mouseMessage = mouseMessage;
+    const QPoint pos = QCursor::pos();
+    n.x = pos.x();
+    n.y = pos.y();
+    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
+    n.keyState = buttonDown;
+    if (keys & Qt::ShiftModifier) n.keyState |= MK_SHIFT;
+    if (keys & Qt::ControlModifier) n.keyState |= MK_CONTROL;
+    n.altDown = (keys & Qt::AltModifier) != 0;
+    window->second->trayNotification(n);
+    return true;
+}
+
+#if QT_CONFIG(sessionmanager)
+void QtTrayShell::commitData(QSessionManager& manager) {
+    const bool mayAsk = manager.allowsInteraction();
+    bool canEnd = true;
+    // Copied: an answer may close windows.
+    const auto windows = windows_;
+    for (const auto& entry : windows) {
+        if (windows_.contains(entry.first) && !entry.second->queryEndSession()) canEnd = false;
+    }
+    if (!mayAsk) return;
+    if (!canEnd) manager.cancel();
+    manager.release();
+}
+#endif

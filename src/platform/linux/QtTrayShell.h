@@ -1,0 +1,50 @@
+#pragma once
+// The notification area through QSystemTrayIcon. Qt reports only activation reasons,
+// so each one is turned into the mouse messages a Windows shell would have sent:
+// a context click into right down and up, a trigger into left down and up, a double
+// click into a left double-click, a middle click into middle down and up.
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <map>
+#include <utility>
+
+#include "platform/TrayShell.h"
+
+class QSessionManager;
+
+class QtTrayShell final : public QObject, public TrayShell {
+public:
+    explicit QtTrayShell(QObject* parent = nullptr);
+    ~QtTrayShell() override;
+
+    // Pictures are handed to the core as handles; 0 stays "no picture".
+    TrayIconHandle addIcon(const QIcon& icon);
+    QIcon icon(TrayIconHandle handle) const;
+
+    TrayWindowId createWindow(TrayWindow& owner) override;
+    void destroyWindow(TrayWindowId window) override;
+    bool notifyIcon(NotifyMessage message, const NotifyIconData& data) override;
+
+private:
+    struct ShellIcon {
+        QSystemTrayIcon* tray = nullptr;
+        uint32_t callbackMessage = 0;
+        bool reports = false;  // NIF_MESSAGE was given
+    };
+    using IconKey = std::pair<TrayWindowId, uint32_t>;
+
+    void apply(ShellIcon& icon, const NotifyIconData& data);
+    void remove(std::map<IconKey, ShellIcon>::iterator it);
+    void activated(IconKey key, QSystemTrayIcon::ActivationReason reason);
+    // False when the icon or its window went away meanwhile.
+    bool send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown);
+    void commitData(QSessionManager& manager);
+
+    std::map<TrayWindowId, TrayWindow*> windows_;
+    std::map<IconKey, ShellIcon> icons_;
+    std::map<TrayIconHandle, QIcon> pictures_;
+    TrayWindowId nextWindow_ = 1;
+    TrayIconHandle nextPicture_ = 1;
+};

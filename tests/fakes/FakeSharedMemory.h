@@ -1,0 +1,59 @@
+#pragma once
+// Shared memory and bring-forward requests inside the test process. Blocks live in the
+// fake by name, so a test can fill one as another instance would have.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/InstanceActivation.h"
+#include "platform/SharedMemory.h"
+
+class FakeSharedMemory final : public SharedMemory {
+public:
+    SharedMappingHandle createMapping(const std::string& name, int32_t size) override;
+    void* mapView(SharedMappingHandle mapping, int32_t size) override;
+    void unmapView(void* view, int32_t size) override;
+    void closeMapping(SharedMappingHandle mapping) override;
+    int32_t lastError() const override { return lastError_; }
+
+    // The first 32-bit word of the block; creates the block when missing.
+    uint32_t& word(const std::string& name);
+    // Mappings and views not yet closed or unmapped.
+    int openMappings() const { return static_cast<int>(mappings_.size()); }
+    int openViews() const { return openViews_; }
+
+    int32_t failCreateWith = 0;        // error code for createMapping, 0 = succeed
+    int32_t failMapWith = 0;           // error code for mapView
+    std::vector<std::string> created;  // names passed to createMapping
+
+private:
+    using Block = std::vector<uint32_t>;  // uint32_t keeps the views aligned for atomics
+    std::shared_ptr<Block> block(const std::string& name, int32_t size);
+
+    std::map<std::string, std::shared_ptr<Block>> blocks_;
+    std::map<SharedMappingHandle, std::shared_ptr<Block>> mappings_;
+    SharedMappingHandle nextHandle_ = 1;
+    int openViews_ = 0;
+    int32_t lastError_ = 0;
+};
+
+class FakeInstanceActivation final : public InstanceActivation {
+public:
+    bool listen(const std::string& name, std::function<void()> bringForward) override;
+    void stopListening() override;
+    bool requestBringForward(const std::string& name) override;
+
+    // A later instance's request reaching this one.
+    void deliverRequest();
+
+    std::string listeningOn;  // empty while not listening
+    std::vector<std::string> requests;
+    bool listenSucceeds = true;
+    bool answer = true;
+
+private:
+    std::function<void()> bringForward_;
+};

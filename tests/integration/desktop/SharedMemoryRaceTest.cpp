@@ -1,0 +1,192 @@
+// The single-instance claim on the real POSIX block, between real processes.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "desktop/SpOnly1.h"
+#include "fakes/FakeSharedMemory.h"
+#include "platform/linux/PosixSharedMemory.h"
+
+namespace {
+
+// A block of its own per test, removed afterwards.
+class BlockName {
+public:
+    explicit BlockName(const std::string& what)
+        : name_("quorvane-test-" + what + "-" + std::to_string(::getpid())) {
+        ::shm_unlink(object().c_str());
+    }
+    ~BlockName() { ::shm_unlink(object().c_str()); }
+    const std::string& name() const { return name_; }
+    std::string object() const { return PosixSharedMemory::objectName(name_); }
+
+    // What the block holds, read without joining its holders.
+    uint32_t word() const {
+        const int fd = ::shm_open(object().c_str(), O_RDONLY, 0);
+        uint32_t value = 0;
+        EXPECT_GE(fd, 0);
+        EXPECT_EQ(::pread(fd, &value, sizeof value, 0), static_cast<ssize_t>(sizeof value));
+        ::close(fd);
+        return value;
+    }
+
+private:
+    std::string name_;
+};
+
+struct Claim {
+    char outcome;  // 'W' won, 'L' lost, 'E' error
+    pid_t pid;
+};
+
+struct Pipe {
+    Pipe() { EXPECT_EQ(::pipe(fds), 0); }
+    ~Pipe() {
+        closeRead();
+        closeWrite();
+    }
+    void closeRead() { closeFd(fds[0]); }
+    void closeWrite() { closeFd(fds[1]); }
+    static void closeFd(int& fd) {
+        if (fd >= 0) ::close(fd);
+        fd = -1;
+    }
+    int fds[2] = {-1, -1};
+};
+
+// A process that waits for `go` to close, claims the block, reports on `results` and
+// holds its claim until `release` closes (or until it is killed).
+pid_t StartInstance(const std::string& name, Pipe& go, Pipe& results, Pipe& release) {
+    const pid_t pid = ::fork();
+    if (pid != 0) return pid;
+    go.closeWrite();
+    release.closeWrite();
+    results.closeRead();
+    char byte;
+    (void)!::read(go.fds[0], &byte, 1);
+    Claim claim{'E', ::getpid()};
+    try {
+        PosixSharedMemory memory;
+        FakeInstanceActivation activation;
+        TSpOnlyOne guard(memory, activation, name, static_cast<uint32_t>(::getpid()));
+        claim.outcome = guard.MustEnd() ? 'L' : 'W';
+        (void)!::write(results.fds[1], &claim, sizeof claim);
+        (void)!::read(release.fds[0], &byte, 1);
+    } catch (...) {
+        (void)!::write(results.fds[1], &claim, sizeof claim);
+    }
+    ::_exit(0);
+}
+
+Claim ReadClaim(Pipe& results) {
+    Claim claim{'?', 0};
+    EXPECT_EQ(::read(results.fds[0], &claim, sizeof claim), static_cast<ssize_t>(sizeof claim));
+    return claim;
+}
+
+void ExpectExitedNormally(pid_t pid) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
+    BlockName block("race");
+    Pipe go, results, release;
+    std::vector<pid_t> pids;
+    for (int i = 0; i < 20; ++i) pids.push_back(StartInstance(block.name(), go, results, release));
+    go.closeWrite();  // all start together
+
+    std::vector<pid_t> winners;
+    int losers = 0;
+    for (std::size_t i = 0; i < pids.size(); ++i) {
+        const Claim claim = ReadClaim(results);
+        if (claim.outcome == 'W') winners.push_back(claim.pid);
+        if (claim.outcome == 'L') ++losers;
+    }
+    ASSERT_EQ(winners.size(), 1u);
+    EXPECT_EQ(losers, 19);
+    EXPECT_EQ(block.word(), static_cast<uint32_t>(winners[0]));
+
+    release.closeWrite();
+    for (pid_t pid : pids) ExpectExitedNormally(pid);
+}
+
+TEST(SharedMemoryRaceTest, KilledWinnerDoesNotBlockTheNextStart) {
+    BlockName block("killed");
+    Pipe go, results, release;
+    const pid_t first = StartInstance(block.name(), go, results, release);
+    go.closeWrite();
+    ASSERT_EQ(ReadClaim(results).outcome, 'W');
+
+    PosixSharedMemory memory;
+    FakeInstanceActivation activation;
+    {
+        TSpOnlyOne whileAlive(memory, activation, block.name(), static_cast<uint32_t>(::getpid()));
+        EXPECT_TRUE(whileAlive.MustEnd());
+    }
+
+    ASSERT_EQ(::kill(first, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(first, &status, 0), first);
+    EXPECT_EQ(block.word(), static_cast<uint32_t>(first)) << "the dead claim is still there";
+
+    TSpOnlyOne next(memory, activation, block.name(), static_cast<uint32_t>(::getpid()));
+    EXPECT_FALSE(next.MustEnd());
+    EXPECT_EQ(block.word(), static_cast<uint32_t>(::getpid()));
+}
+
+TEST(SharedMemoryRaceTest, BlockIsPrivateToTheUserWhateverTheUmask) {
+    for (const mode_t mask : {mode_t{0}, mode_t{022}, mode_t{0277}}) {
+        BlockName block("mode");
+        const mode_t previous = ::umask(mask);
+        PosixSharedMemory memory;
+        {
+            TSharedMem shared(memory, block.name(), 4);
+            ::umask(previous);
+            struct stat st {};
+            const int fd = ::shm_open(block.object().c_str(), O_RDONLY, 0);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(::fstat(fd, &st), 0);
+            ::close(fd);
+            EXPECT_EQ(st.st_mode & 07777, 0600u) << "umask " << mask;
+            EXPECT_EQ(st.st_uid, ::geteuid());
+            EXPECT_EQ(st.st_size, 4);
+        }
+        ::umask(previous);
+    }
+}
+
+TEST(SharedMemoryRaceTest, RefusesABlockOthersCouldHaveWritten) {
+    BlockName block("foreign");
+    const int fd = ::shm_open(block.object().c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::fchmod(fd, 0644), 0);
+    PosixSharedMemory memory;
+    try {
+        TSharedMem shared(memory, block.name(), 4);
+        ADD_FAILURE() << "a block open to others was obeyed";
+    } catch (const ESharedMemError& e) {
+        EXPECT_EQ(e.what(), "Error creating shared memory " + block.name() + " (" +
+                                std::to_string(EACCES) + ")");
+    }
+
+    // Owned by someone else: only root can set that up.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::fchmod(fd, 0600), 0);
+        ASSERT_EQ(::fchown(fd, 12345, 12345), 0);
+        EXPECT_THROW(TSharedMem(memory, block.name(), 4), ESharedMemError);
+    }
+    ::close(fd);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "desktop/SpOnly1.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "fakes/FakeSharedMemory.h"
+
+namespace {
+
+TEST(SharedMemTest, FailureNamesTheBlockAndTheErrorCode) {
+    FakeSharedMemory system;
+    system.failCreateWith = 5;
+    try {
+        TSharedMem block(system, "quorvane", 4);
+        FAIL() << "created";
+    } catch (const ESharedMemError& e) {
+        EXPECT_STREQ(e.what(), "Error creating shared memory quorvane (5)");
+    }
+
+    system.failCreateWith = 0;
+    system.failMapWith = 8;
+    EXPECT_THROW(
+        {
+            try {
+                TSharedMem block(system, "other", 4);
+            } catch (const ESharedMemError& e) {
+                EXPECT_STREQ(e.what(), "Error creating shared memory other (8)");
+                throw;
+            }
+        },
+        ESharedMemError);
+    EXPECT_EQ(system.openMappings(), 0) << "a mapping that cannot be mapped is closed again";
+}
+
+TEST(SharedMemTest, MapsTheBlockAndLetsGoOfItWhenDestroyed) {
+    FakeSharedMemory system;
+    {
+        TSharedMem block(system, "quorvane", 4);
+        EXPECT_NE(block.MappingHandle(), 0u);
+        ASSERT_NE(block.Buffer(), nullptr);
+        EXPECT_EQ(block.Name(), "quorvane");
+        EXPECT_EQ(block.Size(), 4);
+        *static_cast<uint32_t*>(block.Buffer()) = 77;
+        EXPECT_EQ(system.word("quorvane"), 77u);
+    }
+    EXPECT_EQ(system.openMappings(), 0);
+    EXPECT_EQ(system.openViews(), 0);
+}
+
+class OnlyOneTest : public ::testing::Test {
+protected:
+    FakeSharedMemory memory;
+    FakeInstanceActivation activation;
+};
+
+TEST_F(OnlyOneTest, FirstInstanceClaimsTheBlockAndListens) {
+    {
+        TSpOnlyOne guard(memory, activation, "quorvane", 1234);
+        EXPECT_FALSE(guard.MustEnd());
+        EXPECT_EQ(memory.created, std::vector<std::string>{"quorvane"});
+        EXPECT_EQ(memory.word("quorvane"), 1234u);
+        EXPECT_EQ(activation.listeningOn, "quorvane");
+        EXPECT_TRUE(activation.requests.empty());
+
+        int broughtForward = 0;
+        guard.OnBringForward = [&] { ++broughtForward; };
+        activation.deliverRequest();
+        EXPECT_EQ(broughtForward, 1);
+    }
+    EXPECT_EQ(activation.listeningOn, "");
+    EXPECT_EQ(memory.openMappings(), 0);
+}
+
+TEST_F(OnlyOneTest, LaterInstanceAsksTheFirstForwardAndMustEnd) {
+    memory.word("quorvane") = 999;
+    activation.answer = false;  // ends all the same
+    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
+    EXPECT_TRUE(guard.MustEnd());
+    EXPECT_EQ(activation.requests, std::vector<std::string>{"quorvane"});
+    EXPECT_EQ(memory.word("quorvane"), 999u) << "the later instance never writes";
+    EXPECT_EQ(activation.listeningOn, "");
+}
+
+TEST_F(OnlyOneTest, SecondGuardInTheSameProcessDoesNothing) {
+    std::optional<TSpOnlyOne> first(std::in_place, memory, activation, "quorvane", 1234);
+    {
+        TSpOnlyOne second(memory, activation, "quorvane", 1234);
+        EXPECT_FALSE(second.MustEnd());
+        EXPECT_EQ(memory.created.size(), 1u);
+        EXPECT_TRUE(activation.requests.empty());
+    }
+    EXPECT_EQ(memory.openMappings(), 1) << "the first guard's claim stays";
+    EXPECT_EQ(activation.listeningOn, "quorvane");
+    first.reset();
+    EXPECT_EQ(memory.openMappings(), 0);
+
+    // With the first guard gone, a new one opens the block again.
+    TSpOnlyOne again(memory, activation, "quorvane", 1234);
+    EXPECT_EQ(memory.created.size(), 2u);
+}
+
+TEST_F(OnlyOneTest, FailureLeavesNoBlockBehind) {
+    memory.failCreateWith = 13;
+    EXPECT_THROW(TSpOnlyOne(memory, activation, "quorvane", 1234), ESharedMemError);
+    memory.failCreateWith = 0;
+    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
+    EXPECT_EQ(memory.created.size(), 2u) << "the failed guard did not count as the first";
+    EXPECT_FALSE(guard.MustEnd());
+}
+
+TEST_F(OnlyOneTest, FirstInstanceRunsEvenWhenItCannotListen) {
+    activation.listenSucceeds = false;
+    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
+    EXPECT_FALSE(guard.MustEnd());
+    EXPECT_EQ(memory.word("quorvane"), 1234u);
+}
+
+}  // namespace
