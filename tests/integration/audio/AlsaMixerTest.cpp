@@ -1,0 +1,202 @@
+// AlsaMixer over a real ALSA control device: the test plugin (tests/support/alsa), with
+// Master, PCM and Capture kept in a state file the tests read and change.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "audio/LevelControl.h"
+#include "audio/usound.h"
+#include "platform/linux/AlsaMixer.h"
+#include "support/alsa/AlsaTestConfig.h"
+#include "unit/audio/RecordingPresenter.h"
+
+using ::testing::ElementsAre;
+using ::testing::Optional;
+using ::testing::Pair;
+
+namespace {
+
+const char kMaster[] = "Master Playback Volume";
+const char kMasterSwitch[] = "Master Playback Switch";
+const char kPcm[] = "PCM Playback Volume";
+const char kCapture[] = "Capture Volume";
+
+class AlsaMixerOverTestDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        config_ = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
+        // Known starting values: Master 200 of 0..255, PCM 0 of -500..500, Capture 20 of 0..31.
+        config_->SetState(kMaster, 200, 200);
+        config_->SetState(kMasterSwitch, 1, 1);
+        config_->SetState(kPcm, 0, 0);
+        config_->SetState(kCapture, 20, 20);
+    }
+
+    std::unique_ptr<AlsaTestConfig> config_;
+    AlsaMixer mixer_;
+    RecordingPresenter presenter_;
+};
+
+TEST_F(AlsaMixerOverTestDevice, ShowsTheDeviceAsDefaultWithPlaybackAndRecording) {
+    ASSERT_GE(mixer_.getNumDevs(), 1u);
+    MixerCaps caps;
+    ASSERT_EQ(mixer_.getDevCaps(0, caps), mmsyserr::NoError);
+    EXPECT_EQ(caps.ProductName, "Default (Quorvane Test)");
+    EXPECT_EQ(caps.Destinations, 2u);
+
+    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+    EXPECT_TRUE(presenter_.shown.empty());
+    const TSoundDeviceList& lines = volume.Devices();
+    ASSERT_EQ(lines.Count(), 4);
+    const char* names[] = {"Volume Control", "Wave", "Recording Control", "Capture"};
+    const char* types[] = {"Speakers", "Wave Out", "Wave Input", "Undefined"};
+    const bool output[] = {true, true, false, false};
+    const int controls[] = {2, 1, 0, 1};
+    for (int i = 0; i < lines.Count(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(lines[i].Name, names[i]);
+        EXPECT_EQ(lines[i].TypeName, types[i]);
+        EXPECT_EQ(lines[i].IsOutput, output[i]);
+        EXPECT_EQ(lines[i].IsDestination, i % 2 == 0);
+        EXPECT_EQ(lines[i].Count(), controls[i]);
+    }
+    EXPECT_EQ(lines[0].IndexOfType(kVolumeControlType), 0);
+    EXPECT_EQ(lines[0].IndexOfType(kMuteControlType), 1);
+    EXPECT_EQ(lines[1].Control(0).Maximum, 65535);
+    EXPECT_EQ(volume.FindWaveLine(), 1);
+}
+
+TEST_F(AlsaMixerOverTestDevice, MasterAndWaveMoveOnlyTheirOwnElement) {
+    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+
+    volume.SetMasterVolume(30);
+    EXPECT_THAT(config_->State(kMaster), Optional(Pair(76, 76)));  // 30 % of 0..255
+    EXPECT_THAT(config_->State(kPcm), Optional(Pair(0, 0)));
+
+    volume.SetWaveVolume(80);
+    EXPECT_THAT(config_->State(kPcm), Optional(Pair(300, 300)));  // 80 % of -500..500
+    EXPECT_THAT(config_->State(kMaster), Optional(Pair(76, 76)));
+    EXPECT_THAT(config_->State(kCapture), Optional(Pair(20, 20)));
+
+    EXPECT_EQ(volume.GetMasterVolume(), 30);
+    EXPECT_EQ(volume.GetWaveVolume(), 80);
+    EXPECT_EQ(MixerLevel(volume), 24);
+}
+
+TEST_F(AlsaMixerOverTestDevice, EveryPercentReadsBackOnBothElements) {
+    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+    for (int percent = 0; percent <= 100; ++percent) {
+        volume.SetMasterVolume(percent);
+        volume.SetWaveVolume(100 - percent);
+        EXPECT_EQ(volume.GetMasterVolume(), percent);
+        EXPECT_EQ(volume.GetWaveVolume(), 100 - percent);
+    }
+    EXPECT_THAT(config_->State(kMaster), Optional(Pair(255, 255)));
+    EXPECT_THAT(config_->State(kPcm), Optional(Pair(-500, -500)));
+}
+
+TEST_F(AlsaMixerOverTestDevice, SeesChangesMadeElsewhere) {
+    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+    EXPECT_EQ(volume.GetMasterVolume(), 78);  // 200 of 0..255
+
+    config_->SetState(kMaster, 128, 64);  // the louder channel counts
+    EXPECT_EQ(volume.GetMasterVolume(), 50);
+    config_->SetState(kPcm, 500, 500);
+    EXPECT_EQ(volume.GetWaveVolume(), 100);
+
+    // The level loop starts from what it finds, and writes every channel alike.
+    ChangeAudioLevel(volume, true, 10, -10);
+    EXPECT_THAT(config_->State(kPcm), Optional(Pair(400, 400)));
+    EXPECT_THAT(config_->State(kMaster), Optional(Pair(127, 127)));
+}
+
+TEST_F(AlsaMixerOverTestDevice, MuteSwitchesEveryChannel) {
+    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+    const TSoundDevice& master = volume.Devices()[volume.FindMasterLine()];
+    const int mute = master.IndexOfType(kMuteControlType);
+    ASSERT_GE(mute, 0);
+
+    EXPECT_EQ(master.GetValue(mute), 0u);
+    EXPECT_EQ(master.SetValue(mute, 1), mmsyserr::NoError);
+    EXPECT_THAT(config_->State(kMasterSwitch), Optional(Pair(0, 0)));
+    EXPECT_EQ(master.GetValue(mute), 1u);
+
+    config_->SetState(kMasterSwitch, 0, 1);  // one channel still plays
+    EXPECT_EQ(master.GetValue(mute), 0u);
+}
+
+TEST_F(AlsaMixerOverTestDevice, IdsStayTheSameFromOneOpenToTheNext) {
+    auto ids = [&] {
+        TspVolumeControl volume(mixer_, presenter_, 0, 0);
+        std::vector<uint32_t> all;
+        for (int i = 0; i < volume.Devices().Count(); ++i) {
+            const TSoundDevice& line = volume.Devices()[i];
+            all.push_back(line.LineID);
+            for (int c = 0; c < line.Count(); ++c) all.push_back(line.Control(c).ControlID);
+        }
+        return all;
+    };
+    const std::vector<uint32_t> first = ids();
+    EXPECT_EQ(first.size(), 4u + 4u);
+    EXPECT_EQ(ids(), first);
+}
+
+TEST_F(AlsaMixerOverTestDevice, AnswersMisuseWithTheMixerResultCodes) {
+    const uint32_t count = mixer_.getNumDevs();
+    MixerCaps caps;
+    HMixer handle = -1;
+    MixerLine line;
+    EXPECT_EQ(mixer_.getDevCaps(count, caps), mmsyserr::BadDeviceId);
+    EXPECT_EQ(mixer_.open(count, 0, handle), mmsyserr::BadDeviceId);
+    EXPECT_EQ(handle, -1);
+    EXPECT_EQ(mixer_.getLineInfo(count, line, LineQuery::ByDestination), mmsyserr::BadDeviceId);
+    uint32_t value = 0;
+    EXPECT_EQ(mixer_.close(4711), mmsyserr::InvalidHandle);
+    EXPECT_EQ(mixer_.getControlValue(4711, 0, value), mmsyserr::InvalidHandle);
+    EXPECT_EQ(mixer_.setControlValue(4711, 0, 0), mmsyserr::InvalidHandle);
+
+    ASSERT_EQ(mixer_.open(0, 0, handle), mmsyserr::NoError);
+    line.Destination = 2;
+    EXPECT_EQ(mixer_.getLineInfo(0, line, LineQuery::ByDestination), mmsyserr::InvalidLine);
+    line.Destination = 0;
+    line.Source = 1;  // the playback destination has one source
+    EXPECT_EQ(mixer_.getLineInfo(0, line, LineQuery::BySource), mmsyserr::InvalidLine);
+    line.Source = 0;
+    ASSERT_EQ(mixer_.getLineInfo(0, line, LineQuery::BySource), mmsyserr::NoError);
+    EXPECT_EQ(line.Name, "Wave");
+    EXPECT_EQ(line.ComponentType, component::SrcWaveOut);
+    EXPECT_NE(line.LineFlags & kLineSource, 0u);
+
+    std::vector<MixerControl> controls;
+    EXPECT_EQ(mixer_.getLineControls(handle, line.LineID, 2, controls), mmsyserr::InvalidParam);
+    ASSERT_EQ(mixer_.getLineControls(handle, line.LineID, 1, controls), mmsyserr::NoError);
+    EXPECT_EQ(mixer_.setControlValue(handle, controls[0].ControlID, 65536), mmsyserr::InvalidValue);
+    EXPECT_EQ(mixer_.getControlValue(handle, 0xFFFFF0, value), mmsyserr::InvalidControl);
+    EXPECT_FALSE(mixer_.errorText(mmsyserr::InvalidControl).empty());
+
+    HMixer second = -1;
+    ASSERT_EQ(mixer_.open(0, 0, second), mmsyserr::NoError);
+    EXPECT_NE(second, handle);
+    EXPECT_EQ(mixer_.close(handle), mmsyserr::NoError);
+    EXPECT_EQ(mixer_.close(handle), mmsyserr::InvalidHandle);
+    EXPECT_EQ(mixer_.getControlValue(second, controls[0].ControlID, value), mmsyserr::NoError);
+    EXPECT_EQ(mixer_.close(second), mmsyserr::NoError);
+}
+
+TEST(AlsaMixerOverBrokenDevice, MixerThatCannotLoadMeansNoDriver) {
+    auto config = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN, true);
+    AlsaMixer mixer;
+    RecordingPresenter presenter;
+    ASSERT_GE(mixer.getNumDevs(), 1u);  // the control device itself opens
+    HMixer handle = -1;
+    EXPECT_EQ(mixer.open(0, 0, handle), mmsyserr::NoDriver);
+
+    TspVolumeControl volume(mixer, presenter, 0, 0);
+    const std::string noDriver = SoundCardError("No device driver is present.");
+    // The open, then each of the two destination queries.
+    EXPECT_THAT(presenter.messages(), ElementsAre(noDriver, noDriver, noDriver));
+    EXPECT_EQ(volume.Devices().Count(), 0);
+    EXPECT_EQ(MixerLevel(volume), 0);
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// A private PulseAudio with one null sink for the length of a test, started through
+// scripts/sound-server. While it runs, PULSE_SERVER in this process points at it, so
+// libpulse, pactl and ALSA's pulse plugin all reach it and nothing else.
+
+#include <optional>
+#include <string>
+
+class SoundServer {
+public:
+    // `script` is the path of scripts/sound-server.
+    explicit SoundServer(const std::string& script);
+    ~SoundServer();
+    SoundServer(const SoundServer&) = delete;
+    SoundServer& operator=(const SoundServer&) = delete;
+
+    bool running() const { return !dir_.empty(); }
+    // Why the server is not running (the script's own words).
+    const std::string& failure() const { return failure_; }
+    const std::string& sink() const { return sink_; }
+
+    // Runs pactl with these arguments against this server; its standard output.
+    std::string pactl(const std::string& arguments) const;
+    // The null sink's volume in percent as pactl reports it (first channel).
+    std::optional<int> sinkVolumePercent() const;
+    bool setSinkVolumePercent(int percent) const;
+
+private:
+    std::string script_;
+    std::string dir_;
+    std::string sink_;
+    std::string failure_;
+    std::optional<std::string> previousPulseServer_;
+};
