@@ -1,0 +1,68 @@
+#pragma once
+// Scriptable serial ports for tests: per port name, what opening and each call does, the
+// replies the reads return, and a record of everything the code under test did.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/SerialPort.h"
+
+// Script and record of one port name, shared by every port opened under that name.
+struct FakePortLine {
+    // --- script
+    uint32_t openError = 0;  // non-zero: open fails with this code
+    uint32_t getCommStateError = 0;
+    uint32_t setCommStateError = 0;
+    uint32_t getCommTimeoutsError = 0;
+    uint32_t setCommTimeoutsError = 0;
+    uint32_t readError = 0;   // every read fails with this code
+    bool readThrows = false;  // every read throws std::runtime_error
+    CommState state;          // what getCommState reports
+    CommTimeouts timeouts;    // what getCommTimeouts reports
+    // One entry per read call, oldest first. A read returns at most the count it asks
+    // for; the rest of the entry stays for the next read. No entry left: nothing arrives.
+    std::deque<std::string> replies;
+    // Replies queued on writing a command byte, as a meter answers it.
+    std::map<char, std::string> answers;
+
+    // --- record
+    int opens = 0;
+    bool isOpen = false;
+    std::vector<std::string> writes;
+    std::vector<std::size_t> readCounts;
+    std::vector<CommState> statesSet;
+    std::vector<CommTimeouts> timeoutsSet;
+    // Every call in order: "write v", "read 83", "getCommState", ...
+    std::vector<std::string> transcript;
+
+    // Convenience for scripts: queue n copies of a reply.
+    void QueueReplies(const std::string& reply, int n = 1) {
+        for (int i = 0; i < n; ++i) replies.push_back(reply);
+    }
+};
+
+class FakeSerialPorts final : public SerialPorts {
+public:
+    // The line that `name` opens, as the code under test spells it ("COM3", "\\.\COM12").
+    FakePortLine& Line(const std::string& name) {
+        auto& line = lines_[name];
+        if (!line) line = std::make_shared<FakePortLine>();
+        return *line;
+    }
+    // Names passed to open(), in order.
+    const std::vector<std::string>& OpenedNames() const { return openedNames_; }
+
+    std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override;
+    std::string errorText(uint32_t code) const override {
+        return "error text " + std::to_string(code);
+    }
+
+private:
+    std::map<std::string, std::shared_ptr<FakePortLine>> lines_;
+    std::vector<std::string> openedNames_;
+};

@@ -1,0 +1,231 @@
+// The serial layer and the meter link against the meter emulator on a real
+// pseudo-terminal, reached the way the program reaches a port: through a dosdevices link.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <random>
+
+#include "meter-sim/MeterScenarios.h"
+#include "meter/MeterLink.h"
+#include "platform/linux/LinuxSerialPorts.h"
+#include "support/MeterSim.h"
+#include "support/TempConfigHome.h"
+
+namespace {
+
+class SilentPresenter final : public MessagePresenter {
+public:
+    char MessageDialog(const std::string&, const std::string&, const std::string& message,
+                       const std::string&) override {
+        ADD_FAILURE() << "unexpected message: " << message;
+        return ' ';
+    }
+};
+
+class RecordingLogger final : public Logger {
+public:
+    void Log(const std::string& text) override { lines.push_back(text); }
+    std::vector<std::string> lines;
+};
+
+constexpr int kPort = 5;
+
+class MeterEmulatorTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { setenv("QUORVANE_METER_SIM", QUORVANE_BUILT_METER_SIM, 0); }
+    std::string LinkPath() const { return home.configDir() + "/dosdevices/com5"; }
+    MeterSim& Start(const MeterSim::Options& options = {}) {
+        sim = std::make_unique<MeterSim>(LinkPath(), options);
+        return *sim;
+    }
+    // A port set up as the link sets it up: 19200 8N1, 5 ms a byte.
+    std::unique_ptr<SerialPort> OpenConfigured() {
+        uint32_t error = 0;
+        auto port = ports.open("COM5", error);
+        EXPECT_NE(port, nullptr) << ports.errorText(error);
+        if (!port) return nullptr;
+        CommTimeouts timeouts;
+        timeouts.ReadTotalTimeoutMultiplier = 5;
+        EXPECT_TRUE(port->setCommTimeouts(timeouts));
+        return port;
+    }
+    static std::string Read(SerialPort& port, std::size_t count, bool expectOk = true) {
+        std::string buffer(count, '\0');
+        std::size_t received = 0;
+        EXPECT_EQ(port.read(reinterpret_cast<uint8_t*>(buffer.data()), count, received), expectOk);
+        return buffer.substr(0, received);
+    }
+    static void Write(SerialPort& port, const std::string& bytes) {
+        std::size_t written = 0;
+        EXPECT_TRUE(
+            port.write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written));
+        EXPECT_EQ(written, bytes.size());
+    }
+
+    TempConfigHome home;
+    std::unique_ptr<MeterSim> sim;
+    LinuxSerialPorts ports;
+    RecordingLogger log;
+    SilentPresenter presenter;
+    MeterLink link{ports, log, presenter};
+};
+
+TEST_F(MeterEmulatorTest, OpensConfiguresAndIdentifiesTheMeter) {
+    Start();
+    link.ComPort = kPort;
+
+    ASSERT_TRUE(link.OpenComPort()) << ::testing::PrintToString(log.lines);
+    EXPECT_EQ(log.lines.back(), "Comport COM5 successfully opened.");
+    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE RF Meter Version 1.10");
+    EXPECT_EQ(link.FirmwareVersion, "1.10");
+    EXPECT_EQ(sim->CommandsReceived(), "v");
+}
+
+TEST_F(MeterEmulatorTest, OldAndUnversionedAndMuteMeters) {
+    link.ComPort = kPort;
+    Start({.version = "1.00"});
+    ASSERT_TRUE(link.OpenComPort());
+    link.GetFirmwareInfo(false);
+    EXPECT_EQ(link.FirmwareVersion, "1.00");
+    link.ClosePort();
+
+    Start({.version = "none"});
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE RF Meter");
+    EXPECT_EQ(link.FirmwareVersion, "");
+    link.ClosePort();
+
+    Start({.answerIdentification = false});
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE firmware not detected");
+    EXPECT_EQ(sim->CommandCount('v'), 1);
+}
+
+class ScenarioFrameTest : public MeterEmulatorTest,
+                          public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ScenarioFrameTest, GraphExchangeDeliversTheScenarioReply) {
+    const std::string name = GetParam();
+    const MeterScenario scenario = *MeterScenarioNamed(name);
+    Start();
+    sim->SetScenario(name);
+    link.ComPort = kPort;
+    ASSERT_TRUE(link.OpenComPort());
+    link.FirmwareVersion = "1.10";
+    ExchangeRequest request;
+    request.Psk63Checked = true;
+
+    const GraphExchangeResult result = link.GraphExchange(request);
+
+    EXPECT_EQ(sim->CommandsReceived(), "S");
+    const std::string identification = MeterIdentification("1.10");
+    std::mt19937 unused(1);
+    const std::string expected = MeterDataReply(scenario, identification, unused);
+    const auto within = [&](int low, int high) {
+        return result.Reply.size() == 64 &&
+               std::all_of(result.Reply.begin(), result.Reply.end(), [&](char c) {
+                   const int value = static_cast<unsigned char>(c);
+                   return value >= low && value <= high;
+               });
+    };
+    switch (scenario) {
+        case MeterScenario::Noise:
+            EXPECT_TRUE(within(2, 12));
+            break;
+        case MeterScenario::Silence:
+            EXPECT_TRUE(within(0, 1));
+            break;
+        case MeterScenario::Data:
+            EXPECT_TRUE(within(150, 160));
+            break;
+        case MeterScenario::IdText:
+            EXPECT_TRUE(result.IdentificationText);
+            EXPECT_EQ(result.Reply, identification);
+            break;
+        default:
+            EXPECT_FALSE(result.IdentificationText);
+            EXPECT_EQ(result.Reply, expected);
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFrameTest,
+                         ::testing::Values("clean", "splatter", "underdriven", "noise", "silence",
+                                           "data", "short", "idtext", "silent"),
+                         [](const auto& test) { return std::string(test.param); });
+
+TEST_F(MeterEmulatorTest, ReadTimeOutReturnsWhatArrived) {
+    Start({.scenario = "short"});
+    auto port = OpenConfigured();
+    ASSERT_TRUE(port);
+
+    Write(*port, "s");
+    EXPECT_EQ(Read(*port, 64).size(), 40u);
+
+    sim->SetScenario("silent");
+    Write(*port, "s");
+    EXPECT_EQ(Read(*port, 64), "");
+
+    // The next reply is not mixed up with the earlier ones.
+    sim->SetScenario("clean");
+    Write(*port, "s");
+    EXPECT_EQ(Read(*port, 64).size(), 64u);
+}
+
+TEST_F(MeterEmulatorTest, ReopensAfterClosingAndSwitchesScenarios) {
+    Start();
+    link.ComPort = kPort;
+    link.FirmwareVersion = "1.10";
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_EQ(link.GraphExchange({}).Reply.size(), 64u);
+    link.ClosePort();
+
+    sim->SetScenario("idtext");
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_TRUE(link.GraphExchange({}).IdentificationText);
+    EXPECT_EQ(sim->CommandsReceived(), "ss");
+}
+
+TEST_F(MeterEmulatorTest, SecondOpenOfTheSamePortIsRefused) {
+    Start();
+    auto first = OpenConfigured();
+    ASSERT_TRUE(first);
+
+    uint32_t error = 0;
+    EXPECT_EQ(ports.open("COM5", error), nullptr);
+    EXPECT_EQ(error, static_cast<uint32_t>(EBUSY));
+    // The link through its device name is the same port.
+    EXPECT_EQ(ports.open("\\\\.\\COM5", error), nullptr);
+
+    first.reset();
+    EXPECT_NE(ports.open("COM5", error), nullptr) << ports.errorText(error);
+}
+
+TEST_F(MeterEmulatorTest, VanishedMeterFailsReadsInsteadOfHanging) {
+    Start();
+    auto port = OpenConfigured();
+    ASSERT_TRUE(port);
+    CommTimeouts forever;  // all zero: wait for every byte
+    ASSERT_TRUE(port->setCommTimeouts(forever));
+
+    sim->Kill();
+
+    Read(*port, 64, false);
+    EXPECT_EQ(port->lastError(), static_cast<uint32_t>(EIO));
+    std::size_t written = 0;
+    const uint8_t command = 's';
+    EXPECT_FALSE(port->write(&command, 1, written));
+}
+
+TEST_F(MeterEmulatorTest, MissingDeviceFailsTheOpenWithItsError) {
+    Start();
+    sim->Kill();  // leaves its link dangling, as an unplugged adapter does
+    link.ComPort = kPort;
+    EXPECT_FALSE(link.OpenComPort());
+    EXPECT_EQ(log.lines.front(),
+              "CreateFile on port COM5 failed with error " + std::to_string(ENOENT));
+}
+
+}  // namespace

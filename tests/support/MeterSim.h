@@ -1,0 +1,47 @@
+#pragma once
+// Runs the meter emulator (the program named by QUORVANE_METER_SIM) on a pseudo-terminal
+// whose slave is linked at a given path, for the length of a test.
+
+#include <sys/types.h>
+
+#include <string>
+
+class MeterSim {
+public:
+    struct Options {
+        std::string scenario = "clean";
+        std::string version = "1.10";      // "none": identification without a version
+        bool answerIdentification = true;  // false: "v" goes unanswered
+        bool instant = false;              // skip the 19200-baud pacing
+    };
+
+    // Starts the emulator and waits until its line is up; throws std::runtime_error when
+    // it cannot.
+    MeterSim(const std::string& linkPath, const Options& options);
+    explicit MeterSim(const std::string& linkPath) : MeterSim(linkPath, Options{}) {}
+    ~MeterSim();
+    MeterSim(const MeterSim&) = delete;
+    MeterSim& operator=(const MeterSim&) = delete;
+
+    // Takes effect from the next reply on.
+    void SetScenario(const std::string& name);
+    // Every command byte received so far, in order.
+    std::string CommandsReceived() const;
+    int CommandCount(char command) const;
+
+    const std::string& SlavePath() const { return slavePath_; }
+    const std::string& LinkPath() const { return linkPath_; }
+
+    // Ends the emulator the orderly way (it removes its link). Safe to call twice.
+    void Stop();
+    // Ends it at once, the way an unplugged meter vanishes: the line hangs up.
+    void Kill();
+
+private:
+    void WaitForExit();
+
+    std::string linkPath_;
+    std::string workDir_;
+    std::string slavePath_;
+    pid_t pid_ = -1;
+};

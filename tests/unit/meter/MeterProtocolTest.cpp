@@ -1,0 +1,47 @@
+// The meter's naming and text rules.
+
+#include "meter/MeterProtocol.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MeterProtocol, IdentificationTextIsRecognisedByItsFirstEightBytes) {
+    EXPECT_TRUE(IsIdentificationText("QUORVANE"));
+    EXPECT_TRUE(IsIdentificationText(std::string("QUORVANE\0\x01", 10)));
+    EXPECT_FALSE(IsIdentificationText("QUORVAN"));
+    EXPECT_FALSE(IsIdentificationText("quorvane RF Meter"));
+    EXPECT_FALSE(IsIdentificationText(" QUORVANE"));
+    EXPECT_FALSE(IsIdentificationText(""));
+}
+
+TEST(MeterProtocol, VersionComparesAsBytes) {
+    EXPECT_FALSE(FirmwareSupportsPsk63(""));
+    EXPECT_FALSE(FirmwareSupportsPsk63("1.00"));
+    EXPECT_FALSE(FirmwareSupportsPsk63("1.0"));
+    EXPECT_TRUE(FirmwareSupportsPsk63("1.00a"));
+    EXPECT_TRUE(FirmwareSupportsPsk63("10"));
+    EXPECT_FALSE(FirmwareSupportsPsk63("09.9"));
+    // Bytes above 127 sort after every ASCII digit.
+    EXPECT_TRUE(FirmwareSupportsPsk63("1.\xB0"));
+}
+
+TEST(MeterProtocol, ModeDisplayAfterAFirmwareQuery) {
+    const PskModeDisplay psk63 = PskModeAfterFirmwareQuery("1.10", true, 12);
+    EXPECT_TRUE(psk63.Psk63Enabled);
+    EXPECT_EQ(psk63.ModeLabel, "PSK63");
+    EXPECT_TRUE(psk63.CaptionChanges);
+    EXPECT_EQ(psk63.Caption, "PSK63 RF Monitoring on COM12");
+
+    const PskModeDisplay psk31 = PskModeAfterFirmwareQuery("1.10", false, 2);
+    EXPECT_EQ(psk31.ModeLabel, "PSK31");
+    EXPECT_EQ(psk31.Caption, "PSK31 RF Monitoring on COM2");
+
+    // Old firmware: item off, label empty, caption left as it is, check mark ignored.
+    const PskModeDisplay old = PskModeAfterFirmwareQuery("1.00", true, 2);
+    EXPECT_FALSE(old.Psk63Enabled);
+    EXPECT_EQ(old.ModeLabel, "");
+    EXPECT_FALSE(old.CaptionChanges);
+}
+
+}  // namespace
