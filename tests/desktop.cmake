@@ -2,7 +2,7 @@
 quorvane_library(fake_desktop
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/fakes/FakeTrayShell.cpp
             ${CMAKE_CURRENT_LIST_DIR}/fakes/FakeSharedMemory.cpp
-    LIBS platform_api)
+    LIBS desktop_core platform_api)
 target_include_directories(fake_desktop PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 quorvane_test(desktop_unit_tests LABEL unit

@@ -35,3 +35,39 @@ void FakeTrayShell::mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x,
 bool FakeTrayShell::queryEndSession(TrayWindowId window) {
     return windows.at(window)->queryEndSession();
 }
+
+namespace {
+
+std::string ButtonName(TMouseButton button) {
+    switch (button) {
+        case TMouseButton::mbLeft:
+            return "left";
+        case TMouseButton::mbRight:
+            return "right";
+        case TMouseButton::mbMiddle:
+            return "middle";
+    }
+    return "?";
+}
+
+}  // namespace
+
+TrayEventLog::TrayEventLog(TSpTrayIcon& icon) {
+    icon.OnMouseDown = [this](TSpTrayIcon&, TMouseButton b, TShiftState s, int x, int y) {
+        mouse("down " + ButtonName(b) + (s.Contains(TShift::ssDouble) ? " double" : ""), s, x, y);
+    };
+    icon.OnMouseUp = [this](TSpTrayIcon&, TMouseButton b, TShiftState s, int x, int y) {
+        mouse("up " + ButtonName(b), s, x, y);
+    };
+    icon.OnMouseMove = [this](TSpTrayIcon&, TShiftState s, int x, int y) {
+        mouse("move", s, x, y);
+    };
+    icon.OnClick = [this](TSpTrayIcon&) { events.push_back("click"); };
+    icon.OnDblClick = [this](TSpTrayIcon&) { events.push_back("dblclick"); };
+}
+
+void TrayEventLog::mouse(const std::string& what, TShiftState shift, int x, int y) {
+    events.push_back(what);
+    shifts.push_back(shift);
+    positions.emplace_back(x, y);
+}

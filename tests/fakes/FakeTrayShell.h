@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/SpTrayIc.h"
 #include "platform/TrayShell.h"
 
 struct ShellCall {
@@ -36,4 +37,18 @@ public:
 
 private:
     TrayWindowId nextWindow_ = 100;
+};
+
+// Every event of a tray icon as text ("down right double", "click", ...), with the shift
+// state and position of the mouse events.
+class TrayEventLog {
+public:
+    explicit TrayEventLog(TSpTrayIcon& icon);
+
+    std::vector<std::string> events;
+    std::vector<TShiftState> shifts;
+    std::vector<std::pair<int, int>> positions;
+
+private:
+    void mouse(const std::string& what, TShiftState shift, int x, int y);
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "desktop/LedIconImages.h"
+#include "fakes/FakeTrayShell.h"
 #include "platform/linux/QtTrayShell.h"
 
 namespace {
@@ -80,38 +81,21 @@ TEST_F(LedIconTest, StartsHiddenThenShowsTheTriangleAndTheDots) {
 }
 
 TEST_F(LedIconTest, ActivationsArriveAsMouseMessages) {
-    std::vector<std::string> events;
-    LedIcon->OnMouseDown = [&](TSpTrayIcon&, TMouseButton b, TShiftState s, int, int) {
-        events.push_back(b == TMouseButton::mbRight     ? "down right"
-                         : b == TMouseButton::mbMiddle  ? "down middle"
-                         : s.Contains(TShift::ssDouble) ? "down left double"
-                                                        : "down left");
-        if (b == TMouseButton::mbRight) {
-            EXPECT_TRUE(s.Contains(TShift::ssRight));
-        }
-    };
-    LedIcon->OnMouseUp = [&](TSpTrayIcon&, TMouseButton b, TShiftState, int, int) {
-        events.push_back(b == TMouseButton::mbRight    ? "up right"
-                         : b == TMouseButton::mbMiddle ? "up middle"
-                                                       : "up left");
-    };
-    LedIcon->OnClick = [&](TSpTrayIcon&) { events.push_back("click"); };
-    LedIcon->OnDblClick = [&](TSpTrayIcon&) { events.push_back("dblclick"); };
+    TrayEventLog log(*LedIcon);
     LedIcon->SetVisible(true);
     ASSERT_EQ(Shown().size(), 1u);
     QSystemTrayIcon* tray = Shown()[0];
 
     emit tray->activated(QSystemTrayIcon::Context);
-    EXPECT_EQ(events, (std::vector<std::string>{"down right", "click", "up right"}));
-    events.clear();
     emit tray->activated(QSystemTrayIcon::Trigger);
-    EXPECT_EQ(events, (std::vector<std::string>{"down left", "click", "up left"}));
-    events.clear();
     emit tray->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_EQ(events, (std::vector<std::string>{"dblclick", "down left double"}));
-    events.clear();
     emit tray->activated(QSystemTrayIcon::MiddleClick);
-    EXPECT_EQ(events, (std::vector<std::string>{"down middle", "click", "up middle"}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"down right", "click", "up right", "down left", "click",
+                                        "up left", "dblclick", "down left double", "down middle",
+                                        "click", "up middle"}));
+    EXPECT_TRUE(log.shifts[0].Contains(TShift::ssRight)) << "the button is down while it goes down";
+    EXPECT_FALSE(log.shifts[1].Contains(TShift::ssRight));
 }
 
 TEST_F(LedIconTest, IconHiddenOnMouseDownGetsNoMoreMessages) {
