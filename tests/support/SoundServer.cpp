@@ -31,6 +31,16 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
+// Undoes the backslash quoting printf %q gives ordinary paths.
+std::string Unescaped(const std::string& text) {
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
 }  // namespace
 
 SoundServer::SoundServer(const std::string& script) : script_(script) {
@@ -43,8 +53,10 @@ SoundServer::SoundServer(const std::string& script) : script_(script) {
     while (start < output.size()) {
         size_t end = output.find('\n', start);
         if (end == std::string::npos) end = output.size();
-        const std::string line = output.substr(start, end - start);
+        std::string line = output.substr(start, end - start);
         start = end + 1;
+        // "export VAR=value" with the value quoted for the shell by printf %q.
+        if (line.rfind("export ", 0) == 0) line = Unescaped(line.substr(7));
         const size_t eq = line.find('=');
         const std::string key = eq == std::string::npos ? "" : line.substr(0, eq);
         const std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
@@ -54,7 +66,7 @@ SoundServer::SoundServer(const std::string& script) : script_(script) {
             dir_ = value;
         } else if (key == "QUORVANE_SOUND_SINK") {
             sink_ = value;
-        } else {
+        } else if (key != "SOUND_SERVER_STOP") {
             failure_ += line + "\n";
         }
     }
