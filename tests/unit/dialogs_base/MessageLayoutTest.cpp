@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "dialogs/MessageLayout.h"
+
+namespace {
+
+// A fixed-pitch font: every character 7 pixels wide, every line 13 pixels high.
+constexpr int kCharWidth = 7;
+constexpr int kLineHeight = 13;
+
+class FixedPitchMeasurer final : public TextMeasurer {
+public:
+    int TextWidth(const std::string& text) const override {
+        return kCharWidth * static_cast<int>(text.size());
+    }
+    int TextHeight(const std::string&) const override { return kLineHeight; }
+};
+
+int Width(int chars) {
+    return kCharWidth * chars;
+}
+
+const LayoutSize kScreen{1024, 768};
+const LayoutSize kFrame{8, 27};
+
+MessageLayout Lay(const std::string& caption, const std::string& type, const std::string& message,
+                  const std::string& buttons = "", LayoutSize screen = kScreen,
+                  LayoutSize frame = kFrame) {
+    return LayOutMessageDialog(caption, type, message, buttons, FixedPitchMeasurer(), screen,
+                               frame);
+}
+
+TEST(MessageLayout, ErrorNoteWithIconIsLaidOutStepByStep) {
+    const MessageLayout l = Lay("Error", "!", "Could not open COM3");
+
+    EXPECT_EQ(l.caption, "Error");
+    EXPECT_EQ(l.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(l.iconSize, 32);
+    EXPECT_EQ(l.textWidth, Width(4 + 19));  // two blanks either side of the line
+    EXPECT_EQ(l.textHeight, kLineHeight);
+    EXPECT_EQ(l.captionWidth, Width(5));
+    EXPECT_EQ(l.buttonWidth, Width(5));  // "W&OKW"
+    EXPECT_EQ(l.rowWidth, l.buttonWidth);
+    EXPECT_EQ(l.buttonHeight, kLineHeight + 10);
+
+    // Client width: icon + 10 + text = 203; outer 211 wins over the row; plus 20.
+    EXPECT_EQ(l.client, (LayoutSize{231, 32 + 30 + 23}));
+    EXPECT_EQ(l.outer, (LayoutSize{231 + 8, 85 + 27}));
+    // Centring would put the text at 35, but it must clear the icon.
+    EXPECT_EQ(l.label, (LayoutRect{52, 10, 52 + 161, 10 + kLineHeight}));
+    EXPECT_EQ(l.iconPos, (LayoutPoint{10, 10}));
+    ASSERT_EQ(l.buttons.size(), 1u);
+    EXPECT_EQ(l.buttons[0].name, "button1");
+    EXPECT_EQ(l.buttons[0].caption, "&OK");
+    EXPECT_EQ(l.buttons[0].modalResult, 1);
+    EXPECT_EQ(l.buttons[0].rect, (LayoutRect{98, 52, 98 + 35, 52 + 23}));
+    EXPECT_EQ(l.windowPos, (LayoutPoint{(1024 - 239) / 2, (768 - 112) / 2}));
+}
+
+TEST(MessageLayout, SemicolonsMakeLinesIncludingEmptyOnes) {
+    const MessageLayout sound =
+        Lay("Sound Card error", "!", "A problem was encountered with the sound card:;;x");
+    EXPECT_EQ(sound.lines, (std::vector<std::string>{
+                               "A problem was encountered with the sound card:", "", "x"}));
+    EXPECT_EQ(sound.labelText, "A problem was encountered with the sound card:\r\n\r\nx");
+    EXPECT_EQ(sound.textHeight, 3 * kLineHeight);
+    EXPECT_EQ(sound.textWidth, Width(4 + 46));
+    EXPECT_EQ(Lay("", "", "one;").lines, (std::vector<std::string>{"one", ""}));
+}
+
+TEST(MessageLayout, LineBreaksAndMarkersAreCleanedUp) {
+    const MessageLayout semicolons = Lay("Note", "i", "first;second line;third");
+    for (const char* message : {"first\r\nsecond line\r\nthird", "first\n\rsecond line\nthird",
+                                "first\rsecond line\r\nthird"}) {
+        const MessageLayout l = Lay("Note", "i", message);
+        EXPECT_EQ(l.lines, semicolons.lines);
+        EXPECT_EQ(l.label, semicolons.label);
+        EXPECT_EQ(l.outer, semicolons.outer);
+    }
+    // CR LF is one break; a lone CR after it is another.
+    EXPECT_EQ(CleanMessageText("a\r\n\rb"), "a;;b");
+    // Only the first marker goes, and only with its leading blank.
+    EXPECT_EQ(CleanMessageText("a CenterText b CENTERTEXT"), "a b CENTERTEXT");
+    EXPECT_EQ(CleanMessageText("CENTERTEXT"), "CENTERTEXT");
+    EXPECT_EQ(Lay(" \t\x01"
+                  "Error ",
+                  "", "x")
+                  .caption,
+              "Error ");
+    EXPECT_EQ(Lay("  ", "", "x").caption, "");
+}
+
+TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
+    std::string message(200, 'x');
+    for (int i = 0; i < 99; ++i) message += ";x";
+    const LayoutSize screen{800, 480};
+
+    const MessageLayout plain = Lay("Error", "", message, "", screen);
+    EXPECT_EQ(plain.textWidth, 800 - 20);
+    EXPECT_EQ(plain.textHeight, 100 * kLineHeight);  // wrapping does not add lines
+    EXPECT_EQ(plain.outer, screen);
+    EXPECT_EQ(plain.client, (LayoutSize{800 - kFrame.width, 480 - kFrame.height}));
+    EXPECT_EQ(plain.windowPos, (LayoutPoint{0, 0}));
+    EXPECT_EQ(plain.label.left, 20);
+    // Buttons stay at the bottom of the clamped window.
+    EXPECT_EQ(plain.buttons[0].rect.bottom, plain.client.height - 10);
+
+    // The icon's margin is reserved as well.
+    EXPECT_EQ(Lay("Error", "!", message, "", screen).textWidth, 800 - (32 + 20 + 10));
+}
+
+TEST(MessageLayout, WideCaptionWidensTheWindowAndTextStaysCentred) {
+    const std::string caption(60, 'C');
+    const MessageLayout l = Lay(caption, "", "Hi", "", kScreen, {0, 0});
+    EXPECT_EQ(l.captionWidth, Width(60));
+    EXPECT_EQ(l.client.width, Width(60) + 20);
+    EXPECT_EQ(l.label.left, (l.client.width - Width(6)) / 2);
+    EXPECT_EQ(l.label.Width(), Width(6));
+}
+
+TEST(MessageLayout, SingleOkButtonIsCentredAndAnswersO) {
+    const MessageLayout l = Lay("", "", "Done", "");
+    ASSERT_EQ(l.buttons.size(), 1u);
+    const LayoutRect& ok = l.buttons[0].rect;
+    EXPECT_EQ(ok.left, (l.client.width - Width(5)) / 2);
+    EXPECT_EQ(ok.top, l.client.height - 10 - l.buttonHeight);
+    EXPECT_EQ(MessageResultChar(l.buttons, 1), 'O');
+    EXPECT_EQ(MessageResultChar(l.buttons, 0), ' ');  // closed without a button
+    EXPECT_EQ(MessageResultChar(l.buttons, 2), ' ');
+}
+
+TEST(MessageLayout, NarrowRowSharesTheWidestButtonsWidth) {
+    const MessageLayout l = Lay("Q", "?", "Sure?", "&Yes   &No");
+    ASSERT_EQ(l.buttons.size(), 2u);
+    EXPECT_EQ(l.buttons[1].rect.Width(), Width(6));  // "W&NoW" is widened to "W&YesW"
+    EXPECT_EQ(l.buttons[1].rect.left, l.buttons[0].rect.right + 10);
+    EXPECT_EQ(l.buttons[1].name, "button2");
+    EXPECT_EQ(MessageResultChar(l.buttons, 2), 'N');
+}
+
+TEST(MessageLayout, WideRowGivesEachButtonItsOwnWidth) {
+    const MessageLayout l = Lay("Q", "?", "Sure?", "&Yes &No &Cancel Abort Retry");
+    const int own[] = {Width(6), Width(5), Width(9), Width(7), Width(7)};
+    ASSERT_EQ(l.buttons.size(), 5u);
+    EXPECT_EQ(l.buttonWidth, Width(9));
+    EXPECT_EQ(l.rowWidth, own[0] + own[1] + own[2] + own[3] + own[4] + 4 * 10);
+    int left = (l.client.width - l.rowWidth) / 2;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(l.buttons[i].rect.left, left) << "button " << i + 1;
+        EXPECT_EQ(l.buttons[i].rect.Width(), own[i]) << "button " << i + 1;
+        left += own[i] + 10;
+    }
+    // The row is wider than the text, so it sets the window width.
+    EXPECT_EQ(l.client.width, l.rowWidth + 20);
+}
+
+TEST(MessageLayout, ButtonList) {
+    EXPECT_EQ(SplitButtonList(""), (std::vector<std::string>{"&OK"}));
+    EXPECT_EQ(SplitButtonList("   "), (std::vector<std::string>{"&OK"}));
+    EXPECT_EQ(SplitButtonList("  &Yes   &No\x01 "), (std::vector<std::string>{"&Yes", "&No"}));
+    EXPECT_EQ(ButtonResultChar("&yes"), 'Y');
+    EXPECT_EQ(ButtonResultChar("retry"), 'R');
+    EXPECT_EQ(ButtonResultChar("Save &as"), 'A');
+    EXPECT_EQ(ButtonResultChar("x&"), 'X');
+    EXPECT_NO_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8"));
+    EXPECT_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8 9"), std::length_error);
+}
+
+struct TypeCase {
+    const char* type;
+    MessageIcon icon;
+    MessageSound sound;
+    char typeChar;
+};
+
+class MessageTypeTest : public testing::TestWithParam<TypeCase> {};
+
+TEST_P(MessageTypeTest, ChoosesIconAndSound) {
+    const TypeCase& c = GetParam();
+    const MessageLayout l = Lay("Note", c.type, "text");
+    EXPECT_EQ(l.icon, c.icon);
+    EXPECT_EQ(l.sound, c.sound);
+    EXPECT_EQ(l.typeChar, c.typeChar);
+    const bool hasIcon = c.icon != MessageIcon::None;
+    EXPECT_EQ(l.iconSize, hasIcon ? 32 : 0);
+    EXPECT_GE(l.label.left, hasIcon ? 52 : 20);
+    EXPECT_EQ(l.client.height, (hasIcon ? 32 : kLineHeight) + 30 + l.buttonHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MessageTypeTest,
+    testing::Values(TypeCase{"!", MessageIcon::Exclamation, MessageSound::Exclamation, '!'},
+                    TypeCase{"?", MessageIcon::Question, MessageSound::Question, '?'},
+                    TypeCase{"a", MessageIcon::Application, MessageSound::SimpleBeep, 'A'},
+                    TypeCase{"H", MessageIcon::Hand, MessageSound::Hand, 'H'},
+                    TypeCase{"i", MessageIcon::Asterisk, MessageSound::Asterisk, 'I'},
+                    TypeCase{"x", MessageIcon::None, MessageSound::SimpleBeep, '\0'},
+                    TypeCase{"", MessageIcon::None, MessageSound::SimpleBeep, '\0'}));
+
+}  // namespace
