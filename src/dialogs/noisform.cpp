@@ -1,0 +1,27 @@
+#include "dialogs/noisform.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "dialogs/Commands.h"
+
+TNoiseForm::TNoiseForm(QWidget* parent) : TFixedDialog("Noise Threshold", 265, 293, parent) {
+    Label1 = AddLabel(
+        "Label1",
+        "If your antenna is close to strong RF interference, the meter may pick up more than a "
+        "few millivolts even when you are not transmitting, and Quorvane cannot tell that from "
+        "a true PSK signal (on Field Day, for example).\n"
+        "\n"
+        "This setting is the \"noise floor\" in millivolts: signals below it are not processed, "
+        "and the status line shows \"NOISE\" instead.",
+        QRect(8, 8, 240, 143), true);
+    Label2 = AddLabel("Label2", "Noise floor (in mV):", QRect(16, 228, 105, 13));
+    Noise = AddComboBox("Noise", NoiseEntries, 128, 224, 65);
+    FitToFont();
+}
+
+int TNoiseForm::Run(QWidget* mainWindow, int noiseFloor) {
+    ShowInList(Noise, QString::fromStdString(NoiseText(noiseFloor)));
+    ExecBeside(mainWindow);
+    return NoiseFloorFromText(Noise->currentText().toStdString(), noiseFloor);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The noise threshold dialog: below which level a frame counts as noise.
+
+#include "dialogs/ufixeddialog.h"
+
+class QComboBox;
+class QLabel;
+
+class TNoiseForm : public TFixedDialog {
+    Q_OBJECT
+public:
+    explicit TNoiseForm(QWidget* parent = nullptr);
+
+    // Shows the entry for the current floor (none when it names no entry) and returns the
+    // floor the operator left; a text that names no entry keeps the current floor.
+    int Run(QWidget* mainWindow, int noiseFloor);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QComboBox* Noise;
+};

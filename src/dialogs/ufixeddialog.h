@@ -1,0 +1,55 @@
+#pragma once
+// Common ground of the settings dialogs: a modal box with only a close button, laid out in
+// pixels, that grows where the platform's font needs more room than the layout gives.
+
+#include <QDialog>
+#include <QHash>
+#include <QRect>
+#include <QStringList>
+#include <span>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+class TFixedDialog : public QDialog {
+    Q_OBJECT
+public:
+    TFixedDialog(const QString& caption, int clientWidth, int clientHeight,
+                 QWidget* parent = nullptr);
+
+    // The character the locale puts between whole and fractional digits.
+    static char DecimalSeparator();
+
+protected:
+    QLabel* AddLabel(const QString& name, const QString& text, const QRect& rect,
+                     bool wordWrap = false);
+    // A borderless read-only text in the dialog's colour; each entry is one line.
+    QLabel* AddMemo(const QString& name, const QStringList& lines, const QRect& rect);
+    // An editable drop-down list, as the operator may type as well as pick.
+    QComboBox* AddComboBox(const QString& name, std::span<const std::string_view> entries, int left,
+                           int top, int width);
+
+    // Shows `text` in an editable list; when it is an entry, the arrow keys go on from there.
+    static void ShowInList(QComboBox* combo, const QString& text);
+
+    QCheckBox* AddCheckBox(const QString& name, const QString& text, const QRect& rect);
+    QRadioButton* AddRadioButton(const QString& name, const QString& text, const QRect& rect);
+
+    // Grows controls whose text does not fit, moves what lies below or beside them out of the
+    // way, and fixes the dialog's size around the result.
+    void FitToFont();
+    // The drawn size, or larger when a control reaches past it.
+    void FitSizeToChildren();
+
+    // Opens modally 10 pixels right of and below the main window's top-left corner.
+    void ExecBeside(QWidget* mainWindow);
+
+private:
+    void ShiftSiblings(QWidget* grown, const QRect& before, int dx, int dy);
+
+    QSize designedSize_;
+    QHash<QWidget*, QRect> designed_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The feedback gain dialog: how hard the level control reacts to a deviation.
+
+#include "dialogs/ufixeddialog.h"
+
+class QLabel;
+class TOxMaskEdit;
+
+class TGainForm : public TFixedDialog {
+    Q_OBJECT
+public:
+    explicit TGainForm(QWidget* parent = nullptr);
+
+    // Shows the current gain and returns the gain the operator left, within 0.1 to 10.0.
+    double Run(QWidget* mainWindow, double gain);
+
+    QLabel* Memo1;
+    QLabel* GainEditCaption;
+    TOxMaskEdit* GainEdit;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The power limit dialog: the most power the level control lets the transmitter reach.
+
+#include "dialogs/Commands.h"
+#include "dialogs/ufixeddialog.h"
+
+class MessagePresenter;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+class TPowerLimitForm : public TFixedDialog {
+    Q_OBJECT
+public:
+    explicit TPowerLimitForm(QWidget* parent = nullptr);
+
+    // Shows the current limit, and on close returns the limit recomputed from what the dialog
+    // shows; when the watts exceed the converter's range it tells the operator through
+    // `messages` and returns the capped limit.
+    PowerLimitSettings Run(QWidget* mainWindow, const PowerLimitSettings& current,
+                           MessagePresenter& messages);
+
+    QLabel* Memo1;
+    QCheckBox* PowerLimitCheckBox;
+    QLabel* Label1;
+    QRadioButton* QRPRadioButton;
+    QRadioButton* QRORadioButton;
+    QLabel* Label2;
+    QLineEdit* WattsLimit;
+    QLabel* Memo2;
+
+private slots:
+    void PowerLimitCheckBoxClick();
+
+private:
+    void EnableLimitControls(bool enabled);
+};

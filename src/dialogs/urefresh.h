@@ -1,0 +1,19 @@
+#pragma once
+// The refresh-rate dialog: how often the meter is polled.
+
+#include "dialogs/ufixeddialog.h"
+
+class QComboBox;
+class QLabel;
+
+class TRefreshForm : public TFixedDialog {
+    Q_OBJECT
+public:
+    explicit TRefreshForm(QWidget* parent = nullptr);
+
+    // Shows the entry for the current interval and returns the interval the operator left.
+    int Run(QWidget* mainWindow, int currentIntervalMs);
+
+    QLabel* Label1;
+    QComboBox* RefreshRateComboBox;
+};
