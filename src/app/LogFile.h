@@ -1,0 +1,34 @@
+#pragma once
+// quorvane.log: one CRLF-ended line per Log call, flushed at once so that the file is
+// complete up to the last line even if the program dies. Safe to call from the serial
+// worker thread and the GUI thread together.
+
+#include <fstream>
+#include <mutex>
+#include <string>
+
+#include "app/Logger.h"
+
+class LogFile final : public Logger {
+public:
+    LogFile() = default;
+    ~LogFile() override;
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    // Creates the file empty, truncating an old one. False when it cannot be created.
+    bool Open(const std::string& path);
+    // Appends text and CRLF; nothing happens while the log is not open.
+    void Log(const std::string& text) override;
+    // Closes the file; closing again, or a log never opened, does nothing.
+    void Close();
+
+    bool IsOpen() const;
+    // True once a line could not be written completely (e.g. the disk is full).
+    bool WriteFailed() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::ofstream stream_;
+    bool writeFailed_ = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+// The settings record that the main window keeps for the program's life, the names it has
+// in quorvane.ini, and the two bulk transfers that start-up and shutdown make.
+
+#include "app/SettingsFile.h"
+
+// Section and key names exactly as quorvane.ini spells them.
+namespace IniKey {
+inline constexpr char ComParms[] = "COM PARMS";
+inline constexpr char ScreenParms[] = "SCREEN PARMS";
+inline constexpr char Misc[] = "MISC";
+inline constexpr char PowerLimits[] = "POWER LIMITS";
+inline constexpr char ShowPowerSection[] = "SHOW POWER";
+
+inline constexpr char Port[] = "Port";
+inline constexpr char Left[] = "Left";
+inline constexpr char Top[] = "Top";
+inline constexpr char Width[] = "Width";
+inline constexpr char Height[] = "Height";
+inline constexpr char WindowState[] = "Window State";
+inline constexpr char Debug[] = "Debug";
+inline constexpr char AlwaysOnTop[] = "Always on Top";
+inline constexpr char Alc[] = "ALC";
+inline constexpr char Mode[] = "Mode";
+inline constexpr char SoundCard[] = "Sound Card";
+inline constexpr char Gain[] = "Gain";
+inline constexpr char TargetImd[] = "Target IMD";
+inline constexpr char FakeData[] = "Fake Data";
+inline constexpr char FakePeak[] = "Fake Peak";
+inline constexpr char AudioFloor[] = "Audio Floor";
+inline constexpr char NoiseFloor[] = "Noise Floor";
+inline constexpr char RefreshRate[] = "Refresh Rate";
+inline constexpr char MaximumVolts[] = "Maximum Volts";
+inline constexpr char MaximumWatts[] = "Maximum Watts";
+inline constexpr char PowerLimitEnabled[] = "Power Limit Enabled";
+inline constexpr char QrpJumpered[] = "QRP jumpered";
+inline constexpr char ShowPower[] = "Show Power";
+}  // namespace IniKey
+
+// Defaults are those a missing file gives.
+struct Settings {
+    int ComPort = 1;
+    bool Debug = false;
+    bool AlwaysOnTop = true;  // check mark of "Always on Top"
+    bool Alc = false;         // check mark of "Automatic Level Control"
+    bool Psk63 = false;       // check mark of "PSK63"
+    int SoundCard = 0;
+    double Gain = 5.0;
+    int TargetIMD = -22;
+    bool FakeDataEnabled = false;
+    double FakePeak = 240.0;
+    int AudioFloor = 10;
+    int NoiseFloor = 10;
+    // As stored: the main window runs a value of 0 or less at 1000 ms but saves it unchanged.
+    int RefreshRate = 1000;
+    double MaxVolts = 5.0;
+    double MaxWatts = 5.0;
+    bool PowerLimitEnabled = false;
+    bool QRPJumpered = true;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// The main window's place at shutdown, in pixels; minimized is the `Minimized` flag (0 or 1).
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int minimized = 0;
+};
+
+// The last start-up reads, after the mixer is created: Gain through QRPJumpered, in the
+// order the file is read. Fields read earlier one by one are left alone.
+void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
+
+// The shutdown save, key by key in the fixed order ("Debug", "Fake Data" and "Fake Peak"
+// are never written). Every key is attempted; false when any write failed.
+bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window);
