@@ -1,0 +1,45 @@
+#pragma once
+// An in-memory settings file that records every read and write in order.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ProfileFile.h"
+
+class FakeProfileFile final : public ProfileFile {
+public:
+    struct Access {
+        std::string section;
+        std::string key;
+        std::string value;  // empty for reads
+        bool operator==(const Access&) const = default;
+    };
+
+    // Puts a value in the file without counting it as a write.
+    void set(const std::string& section, const std::string& key, const std::string& value);
+    // The stored value, without recording a read.
+    std::optional<std::string> peek(const std::string& section, const std::string& key) const;
+
+    // Names match without regard to case and values come back trimmed, as the real file does.
+    std::optional<std::string> read(const std::string& section,
+                                    const std::string& key) const override;
+    // Recorded even when failWrites makes it fail; a failed write changes nothing.
+    bool write(const std::string& section, const std::string& key,
+               const std::string& value) override;
+
+    mutable std::vector<Access> reads;
+    std::vector<Access> writes;
+    bool failWrites = false;
+
+private:
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    Entry* find(const std::string& section, const std::string& key);
+    const Entry* find(const std::string& section, const std::string& key) const;
+
+    std::vector<Entry> entries_;
+};

@@ -1,0 +1,71 @@
+#include "support/TempConfigHome.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+TempConfigHome::TempConfigHome() {
+    std::string pattern = (fs::temp_directory_path() / "quorvane-config-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()) == nullptr) {
+        ADD_FAILURE() << "cannot create a temporary config folder from " << pattern;
+        return;
+    }
+    root_ = buffer.data();
+    if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
+        hadOldValue_ = true;
+        oldValue_ = old;
+    }
+    setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
+}
+
+TempConfigHome::~TempConfigHome() {
+    if (hadOldValue_)
+        setenv("XDG_CONFIG_HOME", oldValue_.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    if (root_.empty()) return;
+    // Tests may leave read-only folders behind; open them up so that removal succeeds.
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(root_, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_directory(error) && !it->is_symlink(error))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    }
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(root_, error);
+}
+
+std::string TempConfigHome::configDir() const {
+    return root_ + "/quorvane";
+}
+
+std::string TempConfigHome::settingsPath() const {
+    return configDir() + "/quorvane.ini";
+}
+
+void TempConfigHome::writeSettings(const std::string& content) const {
+    std::error_code error;
+    fs::create_directories(configDir(), error);
+    std::ofstream out(settingsPath(), std::ios::binary | std::ios::trunc);
+    out << content;
+    if (!out.flush()) ADD_FAILURE() << "cannot write " << settingsPath();
+}
+
+std::string TempConfigHome::readSettings() const {
+    std::ifstream in(settingsPath(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool TempConfigHome::settingsExist() const {
+    std::error_code error;
+    return fs::exists(settingsPath(), error);
+}

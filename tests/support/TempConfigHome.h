@@ -1,0 +1,32 @@
+#pragma once
+// A private XDG_CONFIG_HOME for one test: a fresh temporary folder that the program's
+// settings path points into while the object lives. The old value comes back and the
+// folder is removed when it goes.
+
+#include <string>
+
+class TempConfigHome {
+public:
+    TempConfigHome();
+    ~TempConfigHome();
+    TempConfigHome(const TempConfigHome&) = delete;
+    TempConfigHome& operator=(const TempConfigHome&) = delete;
+
+    // The folder XDG_CONFIG_HOME names.
+    const std::string& root() const { return root_; }
+    // root()/quorvane: the settings file and the dosdevices links live here.
+    std::string configDir() const;
+    // root()/quorvane/quorvane.ini
+    std::string settingsPath() const;
+
+    // Writes the settings file byte for byte, creating its folder.
+    void writeSettings(const std::string& content) const;
+    // The settings file's bytes; empty when it does not exist.
+    std::string readSettings() const;
+    bool settingsExist() const;
+
+private:
+    std::string root_;
+    std::string oldValue_;
+    bool hadOldValue_ = false;
+};

@@ -1,0 +1,145 @@
+#include "platform/linux/LinuxProfileFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/TempConfigHome.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class LinuxProfileFileTest : public ::testing::Test {
+protected:
+    TempConfigHome home_;
+    LinuxProfileFile file_;  // built after home_, so it takes the temporary settings path
+
+    // Only the settings file: no temporary file may be left behind.
+    bool aloneInFolder() const {
+        return std::distance(fs::directory_iterator(home_.configDir()), {}) == 1;
+    }
+};
+
+TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
+    home_.writeSettings(
+        "Orphan=1\r\n; Port=0\r\n[com parms]\r\n PORT =  7  \r\nPort=9\r\n[ Misc ]\r\n"
+        "Gain = \"5,5\"\r\nHalf=\"y\r\nFlag\r\nEmpty=\r\n[COM PARMS]\r\nOther=4\r\n");
+    EXPECT_EQ(file_.read("COM PARMS", "Port"), "7");            // first section, first key, trimmed
+    EXPECT_EQ(file_.read("COM PARMS", "Other"), std::nullopt);  // later duplicates unread
+    EXPECT_EQ(file_.read("misc", "GAIN"), "5,5");               // one pair of quotes dropped
+    EXPECT_EQ(file_.read("MISC", "Half"), "\"y");
+    EXPECT_EQ(file_.read("MISC", "Flag"), std::nullopt);  // no '=': not a key
+    EXPECT_EQ(file_.read("MISC", "Empty"), "");
+    EXPECT_EQ(file_.read("", "Orphan"), std::nullopt);
+    EXPECT_EQ(file_.read("SHOW POWER", "Show Power"), std::nullopt);
+
+    fs::remove(home_.settingsPath());
+    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
+    fs::create_directories(home_.settingsPath());  // a folder where the file should be
+    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
+    EXPECT_FALSE(file_.write("COM PARMS", "Port", "1"));
+}
+
+TEST_F(LinuxProfileFileTest, FirstWriteCreatesFolderAndCrLfFile) {
+    ASSERT_TRUE(file_.write("COM PARMS", "Port", "1"));
+    ASSERT_TRUE(file_.write("SCREEN PARMS", "Left", "402"));
+    ASSERT_TRUE(file_.write("COM PARMS", "Baud", "19200"));
+    EXPECT_EQ(home_.readSettings(),
+              "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
+    EXPECT_TRUE(aloneInFolder());
+}
+
+TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
+    // LF file with a comment, unknown keys and sections, a duplicate section, a key spelled
+    // differently, and no line break at the end.
+    home_.writeSettings(
+        "; by hand\n[COM PARMS]\nport = 3\n; left port\nUnknown=kept\n\n"
+        "[MISC]\nGain=5\n[misc]\nGain=1");
+    ASSERT_TRUE(file_.write("com parms", "PORT", "5"));
+    ASSERT_TRUE(file_.write("COM PARMS", "Extra", "x"));
+    ASSERT_TRUE(file_.write("MISC", "ALC", "1"));
+    ASSERT_TRUE(file_.write("POWER LIMITS", "QRP jumpered", "0"));
+    EXPECT_EQ(home_.readSettings(),
+              "; by hand\n[COM PARMS]\nport = 5\n; left port\nUnknown=kept\nExtra=x\n\n"
+              "[MISC]\nGain=5\nALC=1\n[misc]\nGain=1\n\n[POWER LIMITS]\nQRP jumpered=0\n");
+
+    home_.writeSettings("\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=0\r\n");
+    EXPECT_EQ(file_.read("MISC", "Gain"), "5");
+    ASSERT_TRUE(file_.write("MISC", "Mode", "1"));
+    ASSERT_TRUE(file_.write("MISC", "ALC", "0"));
+    EXPECT_EQ(home_.readSettings(), "\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=1\r\nALC=0\r\n");
+
+    EXPECT_FALSE(file_.write("A]B", "Key", "1"));  // would not read back
+    EXPECT_FALSE(file_.write("MISC", "A=B", "1"));
+    EXPECT_FALSE(file_.write("MISC", "Key", "one\r\n[EVIL]"));
+}
+
+TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
+    const std::string before = "[COM PARMS]\r\nPort=3\r\n";
+    home_.writeSettings(before);
+    fs::permissions(home_.settingsPath(), fs::perms::owner_read);
+    EXPECT_FALSE(file_.write("COM PARMS", "Port", "5"));  // read-only, even for root
+    EXPECT_EQ(home_.readSettings(), before);
+
+    // Root writes into read-only folders anyway, so try that as an unprivileged user.
+    fs::permissions(home_.settingsPath(), fs::perms::all);
+    fs::permissions(home_.root(), fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(home_.configDir(), fs::perms::owner_read | fs::perms::owner_exec |
+                                           fs::perms::others_read | fs::perms::others_exec);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        LinuxProfileFile file(home_.settingsPath());
+        if (file.read("COM PARMS", "Port") != "3") _exit(2);
+        _exit(file.write("COM PARMS", "Port", "5") ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "the temporary folder is private to root";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write succeeded, 3: could not drop root";
+    EXPECT_EQ(home_.readSettings(), before);
+    EXPECT_TRUE(aloneInFolder());
+
+    TempConfigHome other;  // a file where the folder should be
+    std::ofstream(other.configDir()) << "not a folder";
+    EXPECT_FALSE(LinuxProfileFile().write("COM PARMS", "Port", "5"));
+}
+
+TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
+    home_.writeSettings("[MISC]\nGain=5\n");
+    const std::string real = home_.configDir() + "/real.ini";
+    fs::rename(home_.settingsPath(), real);
+    fs::create_symlink("real.ini", home_.settingsPath());
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, mode);
+    ASSERT_TRUE(file_.write("MISC", "Gain", "2.5"));
+    EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
+    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=2.5\n");
+    EXPECT_EQ(fs::status(real).permissions(), mode);
+}
+
+TEST_F(LinuxProfileFileTest, SurvivesJunkLongLinesAndHugeFiles) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) % 256);
+    junk += "\n" + std::string(2'000'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
+    junk += "Long=" + std::string(1'000'000, 'v') + "\n[COM PARMS]\nPort=6\n";
+    home_.writeSettings(junk);
+    EXPECT_EQ(file_.read("MISC", "Long")->size(), 1'000'000u);
+    EXPECT_EQ(file_.read("MISC", std::string("Nul\0Key", 7)), "1");
+    ASSERT_TRUE(file_.write("COM PARMS", "Port", "2"));
+    EXPECT_EQ(home_.readSettings(), junk.replace(junk.size() - 2, 1, "2"));
+
+    // Too big to be ours (sparse, so cheap to make): neither read nor rewritten.
+    fs::resize_file(home_.settingsPath(), LinuxProfileFile::kMaxFileSize + 1);
+    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
+    EXPECT_FALSE(file_.write("COM PARMS", "Port", "4"));
+    EXPECT_EQ(fs::file_size(home_.settingsPath()), LinuxProfileFile::kMaxFileSize + 1);
+}
+
+}  // namespace

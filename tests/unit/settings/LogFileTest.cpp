@@ -1,0 +1,95 @@
+#include "app/LogFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class LogFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  ("quorvane-log-" + std::to_string(getpid()) + "-" + test->name());
+        fs::create_directories(folder_);
+        path_ = (folder_ / "quorvane.log").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string contents() const {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path folder_;
+    std::string path_;
+    LogFile log_;
+};
+
+TEST_F(LogFileTest, OpenTruncatesAndEachLineEndsInCrLfAtOnce) {
+    std::ofstream(path_) << "left over from the last run\n";
+    ASSERT_TRUE(log_.Open(path_));
+    EXPECT_EQ(contents(), "");
+    log_.Log("Starting Quorvane");
+    EXPECT_EQ(contents(), "Starting Quorvane\r\n");  // flushed without closing
+    log_.Log("");
+    log_.Log("  s;S\t64 ");
+    EXPECT_EQ(contents(), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
+    EXPECT_FALSE(log_.WriteFailed());
+}
+
+TEST_F(LogFileTest, LogsOnlyWhileOpenAndClosesOnce) {
+    log_.Log("before open");
+    log_.Close();  // never opened: harmless
+    EXPECT_FALSE(log_.Open((folder_ / "missing" / "quorvane.log").string()));
+    log_.Log("dropped");
+    EXPECT_TRUE(fs::is_empty(folder_));
+
+    ASSERT_TRUE(log_.Open(path_));
+    log_.Log("first run");
+    ASSERT_TRUE(log_.Open(path_));  // a second Open starts afresh
+    log_.Log("second run");
+    log_.Close();
+    EXPECT_FALSE(log_.IsOpen());
+    log_.Close();
+    log_.Log("after close");
+    EXPECT_EQ(contents(), "second run\r\n");
+
+    if (fs::exists("/dev/full")) {  // a line that cannot be written is noted
+        ASSERT_TRUE(log_.Open("/dev/full"));
+        log_.Log("disk full");
+        EXPECT_TRUE(log_.WriteFailed());
+    }
+}
+
+TEST_F(LogFileTest, LinesFromTwoThreadsNeverMix) {
+    ASSERT_TRUE(log_.Open(path_));
+    const std::string serial(20000, 's');
+    const std::string gui(20000, 'g');
+    auto writer = [this](const std::string& line) {
+        for (int i = 0; i < 100; ++i) log_.Log(line);
+    };
+    std::thread a(writer, serial);
+    std::thread b(writer, gui);
+    a.join();
+    b.join();
+    log_.Close();
+
+    std::istringstream in(contents());
+    int lines = 0;
+    for (std::string line; std::getline(in, line); ++lines)
+        ASSERT_TRUE(line == serial + "\r" || line == gui + "\r") << line.substr(0, 40);
+    EXPECT_EQ(lines, 200);
+}
+
+}  // namespace

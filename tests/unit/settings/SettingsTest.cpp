@@ -1,0 +1,106 @@
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "fakes/FakeProfileFile.h"
+
+void PrintTo(const Settings& s, std::ostream* os) {
+    *os << s.ComPort << s.Debug << s.AlwaysOnTop << s.Alc << s.Psk63 << " card " << s.SoundCard
+        << " gain " << s.Gain << " imd " << s.TargetIMD << " fake " << s.FakeDataEnabled << "/"
+        << s.FakePeak << " floors " << s.AudioFloor << "/" << s.NoiseFloor << " refresh "
+        << s.RefreshRate << " limit " << s.MaxVolts << "/" << s.MaxWatts << "/"
+        << s.PowerLimitEnabled << " qrp " << s.QRPJumpered;
+}
+
+namespace {
+
+using Access = FakeProfileFile::Access;
+
+// Every field away from its default, so that a field read or written in another's place shows.
+// clang-format off
+const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
+    .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
+    .FakePeak = 100.0, .AudioFloor = 15, .NoiseFloor = 12, .RefreshRate = 250,
+    .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false};
+// clang-format on
+
+TEST(ReadRemainingSettings, MissingKeysGiveDefaultsAndEarlierReadsStay) {
+    FakeProfileFile profile;
+    profile.set("MISC", "Fake Data", "-1");  // only a positive value turns it on
+    Settings settings = kUnusual;
+    ReadRemainingSettings(SettingsFile(profile), settings);
+
+    // clang-format off
+    const Settings expected{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
+        .Psk63 = true, .SoundCard = 2, .Gain = 5.0, .TargetIMD = -22, .FakeDataEnabled = false,
+        .FakePeak = 240.0, .AudioFloor = 10, .NoiseFloor = 10, .RefreshRate = 1000,
+        .MaxVolts = 5.0, .MaxWatts = 5.0, .PowerLimitEnabled = false, .QRPJumpered = true};
+    // clang-format on
+    EXPECT_EQ(settings, expected);
+    Settings defaults = expected;  // and a new record starts with the same
+    defaults.ComPort = 1;
+    defaults.Debug = false;
+    defaults.AlwaysOnTop = true;
+    defaults.Alc = defaults.Psk63 = false;
+    defaults.SoundCard = 0;
+    EXPECT_EQ(Settings{}, defaults);
+    // clang-format off
+    const std::vector<Access> order = {{"MISC", "Gain", ""}, {"MISC", "Target IMD", ""},
+        {"MISC", "Fake Data", ""}, {"MISC", "Fake Peak", ""}, {"MISC", "Audio Floor", ""},
+        {"MISC", "Noise Floor", ""}, {"MISC", "Refresh Rate", ""},
+        {"POWER LIMITS", "Maximum Volts", ""}, {"POWER LIMITS", "Maximum Watts", ""},
+        {"POWER LIMITS", "Power Limit Enabled", ""}, {"POWER LIMITS", "QRP jumpered", ""}};
+    // clang-format on
+    EXPECT_EQ(profile.reads, order);
+}
+
+TEST(ReadRemainingSettings, WhatShutdownSavesComesBackUnchecked) {
+    FakeProfileFile profile;
+    SettingsFile file(profile, ',');
+    Settings saved = kUnusual;
+    saved.RefreshRate = -5;  // the main window runs it at 1000 ms but keeps it
+    saved.AudioFloor = 150;
+    ASSERT_TRUE(SaveSettings(file, saved, WindowPlacement{}));
+    profile.set("MISC", "Fake Data", "1");  // only ever put there by hand
+    profile.set("MISC", "Fake Peak", "100");
+
+    Settings loaded;  // the earlier reads are the main window's
+    loaded.ComPort = 3;
+    loaded.Debug = loaded.Alc = loaded.Psk63 = true;
+    loaded.AlwaysOnTop = false;
+    loaded.SoundCard = 2;
+    ReadRemainingSettings(file, loaded);
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST(SaveSettings, WritesEveryKeyInShutdownOrder) {
+    FakeProfileFile profile;
+    SettingsFile file(profile, ',');
+    Settings settings = kUnusual;
+    settings.Psk63 = false;  // differs from its neighbours, so a swapped field shows
+    EXPECT_TRUE(SaveSettings(file, settings, WindowPlacement{100, 50, 447, 328, 1}));
+    // "Debug", "Fake Data" and "Fake Peak" are the operator's own: never written.
+    // clang-format off
+    const std::vector<Access> expected = {{"COM PARMS", "Port", "3"},
+        {"SCREEN PARMS", "Left", "100"}, {"SCREEN PARMS", "Top", "50"},
+        {"SCREEN PARMS", "Width", "447"}, {"SCREEN PARMS", "Height", "328"},
+        {"SCREEN PARMS", "Window State", "1"}, {"MISC", "Always on Top", "0"},
+        {"MISC", "ALC", "1"}, {"MISC", "Gain", "2,5"}, {"MISC", "Target IMD", "-25"},
+        {"MISC", "Audio Floor", "15"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
+        {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "250"},
+        {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
+        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"}};
+    // clang-format on
+    EXPECT_EQ(profile.writes, expected);
+
+    // A failed key does not stop the others.
+    profile.writes.clear();
+    profile.failWrites = true;
+    EXPECT_FALSE(SaveSettings(file, kUnusual, WindowPlacement{}));
+    EXPECT_EQ(profile.writes.size(), expected.size());
+}
+
+}  // namespace
