@@ -4,58 +4,49 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "audio/usound.h"
 #include "dialogs/MessagePresenter.h"
+#include "fakes/FakeMixer.h"
 
-// Schedules `act` to run once the dialog's modal loop is running, and the close box after it
-// (also when an assertion in `act` gave up), so that the command under test returns.
+// Runs `act` once the dialog's modal loop is running, then closes the dialog (also when an
+// assertion in `act` gave up), so that the command under test returns.
 inline void WhileOpen(QDialog& dialog, std::function<void()> act) {
     QTimer::singleShot(0, &dialog, [&dialog, act = std::move(act)] {
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.isModal());
         act();
         dialog.close();
     });
 }
 
-// Replaces whatever the list shows by typed text.
-inline void TypeInto(QComboBox* combo, const QString& text) {
-    combo->lineEdit()->selectAll();
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
-    QTest::keyClicks(combo->lineEdit(), text);
-}
-
+// Replaces whatever the field shows by typed text.
 inline void TypeInto(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }
+inline void TypeInto(QComboBox* combo, const QString& text) {
+    TypeInto(combo->lineEdit(), text);
+}
 
 // A visible top-level window the dialogs place themselves against.
-class MainWindowStandIn {
-public:
+struct MainWindowStandIn {
     MainWindowStandIn() {
         window.move(240, 130);
         window.resize(447, 328);
         window.show();
     }
-    QPoint DialogPosition() const { return window.pos() + QPoint(10, 10); }
     QWidget window;
 };
 
-class RecordingPresenter : public MessagePresenter {
-public:
+struct RecordingPresenter : MessagePresenter {
     struct Shown {
         std::string caption, type, message;
     };
@@ -67,11 +58,22 @@ public:
     std::vector<Shown> shown;
 };
 
-// The box offers only the close button and stays above the main window until closed.
-inline void ExpectCloseBoxOnly(const QDialog& dialog) {
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(dialog.findChildren<QPushButton*>().isEmpty()) << "no OK or Cancel";
+inline FakeDevice Card(const std::string& name, bool withWaveLine = true) {
+    FakeDestination playback;
+    playback.Line = FakeLineOf("Volume Control", component::DstSpeakers, {FakeVolume()});
+    if (withWaveLine)
+        playback.Sources.push_back(FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume()}));
+    FakeDevice device;
+    device.ProductName = name;
+    device.Destinations.push_back(playback);
+    return device;
 }
+
+// The mixer object as the program holds it, with the messages it shows.
+struct SoundSystem {
+    explicit SoundSystem(std::vector<FakeDevice> devices)
+        : mixer(std::move(devices)), volume(mixer, messages, 0, 0) {}
+    FakeMixer mixer;
+    RecordingPresenter messages;
+    TspVolumeControl volume;
+};

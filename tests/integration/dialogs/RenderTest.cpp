@@ -4,11 +4,11 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdlib>
-#include <memory>
 
-#include "audio/usound.h"
 #include "dialogs/about.h"
 #include "dialogs/noisform.h"
 #include "dialogs/ucard.h"
@@ -19,7 +19,6 @@
 #include "dialogs/urefresh.h"
 #include "dialogs/ushowpower.h"
 #include "dialogs/utestcard.h"
-#include "fakes/FakeMixer.h"
 #include "fakes/FakeProfileFile.h"
 #include "integration/dialogs/DialogTestSupport.h"
 
@@ -39,7 +38,6 @@ bool ShowsText(const QWidget* w) {
 }
 
 void ExpectNothingClipped(QDialog& dialog) {
-    const QRect box = dialog.rect();
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         if (!ShowsText(label)) continue;
         const QRect room = label->contentsRect();
@@ -47,39 +45,42 @@ void ExpectNothingClipped(QDialog& dialog) {
         const QRect needed =
             QFontMetrics(label->font())
                 .boundingRect(QRect(0, 0, room.width(), 100000), flags, label->text());
-        EXPECT_LE(needed.width(), room.width()) << label->objectName().toStdString();
-        EXPECT_LE(needed.height(), room.height()) << label->objectName().toStdString();
-        EXPECT_TRUE(box.contains(QRect(label->mapTo(&dialog, QPoint()), label->size())))
+        EXPECT_TRUE(room.size().expandedTo(needed.size()) == room.size())
             << label->objectName().toStdString();
     }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        EXPECT_GE(button->width(), button->sizeHint().width())
+        EXPECT_TRUE(button->size().expandedTo(button->sizeHint()) == button->size())
             << button->objectName().toStdString();
-        EXPECT_GE(button->height(), button->sizeHint().height())
-            << button->objectName().toStdString();
-        EXPECT_TRUE(box.contains(button->geometry())) << button->objectName().toStdString();
     }
 }
 
+// Also keeps every control inside the box.
 void ExpectNoOverlaps(QDialog& dialog) {
     QList<QWidget*> shown;
     for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (ShowsText(w)) shown.append(w);
     for (int i = 0; i < shown.size(); ++i) {
-        EXPECT_TRUE(dialog.rect().contains(shown[i]->geometry()))
-            << shown[i]->objectName().toStdString();
+        const std::string name = shown[i]->objectName().toStdString();
+        EXPECT_TRUE(dialog.rect().contains(shown[i]->geometry())) << name;
         for (int j = i + 1; j < shown.size(); ++j) {
             EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
-                << shown[i]->objectName().toStdString() << " and "
-                << shown[j]->objectName().toStdString();
+                << name << " and " << shown[j]->objectName().toStdString();
         }
     }
 }
 
-// Opens a dialog through its command the way the main window does and inspects it open.
+// Opens a dialog through its command as the main window does and inspects it while open:
+// a modal box with only a close button at `where`, all text readable.
 template <typename Form, typename RunIt>
-void Inspect(Form& form, const QString& name, RunIt run) {
-    WhileOpen(form, [&form, name] {
+void Inspect(Form& form, const QString& name, QPoint where, RunIt run) {
+    WhileOpen(form, [&form, name, where] {
+        EXPECT_TRUE(form.isModal());
+        const Qt::WindowFlags flags = form.windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint) ||
+                     flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_TRUE(form.template findChildren<QPushButton*>().isEmpty()) << "no OK or Cancel";
+        EXPECT_EQ(form.pos(), where);
         SaveScreenshot(form, name);
         ExpectNothingClipped(form);
         ExpectNoOverlaps(form);
@@ -87,61 +88,45 @@ void Inspect(Form& form, const QString& name, RunIt run) {
     run();
 }
 
-FakeDevice Card(const std::string& name) {
-    FakeDestination playback;
-    playback.Line = FakeLineOf("Volume Control", component::DstSpeakers, {FakeVolume(32768)});
-    playback.Sources.push_back(FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume(16384)}));
-    FakeDevice device;
-    device.ProductName = name;
-    device.Destinations.push_back(playback);
-    return device;
-}
 }  // namespace
 
-TEST(DialogRendering, PortForm) {
+TEST(DialogRendering, EveryFormAsItOpens) {
+    MainWindowStandIn main;
+    QWidget* mainWindow = &main.window;
+    const QPoint beside = main.window.pos() + QPoint(10, 10);
     for (bool ntFamily : {false, true}) {
         TPortForm form;
-        Inspect(form, ntFamily ? "TPortForm-nt" : "TPortForm",
-                [&] { form.Run(nullptr, 1, ntFamily); });
+        Inspect(form, ntFamily ? "TPortForm-nt" : "TPortForm", beside,
+                [&] { form.Run(mainWindow, 1, ntFamily); });
     }
-}
-
-TEST(DialogRendering, LevelControlForms) {
     TRefreshForm refresh;
-    Inspect(refresh, "TRefreshForm", [&] { refresh.Run(nullptr, 1000); });
+    Inspect(refresh, "TRefreshForm", beside, [&] { refresh.Run(mainWindow, 1000); });
     TGainForm gain;
-    Inspect(gain, "TGainForm", [&] { gain.Run(nullptr, 5.0); });
+    Inspect(gain, "TGainForm", beside, [&] { gain.Run(mainWindow, 5.0); });
     TIMDForm imd;
-    Inspect(imd, "TIMDForm", [&] { imd.Run(nullptr, -22); });
+    Inspect(imd, "TIMDForm", beside, [&] { imd.Run(mainWindow, -22); });
     TNoiseForm noise;
-    Inspect(noise, "TNoiseForm", [&] { noise.Run(nullptr, 10); });
-}
+    Inspect(noise, "TNoiseForm", beside, [&] { noise.Run(mainWindow, 10); });
 
-TEST(DialogRendering, PowerForms) {
     RecordingPresenter messages;
     TPowerLimitForm limit;
-    PowerLimitSettings current;
-    current.PowerLimitEnabled = true;
-    Inspect(limit, "TPowerLimitForm", [&] { limit.Run(nullptr, current, messages); });
+    Inspect(limit, "TPowerLimitForm", beside, [&] { limit.Run(mainWindow, {}, messages); });
     FakeProfileFile file;
     TShowPowerForm show(file);
-    Inspect(show, "TShowPowerForm", [&] { show.Run(nullptr, true); });
-}
+    Inspect(show, "TShowPowerForm", beside, [&] { show.Run(mainWindow, true); });
 
-TEST(DialogRendering, SoundCardForms) {
-    FakeMixer mixer({Card("Onboard Audio"), Card("USB Audio CODEC")});
-    RecordingPresenter messages;
-    TspVolumeControl volume(mixer, messages, 0, 1);
+    SoundSystem sound({Card("Onboard Audio"), Card("USB Audio CODEC")});
     TSoundCardForm card;
-    Inspect(card, "TSoundCardForm", [&] { card.Run(nullptr, volume, 1, messages); });
+    Inspect(card, "TSoundCardForm", beside,
+            [&] { card.Run(mainWindow, sound.volume, 1, sound.messages); });
     TTestSoundCardForm test;
-    Inspect(test, "TTestSoundCardForm", [&] { test.Run(nullptr, volume); });
-}
+    Inspect(test, "TTestSoundCardForm", beside, [&] { test.Run(mainWindow, sound.volume); });
 
-TEST(DialogRendering, AboutForm) {
+    // The About box sits on the main window's corner.
     TAboutForm about;
-    Inspect(about, "TAboutForm", [&] {
-        about.Run(nullptr, "1.0.0.0", "Debian GNU/Linux 12 (bookworm)",
+    Inspect(about, "TAboutForm", main.window.pos(), [&] {
+        about.Run(mainWindow, "1.0.0.0", "Debian GNU/Linux 12 (bookworm)",
                   [] { return std::string("QUORVANE firmware not detected"); });
     });
+    EXPECT_EQ(about.Label4->text().toStdString(), "go to " + std::string(MakerWebAddress));
 }
