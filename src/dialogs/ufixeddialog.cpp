@@ -32,13 +32,13 @@ bool OverlapsHorizontally(const QRect& a, const QRect& b) {
 
 TFixedDialog::TFixedDialog(const QString& caption, int clientWidth, int clientHeight,
                            QWidget* parent)
-    : QDialog(parent), designedSize_(clientWidth, clientHeight) {
+    : QDialog(parent), drawnSize_(clientWidth, clientHeight) {
     setWindowTitle(caption);
     // Closing the box is the only way out; there is no OK or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(designedSize_);
+    setFixedSize(drawnSize_);
 }
 
 char TFixedDialog::DecimalSeparator() {
@@ -115,8 +115,8 @@ void TFixedDialog::FitToFont() {
     const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     // Start again from the drawn layout, so that new texts fit afresh.
     for (QWidget* w : children) {
-        if (!designed_.contains(w)) designed_.insert(w, w->geometry());
-        w->setGeometry(designed_.value(w));
+        if (!drawn_.contains(w)) drawn_.insert(w, w->geometry());
+        w->setGeometry(drawn_.value(w));
     }
 
     for (QWidget* w : children) {
@@ -170,7 +170,7 @@ void TFixedDialog::FitToFont() {
 }
 
 void TFixedDialog::FitSizeToChildren() {
-    QSize size = designedSize_;
+    QSize size = drawnSize_;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
         size = size.expandedTo(

@@ -50,6 +50,6 @@ protected:
 private:
     void ShiftSiblings(QWidget* grown, const QRect& before, int dx, int dy);
 
-    QSize designedSize_;
-    QHash<QWidget*, QRect> designed_;
+    QSize drawnSize_;
+    QHash<QWidget*, QRect> drawn_;
 };
