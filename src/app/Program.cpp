@@ -1,0 +1,142 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <memory>
+
+#include "app/TerminationSignals.h"
+#include "app/umain.h"
+#include "audio/usound.h"
+#include "desktop/QtOnlyOne.h"
+#include "dialogs/NumberConversion.h"
+#include "dialogs/about.h"
+#include "dialogs/noisform.h"
+#include "dialogs/oxdialog.h"
+#include "dialogs/ucard.h"
+#include "dialogs/ucomport.h"
+#include "dialogs/ugain.h"
+#include "dialogs/uimd.h"
+#include "dialogs/upower.h"
+#include "dialogs/urefresh.h"
+#include "dialogs/ushowpower.h"
+#include "dialogs/utestcard.h"
+#include "meter/SharedPortDecision.h"
+#include "meter/rig_port.h"
+#include "platform/linux/AlsaMixer.h"
+#include "platform/linux/ConfigPaths.h"
+#include "platform/linux/LinuxDriverServices.h"
+#include "platform/linux/LinuxProfileFile.h"
+#include "platform/linux/LinuxSerialPorts.h"
+#include "platform/linux/LinuxSystemInfo.h"
+
+namespace {
+
+// The dialogs in their order of creation; destroyed in reverse, so the Show Power
+// dialog saves its keys before the main window saves the rest.
+struct Dialogs {
+    explicit Dialogs(ProfileFile& profile)
+        : PortForm(std::make_unique<TPortForm>()),
+          RefreshForm(std::make_unique<TRefreshForm>()),
+          AboutForm(std::make_unique<TAboutForm>()),
+          GainForm(std::make_unique<TGainForm>()),
+          IMDForm(std::make_unique<TIMDForm>()),
+          NoiseForm(std::make_unique<TNoiseForm>()),
+          PowerLimitForm(std::make_unique<TPowerLimitForm>()),
+          SoundCardForm(std::make_unique<TSoundCardForm>()),
+          ShowPowerForm(std::make_unique<TShowPowerForm>(profile)),
+          TestSoundCardForm(std::make_unique<TTestSoundCardForm>()) {}
+
+    ~Dialogs() {
+        TestSoundCardForm.reset();
+        ShowPowerForm.reset();
+        SoundCardForm.reset();
+        PowerLimitForm.reset();
+        NoiseForm.reset();
+        IMDForm.reset();
+        GainForm.reset();
+        AboutForm.reset();
+        RefreshForm.reset();
+        PortForm.reset();
+    }
+
+    MainFormDialogs View() const {
+        return {PortForm.get(),       RefreshForm.get(),    AboutForm.get(),
+                GainForm.get(),       IMDForm.get(),        NoiseForm.get(),
+                PowerLimitForm.get(), SoundCardForm.get(),  ShowPowerForm.get(),
+                TestSoundCardForm.get()};
+    }
+
+    std::unique_ptr<TPortForm> PortForm;
+    std::unique_ptr<TRefreshForm> RefreshForm;
+    std::unique_ptr<TAboutForm> AboutForm;
+    std::unique_ptr<TGainForm> GainForm;
+    std::unique_ptr<TIMDForm> IMDForm;
+    std::unique_ptr<TNoiseForm> NoiseForm;
+    std::unique_ptr<TPowerLimitForm> PowerLimitForm;
+    std::unique_ptr<TSoundCardForm> SoundCardForm;
+    std::unique_ptr<TShowPowerForm> ShowPowerForm;
+    std::unique_ptr<TTestSoundCardForm> TestSoundCardForm;
+};
+
+void ShowMainWindow(TMainForm& form) {
+    if (form.windowState() & Qt::WindowMinimized)
+        form.showMinimized();
+    else if (form.windowState() & Qt::WindowMaximized)
+        form.showMaximized();
+    else
+        form.show();
+}
+
+}  // namespace
+
+int RunQuorvane(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("quorvane");
+    // Closing the main window ends the program; hidden dialogs and the tray don't count.
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    // The guard runs before the settings, the log or the port are touched, so that a
+    // second start leaves the running instance's files and port alone.
+    std::unique_ptr<QtOnlyOne> guard;
+    try {
+        guard = std::make_unique<QtOnlyOne>("quorvane");
+    } catch (const ESharedMemError& error) {
+        QMessageBox::critical(nullptr, "quorvane", QString::fromStdString(error.what()));
+        return 1;
+    }
+    if (guard->MustEnd()) return 0;
+
+    LinuxSystemInfo system;
+    InitNumberConversion(system.userLanguageId());
+    LinuxSerialPorts ports;
+    LinuxProfileFile profile(SettingsFilePath());
+    AlsaMixer mixer;
+    QtMessagePresenter messages;
+    LinuxDriverServices driverServices;
+    RigPort rigPort(driverServices, ports);
+    SharedPortDecision sharing(driverServices, rigPort);
+
+    int status = 0;
+    {
+        TMainForm mainForm({ports, profile, system, mixer, messages, &sharing});
+        guard->BringForward(&mainForm);
+        QuitOnTerminationSignals(&mainForm);
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                         [] { QCoreApplication::exit(0); });
+        if (!mainForm.FormCreate()) return 1;
+        {
+            Dialogs dialogs(profile);
+            mainForm.AttachDialogs(dialogs.View());
+            ShowMainWindow(mainForm);
+            status = app.exec();
+            mainForm.Timer1->stop();
+            mainForm.WaitForCycle();
+            mainForm.AttachDialogs({});
+        }
+        // The driver goes before the main window closes the port it serves.
+        rigPort.FinalizePortDriver();
+        mainForm.FormDestroy();
+    }
+    VolumeControl.reset();
+    return status;
+}

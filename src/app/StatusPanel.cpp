@@ -1,0 +1,35 @@
+#include "app/StatusPanel.h"
+
+#include "app/Fonts.h"
+
+StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName("Panel1");
+    setFixedHeight(kHeight);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    grey.setColor(QPalette::WindowText, Qt::white);
+    setPalette(grey);
+
+    // Each label reaches to the next one on its row, so a longer text is cut
+    // at its neighbour instead of being drawn over it.
+    Splatter = makeLabel("Splatter", 0, 0, 288);
+    Auto = makeLabel("Auto", 288, 0, 48);
+    Mode = makeLabel("Mode", 336, 0, 111);
+    rms = makeLabel("rms", 0, 22, 88);
+    IMD = makeLabel("IMD", 88, 22, 104);
+    Level = makeLabel("Level", 192, 22, 96);
+    MaxVoltage = makeLabel("MaxVoltage", 288, 22, 104);
+    PowerEstimate = makeLabel("PowerEstimate", 392, 22, 80);
+}
+
+QLabel* StatusPanel::makeLabel(const char* name, int left, int top, int width) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setFont(FixedPitchFont(11, true));
+    label->setGeometry(left, top, width, 15);
+    label->setTextFormat(Qt::PlainText);
+    // Clicks go through to the main window, whose pop-up menu covers the panel too.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The grey status line along the bottom of the main window and its eight labels.
+
+#include <QFrame>
+#include <QLabel>
+
+class StatusPanel : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 37;
+
+    explicit StatusPanel(QWidget* parent = nullptr);
+
+    QLabel* Splatter;
+    QLabel* Auto;
+    QLabel* Mode;
+    QLabel* rms;
+    QLabel* IMD;
+    QLabel* Level;
+    QLabel* MaxVoltage;
+    QLabel* PowerEstimate;
+
+private:
+    QLabel* makeLabel(const char* name, int left, int top, int width);
+};

@@ -1,0 +1,208 @@
+#pragma once
+// The main window: owns the program's state for its whole life (settings, the meter
+// link, the log, the measurement timer, the chart and status line, the tray light) and
+// runs start-up, the measurement cycles, the pop-up menu's commands and shutdown.
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "app/ExchangeRunner.h"
+#include "app/LogFile.h"
+#include "app/Settings.h"
+#include "measure/FakeData.h"
+#include "measure/GraphCycle.h"
+#include "meter/MeterLink.h"
+
+class EnvelopeChart;
+class LedIconImages;
+class Mixer;
+class MessagePresenter;
+class PortSharing;
+class ProfileFile;
+class QtTrayShell;
+class StatusPanel;
+class SystemInfo;
+class TAboutForm;
+class TGainForm;
+class TIMDForm;
+class TNoiseForm;
+class TPortForm;
+class TPowerLimitForm;
+class TRefreshForm;
+class TShowPowerForm;
+class TSoundCardForm;
+class TSpTrayIcon;
+class TTestSoundCardForm;
+class SerialPorts;
+
+// What the main window is wired to: the real platform in the program, fakes in tests.
+struct MainFormServices {
+    SerialPorts& Ports;
+    ProfileFile& Profile;
+    SystemInfo& System;
+    Mixer& MixerDevices;
+    MessagePresenter& Messages;
+    PortSharing* Sharing = nullptr;
+};
+
+// The dialogs the commands show; created after the main window, destroyed before it.
+struct MainFormDialogs {
+    TPortForm* PortForm = nullptr;
+    TRefreshForm* RefreshForm = nullptr;
+    TAboutForm* AboutForm = nullptr;
+    TGainForm* GainForm = nullptr;
+    TIMDForm* IMDForm = nullptr;
+    TNoiseForm* NoiseForm = nullptr;
+    TPowerLimitForm* PowerLimitForm = nullptr;
+    TSoundCardForm* SoundCardForm = nullptr;
+    TShowPowerForm* ShowPowerForm = nullptr;
+    TTestSoundCardForm* TestSoundCardForm = nullptr;
+};
+
+class TMainForm : public QWidget, private GraphView {
+    Q_OBJECT
+public:
+    explicit TMainForm(MainFormServices services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up. False when no port could be opened: the program then ends with status 1,
+    // and the settings file is left as it was.
+    bool FormCreate();
+    // The shutdown save: settings, then the port, then the log. Runs once.
+    void FormDestroy();
+    void AttachDialogs(const MainFormDialogs& dialogs) { dialogs_ = dialogs; }
+
+    // A later start of the program asks this one forward.
+    void BringForward();
+
+    void Log(const std::string& text) { LogFile_.Log(text); }
+
+    // Menu commands.
+    void ComPort1Click();
+    void PSK63Click();
+    void RefreshRate1Click();
+    void AlwaysonTop1Click();
+    void DataMode1Click();
+    void ALCClick();
+    void Feedbackgain1Click();
+    void argetIMD1Click();
+    void NoiseThreshold1Click();
+    void PowerLimitClickClick();
+    void ShowPowerClick();
+    void SetSoundCardClick();
+    void TestSoundCardClick();
+    void About1Click();
+    void ColorCode1Click();
+    void asdf1Click();
+
+    // One timer tick: starts the cycle's exchange with the meter; the cycle finishes on
+    // this thread when the reply is in.
+    void Timer1Timer();
+    // Blocks until the exchange in flight, if any, has finished and been shown.
+    void WaitForCycle();
+
+    // State other parts and tests read.
+    Settings Settings_;
+    int Minimized = 0;
+    MeterLink Link;
+    const std::string& Caption() const { return caption_; }
+
+    QTimer* Timer1;
+    EnvelopeChart* Chart;
+    StatusPanel* Panel1;
+    QPlainTextEdit* Memo1;
+    QMenu* PopupMenu1;
+    QAction* ComPort1;
+    QAction* PSK63;
+    QAction* RefreshRate1;
+    QAction* AlwaysonTop1;
+    QAction* DataMode1;
+    QAction* ALC;
+    QAction* Feedbackgain1;
+    QAction* argetIMD1;
+    QAction* NoiseThreshold1;
+    QAction* PowerLimit;
+    QAction* ShowPower;
+    QAction* SetSoundCard;
+    QAction* TestSoundCard;
+    QAction* About1;
+    QMenu* LedIconPopupMenu;
+    QAction* ColorCode1;
+    QAction* asdf1;
+    std::unique_ptr<TSpTrayIcon> LedIcon;
+    const GraphCycle& Graph() const { return graph_; }
+
+signals:
+    // A cycle has been shown (graph or text); tests wait on it.
+    void CycleFinished();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildPopupMenu();
+    void BuildTrayIcon();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
+                         void (TMainForm::*handler)());
+
+    // Start-up steps.
+    bool OpenLog();
+    bool OpenStartupPort();
+    void PlaceWindow();
+    void ApplyStayOnTop(bool onTop);
+    void ShowFirmwareMode(const std::string& firmwareVersion);
+    void CreateVolumeControl();
+    void UpdateLevelLabel();
+
+    // Measurement cycles.
+    void StartGraphCycle();
+    void StartTextCycle();
+    void FinishGraphCycle(const GraphExchangeResult& result);
+    void FinishTextCycle(const TextExchangeResult& result);
+    ExchangeRequest MakeExchangeRequest();
+    void SetCaption(const std::string& caption);
+    void ShowTitle(const std::string& title);
+    GraphSettings CurrentGraphSettings() const;
+    int TimerInterval() const;
+
+    // GraphView.
+    void ClearSeries() override;
+    void AppendEnvelope(int n, double b) override;
+    void AppendIdeal(int n, double v) override;
+    void SetSplatter(const std::string& text) override;
+    void SetRms(const std::string& text) override;
+    void SetImd(const std::string& text) override;
+    void SetMaxVoltage(const std::string& text) override;
+    void SetPowerEstimate(const std::string& text) override;
+    void SetLevel(const std::string& text) override;
+    void SetTitle(const std::string& text) override;
+    void SetIconVisible(bool visible) override;
+    void SetIconIndex(int index) override;
+    void ChangeAudioLevel(std::int32_t step) override;
+    std::int32_t MixerLevel() override;
+    bool ShowPowerChecked() override;
+    bool QrpSelected() override;
+    bool IsMinimized() override;
+
+    void LedIconMouseDown(int button, int x, int y);
+
+    MainFormServices services_;
+    MainFormDialogs dialogs_;
+    SettingsFile settingsFile_;
+    LogFile LogFile_;
+    GraphCycle graph_;
+    FakeData fakeData_;
+    ExchangeRunner exchange_;
+    std::unique_ptr<QtTrayShell> trayShell_;
+    std::unique_ptr<LedIconImages> ledImages_;
+    std::string caption_;
+    char decimalSeparator_ = '.';
+    bool destroyed_ = false;
+};

@@ -1,0 +1,151 @@
+// The main window's pop-up menu commands and the tray icon's menu. Each shows its
+// dialog modally and applies what the dialog shows when it closes; measurement cycles
+// go on while a dialog is open.
+
+#include <QApplication>
+#include <QCursor>
+
+#include "app/StatusPanel.h"
+#include "app/umain.h"
+#include "audio/usound.h"
+#include "desktop/SpTrayIc.h"
+#include "dialogs/Commands.h"
+#include "dialogs/MessagePresenter.h"
+#include "dialogs/about.h"
+#include "dialogs/noisform.h"
+#include "dialogs/ucard.h"
+#include "dialogs/ucomport.h"
+#include "dialogs/ugain.h"
+#include "dialogs/uimd.h"
+#include "dialogs/upower.h"
+#include "dialogs/urefresh.h"
+#include "dialogs/ushowpower.h"
+#include "dialogs/utestcard.h"
+#include "measure/EnvelopeChart.h"
+#include "meter/MeterProtocol.h"
+#include "platform/SystemInfo.h"
+
+namespace {
+constexpr uint32_t kNotNtFamilyBit = 0x80000000u;
+}
+
+void TMainForm::ComPort1Click() {
+    const int previous = Link.ComPort;
+    const bool ntFamily = (services_.System.versionWord() & kNotNtFamilyBit) == 0;
+    const PortChoice choice = dialogs_.PortForm->Run(this, previous, ntFamily);
+
+    // The port is about to change under the cycle: let the exchange in flight finish.
+    WaitForCycle();
+    Link.ClosePort();
+    Link.ComPort = choice.ComPort;
+    const bool opened = Link.OpenComPort();
+    SetCaption(Link.Caption());
+    if (opened) return;
+
+    services_.Messages.MessageDialog("Error", "!", "Could not open " + choice.ListText);
+    WaitForCycle();
+    Link.ComPort = previous;
+    dialogs_.PortForm->ShowPort(previous);
+    // If the old port is gone too, the cycles report that the meter does not answer.
+    Link.OpenComPort();
+    SetCaption(Link.Caption());
+}
+
+void TMainForm::PSK63Click() {
+    const bool psk63 = PSK63->isChecked();
+    Panel1->Mode->setText(psk63 ? "PSK63" : "PSK31");
+    SetCaption(MonitoringCaption(psk63, Link.ComPort));
+}
+
+void TMainForm::RefreshRate1Click() {
+    Timer1->setInterval(dialogs_.RefreshForm->Run(this, Timer1->interval()));
+}
+
+void TMainForm::AlwaysonTop1Click() { ApplyStayOnTop(AlwaysonTop1->isChecked()); }
+
+void TMainForm::DataMode1Click() {
+    if (DataMode1->isChecked()) {
+        Memo1->setGeometry(Chart->geometry());
+        Memo1->setEnabled(true);
+        Memo1->show();
+        Memo1->raise();
+    } else {
+        Chart->show();
+        Memo1->hide();
+    }
+}
+
+void TMainForm::ALCClick() { Panel1->Auto->setText(ALC->isChecked() ? "AUTO" : ""); }
+
+void TMainForm::Feedbackgain1Click() {
+    Settings_.Gain = dialogs_.GainForm->Run(this, Settings_.Gain);
+}
+
+void TMainForm::argetIMD1Click() {
+    Settings_.TargetIMD = dialogs_.IMDForm->Run(this, Settings_.TargetIMD);
+}
+
+void TMainForm::NoiseThreshold1Click() {
+    Settings_.NoiseFloor = dialogs_.NoiseForm->Run(this, Settings_.NoiseFloor);
+}
+
+void TMainForm::PowerLimitClickClick() {
+    PowerLimitSettings current;
+    current.PowerLimitEnabled = Settings_.PowerLimitEnabled;
+    current.MaxWatts = Settings_.MaxWatts;
+    current.MaxVolts = Settings_.MaxVolts;
+    current.QRPJumpered = Settings_.QRPJumpered;
+    const PowerLimitSettings chosen =
+        dialogs_.PowerLimitForm->Run(this, current, services_.Messages);
+    Settings_.PowerLimitEnabled = chosen.PowerLimitEnabled;
+    Settings_.MaxWatts = chosen.MaxWatts;
+    Settings_.MaxVolts = chosen.MaxVolts;
+    Settings_.QRPJumpered = chosen.QRPJumpered;
+    PowerLimit->setChecked(Settings_.PowerLimitEnabled);
+}
+
+void TMainForm::ShowPowerClick() {
+    Settings_.QRPJumpered = dialogs_.ShowPowerForm->Run(this, Settings_.QRPJumpered);
+}
+
+void TMainForm::SetSoundCardClick() {
+    const std::optional<int> chosen = dialogs_.SoundCardForm->Run(
+        this, *VolumeControl, Settings_.SoundCard, services_.Messages);
+    if (!chosen) return;
+    Settings_.SoundCard = *chosen;
+    CreateVolumeControl();
+}
+
+void TMainForm::TestSoundCardClick() { dialogs_.TestSoundCardForm->Run(this, *VolumeControl); }
+
+void TMainForm::About1Click() {
+    Timer1->stop();
+    WaitForCycle();
+    dialogs_.AboutForm->Run(this, services_.System.programVersion(), services_.System.osName(),
+                            [this] {
+                                const std::string text =
+                                    Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
+                                const bool psk63 = FirmwareSupportsPsk63(Link.FirmwareVersion);
+                                PSK63->setEnabled(psk63);
+                                Panel1->Mode->setText(
+                                    !psk63 ? "" : (PSK63->isChecked() ? "PSK63" : "PSK31"));
+                                return text;
+                            });
+    Timer1->start();
+}
+
+void TMainForm::LedIconMouseDown(int, int x, int y) {
+    activateWindow();
+    LedIconPopupMenu->exec(QPoint(x, y));
+}
+
+void TMainForm::ColorCode1Click() {
+    services_.Messages.MessageDialog("QUORVANE tray icon color codes", "i",
+                                     "White = No signal;Black = Underdriven (weak) signal;"
+                                     "Blue  = Clean signal;Red   = Overmodulated signal (splatter)");
+}
+
+void TMainForm::asdf1Click() {
+    // Leaving the message loop runs the normal shutdown in the program entry.
+    QApplication::exit(0);
+}
