@@ -34,6 +34,7 @@ function(quorvane_test name)
     quorvane_warnings(${name})
     gtest_discover_tests(${name}
         PROPERTIES LABELS ${ARG_LABEL}
-                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUORVANE_METER_SIM=$<TARGET_FILE:meter-sim>"
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                   ENVIRONMENT_MODIFICATION "QUORVANE_METER_SIM=set:$<TARGET_FILE:meter-sim>;QUORVANE_BUILD_DIR=set:${PROJECT_BINARY_DIR}"
         DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -78,6 +78,19 @@ struct Dialogs {
     std::unique_ptr<TTestSoundCardForm> TestSoundCardForm;
 };
 
+// Once a signal has asked the program to end, no note waits for the operator any more.
+class EndingAwarePresenter final : public MessagePresenter {
+public:
+    char MessageDialog(const std::string& caption, const std::string& type,
+                       const std::string& message, const std::string& buttons) override {
+        if (TerminationRequested()) return ' ';
+        return dialogs_.MessageDialog(caption, type, message, buttons);
+    }
+
+private:
+    QtMessagePresenter dialogs_;
+};
+
 void ShowMainWindow(TMainForm& form) {
     if (form.windowState() & Qt::WindowMinimized)
         form.showMinimized();
@@ -111,7 +124,7 @@ int RunQuorvane(int argc, char** argv) {
     LinuxSerialPorts ports;
     LinuxProfileFile profile(SettingsFilePath());
     AlsaMixer mixer;
-    QtMessagePresenter messages;
+    EndingAwarePresenter messages;
     LinuxDriverServices driverServices;
     RigPort rigPort(driverServices, ports);
     SharedPortDecision sharing(driverServices, rigPort);
@@ -128,7 +141,7 @@ int RunQuorvane(int argc, char** argv) {
             Dialogs dialogs(profile);
             mainForm.AttachDialogs(dialogs.View());
             ShowMainWindow(mainForm);
-            status = app.exec();
+            if (!TerminationRequested()) status = app.exec();
             mainForm.Timer1->stop();
             mainForm.WaitForCycle();
             mainForm.AttachDialogs({});

@@ -8,6 +8,7 @@
 
 namespace {
 int signalPipe[2] = {-1, -1};
+bool terminationRequested = false;
 
 void OnSignal(int) {
     // Only async-signal-safe work here: the message loop reads the byte.
@@ -22,6 +23,7 @@ void QuitOnTerminationSignals(QObject* parent) {
     QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
         char byte;
         [[maybe_unused]] ssize_t got = ::read(signalPipe[0], &byte, 1);
+        terminationRequested = true;
         QCoreApplication::exit(0);
     });
     struct sigaction action {};
@@ -31,3 +33,5 @@ void QuitOnTerminationSignals(QObject* parent) {
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
 }
+
+bool TerminationRequested() { return terminationRequested; }

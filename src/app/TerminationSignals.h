@@ -6,3 +6,7 @@ class QObject;
 
 // Call once, after the QApplication exists.
 void QuitOnTerminationSignals(QObject* parent);
+
+// True once a signal has asked the program to end, also when it arrived before the
+// main message loop ran (during start-up's dialogs), when there was no loop to leave.
+bool TerminationRequested();

@@ -32,8 +32,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
-      Link(services.Ports, LogFile_, services.Messages, services.Sharing),
+      Link(services.Ports, LogFile_, linkMessages_, services.Sharing),
       services_(services),
+      linkMessages_(services.Messages),
       settingsFile_(services.Profile, services.System.localeDecimalSeparator()),
       exchange_(this),
       decimalSeparator_(services.System.localeDecimalSeparator()) {

@@ -12,6 +12,7 @@
 
 #include "app/ExchangeRunner.h"
 #include "app/LogFile.h"
+#include "app/QueuedPresenter.h"
 #include "app/Settings.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
@@ -194,6 +195,7 @@ private:
     void LedIconMouseDown(int button, int x, int y);
 
     MainFormServices services_;
+    QueuedPresenter linkMessages_;
     MainFormDialogs dialogs_;
     SettingsFile settingsFile_;
     LogFile LogFile_;

@@ -1,0 +1,31 @@
+#pragma once
+// Notes raised on the serial worker thread are shown on the GUI thread without waiting
+// for the operator: the GUI thread may itself be waiting for that worker, and the
+// callers never use the answer.
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+#include "dialogs/MessagePresenter.h"
+
+class QueuedPresenter final : public MessagePresenter {
+public:
+    explicit QueuedPresenter(MessagePresenter& gui) : gui_(gui) {}
+
+    char MessageDialog(const std::string& caption, const std::string& type,
+                       const std::string& message, const std::string& buttons) override {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || QThread::currentThread() == app->thread())
+            return gui_.MessageDialog(caption, type, message, buttons);
+        QMetaObject::invokeMethod(
+            app, [this, caption, type, message, buttons] {
+                gui_.MessageDialog(caption, type, message, buttons);
+            },
+            Qt::QueuedConnection);
+        return ' ';
+    }
+
+private:
+    MessagePresenter& gui_;
+};
