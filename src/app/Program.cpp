@@ -4,22 +4,13 @@
 #include <QMessageBox>
 #include <memory>
 
+#include "app/DialogSet.h"
 #include "app/TerminationSignals.h"
 #include "app/umain.h"
 #include "audio/usound.h"
 #include "desktop/QtOnlyOne.h"
 #include "dialogs/NumberConversion.h"
-#include "dialogs/about.h"
-#include "dialogs/noisform.h"
 #include "dialogs/oxdialog.h"
-#include "dialogs/ucard.h"
-#include "dialogs/ucomport.h"
-#include "dialogs/ugain.h"
-#include "dialogs/uimd.h"
-#include "dialogs/upower.h"
-#include "dialogs/urefresh.h"
-#include "dialogs/ushowpower.h"
-#include "dialogs/utestcard.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
 #include "platform/linux/AlsaMixer.h"
@@ -30,53 +21,6 @@
 #include "platform/linux/LinuxSystemInfo.h"
 
 namespace {
-
-// The dialogs in their order of creation; destroyed in reverse, so the Show Power
-// dialog saves its keys before the main window saves the rest.
-struct Dialogs {
-    explicit Dialogs(ProfileFile& profile)
-        : PortForm(std::make_unique<TPortForm>()),
-          RefreshForm(std::make_unique<TRefreshForm>()),
-          AboutForm(std::make_unique<TAboutForm>()),
-          GainForm(std::make_unique<TGainForm>()),
-          IMDForm(std::make_unique<TIMDForm>()),
-          NoiseForm(std::make_unique<TNoiseForm>()),
-          PowerLimitForm(std::make_unique<TPowerLimitForm>()),
-          SoundCardForm(std::make_unique<TSoundCardForm>()),
-          ShowPowerForm(std::make_unique<TShowPowerForm>(profile)),
-          TestSoundCardForm(std::make_unique<TTestSoundCardForm>()) {}
-
-    ~Dialogs() {
-        TestSoundCardForm.reset();
-        ShowPowerForm.reset();
-        SoundCardForm.reset();
-        PowerLimitForm.reset();
-        NoiseForm.reset();
-        IMDForm.reset();
-        GainForm.reset();
-        AboutForm.reset();
-        RefreshForm.reset();
-        PortForm.reset();
-    }
-
-    MainFormDialogs View() const {
-        return {PortForm.get(),       RefreshForm.get(),    AboutForm.get(),
-                GainForm.get(),       IMDForm.get(),        NoiseForm.get(),
-                PowerLimitForm.get(), SoundCardForm.get(),  ShowPowerForm.get(),
-                TestSoundCardForm.get()};
-    }
-
-    std::unique_ptr<TPortForm> PortForm;
-    std::unique_ptr<TRefreshForm> RefreshForm;
-    std::unique_ptr<TAboutForm> AboutForm;
-    std::unique_ptr<TGainForm> GainForm;
-    std::unique_ptr<TIMDForm> IMDForm;
-    std::unique_ptr<TNoiseForm> NoiseForm;
-    std::unique_ptr<TPowerLimitForm> PowerLimitForm;
-    std::unique_ptr<TSoundCardForm> SoundCardForm;
-    std::unique_ptr<TShowPowerForm> ShowPowerForm;
-    std::unique_ptr<TTestSoundCardForm> TestSoundCardForm;
-};
 
 // Once a signal has asked the program to end, no note waits for the operator any more.
 class EndingAwarePresenter final : public MessagePresenter {
@@ -138,7 +82,7 @@ int RunQuorvane(int argc, char** argv) {
                          [] { QCoreApplication::exit(0); });
         if (!mainForm.FormCreate()) return 1;
         {
-            Dialogs dialogs(profile);
+            DialogSet dialogs(profile);
             mainForm.AttachDialogs(dialogs.View());
             ShowMainWindow(mainForm);
             if (!TerminationRequested()) status = app.exec();

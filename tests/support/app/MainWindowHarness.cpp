@@ -1,0 +1,117 @@
+#include "support/app/MainWindowHarness.h"
+
+#include <QLabel>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "app/StatusPanel.h"
+#include "audio/usound.h"
+
+namespace fs = std::filesystem;
+
+std::vector<FakeDevice> OneCardMixer() {
+    FakeDevice card;
+    card.ProductName = "Test Card";
+    FakeDestination playback;
+    playback.Line = FakeLineOf("Volume Control", component::DstSpeakers,
+                               {FakeVolume(PercentToRaw(75)), FakeMute()});
+    playback.Sources.push_back(
+        FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()}));
+    FakeDestination recording;
+    recording.Line = FakeLineOf("Recording Control", component::DstWaveIn, {FakeVolume()});
+    recording.Sources.push_back(
+        FakeLineOf("Microphone", component::SrcMicrophone, {FakeVolume()}));
+    card.Destinations = {playback, recording};
+    return {card};
+}
+
+MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
+
+MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
+    fs::create_directories(home_.configDir() + "/dosdevices");
+    if (!options.settings.empty()) home_.writeSettings(options.settings);
+    if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
+    profile_ = std::make_unique<LinuxProfileFile>(home_.settingsPath());
+    // quorvane.log is written to the working directory: give each test its own. Last, so
+    // that a failure above leaves the working directory alone.
+    workDir_ = home_.root() + "/work";
+    fs::create_directories(workDir_);
+    previousDir_ = fs::current_path().string();
+    fs::current_path(workDir_);
+}
+
+MainWindowHarness::~MainWindowHarness() {
+    Shutdown();
+    form_.reset();
+    VolumeControl.reset();
+    meter_.reset();
+    std::error_code ignored;
+    fs::current_path(previousDir_, ignored);
+}
+
+bool MainWindowHarness::Start() {
+    form_ = std::make_unique<TMainForm>(
+        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_});
+    if (!form_->FormCreate()) {
+        shutDown_ = true;
+        return false;
+    }
+    dialogs_ = std::make_unique<DialogSet>(*profile_);
+    form_->AttachDialogs(dialogs_->View());
+    form_->show();
+    form_->Timer1->stop();
+    return true;
+}
+
+void MainWindowHarness::Cycle(int count) {
+    for (int i = 0; i < count; ++i) {
+        form_->Timer1Timer();
+        form_->WaitForCycle();
+    }
+}
+
+void MainWindowHarness::Shutdown() {
+    if (shutDown_ || !form_) return;
+    shutDown_ = true;
+    form_->Timer1->stop();
+    form_->WaitForCycle();
+    form_->AttachDialogs({});
+    dialogs_.reset();
+    rigPort_.FinalizePortDriver();
+    form_->FormDestroy();
+}
+
+std::unique_ptr<MeterSim> MainWindowHarness::StartMeterOn(int comPort, MeterSim::Options options) {
+    return std::make_unique<MeterSim>(LinkPath(comPort), options);
+}
+
+void MainWindowHarness::BreakPort(int comPort) {
+    const std::string link = LinkPath(comPort);
+    std::error_code ignored;
+    fs::remove(link, ignored);
+    fs::create_symlink(home_.root() + "/no-such-device", link);
+}
+
+std::string MainWindowHarness::LinkPath(int comPort) const {
+    return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
+}
+
+bool MainWindowHarness::LogExists() const { return fs::exists(workDir_ + "/quorvane.log"); }
+
+std::string MainWindowHarness::LogText() const {
+    std::ifstream in(workDir_ + "/quorvane.log", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string MainWindowHarness::Splatter() const { return Label("Splatter"); }
+
+std::string MainWindowHarness::Label(const char* name) const {
+    auto* label = form_->Panel1->findChild<QLabel*>(name);
+    if (!label) throw std::logic_error(std::string("no status label ") + name);
+    return label->text().toStdString();
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The real main window, offscreen, against the meter emulator on a real pseudo-terminal,
+// in a private settings folder and working directory. Fakes stand in only for the
+// mixer and the system information.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeMixer.h"
+#include "fakes/FakeSystemInfo.h"
+#include "app/DialogSet.h"
+#include "app/umain.h"
+#include "dialogs/oxdialog.h"
+#include "meter/SharedPortDecision.h"
+#include "meter/rig_port.h"
+#include "platform/linux/LinuxDriverServices.h"
+#include "platform/linux/LinuxProfileFile.h"
+#include "platform/linux/LinuxSerialPorts.h"
+#include "support/MeterSim.h"
+#include "support/TempConfigHome.h"
+
+// One card: "Volume Control" with Master at 75 % and a "Wave" source at 80 %, and a
+// "Recording Control" with a microphone.
+std::vector<FakeDevice> OneCardMixer();
+
+class MainWindowHarness {
+public:
+    struct Options {
+        bool startMeter = true;       // an emulator linked as COM1
+        MeterSim::Options meter;      // its scenario and version
+        std::vector<FakeDevice> mixer = OneCardMixer();
+        std::string settings;         // quorvane.ini written before start-up, if not empty
+    };
+
+    MainWindowHarness();
+    explicit MainWindowHarness(Options options);
+    ~MainWindowHarness();
+    MainWindowHarness(const MainWindowHarness&) = delete;
+    MainWindowHarness& operator=(const MainWindowHarness&) = delete;
+
+    // Start-up and the dialogs, as the program entry runs them. False when start-up ended
+    // the program. The measurement timer is stopped afterwards, so that tests run the
+    // cycles themselves with Cycle(); tests of the timer itself restart it.
+    bool Start();
+    // Runs `count` timer ticks, each to the end of its display.
+    void Cycle(int count = 1);
+    // The dialogs, then the main window's save, as at the end of the program. Runs once.
+    void Shutdown();
+
+    TMainForm& Form() { return *form_; }
+    DialogSet& Dialogs() { return *dialogs_; }
+    MeterSim& Meter() { return *meter_; }
+    FakeMixer& Mixer() { return mixer_; }
+    FakeSystemInfo& System() { return system_; }
+    TempConfigHome& Home() { return home_; }
+    // Every message dialog shown so far; each was answered with its first button.
+    const std::vector<MessageRequest>& Messages() const { return recorder_.Shown(); }
+
+    // A second emulator linked as COMn.
+    std::unique_ptr<MeterSim> StartMeterOn(int comPort, MeterSim::Options options = {});
+    // Makes COMn a link to nowhere, so that opening it fails.
+    void BreakPort(int comPort);
+    std::string LinkPath(int comPort) const;
+
+    // quorvane.log of the working directory; empty when there is none.
+    std::string LogText() const;
+    bool LogExists() const;
+    const std::string& WorkDir() const { return workDir_; }
+
+    // Status line texts.
+    std::string Splatter() const;
+    std::string Label(const char* name) const;
+
+private:
+    TempConfigHome home_;
+    std::string workDir_;
+    std::string previousDir_;
+    std::unique_ptr<MeterSim> meter_;
+    FakeSystemInfo system_;
+    LinuxSerialPorts ports_;
+    LinuxDriverServices driverServices_;
+    RigPort rigPort_{driverServices_, ports_};
+    SharedPortDecision sharing_{driverServices_, rigPort_};
+    std::unique_ptr<LinuxProfileFile> profile_;
+    FakeMixer mixer_;
+    MessageDialogRecorder recorder_;
+    QtMessagePresenter messages_;
+    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<DialogSet> dialogs_;
+    bool shutDown_ = false;
+};
