@@ -32,8 +32,13 @@ function(quorvane_test name)
         target_link_libraries(${name} PRIVATE GTest::gmock_main)
     endif()
     quorvane_warnings(${name})
+    # The real program is one instance per user: end-to-end tests never overlap.
+    set(lock "")
+    if(ARG_LABEL STREQUAL "e2e")
+        set(lock RESOURCE_LOCK quorvane_program)
+    endif()
     gtest_discover_tests(${name}
-        PROPERTIES LABELS ${ARG_LABEL}
+        PROPERTIES LABELS ${ARG_LABEL} ${lock}
                    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                    ENVIRONMENT_MODIFICATION "QUORVANE_METER_SIM=set:$<TARGET_FILE:meter-sim>;QUORVANE_BUILD_DIR=set:${PROJECT_BINARY_DIR}"
         DISCOVERY_TIMEOUT 60)
