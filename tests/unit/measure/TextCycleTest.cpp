@@ -26,7 +26,7 @@ TEST(TextCycleTest, ZeroFrameListsSixteenRowsAndFigures) {
     EXPECT_EQ(log.lines, expected);
 }
 
-TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnly) {
+TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnlyAndEmptyReplyIsNotLogged) {
     RecordingLogger log;
     const std::string reply{'\xff', '\x80', '\0', '\x0a', '\x01', '\x02'};
     EXPECT_EQ(RunTextCycle(reply, ',', log).MemoLines,
@@ -34,13 +34,11 @@ TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnly) {
                      "Maximum value: 255(   5,000 V)", "RMS Value:      116,558 (   2,285 V)"}));
     EXPECT_EQ(RunTextCycle(Filled(128, 5), '.', log).MemoLines[2],
               "Minimum value: 128(   2.510 V)");
-}
 
-TEST(TextCycleTest, EmptyReplyLeavesStatusAndLogAlone) {
-    RecordingLogger log;
-    const TextCycleResult result = RunTextCycle("", '.', log);
-    EXPECT_EQ(result.MemoLines, Lines{"No data received."});
-    EXPECT_FALSE(result.ShowTextModeStatus);
+    log.lines.clear();
+    const TextCycleResult empty = RunTextCycle("", '.', log);
+    EXPECT_EQ(empty.MemoLines, Lines{"No data received."});
+    EXPECT_FALSE(empty.ShowTextModeStatus);  // the status word stays as it was
     EXPECT_TRUE(log.lines.empty());
 }
 }  // namespace
