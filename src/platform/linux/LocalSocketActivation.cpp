@@ -1,9 +1,9 @@
 #include "platform/linux/LocalSocketActivation.h"
 
-#include <unistd.h>
-
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include "platform/linux/InstanceScope.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ LocalSocketActivation::~LocalSocketActivation() {
 }
 
 QString LocalSocketActivation::serverName(const std::string& name) {
-    return QString::fromStdString(name) + QLatin1Char('-') + QString::number(::geteuid());
+    return QString::fromStdString(name + "-" + InstanceScope());
 }
 
 bool LocalSocketActivation::listen(const std::string& name, std::function<void()> bringForward) {

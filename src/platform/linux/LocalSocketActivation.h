@@ -1,6 +1,7 @@
 #pragma once
 // Bring-forward requests over a local socket private to the user: the running instance
-// listens on "<name>-<uid>", a later one connects, says "raise" and waits briefly for "ok".
+// listens on "<name>-<scope>" (InstanceScope.h), a later one connects, says "raise" and
+// waits briefly for "ok".
 
 #include <QString>
 #include <memory>

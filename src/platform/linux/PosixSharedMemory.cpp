@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/linux/InstanceScope.h"
+
 namespace {
 
 constexpr mode_t BlockMode = 0600;
@@ -62,7 +64,7 @@ PosixSharedMemory::~PosixSharedMemory() {
 std::string PosixSharedMemory::objectName(const std::string& name) {
     std::string object = name;
     std::replace(object.begin(), object.end(), '/', '_');
-    return "/" + object + "-" + std::to_string(::geteuid());
+    return "/" + object + "-" + InstanceScope();
 }
 
 SharedMappingHandle PosixSharedMemory::createMapping(const std::string& name, int32_t size) {

@@ -1,10 +1,11 @@
 #pragma once
 // Shared memory as POSIX shared-memory objects private to the user.
 //
-// The block "<name>" is the object "/<name>-<uid>", mode 0600; one owned by another user
-// or open to others is refused. Every process that holds the block keeps a shared flock
-// on it for as long as it does, so a process that gets the exclusive lock knows that
-// nobody else holds it and zeroes what a crashed or killed holder left behind.
+// The block "<name>" is the object "/<name>-<scope>" (InstanceScope.h), mode 0600; one
+// owned by another user or open to others is refused. Every process that holds the block
+// keeps a shared flock on it for as long as it does, so a process that gets the exclusive
+// lock knows that nobody else holds it and zeroes what a crashed or killed holder left
+// behind.
 
 #include <map>
 
