@@ -9,7 +9,6 @@ class FakeSerialPort final : public SerialPort {
 public:
     explicit FakeSerialPort(std::shared_ptr<FakePortLine> line) : line_(std::move(line)) {
         line_->isOpen = true;
-        ++line_->opens;
     }
     ~FakeSerialPort() override {
         line_->isOpen = false;

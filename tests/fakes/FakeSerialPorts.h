@@ -31,7 +31,6 @@ struct FakePortLine {
     std::map<char, std::string> answers;
 
     // --- record
-    int opens = 0;
     bool isOpen = false;
     std::vector<std::string> writes;
     std::vector<std::size_t> readCounts;

@@ -6,7 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <tuple>
 
 #include "fakes/FakeSerialPorts.h"
 
@@ -55,15 +55,14 @@ const std::string kFrame = [] {
     return frame;
 }();
 
-class MeterLinkTest : public ::testing::Test {
-protected:
+// A link over scripted ports; also used on its own where a table needs a fresh one per case.
+struct LinkRig {
     // A port that opens and configures, with a meter that answers "v" and "s"/"S".
     FakePortLine& Meter(int comPort, const std::string& identification = "QUORVANE Version 1.10") {
         link.ComPort = comPort;
         FakePortLine& line = ports.Line(ComPortOpenName(comPort));
         if (!identification.empty()) line.answers['v'] = identification;
-        line.answers['s'] = kFrame;
-        line.answers['S'] = kFrame;
+        line.answers['s'] = line.answers['S'] = kFrame;
         return line;
     }
     FakePortLine& OpenMeter(int comPort = 3,
@@ -81,13 +80,11 @@ protected:
     MeterLink link{ports, log, presenter};
 };
 
+class MeterLinkTest : public ::testing::Test, public LinkRig {};
+
 TEST_F(MeterLinkTest, OpenLogsEveryStepAndConfiguresTheMeterLine) {
     FakePortLine& line = Meter(3);
-    line.state.Flags = 4113;
-    line.state.BaudRate = 9600;
-    line.state.ByteSize = 7;
-    line.state.Parity = 2;
-    line.state.StopBits = 2;
+    line.state = {28, 9600, 4113, 7, 2, 2};
     line.timeouts = {50, 1, 2, 30, 40};
 
     ASSERT_TRUE(link.OpenComPort());
@@ -99,20 +96,16 @@ TEST_F(MeterLinkTest, OpenLogsEveryStepAndConfiguresTheMeterLine) {
     EXPECT_EQ(link.Caption(), "PSK31 RF Monitoring on COM3");
     EXPECT_TRUE(link.IsOpen());
     ASSERT_EQ(line.statesSet.size(), 1u);
-    const CommState& state = line.statesSet[0];
-    EXPECT_EQ(state.BaudRate, 19200u);
-    EXPECT_EQ(state.ByteSize, 8);
-    EXPECT_EQ(state.Parity, 0);
-    EXPECT_EQ(state.StopBits, 0);
-    EXPECT_EQ(state.Flags, 1u);
+    const CommState& s = line.statesSet[0];
+    EXPECT_EQ(std::tuple(s.BaudRate, s.ByteSize, s.Parity, s.StopBits, s.Flags),
+              std::tuple(19200u, 8, 0, 0, 1u));
     ASSERT_EQ(line.timeoutsSet.size(), 1u);
-    const CommTimeouts& timeouts = line.timeoutsSet[0];
-    EXPECT_EQ(timeouts.ReadIntervalTimeout, 0u);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutMultiplier, 5u);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
+    const CommTimeouts& t = line.timeoutsSet[0];
     // The write time-outs stay as the port had them.
-    EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 30u);
-    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 40u);
+    EXPECT_EQ(
+        std::tuple(t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier, t.ReadTotalTimeoutConstant,
+                   t.WriteTotalTimeoutMultiplier, t.WriteTotalTimeoutConstant),
+        std::tuple(0u, 5u, 0u, 30u, 40u));
 }
 
 TEST_F(MeterLinkTest, FailedOpenLogsTheCodeUnsignedAndTheSystemText) {
@@ -127,149 +120,104 @@ TEST_F(MeterLinkTest, FailedOpenLogsTheCodeUnsignedAndTheSystemText) {
     EXPECT_FALSE(link.IsOpen());
 }
 
-struct PortNames {
-    int port;
-    const char* openName;
-};
-void PrintTo(const PortNames& names, std::ostream* out) {
-    *out << names.openName;
+TEST(MeterLinkPorts, DevicePrefixOnlyOnTheOpenedName) {
+    for (const auto& [port, openName] :
+         {std::pair{1, "COM1"}, {9, "COM9"}, {10, "\\\\.\\COM10"}, {12, "\\\\.\\COM12"}}) {
+        SCOPED_TRACE(openName);
+        LinkRig rig;
+        rig.Meter(port);
+        ASSERT_TRUE(rig.link.OpenComPort());
+        EXPECT_THAT(rig.ports.OpenedNames(), ElementsAre(openName));
+        const std::string bare = "COM" + std::to_string(port);
+        EXPECT_EQ(rig.log.lines.front(),
+                  "CreateFile on port " + bare + " returned with valid handle.");
+        EXPECT_EQ(rig.log.lines.back(), "Comport " + bare + " successfully opened.");
+        EXPECT_EQ(rig.link.Caption(), "PSK31 RF Monitoring on " + bare);
+    }
 }
-class PortNameTest : public MeterLinkTest, public ::testing::WithParamInterface<PortNames> {};
 
-TEST_P(PortNameTest, DevicePrefixOnlyOnTheOpenedName) {
-    const auto [port, openName] = GetParam();
-    Meter(port);
-    ASSERT_TRUE(link.OpenComPort());
-    EXPECT_THAT(ports.OpenedNames(), ElementsAre(openName));
-    const std::string bare = "COM" + std::to_string(port);
-    EXPECT_EQ(log.lines.front(), "CreateFile on port " + bare + " returned with valid handle.");
-    EXPECT_EQ(log.lines.back(), "Comport " + bare + " successfully opened.");
-    EXPECT_EQ(link.Caption(), "PSK31 RF Monitoring on " + bare);
+TEST(MeterLinkPorts, FailedConfigurationClosesThePortAndLogsTheCall) {
+    const std::pair<uint32_t FakePortLine::*, const char*> steps[] = {
+        {&FakePortLine::getCommStateError, "GetCommState"},
+        {&FakePortLine::setCommStateError, "SetCommState"},
+        {&FakePortLine::getCommTimeoutsError, "GetCommTimeOuts"},
+        {&FakePortLine::setCommTimeoutsError, "SetCommTimeOuts"}};
+    for (const auto& [error, call] : steps) {
+        SCOPED_TRACE(call);
+        LinkRig rig;
+        FakePortLine& line = rig.Meter(7);
+        line.*error = 31;
+        EXPECT_FALSE(rig.link.OpenComPort());
+        EXPECT_EQ(rig.log.lines.back(), std::string(call) + " on port COM7 failed with error 31");
+        EXPECT_FALSE(line.isOpen);
+        EXPECT_FALSE(rig.link.IsOpen());
+        // Nothing may reach the closed port afterwards.
+        rig.link.Send("s");
+        EXPECT_TRUE(rig.link.Receive(64).empty());
+        EXPECT_THAT(line.writes, IsEmpty());
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Ports, PortNameTest,
-                         ::testing::Values(PortNames{1, "COM1"}, PortNames{9, "COM9"},
-                                           PortNames{10, "\\\\.\\COM10"},
-                                           PortNames{12, "\\\\.\\COM12"}));
 
-struct ConfigFailure {
-    uint32_t FakePortLine::*error;
-    const char* logLine;
-};
-void PrintTo(const ConfigFailure& failure, std::ostream* out) {
-    *out << failure.logLine;
-}
-class ConfigFailureTest : public MeterLinkTest,
-                          public ::testing::WithParamInterface<ConfigFailure> {};
-
-TEST_P(ConfigFailureTest, ClosesThePortAndLogsTheFailedCall) {
-    FakePortLine& line = Meter(7);
-    line.*(GetParam().error) = 31;
-
-    EXPECT_FALSE(link.OpenComPort());
-
-    EXPECT_EQ(log.lines.back(), GetParam().logLine);
-    EXPECT_FALSE(line.isOpen);
-    EXPECT_FALSE(link.IsOpen());
-    // Nothing may reach the closed port afterwards.
-    link.Send("s");
-    EXPECT_TRUE(link.Receive(64).empty());
-    EXPECT_THAT(line.writes, IsEmpty());
-}
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ConfigFailureTest,
-    ::testing::Values(ConfigFailure{&FakePortLine::getCommStateError,
-                                    "GetCommState on port COM7 failed with error 31"},
-                      ConfigFailure{&FakePortLine::setCommStateError,
-                                    "SetCommState on port COM7 failed with error 31"},
-                      ConfigFailure{&FakePortLine::getCommTimeoutsError,
-                                    "GetCommTimeOuts on port COM7 failed with error 31"},
-                      ConfigFailure{&FakePortLine::setCommTimeoutsError,
-                                    "SetCommTimeOuts on port COM7 failed with error 31"}));
-
-TEST_F(MeterLinkTest, SharedPortGoesThroughTheDriverUnderItsOpenName) {
+TEST_F(MeterLinkTest, SharingDecidesBetweenTheDriverAndTheDirectPort) {
     SharingStub sharing(ports, true);
     MeterLink shared(ports, log, presenter, &sharing);
     shared.ComPort = 11;
     ports.Line("hooked \\\\.\\COM11");
-
     ASSERT_TRUE(shared.OpenComPort());
-
-    EXPECT_THAT(sharing.hooked, ElementsAre("\\\\.\\COM11"));
+    EXPECT_THAT(sharing.hooked, ElementsAre("\\\\.\\COM11"));  // under its open name
     ASSERT_GE(log.lines.size(), 4u);
-    EXPECT_EQ(log.lines[0], "decision");
-    EXPECT_EQ(log.lines[1], "Calling HookComPort for COM11");
-    EXPECT_EQ(log.lines[2], "Returned from HookComPort");
-    EXPECT_EQ(log.lines[3], "CreateFile on port COM11 returned with valid handle.");
-}
+    EXPECT_THAT(
+        std::vector(log.lines.begin(), log.lines.begin() + 4),
+        ElementsAre("decision", "Calling HookComPort for COM11", "Returned from HookComPort",
+                    "CreateFile on port COM11 returned with valid handle."));
 
-TEST_F(MeterLinkTest, UnsharedPortIsOpenedDirectly) {
-    SharingStub sharing(ports, false);
-    MeterLink direct(ports, log, presenter, &sharing);
+    log.lines.clear();
+    SharingStub notSharing(ports, false);
+    MeterLink direct(ports, log, presenter, &notSharing);
     direct.ComPort = 2;
     ASSERT_TRUE(direct.OpenComPort());
-    EXPECT_THAT(sharing.hooked, IsEmpty());
-    EXPECT_THAT(ports.OpenedNames(), ElementsAre("COM2"));
+    EXPECT_THAT(notSharing.hooked, IsEmpty());
+    EXPECT_THAT(ports.OpenedNames(), ElementsAre("hooked \\\\.\\COM11", "COM2"));
     EXPECT_EQ(log.lines[0], "decision");
     EXPECT_EQ(log.lines[1], "CreateFile on port COM2 returned with valid handle.");
 }
 
-TEST_F(MeterLinkTest, ReceiveStaysInsideItsBuffer) {
+TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThrows) {
+    EXPECT_TRUE(link.Receive(64).empty());
+    link.Send("v");  // no port: nothing happens
+
     FakePortLine& line = OpenMeter();
     line.QueueReplies(std::string(300, 'x'));
-
     EXPECT_TRUE(link.Receive(0).empty());
     EXPECT_TRUE(link.Receive(-5).empty());
     EXPECT_EQ(link.Receive(1000).size(), 255u);
     EXPECT_EQ(link.Receive(20).size(), 20u);
     EXPECT_THAT(line.readCounts, ElementsAre(255u, 20u));
-}
 
-TEST_F(MeterLinkTest, ReceiveWithoutPortOrAfterAFailedReadIsEmpty) {
-    EXPECT_TRUE(link.Receive(64).empty());
-    link.Send("v");  // no port: nothing happens
-
-    FakePortLine& line = OpenMeter();
     line.QueueReplies("abc");
     line.readError = 5;
     EXPECT_TRUE(link.Receive(64).empty());
     EXPECT_THAT(presenter.shown, IsEmpty());
-}
 
-TEST_F(MeterLinkTest, ReadThatThrowsIsReportedAndGivesNothing) {
-    FakePortLine& line = OpenMeter();
     line.readThrows = true;
-
     EXPECT_TRUE(link.Receive(64).empty());
-
     EXPECT_THAT(presenter.shown,
                 ElementsAre("Error|!|An exception was raised attempting to read from the com "
                             "port.|"));
 }
 
-TEST_F(MeterLinkTest, FirmwareQueryFlushesAsksAndDrains) {
+TEST_F(MeterLinkTest, FirmwareQueryFlushesUpToFourReadsAsksAndDrains) {
     FakePortLine& line = OpenMeter(3, "QUORVANE RF Meter Version 1.10");
-
     EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE RF Meter Version 1.10");
-
     EXPECT_EQ(link.FirmwareVersion, "1.10");
     EXPECT_THAT(line.transcript, ElementsAre("read 83", "write v", "read 31", "read 83"));
-}
 
-TEST_F(MeterLinkTest, SilentMeterIsNotDetectedAndClearsTheVersion) {
-    OpenMeter(3, "");
-    link.FirmwareVersion = "1.10";
-
-    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE firmware not detected");
-    EXPECT_EQ(link.FirmwareVersion, "");
-}
-
-TEST_F(MeterLinkTest, FlushBeforeTheQueryStopsAtTheFirstEmptyReadOrAfterFour) {
-    FakePortLine& line = OpenMeter();
+    // The flush stops at the first empty read, or after four.
+    line.transcript.clear();
     line.QueueReplies("junk", 2);
     link.GetFirmwareInfo(false);
     EXPECT_THAT(line.transcript,
                 ElementsAre("read 83", "read 83", "read 83", "write v", "read 31", "read 83"));
-
     line.transcript.clear();
     line.QueueReplies("junk", 6);
     link.GetFirmwareInfo(false);
@@ -277,50 +225,41 @@ TEST_F(MeterLinkTest, FlushBeforeTheQueryStopsAtTheFirstEmptyReadOrAfterFour) {
                                              "read 31", "read 83"));
 }
 
-TEST_F(MeterLinkTest, SimulatedModeLeavesPortAndVersionAlone) {
-    FakePortLine& line = OpenMeter();
+TEST_F(MeterLinkTest, SilentMeterClearsTheVersionAndSimulatedModeLeavesItAlone) {
+    FakePortLine& line = OpenMeter(3, "");
     link.FirmwareVersion = "0.99";
-
     EXPECT_EQ(link.GetFirmwareInfo(true), "Simulated Mode");
-
     EXPECT_EQ(link.FirmwareVersion, "0.99");
     EXPECT_THAT(line.transcript, IsEmpty());
+
+    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE firmware not detected");
+    EXPECT_EQ(link.FirmwareVersion, "");
 }
 
-struct FirmwareCase {
-    const char* identification;
-    const char* version;
-    bool psk63;
-};
-void PrintTo(const FirmwareCase& reply, std::ostream* out) {
-    *out << reply.identification;
+TEST(MeterLinkFirmware, VersionIsUpToFourCharactersAfterTheFirstVersionWord) {
+    const std::pair<const char*, const char*> replies[] = {
+        {"QUORVANE Version 1.00", "1.00"}, {"QUORVANE Version 2", "2"},
+        {"QUORVANE Version 1.", "1."},     {"QUORVANE Version 1.10b Version 0.5", "1.10"},
+        {"QUORVANE RF Meter", ""},         {"QUORVANE Version", ""}};
+    for (const auto& [identification, version] : replies) {
+        SCOPED_TRACE(identification);
+        LinkRig rig;
+        rig.OpenMeter(3, identification);
+        rig.link.GetFirmwareInfo(false);
+        EXPECT_EQ(rig.link.FirmwareVersion, version);
+    }
 }
-class FirmwareVersionTest : public MeterLinkTest,
-                            public ::testing::WithParamInterface<FirmwareCase> {};
 
-TEST_P(FirmwareVersionTest, VersionAndPsk63AvailabilityFollowTheReply) {
-    OpenMeter(3, GetParam().identification);
-    link.GetFirmwareInfo(false);
-    EXPECT_EQ(link.FirmwareVersion, GetParam().version);
-    EXPECT_EQ(PskModeAfterFirmwareQuery(link.FirmwareVersion, false, 3).Psk63Enabled,
-              GetParam().psk63);
-}
-INSTANTIATE_TEST_SUITE_P(Replies, FirmwareVersionTest,
-                         ::testing::Values(FirmwareCase{"QUORVANE Version 1.00", "1.00", false},
-                                           FirmwareCase{"QUORVANE Version 1.01", "1.01", true},
-                                           FirmwareCase{"QUORVANE Version 0.99", "0.99", false},
-                                           FirmwareCase{"QUORVANE Version 2", "2", true},
-                                           FirmwareCase{"QUORVANE Version 1.", "1.", false},
-                                           FirmwareCase{"QUORVANE Version 1.10b Version 0.5",
-                                                        "1.10", true},
-                                           FirmwareCase{"QUORVANE RF Meter", "", false},
-                                           FirmwareCase{"QUORVANE Version", "", false}));
+TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
+    FakePortLine& line = OpenMeter(3, "");
+    GraphExchangeResult result = link.GraphExchange({});
+    EXPECT_TRUE(result.FirmwareQueried);
+    EXPECT_TRUE(result.NoFirmware);  // the cycle ends there
+    EXPECT_THAT(line.writes, ElementsAre("v"));
 
-TEST_F(MeterLinkTest, GraphExchangeIdentifiesFirstThenAsksForAFrame) {
-    FakePortLine& line = OpenMeter();
-
-    const GraphExchangeResult result = link.GraphExchange({});
-
+    line.answers['v'] = "QUORVANE Version 1.10";
+    line.transcript.clear();
+    result = link.GraphExchange({});
     EXPECT_TRUE(result.FirmwareQueried);
     EXPECT_FALSE(result.NoFirmware);
     EXPECT_FALSE(result.IdentificationText);
@@ -332,16 +271,6 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesFirstThenAsksForAFrame) {
     line.transcript.clear();
     EXPECT_FALSE(link.GraphExchange({}).FirmwareQueried);
     EXPECT_THAT(line.transcript, ElementsAre("read 83", "write s", "read 64"));
-}
-
-TEST_F(MeterLinkTest, GraphExchangeEndsWhileTheMeterHasNotIdentifiedItself) {
-    FakePortLine& line = OpenMeter(3, "");
-
-    const GraphExchangeResult result = link.GraphExchange({});
-
-    EXPECT_TRUE(result.FirmwareQueried);
-    EXPECT_TRUE(result.NoFirmware);
-    EXPECT_THAT(line.writes, ElementsAre("v"));
 }
 
 TEST_F(MeterLinkTest, Psk63CommandFollowsTheCheckMarkEvenWhenTheItemIsDisabled) {
