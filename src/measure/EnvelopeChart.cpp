@@ -1,10 +1,13 @@
 #include "measure/EnvelopeChart.h"
 
+#include <QPen>
 #include <algorithm>
 
 namespace {
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
+// A clean frame's ideal arch lies on the bar tops, where a one-pixel line is hard to see.
+constexpr int kIdealPenWidth = 2;
 }  // namespace
 
 EnvelopeChart::EnvelopeChart(QWidget* parent) : QChartView(parent) {
@@ -38,7 +41,7 @@ EnvelopeChart::EnvelopeChart(QWidget* parent) : QChartView(parent) {
     Series3 = new QLineSeries;
     Series4 = new QLineSeries;
     for (QLineSeries* line : {Series3, Series4}) {
-        line->setColor(kYellow);
+        line->setPen(QPen(kYellow, kIdealPenWidth));
         line->setPointsVisible(false);
         Chart1->addSeries(line);
     }
