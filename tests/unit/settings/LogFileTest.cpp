@@ -17,22 +17,18 @@ namespace fs = std::filesystem;
 
 class LogFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("quorvane-log-" + std::to_string(getpid()) + "-" + test->name());
-        fs::create_directories(folder_);
-        path_ = (folder_ / "quorvane.log").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    LogFileTest() { fs::create_directories(folder_); }
+    ~LogFileTest() override { fs::remove_all(folder_); }
 
     std::string contents() const {
         std::ifstream in(path_, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    fs::path folder_;
-    std::string path_;
+    const fs::path folder_ = fs::temp_directory_path() /
+                             ("quorvane-log-" + std::to_string(getpid()) + "-" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::string path_ = (folder_ / "quorvane.log").string();
     LogFile log_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <optional>
+#include <tuple>
 
 #include "fakes/FakeProfileFile.h"
 
@@ -59,13 +60,12 @@ TEST(SettingsFile, ReadsBooleansAsIntegers) {
     FakeProfileFile profile;
     for (const char* key : {"1", "0", "-1", "0x0", "yes"}) profile.set("MISC", key, key);
     const SettingsFile file(profile);
-    EXPECT_TRUE(file.ReadBool("MISC", "1", false));
-    EXPECT_FALSE(file.ReadBool("MISC", "0", true));
-    EXPECT_TRUE(file.ReadBool("MISC", "-1", false));
-    EXPECT_FALSE(file.ReadBool("MISC", "0x0", true));
-    EXPECT_TRUE(file.ReadBool("MISC", "yes", true));
-    EXPECT_FALSE(file.ReadBool("MISC", "yes", false));
-    EXPECT_TRUE(file.ReadBool("MISC", "missing", true));
+    // Each key holds its own name; what does not convert gives the default.
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"1", false, true},  {"0", true, false},    {"-1", false, true},    {"0x0", true, false},
+        {"yes", true, true}, {"yes", false, false}, {"missing", true, true}};
+    for (const auto& [key, byDefault, expected] : cases)
+        EXPECT_EQ(file.ReadBool("MISC", key, byDefault), expected) << key << ' ' << byDefault;
 }
 
 TEST(SettingsFile, WritesDecimalsInShortestFormUpTo15Digits) {

@@ -23,7 +23,7 @@ using Access = FakeProfileFile::Access;
 // clang-format off
 const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
     .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
-    .FakePeak = 100.0, .AudioFloor = 15, .NoiseFloor = 12, .RefreshRate = 250,
+    .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
     .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false};
 // clang-format on
 
@@ -57,26 +57,7 @@ TEST(ReadRemainingSettings, MissingKeysGiveDefaultsAndEarlierReadsStay) {
     EXPECT_EQ(profile.reads, order);
 }
 
-TEST(ReadRemainingSettings, WhatShutdownSavesComesBackUnchecked) {
-    FakeProfileFile profile;
-    SettingsFile file(profile, ',');
-    Settings saved = kUnusual;
-    saved.RefreshRate = -5;  // the main window runs it at 1000 ms but keeps it
-    saved.AudioFloor = 150;
-    ASSERT_TRUE(SaveSettings(file, saved, WindowPlacement{}));
-    profile.set("MISC", "Fake Data", "1");  // only ever put there by hand
-    profile.set("MISC", "Fake Peak", "100");
-
-    Settings loaded;  // the earlier reads are the main window's
-    loaded.ComPort = 3;
-    loaded.Debug = loaded.Alc = loaded.Psk63 = true;
-    loaded.AlwaysOnTop = false;
-    loaded.SoundCard = 2;
-    ReadRemainingSettings(file, loaded);
-    EXPECT_EQ(loaded, saved);
-}
-
-TEST(SaveSettings, WritesEveryKeyInShutdownOrder) {
+TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     FakeProfileFile profile;
     SettingsFile file(profile, ',');
     Settings settings = kUnusual;
@@ -89,12 +70,24 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrder) {
         {"SCREEN PARMS", "Width", "447"}, {"SCREEN PARMS", "Height", "328"},
         {"SCREEN PARMS", "Window State", "1"}, {"MISC", "Always on Top", "0"},
         {"MISC", "ALC", "1"}, {"MISC", "Gain", "2,5"}, {"MISC", "Target IMD", "-25"},
-        {"MISC", "Audio Floor", "15"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
-        {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "250"},
+        {"MISC", "Audio Floor", "150"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
+        {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "-5"},
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
         {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
+
+    // Out-of-range values come back as saved (the main window runs a bad refresh rate at
+    // 1000 ms but keeps it); the earlier reads are the main window's own.
+    profile.set("MISC", "Fake Data", "1");  // only ever put there by hand
+    profile.set("MISC", "Fake Peak", "100");
+    Settings loaded;
+    loaded.ComPort = 3;
+    loaded.Debug = loaded.Alc = true;
+    loaded.AlwaysOnTop = loaded.Psk63 = false;
+    loaded.SoundCard = 2;
+    ReadRemainingSettings(file, loaded);
+    EXPECT_EQ(loaded, settings);
 
     // A failed key does not stop the others.
     profile.writes.clear();
