@@ -5,15 +5,12 @@
 
 #include <climits>
 
-#include "fakes/FakeMixer.h"
-#include "unit/audio/RecordingPresenter.h"
+#include "unit/audio/MixerRig.h"
 
 using ::testing::ElementsAre;
 using namespace component;
 
 namespace {
-
-constexpr uintptr_t kWindow = 0xC0DE;
 
 // A card as Windows shows a common one: playback first, then recording.
 FakeDevice TypicalCard() {
@@ -35,14 +32,6 @@ std::vector<std::string> LineNames(const TspVolumeControl& volume) {
     for (int i = 0; i < volume.Devices().Count(); ++i) names.push_back(volume.Devices()[i].Name);
     return names;
 }
-
-struct Rig {
-    explicit Rig(std::vector<FakeDevice> devices, int deviceIndex = 0)
-        : mixer(std::move(devices)), volume(mixer, presenter, kWindow, deviceIndex) {}
-    FakeMixer mixer;
-    RecordingPresenter presenter;
-    TspVolumeControl volume;
-};
 
 TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrder) {
     Rig rig({TypicalCard()});
@@ -112,50 +101,25 @@ TEST(TspVolumeControl, RecordingDestinationFirstIsNeverMasterNorItsWaveSource) {
     EXPECT_EQ(rig.mixer.Value(0, 0, 0), 0u);
 }
 
-struct WaveName {
-    const char* name;
-    bool isWave;
-};
-
-class WaveLineName : public ::testing::TestWithParam<WaveName> {};
-
-TEST_P(WaveLineName, DecidesWhichSourceTheWaveVolumeMoves) {
-    FakeDevice card;
-    card.Destinations = {{FakeLineOf("Volume Control", DstSpeakers, {FakeVolume()}),
-                          {FakeLineOf(GetParam().name, SrcWaveOut, {FakeVolume()})}}};
-    Rig rig({card});
-
-    rig.volume.SetWaveVolume(30);
-    EXPECT_EQ(rig.volume.FindWaveLine(), GetParam().isWave ? 1 : -1);
-    EXPECT_EQ(rig.mixer.Value(0, 0, 0), GetParam().isWave ? 19660u : 0u);
-    EXPECT_EQ(rig.mixer.Value(0, 0), GetParam().isWave ? 0u : 19660u);
+TEST(TspVolumeControl, WaveLineNameDecidesWhichSourceTheWaveVolumeMoves) {
+    for (const auto& [name, isWave] : {std::pair{"SW Synth", false},
+                                       {"Wave/MP3", true},
+                                       {"WAVE", true},
+                                       {"Waveform Out", true},
+                                       {"Wav", false}}) {
+        SCOPED_TRACE(name);
+        Rig rig({PlaybackCard({FakeVolume()}, {FakeLineOf(name, SrcWaveOut, {FakeVolume()})})});
+        rig.volume.SetWaveVolume(30);
+        EXPECT_EQ(rig.volume.FindWaveLine(), isWave ? 1 : -1);
+        EXPECT_EQ(rig.mixer.Value(0, 0, 0), isWave ? 19660u : 0u);
+        EXPECT_EQ(rig.mixer.Value(0, 0), isWave ? 0u : 19660u);  // else Master moves
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, WaveLineName,
-                         ::testing::Values(WaveName{"SW Synth", false}, WaveName{"Wave/MP3", true},
-                                           WaveName{"WAVE", true}, WaveName{"Waveform Out", true},
-                                           WaveName{"Wav", false}));
-
-TEST(TspVolumeControl, WithoutWaveLineTheWaveVolumeIsTheMasterVolume) {
-    FakeDevice card;
-    card.Destinations = {{FakeLineOf("Volume Control", DstSpeakers, {FakeVolume(52428)}),
-                          {FakeLineOf("Line In", SrcLine, {FakeVolume(7)})}}};
-    Rig rig({card});
-
-    EXPECT_EQ(rig.volume.GetWaveVolume(), 80);
-    rig.volume.SetWaveVolume(25);
-    EXPECT_EQ(rig.mixer.Value(0, 0), 16383u);
-    EXPECT_EQ(rig.mixer.Value(0, 0, 0), 7u);
-}
-
-TEST(TspVolumeControl, LinesWithoutVolumeControlReadZeroAndIgnoreWrites) {
-    FakeDevice card;
-    card.Destinations = {
-        {FakeLineOf("Volume Control", DstSpeakers, {FakeMute(1)}),
-         {FakeLineOf("Wave", SrcWaveOut, {FakeMute(0)})}},
-        // A later output destination with a volume is never taken for Master.
-        {FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}), {}},
-    };
+TEST(TspVolumeControl, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
+    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", SrcWaveOut, {FakeMute(0)})});
+    // A later output destination with a volume is never taken for Master.
+    card.Destinations.push_back({FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}), {}});
     Rig rig({card});
 
     EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
@@ -165,42 +129,41 @@ TEST(TspVolumeControl, LinesWithoutVolumeControlReadZeroAndIgnoreWrites) {
     EXPECT_EQ(rig.mixer.ValueWrites, 0);
     EXPECT_EQ(rig.mixer.Value(0, 0, -1, kMuteControlType), 1u);
     EXPECT_EQ(rig.mixer.Value(0, 1), 65535u);
+
+    // Of several volume controls on a line the first counts; without a Wave line the
+    // Wave volume is Master's.
+    Rig several({PlaybackCard({FakeMute(), FakeVolume(52428), FakeVolume(65535)},
+                              {FakeLineOf("Line In", SrcLine, {FakeVolume(7)})})});
+    EXPECT_EQ(several.volume.GetMasterVolume(), 80);
+    EXPECT_EQ(several.volume.GetWaveVolume(), 80);
+    several.volume.SetWaveVolume(25);
+    EXPECT_EQ(several.mixer.Value(0, 0), 16383u);
+    EXPECT_EQ(several.mixer.Value(0, 0, 0), 7u);
 }
 
-TEST(TspVolumeControl, SeveralVolumeControlsOnALineUseTheFirst) {
-    FakeDevice card;
-    card.Destinations = {
-        {FakeLineOf("Volume Control", DstSpeakers, {FakeMute(), FakeVolume(0), FakeVolume(65535)}),
-         {}}};
-    Rig rig({card});
-    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+TEST(TspVolumeControl, MissingDeviceShowsBothErrorsAndRunsWithoutEffect) {
+    for (const int cards : {0, 1}) {
+        SCOPED_TRACE(cards);
+        Rig rig(std::vector<FakeDevice>(cards, TypicalCard()), cards);  // one past the last
+
+        const std::string outOfRange =
+            SoundCardError("Specified device identifier is out of range.");
+        EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
+        ASSERT_FALSE(rig.presenter.shown.empty());
+        EXPECT_EQ(rig.presenter.shown[0].caption, "Sound Card error");
+        EXPECT_EQ(rig.presenter.shown[0].type, "!");
+        EXPECT_EQ(rig.presenter.shown[0].buttons, "");
+
+        EXPECT_EQ(rig.volume.Devices().Count(), 0);
+        EXPECT_EQ(rig.volume.MixerHandle(), kMixerClosed);
+        EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
+        EXPECT_EQ(rig.volume.GetWaveVolume(), 0);
+        rig.volume.SetMasterVolume(50);
+        rig.volume.SetWaveVolume(50);
+        EXPECT_EQ(rig.mixer.ValueWrites, 0);
+        EXPECT_EQ(rig.volume.GetMixerCount(), cards);
+    }
 }
-
-class MissingDevice : public ::testing::TestWithParam<int> {};
-
-TEST_P(MissingDevice, ShowsBothErrorsAndRunsWithoutEffect) {
-    std::vector<FakeDevice> devices;
-    for (int i = 0; i < GetParam(); ++i) devices.push_back(TypicalCard());
-    Rig rig(devices, GetParam());  // one past the last device
-
-    const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
-    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
-    ASSERT_FALSE(rig.presenter.shown.empty());
-    EXPECT_EQ(rig.presenter.shown[0].caption, "Sound Card error");
-    EXPECT_EQ(rig.presenter.shown[0].type, "!");
-    EXPECT_EQ(rig.presenter.shown[0].buttons, "");
-
-    EXPECT_EQ(rig.volume.Devices().Count(), 0);
-    EXPECT_EQ(rig.volume.MixerHandle(), kMixerClosed);
-    EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
-    EXPECT_EQ(rig.volume.GetWaveVolume(), 0);
-    rig.volume.SetMasterVolume(50);
-    rig.volume.SetWaveVolume(50);
-    EXPECT_EQ(rig.mixer.ValueWrites, 0);
-    EXPECT_EQ(rig.volume.GetMixerCount(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(NoCardOrIndexPastTheLast, MissingDevice, ::testing::Values(0, 1));
 
 TEST(TspVolumeControl, FailedOpenStillTakesTheInventoryButTouchesNoValue) {
     FakeDevice card = TypicalCard();
@@ -208,11 +171,10 @@ TEST(TspVolumeControl, FailedOpenStillTakesTheInventoryButTouchesNoValue) {
     Rig rig({card});
 
     EXPECT_EQ(rig.volume.Devices().Count(), 6);
-    ASSERT_GE(rig.presenter.shown.size(), 2u);
+    // Each line's control query then names a mixer that is not open.
+    ASSERT_EQ(rig.presenter.shown.size(), 1u + 6u);
     EXPECT_EQ(rig.presenter.shown[0].message,
               SoundCardError("Specified resource is already allocated."));
-    // Each line's control query then names a mixer that is not open.
-    EXPECT_EQ(rig.presenter.shown.size(), 1u + 6u);
     EXPECT_EQ(rig.presenter.shown[1].message, SoundCardError("The device handle is invalid."));
     EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
     rig.volume.SetMasterVolume(50);
@@ -251,110 +213,75 @@ TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
     EXPECT_EQ(rig.volume.GetWaveVolume(), 50);
 }
 
-struct PercentWrite {
-    int percent;
-    uint32_t raw;
-};
-class VolumeWrite : public ::testing::TestWithParam<PercentWrite> {};
-
-TEST_P(VolumeWrite, ScalesPercentOntoTheFullControlRange) {
+TEST(TspVolumeControl, PercentScalesOntoTheFullRangeAndRoundsBack) {
     Rig rig({TypicalCard()});
-    rig.volume.SetMasterVolume(GetParam().percent);
-    EXPECT_EQ(rig.mixer.Value(0, 0), GetParam().raw);
-}
-
-INSTANTIATE_TEST_SUITE_P(Percents, VolumeWrite,
-                         ::testing::Values(PercentWrite{0, 0}, PercentWrite{1, 655},
-                                           PercentWrite{50, 32767}, PercentWrite{99, 64879},
-                                           PercentWrite{100, 65535}));
-
-class VolumeRead : public ::testing::TestWithParam<PercentWrite> {};
-
-TEST_P(VolumeRead, RoundsTheRawValueToTheNearestPercent) {
-    Rig rig({TypicalCard()});
-    rig.mixer.Value(0, 0) = GetParam().raw;
-    EXPECT_EQ(rig.volume.GetMasterVolume(), GetParam().percent);
-}
-
-INSTANTIATE_TEST_SUITE_P(RawValues, VolumeRead,
-                         ::testing::Values(PercentWrite{50, 32768}, PercentWrite{0, 327},
-                                           PercentWrite{1, 328}, PercentWrite{100, 65535},
-                                           PercentWrite{0, 0}));
-
-TEST(TspVolumeControl, EveryPercentReadsBackAsSet) {
-    Rig rig({TypicalCard()});
+    for (const auto& [percent, raw] :
+         {std::pair{0, 0u}, {1, 655u}, {50, 32767u}, {99, 64879u}, {100, 65535u}}) {
+        rig.volume.SetMasterVolume(percent);
+        EXPECT_EQ(rig.mixer.Value(0, 0), raw) << percent;
+    }
+    for (const auto& [raw, percent] : {std::pair{32768u, 50}, {327u, 0}, {328u, 1}}) {
+        rig.mixer.Value(0, 0) = raw;
+        EXPECT_EQ(rig.volume.GetMasterVolume(), percent) << raw;
+    }
     for (int percent = 0; percent <= 100; ++percent) {
         rig.volume.SetWaveVolume(percent);
         EXPECT_EQ(rig.volume.GetWaveVolume(), percent);
     }
 }
 
-struct ErrorCase {
-    uint32_t code;
-    const char* text;  // expected dialog text; null for no dialog
-};
-class ErrorDialog : public ::testing::TestWithParam<ErrorCase> {};
+TEST(TspVolumeControl, ErrorDialogNamesTheProblemOrStaysSilentWithoutText) {
+    // clang-format off
+    const std::pair<uint32_t, const char*> codes[] = {
+        {2, "Specified device identifier is out of range."},
+        {4, "Specified resource is already allocated."}, {5, "The device handle is invalid."},
+        {6, "No device driver is present."}, {7, "Unable to allocate or lock memory."},
+        {8, "Function isn't supported."}, {1, "Unspecified error."}, {99, nullptr},
+        {32, "Attempted to open with an unsupported waveform-audio format."}};
+    // clang-format on
+    for (const auto& [code, text] : codes) {
+        SCOPED_TRACE(code);
+        FakeDevice card;  // no lines, so the open is the only call that can fail
+        card.OpenError = code;
+        FakeMixer mixer({card});
+        // The system's text serves only codes without a text of our own.
+        mixer.ErrorTexts = {
+            {2, "system 2"}, {6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
+        RecordingPresenter presenter;
+        TspVolumeControl volume(mixer, presenter, kWindow, 0);
 
-TEST_P(ErrorDialog, NamesTheProblemOrStaysSilentWithoutText) {
-    FakeDevice card;  // no lines, so the open is the only call that can fail
-    card.OpenError = GetParam().code;
-    FakeMixer mixer({card});
-    // The system's text serves only codes without a text of our own.
-    mixer.ErrorTexts = {
-        {2, "system 2"}, {6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
-    RecordingPresenter presenter;
-    TspVolumeControl volume(mixer, presenter, kWindow, 0);
-
-    EXPECT_EQ(volume.LastError(), 0u);  // the later capabilities query succeeded
-    if (GetParam().text) {
-        EXPECT_THAT(presenter.messages(), ElementsAre(SoundCardError(GetParam().text)));
-    } else {
-        EXPECT_TRUE(presenter.shown.empty());
+        EXPECT_EQ(volume.LastError(), 0u);  // the later capabilities query succeeded
+        if (text) {
+            EXPECT_THAT(presenter.messages(), ElementsAre(SoundCardError(text)));
+        } else {
+            EXPECT_TRUE(presenter.shown.empty());
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, ErrorDialog,
-    ::testing::Values(ErrorCase{2, "Specified device identifier is out of range."},
-                      ErrorCase{4, "Specified resource is already allocated."},
-                      ErrorCase{5, "The device handle is invalid."},
-                      ErrorCase{6, "No device driver is present."},
-                      ErrorCase{7, "Unable to allocate or lock memory."},
-                      ErrorCase{8, "Function isn't supported."},
-                      ErrorCase{32, "Attempted to open with an unsupported waveform-audio format."},
-                      ErrorCase{1, "Unspecified error."}, ErrorCase{99, nullptr}));
-
-TEST(TspVolumeControl, CheckErrorReportsOnlyANonZeroCode) {
-    Rig rig({TypicalCard()});
-    EXPECT_FALSE(rig.volume.CheckError());
-    EXPECT_EQ(rig.volume.GetDeviceName(1), "");
-    EXPECT_TRUE(rig.volume.CheckError());  // LastError is still the failed query's
-    EXPECT_EQ(rig.presenter.shown.size(), 2u);
-}
-
-TEST(TspVolumeControl, DeviceNamesForTheSoundCardList) {
+TEST(TspVolumeControl, DeviceNamesForTheSoundCardListAndCheckError) {
     FakeDevice second = TypicalCard();
     second.ProductName = "USB Audio CODEC";
     Rig rig({TypicalCard(), second});
 
+    EXPECT_FALSE(rig.volume.CheckError());
     EXPECT_EQ(rig.volume.GetMixerCount(), 2);
     EXPECT_EQ(rig.volume.GetDeviceName(1), "USB Audio CODEC");
     EXPECT_EQ(rig.volume.GetDeviceName(0), "SoundMAX Digital Audio");
     EXPECT_TRUE(rig.presenter.shown.empty());
 
+    const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
     EXPECT_EQ(rig.volume.GetDeviceName(2), "");
-    EXPECT_THAT(rig.presenter.messages(),
-                ElementsAre(SoundCardError("Specified device identifier is out of range.")));
+    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange));
+    EXPECT_TRUE(rig.volume.CheckError());  // LastError is still the failed query's
+    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
 }
 
 TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {
     FakeControl meter{0x10020000, "Peak", -32768, 32767, 0};  // signed meter
     FakeControl pan{0x40020001, "Pan", -32768, 32767, 0};     // not a bounded class here
     FakeControl wide{kVolumeControlType, "Wide", INT32_MIN, INT32_MAX, 0};
-    FakeDevice card;
-    card.Destinations = {
-        {FakeLineOf("Volume Control", DstSpeakers, {meter, pan, FakeMute(), wide}), {}}};
-    Rig rig({card});
+    Rig rig({PlaybackCard({meter, pan, FakeMute(), wide})});
     const TSoundDevice& line = rig.volume.Devices()[0];
     ASSERT_EQ(line.Count(), 4);
 
@@ -372,32 +299,23 @@ TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {
     EXPECT_EQ(line.Control(3).Range, -1);  // wraps as the 32-bit field does
 }
 
-struct TypeCase {
-    uint32_t flags;
-    uint32_t type;
-    const char* name;
-    bool valid;
-};
-class ComponentType : public ::testing::TestWithParam<TypeCase> {};
-
-TEST_P(ComponentType, TableDependsOnTheSourceFlag) {
-    MixerLine line;
-    line.LineFlags = GetParam().flags;
-    line.ComponentType = GetParam().type;
-    std::string name;
-    EXPECT_EQ(TspVolumeControl::ComponentTypeName(line, name), GetParam().valid);
-    EXPECT_EQ(name, GetParam().name);
+TEST(TspVolumeControl, ComponentTypeTableDependsOnTheSourceFlag) {
+    // clang-format off
+    const struct { uint32_t flags, type; const char* name; bool valid; } cases[] = {
+        {0, 0, "Undefined", true}, {kLineActive, 8, "Voice Recognition", true},
+        {0, 9, "NOT VALID", false}, {0, 0x1008, "NOT VALID", false},
+        {kLineSource, 0x1000, "Undefined", true}, {kLineSource, 0x100A, "Analog", true},
+        {kLineSource | kLineActive, 0x1008, "Wave Out", true},
+        {kLineSource, 0x100B, "NOT VALID", false}, {kLineSource, 4, "NOT VALID", false}};
+    // clang-format on
+    for (const auto& c : cases) {
+        MixerLine line;
+        line.LineFlags = c.flags;
+        line.ComponentType = c.type;
+        std::string name;
+        EXPECT_EQ(TspVolumeControl::ComponentTypeName(line, name), c.valid) << c.type;
+        EXPECT_EQ(name, c.name) << c.type;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ComponentType,
-    ::testing::Values(TypeCase{0, 0, "Undefined", true},
-                      TypeCase{kLineActive, 8, "Voice Recognition", true},
-                      TypeCase{0, 9, "NOT VALID", false}, TypeCase{0, 0x1008, "NOT VALID", false},
-                      TypeCase{kLineSource, 0x1000, "Undefined", true},
-                      TypeCase{kLineSource | kLineActive, 0x1008, "Wave Out", true},
-                      TypeCase{kLineSource, 0x100A, "Analog", true},
-                      TypeCase{kLineSource, 0x100B, "NOT VALID", false},
-                      TypeCase{kLineSource, 4, "NOT VALID", false}));
 
 }  // namespace
