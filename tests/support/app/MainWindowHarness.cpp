@@ -1,6 +1,10 @@
 #include "support/app/MainWindowHarness.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,6 +86,30 @@ void MainWindowHarness::Shutdown() {
     dialogs_.reset();
     rigPort_.FinalizePortDriver();
     form_->FormDestroy();
+}
+
+bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
+                                const std::function<void()>& act) {
+    bool opened = false;
+    // Polls rather than firing once: the command may run other event loops (a message, the
+    // wait for a cycle) before its dialog opens. Destroyed with this frame, so a command that
+    // opens nothing leaves no timer behind to close some later dialog.
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (!dialog.isVisible() || QApplication::activeModalWidget() != &dialog) return;
+        poll.stop();
+        opened = true;
+        if (act) act();
+        dialog.close();
+    });
+    poll.start();
+    command->trigger();
+    return opened;
+}
+
+std::string MainWindowHarness::Saved(const std::string& section, const std::string& key) const {
+    return profile_->read(section, key).value_or("");
 }
 
 std::unique_ptr<MeterSim> MainWindowHarness::StartMeterOn(int comPort, MeterSim::Options options) {

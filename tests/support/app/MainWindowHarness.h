@@ -3,6 +3,7 @@
 // in a private settings folder and working directory. Fakes stand in only for the
 // mixer and the system information.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@
 // One card: "Volume Control" with Master at 75 % and a "Wave" source at 80 %, and a
 // "Recording Control" with a microphone.
 std::vector<FakeDevice> OneCardMixer();
+
+class QAction;
+class QDialog;
 
 class MainWindowHarness {
 public:
@@ -56,6 +60,14 @@ public:
     TempConfigHome& Home() { return home_; }
     // Every message dialog shown so far; each was answered with its first button.
     const std::vector<MessageRequest>& Messages() const { return recorder_.Shown(); }
+
+    // Picks `command` as the operator would and, once `dialog` is open as the active modal
+    // window, runs `act` and closes the dialog with its close box. False when the command
+    // ended without opening the dialog.
+    bool Operate(QAction* command, QDialog& dialog, const std::function<void()>& act = {});
+
+    // A key of the settings file as it is on disk now; empty when it is missing.
+    std::string Saved(const std::string& section, const std::string& key) const;
 
     // A second emulator linked as COMn.
     std::unique_ptr<MeterSim> StartMeterOn(int comPort, MeterSim::Options options = {});
