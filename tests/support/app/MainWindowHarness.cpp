@@ -35,6 +35,7 @@ std::vector<FakeDevice> OneCardMixer() {
 MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
 
 MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
+    if (options.mixerOverride) mixerInUse_ = options.mixerOverride;
     fs::create_directories(home_.configDir() + "/dosdevices");
     if (!options.settings.empty()) home_.writeSettings(options.settings);
     if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
@@ -58,7 +59,7 @@ MainWindowHarness::~MainWindowHarness() {
 
 bool MainWindowHarness::Start() {
     form_ = std::make_unique<TMainForm>(
-        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_});
+        MainFormServices{ports_, *profile_, system_, *mixerInUse_, messages_, &sharing_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;

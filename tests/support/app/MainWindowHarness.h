@@ -35,6 +35,9 @@ public:
         MeterSim::Options meter;      // its scenario and version
         std::vector<FakeDevice> mixer = OneCardMixer();
         std::string settings;         // quorvane.ini written before start-up, if not empty
+        // A real mixer (AlsaMixer over a private sound server) in place of the fake one;
+        // it must outlive the harness.
+        ::Mixer* mixerOverride = nullptr;
     };
 
     MainWindowHarness();
@@ -55,6 +58,7 @@ public:
     TMainForm& Form() { return *form_; }
     DialogSet& Dialogs() { return *dialogs_; }
     MeterSim& Meter() { return *meter_; }
+    // The fake mixer, unused while Options::mixerOverride is set.
     FakeMixer& Mixer() { return mixer_; }
     FakeSystemInfo& System() { return system_; }
     TempConfigHome& Home() { return home_; }
@@ -96,6 +100,7 @@ private:
     SharedPortDecision sharing_{driverServices_, rigPort_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
+    ::Mixer* mixerInUse_ = &mixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<TMainForm> form_;
