@@ -1,0 +1,509 @@
+// The pop-up menu's commands on the real main window: each one picked as the operator picks
+// it, its dialog worked while it is open, and the effect checked where it shows: the
+// settings, the status line, the caption, the timer, the port the cycles talk to, the mixer
+// and the settings file written at shutdown.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QtTest/QTest>
+#include <string>
+
+#include "app/StatusPanel.h"
+#include "audio/usound.h"
+#include "dialogs/aoxmask.h"
+#include "integration/dialogs/DialogTestSupport.h"
+#include "measure/EnvelopeChart.h"
+#include "support/app/MainWindowHarness.h"
+
+namespace {
+
+MainWindowHarness::Options WithSettings(const std::string& ini) {
+    MainWindowHarness::Options options;
+    options.settings = ini;
+    return options;
+}
+
+MainWindowHarness::Options WithScenario(const std::string& scenario) {
+    MainWindowHarness::Options options;
+    options.meter.scenario = scenario;
+    return options;
+}
+
+// Moves the list's selection to `text` with the arrow keys.
+void PickEntry(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    for (int key = 0; key <= combo->count() && combo->currentIndex() != index; ++key)
+        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(combo->currentIndex(), index);
+}
+
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// The next cycle goes to `active` and gets its clean frame; `idle` hears nothing.
+void ExpectCycleTalksTo(MainWindowHarness& h, MeterSim& active, MeterSim& idle) {
+    const int activeBefore = active.CommandCount('s');
+    const int idleBefore = idle.CommandCount('s');
+    h.Cycle();
+    EXPECT_EQ(active.CommandCount('s'), activeBefore + 1);
+    EXPECT_EQ(idle.CommandCount('s'), idleBefore);
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+}
+
+// ---------------------------------------------------------------- Com Port
+
+TEST(PortCommand, Com12PickedOrCom123TypedBothOpenCom12) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
+    TPortForm& form = *h.Dialogs().PortForm;
+    QComboBox* list = form.ComPortComboBox;
+
+    struct Choice {
+        bool typed;
+        QString text;
+        int port;
+    };
+    for (const Choice& choice :
+         {Choice{true, "COM123", 12}, Choice{false, "COM1", 1}, Choice{false, "COM12", 12}}) {
+        SCOPED_TRACE(choice.text.toStdString());
+        const int shownBefore = h.Form().Link.ComPort;
+        ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] {
+            EXPECT_EQ(list->currentText().toStdString(), "COM" + std::to_string(shownBefore));
+            EXPECT_EQ(form.pos(), h.Form().pos() + QPoint(10, 10));
+            if (choice.typed)
+                TypeInto(list, choice.text);
+            else
+                PickEntry(list, choice.text);
+        }));
+        EXPECT_EQ(h.Form().Link.ComPort, choice.port);
+        EXPECT_EQ(h.Form().windowTitle().toStdString(),
+                  "PSK31 RF Monitoring on COM" + std::to_string(choice.port));
+        if (choice.port == 12)
+            ExpectCycleTalksTo(h, *com12, h.Meter());
+        else
+            ExpectCycleTalksTo(h, h.Meter(), *com12);
+    }
+    EXPECT_TRUE(h.Messages().empty());
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("COM PARMS", "Port"), "12");
+}
+
+TEST(PortCommand, APortThatFailsToOpenGivesTheOldPortBack) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    h.BreakPort(7);
+    std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
+    TPortForm& form = *h.Dialogs().PortForm;
+
+    // A port that will not open, and a text that names no port at all.
+    for (const QString& text : {QString("COM7"), QString("COMX")}) {
+        SCOPED_TRACE(text.toStdString());
+        const size_t messagesBefore = h.Messages().size();
+        ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] {
+            if (text == "COM7")
+                PickEntry(form.ComPortComboBox, text);
+            else
+                TypeInto(form.ComPortComboBox, text);
+        }));
+        ASSERT_EQ(h.Messages().size(), messagesBefore + 1);
+        const MessageRequest& note = h.Messages().back();
+        EXPECT_EQ(note.caption, "Error");
+        EXPECT_EQ(note.type, "!");
+        EXPECT_EQ(note.message, "Could not open " + text.toStdString());
+        EXPECT_EQ(form.ComPortComboBox->currentText(), "COM1");
+        EXPECT_EQ(h.Form().Link.ComPort, 1);
+        EXPECT_EQ(h.Form().windowTitle().toStdString(), "PSK31 RF Monitoring on COM1");
+        ExpectCycleTalksTo(h, h.Meter(), *com12);
+    }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("COM PARMS", "Port"), "1");
+}
+
+TEST(PortCommand, ClosingTheDialogUnchangedReopensThePortWhileCyclesGoOn) {
+    MainWindowHarness h(WithSettings("[MISC]\r\nDebug=1\r\nRefresh Rate=500\r\n"));
+    ASSERT_TRUE(h.Start());
+    const std::string opened = "Comport COM1 successfully opened.";
+    ASSERT_EQ(Occurrences(h.LogText(), opened), 1);
+
+    h.Form().Timer1->start();
+    QSignalSpy cycles(&h.Form(), &TMainForm::CycleFinished);
+    ASSERT_TRUE(h.Operate(h.Form().ComPort1, *h.Dialogs().PortForm, [&] {
+        // The meter goes on being polled while the dialog is open.
+        EXPECT_TRUE(cycles.wait(5000));
+    }));
+    h.Form().Timer1->stop();
+    h.Form().WaitForCycle();
+    EXPECT_EQ(Occurrences(h.LogText(), opened), 2) << h.LogText();
+    EXPECT_TRUE(h.Messages().empty());
+    EXPECT_TRUE(h.Form().Link.IsOpen());
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+}
+
+// ---------------------------------------------------------------- Refresh Rate
+
+struct RefreshCase {
+    int stored;
+    const char* shown;
+    const char* picked;  // nullptr: closed unchanged
+    int interval;
+};
+
+class RefreshRateCommand : public testing::TestWithParam<RefreshCase> {};
+
+TEST_P(RefreshRateCommand, ShowsTheStoredRateAndRunsTheTimerAtWhatWasLeft) {
+    const RefreshCase& c = GetParam();
+    MainWindowHarness h(
+        WithSettings("[MISC]\r\nRefresh Rate=" + std::to_string(c.stored) + "\r\n"));
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.Form().Timer1->interval(), c.stored);
+    h.Form().Timer1->start();  // the command changes the running timer
+
+    TRefreshForm& form = *h.Dialogs().RefreshForm;
+    ASSERT_TRUE(h.Operate(h.Form().RefreshRate1, form, [&] {
+        EXPECT_EQ(form.RefreshRateComboBox->currentText().toStdString(), c.shown);
+        if (c.picked) PickEntry(form.RefreshRateComboBox, c.picked);
+    }));
+    EXPECT_EQ(h.Form().Timer1->interval(), c.interval);
+    EXPECT_TRUE(h.Form().Timer1->isActive());
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Refresh Rate"), std::to_string(c.interval));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, RefreshRateCommand,
+                         testing::Values(RefreshCase{250, "", nullptr, 1000},
+                                         RefreshCase{500, "Every 0.5 seconds", nullptr, 500},
+                                         RefreshCase{1000, "Every second", "Every 2 seconds",
+                                                     2000}));
+
+// ---------------------------------------------------------------- mode and window
+
+TEST(Psk63Command, ToggledTwiceGivesPsk31Back) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TMainForm& form = h.Form();
+    for (const bool psk63 : {true, false}) {
+        form.PSK63->trigger();
+        const char* mode = psk63 ? "PSK63" : "PSK31";
+        EXPECT_EQ(form.PSK63->isChecked(), psk63);
+        EXPECT_EQ(h.Label("Mode"), mode);
+        EXPECT_EQ(form.windowTitle().toStdString(), std::string(mode) + " RF Monitoring on COM1");
+        const std::string before = h.Meter().CommandsReceived();
+        h.Cycle();
+        const std::string sent = h.Meter().CommandsReceived().substr(before.size());
+        EXPECT_EQ(sent, psk63 ? "S" : "s");
+    }
+}
+
+TEST(AlwaysOnTopCommand, TogglesStayingOnTopWithoutMovingTheWindow) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TMainForm& form = h.Form();
+    const QRect place = form.geometry();
+    ASSERT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (const bool onTop : {false, true, false}) {
+        form.AlwaysonTop1->trigger();
+        EXPECT_EQ(form.AlwaysonTop1->isChecked(), onTop);
+        EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(form.geometry(), place);
+        EXPECT_TRUE(form.isVisible());
+    }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Always on Top"), "0");
+}
+
+TEST(TextModeCommand, CoversTheChartAndIsOffAgainAfterARestart) {
+    std::string saved;
+    {
+        MainWindowHarness h;
+        ASSERT_TRUE(h.Start());
+        TMainForm& form = h.Form();
+        form.DataMode1->trigger();
+        EXPECT_TRUE(form.DataMode1->isChecked());
+        EXPECT_TRUE(form.Memo1->isVisible());
+        EXPECT_TRUE(form.Chart->isVisible());
+        EXPECT_EQ(form.Memo1->geometry(), form.Chart->geometry());
+        h.Cycle();
+        EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
+        h.Shutdown();
+        saved = h.Home().readSettings();
+    }
+    MainWindowHarness h(WithSettings(saved));
+    ASSERT_TRUE(h.Start());
+    EXPECT_FALSE(h.Form().DataMode1->isChecked());
+    EXPECT_FALSE(h.Form().Memo1->isVisible());
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+}
+
+// ---------------------------------------------------------------- level control
+
+TEST(AlcCommand, TogglesAutoAndTheLoopMovesTheMixerOnlyWhileOn) {
+    MainWindowHarness h(WithScenario("underdriven"));
+    ASSERT_TRUE(h.Start());
+    TMainForm& form = h.Form();
+    FakeMixer& mixer = h.Mixer();
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "UNDERDRIVING");
+    EXPECT_EQ(mixer.ValueWrites, 0);
+
+    for (const bool on : {true, false, true}) {
+        form.ALC->trigger();
+        EXPECT_EQ(form.ALC->isChecked(), on);
+        EXPECT_EQ(h.Label("Auto"), on ? "AUTO" : "");
+        const int writes = mixer.ValueWrites;
+        h.Cycle();
+        if (on)
+            EXPECT_GT(mixer.ValueWrites, writes);
+        else
+            EXPECT_EQ(mixer.ValueWrites, writes);
+    }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "ALC"), "1");
+}
+
+TEST(GainCommand, TypedGainIsKeptWithinItsBounds) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TGainForm& form = *h.Dialogs().GainForm;
+    struct Typed {
+        const char* shown;  // the gain the dialog opens with
+        const char* keys;
+        double gain;
+    };
+    // Typed over the field from its first position; the caret steps over the point.
+    for (const Typed& t :
+         {Typed{" 5.0", " 0.0", 0.1}, Typed{" 0.1", "99.9", 10.0}, Typed{"10.0", " 2.5", 2.5}}) {
+        SCOPED_TRACE(t.keys);
+        ASSERT_TRUE(h.Operate(h.Form().Feedbackgain1, form, [&] {
+            EXPECT_EQ(form.GainEdit->Text().toStdString(), t.shown);
+            form.GainEdit->setFocus();
+            QTest::keyClick(form.GainEdit, Qt::Key_Home);
+            QTest::keyClicks(form.GainEdit, t.keys);
+        }));
+        EXPECT_DOUBLE_EQ(h.Form().Settings_.Gain, t.gain);
+    }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Gain"), "2.5");
+}
+
+TEST(TargetImdCommand, OddTargetOpensOnTheEntryAboveAndOnlyEntriesCount) {
+    MainWindowHarness h(WithSettings("[MISC]\r\nTarget IMD=-25\r\n"));
+    ASSERT_TRUE(h.Start());
+    TIMDForm& form = *h.Dialogs().IMDForm;
+    QComboBox* list = form.TargetIMDComboBox;
+
+    ASSERT_TRUE(h.Operate(h.Form().argetIMD1, form, [&] {
+        EXPECT_EQ(list->currentIndex(), 2);
+        EXPECT_EQ(list->currentText(), "-24db");
+    }));
+    EXPECT_EQ(h.Form().Settings_.TargetIMD, -24);
+
+    struct Typed {
+        const char* text;
+        int target;
+    };
+    // Case does not matter; a text that names no entry, or none, leaves the target alone.
+    for (const Typed& t : {Typed{"-28DB", -28}, Typed{"-18db", -28}, Typed{"", -28}}) {
+        SCOPED_TRACE(t.text);
+        ASSERT_TRUE(h.Operate(h.Form().argetIMD1, form, [&] { TypeInto(list, t.text); }));
+        EXPECT_EQ(h.Form().Settings_.TargetIMD, t.target);
+    }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Target IMD"), "-28");
+}
+
+TEST(NoiseCommand, ChosenEntryBecomesTheFloorAndOtherTextKeepsIt) {
+    MainWindowHarness h(WithScenario("noise"));
+    ASSERT_TRUE(h.Start());
+    TNoiseForm& form = *h.Dialogs().NoiseForm;
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "NOISE");
+
+    ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
+        EXPECT_EQ(form.Noise->currentText(), "200");
+        PickEntry(form.Noise, "60");
+    }));
+    EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
+    h.Cycle();
+    EXPECT_NE(h.Splatter(), "NOISE") << "the noise test still uses the old floor";
+
+    ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
+        EXPECT_EQ(form.Noise->currentText(), "60");
+        TypeInto(form.Noise, "55");
+    }));
+    EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Noise Floor"), "3");
+}
+
+TEST(NoiseCommand, StoredFloorOutsideTheListOpensOnNoEntryAndIsKept) {
+    MainWindowHarness h(WithSettings("[MISC]\r\nNoise Floor=25\r\n"));
+    ASSERT_TRUE(h.Start());
+    TNoiseForm& form = *h.Dialogs().NoiseForm;
+    ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
+        EXPECT_EQ(form.Noise->currentText(), "");
+        EXPECT_EQ(form.Noise->currentIndex(), -1);
+    }));
+    EXPECT_EQ(h.Form().Settings_.NoiseFloor, 25);
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Noise Floor"), "25");
+}
+
+// ---------------------------------------------------------------- power
+
+TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TMainForm& main = h.Form();
+    TPowerLimitForm& form = *h.Dialogs().PowerLimitForm;
+    const auto setLimit = [&](bool enable, const QString& watts) {
+        return h.Operate(main.PowerLimit, form, [&] {
+            EXPECT_TRUE(form.QRPRadioButton->isChecked());
+            if (form.PowerLimitCheckBox->isChecked() != enable) Click(form.PowerLimitCheckBox);
+            if (enable) TypeInto(form.WattsLimit, watts);
+        });
+    };
+
+    ASSERT_TRUE(setLimit(true, "20"));
+    EXPECT_TRUE(main.PowerLimit->isChecked());
+    EXPECT_DOUBLE_EQ(main.Settings_.MaxVolts, 5.0);
+    EXPECT_DOUBLE_EQ(main.Settings_.MaxWatts, 13.3);
+    ASSERT_EQ(h.Messages().size(), 1u);
+    EXPECT_EQ(h.Messages()[0].caption, "Power specified exceeds range");
+    EXPECT_EQ(h.Messages()[0].type, "i");
+    EXPECT_EQ(h.Messages()[0].message,
+              "The power you specified exceeds the range of the ADC.;The maximum power "
+              "consistent with the QRP/QRO jumper setting you specified and ADC range,; 13.3 "
+              "watts, will be used instead.");
+
+    // The emulator's clean frame peaks at about 3.9 V: within 5 V, above the 5 W limit.
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+    ASSERT_TRUE(setLimit(true, "5"));
+    EXPECT_NEAR(main.Settings_.MaxVolts, 2.953, 0.0005);
+    EXPECT_DOUBLE_EQ(main.Settings_.MaxWatts, 5.0);
+    EXPECT_EQ(h.Messages().size(), 1u);
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "OVER POWER");
+
+    ASSERT_TRUE(setLimit(false, ""));
+    EXPECT_FALSE(main.PowerLimit->isChecked());
+    EXPECT_FALSE(main.Settings_.PowerLimitEnabled);
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("POWER LIMITS", "Power Limit Enabled"), "0");
+    EXPECT_EQ(h.Saved("POWER LIMITS", "Maximum Watts"), "5");
+}
+
+TEST(ShowPowerCommand, CheckedBoxSurvivesARestartAndShowsFromTheFirstCycle) {
+    std::string saved;
+    {
+        MainWindowHarness h;
+        ASSERT_TRUE(h.Start());
+        TShowPowerForm& form = *h.Dialogs().ShowPowerForm;
+        h.Cycle();
+        EXPECT_EQ(h.Label("PowerEstimate"), "");
+        ASSERT_TRUE(h.Operate(h.Form().ShowPower, form, [&] {
+            EXPECT_FALSE(form.ShowPowerCheckBox->isChecked());
+            Click(form.ShowPowerCheckBox);
+        }));
+        h.Shutdown();
+        EXPECT_EQ(h.Saved("SHOW POWER", "Show Power"), "1");
+        saved = h.Home().readSettings();
+    }
+    MainWindowHarness h(WithSettings(saved));
+    ASSERT_TRUE(h.Start());
+    EXPECT_TRUE(h.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
+    h.Cycle();
+    EXPECT_NE(h.Label("PowerEstimate").find('W'), std::string::npos) << h.Label("PowerEstimate");
+}
+
+// ---------------------------------------------------------------- sound card
+
+TEST(SoundCardCommand, OneCardIsNamedWithoutOpeningTheDialog) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    const TspVolumeControl* before = VolumeControl.get();
+    EXPECT_FALSE(h.Operate(h.Form().SetSoundCard, *h.Dialogs().SoundCardForm));
+    ASSERT_EQ(h.Messages().size(), 1u);
+    EXPECT_EQ(h.Messages()[0].caption, "Only one sound card");
+    EXPECT_EQ(h.Messages()[0].type, "i");
+    EXPECT_EQ(h.Messages()[0].message,
+              "Your computer has only one sound card:;;Test Card;;which is the device quorvane "
+              "is using to control audio to your rig.");
+    EXPECT_EQ(VolumeControl.get(), before);
+}
+
+TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
+    MainWindowHarness::Options options;
+    options.mixer = OneCardMixer();
+    options.mixer.push_back(OneCardMixer()[0]);
+    options.mixer[1].ProductName = "USB Audio CODEC";
+    MainWindowHarness h(options);
+    ASSERT_TRUE(h.Start());
+    TSoundCardForm& form = *h.Dialogs().SoundCardForm;
+    ASSERT_EQ(VolumeControl->DeviceIndex(), 0);
+    const HMixer firstHandle = VolumeControl->MixerHandle();
+
+    ASSERT_TRUE(h.Operate(h.Form().SetSoundCard, form, [&] {
+        ASSERT_EQ(form.ComboBox1->count(), 2);
+        EXPECT_EQ(form.ComboBox1->itemText(0), "Test Card");
+        EXPECT_EQ(form.ComboBox1->itemText(1), "USB Audio CODEC");
+        EXPECT_EQ(form.ComboBox1->currentText(), "Test Card");
+        PickEntry(form.ComboBox1, "USB Audio CODEC");
+    }));
+    EXPECT_EQ(h.Form().Settings_.SoundCard, 1);
+    EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
+    const std::vector<HMixer> closed = {firstHandle};
+    EXPECT_EQ(h.Mixer().ClosedHandles, closed) << "the old mixer object was not released";
+    EXPECT_EQ(h.Mixer().OpenHandles.count(VolumeControl->MixerHandle()), 1u);
+
+    // Choosing the same card again still rebuilds the object.
+    const HMixer secondHandle = VolumeControl->MixerHandle();
+    ASSERT_TRUE(h.Operate(h.Form().SetSoundCard, form,
+                          [&] { PickEntry(form.ComboBox1, "USB Audio CODEC"); }));
+    EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
+    const std::vector<HMixer> closedTwice = {firstHandle, secondHandle};
+    EXPECT_EQ(h.Mixer().ClosedHandles, closedTwice);
+    EXPECT_TRUE(h.Messages().empty());
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Sound Card"), "1");
+}
+
+TEST(TestSoundCardCommand, SlidersLoadWithoutWritingAndAMoveWritesBothVolumes) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TTestSoundCardForm& form = *h.Dialogs().TestSoundCardForm;
+    FakeMixer& mixer = h.Mixer();
+    ASSERT_TRUE(h.Operate(h.Form().TestSoundCard, form, [&] {
+        EXPECT_EQ(form.tbMaster->value(), 75);
+        EXPECT_EQ(form.tbWave->value(), 80);
+        EXPECT_EQ(mixer.ValueWrites, 0);
+        QTest::keyClick(form.tbMaster, Qt::Key_Right);
+        EXPECT_EQ(mixer.ValueWrites, 2);
+    }));
+    EXPECT_EQ(mixer.Value(0, 0), PercentToRaw(76));
+    EXPECT_EQ(mixer.Value(0, 0, 0), PercentToRaw(80));
+    EXPECT_EQ(mixer.ValueWrites, 2);
+}
+
+}  // namespace
