@@ -28,18 +28,14 @@ protected:
 TEST_F(HookComPortTest, SendsTheLookupResultWithOneMoreNulAndOpensTheSharedPort) {
     EXPECT_NE(hook("COM3"), nullptr);
     EXPECT_TRUE(rig.DriverLoaded());
-    // "\Device\Serial2" (15), its NUL, the list's closing NUL, and one more.
-    EXPECT_THAT(os.hookInputs, ElementsAre("\\Device\\Serial2\0\0\0"s));
     EXPECT_TRUE(CallsInOrder(
         os.calls, {"QueryDosDevice(COM3, 260)", "DeviceIoControl(0x83000004, in 18, out 0)",
                    "OpenPort(\\\\.\\RIGPORT)"}));
-}
 
-TEST_F(HookComPortTest, SecondPortOnlySendsAnotherHookRequest) {
-    hook("COM3");
+    // A second port only sends another hook request.
     EXPECT_NE(hook("COM1"), nullptr);
-    ASSERT_EQ(os.hookInputs.size(), 2u);
-    EXPECT_EQ(os.hookInputs[1], "\\Device\\Serial0\0\0\0"s);
+    // "\Device\Serial2" (15), its NUL, the list's closing NUL, and one more.
+    EXPECT_THAT(os.hookInputs, ElementsAre("\\Device\\Serial2\0\0\0"s, "\\Device\\Serial0\0\0\0"s));
     EXPECT_EQ(CallCount(os.calls, "DeviceIoControl(0x83000000, in 0, out 4)"), 1);
     EXPECT_EQ(CallCount(os.calls, "OpenPort(\\\\.\\RIGPORT)"), 2);
 }
@@ -81,31 +77,30 @@ TEST_F(HookComPortTest, FinalizeWithNothingOutstandingRemovesTheDriverOnce) {
     EXPECT_EQ(os.calls.size(), callsBefore);
 }
 
-class OutstandingRequestsTest : public HookComPortTest,
-                                public ::testing::WithParamInterface<MessageBoxAnswer> {};
+TEST(HookComPort, OutstandingRequestsAskAndLeaveTheServiceRunning) {
+    for (const auto answer : {MessageBoxAnswer::No, MessageBoxAnswer::Yes}) {
+        SCOPED_TRACE(answer == MessageBoxAnswer::No ? "No" : "Yes");
+        FakeDriverServices os;
+        os.addFile(kSource);
+        RigPort rig{os, os.ports()};
+        uint32_t error = 0;
+        rig.HookComPort("COM3", error);
+        os.outstandingRequests = 2;
+        os.boxAnswer = answer;
+        rig.FinalizePortDriver();
 
-TEST_P(OutstandingRequestsTest, AsksAndLeavesTheServiceRunning) {
-    hook("COM3");
-    os.outstandingRequests = 2;
-    os.boxAnswer = GetParam();
-    rig.FinalizePortDriver();
-
-    ASSERT_EQ(os.boxes.size(), 1u);
-    EXPECT_EQ(os.boxes[0].caption, kExePath);
-    EXPECT_EQ(os.boxes[0].buttons, MessageBoxButtons::YesNo);
-    EXPECT_EQ(os.boxes[0].text,
-              "The Kestral device driver cannot unload\n at this time due to oustanding "
-              "requests.\n\n Do you wish to exit the GUI now?");
-    EXPECT_TRUE(os.serviceRunning);
-    EXPECT_FALSE(rig.DriverLoaded());
-    EXPECT_EQ(os.openHandleCount(), GetParam() == MessageBoxAnswer::No ? 1u : 0u);
-    EXPECT_EQ(os.quitRequests, 0);
+        ASSERT_EQ(os.boxes.size(), 1u);
+        EXPECT_EQ(os.boxes[0].caption, kExePath);
+        EXPECT_EQ(os.boxes[0].buttons, MessageBoxButtons::YesNo);
+        EXPECT_EQ(os.boxes[0].text,
+                  "The Kestral device driver cannot unload\n at this time due to oustanding "
+                  "requests.\n\n Do you wish to exit the GUI now?");
+        EXPECT_TRUE(os.serviceRunning);
+        EXPECT_FALSE(rig.DriverLoaded());
+        // Only "Yes" lets go of the device.
+        EXPECT_EQ(os.openHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
+        EXPECT_EQ(os.quitRequests, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Answers, OutstandingRequestsTest,
-                         ::testing::Values(MessageBoxAnswer::No, MessageBoxAnswer::Yes),
-                         [](const auto& test) {
-                             return test.param == MessageBoxAnswer::No ? "No" : "Yes";
-                         });
 
 }  // namespace

@@ -27,42 +27,38 @@ TEST_F(InstdrvTest, CreatesDemandStartKernelDriverOnceAndClosesItsHandle) {
     EXPECT_EQ(os.openHandleCount(), 1u);  // the manager only
 }
 
-class StartDriverServiceTest : public InstdrvTest,
-                               public ::testing::WithParamInterface<std::pair<uint32_t, bool>> {};
-
-TEST_P(StartDriverServiceTest, AlreadyRunningAndDisabledCountAsStarted) {
-    os.addFile(kTarget);
-    CreateDriverService(os, manager, "KESTRAL", kTarget);
-    const auto [error, started] = GetParam();
-    if (error != 0) os.startErrors.push_back(error);
-    EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started);
-    EXPECT_EQ(os.openHandleCount(), 1u);
+TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
+    for (const auto& [error, started] :
+         {std::pair{0u, true}, {1056u, true}, {1058u, true}, {2u, false}, {5u, false}}) {
+        SCOPED_TRACE(error);
+        FakeDriverServices os;
+        const OsHandle manager = os.openSCManager(kScManagerAllAccess);
+        os.addFile(kTarget);
+        CreateDriverService(os, manager, "KESTRAL", kTarget);
+        if (error != 0) os.startErrors.push_back(error);
+        EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started);
+        EXPECT_EQ(os.openHandleCount(), 1u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(StartErrors, StartDriverServiceTest,
-                         ::testing::Values(std::pair{0u, true}, std::pair{1056u, true},
-                                           std::pair{1058u, true}, std::pair{2u, false},
-                                           std::pair{5u, false}));
-
-class OpenDriverDeviceTest : public InstdrvTest, public ::testing::WithParamInterface<uint32_t> {};
 
 // The fake only offers the device under the name that matches its system version.
-TEST_P(OpenDriverDeviceTest, DeviceNameFollowsTheMajorVersion) {
-    os.version = GetParam();
-    os.leaveDriverRunning();
-    OsHandle device = kInvalidHandle;
-    ASSERT_TRUE(OpenDriverDevice(os, "KESTRAL", &device));
-    EXPECT_NE(device, kInvalidHandle);
-    EXPECT_THAT(os.calls, Contains(::testing::EndsWith(", 0xc0000000, 0, 3, 0x80)")));
-    EXPECT_EQ(os.openHandleCount(), 2u);
+TEST(Instdrv, DeviceNameFollowsTheMajorVersion) {
+    for (const uint32_t version :
+         {0x05650004u /* NT 4 */, 0x08930005u /* 2000 */, 0x1DB10106u /* 7 */}) {
+        SCOPED_TRACE(version);
+        FakeDriverServices os;
+        os.version = version;
+        os.leaveDriverRunning();
+        OsHandle device = kInvalidHandle;
+        ASSERT_TRUE(OpenDriverDevice(os, "KESTRAL", &device));
+        EXPECT_NE(device, kInvalidHandle);
+        EXPECT_THAT(os.calls, Contains(::testing::EndsWith(", 0xc0000000, 0, 3, 0x80)")));
+        EXPECT_EQ(os.openHandleCount(), 1u);
 
-    EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));
-    EXPECT_EQ(os.openHandleCount(), 2u);  // the probe's handle was closed again
+        EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));
+        EXPECT_EQ(os.openHandleCount(), 1u);  // the probe's handle was closed again
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Versions, OpenDriverDeviceTest,
-                         ::testing::Values(0x05650004u /* NT 4 */, 0x08930005u /* 2000 */,
-                                           0x1DB10106u /* 7 */));
 
 TEST_F(InstdrvTest, UninstallDeletesEvenWhenTheStopFails) {
     os.serviceInstalled = true;  // installed but not running: the stop fails

@@ -103,47 +103,32 @@ TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
 const std::string kWrongVersion =
     "Kestral GUI located a driver with the wrong version. If you just installed a new version "
     "you must reboot before you are able to use it.";
+const std::string kCopyFailed = "Unable to copy KESTRAL.SYS to " + kTarget +
+                                " Make sure that KESTRAL.SYS is in the current directory.";
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DriverFailureTest,
-    ::testing::Values(
-        Failure{"FileMissing",
-                [](FakeDriverServices& os) {
-                    os.removeFile(kSource);
-                    os.addFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
-                },
-                "KESTRAL.SYS was not found." + kAdminHint},
-        Failure{"NoSystemRoot", [](FakeDriverServices& os) { os.environment.erase("SYSTEMROOT"); },
-                "Could not resolve SYSTEMROOT environment variable"},
-        Failure{"CopyDenied", [](FakeDriverServices& os) { os.copyError = kErrorAccessDenied; },
-                "Unable to copy KESTRAL.SYS to " + kTarget +
-                    " Make sure that KESTRAL.SYS is in the current directory." + kAdminHint},
-        Failure{"CopySharingViolation", [](FakeDriverServices& os) { os.copyError = 32; },
-                "Unable to copy KESTRAL.SYS to " + kTarget +
-                    " Make sure that KESTRAL.SYS is in the current directory."},
-        Failure{"AllAttemptsFail",
-                [](FakeDriverServices& os) {
-                    os.startErrors = {1058, 1058, 1058};
-                },
-                "Error loading KESTRAL (" + kSource + "): 2" + kAdminHint},
-        Failure{"Version429",
-                [](FakeDriverServices& os) {
-                    os.leaveDriverRunning();
-                    os.driverVersion = 429;
-                },
-                kWrongVersion},
-        Failure{"Version431",
-                [](FakeDriverServices& os) {
-                    os.leaveDriverRunning();
-                    os.driverVersion = 431;
-                },
-                kWrongVersion},
-        Failure{"UnloadQueryDenied",
-                [](FakeDriverServices& os) {
-                    os.hookSucceeds = false;
-                    os.unloadQueryError = kErrorInvalidHandle;
-                },
-                "Couldn't access device driver" + kAdminHint, 1}),
+using Host = FakeDriverServices;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
+    Failure{"FileMissing", [](Host& os) {
+                os.removeFile(kSource);
+                os.addFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
+            }, "KESTRAL.SYS was not found." + kAdminHint},
+    Failure{"NoSystemRoot", [](Host& os) { os.environment.erase("SYSTEMROOT"); },
+            "Could not resolve SYSTEMROOT environment variable"},
+    Failure{"CopyDenied", [](Host& os) { os.copyError = kErrorAccessDenied; },
+            kCopyFailed + kAdminHint},
+    Failure{"CopySharingViolation", [](Host& os) { os.copyError = 32; }, kCopyFailed},
+    Failure{"AllAttemptsFail", [](Host& os) { os.startErrors = {1058, 1058, 1058}; },
+            "Error loading KESTRAL (" + kSource + "): 2" + kAdminHint},
+    Failure{"Version429", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 429; },
+            kWrongVersion},
+    Failure{"Version431", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 431; },
+            kWrongVersion},
+    Failure{"UnloadQueryDenied", [](Host& os) {
+                os.hookSucceeds = false;
+                os.unloadQueryError = kErrorInvalidHandle;
+            }, "Couldn't access device driver" + kAdminHint, 1}),
     [](const auto& test) { return std::string(test.param.name); });
+// clang-format on
 
 }  // namespace

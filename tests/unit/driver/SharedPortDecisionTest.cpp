@@ -21,22 +21,18 @@ protected:
     RecordingLogger log;
 };
 
-TEST_F(SharedPortDecisionTest, SharesOnNtWithTheDriverBesideTheProgram) {
+TEST_F(SharedPortDecisionTest, SharesOnlyOnNtWithTheDriverBesideTheProgram) {
+    const std::string notShared = "OS is not NT or " + kCheckedPath + " not found.";
+    EXPECT_FALSE(decision.ShouldShare(log));
     os.addFile(kSource);  // stored in upper case; the check asks in lower case
     EXPECT_TRUE(decision.ShouldShare(log));
-    EXPECT_THAT(log.lines, ElementsAre("NT and " + kCheckedPath + " detected."));
-}
+    EXPECT_THAT(log.lines, ElementsAre(notShared, "NT and " + kCheckedPath + " detected."));
 
-TEST_F(SharedPortDecisionTest, NoDriverFileMeansDirectPort) {
-    EXPECT_FALSE(decision.ShouldShare(log));
-    EXPECT_THAT(log.lines, ElementsAre("OS is not NT or " + kCheckedPath + " not found."));
-}
-
-TEST_F(SharedPortDecisionTest, OutsideNtTheFileIsNotLookedFor) {
-    os.addFile(kSource);
+    // Outside NT the file is not even looked for.
+    os.calls.clear();
     os.version = 0xC0000A04;
     EXPECT_FALSE(decision.ShouldShare(log));
-    EXPECT_THAT(log.lines, ElementsAre("OS is not NT or " + kCheckedPath + " not found."));
+    EXPECT_EQ(log.lines.back(), notShared);
     EXPECT_THAT(os.calls, ::testing::Each(::testing::Not(::testing::StartsWith("FindFile"))));
 }
 
