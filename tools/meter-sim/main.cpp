@@ -2,7 +2,10 @@
 //
 //   meter-sim [--link PATH] [--version V | --no-id] [--scenario NAME]
 //             [--scenario-file PATH] [--command-log PATH] [--instant]
+//             [--follow-sink SINK [--sink-poll-ms MS]]
 //
+// With --follow-sink the clean scenario is a transmitter whose arch follows the volume of
+// the sound server's sink SINK (read with pactl every MS milliseconds, default 1000).
 // Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until
 // SIGTERM or SIGINT, then removes its link.
 
@@ -21,11 +24,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
 
 #include "meter-sim/MeterScenarios.h"
+#include "meter-sim/SinkFollower.h"
 
 namespace fs = std::filesystem;
 
@@ -44,12 +49,15 @@ struct Options {
     std::string scenarioFile;
     std::string commandLog;
     bool instant = false;
+    std::string followSink;
+    int sinkPollMs = 1000;
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
     std::cerr << "meter-sim: " << problem << "\n"
               << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
-                 " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]\n"
+                 " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]"
+                 " [--follow-sink SINK [--sink-poll-ms MS]]\n"
               << "scenarios:";
     for (auto name : MeterScenarioNames()) std::cerr << ' ' << name;
     std::cerr << "\n";
@@ -81,6 +89,11 @@ Options ParseOptions(int argc, char** argv) {
             options.commandLog = value();
         } else if (arg == "--instant") {
             options.instant = true;
+        } else if (arg == "--follow-sink") {
+            options.followSink = value();
+        } else if (arg == "--sink-poll-ms") {
+            options.sinkPollMs = std::atoi(value().c_str());
+            if (options.sinkPollMs <= 0) Usage("--sink-poll-ms needs a positive number");
         } else {
             Usage("unknown option " + arg);
         }
@@ -128,14 +141,23 @@ void SendReply(int master, const std::string& reply, bool instant) {
     }
 }
 
-void Answer(int master, const Options& options, unsigned char command, std::mt19937& random) {
+std::string DataReply(const Options& options, const SinkFollower* follower,
+                      const std::string& identification, std::mt19937& random) {
+    const MeterScenario scenario = CurrentScenario(options);
+    // Without a reading of the sink no audio reaches the transmitter.
+    if (follower && scenario == MeterScenario::Clean)
+        return TransmitterFrame(follower->Volume().value_or(0));
+    return MeterDataReply(scenario, identification, random);
+}
+
+void Answer(int master, const Options& options, const SinkFollower* follower, unsigned char command,
+            std::mt19937& random) {
     LogCommand(options, command);
     const std::string identification = MeterIdentification(options.version);
     if (command == 'v') {
         if (options.answerIdentification) SendReply(master, identification, options.instant);
     } else if (command == 's' || command == 'S') {
-        SendReply(master, MeterDataReply(CurrentScenario(options), identification, random),
-                  options.instant);
+        SendReply(master, DataReply(options, follower, identification, random), options.instant);
     }
 }
 
@@ -204,6 +226,12 @@ int main(int argc, char** argv) {
     sigaction(SIGHUP, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
+    // Started with the stop signals blocked, so they reach the loop below, not this thread.
+    std::unique_ptr<SinkFollower> follower;
+    if (!options.followSink.empty())
+        follower = std::make_unique<SinkFollower>(options.followSink,
+                                                  std::chrono::milliseconds(options.sinkPollMs));
+
     std::cout << "ready " << slaveName << std::endl;
 
     std::mt19937 random(std::random_device{}());
@@ -223,7 +251,8 @@ int main(int argc, char** argv) {
             if (errno != EAGAIN && errno != EINTR) ::ppoll(nullptr, 0, &hangUpPause, &waitMask);
             continue;
         }
-        for (ssize_t i = 0; i < got; ++i) Answer(master, options, commands[i], random);
+        for (ssize_t i = 0; i < got; ++i)
+            Answer(master, options, follower.get(), commands[i], random);
     }
 
     if (!options.link.empty()) RemoveLink(options.link, slaveName);
