@@ -73,6 +73,11 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options)
                                      options.version};
     if (!options.answerIdentification) args.push_back("--no-id");
     if (options.instant) args.push_back("--instant");
+    if (!options.followSink.empty()) {
+        args.insert(args.end(), {"--follow-sink", options.followSink});
+        if (options.sinkPollMs > 0)
+            args.insert(args.end(), {"--sink-poll-ms", std::to_string(options.sinkPollMs)});
+    }
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);

@@ -13,6 +13,8 @@ public:
         std::string version = "1.10";      // "none": identification without a version
         bool answerIdentification = true;  // false: "v" goes unanswered
         bool instant = false;              // skip the 19200-baud pacing
+        std::string followSink;            // the clean arch follows this sink's volume
+        int sinkPollMs = 0;                // how often it reads the sink; 0: its default
     };
 
     // Starts the emulator and waits until its line is up; throws std::runtime_error when
