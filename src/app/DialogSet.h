@@ -46,9 +46,9 @@ struct DialogSet {
     }
 
     MainFormDialogs View() const {
-        return {PortForm.get(),       RefreshForm.get(),    AboutForm.get(),
-                GainForm.get(),       IMDForm.get(),        NoiseForm.get(),
-                PowerLimitForm.get(), SoundCardForm.get(),  ShowPowerForm.get(),
+        return {PortForm.get(),         RefreshForm.get(),   AboutForm.get(),
+                GainForm.get(),         IMDForm.get(),       NoiseForm.get(),
+                PowerLimitForm.get(),   SoundCardForm.get(), ShowPowerForm.get(),
                 TestSoundCardForm.get()};
     }
 
@@ -63,4 +63,3 @@ struct DialogSet {
     std::unique_ptr<TShowPowerForm> ShowPowerForm;
     std::unique_ptr<TTestSoundCardForm> TestSoundCardForm;
 };
-

@@ -26,12 +26,15 @@ void ExchangeRunner::Start(std::function<void()> work, std::function<void()> del
 }
 
 void ExchangeRunner::Wait() {
-    if (!inFlight_) return;
-    {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return workDone_; });
+    // Delivering may open an event loop (a note to the operator) in which a tick starts
+    // the next exchange: wait until nothing is in flight at all.
+    while (inFlight_) {
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return workDone_; });
+        }
+        Deliver();
     }
-    Deliver();
 }
 
 void ExchangeRunner::Deliver() {
@@ -54,10 +57,16 @@ void ExchangeRunner::WorkerLoop() {
         std::function<void()> work = std::move(work_);
         work_ = nullptr;
         lock.unlock();
-        work();
+        try {
+            work();
+        } catch (...) {
+            // Nothing on the wire may end the program; the cycle then shows what the
+            // result holds, an empty reply.
+        }
         lock.lock();
         workDone_ = true;
         wake_.notify_all();
-        QMetaObject::invokeMethod(context_, [this] { Deliver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            context_, [this] { Deliver(); }, Qt::QueuedConnection);
     }
 }

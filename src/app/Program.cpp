@@ -88,10 +88,11 @@ int RunQuorvane(int argc, char** argv) {
             if (!TerminationRequested()) status = app.exec();
             mainForm.Timer1->stop();
             mainForm.WaitForCycle();
+            // The driver is unloaded before any window goes; the port it serves is
+            // closed afterwards by the main window.
+            rigPort.FinalizePortDriver();
             mainForm.AttachDialogs({});
         }
-        // The driver goes before the main window closes the port it serves.
-        rigPort.FinalizePortDriver();
         mainForm.FormDestroy();
     }
     VolumeControl.reset();

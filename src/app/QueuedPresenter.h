@@ -19,8 +19,9 @@ public:
         if (!app || QThread::currentThread() == app->thread())
             return gui_.MessageDialog(caption, type, message, buttons);
         QMetaObject::invokeMethod(
-            app, [this, caption, type, message, buttons] {
-                gui_.MessageDialog(caption, type, message, buttons);
+            app,
+            [&gui = gui_, caption, type, message, buttons] {
+                gui.MessageDialog(caption, type, message, buttons);
             },
             Qt::QueuedConnection);
         return ' ';

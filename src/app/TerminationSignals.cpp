@@ -1,10 +1,10 @@
 #include "app/TerminationSignals.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -34,4 +34,6 @@ void QuitOnTerminationSignals(QObject* parent) {
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-bool TerminationRequested() { return terminationRequested; }
+bool TerminationRequested() {
+    return terminationRequested;
+}

@@ -75,8 +75,8 @@ void TMainForm::BuildControls() {
     Memo1->hide();
 }
 
-QAction* TMainForm::AddMenuItem(QMenu* menu, const char* name, const char* caption,
-                                bool checkable, void (TMainForm::*handler)()) {
+QAction* TMainForm::AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
+                                void (TMainForm::*handler)()) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
     action->setCheckable(checkable);
@@ -108,7 +108,8 @@ void TMainForm::BuildPopupMenu() {
     // The check mark mirrors PowerLimitEnabled; only the dialog changes it.
     connect(PowerLimit, &QAction::triggered, this,
             [this] { PowerLimit->setChecked(Settings_.PowerLimitEnabled); });
-    ShowPower = AddMenuItem(PopupMenu1, "ShowPower", "Show Power", false, &TMainForm::ShowPowerClick);
+    ShowPower =
+        AddMenuItem(PopupMenu1, "ShowPower", "Show Power", false, &TMainForm::ShowPowerClick);
     SetSoundCard = AddMenuItem(PopupMenu1, "SetSoundCard", "Set Sound Card", false,
                                &TMainForm::SetSoundCardClick);
     TestSoundCard = AddMenuItem(PopupMenu1, "TestSoundCard", "Test Sound Card", false,
@@ -128,6 +129,9 @@ void TMainForm::BuildTrayIcon() {
     LedIcon = MakeLedIcon(*trayShell_, *ledImages_);
     LedIcon->OnMouseDown = [this](TSpTrayIcon&, TMouseButton button, TShiftState, int x, int y) {
         if (button == TMouseButton::mbRight) LedIconMouseDown(int(button), x, y);
+    };
+    LedIcon->OnException = [this](const std::string& message) {
+        services_.Messages.MessageDialog("Error", "!", message);
     };
 }
 
@@ -156,7 +160,7 @@ bool TMainForm::FormCreate() {
     // "Fake Data" is read only below, so this first exchange always goes to the port.
     const std::string firmware = Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
     ShowFirmwareMode(Link.FirmwareVersion);
-    Panel1->Splatter->setText(QString::fromStdString(firmware));
+    SetSplatter(firmware);
     for (QLabel* label : {Panel1->rms, Panel1->IMD, Panel1->MaxVoltage, Panel1->PowerEstimate})
         label->clear();
 
@@ -222,11 +226,14 @@ void TMainForm::PlaceWindow() {
     resize(width(), std::max(1, settingsFile_.ReadInteger(ScreenParms, Height, 200)));
     const int state = settingsFile_.ReadInteger(ScreenParms, WindowState, 0);
 
-    // A window saved on a monitor that has gone would be out of reach.
-    if (primary && !QGuiApplication::screenAt(frameGeometry().center())) {
+    // A hand-edited size larger than the screen, or a window saved on a monitor that has
+    // gone, would be out of reach: bring it onto the primary screen.
+    if (primary) {
         const QRect area = primary->availableGeometry();
-        move(std::clamp(x(), area.left(), std::max(area.left(), area.right() - width())),
-             std::clamp(y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        resize(std::min(width(), area.width()), std::min(height(), area.height()));
+        if (!QGuiApplication::screenAt(frameGeometry().center()))
+            move(std::clamp(x(), area.left(), std::max(area.left(), area.right() - width())),
+                 std::clamp(y(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
     if (state == 1)
         setWindowState(Qt::WindowMinimized);
@@ -256,8 +263,8 @@ void TMainForm::ShowFirmwareMode(const std::string& firmwareVersion) {
 
 void TMainForm::CreateVolumeControl() {
     VolumeControl.reset();
-    VolumeControl = std::make_unique<TspVolumeControl>(
-        services_.MixerDevices, services_.Messages, uintptr_t(winId()), Settings_.SoundCard);
+    VolumeControl = std::make_unique<TspVolumeControl>(services_.MixerDevices, services_.Messages,
+                                                       uintptr_t(winId()), Settings_.SoundCard);
 }
 
 void TMainForm::UpdateLevelLabel() {
@@ -280,11 +287,13 @@ void TMainForm::FormDestroy() {
     Settings_.AlwaysOnTop = AlwaysonTop1->isChecked();
     Settings_.Alc = ALC->isChecked();
     Settings_.Psk63 = PSK63->isChecked();
-    Settings_.RefreshRate = Timer1->interval();
+    // "Refresh Rate" keeps the value read from the file unless the operator chose one.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    // Left and Top place the frame, as move() does at start-up.
+    const QPoint frameOffset = geometry().topLeft() - pos();
     WindowPlacement placement;
-    placement.left = isMaximized() ? normal.x() : pos().x();
-    placement.top = isMaximized() ? normal.y() : pos().y();
+    placement.left = isMaximized() ? normal.x() - frameOffset.x() : pos().x();
+    placement.top = isMaximized() ? normal.y() - frameOffset.y() : pos().y();
     placement.width = normal.width();
     placement.height = normal.height();
     placement.minimized = Minimized;

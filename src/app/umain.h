@@ -70,8 +70,9 @@ public:
     explicit TMainForm(MainFormServices services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Start-up. False when no port could be opened: the program then ends with status 1,
-    // and the settings file is left as it was.
+    // Start-up. False when no port could be opened: the program then ends, with status 1
+    // so that a failed start is not reported as success, and the settings file is left
+    // as it was.
     bool FormCreate();
     // The shutdown save: settings, then the port, then the log. Runs once.
     void FormDestroy();
@@ -147,6 +148,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Benchmarks time a cycle's display on its own, without the wire.
+    friend class MainFormProbe;
+
     void BuildControls();
     void BuildPopupMenu();
     void BuildTrayIcon();
@@ -193,6 +197,8 @@ private:
     bool IsMinimized() override;
 
     void LedIconMouseDown(int button, int x, int y);
+    // The program is on its way out: commands resuming after their dialog apply nothing.
+    bool Ending() const;
 
     MainFormServices services_;
     QueuedPresenter linkMessages_;
@@ -207,4 +213,5 @@ private:
     std::string caption_;
     char decimalSeparator_ = '.';
     bool destroyed_ = false;
+    bool ending_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QCursor>
 
 #include "app/StatusPanel.h"
+#include "app/TerminationSignals.h"
 #include "app/umain.h"
 #include "audio/usound.h"
 #include "desktop/SpTrayIc.h"
@@ -33,6 +34,7 @@ void TMainForm::ComPort1Click() {
     const int previous = Link.ComPort;
     const bool ntFamily = (services_.System.versionWord() & kNotNtFamilyBit) == 0;
     const PortChoice choice = dialogs_.PortForm->Run(this, previous, ntFamily);
+    if (Ending()) return;
 
     // The port is about to change under the cycle: let the exchange in flight finish.
     WaitForCycle();
@@ -58,10 +60,15 @@ void TMainForm::PSK63Click() {
 }
 
 void TMainForm::RefreshRate1Click() {
-    Timer1->setInterval(dialogs_.RefreshForm->Run(this, Timer1->interval()));
+    const int interval = dialogs_.RefreshForm->Run(this, Timer1->interval());
+    if (Ending()) return;
+    Settings_.RefreshRate = interval;
+    Timer1->setInterval(TimerInterval());
 }
 
-void TMainForm::AlwaysonTop1Click() { ApplyStayOnTop(AlwaysonTop1->isChecked()); }
+void TMainForm::AlwaysonTop1Click() {
+    ApplyStayOnTop(AlwaysonTop1->isChecked());
+}
 
 void TMainForm::DataMode1Click() {
     if (DataMode1->isChecked()) {
@@ -75,18 +82,23 @@ void TMainForm::DataMode1Click() {
     }
 }
 
-void TMainForm::ALCClick() { Panel1->Auto->setText(ALC->isChecked() ? "AUTO" : ""); }
+void TMainForm::ALCClick() {
+    Panel1->Auto->setText(ALC->isChecked() ? "AUTO" : "");
+}
 
 void TMainForm::Feedbackgain1Click() {
-    Settings_.Gain = dialogs_.GainForm->Run(this, Settings_.Gain);
+    const double gain = dialogs_.GainForm->Run(this, Settings_.Gain);
+    if (!Ending()) Settings_.Gain = gain;
 }
 
 void TMainForm::argetIMD1Click() {
-    Settings_.TargetIMD = dialogs_.IMDForm->Run(this, Settings_.TargetIMD);
+    const int target = dialogs_.IMDForm->Run(this, Settings_.TargetIMD);
+    if (!Ending()) Settings_.TargetIMD = target;
 }
 
 void TMainForm::NoiseThreshold1Click() {
-    Settings_.NoiseFloor = dialogs_.NoiseForm->Run(this, Settings_.NoiseFloor);
+    const int noiseFloor = dialogs_.NoiseForm->Run(this, Settings_.NoiseFloor);
+    if (!Ending()) Settings_.NoiseFloor = noiseFloor;
 }
 
 void TMainForm::PowerLimitClickClick() {
@@ -97,6 +109,7 @@ void TMainForm::PowerLimitClickClick() {
     current.QRPJumpered = Settings_.QRPJumpered;
     const PowerLimitSettings chosen =
         dialogs_.PowerLimitForm->Run(this, current, services_.Messages);
+    if (Ending()) return;
     Settings_.PowerLimitEnabled = chosen.PowerLimitEnabled;
     Settings_.MaxWatts = chosen.MaxWatts;
     Settings_.MaxVolts = chosen.MaxVolts;
@@ -105,32 +118,34 @@ void TMainForm::PowerLimitClickClick() {
 }
 
 void TMainForm::ShowPowerClick() {
-    Settings_.QRPJumpered = dialogs_.ShowPowerForm->Run(this, Settings_.QRPJumpered);
+    const bool qrp = dialogs_.ShowPowerForm->Run(this, Settings_.QRPJumpered);
+    if (!Ending()) Settings_.QRPJumpered = qrp;
 }
 
 void TMainForm::SetSoundCardClick() {
-    const std::optional<int> chosen = dialogs_.SoundCardForm->Run(
-        this, *VolumeControl, Settings_.SoundCard, services_.Messages);
-    if (!chosen) return;
+    if (!VolumeControl) return;
+    const std::optional<int> chosen =
+        dialogs_.SoundCardForm->Run(this, *VolumeControl, Settings_.SoundCard, services_.Messages);
+    if (!chosen || Ending()) return;
     Settings_.SoundCard = *chosen;
     CreateVolumeControl();
 }
 
-void TMainForm::TestSoundCardClick() { dialogs_.TestSoundCardForm->Run(this, *VolumeControl); }
+void TMainForm::TestSoundCardClick() {
+    if (VolumeControl) dialogs_.TestSoundCardForm->Run(this, *VolumeControl);
+}
 
 void TMainForm::About1Click() {
     Timer1->stop();
     WaitForCycle();
-    dialogs_.AboutForm->Run(this, services_.System.programVersion(), services_.System.osName(),
-                            [this] {
-                                const std::string text =
-                                    Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
-                                const bool psk63 = FirmwareSupportsPsk63(Link.FirmwareVersion);
-                                PSK63->setEnabled(psk63);
-                                Panel1->Mode->setText(
-                                    !psk63 ? "" : (PSK63->isChecked() ? "PSK63" : "PSK31"));
-                                return text;
-                            });
+    dialogs_.AboutForm->Run(
+        this, services_.System.programVersion(), services_.System.osName(), [this] {
+            const std::string text = Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
+            const bool psk63 = FirmwareSupportsPsk63(Link.FirmwareVersion);
+            PSK63->setEnabled(psk63);
+            Panel1->Mode->setText(!psk63 ? "" : (PSK63->isChecked() ? "PSK63" : "PSK31"));
+            return text;
+        });
     Timer1->start();
 }
 
@@ -140,12 +155,19 @@ void TMainForm::LedIconMouseDown(int, int x, int y) {
 }
 
 void TMainForm::ColorCode1Click() {
-    services_.Messages.MessageDialog("QUORVANE tray icon color codes", "i",
-                                     "White = No signal;Black = Underdriven (weak) signal;"
-                                     "Blue  = Clean signal;Red   = Overmodulated signal (splatter)");
+    services_.Messages.MessageDialog(
+        "QUORVANE tray icon color codes", "i",
+        "White = No signal;Black = Underdriven (weak) signal;"
+        "Blue  = Clean signal;Red   = Overmodulated signal (splatter)");
 }
 
 void TMainForm::asdf1Click() {
-    // Leaving the message loop runs the normal shutdown in the program entry.
+    // Leaving the message loop runs the normal shutdown in the program entry. A command
+    // whose dialog is open underneath applies nothing when it resumes.
+    ending_ = true;
     QApplication::exit(0);
+}
+
+bool TMainForm::Ending() const {
+    return ending_ || TerminationRequested();
 }

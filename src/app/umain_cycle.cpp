@@ -20,7 +20,9 @@ void TMainForm::Timer1Timer() {
         StartGraphCycle();
 }
 
-void TMainForm::WaitForCycle() { exchange_.Wait(); }
+void TMainForm::WaitForCycle() {
+    exchange_.Wait();
+}
 
 ExchangeRequest TMainForm::MakeExchangeRequest() {
     ExchangeRequest request;
@@ -37,18 +39,16 @@ ExchangeRequest TMainForm::MakeExchangeRequest() {
 
 void TMainForm::StartGraphCycle() {
     auto result = std::make_shared<GraphExchangeResult>();
-    exchange_.Start([this, result, request = MakeExchangeRequest()] {
-        *result = Link.GraphExchange(request);
-    },
-                    [this, result] { FinishGraphCycle(*result); });
+    exchange_.Start(
+        [this, result, request = MakeExchangeRequest()] { *result = Link.GraphExchange(request); },
+        [this, result] { FinishGraphCycle(*result); });
 }
 
 void TMainForm::StartTextCycle() {
     auto result = std::make_shared<TextExchangeResult>();
-    exchange_.Start([this, result, request = MakeExchangeRequest()] {
-        *result = Link.TextExchange(request);
-    },
-                    [this, result] { FinishTextCycle(*result); });
+    exchange_.Start(
+        [this, result, request = MakeExchangeRequest()] { *result = Link.TextExchange(request); },
+        [this, result] { FinishTextCycle(*result); });
 }
 
 void TMainForm::FinishGraphCycle(const GraphExchangeResult& result) {
@@ -94,32 +94,52 @@ GraphSettings TMainForm::CurrentGraphSettings() const {
 
 // ---------------------------------------------------------------- GraphView
 
-void TMainForm::ClearSeries() { Chart->Clear(); }
-void TMainForm::AppendEnvelope(int n, double b) { Chart->AppendEnvelope(n, b); }
-void TMainForm::AppendIdeal(int n, double v) { Chart->AppendIdeal(n, v); }
+void TMainForm::ClearSeries() {
+    Chart->Clear();
+}
+void TMainForm::AppendEnvelope(int n, double b) {
+    Chart->AppendEnvelope(n, b);
+}
+void TMainForm::AppendIdeal(int n, double v) {
+    Chart->AppendIdeal(n, v);
+}
 
 void TMainForm::SetSplatter(const std::string& text) {
     Panel1->Splatter->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
 }
-void TMainForm::SetRms(const std::string& text) { Panel1->rms->setText(QString::fromStdString(text)); }
-void TMainForm::SetImd(const std::string& text) { Panel1->IMD->setText(QString::fromStdString(text)); }
+void TMainForm::SetRms(const std::string& text) {
+    Panel1->rms->setText(QString::fromStdString(text));
+}
+void TMainForm::SetImd(const std::string& text) {
+    Panel1->IMD->setText(QString::fromStdString(text));
+}
 void TMainForm::SetMaxVoltage(const std::string& text) {
     Panel1->MaxVoltage->setText(QString::fromStdString(text));
 }
 void TMainForm::SetPowerEstimate(const std::string& text) {
     Panel1->PowerEstimate->setText(QString::fromStdString(text));
 }
-void TMainForm::SetLevel(const std::string& text) { Panel1->Level->setText(QString::fromStdString(text)); }
-void TMainForm::SetTitle(const std::string& text) { ShowTitle(text); }
-void TMainForm::SetIconVisible(bool visible) { LedIcon->SetVisible(visible); }
-void TMainForm::SetIconIndex(int index) { LedIcon->SetIconIndex(index); }
+void TMainForm::SetLevel(const std::string& text) {
+    Panel1->Level->setText(QString::fromStdString(text));
+}
+void TMainForm::SetTitle(const std::string& text) {
+    ShowTitle(text);
+}
+void TMainForm::SetIconVisible(bool visible) {
+    LedIcon->SetVisible(visible);
+}
+void TMainForm::SetIconIndex(int index) {
+    LedIcon->SetIconIndex(index);
+}
 
 void TMainForm::ChangeAudioLevel(std::int32_t step) {
     if (VolumeControl)
         ::ChangeAudioLevel(*VolumeControl, ALC->isChecked(), Settings_.AudioFloor, step);
 }
 
-std::int32_t TMainForm::MixerLevel() { return VolumeControl ? ::MixerLevel(*VolumeControl) : 0; }
+std::int32_t TMainForm::MixerLevel() {
+    return VolumeControl ? ::MixerLevel(*VolumeControl) : 0;
+}
 
 bool TMainForm::ShowPowerChecked() {
     return dialogs_.ShowPowerForm && dialogs_.ShowPowerForm->ShowPowerChecked();
@@ -129,4 +149,6 @@ bool TMainForm::QrpSelected() {
     return dialogs_.ShowPowerForm && dialogs_.ShowPowerForm->QrpSelected();
 }
 
-bool TMainForm::IsMinimized() { return Minimized != 0; }
+bool TMainForm::IsMinimized() {
+    return Minimized != 0;
+}
