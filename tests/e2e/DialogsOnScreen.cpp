@@ -1,0 +1,115 @@
+// Every dialog opened from the real main window's menu on a real X server, as the operator
+// sees it: each one beside the main window, on the screen, showing text. What the X server
+// shows of it is saved as menu-<form>.png in $QUORVANE_ARTIFACTS; the main window too.
+// Run by the e2e test under Xvfb, not by ctest directly.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QtTest/QTest>
+
+#include "support/app/MainWindowHarness.h"
+
+namespace {
+
+QString ArtifactPath(const QString& name) {
+    const QDir dir(qEnvironmentVariable("QUORVANE_ARTIFACTS"));
+    return dir.filePath(name + ".png");
+}
+
+// What the X server holds for the window, not what Qt would paint into a pixmap.
+QImage Grab(QWidget& window) {
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+int Colours(const QImage& image) {
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
+void ExpectShowsAndSave(QWidget& window, const QString& name) {
+    const QImage shot = Grab(window);
+    EXPECT_EQ(shot.size(), window.size() * window.devicePixelRatio()) << name.toStdString();
+    // A face colour and anti-aliased text give many; a blank or black window one or two.
+    EXPECT_GT(Colours(shot), 8) << name.toStdString();
+    if (!qEnvironmentVariableIsEmpty("QUORVANE_ARTIFACTS")) {
+        ASSERT_TRUE(QDir().mkpath(qEnvironmentVariable("QUORVANE_ARTIFACTS")));
+        EXPECT_TRUE(shot.save(ArtifactPath(name))) << name.toStdString();
+    }
+}
+
+TEST(DialogsOnScreen, EveryMenuDialogOpensBesideTheMainWindow) {
+    MainWindowHarness::Options options;
+    // Placed well inside the screen, so that every dialog beside it fits too.
+    options.settings = "[SCREEN PARMS]\r\nLeft=40\r\nTop=40\r\nWidth=447\r\nHeight=328\r\n";
+    // Two cards, so that "Set Sound Card" opens its dialog rather than a note.
+    options.mixer = OneCardMixer();
+    options.mixer.push_back(OneCardMixer()[0]);
+    options.mixer[1].ProductName = "USB Audio CODEC";
+    MainWindowHarness h(options);
+    ASSERT_TRUE(h.Start());
+    TMainForm& main = h.Form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    h.Cycle();
+    ExpectShowsAndSave(main, "menu-TMainForm");
+
+    DialogSet& d = h.Dialogs();
+    struct Opened {
+        const char* name;
+        QAction* command;
+        QDialog* dialog;
+        QPoint offset;  // from the main window's corner
+    };
+    const QPoint beside(10, 10);
+    const Opened all[] = {
+        {"TPortForm", main.ComPort1, d.PortForm.get(), beside},
+        {"TRefreshForm", main.RefreshRate1, d.RefreshForm.get(), beside},
+        {"TGainForm", main.Feedbackgain1, d.GainForm.get(), beside},
+        {"TIMDForm", main.argetIMD1, d.IMDForm.get(), beside},
+        {"TNoiseForm", main.NoiseThreshold1, d.NoiseForm.get(), beside},
+        {"TPowerLimitForm", main.PowerLimit, d.PowerLimitForm.get(), beside},
+        {"TShowPowerForm", main.ShowPower, d.ShowPowerForm.get(), beside},
+        {"TSoundCardForm", main.SetSoundCard, d.SoundCardForm.get(), beside},
+        {"TTestSoundCardForm", main.TestSoundCard, d.TestSoundCardForm.get(), beside},
+        {"TAboutForm", main.About1, d.AboutForm.get(), QPoint(0, 0)},
+    };
+    for (const Opened& o : all) {
+        SCOPED_TRACE(o.name);
+        QDialog& dialog = *o.dialog;
+        const bool opened = h.Operate(o.command, dialog, [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            EXPECT_EQ(dialog.pos(), main.pos() + o.offset);
+            EXPECT_TRUE(dialog.screen()->geometry().contains(dialog.frameGeometry()));
+            ExpectShowsAndSave(dialog, QString("menu-") + o.name);
+        });
+        EXPECT_TRUE(opened);
+    }
+    EXPECT_TRUE(h.Messages().empty());
+}
+
+// Changing the stay-on-top hint gives the window a new native window; on a real X server
+// that one must come up where the old one was.
+TEST(DialogsOnScreen, StayOnTopToggleKeepsTheMainWindowInPlace) {
+    MainWindowHarness::Options options;
+    options.settings = "[SCREEN PARMS]\r\nLeft=120\r\nTop=90\r\n";
+    MainWindowHarness h(options);
+    ASSERT_TRUE(h.Start());
+    TMainForm& main = h.Form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const QRect place = main.geometry();
+    for (const bool onTop : {false, true}) {
+        main.AlwaysonTop1->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        EXPECT_EQ(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(main.geometry(), place);
+    }
+}
+
+}  // namespace
