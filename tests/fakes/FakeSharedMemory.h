@@ -51,7 +51,6 @@ public:
 
     std::string listeningOn;  // empty while not listening
     std::vector<std::string> requests;
-    bool listenSucceeds = true;
     bool answer = true;
 
 private:

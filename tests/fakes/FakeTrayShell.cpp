@@ -16,7 +16,7 @@ void FakeTrayShell::destroyWindow(TrayWindowId window) {
 bool FakeTrayShell::notifyIcon(NotifyMessage message, const NotifyIconData& data) {
     calls.push_back({message, data.cbSize, data.hWnd, data.uID, data.uFlags, data.uCallbackMessage,
                      std::string(data.szTip, strnlen(data.szTip, sizeof data.szTip)), data.hIcon});
-    return accept;
+    return true;
 }
 
 void FakeTrayShell::mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x, int32_t y,

@@ -33,7 +33,6 @@ public:
     std::vector<ShellCall> calls;
     std::vector<TrayWindowId> destroyedWindows;
     std::map<TrayWindowId, TrayWindow*> windows;
-    bool accept = true;
 
 private:
     TrayWindowId nextWindow_ = 100;

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr TrayIconHandle OwnPicture = 50;
-constexpr uint32_t AllFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+using Texts = std::vector<std::string>;
 
 class TrayIconTest : public ::testing::Test {
 protected:
@@ -28,34 +28,35 @@ protected:
         shell.calls.clear();
     }
 
+    // Each shell call as its message and the fields its flags set: "Modify icon 13".
+    Texts Calls() const {
+        Texts texts;
+        for (const ShellCall& c : shell.calls) {
+            std::string text = c.message == NotifyMessage::Add      ? "Add"
+                               : c.message == NotifyMessage::Modify ? "Modify"
+                                                                    : "Delete";
+            if (c.flags & NIF_MESSAGE) text += " msg";
+            if (c.flags & NIF_ICON) text += " icon " + std::to_string(c.icon);
+            if (c.flags & NIF_TIP) text += " tip " + c.tip;
+            texts.push_back(text);
+        }
+        return texts;
+    }
+
     FakeTrayShell shell;
     TImageList dots;
     std::unique_ptr<TSpTrayIcon> icon;
 };
 
 TEST_F(TrayIconTest, ShowingAndHidingAddsAndDeletesOnce) {
-    icon->SetVisible(false);
-    EXPECT_TRUE(shell.calls.empty());
-
-    icon->SetVisible(true);
-    icon->SetVisible(true);
-    ASSERT_EQ(shell.calls.size(), 1u);
+    for (const bool visible : {false, true, true, false, false}) icon->SetVisible(visible);
+    EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip Quorvane", "Delete"}));
     const ShellCall& add = shell.calls[0];
-    EXPECT_EQ(add.message, NotifyMessage::Add);
-    EXPECT_EQ(add.flags, AllFlags);
     EXPECT_EQ(add.size, 88u);
     EXPECT_EQ(add.window, icon->WindowHandle());
     EXPECT_NE(add.window, 0u);
     EXPECT_EQ(add.id, 1u);
     EXPECT_EQ(add.callbackMessage, 0x400u);
-    EXPECT_EQ(add.tip, "Quorvane");
-    EXPECT_EQ(add.icon, OwnPicture);
-
-    icon->SetVisible(false);
-    icon->SetVisible(false);
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[1].message, NotifyMessage::Delete);
-    EXPECT_EQ(shell.calls[1].flags, 0u);
 }
 
 TEST_F(TrayIconTest, IconIndexChangesThePictureOncePerRealChange) {
@@ -65,35 +66,21 @@ TEST_F(TrayIconTest, IconIndexChangesThePictureOncePerRealChange) {
     ShowWithDots();
     icon->SetIconIndex(2);
     icon->SetIconIndex(2);
-    ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].message, NotifyMessage::Modify);
-    EXPECT_EQ(shell.calls[0].flags, static_cast<uint32_t>(NIF_ICON));
-    EXPECT_EQ(shell.calls[0].icon, 13u);
-
     icon->SetIconIndex(4);  // past the four dots: the colour stays
-    EXPECT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(icon->IconIndex(), 2);
-
     icon->SetIconIndex(-1);
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[1].icon, OwnPicture);
+    EXPECT_EQ(Calls(), (Texts{"Modify icon 13", "Modify icon 50"}));
 }
 
 TEST_F(TrayIconTest, HintGoesToTheTooltipCutAt63Characters) {
     icon->SetHint(std::string(70, 'h'));
     EXPECT_TRUE(shell.calls.empty()) << "hidden: nothing to tell the shell";
-
     icon->SetVisible(true);
-    EXPECT_EQ(shell.calls.back().tip, std::string(63, 'h'));
-
     icon->SetHint("Quorvane");
-    EXPECT_EQ(shell.calls.back().message, NotifyMessage::Modify);
-    EXPECT_EQ(shell.calls.back().flags, static_cast<uint32_t>(NIF_TIP));
-    EXPECT_EQ(shell.calls.back().tip, "Quorvane");
-
     // A character that would not fit whole is left out, not split.
     icon->SetHint(std::string(62, 'a') + "\xC3\xA9");
-    EXPECT_EQ(shell.calls.back().tip, std::string(62, 'a'));
+    EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip " + std::string(63, 'h'), "Modify tip Quorvane",
+                              "Modify tip " + std::string(62, 'a')}));
 }
 
 TEST_F(TrayIconTest, NewOrDestroyedImageListBringsBackTheOwnPicture) {
@@ -102,38 +89,30 @@ TEST_F(TrayIconTest, NewOrDestroyedImageListBringsBackTheOwnPicture) {
     auto other = std::make_unique<TImageList>(std::initializer_list<TrayIconHandle>{21, 22});
     icon->SetIcons(other.get());
     EXPECT_EQ(icon->IconIndex(), -1);
-    EXPECT_EQ(shell.calls.back().icon, OwnPicture);
-
     icon->SetIconIndex(1);
-    EXPECT_EQ(shell.calls.back().icon, 22u);
     other.reset();
     EXPECT_EQ(icon->Icons(), nullptr);
     EXPECT_EQ(icon->IconIndex(), -1);
-    EXPECT_EQ(shell.calls.back().icon, OwnPicture);
+    EXPECT_EQ(Calls(),
+              (Texts{"Modify icon 14", "Modify icon 50", "Modify icon 22", "Modify icon 50"}));
 }
 
-TEST_F(TrayIconTest, EmptyPictureRemovesTheShellIcon) {
-    TSpTrayIcon bare(shell);
-    bare.SetIcons(&dots);
-    bare.SetVisible(true);
-    bare.SetIconIndex(0);
-    EXPECT_EQ(shell.calls.back().icon, 11u);
-    bare.SetIconIndex(-1);  // its own picture is empty
-    EXPECT_EQ(shell.calls.back().message, NotifyMessage::Delete);
-}
-
-TEST_F(TrayIconTest, NewOwnPictureReachesTheShell) {
+TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) {
     icon->SetVisible(true);
     shell.calls.clear();
     // The copy's change notification refreshes, then the write refreshes again.
     icon->SetIcon(TIcon(60));
-    ASSERT_EQ(shell.calls.size(), 2u);
-    EXPECT_EQ(shell.calls[0].icon, 60u);
-    EXPECT_EQ(shell.calls[1].icon, 60u);
-
     icon->Icon().SetHandle(61);
-    ASSERT_EQ(shell.calls.size(), 3u);
-    EXPECT_EQ(shell.calls[2].icon, 61u);
+    EXPECT_EQ(Calls(), (Texts{"Modify icon 60", "Modify icon 60", "Modify icon 61"}));
+
+    shell.calls.clear();
+    TSpTrayIcon bare(shell);
+    bare.SetIcons(&dots);
+    bare.SetVisible(true);
+    shell.calls.clear();
+    bare.SetIconIndex(0);
+    bare.SetIconIndex(-1);  // its own picture is empty
+    EXPECT_EQ(Calls(), (Texts{"Modify icon 11", "Delete"}));
 }
 
 TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
@@ -149,18 +128,14 @@ TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
 
     loaded.Loaded();
     EXPECT_EQ(loaded.IconIndex(), -1) << "past the list";
-    ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].message, NotifyMessage::Add);
-    EXPECT_EQ(shell.calls[0].flags, AllFlags);
-    EXPECT_EQ(shell.calls[0].icon, OwnPicture);
-    EXPECT_EQ(shell.calls[0].tip, "Quorvane");
+    EXPECT_EQ(Calls(), Texts{"Add msg icon 50 tip Quorvane"});
 }
 
 TEST_F(TrayIconTest, DestructionRemovesAVisibleIcon) {
     const TrayWindowId window = icon->WindowHandle();
     icon->SetVisible(true);
     icon.reset();
-    EXPECT_EQ(shell.calls.back().message, NotifyMessage::Delete);
+    EXPECT_EQ(Calls().back(), "Delete");
     EXPECT_EQ(shell.destroyedWindows, std::vector<TrayWindowId>{window});
 
     const std::size_t calls = shell.calls.size();
@@ -169,30 +144,22 @@ TEST_F(TrayIconTest, DestructionRemovesAVisibleIcon) {
     EXPECT_EQ(shell.destroyedWindows.size(), 2u);
 }
 
-struct MouseCase {
-    uint32_t message;
-    std::vector<std::string> events;
-};
-
-class MouseTableTest : public TrayIconTest, public ::testing::WithParamInterface<MouseCase> {};
-
-TEST_P(MouseTableTest, RaisesTheEventsInOrder) {
-    TrayEventLog log(*icon);
-    shell.mouse(icon->WindowHandle(), GetParam().message, 120, 700);
-    EXPECT_EQ(log.events, GetParam().events);
-    for (const auto& position : log.positions) EXPECT_EQ(position, std::make_pair(120, 700));
+TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsInOrder) {
+    // clang-format off
+    const std::pair<uint32_t, Texts> table[] = {{0x200, {"move"}}, {0x201, {"down left"}},
+        {0x202, {"click", "up left"}}, {0x203, {"dblclick", "down left double"}},
+        {0x204, {"down right"}}, {0x205, {"click", "up right"}},
+        {0x206, {"dblclick", "down right double"}}, {0x207, {"down middle"}},
+        {0x208, {"click", "up middle"}}, {0x209, {"dblclick", "down middle double"}},
+        {0x20A, {}}, {0x1FF, {}}, {0x20B, {}}};
+    // clang-format on
+    for (const auto& [message, events] : table) {
+        TrayEventLog log(*icon);
+        shell.mouse(icon->WindowHandle(), message, 120, 700);
+        EXPECT_EQ(log.events, events) << std::hex << message;
+        for (const auto& position : log.positions) EXPECT_EQ(position, std::make_pair(120, 700));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MouseMessages, MouseTableTest,
-    ::testing::Values(MouseCase{0x200, {"move"}}, MouseCase{0x201, {"down left"}},
-                      MouseCase{0x202, {"click", "up left"}},
-                      MouseCase{0x203, {"dblclick", "down left double"}},
-                      MouseCase{0x204, {"down right"}}, MouseCase{0x205, {"click", "up right"}},
-                      MouseCase{0x206, {"dblclick", "down right double"}},
-                      MouseCase{0x207, {"down middle"}}, MouseCase{0x208, {"click", "up middle"}},
-                      MouseCase{0x209, {"dblclick", "down middle double"}}, MouseCase{0x20A, {}},
-                      MouseCase{0x1FF, {}}, MouseCase{0x20B, {}}));
 
 TEST_F(TrayIconTest, MouseMessageCarriesKeysAndA16BitPosition) {
     TrayEventLog log(*icon);
