@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "dialogs/MessageLayout.h"
 
@@ -84,11 +85,7 @@ TEST(MessageLayout, LineBreaksAndMarkersAreCleanedUp) {
     // Only the first marker goes, and only with its leading blank.
     EXPECT_EQ(CleanMessageText("a CenterText b CENTERTEXT"), "a b CENTERTEXT");
     EXPECT_EQ(CleanMessageText("CENTERTEXT"), "CENTERTEXT");
-    EXPECT_EQ(Lay(" \t\x01"
-                  "Error ",
-                  "", "x")
-                  .caption,
-              "Error ");
+    EXPECT_EQ(Lay(std::string(" \t\x01") + "Error ", "", "x").caption, "Error ");
     EXPECT_EQ(Lay("  ", "", "x").caption, "");
 }
 
@@ -118,17 +115,6 @@ TEST(MessageLayout, WideCaptionWidensTheWindowAndTextStaysCentred) {
     EXPECT_EQ(l.client.width, Width(60) + 20);
     EXPECT_EQ(l.label.left, (l.client.width - Width(6)) / 2);
     EXPECT_EQ(l.label.Width(), Width(6));
-}
-
-TEST(MessageLayout, SingleOkButtonIsCentredAndAnswersO) {
-    const MessageLayout l = Lay("", "", "Done", "");
-    ASSERT_EQ(l.buttons.size(), 1u);
-    const LayoutRect& ok = l.buttons[0].rect;
-    EXPECT_EQ(ok.left, (l.client.width - Width(5)) / 2);
-    EXPECT_EQ(ok.top, l.client.height - 10 - l.buttonHeight);
-    EXPECT_EQ(MessageResultChar(l.buttons, 1), 'O');
-    EXPECT_EQ(MessageResultChar(l.buttons, 0), ' ');  // closed without a button
-    EXPECT_EQ(MessageResultChar(l.buttons, 2), ' ');
 }
 
 TEST(MessageLayout, NarrowRowSharesTheWidestButtonsWidth) {
@@ -164,39 +150,36 @@ TEST(MessageLayout, ButtonList) {
     EXPECT_EQ(ButtonResultChar("retry"), 'R');
     EXPECT_EQ(ButtonResultChar("Save &as"), 'A');
     EXPECT_EQ(ButtonResultChar("x&"), 'X');
+    const auto ok = Lay("", "", "Done").buttons;
+    EXPECT_EQ(MessageResultChar(ok, 1), 'O');
+    EXPECT_EQ(MessageResultChar(ok, 0), ' ');  // closed without a button
+    EXPECT_EQ(MessageResultChar(ok, 2), ' ');
     EXPECT_NO_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8"));
     EXPECT_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8 9"), std::length_error);
 }
 
-struct TypeCase {
-    const char* type;
-    MessageIcon icon;
-    MessageSound sound;
-    char typeChar;
-};
-
-class MessageTypeTest : public testing::TestWithParam<TypeCase> {};
-
-TEST_P(MessageTypeTest, ChoosesIconAndSound) {
-    const TypeCase& c = GetParam();
-    const MessageLayout l = Lay("Note", c.type, "text");
-    EXPECT_EQ(l.icon, c.icon);
-    EXPECT_EQ(l.sound, c.sound);
-    EXPECT_EQ(l.typeChar, c.typeChar);
-    const bool hasIcon = c.icon != MessageIcon::None;
-    EXPECT_EQ(l.iconSize, hasIcon ? 32 : 0);
-    EXPECT_GE(l.label.left, hasIcon ? 52 : 20);
-    EXPECT_EQ(l.client.height, (hasIcon ? 32 : kLineHeight) + 30 + l.buttonHeight);
+TEST(MessageLayout, TypeChoosesIconAndSound) {
+    // clang-format off
+    const std::tuple<const char*, MessageIcon, MessageSound, char> cases[] = {
+        {"!", MessageIcon::Exclamation, MessageSound::Exclamation, '!'},
+        {"?", MessageIcon::Question, MessageSound::Question, '?'},
+        {"a", MessageIcon::Application, MessageSound::SimpleBeep, 'A'},
+        {"H", MessageIcon::Hand, MessageSound::Hand, 'H'},
+        {"i", MessageIcon::Asterisk, MessageSound::Asterisk, 'I'},
+        {"x", MessageIcon::None, MessageSound::SimpleBeep, '\0'},
+        {"", MessageIcon::None, MessageSound::SimpleBeep, '\0'}};
+    // clang-format on
+    for (const auto& [type, icon, sound, typeChar] : cases) {
+        SCOPED_TRACE(type);
+        const MessageLayout l = Lay("Note", type, "text");
+        EXPECT_EQ(l.icon, icon);
+        EXPECT_EQ(l.sound, sound);
+        EXPECT_EQ(l.typeChar, typeChar);
+        const bool hasIcon = icon != MessageIcon::None;
+        EXPECT_EQ(l.iconSize, hasIcon ? 32 : 0);
+        EXPECT_GE(l.label.left, hasIcon ? 52 : 20);
+        EXPECT_EQ(l.client.height, (hasIcon ? 32 : kLineHeight) + 30 + l.buttonHeight);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, MessageTypeTest,
-    testing::Values(TypeCase{"!", MessageIcon::Exclamation, MessageSound::Exclamation, '!'},
-                    TypeCase{"?", MessageIcon::Question, MessageSound::Question, '?'},
-                    TypeCase{"a", MessageIcon::Application, MessageSound::SimpleBeep, 'A'},
-                    TypeCase{"H", MessageIcon::Hand, MessageSound::Hand, 'H'},
-                    TypeCase{"i", MessageIcon::Asterisk, MessageSound::Asterisk, 'I'},
-                    TypeCase{"x", MessageIcon::None, MessageSound::SimpleBeep, '\0'},
-                    TypeCase{"", MessageIcon::None, MessageSound::SimpleBeep, '\0'}));
 
 }  // namespace
