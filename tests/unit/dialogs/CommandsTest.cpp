@@ -55,21 +55,16 @@ TEST(GainCommand, EnteredGainIsClampedInclusively) {
     EXPECT_DOUBLE_EQ(GainFromText("  . "), 0.1);
 }
 
-struct ImdCase {
-    int stored;
-    const char* shown;
-};
-class TargetImdOpening : public testing::TestWithParam<ImdCase> {};
-
-TEST_P(TargetImdOpening, PreselectsTheNearestEntry) {
-    EXPECT_EQ(TargetImdEntries.at(TargetImdIndex(GetParam().stored)), GetParam().shown);
+TEST(TargetImdCommand, OpeningPreselectsTheNearestEntry) {
+    for (const auto& [stored, shown] : {std::pair{-22, "-22db"},
+                                        {-25, "-24db"},
+                                        {-10, "-20db"},
+                                        {-40, "-30db"},
+                                        {-21, "-20db"},
+                                        {INT_MIN, "-30db"},
+                                        {INT_MAX, "-20db"}})
+        EXPECT_EQ(TargetImdEntries.at(TargetImdIndex(stored)), shown) << stored;
 }
-
-INSTANTIATE_TEST_SUITE_P(StoredTargets, TargetImdOpening,
-                         testing::Values(ImdCase{-22, "-22db"}, ImdCase{-25, "-24db"},
-                                         ImdCase{-10, "-20db"}, ImdCase{-40, "-30db"},
-                                         ImdCase{-21, "-20db"}, ImdCase{INT_MIN, "-30db"},
-                                         ImdCase{INT_MAX, "-20db"}));
 
 TEST(TargetImdCommand, ClosingAppliesTheEntryTheTextNamesOrKeepsTheTarget) {
     EXPECT_EQ(TargetImdFromText(TargetImdEntries[TargetImdIndex(-25)], -25), -24);
