@@ -44,7 +44,6 @@ uint32_t FakeMixer::getNumDevs() {
 uint32_t FakeMixer::getDevCaps(uint32_t device, MixerCaps& caps) {
     if (device >= devices_.size()) return mmsyserr::BadDeviceId;
     const FakeDevice& d = devices_[device];
-    if (d.CapsError) return d.CapsError;
     caps.ProductName = d.ProductName;
     caps.Destinations = static_cast<uint32_t>(d.Destinations.size());
     return mmsyserr::NoError;

@@ -35,7 +35,6 @@ struct FakeDevice {
     std::string ProductName;
     std::vector<FakeDestination> Destinations;
     uint32_t OpenError = 0;
-    uint32_t CapsError = 0;
 };
 
 // Shorthands for the tables.

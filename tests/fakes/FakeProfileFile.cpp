@@ -39,17 +39,12 @@ void FakeProfileFile::set(const std::string& section, const std::string& key,
         entries_.push_back({section, key, value});
 }
 
-std::optional<std::string> FakeProfileFile::peek(const std::string& section,
-                                                 const std::string& key) const {
-    const Entry* entry = find(section, key);
-    if (entry == nullptr) return std::nullopt;
-    return Trimmed(entry->value);
-}
-
 std::optional<std::string> FakeProfileFile::read(const std::string& section,
                                                  const std::string& key) const {
     reads.push_back({section, key, {}});
-    return peek(section, key);
+    const Entry* entry = find(section, key);
+    if (entry == nullptr) return std::nullopt;
+    return Trimmed(entry->value);
 }
 
 bool FakeProfileFile::write(const std::string& section, const std::string& key,

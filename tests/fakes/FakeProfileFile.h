@@ -18,9 +18,6 @@ public:
 
     // Puts a value in the file without counting it as a write.
     void set(const std::string& section, const std::string& key, const std::string& value);
-    // The stored value, without recording a read.
-    std::optional<std::string> peek(const std::string& section, const std::string& key) const;
-
     // Names match without regard to case and values come back trimmed, as the real file does.
     std::optional<std::string> read(const std::string& section,
                                     const std::string& key) const override;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "unit/audio/MixerRig.h"
 
@@ -39,18 +40,19 @@ TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrder) {
 
     EXPECT_TRUE(rig.presenter.shown.empty());
     EXPECT_EQ(rig.mixer.LastCallbackWindow, kWindow);
-    EXPECT_THAT(LineNames(rig.volume), ElementsAre("Volume Control", "SW Synth", "Wave", "CD Audio",
-                                                   "Recording Control", "Microphone"));
-    const bool destination[] = {true, false, false, false, true, false};
-    const bool output[] = {true, true, true, true, false, false};
-    const char* type[] = {"Speakers",     "Synthesizer", "Wave Out",
-                          "Compact Disc", "Wave Input",  "Microphone"};
+    // Name, destination, output, type name.
+    const std::tuple<std::string, bool, bool, std::string> expected[] = {
+        {"Volume Control", true, true, "Speakers"},
+        {"SW Synth", false, true, "Synthesizer"},
+        {"Wave", false, true, "Wave Out"},
+        {"CD Audio", false, true, "Compact Disc"},
+        {"Recording Control", true, false, "Wave Input"},
+        {"Microphone", false, false, "Microphone"}};
+    ASSERT_EQ(lines.Count(), 6);
     for (int i = 0; i < lines.Count(); ++i) {
-        SCOPED_TRACE(lines[i].Name);
-        EXPECT_EQ(lines[i].IsDestination, destination[i]);
-        EXPECT_EQ(lines[i].IsOutput, output[i]);
-        EXPECT_EQ(lines[i].TypeName, type[i]);
-        EXPECT_EQ((lines[i].LineFlags & kLineSource) != 0, !destination[i]);
+        const TSoundDevice& l = lines[i];
+        EXPECT_EQ(std::tuple(l.Name, l.IsDestination, l.IsOutput, l.TypeName), expected[i]);
+        EXPECT_EQ((l.LineFlags & kLineSource) != 0, !l.IsDestination) << l.Name;
     }
     EXPECT_NE(lines[0].LineID, lines[1].LineID);
 

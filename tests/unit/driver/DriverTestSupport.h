@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Logger.h"
+#include "unit/RecordingLogger.h"
 
 inline const std::string kExePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
 inline const std::string kSource = "C:\\Program Files\\Quorvane\\KESTRAL.SYS";
@@ -35,9 +35,3 @@ inline ::testing::AssertionResult CallsInOrder(const std::vector<std::string>& c
 inline long CallCount(const std::vector<std::string>& calls, const std::string& call) {
     return std::count(calls.begin(), calls.end(), call);
 }
-
-class RecordingLogger final : public Logger {
-public:
-    void Log(const std::string& text) override { lines.push_back(text); }
-    std::vector<std::string> lines;
-};

@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "unit/RecordingLogger.h"
 #include "unit/measure/MeasureFrames.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class RecordingLogger : public Logger {
-public:
-    void Log(const std::string& text) override { lines.push_back(text); }
-    Lines lines;
-};
 
 TEST(TextCycleTest, ZeroFrameListsSixteenRowsAndFigures) {
     RecordingLogger log;

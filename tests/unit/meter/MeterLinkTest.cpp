@@ -9,27 +9,13 @@
 #include <tuple>
 
 #include "fakes/FakeSerialPorts.h"
+#include "unit/RecordingLogger.h"
+#include "unit/audio/RecordingPresenter.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
-class RecordingLogger final : public Logger {
-public:
-    void Log(const std::string& text) override { lines.push_back(text); }
-    std::vector<std::string> lines;
-};
-
-class RecordingPresenter final : public MessagePresenter {
-public:
-    char MessageDialog(const std::string& caption, const std::string& type,
-                       const std::string& message, const std::string& buttons) override {
-        shown.push_back(caption + "|" + type + "|" + message + "|" + buttons);
-        return ' ';
-    }
-    std::vector<std::string> shown;
-};
 
 class SharingStub final : public PortSharing {
 public:
@@ -201,9 +187,10 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
 
     line.readThrows = true;
     EXPECT_TRUE(link.Receive(64).empty());
-    EXPECT_THAT(presenter.shown,
-                ElementsAre("Error|!|An exception was raised attempting to read from the com "
-                            "port.|"));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    const ShownMessage& note = presenter.shown[0];
+    EXPECT_EQ(note.caption + "|" + note.type + "|" + note.message + "|" + note.buttons,
+              "Error|!|An exception was raised attempting to read from the com port.|");
 }
 
 TEST_F(MeterLinkTest, FirmwareQueryFlushesUpToFourReadsAsksAndDrains) {
