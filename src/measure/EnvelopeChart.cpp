@@ -67,7 +67,6 @@ void EnvelopeChart::Clear() {
     down_.clear();
     ideal_.clear();
     idealMirror_.clear();
-    Commit();
 }
 
 void EnvelopeChart::AppendEnvelope(int, double sample) {

@@ -16,8 +16,9 @@ class EnvelopeChart : public QChartView {
 public:
     explicit EnvelopeChart(QWidget* parent = nullptr);
 
-    // Clear() empties all four series at once; the points of a cycle are then
-    // collected and handed to the chart together by Commit().
+    // Clear() starts a cycle's points afresh; they reach the chart together, replacing
+    // all four series at once, with Commit(). Emptying the chart in between would lay its
+    // axes and items out twice a cycle.
     void Clear();
     void AppendEnvelope(int n, double sample);
     void AppendIdeal(int n, double value);
