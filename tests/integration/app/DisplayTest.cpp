@@ -1,0 +1,175 @@
+// What the real main window shows for each kind of reply from the meter emulator: status
+// word, taskbar title while minimized, tray light, chart and status-line figures; and the
+// text mode reached through its menu entry.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <regex>
+
+#include "desktop/SpTrayIc.h"
+#include "measure/EnvelopeChart.h"
+#include "support/app/MainWindowHarness.h"
+
+namespace {
+
+// What a cycle does to a group of status-line figures.
+enum class Figures { Shown, Cleared, Kept };
+
+struct Row {
+    const char* scenario;
+    const char* status;
+    const char* title;  // while minimized
+    bool iconVisible;
+    int iconIndex;
+    int chartPoints;
+    Figures rmsImd;
+    Figures peakPower;  // MaxVoltage and PowerEstimate; Show Power is checked
+};
+
+// In order: each row's "kept" refers to what the row before it showed.
+constexpr Row kRows[] = {
+    {"clean", "SIGNAL OK", "OK", true, 2, 256, Figures::Shown, Figures::Shown},
+    {"data", "DATA", "DATA", true, 2, 128, Figures::Kept, Figures::Shown},
+    {"underdriven", "UNDERDRIVING", "WEAK", true, 1, 256, Figures::Shown, Figures::Shown},
+    {"short", "QUORVANE NOT RESPONDING", "NOT RESPONDING", false, 1, 0, Figures::Cleared,
+     Figures::Kept},
+    // Back from a short reply, a data frame shows the light in the colour it last had.
+    {"data", "DATA", "DATA", true, 1, 128, Figures::Kept, Figures::Shown},
+    {"splatter", "SPLATTER!", "SPLATTER", true, 3, 256, Figures::Shown, Figures::Shown},
+    // Identification text changes the status word and nothing else.
+    {"idtext", "QUORVANE RF Meter Version 1.10", "SPLATTER", true, 3, 256, Figures::Kept,
+     Figures::Kept},
+    {"noise", "NOISE", "NOISE", true, 0, 0, Figures::Cleared, Figures::Kept},
+    {"silence", "NO SIGNAL", "NO SIGNAL", true, 0, 0, Figures::Cleared, Figures::Kept},
+};
+
+struct Labels {
+    std::string rms, imd, peak, power, level;
+};
+
+Labels Read(const MainWindowHarness& h) {
+    return {h.Label("rms"), h.Label("IMD"), h.Label("MaxVoltage"), h.Label("PowerEstimate"),
+            h.Label("Level")};
+}
+
+bool Matches(const std::string& text, const char* pattern) {
+    return std::regex_match(text, std::regex(pattern));
+}
+
+void CheckShowPower(MainWindowHarness& h) {
+    TShowPowerForm& dialog = *h.Dialogs().ShowPowerForm;
+    ASSERT_TRUE(h.Operate(h.Form().ShowPower, dialog,
+                          [&dialog] { dialog.ShowPowerCheckBox->setChecked(true); }));
+}
+
+TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    TMainForm& form = h.Form();
+    CheckShowPower(h);
+    const std::string caption = form.windowTitle().toStdString();
+    const std::string level = h.Label("Level");
+    ASSERT_TRUE(Matches(level, R"(LEVEL:\d+%)")) << level;
+
+    // Not minimized: the status word changes, the title does not.
+    h.Meter().SetScenario("splatter");
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SPLATTER!");
+    EXPECT_EQ(form.windowTitle().toStdString(), caption);
+
+    form.setWindowState(Qt::WindowMinimized);
+    ASSERT_EQ(form.Minimized, 1);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.scenario);
+        const Labels before = Read(h);
+        h.Meter().SetScenario(row.scenario);
+        h.Cycle();
+        const Labels after = Read(h);
+        EXPECT_EQ(h.Splatter(), row.status);
+        EXPECT_EQ(form.windowTitle().toStdString(), row.title);
+        EXPECT_EQ(form.LedIcon->Visible(), row.iconVisible);
+        EXPECT_EQ(form.LedIcon->IconIndex(), row.iconIndex);
+        EXPECT_EQ(form.Chart->PointCount(), row.chartPoints);
+        EXPECT_EQ(after.level, level);
+        switch (row.rmsImd) {
+            case Figures::Shown:
+                EXPECT_TRUE(Matches(after.rms, R"(RMS:\d+\.\d\d%)")) << after.rms;
+                EXPECT_TRUE(Matches(after.imd, R"(IMD:-?\d+\.\ddb)")) << after.imd;
+                break;
+            case Figures::Cleared:
+                EXPECT_EQ(after.rms, "");
+                EXPECT_EQ(after.imd, "");
+                break;
+            case Figures::Kept:
+                EXPECT_EQ(after.rms, before.rms);
+                EXPECT_EQ(after.imd, before.imd);
+                break;
+        }
+        if (row.peakPower == Figures::Shown) {
+            EXPECT_TRUE(Matches(after.peak, R"(PEAK: \d\.\dV)")) << after.peak;
+            // At least four characters before the "W": small figures start with a blank.
+            EXPECT_TRUE(Matches(after.power, R"([ \d]{2,}\.\dW)")) << after.power;
+        } else {
+            EXPECT_EQ(after.peak, before.peak);
+            EXPECT_EQ(after.power, before.power);
+        }
+    }
+
+    form.showNormal();
+    EXPECT_EQ(form.Minimized, 0);
+    EXPECT_EQ(form.windowTitle().toStdString(), caption);
+}
+
+TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
+    MainWindowHarness::Options options;
+    options.settings = "[MISC]\r\nDebug=1\r\n";
+    MainWindowHarness h(options);
+    ASSERT_TRUE(h.Start());
+    TMainForm& form = h.Form();
+    h.Cycle();
+    ASSERT_EQ(h.Splatter(), "SIGNAL OK");
+    const Labels figures = Read(h);
+
+    form.DataMode1->trigger();
+    ASSERT_TRUE(form.Memo1->isVisible());
+
+    h.Cycle();
+    const QStringList lines = form.Memo1->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines[0], "Received bytes: 64");
+    EXPECT_TRUE(lines[19].startsWith("RMS Value:     ")) << lines[19].toStdString();
+    EXPECT_EQ(h.Splatter(), "TEXT MODE");
+    // The log ends with the memo's lines, in order.
+    const std::string memoAsLog = (lines.join("\r\n") + "\r\n").toStdString();
+    const std::string log = h.LogText();
+    ASSERT_GE(log.size(), memoAsLog.size());
+    EXPECT_EQ(log.substr(log.size() - memoAsLog.size()), memoAsLog);
+    // The graph's chart, light and figures stay as the last graph cycle left them.
+    EXPECT_EQ(form.Chart->PointCount(), 256);
+    EXPECT_EQ(form.LedIcon->IconIndex(), 2);
+    EXPECT_EQ(Read(h).rms, figures.rms);
+
+    // Identification text goes to the status line; the memo keeps the frame.
+    h.Meter().SetScenario("idtext");
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "QUORVANE RF Meter Version 1.10");
+    EXPECT_EQ(form.Memo1->toPlainText().split('\n'), lines);
+
+    // No reply: one line, and the status line keeps its text.
+    h.Meter().SetScenario("silent");
+    h.Cycle();
+    EXPECT_EQ(form.Memo1->toPlainText(), "No data received.");
+    EXPECT_EQ(h.Splatter(), "QUORVANE RF Meter Version 1.10");
+
+    form.DataMode1->trigger();
+    EXPECT_FALSE(form.Memo1->isVisible());
+    EXPECT_TRUE(form.Chart->isVisible());
+    h.Meter().SetScenario("underdriven");
+    h.Cycle();
+    EXPECT_EQ(h.Splatter(), "UNDERDRIVING");
+}
+
+}  // namespace
