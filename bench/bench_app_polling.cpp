@@ -1,0 +1,91 @@
+// The main window polling the emulator with its own timer: how long the GUI thread ever
+// waits, and what polling costs in CPU time and memory.
+
+#include <sys/resource.h>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "bench_app.h"
+#include "support/app/MainWindowHarness.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kHeartbeatTargetMs = 50.0;
+
+struct Run {
+    int cycles = 0;
+    double longestGapMs = 0.0;
+    double wallSeconds = 0.0;
+};
+
+// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms.
+Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
+    Run run;
+    QObject::connect(&h.Form(), &TMainForm::CycleFinished, [&run] { ++run.cycles; });
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(10);
+    auto last = Clock::now();
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const auto now = Clock::now();
+        run.longestGapMs = std::max(run.longestGapMs,
+                                    std::chrono::duration<double, std::milli>(now - last).count());
+        last = now;
+    });
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    h.Form().Timer1->setInterval(intervalMs);
+    const auto start = Clock::now();
+    h.Form().Timer1->start();
+    heartbeat.start();
+    last = Clock::now();
+    loop.exec();
+    h.Form().Timer1->stop();
+    h.Form().WaitForCycle();
+    run.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return run;
+}
+
+double CpuSeconds(const rusage& u) {
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+}  // namespace
+
+bool BenchHeartbeat(int seconds) {
+    MainWindowHarness h;
+    if (!h.Start()) {
+        std::printf("heartbeat: start-up failed\n");
+        return false;
+    }
+    const Run run = Poll(h, 1000, seconds);
+    std::printf(
+        "heartbeat: %d cycles at 1000 ms in %.0f s: longest gap between 10 ms beats "
+        "%.1f ms (target < %.0f ms)\n",
+        run.cycles, run.wallSeconds, run.longestGapMs, kHeartbeatTargetMs);
+    return run.cycles > 0 && run.longestGapMs < kHeartbeatTargetMs;
+}
+
+void BenchPolling(int seconds) {
+    MainWindowHarness h;
+    if (!h.Start()) {
+        std::printf("polling: start-up failed\n");
+        return;
+    }
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    const Run run = Poll(h, 500, seconds);
+    getrusage(RUSAGE_SELF, &after);
+    const double cpu = CpuSeconds(after) - CpuSeconds(before);
+    std::printf(
+        "polling: %d cycles at 500 ms in %.0f s: CPU %.2f s (%.2f %% of one core), "
+        "peak RSS %.1f MiB\n",
+        run.cycles, run.wallSeconds, cpu, 100.0 * cpu / run.wallSeconds,
+        double(after.ru_maxrss) / 1024.0);
+}
