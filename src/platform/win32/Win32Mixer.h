@@ -1,0 +1,20 @@
+#pragma once
+// The Mixer interface straight onto the Windows multimedia mixer (winmm).
+
+#include "platform/Mixer.h"
+
+class Win32Mixer final : public Mixer {
+public:
+    uint32_t getNumDevs() override;
+    uint32_t getDevCaps(uint32_t device, MixerCaps& caps) override;
+    // Change notifications go to `callbackWindow` (the window-callback flag).
+    uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override;
+    uint32_t close(HMixer handle) override;
+    uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) override;
+    uint32_t getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+                             std::vector<MixerControl>& controls) override;
+    uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override;
+    uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) override;
+    // waveInGetErrorTextA's text.
+    std::string errorText(uint32_t code) override;
+};
