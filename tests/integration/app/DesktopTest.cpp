@@ -8,6 +8,7 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <algorithm>
+#include <ostream>
 
 #include "app/StatusPanel.h"
 #include "platform/linux/LinuxSystemInfo.h"
@@ -43,6 +44,10 @@ struct AboutCase {
     bool psk63Enabled;
     std::string mode;
 };
+
+void PrintTo(const AboutCase& c, std::ostream* out) {
+    *out << "firmware " << c.firmware << (c.psk63Checked ? ", PSK63 checked" : "");
+}
 
 class AboutBoxTest : public ::testing::TestWithParam<AboutCase> {};
 
@@ -103,7 +108,12 @@ TEST_P(AboutBoxTest, ShowsTheVersionsStopsTheTimerAndFollowsTheFirmware) {
 INSTANTIATE_TEST_SUITE_P(Firmware, AboutBoxTest,
                          ::testing::Values(AboutCase{"1.00", true, false, ""},
                                            AboutCase{"1.10", false, true, "PSK31"},
-                                           AboutCase{"1.10", true, true, "PSK63"}));
+                                           AboutCase{"1.10", true, true, "PSK63"}),
+                         [](const auto& param) {
+                             const AboutCase& c = param.param;
+                             return "Firmware" + std::string(c.firmware == "1.00" ? "100" : "110") +
+                                    (c.psk63Checked ? "Psk63" : "Psk31");
+                         });
 
 TEST(TrayMenuCommandsTest, MenuHasTheTwoEntriesAndTheHelpNamesTheFourColours) {
     MainWindowHarness h;

@@ -1,0 +1,292 @@
+#include "e2e/DesktopProgram.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/linux/InstanceScope.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<char*> Argv(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+pid_t Spawn(const std::vector<std::string>& command, const std::string& output) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    std::vector<char*> argv = Argv(command);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return error == 0 ? pid : -1;
+}
+
+void EndChild(pid_t pid) {
+    if (pid <= 0) return;
+    ::kill(pid, SIGTERM);
+    if (!WaitUntil([pid] { return ::waitpid(pid, nullptr, WNOHANG) == pid; },
+                   std::chrono::seconds(5))) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+}
+
+bool HasTool(const std::string& name) {
+    for (const char* dir : {"/usr/bin", "/usr/local/bin", "/bin"})
+        if (::access((std::string(dir) + "/" + name).c_str(), X_OK) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (old_)
+        ::setenv(name_.c_str(), old_->c_str(), 1);
+    else
+        ::unsetenv(name_.c_str());
+}
+
+ProgramSandbox::ProgramSandbox(const std::string& settings) {
+    runtimeDir_ = home_.root() + "/run";
+    workDir_ = home_.root() + "/work";
+    fs::create_directories(workDir_);
+    fs::create_directories(home_.configDir() + "/dosdevices");
+    fs::create_directory(runtimeDir_);
+    fs::permissions(runtimeDir_, fs::perms::owner_all);
+    runtimeEnv_ = std::make_unique<ScopedEnv>("XDG_RUNTIME_DIR", runtimeDir_);
+    if (!settings.empty()) home_.writeSettings(settings);
+    mixer_ = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
+    meter_ = std::make_unique<MeterSim>(home_.configDir() + "/dosdevices/com1");
+}
+
+ProgramSandbox::~ProgramSandbox() {
+    // What the sandbox's instances leave behind outside it: the block and, after a kill,
+    // the socket.
+    ::shm_unlink(("/quorvane-" + InstanceScope()).c_str());
+    const char* tmp = std::getenv("TMPDIR");
+    std::error_code ignored;
+    fs::remove(std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + InstanceScope(), ignored);
+}
+
+std::string ProgramSandbox::BlockPath() const {
+    return "/dev/shm/quorvane-" + InstanceScope();
+}
+
+void ProgramSandbox::ReleaseDeadClaimOnLine() {
+    const int fd = ::open(meter_->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0) << "cannot open " << meter_->SlavePath();
+    EXPECT_EQ(::ioctl(fd, TIOCNXCL), 0);
+    ::close(fd);
+}
+
+std::string ProgramSandbox::LogText() const {
+    return ReadFile(workDir_ + "/quorvane.log");
+}
+
+fs::file_time_type ProgramSandbox::SettingsTime() const {
+    std::error_code error;
+    return fs::last_write_time(home_.settingsPath(), error);
+}
+
+ProgramProcess::ProgramProcess(const ProgramSandbox& sandbox, const std::string& platform,
+                               const int* gate) {
+    static int runs = 0;
+    outputPath_ = sandbox.WorkDir() + "/../program-" + std::to_string(++runs) + ".out";
+    pid_ = ::fork();
+    if (pid_ != 0) return;
+    // Child: only async-signal-safe calls until exec.
+    if (gate != nullptr) {
+        ::close(gate[1]);
+        char byte;
+        while (::read(gate[0], &byte, 1) > 0) {
+        }
+        ::close(gate[0]);
+    }
+    const int out = ::open(outputPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    if (out >= 0) {
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+    }
+    if (::chdir(sandbox.WorkDir().c_str()) != 0) ::_exit(126);
+    ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    ::execl(QUORVANE_PROGRAM, QUORVANE_PROGRAM, static_cast<char*>(nullptr));
+    ::_exit(127);
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (Running()) Stop(SIGKILL);
+}
+
+bool ProgramProcess::Running() {
+    if (status_ || pid_ <= 0) return false;
+    int status = 0;
+    if (::waitpid(pid_, &status, WNOHANG) != pid_) return true;
+    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return false;
+}
+
+std::optional<int> ProgramProcess::WaitForExit(std::chrono::milliseconds limit) {
+    WaitUntil([this] { return !Running(); }, limit);
+    return status_;
+}
+
+std::optional<int> ProgramProcess::Stop(int signal) {
+    if (Running()) ::kill(pid_, signal);
+    return WaitForExit();
+}
+
+std::string ProgramProcess::Output() const {
+    return ReadFile(outputPath_);
+}
+
+XServer::XServer(bool trayHost) {
+    for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "trayer", "xmessage", "import"}) {
+        if (!HasTool(tool)) {
+            failure_ = std::string(tool) + " is not installed (scripts/setup installs it)";
+            return;
+        }
+    }
+    // Xvfb picks a free display number itself and reports it on the pipe.
+    int report[2];
+    if (::pipe(report) != 0) throw std::runtime_error("pipe");
+    const std::string log = fs::temp_directory_path() / "quorvane-xvfb.log";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, report[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string fd = std::to_string(report[1]);
+    std::vector<char*> argv = Argv(
+        {"Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-nolock"});
+    pid_t pid = -1;
+    posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(report[1]);
+    if (pid > 0) pids_.push_back(pid);
+    std::string number;
+    char c;
+    while (::read(report[0], &c, 1) == 1 && c != '\n') number += c;
+    ::close(report[0]);
+    if (number.empty()) {
+        failure_ = "Xvfb did not start: " + ReadFile(log);
+        return;
+    }
+    display_ = std::make_unique<ScopedEnv>("DISPLAY", ":" + number);
+    if (!trayHost) return;
+    pids_.push_back(StartClient({"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                 "pixel", "--width", "64", "--height", "24"}));
+    if (!WaitUntil([] { return !SearchWindows({"--onlyvisible", "--class", "trayer"}).empty(); }))
+        failure_ = "the tray host did not show";
+}
+
+XServer::~XServer() {
+    for (auto it = pids_.rbegin(); it != pids_.rend(); ++it) EndChild(*it);
+}
+
+pid_t XServer::StartClient(const std::vector<std::string>& command) {
+    const pid_t pid = Spawn(command, "/dev/null");
+    if (pid > 0) pids_.push_back(pid);
+    return pid;
+}
+
+std::string Capture(const std::vector<std::string>& command) {
+    int out[2];
+    if (::pipe(out) != 0) return "";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> argv = Argv(command);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    std::string text;
+    char chunk[512];
+    ssize_t got;
+    while ((got = ::read(out[0], chunk, sizeof chunk)) > 0)
+        text.append(chunk, static_cast<std::size_t>(got));
+    ::close(out[0]);
+    if (error == 0) ::waitpid(pid, nullptr, 0);
+    return text;
+}
+
+std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments) {
+    // Every condition must hold (xdotool's default is any).
+    std::vector<std::string> command{"xdotool", "search", "--all"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::istringstream lines(Capture(command));
+    std::vector<unsigned long> ids;
+    for (unsigned long id; lines >> id;) ids.push_back(id);
+    return ids;
+}
+
+std::vector<unsigned long> StackingOrder() {
+    // xwininfo lists the root's children topmost first: `  4194310 "name": (...) ...`.
+    std::istringstream lines(Capture({"xwininfo", "-root", "-children", "-int"}));
+    std::vector<unsigned long> ids;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        unsigned long id;
+        std::string name;
+        if (words >> id >> name && (name[0] == '"' || name[0] == '(')) ids.push_back(id);
+    }
+    return ids;
+}
+
+void KeepScreenshot(const std::string& name) {
+    const char* dir = std::getenv("QUORVANE_ARTIFACTS");
+    const fs::path folder = fs::absolute(dir && *dir ? dir : QUORVANE_DEFAULT_ARTIFACTS);
+    fs::create_directories(folder);
+    const std::string path = (folder / (name + ".png")).string();
+    Capture({"import", "-window", "root", path});
+    std::cout << "screenshot: " << path << "\n";
+}

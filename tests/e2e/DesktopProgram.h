@@ -1,0 +1,120 @@
+#pragma once
+// The built program run as the operator runs it, in a sandbox of its own: a private
+// settings folder, runtime directory (so its single-instance scope is its own) and
+// working directory, the meter emulator as COM1 and a test ALSA mixer as the default
+// sound card. XServer gives it a real X display, with a notification-area host if asked.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/MeterSim.h"
+#include "support/TempConfigHome.h"
+#include "support/alsa/AlsaTestConfig.h"
+
+// Polls `done` until it holds or a generous limit passes (slow machines, sanitizers).
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds limit = std::chrono::seconds(30));
+
+// Sets an environment variable for the object's life.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+class ProgramSandbox {
+public:
+    // `settings`, when not empty, is written as quorvane.ini before anything starts.
+    explicit ProgramSandbox(const std::string& settings = "");
+    ~ProgramSandbox();
+    ProgramSandbox(const ProgramSandbox&) = delete;
+    ProgramSandbox& operator=(const ProgramSandbox&) = delete;
+
+    MeterSim& Meter() { return *meter_; }
+    TempConfigHome& Home() { return home_; }
+    const std::string& WorkDir() const { return workDir_; }
+    // The shared-memory file of this sandbox's single-instance block.
+    std::string BlockPath() const;
+    std::string LogText() const;
+    std::filesystem::file_time_type SettingsTime() const;
+    // What the last close of a real port does after a kill: the line forgets the dead
+    // process's exclusive claim. The emulator's own hold on its line keeps it otherwise.
+    void ReleaseDeadClaimOnLine();
+
+private:
+    TempConfigHome home_;
+    std::string runtimeDir_;
+    std::unique_ptr<ScopedEnv> runtimeEnv_;
+    std::string workDir_;
+    std::unique_ptr<AlsaTestConfig> mixer_;
+    std::unique_ptr<MeterSim> meter_;
+};
+
+// One run of the program in a sandbox. Killed at once if still running when destroyed.
+class ProgramProcess {
+public:
+    // `platform` is the Qt platform plugin: "offscreen" or "xcb" (the DISPLAY in force).
+    // With `gate` (a pipe), the process waits until the pipe's write end closes, then starts.
+    ProgramProcess(const ProgramSandbox& sandbox, const std::string& platform,
+                   const int* gate = nullptr);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    pid_t Pid() const { return pid_; }
+    bool Running();
+    // The exit code, or 128 + the signal that ended it; nothing if it did not end in time.
+    std::optional<int> WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(30));
+    std::optional<int> Stop(int signal);
+    // What it wrote to stdout and stderr.
+    std::string Output() const;
+
+private:
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+    std::string outputPath_;
+};
+
+// Xvfb on a display number of its own, named by DISPLAY while the object lives.
+class XServer {
+public:
+    // With a tray host (trayer) docked at the top right, waits until it shows.
+    explicit XServer(bool trayHost);
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    // False (with the reason) when the tools are missing or the display did not come up.
+    bool Ready() const { return failure_.empty(); }
+    const std::string& Failure() const { return failure_; }
+    // Starts another X client (an ordinary window to cover others with).
+    pid_t StartClient(const std::vector<std::string>& command);
+
+private:
+    std::vector<pid_t> pids_;
+    std::unique_ptr<ScopedEnv> display_;
+    std::string failure_;
+};
+
+// Runs a command (no shell) and returns its standard output.
+std::string Capture(const std::vector<std::string>& command);
+// Decimal ids of the X windows that meet all these `xdotool search` conditions.
+std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments);
+// Top-level windows, topmost first.
+std::vector<unsigned long> StackingOrder();
+// Saves a picture of the whole display as <name>.png in $QUORVANE_ARTIFACTS, by default
+// the build folder's artifacts/.
+void KeepScreenshot(const std::string& name);
