@@ -6,8 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Settings.h"
-
 namespace {
 
 std::string WindowsDirectory() {
@@ -81,35 +79,6 @@ TEST_F(ProfileFileTest, WritingAKeyKeepsTheRestOfTheFile) {
         EXPECT_NE(text.find(kept), std::string::npos) << kept << " in\n" << text;
     EXPECT_EQ(ini.read("MISC", "Target IMD"), "-22");
     EXPECT_EQ(ini.read("POWER LIMITS", "Maximum Volts"), "5");
-}
-
-TEST_F(ProfileFileTest, SettingsSurviveShutdownAndStartUp) {
-    Settings saved;
-    saved.ComPort = 12;
-    saved.Gain = 2.75;
-    saved.TargetIMD = -31;
-    saved.AudioFloor = 4;
-    saved.RefreshRate = 250;
-    saved.MaxVolts = 12.125;
-    saved.MaxWatts = 0.5;
-    saved.PowerLimitEnabled = true;
-    saved.QRPJumpered = false;
-    Win32ProfileFile ini(name_);
-    SettingsFile file(ini);
-    ASSERT_TRUE(SaveSettings(file, saved, WindowPlacement{10, 20, 300, 200, 1}));
-
-    Settings loaded;
-    ReadRemainingSettings(file, loaded);
-    EXPECT_EQ(loaded.Gain, saved.Gain);
-    EXPECT_EQ(loaded.TargetIMD, saved.TargetIMD);
-    EXPECT_EQ(loaded.AudioFloor, saved.AudioFloor);
-    EXPECT_EQ(loaded.RefreshRate, saved.RefreshRate);
-    EXPECT_EQ(loaded.MaxVolts, saved.MaxVolts);
-    EXPECT_EQ(loaded.MaxWatts, saved.MaxWatts);
-    EXPECT_EQ(loaded.PowerLimitEnabled, saved.PowerLimitEnabled);
-    EXPECT_EQ(loaded.QRPJumpered, saved.QRPJumpered);
-    EXPECT_EQ(file.ReadInteger(IniKey::ComParms, IniKey::Port, 1), 12);
-    EXPECT_EQ(file.ReadInteger(IniKey::ScreenParms, IniKey::WindowState, 0), 1);
 }
 
 }  // namespace
