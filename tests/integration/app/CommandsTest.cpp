@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QtTest/QTest>
+#include <ostream>
 #include <string>
 
 #include "app/StatusPanel.h"
@@ -165,6 +166,10 @@ struct RefreshCase {
     const char* picked;  // nullptr: closed unchanged
     int interval;
 };
+
+void PrintTo(const RefreshCase& c, std::ostream* out) {
+    *out << c.stored << " ms, " << (c.picked ? c.picked : "unchanged");
+}
 
 class RefreshRateCommand : public testing::TestWithParam<RefreshCase> {};
 
