@@ -40,6 +40,6 @@ function(quorvane_test name)
     gtest_discover_tests(${name}
         PROPERTIES LABELS ${ARG_LABEL} ${lock}
                    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-                   ENVIRONMENT_MODIFICATION "QUORVANE_METER_SIM=set:$<TARGET_FILE:meter-sim>;QUORVANE_BUILD_DIR=set:${PROJECT_BINARY_DIR}"
+                   ENVIRONMENT_MODIFICATION "QUORVANE_METER_SIM=set:$<TARGET_FILE:meter-sim>"
         DISCOVERY_TIMEOUT 60)
 endfunction()
