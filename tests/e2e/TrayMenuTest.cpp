@@ -47,7 +47,7 @@ TEST(TrayMenuTest, RightClickOpensTheMenuWhoseEntriesShowTheHelpAndEndTheProgram
     const std::string icon = std::to_string(light[0]);
 
     auto openMenu = [&] {
-        // A click that lands while the last menu is still winding down is lost; try again.
+        // The tray now and then drops a press that follows the last menu closely: press again.
         for (int tries = 0; tries < 5; ++tries) {
             Xdotool({"mousemove", "--window", icon, "8", "8", "click", "3"});
             if (WaitUntil([&] { return ProgramWindows(program.Pid(), true).size() == 2; },
