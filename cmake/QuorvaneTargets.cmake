@@ -1,6 +1,8 @@
 # Shared compile settings for every target of the project.
 function(quorvane_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+    # Designated initialisers that leave members at their defaults are intended.
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                             -Wno-missing-field-initializers)
     if(QUORVANE_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
