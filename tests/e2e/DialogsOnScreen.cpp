@@ -1,6 +1,5 @@
-// Every dialog opened from the real main window's menu on a real X server, as the operator
-// sees it: each one beside the main window, on the screen, showing text. What the X server
-// shows of it is saved as menu-<form>.png in $QUORVANE_ARTIFACTS; the main window too.
+// Every dialog opened from the real main window's menu on a real X server: beside the main
+// window, on the screen, showing text; saved as menu-<form>.png in $QUORVANE_ARTIFACTS.
 // Run by the e2e test under Xvfb, not by ctest directly.
 
 #include <gtest/gtest.h>
@@ -15,11 +14,6 @@
 #include "support/app/MainWindowHarness.h"
 
 namespace {
-
-QString ArtifactPath(const QString& name) {
-    const QDir dir(qEnvironmentVariable("QUORVANE_ARTIFACTS"));
-    return dir.filePath(name + ".png");
-}
 
 // What the X server holds for the window, not what Qt would paint into a pixmap.
 QImage Grab(QWidget& window) {
@@ -41,7 +35,9 @@ void ExpectShowsAndSave(QWidget& window, const QString& name) {
     EXPECT_GT(Colours(shot), 8) << name.toStdString();
     if (!qEnvironmentVariableIsEmpty("QUORVANE_ARTIFACTS")) {
         ASSERT_TRUE(QDir().mkpath(qEnvironmentVariable("QUORVANE_ARTIFACTS")));
-        EXPECT_TRUE(shot.save(ArtifactPath(name))) << name.toStdString();
+        EXPECT_TRUE(
+            shot.save(QDir(qEnvironmentVariable("QUORVANE_ARTIFACTS")).filePath(name + ".png")))
+            << name.toStdString();
     }
 }
 
@@ -65,31 +61,30 @@ TEST(DialogsOnScreen, EveryMenuDialogOpensBesideTheMainWindow) {
         const char* name;
         QAction* command;
         QDialog* dialog;
-        QPoint offset;  // from the main window's corner
     };
-    const QPoint beside(10, 10);
     const Opened all[] = {
-        {"TPortForm", main.ComPort1, d.PortForm.get(), beside},
-        {"TRefreshForm", main.RefreshRate1, d.RefreshForm.get(), beside},
-        {"TGainForm", main.Feedbackgain1, d.GainForm.get(), beside},
-        {"TIMDForm", main.argetIMD1, d.IMDForm.get(), beside},
-        {"TNoiseForm", main.NoiseThreshold1, d.NoiseForm.get(), beside},
-        {"TPowerLimitForm", main.PowerLimit, d.PowerLimitForm.get(), beside},
-        {"TShowPowerForm", main.ShowPower, d.ShowPowerForm.get(), beside},
-        {"TSoundCardForm", main.SetSoundCard, d.SoundCardForm.get(), beside},
-        {"TTestSoundCardForm", main.TestSoundCard, d.TestSoundCardForm.get(), beside},
-        {"TAboutForm", main.About1, d.AboutForm.get(), QPoint(0, 0)},
+        {"TPortForm", main.ComPort1, d.PortForm.get()},
+        {"TRefreshForm", main.RefreshRate1, d.RefreshForm.get()},
+        {"TGainForm", main.Feedbackgain1, d.GainForm.get()},
+        {"TIMDForm", main.argetIMD1, d.IMDForm.get()},
+        {"TNoiseForm", main.NoiseThreshold1, d.NoiseForm.get()},
+        {"TPowerLimitForm", main.PowerLimit, d.PowerLimitForm.get()},
+        {"TShowPowerForm", main.ShowPower, d.ShowPowerForm.get()},
+        {"TSoundCardForm", main.SetSoundCard, d.SoundCardForm.get()},
+        {"TTestSoundCardForm", main.TestSoundCard, d.TestSoundCardForm.get()},
+        {"TAboutForm", main.About1, d.AboutForm.get()},
     };
     for (const Opened& o : all) {
         SCOPED_TRACE(o.name);
         QDialog& dialog = *o.dialog;
-        const bool opened = h.Operate(o.command, dialog, [&] {
+        EXPECT_TRUE(h.Operate(o.command, dialog, [&] {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-            EXPECT_EQ(dialog.pos(), main.pos() + o.offset);
+            // About opens on the main window's corner, the others beside it.
+            const QPoint offset = o.dialog == d.AboutForm.get() ? QPoint() : QPoint(10, 10);
+            EXPECT_EQ(dialog.pos(), main.pos() + offset);
             EXPECT_TRUE(dialog.screen()->geometry().contains(dialog.frameGeometry()));
             ExpectShowsAndSave(dialog, QString("menu-") + o.name);
-        });
-        EXPECT_TRUE(opened);
+        }));
     }
     EXPECT_TRUE(h.Messages().empty());
 }
@@ -104,12 +99,16 @@ TEST(DialogsOnScreen, StayOnTopToggleKeepsTheMainWindowInPlace) {
     TMainForm& main = h.Form();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const QRect place = main.geometry();
-    for (const bool onTop : {false, true}) {
+    ASSERT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (const bool onTop : {false, true, false}) {
         main.AlwaysonTop1->trigger();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        EXPECT_EQ(main.AlwaysonTop1->isChecked(), onTop);
         EXPECT_EQ(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
         EXPECT_EQ(main.geometry(), place);
     }
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Always on Top"), "0");
 }
 
 }  // namespace
