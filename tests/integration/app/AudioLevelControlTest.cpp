@@ -1,7 +1,5 @@
-// The level control of the real main window against a real sound server: a private
-// PulseAudio whose null sink is ALSA's "default" mixer, moved by the program's AlsaMixer and
-// read back with the server's own client (pactl). The server has no Wave line, so Master is
-// the sink's volume and the loop steps it alone.
+// The level control against a private PulseAudio whose null sink is ALSA's "default" mixer,
+// read back with pactl. It has no Wave line, so the loop steps Master, the sink, alone.
 
 #include <gtest/gtest.h>
 
@@ -46,11 +44,8 @@ protected:
     MainWindowHarness& Start(int volume, const std::string& settings,
                              MeterSim::Options meter = {}) {
         EXPECT_TRUE(server_->setSinkVolumePercent(volume));
-        MainWindowHarness::Options options;
-        options.settings = settings;
-        options.meter = meter;
-        options.mixerOverride = mixer_.get();
-        harness_ = std::make_unique<MainWindowHarness>(options);
+        harness_ = std::make_unique<MainWindowHarness>(MainWindowHarness::Options{
+            .meter = meter, .settings = settings, .mixerOverride = mixer_.get()});
         EXPECT_TRUE(harness_->Start());
         EXPECT_TRUE(harness_->Messages().empty()) << harness_->Messages()[0].message;
         return *harness_;
@@ -65,9 +60,7 @@ protected:
 };
 
 TEST_F(RealSoundTest, AlcOffLeavesTheSinkAloneWhileSplatterArrives) {
-    MeterSim::Options meter;
-    meter.scenario = "splatter";
-    MainWindowHarness& h = Start(60, "[MISC]\r\nALC=0\r\n", meter);
+    MainWindowHarness& h = Start(60, "[MISC]\r\nALC=0\r\n", {.scenario = "splatter"});
     EXPECT_EQ(h.Label("Level"), "LEVEL:36%");  // Master x "Wave", which is Master here
     h.Cycle(2);
     EXPECT_EQ(h.Splatter(), "SPLATTER!");
@@ -84,21 +77,14 @@ TEST_F(RealSoundTest, AlcLowersOnSplatterRaisesOnUnderdrivingAndStopsAtTheAudioF
     MainWindowHarness& h = Start(60, "[MISC]\r\nALC=1\r\nAudio Floor=30\r\n");
 
     int expected = 60;
-    struct Step {
-        const char* scenario;
-        const char* status;
-        int step;
-    };
-    for (const Step& s :
-         {Step{"splatter", "SPLATTER!", -splatter},
-          Step{"underdriven", "UNDERDRIVING", underdriven},
-          Step{"splatter", "SPLATTER!", -splatter}, Step{"splatter", "SPLATTER!", -splatter},
-          Step{"splatter", "SPLATTER!", -splatter}, Step{"splatter", "SPLATTER!", -splatter}}) {
-        h.Meter().SetScenario(s.scenario);
+    for (const char* scenario :
+         {"splatter", "underdriven", "splatter", "splatter", "splatter", "splatter"}) {
+        const bool up = scenario[0] == 'u';
+        h.Meter().SetScenario(scenario);
         h.Cycle();
-        expected = std::clamp(expected + s.step, floor, 100);
-        EXPECT_EQ(h.Splatter(), s.status);
-        EXPECT_EQ(Sink(), expected) << s.scenario;
+        expected = std::clamp(expected + (up ? underdriven : -splatter), floor, 100);
+        EXPECT_EQ(h.Splatter(), up ? "UNDERDRIVING" : "SPLATTER!");
+        EXPECT_EQ(Sink(), expected) << scenario;
         EXPECT_EQ(h.Label("Level"), "LEVEL:" + std::to_string(expected * expected / 100) + "%");
     }
     EXPECT_EQ(expected, floor) << "the splatter steps never reached the floor";
@@ -126,10 +112,9 @@ TEST_F(RealSoundTest, OverPowerTakesAPointPerCycleAndCleanCyclesCreepUpOneInTwen
 // The emulated transmitter follows the sink: too loud flattens its arch, and the loop has
 // to bring the level down into the clean range and keep it there.
 TEST_F(RealSoundTest, ClosedLoopSettlesFromSplatterOnSignalOk) {
-    MeterSim::Options meter;
-    meter.followSink = server_->sink();
-    meter.sinkPollMs = 100;  // well inside the flush read before each command
-    MainWindowHarness& h = Start(95, "[MISC]\r\nALC=1\r\nRefresh Rate=500\r\n", meter);
+    // The sink is polled well inside the flush read before each command.
+    MainWindowHarness& h = Start(95, "[MISC]\r\nALC=1\r\nRefresh Rate=500\r\n",
+                                 {.followSink = server_->sink(), .sinkPollMs = 100});
 
     std::string trace = std::to_string(Sink());
     int cycles = 0;

@@ -1,6 +1,5 @@
-// The main window on a machine without any sound device: start-up reports the missing mixer
-// twice and the program then runs at level 0, the level control and both sound card
-// commands included, without touching anything.
+// The main window without any sound device: start-up reports the missing mixer twice, then
+// everything runs at level 0 without touching a mixer.
 
 #include <gtest/gtest.h>
 
@@ -28,11 +27,8 @@ void ExpectOnlyNoDeviceErrors(const MainWindowHarness& h, size_t first, size_t c
 }
 
 TEST(NoSoundDeviceTest, StartReportsTwiceThenTheProgramRunsAtLevelZero) {
-    MainWindowHarness::Options options;
-    options.mixer = {};
-    options.settings = "[MISC]\r\nALC=1\r\n";
-    options.meter.scenario = "splatter";
-    MainWindowHarness h(options);
+    MainWindowHarness h(
+        {.meter = {.scenario = "splatter"}, .mixer = {}, .settings = "[MISC]\r\nALC=1\r\n"});
     ASSERT_TRUE(h.Start());
     ExpectOnlyNoDeviceErrors(h, 0, 2);
     EXPECT_EQ(h.Label("Level"), "LEVEL:0%");

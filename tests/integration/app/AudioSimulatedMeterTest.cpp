@@ -1,7 +1,5 @@
-// "Fake Data": the main window on simulated frames whose arch follows the mixer level. The
-// setting is read after start-up's identification exchange, so a COM port must open and the
-// status line first shows what the meter said; later identification queries answer
-// "Simulated Mode" without a word on the line, while the data command still goes out.
+// "Fake Data": simulated frames whose arch follows the mixer level. The setting is read after
+// start-up's identification exchange, so the status line first shows what the meter said.
 
 #include <gtest/gtest.h>
 
@@ -34,18 +32,13 @@ struct FirstWord {
     const char* status;
 };
 
-void PrintTo(const FirstWord& word, std::ostream* out) {
-    *out << word.status;
-}
-
 class SimulatedMeterStartTest : public ::testing::TestWithParam<FirstWord> {};
 
 TEST_P(SimulatedMeterStartTest, StatusShowsTheMeterThenFramesAreSimulated) {
-    MainWindowHarness::Options options;
-    options.settings = "[MISC]\r\nFake Data=1\r\n";
-    options.meter.answerIdentification = GetParam().meterAnswersV;
-    options.meter.scenario = "silent";  // a frame read from the port would be missing
-    MainWindowHarness h(options);
+    // A frame read from the port would be missing.
+    MainWindowHarness h(
+        {.meter = {.scenario = "silent", .answerIdentification = GetParam().meterAnswersV},
+         .settings = "[MISC]\r\nFake Data=1\r\n"});
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Splatter(), GetParam().status);
     EXPECT_EQ(h.Meter().CommandCount('v'), 1);
@@ -79,9 +72,7 @@ std::vector<double> Envelope(MainWindowHarness& h) {
 }
 
 TEST(SimulatedMeterTest, WithoutNoiseTheFrameRepeatsAndTheArchFollowsTheMixer) {
-    MainWindowHarness::Options options;
-    options.settings = "[MISC]\r\nFake Data=1\r\nNoise Floor=0\r\n";
-    MainWindowHarness h(options);
+    MainWindowHarness h({.settings = "[MISC]\r\nFake Data=1\r\nNoise Floor=0\r\n"});
     ASSERT_TRUE(h.Start());
 
     // Level = Master x Wave / 100; the arch is 240 counts high, cut at 220 up to 60 % and
