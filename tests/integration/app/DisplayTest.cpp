@@ -1,6 +1,4 @@
-// What the real main window shows for each kind of reply from the meter emulator: status
-// word, taskbar title while minimized, tray light, chart and status-line figures; and the
-// text mode reached through its menu entry.
+// What the real main window shows for each kind of meter reply, in graph and text mode.
 
 #include <gtest/gtest.h>
 
@@ -59,17 +57,13 @@ bool Matches(const std::string& text, const char* pattern) {
     return std::regex_match(text, std::regex(pattern));
 }
 
-void CheckShowPower(MainWindowHarness& h) {
-    TShowPowerForm& dialog = *h.Dialogs().ShowPowerForm;
-    ASSERT_TRUE(h.Operate(h.Form().ShowPower, dialog,
-                          [&dialog] { dialog.ShowPowerCheckBox->setChecked(true); }));
-}
-
 TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
     TMainForm& form = h.Form();
-    CheckShowPower(h);
+    TShowPowerForm& showPower = *h.Dialogs().ShowPowerForm;
+    ASSERT_TRUE(h.Operate(form.ShowPower, showPower,
+                          [&] { showPower.ShowPowerCheckBox->setChecked(true); }));
     const std::string caption = form.windowTitle().toStdString();
     const std::string level = h.Label("Level");
     ASSERT_TRUE(Matches(level, R"(LEVEL:\d+%)")) << level;
@@ -124,9 +118,7 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
 }
 
 TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
-    MainWindowHarness::Options options;
-    options.settings = "[MISC]\r\nDebug=1\r\n";
-    MainWindowHarness h(options);
+    MainWindowHarness h({.settings = "[MISC]\r\nDebug=1\r\n"});
     ASSERT_TRUE(h.Start());
     TMainForm& form = h.Form();
     h.Cycle();
