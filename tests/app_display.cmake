@@ -6,11 +6,13 @@ quorvane_test(app_display_tests LABEL integration
 
 quorvane_test(app_display_e2e_tests LABEL e2e
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/e2e/DisplayScreenshotTest.cpp
-    LIBS test_support Qt6::Gui)
+            ${CMAKE_CURRENT_LIST_DIR}/e2e/DesktopProgram.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
+    LIBS test_support Qt6::Gui ALSA::ALSA)
 # The screenshot stays in the build tree as a test artefact unless QUORVANE_ARTIFACTS says
 # where else.
 target_compile_definitions(app_display_e2e_tests PRIVATE
     QUORVANE_PROGRAM="$<TARGET_FILE:quorvane>"
-    QUORVANE_SOUND_SERVER="${PROJECT_SOURCE_DIR}/scripts/sound-server"
+    QUORVANE_ALSA_TEST_PLUGIN="$<TARGET_FILE:asound_module_ctl_qvtest>"
     QUORVANE_DEFAULT_ARTIFACTS="${PROJECT_BINARY_DIR}/artifacts")
-add_dependencies(app_display_e2e_tests quorvane meter-sim)
+add_dependencies(app_display_e2e_tests quorvane meter-sim asound_module_ctl_qvtest)

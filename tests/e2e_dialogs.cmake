@@ -18,9 +18,16 @@ quorvane_screen_program(dialog_forms_on_screen
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/integration/dialogs/RenderTest.cpp
     LIBS dialogs_ui fake_profile fake_mixer)
 
+# The X server comes from the desktop tests' sandbox code, which also needs the program and
+# test mixer paths defined.
 quorvane_test(app_dialogs_e2e LABEL e2e
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/e2e/DialogsUnderXvfbTest.cpp)
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/e2e/DialogsUnderXvfbTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/e2e/DesktopProgram.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
+    LIBS test_support ALSA::ALSA)
 target_compile_definitions(app_dialogs_e2e PRIVATE
+    QUORVANE_PROGRAM="$<TARGET_FILE:quorvane>"
+    QUORVANE_ALSA_TEST_PLUGIN="$<TARGET_FILE:asound_module_ctl_qvtest>"
     QUORVANE_DIALOGS_ON_SCREEN="$<TARGET_FILE:dialogs_on_screen>"
     QUORVANE_DIALOG_FORMS_ON_SCREEN="$<TARGET_FILE:dialog_forms_on_screen>"
     QUORVANE_DEFAULT_ARTIFACTS="${PROJECT_BINARY_DIR}/artifacts")
