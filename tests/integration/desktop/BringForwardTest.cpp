@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
-#include <QTimer>
 #include <QWidget>
 #include <atomic>
 #include <cstring>
@@ -30,19 +29,6 @@ std::string UniqueTitle(const std::string& what) {
 
 QString SocketPath(const std::string& title) {
     return QDir::tempPath() + QLatin1Char('/') + LocalSocketActivation::serverName(title);
-}
-
-// Runs the event loop until `done` holds; false when it did not within a generous limit.
-template <class Condition>
-bool SpinUntil(Condition done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    poll.start(10);
-    QTimer::singleShot(30000, &loop, [&] { loop.exit(1); });
-    return done() || loop.exec() == 0;
 }
 
 // Leaves a socket file behind with nobody listening, as a crashed instance would.
@@ -82,7 +68,7 @@ TEST(BringForwardTest, RequestReachesTheRunningInstanceOverAStaleSocketFile) {
         finished = true;
     }));
     thread->start();
-    EXPECT_TRUE(SpinUntil([&] { return finished.load() && calls.load() == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finished.load() && calls.load() == 1; }, 30000));
     thread->wait();
     EXPECT_TRUE(answered);
     EXPECT_EQ(calls, 1);
@@ -107,12 +93,11 @@ TEST(BringForwardTest, SecondProcessRestoresTheFirstAndEnds) {
 
     QProcess second;
     second.start(QStringLiteral(SECOND_INSTANCE), {QString::fromStdString(title)});
-    ASSERT_TRUE(
-        SpinUntil([&] { return second.state() == QProcess::NotRunning && !window.isMinimized(); }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return second.state() == QProcess::NotRunning && !window.isMinimized(); }, 30000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(second.readAllStandardOutput().trimmed(), "second");
-    EXPECT_FALSE(window.isMinimized());
     EXPECT_TRUE(window.isVisible());
 }
 

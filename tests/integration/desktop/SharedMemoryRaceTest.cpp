@@ -51,12 +51,10 @@ struct Claim {
 struct Pipe {
     Pipe() { EXPECT_EQ(::pipe(fds), 0); }
     ~Pipe() {
-        closeRead();
-        closeWrite();
+        Close(fds[0]);
+        Close(fds[1]);
     }
-    void closeRead() { closeFd(fds[0]); }
-    void closeWrite() { closeFd(fds[1]); }
-    static void closeFd(int& fd) {
+    static void Close(int& fd) {
         if (fd >= 0) ::close(fd);
         fd = -1;
     }
@@ -68,9 +66,9 @@ struct Pipe {
 pid_t StartInstance(const std::string& name, Pipe& go, Pipe& results, Pipe& release) {
     const pid_t pid = ::fork();
     if (pid != 0) return pid;
-    go.closeWrite();
-    release.closeWrite();
-    results.closeRead();
+    Pipe::Close(go.fds[1]);
+    Pipe::Close(release.fds[1]);
+    Pipe::Close(results.fds[0]);
     char byte;
     (void)!::read(go.fds[0], &byte, 1);
     Claim claim{'E', ::getpid()};
@@ -93,18 +91,12 @@ Claim ReadClaim(Pipe& results) {
     return claim;
 }
 
-void ExpectExitedNormally(pid_t pid) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-}
-
 TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
     BlockName block("race");
     Pipe go, results, release;
     std::vector<pid_t> pids;
     for (int i = 0; i < 20; ++i) pids.push_back(StartInstance(block.name(), go, results, release));
-    go.closeWrite();  // all start together
+    Pipe::Close(go.fds[1]);  // all start together
 
     std::vector<pid_t> winners;
     int losers = 0;
@@ -117,15 +109,19 @@ TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
     EXPECT_EQ(losers, 19);
     EXPECT_EQ(block.word(), static_cast<uint32_t>(winners[0]));
 
-    release.closeWrite();
-    for (pid_t pid : pids) ExpectExitedNormally(pid);
+    Pipe::Close(release.fds[1]);
+    for (pid_t pid : pids) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
 }
 
 TEST(SharedMemoryRaceTest, KilledWinnerDoesNotBlockTheNextStart) {
     BlockName block("killed");
     Pipe go, results, release;
     const pid_t first = StartInstance(block.name(), go, results, release);
-    go.closeWrite();
+    Pipe::Close(go.fds[1]);
     ASSERT_EQ(ReadClaim(results).outcome, 'W');
 
     PosixSharedMemory memory;
