@@ -34,21 +34,15 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-std::vector<char*> Argv(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    return argv;
-}
-
-pid_t Spawn(const std::vector<std::string>& command, const std::string& output) {
+// Starts `command` from PATH, its standard streams set up by `redirect`; -1 if it cannot.
+pid_t Spawn(std::vector<std::string> command,
+            const std::function<void(posix_spawn_file_actions_t*)>& redirect) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::vector<char*> argv = Argv(command);
+    redirect(&actions);
+    std::vector<char*> argv;
+    for (std::string& arg : command) argv.push_back(arg.data());
+    argv.push_back(nullptr);
     pid_t pid = -1;
     const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -114,10 +108,6 @@ ProgramSandbox::~ProgramSandbox() {
     const char* tmp = std::getenv("TMPDIR");
     std::error_code ignored;
     fs::remove(std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + InstanceScope(), ignored);
-}
-
-std::string ProgramSandbox::BlockPath() const {
-    return "/dev/shm/quorvane-" + InstanceScope();
 }
 
 void ProgramSandbox::ReleaseDeadClaimOnLine() {
@@ -198,16 +188,13 @@ XServer::XServer(bool trayHost) {
     int report[2];
     if (::pipe(report) != 0) throw std::runtime_error("pipe");
     const std::string log = fs::temp_directory_path() / "quorvane-xvfb.log";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, report[0]);
-    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const std::string fd = std::to_string(report[1]);
-    std::vector<char*> argv = Argv(
-        {"Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-nolock"});
-    pid_t pid = -1;
-    posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = Spawn({"Xvfb", "-displayfd", std::to_string(report[1]), "-screen", "0",
+                             "1024x768x24", "-nolisten", "tcp", "-nolock"},
+                            [&](posix_spawn_file_actions_t* actions) {
+                                posix_spawn_file_actions_addclose(actions, report[0]);
+                                posix_spawn_file_actions_addopen(
+                                    actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                            });
     ::close(report[1]);
     if (pid > 0) pids_.push_back(pid);
     std::string number;
@@ -220,8 +207,8 @@ XServer::XServer(bool trayHost) {
     }
     display_ = std::make_unique<ScopedEnv>("DISPLAY", ":" + number);
     if (!trayHost) return;
-    pids_.push_back(StartClient({"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                                 "pixel", "--width", "64", "--height", "24"}));
+    StartClient({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
+                 "64", "--height", "24"});
     if (!WaitUntil([] { return !SearchWindows({"--onlyvisible", "--class", "trayer"}).empty(); }))
         failure_ = "the tray host did not show";
 }
@@ -231,7 +218,11 @@ XServer::~XServer() {
 }
 
 pid_t XServer::StartClient(const std::vector<std::string>& command) {
-    const pid_t pid = Spawn(command, "/dev/null");
+    const pid_t pid = Spawn(command, [](posix_spawn_file_actions_t* actions) {
+        posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(actions, 1, 2);
+    });
     if (pid > 0) pids_.push_back(pid);
     return pid;
 }
@@ -239,15 +230,11 @@ pid_t XServer::StartClient(const std::vector<std::string>& command) {
 std::string Capture(const std::vector<std::string>& command) {
     int out[2];
     if (::pipe(out) != 0) return "";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv = Argv(command);
-    pid_t pid = -1;
-    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = Spawn(command, [&](posix_spawn_file_actions_t* actions) {
+        posix_spawn_file_actions_addclose(actions, out[0]);
+        posix_spawn_file_actions_adddup2(actions, out[1], 1);
+        posix_spawn_file_actions_addopen(actions, 2, "/dev/null", O_WRONLY, 0);
+    });
     ::close(out[1]);
     std::string text;
     char chunk[512];
@@ -255,7 +242,7 @@ std::string Capture(const std::vector<std::string>& command) {
     while ((got = ::read(out[0], chunk, sizeof chunk)) > 0)
         text.append(chunk, static_cast<std::size_t>(got));
     ::close(out[0]);
-    if (error == 0) ::waitpid(pid, nullptr, 0);
+    if (pid > 0) ::waitpid(pid, nullptr, 0);
     return text;
 }
 

@@ -46,8 +46,6 @@ public:
     MeterSim& Meter() { return *meter_; }
     TempConfigHome& Home() { return home_; }
     const std::string& WorkDir() const { return workDir_; }
-    // The shared-memory file of this sandbox's single-instance block.
-    std::string BlockPath() const;
     std::string LogText() const;
     std::filesystem::file_time_type SettingsTime() const;
     // What the last close of a real port does after a kill: the line forgets the dead

@@ -61,14 +61,13 @@ TEST(TrayMenuTest, RightClickOpensTheMenuWhoseEntriesShowTheHelpAndEndTheProgram
     KeepScreenshot("tray-menu");
     // The access key of "&Color Code Help".
     Xdotool({"key", "c"});
-    ASSERT_TRUE(WaitUntil([&] {
+    const auto helpShown = [] {
         return !SearchWindows({"--onlyvisible", "--name", HelpCaption}).empty();
-    }));
+    };
+    ASSERT_TRUE(WaitUntil(helpShown));
     KeepScreenshot("tray-color-codes");
     Xdotool({"key", "Return"});
-    ASSERT_TRUE(WaitUntil([&] {
-        return SearchWindows({"--onlyvisible", "--name", HelpCaption}).empty();
-    }));
+    ASSERT_TRUE(WaitUntil([&] { return !helpShown(); }));
     EXPECT_TRUE(program.Running());
 
     ASSERT_TRUE(openMenu()) << "the menu did not open a second time";
