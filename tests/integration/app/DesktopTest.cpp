@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSysInfo>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <ostream>
@@ -26,16 +25,6 @@ std::string ProjectVersion() {
 
 std::string Text(const QLabel* label) {
     return label->text().toStdString();
-}
-
-void Click(QLabel* label) {
-    const QPointF at(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &press);
-    QCoreApplication::sendEvent(label, &release);
 }
 
 struct AboutCase {
@@ -88,13 +77,13 @@ TEST_P(AboutBoxTest, ShowsTheVersionsStopsTheTimerAndFollowsTheFirmware) {
 
         // A click on the firmware line asks the meter again.
         form.PSK63->setEnabled(!c.psk63Enabled);
-        Click(about->FirmwareInfoLabel);
+        QTest::mouseClick(about->FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(h.Meter().CommandCount('v'), 3);
         EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
 
         // With the meter gone the line says so, and PSK63 goes with it.
         h.Meter().Kill();
-        Click(about->FirmwareInfoLabel);
+        QTest::mouseClick(about->FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Text(about->FirmwareInfoLabel), "Firmware: QUORVANE firmware not detected");
         EXPECT_FALSE(form.PSK63->isEnabled());
         EXPECT_EQ(h.Label("Mode"), "");
