@@ -91,7 +91,7 @@ TEST(NoiseForm, StoresTheEntryIndexAndKeepsAFloorOutsideTheList) {
     EXPECT_EQ(form.Run(nullptr, 25), 25);
 }
 
-TEST(PowerLimitForm, CheckBoxEnablesTheJumperAndWattsTogether) {
+TEST(PowerLimitForm, CheckBoxEnablesTheControlsAndEveryCloseRecomputesAndCapsTheLimit) {
     TPowerLimitForm form;
     RecordingPresenter messages;
     auto enabled = [&](bool on) {
@@ -107,11 +107,7 @@ TEST(PowerLimitForm, CheckBoxEnablesTheJumperAndWattsTogether) {
         QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
     });
     EXPECT_TRUE(form.Run(nullptr, PowerLimitSettings{}, messages).PowerLimitEnabled);
-}
 
-TEST(PowerLimitForm, RecomputesTheLimitOnEveryCloseAndCapsItWithANote) {
-    TPowerLimitForm form;
-    RecordingPresenter messages;
     PowerLimitSettings current;
     current.MaxWatts = 0.5;
     current.MaxVolts = 4.9;
