@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest/QTest>
-#include <functional>
 #include <string>
 
 #include "app/StatusPanel.h"
@@ -21,15 +20,6 @@
 #include "support/app/MainWindowHarness.h"
 
 namespace {
-
-// Runs `use` on a fresh main window; the settings file it saved at shutdown.
-std::string SavedAfter(const std::function<void(MainWindowHarness&)>& use) {
-    MainWindowHarness h;
-    EXPECT_TRUE(h.Start());
-    use(h);
-    h.Shutdown();
-    return h.Home().readSettings();
-}
 
 void ExpectMessage(const MessageRequest& shown, const std::string& caption, const std::string& type,
                    const std::string& message) {
@@ -68,22 +58,37 @@ void ExpectCycleTalksTo(MainWindowHarness& h, MeterSim& active, MeterSim& idle) 
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
 }
 
-TEST(PortCommand, Com12PickedOrCom123TypedBothOpenCom12) {
-    MainWindowHarness h;
+TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure) {
+    MainWindowHarness h({.settings = "[MISC]\r\nDebug=1\r\nRefresh Rate=500\r\n"});
     ASSERT_TRUE(h.Start());
+    h.BreakPort(7);
     std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
     TPortForm& form = *h.Dialogs().PortForm;
     QComboBox* list = form.ComPortComboBox;
+    const std::string opened = "Comport COM1 successfully opened.";
+    ASSERT_EQ(Occurrences(h.LogText(), opened), 1);
+
+    // Closed unchanged, the port is reopened while the meter goes on being polled.
+    h.Form().Timer1->start();
+    QSignalSpy cycles(&h.Form(), &TMainForm::CycleFinished);
+    ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] { EXPECT_TRUE(cycles.wait(5000)); }));
+    h.Form().Timer1->stop();
+    h.Form().WaitForCycle();
+    EXPECT_EQ(Occurrences(h.LogText(), opened), 2) << h.LogText();
+    EXPECT_TRUE(h.Form().Link.IsOpen());
 
     struct Choice {
         bool typed;
         QString text;
         int port;
+        bool fails;
     };
-    for (const Choice& choice :
-         {Choice{true, "COM123", 12}, Choice{false, "COM1", 1}, Choice{false, "COM12", 12}}) {
+    for (const Choice& choice : {Choice{false, "COM7", 1, true}, Choice{true, "COMX", 1, true},
+                                 Choice{true, "COM123", 12, false}, Choice{false, "COM1", 1, false},
+                                 Choice{false, "COM12", 12, false}}) {
         SCOPED_TRACE(choice.text.toStdString());
         const int shownBefore = h.Form().Link.ComPort;
+        const size_t messagesBefore = h.Messages().size();
         ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] {
             EXPECT_EQ(list->currentText().toStdString(), "COM" + std::to_string(shownBefore));
             if (choice.typed)
@@ -91,6 +96,12 @@ TEST(PortCommand, Com12PickedOrCom123TypedBothOpenCom12) {
             else
                 PickEntry(list, choice.text);
         }));
+        ASSERT_EQ(h.Messages().size(), messagesBefore + choice.fails);
+        if (choice.fails) {
+            ExpectMessage(h.Messages().back(), "Error", "!",
+                          "Could not open " + choice.text.toStdString());
+            EXPECT_EQ(list->currentText(), "COM1");
+        }
         EXPECT_EQ(h.Form().Link.ComPort, choice.port);
         EXPECT_EQ(h.Form().windowTitle().toStdString(),
                   "PSK31 RF Monitoring on COM" + std::to_string(choice.port));
@@ -99,55 +110,8 @@ TEST(PortCommand, Com12PickedOrCom123TypedBothOpenCom12) {
         else
             ExpectCycleTalksTo(h, h.Meter(), *com12);
     }
-    EXPECT_TRUE(h.Messages().empty());
     h.Shutdown();
     EXPECT_EQ(h.Saved("COM PARMS", "Port"), "12");
-}
-
-TEST(PortCommand, APortThatFailsToOpenGivesTheOldPortBack) {
-    MainWindowHarness h;
-    ASSERT_TRUE(h.Start());
-    h.BreakPort(7);
-    std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
-    TPortForm& form = *h.Dialogs().PortForm;
-
-    for (const QString& text : {QString("COM7"), QString("COMX")}) {
-        SCOPED_TRACE(text.toStdString());
-        const size_t messagesBefore = h.Messages().size();
-        ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] {
-            if (text == "COM7")
-                PickEntry(form.ComPortComboBox, text);
-            else
-                TypeInto(form.ComPortComboBox, text);
-        }));
-        ASSERT_EQ(h.Messages().size(), messagesBefore + 1);
-        ExpectMessage(h.Messages().back(), "Error", "!", "Could not open " + text.toStdString());
-        EXPECT_EQ(form.ComPortComboBox->currentText(), "COM1");
-        EXPECT_EQ(h.Form().Link.ComPort, 1);
-        EXPECT_EQ(h.Form().windowTitle().toStdString(), "PSK31 RF Monitoring on COM1");
-        ExpectCycleTalksTo(h, h.Meter(), *com12);
-    }
-    h.Shutdown();
-    EXPECT_EQ(h.Saved("COM PARMS", "Port"), "1");
-}
-
-TEST(PortCommand, ClosingTheDialogUnchangedReopensThePortWhileCyclesGoOn) {
-    MainWindowHarness h({.settings = "[MISC]\r\nDebug=1\r\nRefresh Rate=500\r\n"});
-    ASSERT_TRUE(h.Start());
-    const std::string opened = "Comport COM1 successfully opened.";
-    ASSERT_EQ(Occurrences(h.LogText(), opened), 1);
-
-    h.Form().Timer1->start();
-    QSignalSpy cycles(&h.Form(), &TMainForm::CycleFinished);
-    ASSERT_TRUE(h.Operate(h.Form().ComPort1, *h.Dialogs().PortForm,
-                          [&] { EXPECT_TRUE(cycles.wait(5000)); }));
-    h.Form().Timer1->stop();
-    h.Form().WaitForCycle();
-    EXPECT_EQ(Occurrences(h.LogText(), opened), 2) << h.LogText();
-    EXPECT_TRUE(h.Messages().empty());
-    EXPECT_TRUE(h.Form().Link.IsOpen());
-    h.Cycle();
-    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
 }
 
 TEST(RefreshRateCommand, ShowsTheStoredRateAndRunsTheTimerAtWhatWasLeft) {
@@ -178,8 +142,8 @@ TEST(RefreshRateCommand, ShowsTheStoredRateAndRunsTheTimerAtWhatWasLeft) {
     }
 }
 
-TEST(Psk63Command, ToggledTwiceGivesPsk31Back) {
-    MainWindowHarness h;
+TEST(ModeAndAlcCommands, Psk63TogglesBackAndTheLoopMovesTheMixerOnlyWhileAutoIsOn) {
+    MainWindowHarness h({.meter = {.scenario = "underdriven"}});
     ASSERT_TRUE(h.Start());
     TMainForm& form = h.Form();
     for (const bool psk63 : {true, false}) {
@@ -188,38 +152,12 @@ TEST(Psk63Command, ToggledTwiceGivesPsk31Back) {
         EXPECT_EQ(form.PSK63->isChecked(), psk63);
         EXPECT_EQ(h.Label("Mode"), mode);
         EXPECT_EQ(form.windowTitle().toStdString(), std::string(mode) + " RF Monitoring on COM1");
-        const std::string before = h.Meter().CommandsReceived();
+        const size_t before = h.Meter().CommandsReceived().size();
         h.Cycle();
-        const std::string sent = h.Meter().CommandsReceived().substr(before.size());
-        EXPECT_EQ(sent, psk63 ? "S" : "s");
+        EXPECT_EQ(h.Meter().CommandsReceived().substr(before), psk63 ? "S" : "s");
     }
-}
 
-TEST(TextModeCommand, CoversTheChartAndIsOffAgainAfterARestart) {
-    const std::string saved = SavedAfter([](MainWindowHarness& first) {
-        TMainForm& form = first.Form();
-        form.DataMode1->trigger();
-        EXPECT_TRUE(form.DataMode1->isChecked());
-        EXPECT_TRUE(form.Memo1->isVisible());
-        EXPECT_TRUE(form.Chart->isVisible());
-        EXPECT_EQ(form.Memo1->geometry(), form.Chart->geometry());
-        first.Cycle();
-        EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
-    });
-    MainWindowHarness h({.settings = saved});
-    ASSERT_TRUE(h.Start());
-    EXPECT_FALSE(h.Form().DataMode1->isChecked());
-    EXPECT_FALSE(h.Form().Memo1->isVisible());
-    h.Cycle();
-    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
-}
-
-TEST(AlcCommand, TogglesAutoAndTheLoopMovesTheMixerOnlyWhileOn) {
-    MainWindowHarness h({.meter = {.scenario = "underdriven"}});
-    ASSERT_TRUE(h.Start());
-    TMainForm& form = h.Form();
     FakeMixer& mixer = h.Mixer();
-    h.Cycle();
     EXPECT_EQ(h.Splatter(), "UNDERDRIVING");
     EXPECT_EQ(mixer.ValueWrites, 0);
 
@@ -238,10 +176,10 @@ TEST(AlcCommand, TogglesAutoAndTheLoopMovesTheMixerOnlyWhileOn) {
     EXPECT_EQ(h.Saved("MISC", "ALC"), "1");
 }
 
-TEST(GainCommand, TypedGainIsKeptWithinItsBounds) {
-    MainWindowHarness h;
+TEST(GainAndTargetImdCommands, GainIsBoundedAndAnOddTargetOpensOnTheEntryAbove) {
+    MainWindowHarness h({.settings = "[MISC]\r\nTarget IMD=-25\r\n"});
     ASSERT_TRUE(h.Start());
-    TGainForm& form = *h.Dialogs().GainForm;
+    TGainForm& gain = *h.Dialogs().GainForm;
     struct Typed {
         const char* shown;  // the gain the dialog opens with
         const char* keys;
@@ -251,21 +189,15 @@ TEST(GainCommand, TypedGainIsKeptWithinItsBounds) {
     for (const Typed& t :
          {Typed{" 5.0", " 0.0", 0.1}, Typed{" 0.1", "99.9", 10.0}, Typed{"10.0", " 2.5", 2.5}}) {
         SCOPED_TRACE(t.keys);
-        ASSERT_TRUE(h.Operate(h.Form().Feedbackgain1, form, [&] {
-            EXPECT_EQ(form.GainEdit->Text().toStdString(), t.shown);
-            form.GainEdit->setFocus();
-            QTest::keyClick(form.GainEdit, Qt::Key_Home);
-            QTest::keyClicks(form.GainEdit, t.keys);
+        ASSERT_TRUE(h.Operate(h.Form().Feedbackgain1, gain, [&] {
+            EXPECT_EQ(gain.GainEdit->Text().toStdString(), t.shown);
+            gain.GainEdit->setFocus();
+            QTest::keyClick(gain.GainEdit, Qt::Key_Home);
+            QTest::keyClicks(gain.GainEdit, t.keys);
         }));
         EXPECT_DOUBLE_EQ(h.Form().Settings_.Gain, t.gain);
     }
-    h.Shutdown();
-    EXPECT_EQ(h.Saved("MISC", "Gain"), "2.5");
-}
 
-TEST(TargetImdCommand, OddTargetOpensOnTheEntryAboveAndTypedCaseDoesNotMatter) {
-    MainWindowHarness h({.settings = "[MISC]\r\nTarget IMD=-25\r\n"});
-    ASSERT_TRUE(h.Start());
     TIMDForm& form = *h.Dialogs().IMDForm;
     QComboBox* list = form.TargetIMDComboBox;
 
@@ -278,6 +210,7 @@ TEST(TargetImdCommand, OddTargetOpensOnTheEntryAboveAndTypedCaseDoesNotMatter) {
     ASSERT_TRUE(h.Operate(h.Form().argetIMD1, form, [&] { TypeInto(list, "-28DB"); }));
     EXPECT_EQ(h.Form().Settings_.TargetIMD, -28);
     h.Shutdown();
+    EXPECT_EQ(h.Saved("MISC", "Gain"), "2.5");
     EXPECT_EQ(h.Saved("MISC", "Target IMD"), "-28");
 }
 
@@ -348,20 +281,36 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     EXPECT_EQ(h.Saved("POWER LIMITS", "Maximum Watts"), "5");
 }
 
-TEST(ShowPowerCommand, CheckedBoxSurvivesARestartAndShowsFromTheFirstCycle) {
-    const std::string saved = SavedAfter([](MainWindowHarness& first) {
-        TShowPowerForm& form = *first.Dialogs().ShowPowerForm;
-        first.Cycle();
-        EXPECT_EQ(first.Label("PowerEstimate"), "");
-        EXPECT_TRUE(first.Operate(first.Form().ShowPower, form, [&] {
-            EXPECT_FALSE(form.ShowPowerCheckBox->isChecked());
-            Click(form.ShowPowerCheckBox);
+TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
+    std::string saved;
+    {
+        MainWindowHarness h;
+        ASSERT_TRUE(h.Start());
+        TMainForm& form = h.Form();
+        TShowPowerForm& showPower = *h.Dialogs().ShowPowerForm;
+        h.Cycle();
+        EXPECT_EQ(h.Label("PowerEstimate"), "");
+        ASSERT_TRUE(h.Operate(form.ShowPower, showPower, [&] {
+            EXPECT_FALSE(showPower.ShowPowerCheckBox->isChecked());
+            Click(showPower.ShowPowerCheckBox);
         }));
-    });
+        form.DataMode1->trigger();
+        EXPECT_TRUE(form.DataMode1->isChecked());
+        EXPECT_TRUE(form.Memo1->isVisible());
+        EXPECT_TRUE(form.Chart->isVisible());
+        EXPECT_EQ(form.Memo1->geometry(), form.Chart->geometry());
+        h.Cycle();
+        EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
+        h.Shutdown();
+        saved = h.Home().readSettings();
+    }
     MainWindowHarness h({.settings = saved});
     ASSERT_TRUE(h.Start());
     EXPECT_TRUE(h.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
+    EXPECT_FALSE(h.Form().DataMode1->isChecked());
+    EXPECT_FALSE(h.Form().Memo1->isVisible());
     h.Cycle();
+    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     EXPECT_NE(h.Label("PowerEstimate").find('W'), std::string::npos) << h.Label("PowerEstimate");
 }
 
@@ -397,8 +346,8 @@ TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
     }));
     EXPECT_EQ(h.Form().Settings_.SoundCard, 1);
     EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
-    const std::vector<HMixer> closed = {firstHandle};
-    EXPECT_EQ(h.Mixer().ClosedHandles, closed) << "the old mixer object was not released";
+    EXPECT_EQ(h.Mixer().ClosedHandles, std::vector<HMixer>{firstHandle})
+        << "the old mixer object was not released";
     EXPECT_EQ(h.Mixer().OpenHandles.count(VolumeControl->MixerHandle()), 1u);
 
     // Choosing the same card again still rebuilds the object.
@@ -406,8 +355,7 @@ TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
     ASSERT_TRUE(h.Operate(h.Form().SetSoundCard, form,
                           [&] { PickEntry(form.ComboBox1, "USB Audio CODEC"); }));
     EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
-    const std::vector<HMixer> closedTwice = {firstHandle, secondHandle};
-    EXPECT_EQ(h.Mixer().ClosedHandles, closedTwice);
+    EXPECT_EQ(h.Mixer().ClosedHandles, (std::vector<HMixer>{firstHandle, secondHandle}));
     EXPECT_TRUE(h.Messages().empty());
     h.Shutdown();
     EXPECT_EQ(h.Saved("MISC", "Sound Card"), "1");
