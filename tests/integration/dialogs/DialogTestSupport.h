@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "audio/usound.h"
-#include "dialogs/MessagePresenter.h"
 #include "fakes/FakeMixer.h"
+#include "unit/audio/RecordingPresenter.h"
 
 // Runs `act` once the dialog's modal loop is running, then closes the dialog (also when an
 // assertion in `act` gave up), so that the command under test returns.
@@ -44,18 +44,6 @@ struct MainWindowStandIn {
         window.show();
     }
     QWidget window;
-};
-
-struct RecordingPresenter : MessagePresenter {
-    struct Shown {
-        std::string caption, type, message;
-    };
-    char MessageDialog(const std::string& caption, const std::string& type,
-                       const std::string& message, const std::string&) override {
-        shown.push_back({caption, type, message});
-        return ' ';
-    }
-    std::vector<Shown> shown;
 };
 
 inline FakeDevice Card(const std::string& name, bool withWaveLine = true) {
