@@ -42,11 +42,10 @@ void ExpectShowsAndSave(QWidget& window, const QString& name) {
 }
 
 TEST(DialogsOnScreen, EveryMenuDialogOpensBesideTheMainWindow) {
-    MainWindowHarness::Options options;
     // Placed well inside the screen, so that every dialog beside it fits too.
-    options.settings = "[SCREEN PARMS]\r\nLeft=40\r\nTop=40\r\nWidth=447\r\nHeight=328\r\n";
+    MainWindowHarness::Options options{
+        .settings = "[SCREEN PARMS]\r\nLeft=40\r\nTop=40\r\nWidth=447\r\nHeight=328\r\n"};
     // Two cards, so that "Set Sound Card" opens its dialog rather than a note.
-    options.mixer = OneCardMixer();
     options.mixer.push_back(OneCardMixer()[0]);
     options.mixer[1].ProductName = "USB Audio CODEC";
     MainWindowHarness h(options);
@@ -92,9 +91,7 @@ TEST(DialogsOnScreen, EveryMenuDialogOpensBesideTheMainWindow) {
 // Changing the stay-on-top hint gives the window a new native window; on a real X server
 // that one must come up where the old one was.
 TEST(DialogsOnScreen, StayOnTopToggleKeepsTheMainWindowInPlace) {
-    MainWindowHarness::Options options;
-    options.settings = "[SCREEN PARMS]\r\nLeft=120\r\nTop=90\r\n";
-    MainWindowHarness h(options);
+    MainWindowHarness h({.settings = "[SCREEN PARMS]\r\nLeft=120\r\nTop=90\r\n"});
     ASSERT_TRUE(h.Start());
     TMainForm& main = h.Form();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));

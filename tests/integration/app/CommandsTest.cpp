@@ -328,7 +328,6 @@ TEST(SoundCardCommand, OneCardIsNamedWithoutOpeningTheDialog) {
 
 TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
     MainWindowHarness::Options options;
-    options.mixer = OneCardMixer();
     options.mixer.push_back(OneCardMixer()[0]);
     options.mixer[1].ProductName = "USB Audio CODEC";
     MainWindowHarness h(options);

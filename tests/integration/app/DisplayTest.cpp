@@ -57,6 +57,15 @@ bool Matches(const std::string& text, const char* pattern) {
     return std::regex_match(text, std::regex(pattern));
 }
 
+// One status-line figure after a cycle: in its format, empty, or as it was.
+void ExpectFigure(Figures how, const std::string& now, const std::string& before,
+                  const char* format) {
+    if (how == Figures::Shown)
+        EXPECT_TRUE(Matches(now, format)) << now;
+    else
+        EXPECT_EQ(now, how == Figures::Cleared ? "" : before);
+}
+
 TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
@@ -88,28 +97,11 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
         EXPECT_EQ(form.LedIcon->IconIndex(), row.iconIndex);
         EXPECT_EQ(form.Chart->PointCount(), row.chartPoints);
         EXPECT_EQ(after.level, level);
-        switch (row.rmsImd) {
-            case Figures::Shown:
-                EXPECT_TRUE(Matches(after.rms, R"(RMS:\d+\.\d\d%)")) << after.rms;
-                EXPECT_TRUE(Matches(after.imd, R"(IMD:-?\d+\.\ddb)")) << after.imd;
-                break;
-            case Figures::Cleared:
-                EXPECT_EQ(after.rms, "");
-                EXPECT_EQ(after.imd, "");
-                break;
-            case Figures::Kept:
-                EXPECT_EQ(after.rms, before.rms);
-                EXPECT_EQ(after.imd, before.imd);
-                break;
-        }
-        if (row.peakPower == Figures::Shown) {
-            EXPECT_TRUE(Matches(after.peak, R"(PEAK: \d\.\dV)")) << after.peak;
-            // At least four characters before the "W": small figures start with a blank.
-            EXPECT_TRUE(Matches(after.power, R"([ \d]{2,}\.\dW)")) << after.power;
-        } else {
-            EXPECT_EQ(after.peak, before.peak);
-            EXPECT_EQ(after.power, before.power);
-        }
+        ExpectFigure(row.rmsImd, after.rms, before.rms, R"(RMS:\d+\.\d\d%)");
+        ExpectFigure(row.rmsImd, after.imd, before.imd, R"(IMD:-?\d+\.\ddb)");
+        ExpectFigure(row.peakPower, after.peak, before.peak, R"(PEAK: \d\.\dV)");
+        // At least four characters before the "W": small figures start with a blank.
+        ExpectFigure(row.peakPower, after.power, before.power, R"([ \d]{2,}\.\dW)");
     }
 
     form.showNormal();
