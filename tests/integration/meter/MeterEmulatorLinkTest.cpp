@@ -73,28 +73,22 @@ protected:
     MeterLink link{ports, log, presenter};
 };
 
-TEST_F(MeterEmulatorTest, OpensConfiguresAndIdentifiesTheMeter) {
-    Start();
-    EXPECT_EQ(log.lines.back(), "Comport COM5 successfully opened.");
-    EXPECT_EQ(link.GetFirmwareInfo(false), "QUORVANE RF Meter Version 1.10");
-    EXPECT_EQ(link.FirmwareVersion, "1.10");
-    EXPECT_EQ(sim->CommandsReceived(), "v");
-}
-
-TEST_F(MeterEmulatorTest, OldAndUnversionedAndMuteMeters) {
+TEST_F(MeterEmulatorTest, OpensAndIdentifiesCurrentOldUnversionedAndMuteMeters) {
     const struct {
         MeterSim::Options options;
         const char *info, *version;
-    } meters[] = {{{.version = "1.00"}, "QUORVANE RF Meter Version 1.00", "1.00"},
+    } meters[] = {{{}, "QUORVANE RF Meter Version 1.10", "1.10"},
+                  {{.version = "1.00"}, "QUORVANE RF Meter Version 1.00", "1.00"},
                   {{.version = "none"}, "QUORVANE RF Meter", ""},
                   {{.answerIdentification = false}, "QUORVANE firmware not detected", ""}};
     for (const auto& meter : meters) {
         SCOPED_TRACE(meter.info);
         link.ClosePort();
         Start(meter.options);
+        EXPECT_EQ(log.lines.back(), "Comport COM5 successfully opened.");
         EXPECT_EQ(link.GetFirmwareInfo(false), meter.info);
         EXPECT_EQ(link.FirmwareVersion, meter.version);
-        EXPECT_EQ(sim->CommandCount('v'), 1);
+        EXPECT_EQ(sim->CommandsReceived(), "v");
     }
 }
 
