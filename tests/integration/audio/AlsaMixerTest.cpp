@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "audio/LevelControl.h"
 #include "audio/usound.h"
 #include "platform/linux/AlsaMixer.h"
@@ -48,25 +50,21 @@ TEST_F(AlsaMixerOverTestDevice, ShowsTheDeviceAsDefaultWithPlaybackAndRecording)
     EXPECT_TRUE(presenter_.shown.empty());
     const TSoundDeviceList& lines = volume.Devices();
     ASSERT_EQ(lines.Count(), 4);
-    const char* names[] = {"Volume Control", "Wave", "Recording Control", "Capture"};
-    const char* types[] = {"Speakers", "Wave Out", "Wave Input", "Undefined"};
-    const bool output[] = {true, true, false, false};
-    const int controls[] = {2, 1, 0, 1};
-    for (int i = 0; i < lines.Count(); ++i) {
-        SCOPED_TRACE(names[i]);
-        EXPECT_EQ(lines[i].Name, names[i]);
-        EXPECT_EQ(lines[i].TypeName, types[i]);
-        EXPECT_EQ(lines[i].IsOutput, output[i]);
-        EXPECT_EQ(lines[i].IsDestination, i % 2 == 0);
-        EXPECT_EQ(lines[i].Count(), controls[i]);
-    }
+    std::vector<std::tuple<std::string, std::string, bool, bool, int>> seen;
+    for (int i = 0; i < lines.Count(); ++i)
+        seen.emplace_back(lines[i].Name, lines[i].TypeName, lines[i].IsOutput,
+                          lines[i].IsDestination, lines[i].Count());
+    EXPECT_THAT(seen, ElementsAre(std::tuple("Volume Control", "Speakers", true, true, 2),
+                                  std::tuple("Wave", "Wave Out", true, false, 1),
+                                  std::tuple("Recording Control", "Wave Input", false, true, 0),
+                                  std::tuple("Capture", "Undefined", false, false, 1)));
     EXPECT_EQ(lines[0].IndexOfType(kVolumeControlType), 0);
     EXPECT_EQ(lines[0].IndexOfType(kMuteControlType), 1);
     EXPECT_EQ(lines[1].Control(0).Maximum, 65535);
     EXPECT_EQ(volume.FindWaveLine(), 1);
 }
 
-TEST_F(AlsaMixerOverTestDevice, MasterAndWaveMoveOnlyTheirOwnElement) {
+TEST_F(AlsaMixerOverTestDevice, MasterAndWaveMoveOnlyTheirOwnElementAndEveryPercentReadsBack) {
     TspVolumeControl volume(mixer_, presenter_, 0, 0);
 
     volume.SetMasterVolume(30);
@@ -81,10 +79,8 @@ TEST_F(AlsaMixerOverTestDevice, MasterAndWaveMoveOnlyTheirOwnElement) {
     EXPECT_EQ(volume.GetMasterVolume(), 30);
     EXPECT_EQ(volume.GetWaveVolume(), 80);
     EXPECT_EQ(MixerLevel(volume), 24);
-}
 
-TEST_F(AlsaMixerOverTestDevice, EveryPercentReadsBackOnBothElements) {
-    TspVolumeControl volume(mixer_, presenter_, 0, 0);
+    // Every percent reads back on both elements.
     for (int percent = 0; percent <= 100; ++percent) {
         volume.SetMasterVolume(percent);
         volume.SetWaveVolume(100 - percent);
