@@ -118,13 +118,9 @@ TEST_F(RealSoundTest, ClosedLoopSettlesFromSplatterOnSignalOk) {
 
     std::string trace = std::to_string(Sink());
     int cycles = 0;
-    const int most = 10;
-    while (cycles < most && h.Splatter() != "SIGNAL OK") {
+    while (cycles < 10 && h.Splatter() != "SIGNAL OK") {
         h.Cycle();
-        ++cycles;
-        if (cycles == 1) {
-            EXPECT_EQ(h.Splatter(), "SPLATTER!");
-        }
+        EXPECT_TRUE(++cycles > 1 || h.Splatter() == "SPLATTER!") << h.Splatter();
         trace += " " + std::to_string(Sink());
     }
     ASSERT_EQ(h.Splatter(), "SIGNAL OK") << "sink volumes: " << trace;
