@@ -222,8 +222,13 @@ void TMainForm::PlaceWindow() {
     // Each value is applied at once: the default of "Left" sees the designed width.
     move(settingsFile_.ReadInteger(ScreenParms, Left, screenWidth - width()), y());
     move(x(), settingsFile_.ReadInteger(ScreenParms, Top, 0));
-    resize(std::max(1, settingsFile_.ReadInteger(ScreenParms, Width, 300)), height());
-    resize(width(), std::max(1, settingsFile_.ReadInteger(ScreenParms, Height, 200)));
+    // A size of 0 or less means nothing; it would leave a window too narrow to use.
+    const auto size = [this](const char* key, int fallback) {
+        const int stored = settingsFile_.ReadInteger(ScreenParms, key, fallback);
+        return stored > 0 ? stored : fallback;
+    };
+    resize(size(Width, 300), height());
+    resize(width(), size(Height, 200));
     const int state = settingsFile_.ReadInteger(ScreenParms, WindowState, 0);
 
     // A hand-edited size larger than the screen, or a window saved on a monitor that has
