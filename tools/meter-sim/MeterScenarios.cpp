@@ -10,12 +10,15 @@ namespace {
 constexpr int kFrameBytes = 64;
 constexpr std::size_t kIdentificationBytes = 31;
 constexpr std::size_t kShortReplyBytes = 40;
+// The overlong reply's tail: blocks as long as the program's drain reads.
+constexpr std::size_t kTailBlockBytes = 83;
+constexpr int kTailBlocks = 8;
 
 struct NamedScenario {
     std::string_view name;
     MeterScenario scenario;
 };
-constexpr std::array<NamedScenario, 9> kScenarios{{
+constexpr std::array<NamedScenario, 10> kScenarios{{
     {"clean", MeterScenario::Clean},
     {"splatter", MeterScenario::Splatter},
     {"underdriven", MeterScenario::Underdriven},
@@ -25,6 +28,7 @@ constexpr std::array<NamedScenario, 9> kScenarios{{
     {"short", MeterScenario::Short},
     {"idtext", MeterScenario::IdText},
     {"silent", MeterScenario::Silent},
+    {"overlong", MeterScenario::Overlong},
 }};
 
 // |sin| at the centre of sample n's slot across the two arches.
@@ -49,6 +53,17 @@ std::string RandomFrame(std::mt19937& random, int low, int high) {
 
 std::string CleanFrame() {
     return Frame([](int n) { return std::lround(200.0 * Arch(n)); });
+}
+
+// Every byte a cooked or flow-controlled line would eat or change, and the extremes.
+std::string OverlongReply() {
+    constexpr unsigned char kLineControl[] = {0x00, 0xFF, 0x0D, 0x0A, 0x11, 0x13, 0x03, 0x04,
+                                              0x1A, 0x7F, 0x1C, 0x15, 0x17, 0x12, 0x16, 0x0F};
+    std::string reply = Frame(
+        [&](int n) { return static_cast<long>(kLineControl[(n - 1) % sizeof kLineControl]); });
+    for (int block = 0; block < kTailBlocks; ++block)
+        reply.append(kTailBlockBytes, char('A' + block));
+    return reply;
 }
 
 }  // namespace
@@ -94,6 +109,8 @@ std::string MeterDataReply(MeterScenario scenario, const std::string& identifica
             return identification;
         case MeterScenario::Silent:
             return {};
+        case MeterScenario::Overlong:
+            return OverlongReply();
     }
     return {};
 }

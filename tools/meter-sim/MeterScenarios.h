@@ -12,6 +12,10 @@
 //   short        the first 40 bytes of the clean frame                      NOT RESPONDING
 //   idtext       the identification text instead of a frame
 //   silent       no reply at all
+//   overlong     a frame of line-control bytes (NUL, CR, LF, XON, XOFF, ^C, ^D, ^Z, DEL,
+//                0xFF, ...) followed by eight 83-byte blocks of the letters A to H: a
+//                meter gone wrong. A raw line passes every byte unchanged, and the letter a
+//                later read gets shows how many bytes the reader drained before it.
 
 #include <optional>
 #include <random>
@@ -28,7 +32,8 @@ enum class MeterScenario {
     Data,
     Short,
     IdText,
-    Silent
+    Silent,
+    Overlong
 };
 
 std::optional<MeterScenario> MeterScenarioNamed(std::string_view name);
