@@ -33,7 +33,6 @@ private:
     void Deliver();
 
     QObject* context_;
-    std::thread worker_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::function<void()> work_;
@@ -41,4 +40,6 @@ private:
     bool workDone_ = false;
     bool stopping_ = false;
     bool inFlight_ = false;
+    // Last: the thread starts at once and uses everything above.
+    std::thread worker_;
 };
