@@ -17,6 +17,7 @@
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
 
 #include "platform/linux/InstanceScope.h"
@@ -88,7 +89,8 @@ ScopedEnv::~ScopedEnv() {
         ::unsetenv(name_.c_str());
 }
 
-ProgramSandbox::ProgramSandbox(const std::string& settings) {
+ProgramSandbox::ProgramSandbox(const std::string& settings,
+                               const std::optional<MeterSim::Options>& meter) {
     runtimeDir_ = home_.root() + "/run";
     workDir_ = home_.root() + "/work";
     fs::create_directories(workDir_);
@@ -98,7 +100,11 @@ ProgramSandbox::ProgramSandbox(const std::string& settings) {
     runtimeEnv_ = std::make_unique<ScopedEnv>("XDG_RUNTIME_DIR", runtimeDir_);
     if (!settings.empty()) home_.writeSettings(settings);
     mixer_ = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
-    meter_ = std::make_unique<MeterSim>(home_.configDir() + "/dosdevices/com1");
+    if (meter) meter_ = std::make_unique<MeterSim>(PortLink(1), *meter);
+}
+
+std::string ProgramSandbox::PortLink(int comPort) const {
+    return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
 }
 
 ProgramSandbox::~ProgramSandbox() {
@@ -256,6 +262,16 @@ std::vector<unsigned long> SearchWindows(const std::vector<std::string>& argumen
     return ids;
 }
 
+std::vector<unsigned long> WindowsTitled(const std::string& title) {
+    // xdotool matches names as extended regular expressions.
+    std::string pattern = "^";
+    for (const char c : title) {
+        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos) pattern += '\\';
+        pattern += c;
+    }
+    return SearchWindows({"--onlyvisible", "--name", pattern + "$"});
+}
+
 std::vector<unsigned long> StackingOrder() {
     // xwininfo lists the root's children topmost first: `  4194310 "name": (...) ...`.
     std::istringstream lines(Capture({"xwininfo", "-root", "-children", "-int"}));
@@ -269,11 +285,15 @@ std::vector<unsigned long> StackingOrder() {
     return ids;
 }
 
-void KeepScreenshot(const std::string& name) {
+bool KeepScreenshot(const std::string& name) {
     const char* dir = std::getenv("QUORVANE_ARTIFACTS");
     const fs::path folder = fs::absolute(dir && *dir ? dir : QUORVANE_DEFAULT_ARTIFACTS);
     fs::create_directories(folder);
     const std::string path = (folder / (name + ".png")).string();
+    // An older run's picture must not pass for this one's.
+    std::error_code ignored;
+    fs::remove(path, ignored);
     Capture({"import", "-window", "root", path});
     std::cout << "screenshot: " << path << "\n";
+    return fs::exists(path, ignored) && fs::file_size(path, ignored) > 0;
 }

@@ -38,12 +38,17 @@ private:
 class ProgramSandbox {
 public:
     // `settings`, when not empty, is written as quorvane.ini before anything starts.
-    explicit ProgramSandbox(const std::string& settings = "");
+    explicit ProgramSandbox(const std::string& settings = "")
+        : ProgramSandbox(settings, MeterSim::Options{}) {}
+    // `meter` says how the emulator on COM1 behaves; without one nothing is linked there.
+    ProgramSandbox(const std::string& settings, const std::optional<MeterSim::Options>& meter);
     ~ProgramSandbox();
     ProgramSandbox(const ProgramSandbox&) = delete;
     ProgramSandbox& operator=(const ProgramSandbox&) = delete;
 
     MeterSim& Meter() { return *meter_; }
+    // Where the program looks for COM<n>.
+    std::string PortLink(int comPort) const;
     TempConfigHome& Home() { return home_; }
     const std::string& WorkDir() const { return workDir_; }
     std::string LogText() const;
@@ -111,8 +116,10 @@ private:
 std::string Capture(const std::vector<std::string>& command);
 // Decimal ids of the X windows that meet all these `xdotool search` conditions.
 std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments);
+// Shown windows whose title is exactly `title`.
+std::vector<unsigned long> WindowsTitled(const std::string& title);
 // Top-level windows, topmost first.
 std::vector<unsigned long> StackingOrder();
 // Saves a picture of the whole display as <name>.png in $QUORVANE_ARTIFACTS, by default
-// the build folder's artifacts/.
-void KeepScreenshot(const std::string& name);
+// the build folder's artifacts/. False when no picture was written.
+bool KeepScreenshot(const std::string& name);

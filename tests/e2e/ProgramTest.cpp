@@ -5,17 +5,12 @@
 
 #include <signal.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
 
-#include "e2e/ProgramProcess.h"
+#include "e2e/DesktopProgram.h"
 #include "platform/linux/LinuxProfileFile.h"
-#include "support/MeterSim.h"
-#include "support/TempConfigHome.h"
-#include "support/alsa/AlsaTestConfig.h"
 
 namespace fs = std::filesystem;
 
@@ -28,56 +23,20 @@ constexpr std::chrono::seconds kExitLimit{30};
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
-        display_ = std::make_unique<XvfbDisplay>();
-        setenv("DISPLAY", display_->Name().c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-        // A runtime folder of its own keeps the program apart from any other instance.
-        runtime_ = home_.root() + "/runtime";
-        work_ = home_.root() + "/work";
-        fs::create_directories(runtime_);
-        fs::permissions(runtime_, fs::perms::owner_all);
-        fs::create_directories(work_);
-        fs::create_directories(home_.configDir() + "/dosdevices");
-        setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
-        // A mixer the program may move, whatever sound the machine has.
-        mixer_ = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
+        screen_ = std::make_unique<XServer>(false);
+        ASSERT_TRUE(screen_->Ready()) << screen_->Failure();
     }
 
-    std::string Link(int comPort) const {
-        return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
-    }
-    void BreakPort(int comPort) const {
-        fs::create_symlink(home_.root() + "/nothing", Link(comPort));
+    static void BreakPort(ProgramSandbox& sandbox, int comPort) {
+        fs::create_symlink(sandbox.Home().root() + "/nothing", sandbox.PortLink(comPort));
     }
 
-    std::unique_ptr<ProgramProcess> StartProgram() const {
-        return std::make_unique<ProgramProcess>(QUORVANE_PROGRAM, work_);
+    static std::string Window(const std::string& title) {
+        const std::vector<unsigned long> ids = WindowsTitled(title);
+        return ids.empty() ? "" : std::to_string(ids.front());
     }
 
-    std::string Log() const {
-        std::ifstream in(work_ + "/quorvane.log", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // The whole screen, kept where the run's artifacts go, if anywhere.
-    void Screenshot(const std::string& name) const {
-        const char* artifacts = std::getenv("QUORVANE_ARTIFACTS");
-        const std::string folder = artifacts && *artifacts ? artifacts : home_.root();
-        fs::create_directories(folder);
-        const std::string path = folder + "/" + name + ".png";
-        int status = -1;
-        RunTool({"import", "-display", display_->Name(), "-window", "root", path}, &status);
-        EXPECT_EQ(status, 0);
-        EXPECT_GT(fs::exists(path) ? fs::file_size(path) : 0, 0u) << path;
-    }
-
-    TempConfigHome home_;
-    std::unique_ptr<XvfbDisplay> display_;
-    std::unique_ptr<AlsaTestConfig> mixer_;
-    std::string runtime_;
-    std::string work_;
+    std::unique_ptr<XServer> screen_;
 };
 
 // ---------------------------------------------------------------- a normal run
@@ -85,33 +44,34 @@ protected:
 class SignalTest : public ProgramTest, public testing::WithParamInterface<int> {};
 
 TEST_P(SignalTest, ShowsTheMeterAndSavesTheSettingsWhenSignalled) {
-    home_.writeSettings("[MISC]\nDebug=1\n");
     // The meter answers every data command with its identification, so the status line
     // keeps showing the firmware text.
     MeterSim::Options idText;
     idText.scenario = "idtext";
-    MeterSim meter(Link(1), idText);
-    auto program = StartProgram();
+    ProgramSandbox sandbox("[MISC]\nDebug=1\n", idText);
+    ProgramProcess program(sandbox, "xcb");
 
     std::string window;
-    ASSERT_TRUE(WaitUntil(
-        [&] { return !(window = FindWindow("PSK31 RF Monitoring on COM1")).empty(); }, kShowLimit))
-        << Log();
-    EXPECT_EQ(RunTool({"xdotool", "getwindowname", window}), "PSK31 RF Monitoring on COM1\n");
+    ASSERT_TRUE(WaitUntil([&] { return !(window = Window("PSK31 RF Monitoring on COM1")).empty(); },
+                          kShowLimit))
+        << sandbox.LogText();
+    EXPECT_EQ(Capture({"xdotool", "getwindowname", window}), "PSK31 RF Monitoring on COM1\n");
     // The first cycle's data command: the timer runs.
-    ASSERT_TRUE(WaitUntil([&] { return meter.CommandCount('s') >= 2; }, kShowLimit));
-    Screenshot(std::string("running-") + (GetParam() == SIGTERM ? "sigterm" : "sigint"));
+    ASSERT_TRUE(WaitUntil([&] { return sandbox.Meter().CommandCount('s') >= 2; }, kShowLimit));
+    EXPECT_TRUE(
+        KeepScreenshot(std::string("running-") + (GetParam() == SIGTERM ? "sigterm" : "sigint")));
 
-    program->Signal(GetParam());
-    EXPECT_EQ(program->WaitForExit(kExitLimit), 0);
+    ::kill(program.Pid(), GetParam());
+    EXPECT_EQ(program.WaitForExit(kExitLimit), 0);
 
-    LinuxProfileFile saved(home_.settingsPath());
+    LinuxProfileFile saved(sandbox.Home().settingsPath());
     EXPECT_EQ(saved.read("COM PARMS", "Port"), "1");
     EXPECT_EQ(saved.read("MISC", "Refresh Rate"), "1000");
     EXPECT_EQ(saved.read("SHOW POWER", "Show Power"), "0");
     EXPECT_EQ(saved.read("MISC", "Debug"), "1");
-    EXPECT_EQ(Log().rfind("Starting Quorvane\r\nCOM PORT found in quorvane.ini: 1\r\n", 0), 0u)
-        << Log();
+    const std::string log = sandbox.LogText();
+    EXPECT_EQ(log.rfind("Starting Quorvane\r\nCOM PORT found in quorvane.ini: 1\r\n", 0), 0u)
+        << log;
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalTest, testing::Values(SIGTERM, SIGINT),
@@ -131,28 +91,29 @@ class NoPortTest : public ProgramTest, public testing::WithParamInterface<Answer
 
 TEST_P(NoPortTest, NoteThenStatusOneAndTheSettingsUntouched) {
     const std::string ini = "; mine\n[COM PARMS]\nPort=2\n[MISC]\nDebug=1\n";
-    home_.writeSettings(ini);
-    BreakPort(1);
-    BreakPort(2);
-    auto program = StartProgram();
+    ProgramSandbox sandbox(ini, std::nullopt);
+    BreakPort(sandbox, 1);
+    BreakPort(sandbox, 2);
+    ProgramProcess program(sandbox, "xcb");
 
     std::string note;
-    ASSERT_TRUE(WaitUntil([&] { return !(note = FindWindow("Error")).empty(); }, kShowLimit))
-        << Log();
-    Screenshot(GetParam() == Answer::ReturnKey ? "no-port-note" : "no-port-note-signal");
+    ASSERT_TRUE(WaitUntil([&] { return !(note = Window("Error")).empty(); }, kShowLimit))
+        << sandbox.LogText();
+    EXPECT_TRUE(
+        KeepScreenshot(GetParam() == Answer::ReturnKey ? "no-port-note" : "no-port-note-signal"));
     // The log stops where the note waits for the operator.
-    EXPECT_EQ(Log().find("Terminating"), std::string::npos) << Log();
+    EXPECT_EQ(sandbox.LogText().find("Terminating"), std::string::npos) << sandbox.LogText();
 
     if (GetParam() == Answer::ReturnKey) {
-        RunTool({"xdotool", "windowfocus", note});
-        RunTool({"xdotool", "key", "--window", note, "Return"});
+        Capture({"xdotool", "windowfocus", note});
+        Capture({"xdotool", "key", "--window", note, "Return"});
     } else {
-        program->Signal(SIGTERM);
+        ::kill(program.Pid(), SIGTERM);
     }
-    EXPECT_EQ(program->WaitForExit(kExitLimit), 1);
+    EXPECT_EQ(program.WaitForExit(kExitLimit), 1);
 
-    EXPECT_EQ(home_.readSettings(), ini);
-    const std::string log = Log();
+    EXPECT_EQ(sandbox.Home().readSettings(), ini);
+    const std::string log = sandbox.LogText();
     const std::string ending =
         "OpenComPort failed on port 1\r\nRestoring port found in ini file (2)\r\n"
         "Terminating quorvane.exe\r\n";
