@@ -97,8 +97,8 @@ MessageBoxAnswer LinuxDriverServices::stopMessageBox(const std::string&, const s
     return MessageBoxAnswer::Failed;
 }
 
-// The driver never loads here, so nothing reaches this; ending the program from a stub
-// would be worse than carrying on.
+// The driver never loads here, so nothing reaches this; ending the program from a layer
+// that has no driver to report on would be worse than carrying on.
 void LinuxDriverServices::postQuit() {
     notImplemented();
 }
