@@ -1,5 +1,12 @@
 # Shared compile settings for every target of the project.
 function(quorvane_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /utf-8)
+        if(QUORVANE_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+        return()
+    endif()
     # Designated initialisers that leave members at their defaults are intended.
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
                                              -Wno-missing-field-initializers)
@@ -45,3 +52,11 @@ function(quorvane_test name)
                    ENVIRONMENT_MODIFICATION "QUORVANE_METER_SIM=set:$<TARGET_FILE:meter-sim>"
         DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# The program version as four numbers a.b.c.d; parts the project version leaves out are 0.
+foreach(part MAJOR MINOR PATCH TWEAK)
+    set(QUORVANE_VERSION_${part} "${PROJECT_VERSION_${part}}")
+    if(QUORVANE_VERSION_${part} STREQUAL "")
+        set(QUORVANE_VERSION_${part} 0)
+    endif()
+endforeach()

@@ -13,12 +13,7 @@
 #include "dialogs/oxdialog.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
-#include "platform/linux/AlsaMixer.h"
-#include "platform/linux/ConfigPaths.h"
-#include "platform/linux/LinuxDriverServices.h"
-#include "platform/linux/LinuxProfileFile.h"
-#include "platform/linux/LinuxSerialPorts.h"
-#include "platform/linux/LinuxSystemInfo.h"
+#include "platform/NativePlatform.h"
 
 namespace {
 
@@ -63,13 +58,13 @@ int RunQuorvane(int argc, char** argv) {
     }
     if (guard->MustEnd()) return 0;
 
-    LinuxSystemInfo system;
+    NativeSystemInfo system;
     InitNumberConversion(system.userLanguageId());
-    LinuxSerialPorts ports;
-    LinuxProfileFile profile(SettingsFilePath());
-    AlsaMixer mixer;
+    NativeSerialPorts ports;
+    NativeProfileFile profile;
+    NativeMixer mixer;
     EndingAwarePresenter messages;
-    LinuxDriverServices driverServices;
+    NativeDriverServices driverServices;
     RigPort rigPort(driverServices, ports);
     SharedPortDecision sharing(driverServices, rigPort);
 

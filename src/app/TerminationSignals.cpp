@@ -1,14 +1,31 @@
 #include "app/TerminationSignals.h"
 
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#endif
+
+namespace {
+bool terminationRequested = false;
+}  // namespace
+
+bool TerminationRequested() {
+    return terminationRequested;
+}
+
+#ifdef _WIN32
+
+// A Windows GUI program gets no such signals: ending the session reaches it through Qt's
+// commitDataRequest, and "taskkill" without /F closes the main window.
+void QuitOnTerminationSignals(QObject*) {}
+
+#else
 
 namespace {
 int signalPipe[2] = {-1, -1};
-bool terminationRequested = false;
 
 void OnSignal(int) {
     // Only async-signal-safe work here: the message loop reads the byte.
@@ -34,6 +51,4 @@ void QuitOnTerminationSignals(QObject* parent) {
     ::sigaction(SIGINT, &action, nullptr);
 }
 
-bool TerminationRequested() {
-    return terminationRequested;
-}
+#endif

@@ -17,7 +17,7 @@
 #include "measure/TextCycle.h"
 #include "meter/MeterProtocol.h"
 #include "platform/SystemInfo.h"
-#include "platform/linux/QtTrayShell.h"
+#include "platform/qt/QtTrayShell.h"
 
 namespace {
 constexpr int kDesignedWidth = 447;

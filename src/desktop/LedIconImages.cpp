@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPolygon>
 
-#include "platform/linux/QtTrayShell.h"
+#include "platform/qt/QtTrayShell.h"
 
 namespace {
 

@@ -15,8 +15,15 @@ void QtOnlyOne::BringForward(QWidget* window) {
 }
 
 void BringWindowForward(QWidget& window) {
+#ifdef _WIN32
+    // Windows lets a process take the foreground only when the foreground process allows
+    // it; the later instance has done so, and the shell restores the window itself.
+    window.show();
+    RestoreAndActivate(static_cast<std::uintptr_t>(window.winId()));
+#else
     if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();
+#endif
 }

@@ -14,8 +14,7 @@
 #include <string>
 
 #include "desktop/SpOnly1.h"
-#include "platform/linux/LocalSocketActivation.h"
-#include "platform/linux/PosixSharedMemory.h"
+#include "platform/NativePlatform.h"
 
 class QtOnlyOne {
 public:
@@ -25,8 +24,8 @@ public:
     void BringForward(QWidget* window);
 
 private:
-    PosixSharedMemory memory_;
-    LocalSocketActivation activation_;
+    NativeSharedMemory memory_;
+    NativeInstanceActivation activation_;
     TSpOnlyOne guard_;
     QPointer<QWidget> window_;
 };

@@ -6,4 +6,4 @@ quorvane_library(desktop_core
 
 quorvane_library(desktop_ui
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/LedIconImages.cpp ${CMAKE_CURRENT_LIST_DIR}/QtOnlyOne.cpp
-    LIBS desktop_core platform_desktop_linux Qt6::Gui Qt6::Widgets)
+    LIBS desktop_core platform_native Qt6::Gui Qt6::Widgets)

@@ -11,7 +11,7 @@
 
 #include "desktop/LedIconImages.h"
 #include "fakes/FakeTrayShell.h"
-#include "platform/linux/QtTrayShell.h"
+#include "platform/qt/QtTrayShell.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/linux/QtTrayShell.h"
+#include "platform/qt/QtTrayShell.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,0 +1,38 @@
+#pragma once
+// The real platform services of the system the program is built for, one name each, so
+// that the program's entry and its single-instance guard read the same on every system.
+// Tests wire fakes instead.
+
+#ifdef _WIN32
+#include "platform/win32/Win32DriverServices.h"
+#include "platform/win32/Win32Mixer.h"
+#include "platform/win32/Win32ProfileFile.h"
+#include "platform/win32/Win32SerialPorts.h"
+#include "platform/win32/Win32SharedMemory.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32WindowActivation.h"
+
+using NativeSerialPorts = Win32SerialPorts;
+using NativeProfileFile = Win32ProfileFile;  // quorvane.ini in the Windows directory
+using NativeSystemInfo = Win32SystemInfo;
+using NativeMixer = Win32Mixer;
+using NativeDriverServices = Win32DriverServices;
+using NativeSharedMemory = Win32SharedMemory;
+using NativeInstanceActivation = Win32WindowActivation;
+#else
+#include "platform/linux/AlsaMixer.h"
+#include "platform/linux/LinuxDriverServices.h"
+#include "platform/linux/LinuxProfileFile.h"
+#include "platform/linux/LinuxSerialPorts.h"
+#include "platform/linux/LinuxSystemInfo.h"
+#include "platform/linux/LocalSocketActivation.h"
+#include "platform/linux/PosixSharedMemory.h"
+
+using NativeSerialPorts = LinuxSerialPorts;
+using NativeProfileFile = LinuxProfileFile;  // $XDG_CONFIG_HOME/quorvane/quorvane.ini
+using NativeSystemInfo = LinuxSystemInfo;
+using NativeMixer = AlsaMixer;
+using NativeDriverServices = LinuxDriverServices;
+using NativeSharedMemory = PosixSharedMemory;
+using NativeInstanceActivation = LocalSocketActivation;
+#endif
