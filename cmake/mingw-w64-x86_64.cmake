@@ -1,24 +1,3 @@
-# Cross-compiling for 64-bit Windows with mingw-w64 (Debian: g++-mingw-w64-x86-64-posix).
-# The -posix compilers: the default win32 thread model has no std::thread or std::mutex.
-# Programs link statically, so Wine runs them without the compiler's DLLs on its path.
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows (Debian: g++-mingw-w64-x86-64-posix); Wine runs the programs.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(QUORVANE_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORVANE_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUORVANE_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUORVANE_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORVANE_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-# Tests and test discovery run the programs under Wine.
-find_program(QUORVANE_WINE wine)
-if(QUORVANE_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORVANE_WINE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
