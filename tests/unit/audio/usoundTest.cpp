@@ -58,11 +58,9 @@ TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrder) {
 
     const TSoundDevice& master = lines[0];
     ASSERT_EQ(master.Count(), 2);
-    EXPECT_EQ(master.Control(0).ControlType, kVolumeControlType);
-    EXPECT_FALSE(master.Control(0).IsSigned);
-    EXPECT_EQ(master.Control(0).Maximum, 65535);
-    EXPECT_EQ(master.Control(0).Range, 65535);
-    EXPECT_EQ(master.Control(1).ControlType, kMuteControlType);
+    const TSoundControl& fader = master.Control(0);
+    EXPECT_EQ(std::tuple(fader.ControlType, fader.IsSigned, fader.Maximum, fader.Range),
+              std::tuple(kVolumeControlType, false, 65535, 65535));
     EXPECT_EQ(master.IndexOfType(kMuteControlType), 1);
     EXPECT_EQ(master.IndexOfType(0x50030002), -1);
 
@@ -150,11 +148,9 @@ TEST(TspVolumeControl, MissingDeviceShowsBothErrorsAndRunsWithoutEffect) {
 
         const std::string outOfRange =
             SoundCardError("Specified device identifier is out of range.");
-        EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
-        ASSERT_FALSE(rig.presenter.shown.empty());
-        EXPECT_EQ(rig.presenter.shown[0].caption, "Sound Card error");
-        EXPECT_EQ(rig.presenter.shown[0].type, "!");
-        EXPECT_EQ(rig.presenter.shown[0].buttons, "");
+        ASSERT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
+        const ShownMessage& shown = rig.presenter.shown[0];
+        EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
 
         EXPECT_EQ(rig.volume.Devices().Count(), 0);
         EXPECT_EQ(rig.volume.MixerHandle(), kMixerClosed);
@@ -286,19 +282,14 @@ TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {
     Rig rig({PlaybackCard({meter, pan, FakeMute(), wide})});
     const TSoundDevice& line = rig.volume.Devices()[0];
     ASSERT_EQ(line.Count(), 4);
-
-    EXPECT_TRUE(line.Control(0).IsSigned);
-    EXPECT_EQ(line.Control(0).Minimum, -32768);
-    EXPECT_EQ(line.Control(0).Range, 65535);
     EXPECT_EQ(line.Control(0).Name, "Peak");
-    for (int i : {1, 2}) {
-        EXPECT_FALSE(line.Control(i).IsSigned);
-        EXPECT_EQ(line.Control(i).Minimum, 0);
-        EXPECT_EQ(line.Control(i).Maximum, 0);
-        EXPECT_EQ(line.Control(i).Range, 0);
+    // Signed, minimum, maximum and range; the wide range wraps as the 32-bit field does.
+    const std::tuple<bool, int32_t, int32_t, int32_t> bounds[] = {
+        {true, -32768, 32767, 65535}, {}, {}, {false, INT32_MIN, INT32_MAX, -1}};
+    for (int i = 0; i < 4; ++i) {
+        const TSoundControl& c = line.Control(i);
+        EXPECT_EQ(std::tuple(c.IsSigned, c.Minimum, c.Maximum, c.Range), bounds[i]) << i;
     }
-    EXPECT_FALSE(line.Control(3).IsSigned);
-    EXPECT_EQ(line.Control(3).Range, -1);  // wraps as the 32-bit field does
 }
 
 TEST(TspVolumeControl, ComponentTypeTableDependsOnTheSourceFlag) {

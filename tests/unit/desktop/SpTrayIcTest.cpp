@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/FakeTrayShell.h"
@@ -52,11 +53,8 @@ TEST_F(TrayIconTest, ShowingAndHidingAddsAndDeletesOnce) {
     for (const bool visible : {false, true, true, false, false}) icon->SetVisible(visible);
     EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip Quorvane", "Delete"}));
     const ShellCall& add = shell.calls[0];
-    EXPECT_EQ(add.size, 88u);
-    EXPECT_EQ(add.window, icon->WindowHandle());
-    EXPECT_NE(add.window, 0u);
-    EXPECT_EQ(add.id, 1u);
-    EXPECT_EQ(add.callbackMessage, 0x400u);
+    EXPECT_EQ(std::tuple(add.size, add.window, add.id, add.callbackMessage),
+              std::tuple(88u, icon->WindowHandle(), 1u, 0x400u));
 }
 
 TEST_F(TrayIconTest, IconIndexChangesThePictureOncePerRealChange) {
@@ -105,7 +103,6 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
     icon->Icon().SetHandle(61);
     EXPECT_EQ(Calls(), (Texts{"Modify icon 60", "Modify icon 60", "Modify icon 61"}));
 
-    shell.calls.clear();
     TSpTrayIcon bare(shell);
     bare.SetIcons(&dots);
     bare.SetVisible(true);
@@ -116,7 +113,6 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
 }
 
 TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
-    shell.calls.clear();
     TSpTrayIcon loaded(shell);
     loaded.BeginLoading();
     loaded.SetIcon(TIcon(OwnPicture));

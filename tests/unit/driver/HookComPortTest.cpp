@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDriverServices.h"
-#include "meter/rig_port.h"
 #include "unit/driver/DriverTestSupport.h"
 
 using ::testing::ElementsAre;
@@ -12,18 +10,7 @@ namespace {
 
 using namespace std::string_literals;
 
-class HookComPortTest : public ::testing::Test {
-protected:
-    void SetUp() override { os.addFile(kSource); }
-
-    std::unique_ptr<SerialPort> hook(const std::string& name) {
-        uint32_t error = 0;
-        return rig.HookComPort(name, error);
-    }
-
-    FakeDriverServices os;
-    RigPort rig{os, os.ports()};
-};
+class HookComPortTest : public RigPortTest {};
 
 TEST_F(HookComPortTest, SendsTheLookupResultWithOneMoreNulAndOpensTheSharedPort) {
     EXPECT_NE(hook("COM3"), nullptr);
@@ -77,30 +64,32 @@ TEST_F(HookComPortTest, FinalizeWithNothingOutstandingRemovesTheDriverOnce) {
     EXPECT_EQ(os.calls.size(), callsBefore);
 }
 
-TEST(HookComPort, OutstandingRequestsAskAndLeaveTheServiceRunning) {
-    for (const auto answer : {MessageBoxAnswer::No, MessageBoxAnswer::Yes}) {
-        SCOPED_TRACE(answer == MessageBoxAnswer::No ? "No" : "Yes");
-        FakeDriverServices os;
-        os.addFile(kSource);
-        RigPort rig{os, os.ports()};
-        uint32_t error = 0;
-        rig.HookComPort("COM3", error);
-        os.outstandingRequests = 2;
-        os.boxAnswer = answer;
-        rig.FinalizePortDriver();
+class OutstandingRequestsTest : public HookComPortTest,
+                                public ::testing::WithParamInterface<MessageBoxAnswer> {};
 
-        ASSERT_EQ(os.boxes.size(), 1u);
-        EXPECT_EQ(os.boxes[0].caption, kExePath);
-        EXPECT_EQ(os.boxes[0].buttons, MessageBoxButtons::YesNo);
-        EXPECT_EQ(os.boxes[0].text,
-                  "The Kestral device driver cannot unload\n at this time due to oustanding "
-                  "requests.\n\n Do you wish to exit the GUI now?");
-        EXPECT_TRUE(os.serviceRunning);
-        EXPECT_FALSE(rig.DriverLoaded());
-        // Only "Yes" lets go of the device.
-        EXPECT_EQ(os.openHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
-        EXPECT_EQ(os.quitRequests, 0);
-    }
+TEST_P(OutstandingRequestsTest, FinalizeAsksAndLeavesTheServiceRunning) {
+    hook("COM3");
+    os.outstandingRequests = 2;
+    os.boxAnswer = GetParam();
+    rig.FinalizePortDriver();
+
+    ASSERT_EQ(os.boxes.size(), 1u);
+    EXPECT_EQ(os.boxes[0].caption, kExePath);
+    EXPECT_EQ(os.boxes[0].buttons, MessageBoxButtons::YesNo);
+    EXPECT_EQ(os.boxes[0].text,
+              "The Kestral device driver cannot unload\n at this time due to oustanding "
+              "requests.\n\n Do you wish to exit the GUI now?");
+    EXPECT_TRUE(os.serviceRunning);
+    EXPECT_FALSE(rig.DriverLoaded());
+    // Only "Yes" lets go of the device.
+    EXPECT_EQ(os.openHandleCount(), GetParam() == MessageBoxAnswer::No ? 1u : 0u);
+    EXPECT_EQ(os.quitRequests, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, OutstandingRequestsTest,
+                         ::testing::Values(MessageBoxAnswer::No, MessageBoxAnswer::Yes),
+                         [](const auto& test) {
+                             return test.param == MessageBoxAnswer::Yes ? "Yes" : "No";
+                         });
 
 }  // namespace

@@ -3,8 +3,6 @@
 
 #include <functional>
 
-#include "fakes/FakeDriverServices.h"
-#include "meter/rig_port.h"
 #include "unit/driver/DriverTestSupport.h"
 
 using ::testing::Each;
@@ -13,21 +11,14 @@ using ::testing::StartsWith;
 
 namespace {
 
-class LoadPortDriverTest : public ::testing::Test {
-protected:
-    void SetUp() override { os.addFile(kSource); }
-
-    FakeDriverServices os;
-    RigPort rig{os, os.ports()};
-};
+class LoadPortDriverTest : public RigPortTest {};
 
 TEST_F(LoadPortDriverTest, OutsideNtNothingButTheVersionIsAsked) {
     os.version = 0xC0000A04;  // Windows 98
     EXPECT_FALSE(rig.LoadPortDriver());
     EXPECT_FALSE(rig.IsNT());
 
-    uint32_t error = 0;
-    EXPECT_NE(rig.HookComPort("COM3", error), nullptr);
+    EXPECT_NE(hook("COM3"), nullptr);
     EXPECT_THAT(os.calls, ::testing::ElementsAre("GetVersion", "GetVersion", "OpenPort(COM3)"));
 }
 
@@ -84,8 +75,7 @@ TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
     os.serviceInstalled = true;  // a stale entry from an earlier run
     os.serviceBinary = kTarget;
     GetParam().setUp(os);
-    uint32_t error = 0;
-    EXPECT_NE(rig.HookComPort("COM3", error), nullptr);
+    EXPECT_NE(hook("COM3"), nullptr);
     EXPECT_FALSE(rig.DriverLoaded());
     rig.FinalizePortDriver();
 

@@ -91,7 +91,7 @@ TEST(AnalysisTest, AlignFrameKeepsOnlyAStrictlyBetterFit) {
     }
 }
 
-TEST(AnalysisTest, CleanArchIsSignalOkAndShapeSetsTheDirection) {
+TEST(AnalysisTest, CleanArchIsSignalOkAndNeitherRotatedNorShifted) {
     const std::string frame = ArchFrame(200);
     const Measurement m = Analyze(frame, kDefaults);
     EXPECT_EQ(m.State, SignalState::SignalOk);
@@ -101,15 +101,10 @@ TEST(AnalysisTest, CleanArchIsSignalOkAndShapeSetsTheDirection) {
     EXPECT_LT(m.ErrRms, 0.001);
     EXPECT_LT(std::abs(m.ErrMean), 0.1);
     EXPECT_LT(m.ImdDb, -40.0);
-
-    EXPECT_EQ(StateOf(ArchFrame(200, 2.0)), SignalState::Underdriving);
-    EXPECT_EQ(StateOf(ArchFrame(200, 0.5)), SignalState::Overmodulated);
 }
 
 TEST(AnalysisTest, PowerLimitIsExceededOnlyStrictly) {
-    AnalysisSettings settings;
-    settings.PowerLimitEnabled = true;
-    settings.MaxVolts = 2.0;
+    AnalysisSettings settings{.PowerLimitEnabled = true, .MaxVolts = 2.0};
     const std::string frame = ArchFrame(102);  // 2.0 V
     EXPECT_EQ(StateOf(frame, settings), SignalState::SignalOk);
     settings.MaxVolts = 1.99;

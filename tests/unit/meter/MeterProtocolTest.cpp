@@ -9,21 +9,16 @@ namespace {
 TEST(MeterProtocol, IdentificationTextIsRecognisedByItsFirstEightBytes) {
     EXPECT_TRUE(IsIdentificationText("QUORVANE"));
     EXPECT_TRUE(IsIdentificationText(std::string("QUORVANE\0\x01", 10)));
-    EXPECT_FALSE(IsIdentificationText("QUORVAN"));
-    EXPECT_FALSE(IsIdentificationText("quorvane RF Meter"));
-    EXPECT_FALSE(IsIdentificationText(" QUORVANE"));
-    EXPECT_FALSE(IsIdentificationText(""));
+    for (const char* reply : {"QUORVAN", "quorvane RF Meter", " QUORVANE", ""})
+        EXPECT_FALSE(IsIdentificationText(reply)) << reply;
 }
 
 TEST(MeterProtocol, VersionComparesAsBytes) {
-    EXPECT_FALSE(FirmwareSupportsPsk63(""));
-    EXPECT_FALSE(FirmwareSupportsPsk63("1.00"));
-    EXPECT_FALSE(FirmwareSupportsPsk63("1.0"));
-    EXPECT_TRUE(FirmwareSupportsPsk63("1.00a"));
-    EXPECT_TRUE(FirmwareSupportsPsk63("10"));
-    EXPECT_FALSE(FirmwareSupportsPsk63("09.9"));
+    for (const char* version : {"", "1.00", "1.0", "09.9"})
+        EXPECT_FALSE(FirmwareSupportsPsk63(version)) << version;
     // Bytes above 127 sort after every ASCII digit.
-    EXPECT_TRUE(FirmwareSupportsPsk63("1.\xB0"));
+    for (const char* version : {"1.00a", "10", "1.\xB0"})
+        EXPECT_TRUE(FirmwareSupportsPsk63(version)) << version;
 }
 
 TEST(MeterProtocol, ModeDisplayAfterAFirmwareQuery) {

@@ -9,33 +9,21 @@
 
 namespace {
 
-struct DriveCase {
-    int volume;
-    SignalState state;
-};
-
-class TransmitterShape : public ::testing::TestWithParam<DriveCase> {
+class TransmitterShape : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { BuildHarmonicTables(); }
 };
 
-TEST_P(TransmitterShape, AnalysisReadsTheDrive) {
-    EXPECT_EQ(Analyze(TransmitterFrame(GetParam().volume), AnalysisSettings{}).State,
-              GetParam().state)
-        << GetParam().volume << " %";
+TEST_F(TransmitterShape, AnalysisReadsTheDrive) {
+    const std::pair<int, SignalState> drives[] = {
+        {0, SignalState::NoSignal},       {10, SignalState::Underdriving},
+        {34, SignalState::Underdriving},  {35, SignalState::SignalOk},
+        {55, SignalState::SignalOk},      {75, SignalState::SignalOk},
+        {76, SignalState::Overmodulated}, {100, SignalState::Overmodulated},
+        {150, SignalState::Overmodulated}};
+    for (const auto& [volume, state] : drives)
+        EXPECT_EQ(Analyze(TransmitterFrame(volume), AnalysisSettings{}).State, state) << volume;
 }
-
-INSTANTIATE_TEST_SUITE_P(Drives, TransmitterShape,
-                         ::testing::Values(DriveCase{0, SignalState::NoSignal},
-                                           DriveCase{10, SignalState::Underdriving},
-                                           DriveCase{34, SignalState::Underdriving},
-                                           DriveCase{35, SignalState::SignalOk},
-                                           DriveCase{55, SignalState::SignalOk},
-                                           DriveCase{75, SignalState::SignalOk},
-                                           DriveCase{76, SignalState::Overmodulated},
-                                           DriveCase{100, SignalState::Overmodulated},
-                                           DriveCase{150, SignalState::Overmodulated}),
-                         [](const auto& test) { return std::to_string(test.param.volume); });
 
 TEST_F(TransmitterShape, ArchRisesWithTheDriveUntilTheCeiling) {
     double previous = 0.0;
