@@ -11,7 +11,6 @@
 #include <QtTest/QTest>
 #include <algorithm>
 #include <chrono>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -130,9 +129,6 @@ TEST_F(RealSoundTest, ClosedLoopSettlesFromSplatterOnSignalOk) {
         trace += " " + std::to_string(Sink());
     }
     ASSERT_EQ(h.Splatter(), "SIGNAL OK") << "sink volumes: " << trace;
-    std::cout << "closed loop: SIGNAL OK after " << cycles << " cycles; sink volumes " << trace
-              << "\n";
-    RecordProperty("CyclesToSignalOk", cycles);
 
     const int settled = Sink();
     for (int i = 0; i < 5; ++i) {
