@@ -232,7 +232,8 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     const auto setLimit = [&](bool enable, const QString& watts) {
         return h.Operate(main.PowerLimit, form, [&] {
             EXPECT_TRUE(form.QRPRadioButton->isChecked());
-            if (form.PowerLimitCheckBox->isChecked() != enable) QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
+            if (form.PowerLimitCheckBox->isChecked() != enable)
+                QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
             if (enable) TypeInto(form.WattsLimit, watts);
         });
     };

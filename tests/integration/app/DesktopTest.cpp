@@ -31,8 +31,8 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
         const char* version;  // the emulator's; "none": no version in its identification
         bool psk63Stored;     // "Mode" in the settings file
         bool psk63Enabled;
-        const char* mode;   // the status line's mode label
-        char dataCommand;   // what one cycle sends; '\0': none, the meter is asked who it is again
+        const char* mode;  // the status line's mode label
+        char dataCommand;  // what one cycle sends; '\0': none, the meter is asked who it is again
     };
     const Case cases[] = {{"1.00", false, false, "", 's'},
                           {"1.10", false, true, "PSK31", 's'},
@@ -42,9 +42,9 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
     const LinuxSystemInfo platform;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.version) + (c.psk63Stored ? " with PSK63 stored" : ""));
-        MainWindowHarness h({.meter = {.version = c.version},
-                             .settings = std::string("[MISC]\r\nMode=") +
-                                         (c.psk63Stored ? "1" : "0") + "\r\n"});
+        MainWindowHarness h(
+            {.meter = {.version = c.version},
+             .settings = std::string("[MISC]\r\nMode=") + (c.psk63Stored ? "1" : "0") + "\r\n"});
         // What the real program shows: the platform's own answers.
         h.System().program = platform.programVersion();
         h.System().os = platform.osName();

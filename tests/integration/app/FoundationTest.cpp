@@ -53,6 +53,7 @@ TEST(PortSearchTest, TriesTheStoredPortThenOneOther) {
     };
     const std::string com7Missing =
         "CreateFile on port COM7 failed with error " + std::to_string(ENOENT) + "\r\n";
+    // clang-format off
     const Case cases[] = {
         {"no file, COM1 fails", "", 2, {1}, 2, "", {}},
         {"stored port fails", "[COM PARMS]\r\nPort=7\r\n[MISC]\r\nDebug=1\r\n", 1, {7}, 1, "",
@@ -61,13 +62,15 @@ TEST(PortSearchTest, TriesTheStoredPortThenOneOther) {
           "CreateFile on port COM1 returned with valid handle.\r\n", "dcb.Flags going in = ",
           "dcb.DCBLength = ", "dcb.Flags about to be set to 1\r\n",
           "Comport COM1 successfully opened.\r\n"}},
-        {"both fail", "; hand-written\r\n[COM PARMS]\r\nPort=2\r\n\r\n[MISC]\r\nDebug=1\r\nGain=2.5\r\n",
+        {"both fail",
+         "; hand-written\r\n[COM PARMS]\r\nPort=2\r\n\r\n[MISC]\r\nDebug=1\r\nGain=2.5\r\n",
          0, {2, 1}, 0, "Could not open serial ports COM2 or COM1.",
          {"COM PORT found in quorvane.ini: 2\r\n", "CreateFile on port COM2 failed with error ",
           "OpenComPort failed on port 2\r\n", "CreateFile on port COM1 failed with error ",
           "OpenComPort failed on port 1\r\nRestoring port found in ini file (2)\r\n"
           "Terminating quorvane.exe\r\n"}},
         {"no file, both fail", "", 0, {1, 2}, 0, "Could not open serial ports COM1 or COM2.", {}}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MainWindowHarness h({.startMeter = c.meterPort == 1, .settings = c.settings});
