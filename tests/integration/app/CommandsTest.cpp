@@ -212,7 +212,9 @@ TEST(NoiseCommand, ChosenEntryBecomesTheFloorAndOtherTextKeepsIt) {
         PickEntry(form.Noise, "60");
     }));
     EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
-    h.Cycle();
+    // A cycle whose reply comes too late (a loaded machine) leaves the label as it was, so
+    // a few cycles may pass; with the old floor every one of them says NOISE.
+    for (int cycle = 0; cycle < 5 && h.Splatter() == "NOISE"; ++cycle) h.Cycle();
     EXPECT_NE(h.Splatter(), "NOISE") << "the noise test still uses the old floor";
 
     ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {

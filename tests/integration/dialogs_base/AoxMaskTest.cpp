@@ -9,7 +9,7 @@
 namespace {
 
 // The gain field as the feedback-gain dialog sets it up, with a second control to
-// move the focus to. Only what that dialog uses of the mask edit is tried here.
+// move the focus to.
 class GainFieldTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -49,6 +49,10 @@ TEST_F(GainFieldTest, TextKeepsTheLiteralAndTypingOnlyFillsTheDigits) {
     EXPECT_EQ(edit->MaxLength(), 4);
 
     edit->SetText(" 1.0");
+    edit->SetEditMask("99.9;0; ");
+    EXPECT_EQ(edit->displayText(), " 1.0");  // the new mask keeps what was shown
+    EXPECT_EQ(edit->Text(), " 10");
+    edit->SetEditMask("99.9;1; ");
     for (int position = 0; position < 4; ++position) TypeAt(position, "aZ!");
     EXPECT_EQ(edit->Text(), " 1.0");
     EXPECT_FALSE(edit->isModified());
@@ -74,9 +78,14 @@ TEST_F(GainFieldTest, SeparatorFollowsTheLocale) {
     EXPECT_EQ(edit->Text(), "12,5");
 }
 
-TEST_F(GainFieldTest, EscRestoresTheTextFromWhenFocusCameAndEnterStays) {
+TEST_F(GainFieldTest, EscRestoresTheTextFromWhenFocusCameAndEnterMovesOnlyWithTabOnEnter) {
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_TRUE(edit->hasFocus());
+    edit->SetTabOnEnter(true);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(other->hasFocus());
+    edit->SetTabOnEnter(false);
+    edit->setFocus();
 
     TypeAt(1, "5");
     other->setFocus();
@@ -91,6 +100,36 @@ TEST_F(GainFieldTest, EscRestoresTheTextFromWhenFocusCameAndEnterStays) {
     // With nothing to undo, Esc goes on to the dialog as usual.
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+// Not used by the gain dialog, but part of the control: without a mask Overwrite decides
+// whether typing replaces, and a validation handler may rewrite the text and keep focus.
+TEST_F(GainFieldTest, NewStyleClearsTheMaskAndOverwriteActsWithout) {
+    edit->SetEditMaskStyle(TOxMaskStyle::StandardStyle);
+    EXPECT_TRUE(edit->EditMask().isEmpty());
+    edit->SetText("abc");
+    TypeAt(1, "X");
+    EXPECT_EQ(edit->Text(), "aXbc");
+    edit->SetOverwrite(true);
+    TypeAt(1, "YZW");
+    EXPECT_EQ(edit->Text(), "aYZW");
+}
+
+TEST_F(GainFieldTest, ValidationCanRewriteTheTextAndKeepTheFocus) {
+    int calls = 0;
+    edit->OnValidateBeforeExit = [&](TOxCustomMaskEdit& sender, QString& text, bool& okToExit) {
+        ++calls;
+        EXPECT_EQ(&sender, edit);
+        EXPECT_EQ(text, " 7.0");
+        text = "10.0";
+        okToExit = false;
+    };
+    TypeAt(1, "7");
+    other->setFocus();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(edit->Text(), "10.0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+    edit->OnValidateBeforeExit = nullptr;
 }
 
 }  // namespace
