@@ -8,9 +8,7 @@ quorvane_test(transmitter_shape_tests LABEL unit
     LIBS meter_sim_scenarios measure_core)
 
 quorvane_test(app_audio_tests LABEL integration
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/integration/app/AudioLevelControlTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/integration/app/AudioSimulatedMeterTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/integration/app/AudioNoSoundDeviceTest.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/integration/app/AudioTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
     LIBS main_window_harness test_qt_main platform_mixer_linux meter_sim_scenarios measure_core
          ALSA::ALSA Qt6::Test)

@@ -1,7 +1,7 @@
 # Start-up, settings, the meter link and shutdown: the real main window offscreen against
 # the emulator, and the built program as a process under Xvfb.
 quorvane_test(app_foundation_tests LABEL integration
-    SOURCES integration/app/FoundationStartupTest.cpp integration/app/FoundationMeterTest.cpp
+    SOURCES integration/app/FoundationTest.cpp
     LIBS main_window_harness meter_sim_scenarios test_qt_main)
 
 # The program is given the test ALSA control device (from the audio tests) as its mixer.

@@ -20,8 +20,6 @@ target_compile_options(asound_module_ctl_qvtest PRIVATE -Wall -Wextra -Wpedantic
 
 quorvane_test(audio_integration_tests LABEL integration
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/integration/audio/AlsaMixerTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/integration/audio/PulseMixerTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/integration/audio/NoSoundDeviceTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
             ${CMAKE_CURRENT_LIST_DIR}/support/SoundServer.cpp
     LIBS audio_core platform_mixer_linux ALSA::ALSA)

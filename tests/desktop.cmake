@@ -24,8 +24,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 quorvane_test(desktop_integration_tests LABEL integration
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/integration/desktop/BringForwardTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/integration/desktop/TrayShellTest.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/integration/desktop/QtMain.cpp
-    LIBS desktop_ui fake_desktop Qt6::Widgets Qt6::Test)
+    LIBS desktop_ui fake_desktop test_qt_main Qt6::Widgets Qt6::Test)
 target_compile_definitions(desktop_integration_tests PRIVATE
     SECOND_INSTANCE="$<TARGET_FILE:desktop_second_instance>")
 add_dependencies(desktop_integration_tests desktop_second_instance)

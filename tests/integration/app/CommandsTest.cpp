@@ -5,28 +5,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 #include <string>
 
-#include "app/StatusPanel.h"
 #include "audio/usound.h"
 #include "dialogs/aoxmask.h"
+#include "integration/app/AppTestSupport.h"
 #include "integration/dialogs/DialogTestSupport.h"
 #include "measure/EnvelopeChart.h"
-#include "support/app/MainWindowHarness.h"
 
 namespace {
-
-void ExpectMessage(const MessageRequest& shown, const std::string& caption, const std::string& type,
-                   const std::string& message) {
-    EXPECT_EQ(shown.caption, caption);
-    EXPECT_EQ(shown.type, type);
-    EXPECT_EQ(shown.message, message);
-}
 
 // Moves the list's selection to `text` with the arrow keys.
 void PickEntry(QComboBox* combo, const QString& text) {
@@ -35,10 +26,6 @@ void PickEntry(QComboBox* combo, const QString& text) {
     for (int key = 0; key <= combo->count() && combo->currentIndex() != index; ++key)
         QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
     ASSERT_EQ(combo->currentIndex(), index);
-}
-
-void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 int Occurrences(const std::string& text, const std::string& part) {
@@ -103,8 +90,7 @@ TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure
             EXPECT_EQ(list->currentText(), "COM1");
         }
         EXPECT_EQ(h.Form().Link.ComPort, choice.port);
-        EXPECT_EQ(h.Form().windowTitle().toStdString(),
-                  "PSK31 RF Monitoring on COM" + std::to_string(choice.port));
+        EXPECT_EQ(Title(h), "PSK31 RF Monitoring on COM" + std::to_string(choice.port));
         if (choice.port == 12)
             ExpectCycleTalksTo(h, *com12, h.Meter());
         else
@@ -151,7 +137,7 @@ TEST(ModeAndAlcCommands, Psk63TogglesBackAndTheLoopMovesTheMixerOnlyWhileAutoIsO
         const char* mode = psk63 ? "PSK63" : "PSK31";
         EXPECT_EQ(form.PSK63->isChecked(), psk63);
         EXPECT_EQ(h.Label("Mode"), mode);
-        EXPECT_EQ(form.windowTitle().toStdString(), std::string(mode) + " RF Monitoring on COM1");
+        EXPECT_EQ(Title(h), std::string(mode) + " RF Monitoring on COM1");
         const size_t before = h.Meter().CommandsReceived().size();
         h.Cycle();
         EXPECT_EQ(h.Meter().CommandsReceived().substr(before), psk63 ? "S" : "s");
@@ -226,7 +212,9 @@ TEST(NoiseCommand, ChosenEntryBecomesTheFloorAndOtherTextKeepsIt) {
         PickEntry(form.Noise, "60");
     }));
     EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
-    h.Cycle();
+    // A cycle whose reply comes too late (a loaded machine) leaves the label as it was, so
+    // a few cycles may pass; with the old floor every one of them says NOISE.
+    for (int cycle = 0; cycle < 5 && h.Splatter() == "NOISE"; ++cycle) h.Cycle();
     EXPECT_NE(h.Splatter(), "NOISE") << "the noise test still uses the old floor";
 
     ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
@@ -246,7 +234,8 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     const auto setLimit = [&](bool enable, const QString& watts) {
         return h.Operate(main.PowerLimit, form, [&] {
             EXPECT_TRUE(form.QRPRadioButton->isChecked());
-            if (form.PowerLimitCheckBox->isChecked() != enable) Click(form.PowerLimitCheckBox);
+            if (form.PowerLimitCheckBox->isChecked() != enable)
+                QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
             if (enable) TypeInto(form.WattsLimit, watts);
         });
     };
@@ -292,7 +281,7 @@ TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
         EXPECT_EQ(h.Label("PowerEstimate"), "");
         ASSERT_TRUE(h.Operate(form.ShowPower, showPower, [&] {
             EXPECT_FALSE(showPower.ShowPowerCheckBox->isChecked());
-            Click(showPower.ShowPowerCheckBox);
+            QTest::mouseClick(showPower.ShowPowerCheckBox, Qt::LeftButton);
         }));
         form.DataMode1->trigger();
         EXPECT_TRUE(form.DataMode1->isChecked());

@@ -1,17 +1,16 @@
-// The About box and the tray icon's menu on the real main window against the emulator.
+// The firmware the meter reports, at start-up and in the About box, and the tray icon's
+// menu, on the real main window against the emulator.
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QSysInfo>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <ostream>
 
 #include "app/StatusPanel.h"
+#include "integration/app/AppTestSupport.h"
 #include "platform/linux/LinuxSystemInfo.h"
-#include "support/app/MainWindowHarness.h"
 
 namespace {
 
@@ -27,82 +26,76 @@ std::string Text(const QLabel* label) {
     return label->text().toStdString();
 }
 
-struct AboutCase {
-    std::string firmware;
-    bool psk63Checked;
-    bool psk63Enabled;
-    std::string mode;
-};
-
-void PrintTo(const AboutCase& c, std::ostream* out) {
-    *out << "firmware " << c.firmware << (c.psk63Checked ? ", PSK63 checked" : "");
-}
-
-class AboutBoxTest : public ::testing::TestWithParam<AboutCase> {};
-
-TEST_P(AboutBoxTest, ShowsTheVersionsStopsTheTimerAndFollowsTheFirmware) {
-    const AboutCase& c = GetParam();
-    MainWindowHarness::Options options;
-    options.meter.version = c.firmware;
-    MainWindowHarness h(options);
-    // What the real program shows: the platform's own answers.
+TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
+    struct Case {
+        const char* version;  // the emulator's; "none": no version in its identification
+        bool psk63Stored;     // "Mode" in the settings file
+        bool psk63Enabled;
+        const char* mode;  // the status line's mode label
+        char dataCommand;  // what one cycle sends; '\0': none, the meter is asked who it is again
+    };
+    const Case cases[] = {{"1.00", false, false, "", 's'},
+                          {"1.10", false, true, "PSK31", 's'},
+                          {"1.10", true, true, "PSK63", 'S'},
+                          {"1.00", true, false, "", 'S'},
+                          {"none", false, false, "", '\0'}};
     const LinuxSystemInfo platform;
-    h.System().program = platform.programVersion();
-    h.System().os = platform.osName();
-    ASSERT_TRUE(h.Start());
-    TMainForm& form = h.Form();
-    const std::string firmwareText = h.Splatter();  // start-up's answer of the meter
-    ASSERT_EQ(h.Meter().CommandCount('v'), 1);
-
-    // Undo what start-up made of the firmware, so that only the About box can set it.
-    form.PSK63->setChecked(c.psk63Checked);
-    form.PSK63->setEnabled(!c.psk63Enabled);
-    form.Panel1->Mode->setText("stale");
-    form.Timer1->start();
-
-    TAboutForm* about = h.Dialogs().AboutForm.get();
-    bool shown = false;
-    QTimer::singleShot(0, about, [&] {
-        shown = true;
-        EXPECT_TRUE(about->isVisible());
-        EXPECT_FALSE(form.Timer1->isActive()) << "no cycle between the firmware exchanges";
-        EXPECT_EQ(Text(about->VersionNumber), "Quorvane Version " + ProjectVersion());
-        EXPECT_EQ(Text(about->FirmwareInfoLabel), "Firmware: " + firmwareText);
-        EXPECT_EQ(Text(about->OSVersion),
-                  "Operating System: " + QSysInfo::prettyProductName().toStdString());
-        EXPECT_EQ(h.Meter().CommandCount('v'), 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.version) + (c.psk63Stored ? " with PSK63 stored" : ""));
+        MainWindowHarness h(
+            {.meter = {.version = c.version},
+             .settings = std::string("[MISC]\r\nMode=") + (c.psk63Stored ? "1" : "0") + "\r\n"});
+        // What the real program shows: the platform's own answers.
+        h.System().program = platform.programVersion();
+        h.System().os = platform.osName();
+        ASSERT_TRUE(h.Start());
+        TMainForm& form = h.Form();
         EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+        EXPECT_EQ(form.PSK63->isChecked(), c.psk63Stored);  // disabled, but still checked
         EXPECT_EQ(h.Label("Mode"), c.mode);
-        EXPECT_EQ(about->pos(), form.pos());
+        EXPECT_EQ(Title(h), std::string(*c.mode ? c.mode : "PSK31") + " RF Monitoring on COM1");
+        const std::string firmware = h.Splatter();  // start-up's answer of the meter
 
-        // A click on the firmware line asks the meter again.
+        h.Cycle();
+        const std::string commands = h.Meter().CommandsReceived();
+        EXPECT_EQ(commands.find_first_of("sS") == std::string::npos ? '\0' : commands.back(),
+                  c.dataCommand)
+            << commands;
+        const int asked = h.Meter().CommandCount('v');
+        EXPECT_EQ(asked, c.dataCommand == '\0' ? 2 : 1) << commands;
+
+        // Undo what start-up made of the firmware, so that only the About box can set it.
         form.PSK63->setEnabled(!c.psk63Enabled);
-        QTest::mouseClick(about->FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(h.Meter().CommandCount('v'), 3);
-        EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+        form.Panel1->Mode->setText("stale");
+        form.Timer1->start();
+        TAboutForm& about = *h.Dialogs().AboutForm;
+        ASSERT_TRUE(h.Operate(form.About1, about, [&] {
+            EXPECT_FALSE(form.Timer1->isActive()) << "no cycle between the firmware exchanges";
+            EXPECT_EQ(Text(about.VersionNumber), "Quorvane Version " + ProjectVersion());
+            EXPECT_EQ(Text(about.FirmwareInfoLabel), "Firmware: " + firmware);
+            EXPECT_EQ(Text(about.OSVersion),
+                      "Operating System: " + QSysInfo::prettyProductName().toStdString());
+            EXPECT_EQ(h.Meter().CommandCount('v'), asked + 1);
+            EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+            EXPECT_EQ(h.Label("Mode"), c.mode);
+            EXPECT_EQ(about.pos(), form.pos());
 
-        // With the meter gone the line says so, and PSK63 goes with it.
-        h.Meter().Kill();
-        QTest::mouseClick(about->FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(Text(about->FirmwareInfoLabel), "Firmware: QUORVANE firmware not detected");
-        EXPECT_FALSE(form.PSK63->isEnabled());
-        EXPECT_EQ(h.Label("Mode"), "");
-        about->close();
-    });
-    form.About1Click();
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(form.Timer1->isActive()) << "the timer runs again once the box is closed";
+            // A click on the firmware line asks the meter again.
+            form.PSK63->setEnabled(!c.psk63Enabled);
+            QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
+            EXPECT_EQ(h.Meter().CommandCount('v'), asked + 2);
+            EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+
+            // With the meter gone the line says so, and PSK63 goes with it.
+            h.Meter().Kill();
+            QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
+            EXPECT_EQ(Text(about.FirmwareInfoLabel), "Firmware: QUORVANE firmware not detected");
+            EXPECT_FALSE(form.PSK63->isEnabled());
+            EXPECT_EQ(h.Label("Mode"), "");
+        }));
+        EXPECT_TRUE(form.Timer1->isActive()) << "the timer runs again once the box is closed";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Firmware, AboutBoxTest,
-                         ::testing::Values(AboutCase{"1.00", true, false, ""},
-                                           AboutCase{"1.10", false, true, "PSK31"},
-                                           AboutCase{"1.10", true, true, "PSK63"}),
-                         [](const auto& param) {
-                             const AboutCase& c = param.param;
-                             return "Firmware" + std::string(c.firmware == "1.00" ? "100" : "110") +
-                                    (c.psk63Checked ? "Psk63" : "Psk31");
-                         });
 
 TEST(TrayMenuCommandsTest, MenuHasTheTwoEntriesAndTheHelpNamesTheFourColours) {
     MainWindowHarness h;
@@ -112,15 +105,11 @@ TEST(TrayMenuCommandsTest, MenuHasTheTwoEntriesAndTheHelpNamesTheFourColours) {
         entries.push_back(action->text().toStdString());
     EXPECT_EQ(entries, (std::vector<std::string>{"&Color Code Help", "Quorvane &Exit"}));
 
-    const std::size_t before = h.Messages().size();
     h.Form().ColorCode1->trigger();
-    ASSERT_EQ(h.Messages().size(), before + 1);
-    const MessageRequest& help = h.Messages().back();
-    EXPECT_EQ(help.caption, "QUORVANE tray icon color codes");
-    EXPECT_EQ(help.type, "i");
-    EXPECT_EQ(help.message,
-              "White = No signal;Black = Underdriven (weak) signal;Blue  = Clean signal;"
-              "Red   = Overmodulated signal (splatter)");
+    ASSERT_EQ(h.Messages().size(), 1u);
+    ExpectMessage(h.Messages()[0], "QUORVANE tray icon color codes", "i",
+                  "White = No signal;Black = Underdriven (weak) signal;Blue  = Clean signal;"
+                  "Red   = Overmodulated signal (splatter)");
 }
 
 }  // namespace

@@ -42,6 +42,8 @@ constexpr Row kRows[] = {
      Figures::Kept},
     {"noise", "NOISE", "NOISE", true, 0, 0, Figures::Cleared, Figures::Kept},
     {"silence", "NO SIGNAL", "NO SIGNAL", true, 0, 0, Figures::Cleared, Figures::Kept},
+    {"silent", "QUORVANE NOT RESPONDING", "NOT RESPONDING", false, 0, 0, Figures::Cleared,
+     Figures::Kept},
 };
 
 struct Labels {
@@ -107,6 +109,7 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     form.showNormal();
     EXPECT_EQ(form.Minimized, 0);
     EXPECT_EQ(form.windowTitle().toStdString(), caption);
+    EXPECT_TRUE(h.Messages().empty());
 }
 
 TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {

@@ -1,14 +1,18 @@
-// AlsaMixer over a real ALSA control device: the test plugin (tests/support/alsa), with
-// Master, PCM and Capture kept in a state file the tests read and change.
+// AlsaMixer over real ALSA: the test plugin (tests/support/alsa), with Master, PCM and
+// Capture kept in a state file the tests read and change; a private PulseAudio as ALSA's
+// "default" device; and a configuration without any sound device.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <tuple>
 
 #include "audio/LevelControl.h"
 #include "audio/usound.h"
 #include "platform/linux/AlsaMixer.h"
+#include "support/SoundServer.h"
 #include "support/alsa/AlsaTestConfig.h"
 #include "unit/audio/RecordingPresenter.h"
 
@@ -39,6 +43,17 @@ protected:
     RecordingPresenter presenter_;
 };
 
+// Every line and control ID, in inventory order.
+std::vector<uint32_t> Ids(const TspVolumeControl& volume) {
+    std::vector<uint32_t> all;
+    for (int i = 0; i < volume.Devices().Count(); ++i) {
+        const TSoundDevice& line = volume.Devices()[i];
+        all.push_back(line.LineID);
+        for (int c = 0; c < line.Count(); ++c) all.push_back(line.Control(c).ControlID);
+    }
+    return all;
+}
+
 TEST_F(AlsaMixerOverTestDevice, ShowsTheDeviceAsDefaultWithPlaybackAndRecording) {
     ASSERT_GE(mixer_.getNumDevs(), 1u);
     MixerCaps caps;
@@ -62,6 +77,9 @@ TEST_F(AlsaMixerOverTestDevice, ShowsTheDeviceAsDefaultWithPlaybackAndRecording)
     EXPECT_EQ(lines[0].IndexOfType(kMuteControlType), 1);
     EXPECT_EQ(lines[1].Control(0).Maximum, 65535);
     EXPECT_EQ(volume.FindWaveLine(), 1);
+    // The IDs stay the same from one open to the next.
+    EXPECT_EQ(Ids(volume).size(), 4u + 4u);
+    EXPECT_EQ(Ids(TspVolumeControl(mixer_, presenter_, 0, 0)), Ids(volume));
 }
 
 TEST_F(AlsaMixerOverTestDevice, MasterAndWaveMoveOnlyTheirOwnElementAndEveryPercentReadsBack) {
@@ -121,22 +139,6 @@ TEST_F(AlsaMixerOverTestDevice, MuteSwitchesEveryChannel) {
     EXPECT_EQ(master.GetValue(mute), 0u);
 }
 
-TEST_F(AlsaMixerOverTestDevice, IdsStayTheSameFromOneOpenToTheNext) {
-    auto ids = [&] {
-        TspVolumeControl volume(mixer_, presenter_, 0, 0);
-        std::vector<uint32_t> all;
-        for (int i = 0; i < volume.Devices().Count(); ++i) {
-            const TSoundDevice& line = volume.Devices()[i];
-            all.push_back(line.LineID);
-            for (int c = 0; c < line.Count(); ++c) all.push_back(line.Control(c).ControlID);
-        }
-        return all;
-    };
-    const std::vector<uint32_t> first = ids();
-    EXPECT_EQ(first.size(), 4u + 4u);
-    EXPECT_EQ(ids(), first);
-}
-
 TEST_F(AlsaMixerOverTestDevice, AnswersMisuseWithTheMixerResultCodes) {
     const uint32_t count = mixer_.getNumDevs();
     MixerCaps caps;
@@ -193,6 +195,77 @@ TEST(AlsaMixerOverBrokenDevice, MixerThatCannotLoadMeansNoDriver) {
     EXPECT_THAT(presenter.messages(), ElementsAre(noDriver, noDriver, noDriver));
     EXPECT_EQ(volume.Devices().Count(), 0);
     EXPECT_EQ(MixerLevel(volume), 0);
+}
+
+// ---------------------------------------------------------------- a sound server
+
+std::vector<std::string> LineNames(const TspVolumeControl& volume) {
+    std::vector<std::string> names;
+    for (int i = 0; i < volume.Devices().Count(); ++i) names.push_back(volume.Devices()[i].Name);
+    return names;
+}
+
+// The server reports a change made elsewhere a moment later; wait for it to arrive
+// (a bounded number of polls, no timing asserted).
+int MasterVolumeOnceSettled(TspVolumeControl& volume, int expected) {
+    int seen = volume.GetMasterVolume();
+    for (int i = 0; i < 100 && seen != expected; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        seen = volume.GetMasterVolume();
+    }
+    return seen;
+}
+
+TEST(AlsaMixerOverSoundServer, MasterMovesTheSinkVolumeAndWaveFallsBackToMaster) {
+    SoundServer server(QUORVANE_SOUND_SERVER);
+    if (!server.running()) GTEST_SKIP() << "no private PulseAudio here: " << server.failure();
+    auto config = AlsaTestConfig::Pulse();
+    AlsaMixer mixer;
+    if (mixer.getNumDevs() == 0)
+        GTEST_SKIP() << "ALSA's pulse plugin is missing (Debian: libasound2-plugins)";
+
+    MixerCaps caps;
+    ASSERT_EQ(mixer.getDevCaps(0, caps), mmsyserr::NoError);
+    EXPECT_EQ(caps.ProductName, "Default (PulseAudio)");
+
+    RecordingPresenter presenter;
+    TspVolumeControl volume(mixer, presenter, 0, 0);
+    EXPECT_TRUE(presenter.shown.empty());
+    // The server offers Master and Capture only, so there is no Wave line.
+    EXPECT_THAT(LineNames(volume), ElementsAre("Volume Control", "Recording Control", "Capture"));
+    EXPECT_EQ(volume.FindWaveLine(), -1);
+
+    volume.SetMasterVolume(40);
+    EXPECT_THAT(server.sinkVolumePercent(), Optional(40));
+    volume.SetWaveVolume(25);
+    EXPECT_THAT(server.sinkVolumePercent(), Optional(25));
+
+    ASSERT_TRUE(server.setSinkVolumePercent(65));
+    EXPECT_EQ(MasterVolumeOnceSettled(volume, 65), 65);
+    EXPECT_EQ(volume.GetWaveVolume(), 65);
+}
+
+// ---------------------------------------------------------------- no sound device
+
+// What the level control then does without a mixer is covered over the fake one.
+TEST(AlsaMixerWithoutSoundDevice, ReportsTwiceAtStartAndOnceForTheCardName) {
+    if (AlsaTestConfig::MachineHasSoundCard())
+        GTEST_SKIP() << "this machine has a sound card, which no configuration hides";
+    auto config = AlsaTestConfig::Empty();
+    AlsaMixer mixer;
+    RecordingPresenter presenter;
+
+    TspVolumeControl volume(mixer, presenter, 0, 0);
+    const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
+    EXPECT_THAT(presenter.messages(), ElementsAre(outOfRange, outOfRange));
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_EQ(presenter.shown[0].caption, "Sound Card error");
+    EXPECT_EQ(presenter.shown[0].type, "!");
+
+    EXPECT_EQ(volume.GetMixerCount(), 0);
+    EXPECT_EQ(volume.Devices().Count(), 0);
+    EXPECT_EQ(volume.GetDeviceName(0), "");
+    EXPECT_EQ(presenter.shown.size(), 3u);
 }
 
 }  // namespace

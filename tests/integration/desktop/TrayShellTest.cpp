@@ -19,7 +19,7 @@ bool Transparent(const QImage& image, int x, int y) {
     return image.pixelColor(x, y).alpha() == 0;
 }
 
-TEST(LedIconImagesTest, DotsAreColouredOnATransparentGround) {
+TEST(LedIconImagesTest, ColouredDotsAndARedTriangleOnATransparentGround) {
     const QColor expected[] = {Qt::white, Qt::black, Qt::blue, Qt::red};
     for (int i = 0; i < LedIconImages::DotCount; ++i) {
         const QImage dot = LedIconImages::DotImage(i);
@@ -27,15 +27,12 @@ TEST(LedIconImagesTest, DotsAreColouredOnATransparentGround) {
         EXPECT_EQ(dot.pixelColor(8, 8).rgba(), expected[i].rgba()) << "dot " << i;
         EXPECT_TRUE(Transparent(dot, 0, 0) && Transparent(dot, 15, 15)) << "dot " << i;
     }
-}
-
-TEST(LedIconImagesTest, OwnPictureIsARedTriangleInTheUpperHalf) {
+    // The program's own picture: pointing up, outlined, in the upper half.
     const QImage triangle = LedIconImages::TriangleImage();
     EXPECT_EQ(triangle.size(), QSize(32, 32));
     EXPECT_EQ(triangle.pixelColor(15, 10).rgba(), QColor(Qt::red).rgba());
-    EXPECT_EQ(triangle.pixelColor(15, 15).rgba(), QColor(Qt::black).rgba()) << "outlined base";
-    EXPECT_TRUE(Transparent(triangle, 2, 2)) << "pointing up: upper corners empty";
-    EXPECT_TRUE(Transparent(triangle, 29, 2));
+    EXPECT_EQ(triangle.pixelColor(15, 15).rgba(), QColor(Qt::black).rgba());
+    EXPECT_TRUE(Transparent(triangle, 2, 2) && Transparent(triangle, 29, 2));
     for (int y = 17; y < 32; ++y)
         for (int x = 0; x < 32; ++x) ASSERT_TRUE(Transparent(triangle, x, y)) << x << "," << y;
 }

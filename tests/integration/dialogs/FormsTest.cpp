@@ -1,58 +1,22 @@
-// The port, level-control, power and About dialogs, driven through their Run calls.
+// What the dialogs do beyond what the main window's commands show: the gain field under
+// another locale, the power limit's controls and jumper answer, the Show Power keys, and
+// the sound card dialogs over a table-built mixer.
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QSlider>
 
 #include "dialogs/Commands.h"
 #include "dialogs/NumberConversion.h"
-#include "dialogs/about.h"
 #include "dialogs/aoxmask.h"
-#include "dialogs/noisform.h"
-#include "dialogs/ucomport.h"
+#include "dialogs/ucard.h"
 #include "dialogs/ugain.h"
-#include "dialogs/uimd.h"
 #include "dialogs/upower.h"
-#include "dialogs/urefresh.h"
 #include "dialogs/ushowpower.h"
+#include "dialogs/utestcard.h"
 #include "fakes/FakeProfileFile.h"
 #include "integration/dialogs/DialogTestSupport.h"
-
-TEST(PortForm, ReturnsTheTextAsLeftAndThePortItNames) {
-    TPortForm form;
-    WhileOpen(form, [&] {
-        EXPECT_EQ(form.ComPortComboBox->currentText(), "COM3");
-        TypeInto(form.ComPortComboBox, "COM123");
-    });
-    const PortChoice typed = form.Run(nullptr, 3, false);
-    EXPECT_EQ(typed.ListText, "COM123");
-    EXPECT_EQ(typed.ComPort, 12);
-
-    // The arrow keys go on from the port shown.
-    WhileOpen(form, [&] { QTest::keyClick(form.ComPortComboBox, Qt::Key_Down); });
-    EXPECT_EQ(form.Run(nullptr, 7, true).ComPort, 8);
-}
-
-TEST(RefreshForm, ShowsTheCurrentRateAndAppliesWhatItShows) {
-    TRefreshForm form;
-
-    WhileOpen(form, [&] { EXPECT_EQ(form.RefreshRateComboBox->currentText(), ""); });
-    EXPECT_EQ(form.Run(nullptr, 250), 1000);
-    WhileOpen(form, [&] { TypeInto(form.RefreshRateComboBox, "EVERY 2 SECONDS"); });
-    EXPECT_EQ(form.Run(nullptr, 1000), 2000);
-    EXPECT_EQ(form.RefreshRateComboBox->count(), 3) << "typing must not add entries";
-}
-
-TEST(GainForm, ShowsTheGainAndClampsWhatTheOperatorTypes) {
-    TGainForm form;
-    WhileOpen(form, [&] {
-        EXPECT_EQ(form.GainEdit->Text(), " 5.0");
-        form.GainEdit->home(false);
-        QTest::keyClicks(form.GainEdit, "999");
-    });
-    EXPECT_DOUBLE_EQ(form.Run(nullptr, 5.0), 10.0);
-}
 
 TEST(GainForm, UsesTheLocaleSeparatorBothWays) {
     const QLocale previousLocale;
@@ -66,29 +30,6 @@ TEST(GainForm, UsesTheLocaleSeparatorBothWays) {
     }
     QLocale::setDefault(previousLocale);
     DecimalChar = previousDecimal;
-}
-
-TEST(IMDForm, OpensOnTheNearestEntryAndKeepsTheTargetForUnknownText) {
-    TIMDForm form;
-    WhileOpen(form, [&] {
-        EXPECT_EQ(form.TargetIMDComboBox->currentIndex(), 2);
-        EXPECT_EQ(form.TargetIMDComboBox->currentText(), "-24db");
-    });
-    EXPECT_EQ(form.Run(nullptr, -25), -24);
-
-    WhileOpen(form, [&] { TypeInto(form.TargetIMDComboBox, "-18db"); });
-    EXPECT_EQ(form.Run(nullptr, -26), -26);
-}
-
-TEST(NoiseForm, StoresTheEntryIndexAndKeepsAFloorOutsideTheList) {
-    TNoiseForm form;
-    WhileOpen(form, [&] {
-        EXPECT_EQ(form.Noise->currentText(), "200");
-        TypeInto(form.Noise, "60");
-    });
-    EXPECT_EQ(form.Run(nullptr, 10), 3);
-    WhileOpen(form, [&] { EXPECT_EQ(form.Noise->currentText(), ""); });
-    EXPECT_EQ(form.Run(nullptr, 25), 25);
 }
 
 TEST(PowerLimitForm, CheckBoxEnablesTheControlsAndEveryCloseRecomputesAndCapsTheLimit) {
@@ -161,20 +102,54 @@ TEST(ShowPowerForm, LoadsItsKeysAtCreationAndSavesThemAtDestruction) {
     EXPECT_TRUE(defaults.QrpSelected());
 }
 
-TEST(AboutForm, QueriesTheFirmwareWhenShownAndWhenItsLineIsClicked) {
-    TAboutForm form;
-    int queries = 0;
-    auto firmware = [&queries] {
-        return ++queries == 1 ? std::string("QUORVANE firmware not detected")
-                              : std::string("QUORVANE V1.10");
-    };
+TEST(SoundCardForm, OnlyACardPickedFromTheListCounts) {
+    SoundSystem sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
+    TSoundCardForm form;
     WhileOpen(form, [&] {
-        EXPECT_EQ(form.VersionNumber->text(), "Quorvane Version 1.0.0.0");
-        EXPECT_EQ(form.OSVersion->text(), "Operating System: Debian GNU/Linux 12");
-        EXPECT_EQ(form.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
-        QTest::mouseClick(form.FirmwareInfoLabel, Qt::LeftButton);
-        EXPECT_EQ(form.FirmwareInfoLabel->text(), "Firmware: QUORVANE V1.10");
+        EXPECT_EQ(form.ComboBox1->count(), 3);
+        EXPECT_EQ(form.ComboBox1->currentText(), "HDMI");
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
     });
-    form.Run(nullptr, "1.0.0.0", "Debian GNU/Linux 12", firmware);
-    EXPECT_EQ(queries, 2);
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.messages), 1);
+
+    // The card in use is shown, not picked, also when its text had the focus.
+    WhileOpen(form, [&] { EXPECT_EQ(form.ComboBox1->count(), 3); });
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 1, sound.messages), 0);
+
+    WhileOpen(form, [&] {
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+        TypeInto(form.ComboBox1, "Onboard");
+    });
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 1, sound.messages), 0);
+    EXPECT_TRUE(sound.messages.shown.empty());
+}
+
+TEST(TestSoundCardForm, ShowsTheVolumesWithoutWritingAndWritesBothOnAMove) {
+    SoundSystem sound({Card("Onboard")});
+    sound.mixer.Value(0, 0) = PercentToRaw(30);
+    sound.mixer.Value(0, 0, 0) = PercentToRaw(70);
+    TTestSoundCardForm form;
+    WhileOpen(form, [&] {
+        EXPECT_EQ(form.tbMaster->value(), 30);
+        EXPECT_EQ(form.tbWave->value(), 70);
+        EXPECT_EQ(sound.mixer.ValueWrites, 0);
+        QTest::keyClick(form.tbWave, Qt::Key_Right);
+        EXPECT_EQ(sound.mixer.ValueWrites, 2);
+    });
+    form.Run(nullptr, sound.volume);
+    EXPECT_EQ(sound.mixer.Value(0, 0), PercentToRaw(30));
+    EXPECT_EQ(sound.mixer.Value(0, 0, 0), PercentToRaw(71));
+
+    sound.mixer.Value(0, 0) = PercentToRaw(55);
+    WhileOpen(form, [&] { EXPECT_EQ(form.tbMaster->value(), 55); });
+    form.Run(nullptr, sound.volume);
+    EXPECT_EQ(sound.mixer.ValueWrites, 2) << "reloading wrote to the mixer";
+
+    // Without a Wave line both writes go to Master, and the second one wins.
+    SoundSystem noWave({Card("Onboard", false)});
+    noWave.mixer.Value(0, 0) = PercentToRaw(40);
+    WhileOpen(form, [&] { QTest::keyClick(form.tbMaster, Qt::Key_Right); });
+    form.Run(nullptr, noWave.volume);
+    EXPECT_EQ(noWave.mixer.Value(0, 0), PercentToRaw(40));
 }

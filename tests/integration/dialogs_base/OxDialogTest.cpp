@@ -112,17 +112,6 @@ TEST(MessageDialog, TabMovesAndSpacePresses) {
     EXPECT_EQ(MessageDialog("Question", "?", "Keep going?", "&Yes &No"), 'N');
 }
 
-TEST(MessageDialog, RecorderCapturesEveryNote) {
-    MessageDialogRecorder recorder;
-    MessageDialog("Error", "!", "one");
-    MessageDialog("Only one sound card", "i", "two");
-    ASSERT_EQ(recorder.Shown().size(), 2u);
-    EXPECT_EQ(recorder.Shown()[0].caption, "Error");
-    EXPECT_EQ(recorder.Shown()[0].message, "one");
-    EXPECT_EQ(recorder.Shown()[1].type, "i");
-    EXPECT_EQ(LastDialogSound(), MessageSound::Asterisk);
-}
-
 TEST(QtMessagePresenter, WorkerThreadWaitsForTheGuiThread) {
     std::vector<QThread*> shownOn;
     ScopedHook hook([&](TDialogForm& form) {

@@ -1,15 +1,11 @@
 // The serial layer and the meter link against the meter emulator on a real
 // pseudo-terminal, reached the way the program reaches a port: through a dosdevices link.
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <map>
-#include <random>
 
-#include "meter-sim/MeterScenarios.h"
 #include "meter/MeterLink.h"
 #include "platform/linux/LinuxSerialPorts.h"
 #include "support/MeterSim.h"
@@ -92,41 +88,6 @@ TEST_F(MeterEmulatorTest, OpensAndIdentifiesCurrentOldUnversionedAndMuteMeters) 
     }
 }
 
-class ScenarioFrameTest : public MeterEmulatorTest,
-                          public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(ScenarioFrameTest, GraphExchangeDeliversTheScenarioReply) {
-    const std::string name = GetParam();
-    const MeterScenario scenario = *MeterScenarioNamed(name);
-    Start({.scenario = name});
-    link.FirmwareVersion = "1.10";
-    ExchangeRequest request;
-    request.Psk63Checked = true;
-
-    const GraphExchangeResult result = link.GraphExchange(request);
-
-    EXPECT_EQ(sim->CommandsReceived(), "S");
-    EXPECT_EQ(result.IdentificationText, scenario == MeterScenario::IdText);
-    // Random scenarios are checked by their byte range, the others byte for byte.
-    const std::map<MeterScenario, std::pair<int, int>> ranges = {{MeterScenario::Noise, {2, 12}},
-                                                                 {MeterScenario::Silence, {0, 1}},
-                                                                 {MeterScenario::Data, {150, 160}}};
-    if (const auto range = ranges.find(scenario); range != ranges.end()) {
-        ASSERT_EQ(result.Reply.size(), 64u);
-        for (const char c : result.Reply)
-            EXPECT_THAT(static_cast<unsigned char>(c),
-                        ::testing::AllOf(::testing::Ge(range->second.first),
-                                         ::testing::Le(range->second.second)));
-    } else {
-        std::mt19937 unused(1);
-        EXPECT_EQ(result.Reply, MeterDataReply(scenario, MeterIdentification("1.10"), unused));
-    }
-}
-INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFrameTest,
-                         ::testing::Values("clean", "splatter", "underdriven", "noise", "silence",
-                                           "data", "short", "idtext", "silent"),
-                         [](const auto& test) { return std::string(test.param); });
-
 TEST_F(MeterEmulatorTest, ReadTimeOutReturnsWhatArrived) {
     Start({.scenario = "short"}, false);
     auto port = OpenConfigured();
@@ -143,18 +104,6 @@ TEST_F(MeterEmulatorTest, ReadTimeOutReturnsWhatArrived) {
     sim->SetScenario("clean");
     Write(*port, "s");
     EXPECT_EQ(Read(*port, 64).size(), 64u);
-}
-
-TEST_F(MeterEmulatorTest, ReopensAfterClosingAndSwitchesScenarios) {
-    Start();
-    link.FirmwareVersion = "1.10";
-    EXPECT_EQ(link.GraphExchange({}).Reply.size(), 64u);
-    link.ClosePort();
-
-    sim->SetScenario("idtext");
-    ASSERT_TRUE(link.OpenComPort());
-    EXPECT_TRUE(link.GraphExchange({}).IdentificationText);
-    EXPECT_EQ(sim->CommandsReceived(), "ss");
 }
 
 TEST_F(MeterEmulatorTest, SecondOpenOfTheSamePortIsRefused) {
@@ -186,14 +135,6 @@ TEST_F(MeterEmulatorTest, VanishedMeterFailsReadsInsteadOfHanging) {
     std::size_t written = 0;
     const uint8_t command = 's';
     EXPECT_FALSE(port->write(&command, 1, written));
-}
-
-TEST_F(MeterEmulatorTest, MissingDeviceFailsTheOpenWithItsError) {
-    Start({}, false);
-    sim->Kill();  // leaves its link dangling, as an unplugged adapter does
-    EXPECT_FALSE(link.OpenComPort());
-    EXPECT_EQ(log.lines.front(),
-              "CreateFile on port COM5 failed with error " + std::to_string(ENOENT));
 }
 
 }  // namespace
