@@ -77,18 +77,6 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
     return true;
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (old_)
-        ::setenv(name_.c_str(), old_->c_str(), 1);
-    else
-        ::unsetenv(name_.c_str());
-}
-
 ProgramSandbox::ProgramSandbox(const std::string& settings,
                                const std::optional<MeterSim::Options>& meter) {
     runtimeDir_ = home_.root() + "/run";

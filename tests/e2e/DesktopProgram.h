@@ -15,25 +15,13 @@
 #include <vector>
 
 #include "support/MeterSim.h"
+#include "support/ScopedEnv.h"
 #include "support/TempConfigHome.h"
 #include "support/alsa/AlsaTestConfig.h"
 
 // Polls `done` until it holds or a generous limit passes (slow machines, sanitizers).
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds limit = std::chrono::seconds(30));
-
-// Sets an environment variable for the object's life.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    std::string name_;
-    std::optional<std::string> old_;
-};
 
 class ProgramSandbox {
 public:

@@ -60,19 +60,10 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options)
     if (program == nullptr || *program == '\0') program = QUORVANE_BUILT_METER_SIM;
     SetScenario(options.scenario);
 
-    std::vector<std::string> args = {program,
-                                     "--link",
-                                     linkPath,
-                                     "--scenario",
-                                     options.scenario,
-                                     "--scenario-file",
-                                     workDir_ + "/scenario",
-                                     "--command-log",
-                                     workDir_ + "/commands",
-                                     "--version",
-                                     options.version};
+    std::vector<std::string> args = {program, "--link", linkPath, "--scenario", options.scenario};
+    args.insert(args.end(), {"--scenario-file", workDir_ + "/scenario", "--command-log",
+                             workDir_ + "/commands", "--version", options.version});
     if (!options.answerIdentification) args.push_back("--no-id");
-    if (options.instant) args.push_back("--instant");
     if (!options.followSink.empty()) {
         args.insert(args.end(), {"--follow-sink", options.followSink});
         if (options.sinkPollMs > 0)
@@ -106,7 +97,7 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options)
 }
 
 MeterSim::~MeterSim() {
-    Stop();
+    End(SIGTERM);
     std::error_code error;
     fs::remove_all(workDir_, error);
 }
@@ -134,19 +125,13 @@ int MeterSim::CommandCount(char command) const {
     return static_cast<int>(std::count(commands.begin(), commands.end(), command));
 }
 
-void MeterSim::Stop() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    WaitForExit();
-}
-
 void MeterSim::Kill() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    WaitForExit();
+    End(SIGKILL);
 }
 
-void MeterSim::WaitForExit() {
+void MeterSim::End(int signal) {
+    if (pid_ <= 0) return;
+    kill(pid_, signal);
     const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
     while (waitpid(pid_, nullptr, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
