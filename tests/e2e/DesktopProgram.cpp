@@ -22,36 +22,9 @@
 #include "platform/linux/InstanceScope.h"
 #include "platform/linux/LinuxProfileFile.h"
 
-extern char** environ;
-
 namespace fs = std::filesystem;
 
 namespace {
-
-// Starts `command` from PATH, its standard streams set up by `redirect`; -1 if it cannot.
-pid_t Spawn(std::vector<std::string> command,
-            const std::function<void(posix_spawn_file_actions_t*)>& redirect) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    redirect(&actions);
-    std::vector<char*> argv;
-    for (std::string& arg : command) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return error == 0 ? pid : -1;
-}
-
-void EndChild(pid_t pid) {
-    if (pid <= 0) return;
-    ::kill(pid, SIGTERM);
-    if (!WaitUntil([pid] { return ::waitpid(pid, nullptr, WNOHANG) == pid; },
-                   std::chrono::seconds(5))) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-    }
-}
 
 bool HasTool(const std::string& name) {
     for (const char* dir : {"/usr/bin", "/usr/local/bin", "/bin"})
@@ -230,25 +203,6 @@ void XServer::StartClient(const std::vector<std::string>& command) {
         posix_spawn_file_actions_adddup2(actions, 1, 2);
     });
     if (pid > 0) pids_.push_back(pid);
-}
-
-std::string Capture(const std::vector<std::string>& command) {
-    int out[2];
-    if (::pipe(out) != 0) return "";
-    const pid_t pid = Spawn(command, [&](posix_spawn_file_actions_t* actions) {
-        posix_spawn_file_actions_addclose(actions, out[0]);
-        posix_spawn_file_actions_adddup2(actions, out[1], 1);
-        posix_spawn_file_actions_addopen(actions, 2, "/dev/null", O_WRONLY, 0);
-    });
-    ::close(out[1]);
-    std::string text;
-    char chunk[512];
-    ssize_t got;
-    while ((got = ::read(out[0], chunk, sizeof chunk)) > 0)
-        text.append(chunk, static_cast<std::size_t>(got));
-    ::close(out[0]);
-    if (pid > 0) ::waitpid(pid, nullptr, 0);
-    return text;
 }
 
 std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments) {

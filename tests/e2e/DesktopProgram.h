@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "support/MeterSim.h"
+#include "support/Process.h"
 #include "support/ScopedEnv.h"
 #include "support/TempConfigHome.h"
 #include "support/alsa/AlsaTestConfig.h"
@@ -103,8 +104,6 @@ private:
     std::string failure_;
 };
 
-// Runs a command (no shell) and returns its standard output.
-std::string Capture(const std::vector<std::string>& command);
 // Decimal ids of the X windows that meet all these `xdotool search` conditions.
 std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments);
 // Windows whose title is exactly `title` (no regular-expression characters in it), of

@@ -37,8 +37,6 @@ public:
     void Kill();
 
 private:
-    void End(int signal);
-
     std::string linkPath_;
     std::string workDir_;
     std::string slavePath_;
