@@ -184,7 +184,7 @@ XServer::XServer(bool trayHost) {
         failure_ = "Xvfb did not start: " + ReadFile(log);
         return;
     }
-    display_ = std::make_unique<ScopedEnv>("DISPLAY", ":" + number);
+    display_.emplace("DISPLAY", ":" + number);
     if (!trayHost) return;
     StartClient({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
                  "64", "--height", "24"});

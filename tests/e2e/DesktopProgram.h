@@ -100,7 +100,7 @@ public:
 
 private:
     std::vector<pid_t> pids_;
-    std::unique_ptr<ScopedEnv> display_;
+    std::optional<ScopedEnv> display_;
     std::string failure_;
 };
 
