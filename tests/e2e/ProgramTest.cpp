@@ -128,6 +128,7 @@ TEST(ProgramTest, ShowsTheChartComesForwardForASecondStartAndEndsOnASignal) {
         ProgramProcess next(sandbox, "xcb");
         EXPECT_TRUE(WaitUntil([&] { return sandbox.Meter().CommandCount('v') > identifications; }))
             << "the next start did not run: " << next.Output();
+        EXPECT_TRUE(next.Running());
         EXPECT_EQ(next.Stop(SIGTERM), 0);
     }
 }
