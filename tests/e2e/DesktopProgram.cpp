@@ -17,48 +17,14 @@
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
-#include <string_view>
 #include <thread>
 
 #include "platform/linux/InstanceScope.h"
-
-extern char** environ;
+#include "platform/linux/LinuxProfileFile.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Starts `command` from PATH, its standard streams set up by `redirect`; -1 if it cannot.
-pid_t Spawn(std::vector<std::string> command,
-            const std::function<void(posix_spawn_file_actions_t*)>& redirect) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    redirect(&actions);
-    std::vector<char*> argv;
-    for (std::string& arg : command) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return error == 0 ? pid : -1;
-}
-
-void EndChild(pid_t pid) {
-    if (pid <= 0) return;
-    ::kill(pid, SIGTERM);
-    if (!WaitUntil([pid] { return ::waitpid(pid, nullptr, WNOHANG) == pid; },
-                   std::chrono::seconds(5))) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-    }
-}
 
 bool HasTool(const std::string& name) {
     for (const char* dir : {"/usr/bin", "/usr/local/bin", "/bin"})
@@ -67,6 +33,13 @@ bool HasTool(const std::string& name) {
 }
 
 }  // namespace
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -77,27 +50,15 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
     return true;
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (old_)
-        ::setenv(name_.c_str(), old_->c_str(), 1);
-    else
-        ::unsetenv(name_.c_str());
-}
-
 ProgramSandbox::ProgramSandbox(const std::string& settings,
                                const std::optional<MeterSim::Options>& meter) {
-    runtimeDir_ = home_.root() + "/run";
+    const std::string runtimeDir = home_.root() + "/run";
     workDir_ = home_.root() + "/work";
     fs::create_directories(workDir_);
     fs::create_directories(home_.configDir() + "/dosdevices");
-    fs::create_directory(runtimeDir_);
-    fs::permissions(runtimeDir_, fs::perms::owner_all);
-    runtimeEnv_ = std::make_unique<ScopedEnv>("XDG_RUNTIME_DIR", runtimeDir_);
+    fs::create_directory(runtimeDir);
+    fs::permissions(runtimeDir, fs::perms::owner_all);
+    runtimeEnv_.emplace("XDG_RUNTIME_DIR", runtimeDir);
     if (!settings.empty()) home_.writeSettings(settings);
     mixer_ = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
     if (meter) meter_ = std::make_unique<MeterSim>(PortLink(1), *meter);
@@ -123,13 +84,28 @@ void ProgramSandbox::ReleaseDeadClaimOnLine() {
     ::close(fd);
 }
 
-std::string ProgramSandbox::LogText() const {
-    return ReadFile(workDir_ + "/quorvane.log");
-}
-
 fs::file_time_type ProgramSandbox::SettingsTime() const {
     std::error_code error;
     return fs::last_write_time(home_.settingsPath(), error);
+}
+
+void ProgramSandbox::ExpectOrderlyEnd() const {
+    const LinuxProfileFile saved(home_.settingsPath());
+    // The main window's keys and the dialogs' (Show Power) alike.
+    const char* const written[][3] = {
+        {"COM PARMS", "Port", "1"},
+        {"SCREEN PARMS", "Window State", "0"},
+        {"MISC", "Debug", "1"},
+        {"MISC", "Refresh Rate", "1000"},
+        {"SHOW POWER", "Show Power", "0"},
+        {"POWER LIMITS", "QRP jumpered", "1"},
+    };
+    for (const auto& [section, key, value] : written)
+        EXPECT_EQ(saved.read(section, key), value) << section << "/" << key;
+    const std::string log = LogText();
+    EXPECT_TRUE(log.starts_with("Starting Quorvane\r\nCOM PORT found in quorvane.ini: 1\r\n"))
+        << log;
+    EXPECT_TRUE(log.ends_with("\r\n")) << log;
 }
 
 ProgramProcess::ProgramProcess(const ProgramSandbox& sandbox, const std::string& platform,
@@ -169,18 +145,14 @@ bool ProgramProcess::Running() {
     return false;
 }
 
-std::optional<int> ProgramProcess::WaitForExit(std::chrono::milliseconds limit) {
-    WaitUntil([this] { return !Running(); }, limit);
+std::optional<int> ProgramProcess::WaitForExit() {
+    WaitUntil([this] { return !Running(); });
     return status_;
 }
 
 std::optional<int> ProgramProcess::Stop(int signal) {
     if (Running()) ::kill(pid_, signal);
     return WaitForExit();
-}
-
-std::string ProgramProcess::Output() const {
-    return ReadFile(outputPath_);
 }
 
 XServer::XServer(bool trayHost) {
@@ -190,12 +162,13 @@ XServer::XServer(bool trayHost) {
             return;
         }
     }
-    // Xvfb picks a free display number itself and reports it on the pipe.
+    // Xvfb picks a free display number itself and reports it on the pipe. Without -noreset
+    // it resets when its last client goes, and refuses the next program for a moment.
     int report[2];
     if (::pipe(report) != 0) throw std::runtime_error("pipe");
     const std::string log = fs::temp_directory_path() / "quorvane-xvfb.log";
     const pid_t pid = Spawn({"Xvfb", "-displayfd", std::to_string(report[1]), "-screen", "0",
-                             "1024x768x24", "-nolisten", "tcp", "-nolock"},
+                             "1024x768x24", "-nolisten", "tcp", "-nolock", "-noreset"},
                             [&](posix_spawn_file_actions_t* actions) {
                                 posix_spawn_file_actions_addclose(actions, report[0]);
                                 posix_spawn_file_actions_addopen(
@@ -211,7 +184,7 @@ XServer::XServer(bool trayHost) {
         failure_ = "Xvfb did not start: " + ReadFile(log);
         return;
     }
-    display_ = std::make_unique<ScopedEnv>("DISPLAY", ":" + number);
+    display_.emplace("DISPLAY", ":" + number);
     if (!trayHost) return;
     StartClient({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
                  "64", "--height", "24"});
@@ -223,33 +196,13 @@ XServer::~XServer() {
     for (auto it = pids_.rbegin(); it != pids_.rend(); ++it) EndChild(*it);
 }
 
-pid_t XServer::StartClient(const std::vector<std::string>& command) {
+void XServer::StartClient(const std::vector<std::string>& command) {
     const pid_t pid = Spawn(command, [](posix_spawn_file_actions_t* actions) {
         posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_adddup2(actions, 1, 2);
     });
     if (pid > 0) pids_.push_back(pid);
-    return pid;
-}
-
-std::string Capture(const std::vector<std::string>& command) {
-    int out[2];
-    if (::pipe(out) != 0) return "";
-    const pid_t pid = Spawn(command, [&](posix_spawn_file_actions_t* actions) {
-        posix_spawn_file_actions_addclose(actions, out[0]);
-        posix_spawn_file_actions_adddup2(actions, out[1], 1);
-        posix_spawn_file_actions_addopen(actions, 2, "/dev/null", O_WRONLY, 0);
-    });
-    ::close(out[1]);
-    std::string text;
-    char chunk[512];
-    ssize_t got;
-    while ((got = ::read(out[0], chunk, sizeof chunk)) > 0)
-        text.append(chunk, static_cast<std::size_t>(got));
-    ::close(out[0]);
-    if (pid > 0) ::waitpid(pid, nullptr, 0);
-    return text;
 }
 
 std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments) {
@@ -262,14 +215,12 @@ std::vector<unsigned long> SearchWindows(const std::vector<std::string>& argumen
     return ids;
 }
 
-std::vector<unsigned long> WindowsTitled(const std::string& title) {
-    // xdotool matches names as extended regular expressions.
-    std::string pattern = "^";
-    for (const char c : title) {
-        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos) pattern += '\\';
-        pattern += c;
-    }
-    return SearchWindows({"--onlyvisible", "--name", pattern + "$"});
+std::vector<unsigned long> WindowsTitled(const std::string& title, pid_t pid, bool onlyVisible) {
+    // The pattern, an extended regular expression, comes last.
+    std::vector<std::string> conditions{"--name", "^" + title + "$"};
+    if (pid != 0) conditions.insert(conditions.begin(), {"--pid", std::to_string(pid)});
+    if (onlyVisible) conditions.insert(conditions.begin(), "--onlyvisible");
+    return SearchWindows(conditions);
 }
 
 std::vector<unsigned long> StackingOrder() {
@@ -285,15 +236,20 @@ std::vector<unsigned long> StackingOrder() {
     return ids;
 }
 
-bool KeepScreenshot(const std::string& name) {
+fs::path ArtifactsDir() {
     const char* dir = std::getenv("QUORVANE_ARTIFACTS");
     const fs::path folder = fs::absolute(dir && *dir ? dir : QUORVANE_DEFAULT_ARTIFACTS);
     fs::create_directories(folder);
-    const std::string path = (folder / (name + ".png")).string();
+    return folder;
+}
+
+std::string KeepScreenshot(const std::string& name) {
+    const std::string path = (ArtifactsDir() / (name + ".png")).string();
     // An older run's picture must not pass for this one's.
     std::error_code ignored;
     fs::remove(path, ignored);
     Capture({"import", "-window", "root", path});
     std::cout << "screenshot: " << path << "\n";
-    return fs::exists(path, ignored) && fs::file_size(path, ignored) > 0;
+    EXPECT_TRUE(fs::exists(path, ignored) && fs::file_size(path, ignored) > 0) << path;
+    return path;
 }

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "support/MeterSim.h"
+#include "support/Process.h"
+#include "support/ScopedEnv.h"
 #include "support/TempConfigHome.h"
 #include "support/alsa/AlsaTestConfig.h"
 
@@ -22,26 +24,14 @@
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds limit = std::chrono::seconds(30));
 
-// Sets an environment variable for the object's life.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    std::string name_;
-    std::optional<std::string> old_;
-};
+std::string ReadFile(const std::string& path);
 
 class ProgramSandbox {
 public:
     // `settings`, when not empty, is written as quorvane.ini before anything starts.
-    explicit ProgramSandbox(const std::string& settings = "")
-        : ProgramSandbox(settings, MeterSim::Options{}) {}
     // `meter` says how the emulator on COM1 behaves; without one nothing is linked there.
-    ProgramSandbox(const std::string& settings, const std::optional<MeterSim::Options>& meter);
+    explicit ProgramSandbox(const std::string& settings = "",
+                            const std::optional<MeterSim::Options>& meter = MeterSim::Options{});
     ~ProgramSandbox();
     ProgramSandbox(const ProgramSandbox&) = delete;
     ProgramSandbox& operator=(const ProgramSandbox&) = delete;
@@ -51,16 +41,18 @@ public:
     std::string PortLink(int comPort) const;
     TempConfigHome& Home() { return home_; }
     const std::string& WorkDir() const { return workDir_; }
-    std::string LogText() const;
+    std::string LogText() const { return ReadFile(workDir_ + "/quorvane.log"); }
     std::filesystem::file_time_type SettingsTime() const;
     // What the last close of a real port does after a kill: the line forgets the dead
     // process's exclusive claim. The emulator's own hold on its line keeps it otherwise.
     void ReleaseDeadClaimOnLine();
+    // After an orderly end of a program started with Debug=1 and no port stored: the
+    // shutdown save wrote what it started without, and the log was closed whole.
+    void ExpectOrderlyEnd() const;
 
 private:
     TempConfigHome home_;
-    std::string runtimeDir_;
-    std::unique_ptr<ScopedEnv> runtimeEnv_;
+    std::optional<ScopedEnv> runtimeEnv_;
     std::string workDir_;
     std::unique_ptr<AlsaTestConfig> mixer_;
     std::unique_ptr<MeterSim> meter_;
@@ -80,10 +72,10 @@ public:
     pid_t Pid() const { return pid_; }
     bool Running();
     // The exit code, or 128 + the signal that ended it; nothing if it did not end in time.
-    std::optional<int> WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(30));
+    std::optional<int> WaitForExit();
     std::optional<int> Stop(int signal);
     // What it wrote to stdout and stderr.
-    std::string Output() const;
+    std::string Output() const { return ReadFile(outputPath_); }
 
 private:
     pid_t pid_ = -1;
@@ -104,22 +96,24 @@ public:
     bool Ready() const { return failure_.empty(); }
     const std::string& Failure() const { return failure_; }
     // Starts another X client (an ordinary window to cover others with).
-    pid_t StartClient(const std::vector<std::string>& command);
+    void StartClient(const std::vector<std::string>& command);
 
 private:
     std::vector<pid_t> pids_;
-    std::unique_ptr<ScopedEnv> display_;
+    std::optional<ScopedEnv> display_;
     std::string failure_;
 };
 
-// Runs a command (no shell) and returns its standard output.
-std::string Capture(const std::vector<std::string>& command);
 // Decimal ids of the X windows that meet all these `xdotool search` conditions.
 std::vector<unsigned long> SearchWindows(const std::vector<std::string>& arguments);
-// Shown windows whose title is exactly `title`.
-std::vector<unsigned long> WindowsTitled(const std::string& title);
+// Windows whose title is exactly `title` (no regular-expression characters in it), of
+// process `pid` if not 0, shown ones only unless `onlyVisible` is false.
+std::vector<unsigned long> WindowsTitled(const std::string& title, pid_t pid = 0,
+                                         bool onlyVisible = true);
 // Top-level windows, topmost first.
 std::vector<unsigned long> StackingOrder();
-// Saves a picture of the whole display as <name>.png in $QUORVANE_ARTIFACTS, by default
-// the build folder's artifacts/. False when no picture was written.
-bool KeepScreenshot(const std::string& name);
+// $QUORVANE_ARTIFACTS, by default the build folder's artifacts/, made if missing.
+std::filesystem::path ArtifactsDir();
+// Saves a picture of the whole display there as <name>.png and returns its path; a
+// failure when no picture was written.
+std::string KeepScreenshot(const std::string& name);

@@ -1,12 +1,10 @@
 // The dialog programs on a real X server: the menu's dialogs on the real main window, and
-// each form's layout checks. Their screenshots are kept in $QUORVANE_ARTIFACTS, by default
-// the build folder's artifacts/.
+// each form's layout checks. Their screenshots are kept in ArtifactsDir().
 
 #include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,17 +21,8 @@ std::vector<fs::path> Screenshots(const fs::path& folder) {
     return shots;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
 TEST(DialogsUnderXvfb, EveryDialogRendersOnARealXServer) {
-    // Absolute: the programs run in working folders of their own.
-    const char* dir = std::getenv("QUORVANE_ARTIFACTS");
-    const fs::path artifacts = fs::absolute(dir && *dir ? dir : QUORVANE_DEFAULT_ARTIFACTS);
-    fs::create_directories(artifacts);
+    const fs::path artifacts = ArtifactsDir();
     // Shots of an earlier run must not stand in for this one's.
     for (const fs::path& old : Screenshots(artifacts)) fs::remove(old);
 

@@ -1,30 +1,21 @@
 #include "support/MeterSim.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
-extern char** environ;
+#include "support/Process.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kStartTimeoutMs = 10'000;
-constexpr auto kStopTimeout = std::chrono::seconds(5);
 
 std::string MakeWorkDir() {
     std::string pattern = (fs::temp_directory_path() / "meter-sim-XXXXXX").string();
@@ -32,18 +23,12 @@ std::string MakeWorkDir() {
     return pattern;
 }
 
-// Reads the emulator's first line ("ready <slave>") or gives up when it exits or stalls.
+// Reads the emulator's first line ("ready <slave>"), or what came before it exited or stalled.
 std::string ReadReadyLine(int fd) {
     std::string line;
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartTimeoutMs);
-    while (line.find('\n') == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) break;
-        pollfd pfd{fd, POLLIN, 0};
-        if (poll(&pfd, 1, static_cast<int>(left.count())) <= 0) continue;
-        char chunk[128];
+    char chunk[128];
+    pollfd pfd{fd, POLLIN, 0};
+    while (line.find('\n') == std::string::npos && poll(&pfd, 1, kStartTimeoutMs) > 0) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got <= 0) break;
         line.append(chunk, static_cast<std::size_t>(got));
@@ -60,39 +45,24 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options)
     if (program == nullptr || *program == '\0') program = QUORVANE_BUILT_METER_SIM;
     SetScenario(options.scenario);
 
-    std::vector<std::string> args = {program,
-                                     "--link",
-                                     linkPath,
-                                     "--scenario",
-                                     options.scenario,
-                                     "--scenario-file",
-                                     workDir_ + "/scenario",
-                                     "--command-log",
-                                     workDir_ + "/commands",
-                                     "--version",
-                                     options.version};
+    std::vector<std::string> args = {program, "--link", linkPath, "--scenario", options.scenario};
+    args.insert(args.end(), {"--scenario-file", workDir_ + "/scenario", "--command-log",
+                             workDir_ + "/commands", "--version", options.version});
     if (!options.answerIdentification) args.push_back("--no-id");
-    if (options.instant) args.push_back("--instant");
     if (!options.followSink.empty()) {
         args.insert(args.end(), {"--follow-sink", options.followSink});
         if (options.sinkPollMs > 0)
             args.insert(args.end(), {"--sink-poll-ms", std::to_string(options.sinkPollMs)});
     }
-    std::vector<char*> argv;
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
 
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("cannot make a pipe");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    const int spawned = posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_ = Spawn(args, [&](posix_spawn_file_actions_t* actions) {
+        posix_spawn_file_actions_adddup2(actions, out[1], STDOUT_FILENO);
+    });
     close(out[1]);
-    if (spawned != 0) {
+    if (pid_ <= 0) {
         close(out[0]);
-        pid_ = -1;
         throw std::runtime_error(std::string("cannot start ") + program);
     }
     const std::string ready = ReadReadyLine(out[0]);
@@ -106,7 +76,7 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options)
 }
 
 MeterSim::~MeterSim() {
-    Stop();
+    EndChild(pid_);
     std::error_code error;
     fs::remove_all(workDir_, error);
 }
@@ -134,27 +104,7 @@ int MeterSim::CommandCount(char command) const {
     return static_cast<int>(std::count(commands.begin(), commands.end(), command));
 }
 
-void MeterSim::Stop() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    WaitForExit();
-}
-
 void MeterSim::Kill() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    WaitForExit();
-}
-
-void MeterSim::WaitForExit() {
-    const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
-    while (waitpid(pid_, nullptr, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    EndChild(pid_, SIGKILL);
     pid_ = -1;
 }

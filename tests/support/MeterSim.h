@@ -12,7 +12,6 @@ public:
         std::string scenario = "clean";
         std::string version = "1.10";      // "none": identification without a version
         bool answerIdentification = true;  // false: "v" goes unanswered
-        bool instant = false;              // skip the 19200-baud pacing
         std::string followSink;            // the clean arch follows this sink's volume
         int sinkPollMs = 0;                // how often it reads the sink; 0: its default
     };
@@ -20,7 +19,7 @@ public:
     // Starts the emulator and waits until its line is up; throws std::runtime_error when
     // it cannot.
     MeterSim(const std::string& linkPath, const Options& options);
-    explicit MeterSim(const std::string& linkPath) : MeterSim(linkPath, Options{}) {}
+    // Ends the emulator the orderly way (it removes its link).
     ~MeterSim();
     MeterSim(const MeterSim&) = delete;
     MeterSim& operator=(const MeterSim&) = delete;
@@ -34,14 +33,10 @@ public:
     const std::string& SlavePath() const { return slavePath_; }
     const std::string& LinkPath() const { return linkPath_; }
 
-    // Ends the emulator the orderly way (it removes its link). Safe to call twice.
-    void Stop();
     // Ends it at once, the way an unplugged meter vanishes: the line hangs up.
     void Kill();
 
 private:
-    void WaitForExit();
-
     std::string linkPath_;
     std::string workDir_;
     std::string slavePath_;

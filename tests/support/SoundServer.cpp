@@ -1,35 +1,11 @@
 #include "support/SoundServer.h"
 
-#include <stdio.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <regex>
+#include <sstream>
+
+#include "support/Process.h"
 
 namespace {
-
-// Runs a shell command; its standard output, and its exit status in `status`.
-std::string Run(const std::string& command, int& status) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return output;
-    }
-    char buffer[512];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0) output.append(buffer, n);
-    const int raw = pclose(pipe);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return output;
-}
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 // Undoes the backslash quoting printf %q gives ordinary paths.
 std::string Unescaped(const std::string& text) {
@@ -44,21 +20,16 @@ std::string Unescaped(const std::string& text) {
 }  // namespace
 
 SoundServer::SoundServer(const std::string& script) : script_(script) {
-    if (const char* old = getenv("PULSE_SERVER")) previousPulseServer_ = old;
-    int status = 0;
+    int status = -1;
     const std::string output =
-        Run(Quoted(script_) + " start --owner " + std::to_string(getpid()) + " 2>&1", status);
+        Capture({script_, "start", "--owner", std::to_string(getpid())}, &status, true);
     std::string pulseServer;
-    size_t start = 0;
-    while (start < output.size()) {
-        size_t end = output.find('\n', start);
-        if (end == std::string::npos) end = output.size();
-        std::string line = output.substr(start, end - start);
-        start = end + 1;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
         // "export VAR=value" with the value quoted for the shell by printf %q.
-        if (line.rfind("export ", 0) == 0) line = Unescaped(line.substr(7));
+        if (line.starts_with("export ")) line = Unescaped(line.substr(7));
         const size_t eq = line.find('=');
-        const std::string key = eq == std::string::npos ? "" : line.substr(0, eq);
+        const std::string key = line.substr(0, eq);
         const std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
         if (key == "PULSE_SERVER") {
             pulseServer = value;
@@ -76,26 +47,16 @@ SoundServer::SoundServer(const std::string& script) : script_(script) {
         dir_.clear();
         return;
     }
-    setenv("PULSE_SERVER", pulseServer.c_str(), 1);
+    pulseServer_.emplace("PULSE_SERVER", pulseServer);
 }
 
 SoundServer::~SoundServer() {
     if (!running()) return;
-    int status = 0;
-    Run(Quoted(script_) + " stop " + Quoted(dir_) + " 2>&1", status);
-    if (previousPulseServer_)
-        setenv("PULSE_SERVER", previousPulseServer_->c_str(), 1);
-    else
-        unsetenv("PULSE_SERVER");
-}
-
-std::string SoundServer::pactl(const std::string& arguments) const {
-    int status = 0;
-    return Run("pactl " + arguments + " 2>/dev/null", status);
+    Capture({script_, "stop", dir_});
 }
 
 std::optional<int> SoundServer::sinkVolumePercent() const {
-    const std::string text = pactl("get-sink-volume " + Quoted(sink_));
+    const std::string text = Capture({"pactl", "get-sink-volume", sink_});
     std::smatch match;
     static const std::regex percent(R"(/\s*(\d+)%)");
     if (!std::regex_search(text, match, percent)) return std::nullopt;
@@ -103,8 +64,7 @@ std::optional<int> SoundServer::sinkVolumePercent() const {
 }
 
 bool SoundServer::setSinkVolumePercent(int percent) const {
-    int status = 0;
-    Run("pactl set-sink-volume " + Quoted(sink_) + " " + std::to_string(percent) + "% 2>/dev/null",
-        status);
+    int status = -1;
+    Capture({"pactl", "set-sink-volume", sink_, std::to_string(percent) + "%"}, &status);
     return status == 0;
 }

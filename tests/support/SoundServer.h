@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "support/ScopedEnv.h"
+
 class SoundServer {
 public:
     // `script` is the path of scripts/sound-server.
@@ -19,8 +21,6 @@ public:
     const std::string& failure() const { return failure_; }
     const std::string& sink() const { return sink_; }
 
-    // Runs pactl with these arguments against this server; its standard output.
-    std::string pactl(const std::string& arguments) const;
     // The null sink's volume in percent as pactl reports it (first channel).
     std::optional<int> sinkVolumePercent() const;
     bool setSinkVolumePercent(int percent) const;
@@ -30,5 +30,5 @@ private:
     std::string dir_;
     std::string sink_;
     std::string failure_;
-    std::optional<std::string> previousPulseServer_;
+    std::optional<ScopedEnv> pulseServer_;
 };

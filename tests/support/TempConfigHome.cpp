@@ -7,31 +7,20 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 TempConfigHome::TempConfigHome() {
     std::string pattern = (fs::temp_directory_path() / "quorvane-config-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
+    if (mkdtemp(pattern.data()) == nullptr) {
         ADD_FAILURE() << "cannot create a temporary config folder from " << pattern;
         return;
     }
-    root_ = buffer.data();
-    if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
-        hadOldValue_ = true;
-        oldValue_ = old;
-    }
-    setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
+    root_ = pattern;
+    env_.emplace("XDG_CONFIG_HOME", root_);
 }
 
 TempConfigHome::~TempConfigHome() {
-    if (hadOldValue_)
-        setenv("XDG_CONFIG_HOME", oldValue_.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
     if (root_.empty()) return;
     // Tests may leave read-only folders behind; open them up so that removal succeeds.
     std::error_code error;

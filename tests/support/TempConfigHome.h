@@ -3,7 +3,10 @@
 // settings path points into while the object lives. The old value comes back and the
 // folder is removed when it goes.
 
+#include <optional>
 #include <string>
+
+#include "support/ScopedEnv.h"
 
 class TempConfigHome {
 public:
@@ -27,6 +30,5 @@ public:
 
 private:
     std::string root_;
-    std::string oldValue_;
-    bool hadOldValue_ = false;
+    std::optional<ScopedEnv> env_;
 };

@@ -164,33 +164,29 @@ TEST(DriverServicesTest, EnvironmentVersionAndDosDevices) {
     EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_INVALID_HANDLE));
 }
 
-// Answers the next message box captioned `caption` with `button`, as an operator would.
-std::thread AnswerMessageBox(const std::string& caption, int button) {
-    return std::thread([caption, button] {
-        for (int attempt = 0; attempt < 500; ++attempt) {
-            if (HWND box = FindWindowA(nullptr, caption.c_str())) {
-                PostMessageA(box, WM_COMMAND, button, 0);
-                return;
-            }
-            Sleep(10);
-        }
-    });
-}
-
 TEST(DriverServicesTest, StopBoxAnswersAndQuitRequest) {
     Win32DriverServices os;
     const std::string caption = Unique("qvtest box ");
-    std::thread operatorThread = AnswerMessageBox(caption, IDNO);
-    EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", MessageBoxButtons::YesNo),
-              MessageBoxAnswer::No);
-    operatorThread.join();
-    operatorThread = AnswerMessageBox(caption, IDYES);
-    EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", MessageBoxButtons::YesNo),
-              MessageBoxAnswer::Yes);
-    operatorThread.join();
-    operatorThread = AnswerMessageBox(caption, IDOK);
-    EXPECT_EQ(os.stopMessageBox(caption, "Failed.", MessageBoxButtons::Ok), MessageBoxAnswer::Ok);
-    operatorThread.join();
+    const struct {
+        int button;
+        MessageBoxButtons buttons;
+        MessageBoxAnswer answer;
+    } answers[] = {{IDNO, MessageBoxButtons::YesNo, MessageBoxAnswer::No},
+                   {IDYES, MessageBoxButtons::YesNo, MessageBoxAnswer::Yes},
+                   {IDOK, MessageBoxButtons::Ok, MessageBoxAnswer::Ok}};
+    for (const auto& a : answers) {
+        // The operator answers once the box shows.
+        std::thread operatorThread([&] {
+            for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
+                if (HWND box = FindWindowA(nullptr, caption.c_str())) {
+                    PostMessageA(box, WM_COMMAND, a.button, 0);
+                    return;
+                }
+            }
+        });
+        EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", a.buttons), a.answer) << a.button;
+        operatorThread.join();
+    }
 
     os.postQuit();
     MSG message;

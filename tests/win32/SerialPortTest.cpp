@@ -44,27 +44,33 @@ protected:
     RecordingPresenter presenter_;
 };
 
-TEST_F(SerialPortTest, MeterLinkIdentifiesTheMeterAndReadsAFrameOnCom1) {
-    const std::string earlier = CommandsReceived(1);
-    MeterLink link(ports_, log_, presenter_);
-    link.ComPort = 1;
-    ASSERT_TRUE(link.OpenComPort());
-
-    const std::string identification = link.GetFirmwareInfo(false);
-    EXPECT_EQ(identification.rfind("QUORVANE", 0), 0u) << identification;
-    ASSERT_FALSE(link.FirmwareVersion.empty()) << identification;
-    EXPECT_NE(identification.find("Version " + link.FirmwareVersion), std::string::npos);
-
-    ExchangeRequest request;
-    GraphExchangeResult frame = link.GraphExchange(request);
-    EXPECT_FALSE(frame.IdentificationText);
-    EXPECT_EQ(frame.Reply.size(), 64u);
-    request.Psk63Checked = true;
-    frame = link.GraphExchange(request);
-    EXPECT_EQ(frame.Reply.size(), 64u);
-
-    EXPECT_EQ(CommandsReceived(1).substr(earlier.size()), "vsS");
+// From COM10 on, ports open under the device prefix.
+TEST_F(SerialPortTest, MeterLinkIdentifiesTheMeterAndReadsFramesOnCom1AndCom12) {
+    for (const int port : {1, 12}) {
+        SCOPED_TRACE("COM" + std::to_string(port));
+        const std::string earlier = CommandsReceived(port);
+        MeterLink link(ports_, log_, presenter_);
+        link.ComPort = port;
+        ASSERT_TRUE(link.OpenComPort());
+        const std::string identification = link.GetFirmwareInfo(false);
+        EXPECT_EQ(identification.rfind("QUORVANE", 0), 0u) << identification;
+        ASSERT_FALSE(link.FirmwareVersion.empty()) << identification;
+        EXPECT_NE(identification.find("Version " + link.FirmwareVersion), std::string::npos);
+        ExchangeRequest request;
+        for (const bool psk63 : {false, true}) {
+            request.Psk63Checked = psk63;
+            const GraphExchangeResult frame = link.GraphExchange(request);
+            EXPECT_FALSE(frame.IdentificationText);
+            EXPECT_EQ(frame.Reply.size(), 64u);
+        }
+        EXPECT_EQ(CommandsReceived(port).substr(earlier.size()), "vsS");
+    }
     EXPECT_TRUE(presenter_.shown.empty());
+
+    uint32_t error = 0;
+    EXPECT_EQ(ports_.open("\\\\.\\COM99", error), nullptr);
+    EXPECT_NE(error, 0u);
+    EXPECT_FALSE(ports_.errorText(error).empty()) << error;
 }
 
 // Wine does not keep serial devices exclusive, so a plain file shows the sharing mode.
@@ -85,7 +91,7 @@ TEST(SerialOpenTest, NobodyElseOpensWhatIsOpen) {
     DeleteFileA(path.c_str());
 }
 
-TEST_F(SerialPortTest, ReadsEndAtCountOrAtTheTotalTimeout) {
+TEST_F(SerialPortTest, SettingsReadBackAndReadsEndAtCountOrAtTheTotalTimeout) {
     uint32_t error = 0;
     auto port = ports_.open("COM1", error);
     ASSERT_NE(port, nullptr) << ports_.errorText(error);
@@ -136,20 +142,6 @@ TEST_F(SerialPortTest, ReadsEndAtCountOrAtTheTotalTimeout) {
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), count), "QUORVANE");
     ASSERT_TRUE(port->read(buffer, 83, count));
     EXPECT_GT(count, 0u) << "the rest of the identification";
-}
-
-TEST_F(SerialPortTest, PortsFromTenOnOpenUnderTheDevicePrefix) {
-    const std::string earlier = CommandsReceived(12);
-    MeterLink link(ports_, log_, presenter_);
-    link.ComPort = 12;
-    ASSERT_TRUE(link.OpenComPort());
-    EXPECT_EQ(link.GetFirmwareInfo(false).rfind("QUORVANE", 0), 0u);
-    EXPECT_EQ(CommandsReceived(12).substr(earlier.size()), "v");
-
-    uint32_t error = 0;
-    EXPECT_EQ(ports_.open("\\\\.\\COM99", error), nullptr);
-    EXPECT_NE(error, 0u);
-    EXPECT_FALSE(ports_.errorText(error).empty()) << error;
 }
 
 }  // namespace

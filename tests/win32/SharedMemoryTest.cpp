@@ -1,5 +1,5 @@
 // The single-instance guard over the real named mapping and bring-forward window, with a
-// second process started from this program.
+// second process started from this program; hence this program's main is here too.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,10 +10,10 @@
 #include "desktop/SpOnly1.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32WindowActivation.h"
-#include "win32/ChildProcess.h"
 
 namespace {
 
+constexpr int kNotAChild = -1;
 constexpr int kFirstInstance = 10;
 constexpr int kMustEnd = 11;
 constexpr int kChildFailed = 12;
@@ -42,6 +42,37 @@ int Claim(const std::string& name) {
     } catch (const ESharedMemError&) {
         return kChildFailed;
     }
+}
+
+// Starts this program again with `arguments`, keeps this thread's windows answering while
+// it runs, and returns its exit status (kNotAChild when it did not run).
+int RunChild(const std::string& arguments) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string commandLine = "\"" + std::string(program) + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return kNotAChild;
+    CloseHandle(process.hThread);
+    // The child's bring-forward request is answered by this thread's window.
+    constexpr DWORD kChildTimeoutMs = 30000;
+    const DWORD start = GetTickCount();
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, kChildTimeoutMs, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        if (GetTickCount() - start > kChildTimeoutMs) break;
+    }
+    DWORD status = static_cast<DWORD>(kNotAChild);
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &status);
+    else
+        TerminateProcess(process.hProcess, static_cast<UINT>(kChildFailed));
+    CloseHandle(process.hProcess);
+    return static_cast<int>(status);
 }
 
 std::string BlockName() {
@@ -105,48 +136,18 @@ TEST(SharedMemTest, AMappingThatCannotBeMadeNamesItselfAndTheError) {
         TSharedMem block(memory, "no\\such\\namespace", kBlockSize);
         FAIL() << "created";
     } catch (const ESharedMemError& error) {
-        const std::string text = error.what();
-        EXPECT_EQ(text.rfind("Error creating shared memory no\\such\\namespace (", 0), 0u) << text;
-        EXPECT_NE(text.find("(" + std::to_string(memory.lastError()) + ")"), std::string::npos);
         EXPECT_NE(memory.lastError(), 0);
+        EXPECT_EQ(std::string(error.what()), "Error creating shared memory no\\such\\namespace (" +
+                                                 std::to_string(memory.lastError()) + ")");
     }
 }
 
 }  // namespace
 
-int RunAsChild(int argc, char** argv) {
-    if (argc != 3) return kNotAChild;
-    const std::string mode = argv[1];
-    if (mode == "--read") return ReadBlock(argv[2]);
-    if (mode == "--claim") return Claim(argv[2]);
-    return kNotAChild;
-}
-
-int RunChild(const std::string& arguments) {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string commandLine = "\"" + std::string(program) + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return kNotAChild;
-    CloseHandle(process.hThread);
-    // The child's bring-forward request is answered by this thread's window.
-    constexpr DWORD kChildTimeoutMs = 30000;
-    const DWORD start = GetTickCount();
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, kChildTimeoutMs, QS_ALLINPUT) ==
-           WAIT_OBJECT_0 + 1) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        if (GetTickCount() - start > kChildTimeoutMs) break;
-    }
-    DWORD status = static_cast<DWORD>(kNotAChild);
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &status);
-    else
-        TerminateProcess(process.hProcess, static_cast<UINT>(kChildFailed));
-    CloseHandle(process.hProcess);
-    return static_cast<int>(status);
+int main(int argc, char** argv) {
+    // Started again by RunChild: the child's part only.
+    if (argc == 3 && std::string(argv[1]) == "--read") return ReadBlock(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "--claim") return Claim(argv[2]);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

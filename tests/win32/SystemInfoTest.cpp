@@ -7,30 +7,22 @@
 
 namespace {
 
-struct OsNameCase {
-    uint32_t major;
-    uint32_t minor;
-    uint32_t platformId;
-    const char* name;
-};
-
-class OsNameTest : public testing::TestWithParam<OsNameCase> {};
-
-TEST_P(OsNameTest, FollowsTheAboutBoxTable) {
-    const OsNameCase& c = GetParam();
-    EXPECT_EQ(OsNameFor(c.major, c.minor, c.platformId), c.name)
-        << c.major << "." << c.minor << " platform " << c.platformId;
+TEST(SystemInfoTest, OsNamesFollowTheAboutBoxTable) {
+    struct Case {
+        uint32_t major, minor, platformId;
+        const char* name;
+    };
+    const Case cases[] = {
+        {4, 0, 1, "Windows 95"},  {4, 0, 2, "Windows NT"},          {4, 0, 0, "Unknown OS"},
+        {4, 10, 1, "Windows 98"}, {4, 90, 1, "Windows ME"},         {5, 0, 2, "Windows 2000"},
+        {5, 1, 2, "Windows XP"},  {5, 2, 2, "Windows Server 2003"}, {6, 0, 2, "Windows Vista"},
+        {6, 1, 2, "Windows 7"},   {6, 2, 2, "Unknown OS"},          {10, 0, 2, "Unknown OS"},
+        {5, 3, 2, "Unknown OS"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OsNameFor(c.major, c.minor, c.platformId), c.name)
+            << c.major << "." << c.minor << " platform " << c.platformId;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Versions, OsNameTest,
-    testing::Values(OsNameCase{4, 0, 1, "Windows 95"}, OsNameCase{4, 0, 2, "Windows NT"},
-                    OsNameCase{4, 0, 0, "Unknown OS"}, OsNameCase{4, 10, 1, "Windows 98"},
-                    OsNameCase{4, 90, 1, "Windows ME"}, OsNameCase{5, 0, 2, "Windows 2000"},
-                    OsNameCase{5, 1, 2, "Windows XP"}, OsNameCase{5, 2, 2, "Windows Server 2003"},
-                    OsNameCase{6, 0, 2, "Windows Vista"}, OsNameCase{6, 1, 2, "Windows 7"},
-                    OsNameCase{6, 2, 2, "Unknown OS"}, OsNameCase{10, 0, 2, "Unknown OS"},
-                    OsNameCase{5, 3, 2, "Unknown OS"}));
 
 std::string OwnFileName() {
     char path[MAX_PATH] = {};

@@ -1,7 +1,6 @@
 #include "support/alsa/AlsaTestConfig.h"
 
 #include <alsa/asoundlib.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,18 +13,6 @@ const char kDirToken[] = "@DIR@";
 
 std::string SystemConfig() {
     return "<" + std::string(snd_config_topdir()) + "/alsa.conf>\n";
-}
-
-std::optional<std::string> Env(const char* name) {
-    const char* value = getenv(name);
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-void Restore(const char* name, const std::optional<std::string>& value) {
-    if (value)
-        setenv(name, value->c_str(), 1);
-    else
-        unsetenv(name);
 }
 
 }  // namespace
@@ -60,21 +47,14 @@ AlsaTestConfig::AlsaTestConfig(const std::string& text, bool hideSoundServer) {
     }
     std::ofstream(dir_ + "/asound.conf") << config;
 
-    previousConfigPath_ = Env("ALSA_CONFIG_PATH");
-    setenv("ALSA_CONFIG_PATH", (dir_ + "/asound.conf").c_str(), 1);
+    configPath_.emplace("ALSA_CONFIG_PATH", dir_ + "/asound.conf");
     // The system configuration makes "default" the pulse plugin whenever a sound server
     // answers; pointing libpulse at a socket that does not exist keeps the desktop's
     // server (and its volume) out of these tests.
-    if (hideSoundServer) {
-        hidSoundServer_ = true;
-        previousPulseServer_ = Env("PULSE_SERVER");
-        setenv("PULSE_SERVER", ("unix:" + dir_ + "/no-server").c_str(), 1);
-    }
+    if (hideSoundServer) pulseServer_.emplace("PULSE_SERVER", "unix:" + dir_ + "/no-server");
 }
 
 AlsaTestConfig::~AlsaTestConfig() {
-    Restore("ALSA_CONFIG_PATH", previousConfigPath_);
-    if (hidSoundServer_) Restore("PULSE_SERVER", previousPulseServer_);
     // Drops ALSA's cached configuration, which still names this folder's files.
     snd_config_update_free_global();
     std::error_code ignored;

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "support/ScopedEnv.h"
+
 class AlsaTestConfig {
 public:
     // The system configuration with the test control device (ctl_qvtest.c, built at
@@ -38,7 +40,6 @@ private:
 
     std::string dir_;
     std::string statePath_;
-    std::optional<std::string> previousConfigPath_;
-    std::optional<std::string> previousPulseServer_;
-    bool hidSoundServer_ = false;
+    std::optional<ScopedEnv> configPath_;
+    std::optional<ScopedEnv> pulseServer_;
 };
