@@ -20,14 +20,26 @@ if(QUORVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# quorvane_library(NAME [QT] SOURCES ... [LIBS ...])
-#   A static library rooted at src/, so headers are included as "area/Unit.h".
+# The repository root, for the Linux build and for the Windows build in cross/windows alike.
+get_filename_component(QUORVANE_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+
+# quorvane_library(NAME SOURCES ... [LIBS ...])
+#   A static library of plain C++ rooted at src/, so headers are included as "area/Unit.h".
+#   LIBS names every library whose headers the sources include (scripts/check-layers
+#   checks that none of them sits on a higher layer).
 function(quorvane_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} PUBLIC ${QUORVANE_SOURCE_ROOT}/src)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     quorvane_warnings(${name})
+endfunction()
+
+# quorvane_ui_library(NAME SOURCES ... [LIBS ...])
+#   A library that needs Qt. The Windows build in cross/windows has no Qt to link and
+#   redefines this to only compile the sources against the host's Qt headers.
+function(quorvane_ui_library name)
+    quorvane_library(${name} ${ARGN})
 endfunction()
 
 # quorvane_test(NAME LABEL unit|integration|e2e SOURCES ... [LIBS ...])

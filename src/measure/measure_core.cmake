@@ -1,9 +1,0 @@
-# Frame analysis, the graph and text cycles and the simulated meter: plain C++, no Qt.
-quorvane_library(measure_core
-    SOURCES
-        ${CMAKE_CURRENT_LIST_DIR}/HarmonicTables.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/Analysis.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/FixedFormat.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/GraphCycle.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/TextCycle.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/FakeData.cpp)
