@@ -15,15 +15,6 @@
 #include "meter-sim/MeterScenarios.h"
 #include "support/app/MainWindowHarness.h"
 
-class MainFormProbe {
-public:
-    static void ShowGraphReply(TMainForm& form, const std::string& reply) {
-        GraphExchangeResult result;
-        result.Reply = reply;
-        form.FinishGraphCycle(result);
-    }
-};
-
 namespace {
 
 using Clock = std::chrono::steady_clock;

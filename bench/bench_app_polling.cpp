@@ -39,13 +39,13 @@ Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
     });
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    h.Form().Timer1->setInterval(intervalMs);
+    h.Probe().Timer1()->setInterval(intervalMs);
     const auto start = Clock::now();
-    h.Form().Timer1->start();
+    h.Probe().Timer1()->start();
     heartbeat.start();
     last = Clock::now();
     loop.exec();
-    h.Form().Timer1->stop();
+    h.Probe().Timer1()->stop();
     h.Form().WaitForCycle();
     run.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     return run;

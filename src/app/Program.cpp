@@ -78,18 +78,17 @@ int RunQuorvane(int argc, char** argv) {
         if (!mainForm.FormCreate()) return 1;
         {
             DialogSet dialogs(profile);
-            mainForm.AttachDialogs(dialogs.View());
+            mainForm.AttachDialogs(&dialogs);
             ShowMainWindow(mainForm);
             if (!TerminationRequested()) status = app.exec();
-            mainForm.Timer1->stop();
+            mainForm.PollTimer()->stop();
             mainForm.WaitForCycle();
             // The driver is unloaded before any window goes; the port it serves is
             // closed afterwards by the main window.
             rigPort.FinalizePortDriver();
-            mainForm.AttachDialogs({});
+            mainForm.AttachDialogs(nullptr);
         }
         mainForm.FormDestroy();
     }
-    VolumeControl.reset();
     return status;
 }

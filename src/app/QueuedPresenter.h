@@ -7,7 +7,7 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "dialogs/MessagePresenter.h"
+#include "base/MessagePresenter.h"
 
 class QueuedPresenter final : public MessagePresenter {
 public:

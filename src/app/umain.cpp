@@ -9,9 +9,9 @@
 #include "app/StatusPanel.h"
 #include "audio/LevelControl.h"
 #include "audio/usound.h"
+#include "base/MessagePresenter.h"
 #include "desktop/LedIconImages.h"
 #include "desktop/SpTrayIc.h"
-#include "dialogs/MessagePresenter.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/HarmonicTables.h"
 #include "measure/TextCycle.h"
@@ -127,8 +127,8 @@ void TMainForm::BuildTrayIcon() {
     trayShell_ = std::make_unique<QtTrayShell>();
     ledImages_ = std::make_unique<LedIconImages>(*trayShell_);
     LedIcon = MakeLedIcon(*trayShell_, *ledImages_);
-    LedIcon->OnMouseDown = [this](TSpTrayIcon&, TMouseButton button, TShiftState, int x, int y) {
-        if (button == TMouseButton::mbRight) LedIconMouseDown(int(button), x, y);
+    LedIcon->OnMouseDown = [this](TSpTrayIcon&, MouseButton button, ShiftState, int x, int y) {
+        if (button == MouseButton::mbRight) LedIconMouseDown(int(button), x, y);
     };
     LedIcon->OnException = [this](const std::string& message) {
         services_.Messages.MessageDialog("Error", "!", message);

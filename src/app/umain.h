@@ -11,13 +11,14 @@
 #include <string>
 
 #include "app/ExchangeRunner.h"
-#include "app/LogFile.h"
 #include "app/QueuedPresenter.h"
-#include "app/Settings.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
 #include "meter/MeterLink.h"
+#include "settings/LogFile.h"
+#include "settings/Settings.h"
 
+struct DialogSet;
 class EnvelopeChart;
 class LedIconImages;
 class Mixer;
@@ -27,17 +28,8 @@ class ProfileFile;
 class QtTrayShell;
 class StatusPanel;
 class SystemInfo;
-class TAboutForm;
-class TGainForm;
-class TIMDForm;
-class TNoiseForm;
-class TPortForm;
-class TPowerLimitForm;
-class TRefreshForm;
-class TShowPowerForm;
-class TSoundCardForm;
 class TSpTrayIcon;
-class TTestSoundCardForm;
+class TspVolumeControl;
 class SerialPorts;
 
 // What the main window is wired to: the real platform in the program, fakes in tests.
@@ -48,20 +40,6 @@ struct MainFormServices {
     Mixer& MixerDevices;
     MessagePresenter& Messages;
     PortSharing* Sharing = nullptr;
-};
-
-// The dialogs the commands show; created after the main window, destroyed before it.
-struct MainFormDialogs {
-    TPortForm* PortForm = nullptr;
-    TRefreshForm* RefreshForm = nullptr;
-    TAboutForm* AboutForm = nullptr;
-    TGainForm* GainForm = nullptr;
-    TIMDForm* IMDForm = nullptr;
-    TNoiseForm* NoiseForm = nullptr;
-    TPowerLimitForm* PowerLimitForm = nullptr;
-    TSoundCardForm* SoundCardForm = nullptr;
-    TShowPowerForm* ShowPowerForm = nullptr;
-    TTestSoundCardForm* TestSoundCardForm = nullptr;
 };
 
 class TMainForm : public QWidget, private GraphView {
@@ -76,7 +54,8 @@ public:
     bool FormCreate();
     // The shutdown save: settings, then the port, then the log. Runs once.
     void FormDestroy();
-    void AttachDialogs(const MainFormDialogs& dialogs) { dialogs_ = dialogs; }
+    // The dialogs live from after start-up to before shutdown; null detaches them.
+    void AttachDialogs(DialogSet* dialogs) { dialogs_ = dialogs; }
 
     // A later start of the program asks this one forward.
     void BringForward();
@@ -91,7 +70,7 @@ public:
     void DataMode1Click();
     void ALCClick();
     void Feedbackgain1Click();
-    void argetIMD1Click();
+    void argetIMD1Click();  // Target IMD
     void NoiseThreshold1Click();
     void PowerLimitClickClick();
     void ShowPowerClick();
@@ -99,7 +78,7 @@ public:
     void TestSoundCardClick();
     void About1Click();
     void ColorCode1Click();
-    void asdf1Click();
+    void asdf1Click();  // the tray menu's Exit
 
     // One timer tick: starts the cycle's exchange with the meter; the cycle finishes on
     // this thread when the reply is in.
@@ -107,11 +86,29 @@ public:
     // Blocks until the exchange in flight, if any, has finished and been shown.
     void WaitForCycle();
 
-    // State other parts and tests read.
+    const std::string& Caption() const { return caption_; }
+    const GraphCycle& Graph() const { return graph_; }
+    // Start-up and shutdown stop the polling around the dialogs' life.
+    QTimer* PollTimer() const { return Timer1; }
+
+signals:
+    // A cycle has been shown (graph or text); tests wait on it.
+    void CycleFinished();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The tests' and benchmarks' window into the state below.
+    friend class MainFormProbe;
+
+    // The program's state and the controls, under the names of the design; tests reach
+    // them through MainFormProbe.
     Settings Settings_;
     int Minimized = 0;
     MeterLink Link;
-    const std::string& Caption() const { return caption_; }
 
     QTimer* Timer1;
     EnvelopeChart* Chart;
@@ -136,20 +133,8 @@ public:
     QAction* ColorCode1;
     QAction* asdf1;
     std::unique_ptr<TSpTrayIcon> LedIcon;
-    const GraphCycle& Graph() const { return graph_; }
-
-signals:
-    // A cycle has been shown (graph or text); tests wait on it.
-    void CycleFinished();
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    // Benchmarks time a cycle's display on its own, without the wire.
-    friend class MainFormProbe;
+    // The mixer the level control steers; recreated when the sound card changes.
+    std::unique_ptr<TspVolumeControl> VolumeControl;
 
     void BuildControls();
     void BuildPopupMenu();
@@ -202,7 +187,7 @@ private:
 
     MainFormServices services_;
     QueuedPresenter linkMessages_;
-    MainFormDialogs dialogs_;
+    DialogSet* dialogs_ = nullptr;
     SettingsFile settingsFile_;
     LogFile LogFile_;
     GraphCycle graph_;

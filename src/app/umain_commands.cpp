@@ -5,23 +5,14 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "app/DialogSet.h"
 #include "app/StatusPanel.h"
 #include "app/TerminationSignals.h"
 #include "app/umain.h"
 #include "audio/usound.h"
+#include "base/MessagePresenter.h"
 #include "desktop/SpTrayIc.h"
 #include "dialogs/Commands.h"
-#include "dialogs/MessagePresenter.h"
-#include "dialogs/about.h"
-#include "dialogs/noisform.h"
-#include "dialogs/ucard.h"
-#include "dialogs/ucomport.h"
-#include "dialogs/ugain.h"
-#include "dialogs/uimd.h"
-#include "dialogs/upower.h"
-#include "dialogs/urefresh.h"
-#include "dialogs/ushowpower.h"
-#include "dialogs/utestcard.h"
 #include "measure/EnvelopeChart.h"
 #include "meter/MeterProtocol.h"
 #include "platform/SystemInfo.h"
@@ -33,7 +24,7 @@ constexpr uint32_t kNotNtFamilyBit = 0x80000000u;
 void TMainForm::ComPort1Click() {
     const int previous = Link.ComPort;
     const bool ntFamily = (services_.System.versionWord() & kNotNtFamilyBit) == 0;
-    const PortChoice choice = dialogs_.PortForm->Run(this, previous, ntFamily);
+    const PortChoice choice = dialogs_->PortForm->Run(this, previous, ntFamily);
     if (Ending()) return;
 
     // The port is about to change under the cycle: let the exchange in flight finish.
@@ -47,7 +38,7 @@ void TMainForm::ComPort1Click() {
     services_.Messages.MessageDialog("Error", "!", "Could not open " + choice.ListText);
     WaitForCycle();
     Link.ComPort = previous;
-    dialogs_.PortForm->ShowPort(previous);
+    dialogs_->PortForm->ShowPort(previous);
     // If the old port is gone too, the cycles report that the meter does not answer.
     Link.OpenComPort();
     SetCaption(Link.Caption());
@@ -60,7 +51,7 @@ void TMainForm::PSK63Click() {
 }
 
 void TMainForm::RefreshRate1Click() {
-    const int interval = dialogs_.RefreshForm->Run(this, Timer1->interval());
+    const int interval = dialogs_->RefreshForm->Run(this, Timer1->interval());
     if (Ending()) return;
     Settings_.RefreshRate = interval;
     Timer1->setInterval(TimerInterval());
@@ -87,17 +78,17 @@ void TMainForm::ALCClick() {
 }
 
 void TMainForm::Feedbackgain1Click() {
-    const double gain = dialogs_.GainForm->Run(this, Settings_.Gain);
+    const double gain = dialogs_->GainForm->Run(this, Settings_.Gain);
     if (!Ending()) Settings_.Gain = gain;
 }
 
 void TMainForm::argetIMD1Click() {
-    const int target = dialogs_.IMDForm->Run(this, Settings_.TargetIMD);
+    const int target = dialogs_->IMDForm->Run(this, Settings_.TargetIMD);
     if (!Ending()) Settings_.TargetIMD = target;
 }
 
 void TMainForm::NoiseThreshold1Click() {
-    const int noiseFloor = dialogs_.NoiseForm->Run(this, Settings_.NoiseFloor);
+    const int noiseFloor = dialogs_->NoiseForm->Run(this, Settings_.NoiseFloor);
     if (!Ending()) Settings_.NoiseFloor = noiseFloor;
 }
 
@@ -108,7 +99,7 @@ void TMainForm::PowerLimitClickClick() {
     current.MaxVolts = Settings_.MaxVolts;
     current.QRPJumpered = Settings_.QRPJumpered;
     const PowerLimitSettings chosen =
-        dialogs_.PowerLimitForm->Run(this, current, services_.Messages);
+        dialogs_->PowerLimitForm->Run(this, current, services_.Messages);
     if (Ending()) return;
     Settings_.PowerLimitEnabled = chosen.PowerLimitEnabled;
     Settings_.MaxWatts = chosen.MaxWatts;
@@ -118,27 +109,27 @@ void TMainForm::PowerLimitClickClick() {
 }
 
 void TMainForm::ShowPowerClick() {
-    const bool qrp = dialogs_.ShowPowerForm->Run(this, Settings_.QRPJumpered);
+    const bool qrp = dialogs_->ShowPowerForm->Run(this, Settings_.QRPJumpered);
     if (!Ending()) Settings_.QRPJumpered = qrp;
 }
 
 void TMainForm::SetSoundCardClick() {
     if (!VolumeControl) return;
     const std::optional<int> chosen =
-        dialogs_.SoundCardForm->Run(this, *VolumeControl, Settings_.SoundCard, services_.Messages);
+        dialogs_->SoundCardForm->Run(this, *VolumeControl, Settings_.SoundCard, services_.Messages);
     if (!chosen || Ending()) return;
     Settings_.SoundCard = *chosen;
     CreateVolumeControl();
 }
 
 void TMainForm::TestSoundCardClick() {
-    if (VolumeControl) dialogs_.TestSoundCardForm->Run(this, *VolumeControl);
+    if (VolumeControl) dialogs_->TestSoundCardForm->Run(this, *VolumeControl);
 }
 
 void TMainForm::About1Click() {
     Timer1->stop();
     WaitForCycle();
-    dialogs_.AboutForm->Run(
+    dialogs_->AboutForm->Run(
         this, services_.System.programVersion(), services_.System.osName(), [this] {
             const std::string text = Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
             const bool psk63 = FirmwareSupportsPsk63(Link.FirmwareVersion);

@@ -1,12 +1,12 @@
 // The main window's measurement cycles: the timer tick, the meter exchange off the GUI
 // thread, and what the graph and text cycles show when the reply is in.
 
+#include "app/DialogSet.h"
 #include "app/StatusPanel.h"
 #include "app/umain.h"
 #include "audio/LevelControl.h"
 #include "audio/usound.h"
 #include "desktop/SpTrayIc.h"
-#include "dialogs/ushowpower.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/TextCycle.h"
 
@@ -142,11 +142,11 @@ std::int32_t TMainForm::MixerLevel() {
 }
 
 bool TMainForm::ShowPowerChecked() {
-    return dialogs_.ShowPowerForm && dialogs_.ShowPowerForm->ShowPowerChecked();
+    return dialogs_ && dialogs_->ShowPowerForm && dialogs_->ShowPowerForm->ShowPowerChecked();
 }
 
 bool TMainForm::QrpSelected() {
-    return dialogs_.ShowPowerForm && dialogs_.ShowPowerForm->QrpSelected();
+    return dialogs_ && dialogs_->ShowPowerForm && dialogs_->ShowPowerForm->QrpSelected();
 }
 
 bool TMainForm::IsMinimized() {

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "dialogs/MessagePresenter.h"
-
-std::unique_ptr<TspVolumeControl> VolumeControl;
+#include "base/MessagePresenter.h"
 
 namespace {
 

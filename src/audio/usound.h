@@ -134,6 +134,3 @@ private:
     MixerLine LineBuffer_;  // work record of every line query
     MixerCaps CapsBuffer_;  // filled by every capabilities query
 };
-
-// The program's one mixer object; the sound card dialog replaces it.
-extern std::unique_ptr<TspVolumeControl> VolumeControl;

@@ -21,12 +21,12 @@ public:
     // Registers the pictures with the shell that is to show them.
     explicit LedIconImages(QtTrayShell& shell);
 
-    TImageList& IconList() { return IconList_; }
-    const TIcon& Picture() const { return Picture_; }
+    ImageList& IconList() { return IconList_; }
+    const IconPicture& Picture() const { return Picture_; }
 
 private:
-    TImageList IconList_;
-    TIcon Picture_;
+    ImageList IconList_;
+    IconPicture Picture_;
 };
 
 // LedIcon as the main window carries it: Icon = the triangle, Icons = IconList,

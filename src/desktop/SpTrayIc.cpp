@@ -23,30 +23,30 @@ std::size_t CutLength(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-void TIcon::SetHandle(TrayIconHandle handle) {
+void IconPicture::SetHandle(TrayIconHandle handle) {
     handle_ = handle;
     if (OnChange) OnChange();
 }
 
-TImageList::~TImageList() {
+ImageList::~ImageList() {
     std::vector<TSpTrayIcon*> users;
     users.swap(users_);
     for (TSpTrayIcon* user : users) user->ImageListRemoved(this);
 }
 
-TrayIconHandle TImageList::GetIcon(int index) const {
+TrayIconHandle ImageList::GetIcon(int index) const {
     if (index < 0 || index >= Count()) return 0;
     return icons_[static_cast<std::size_t>(index)];
 }
 
-TShiftState KeysToShiftState(uint32_t keyState, bool altDown) {
-    TShiftState shift;
-    if (keyState & MK_SHIFT) shift = shift.With(TShift::ssShift);
-    if (keyState & MK_CONTROL) shift = shift.With(TShift::ssCtrl);
-    if (keyState & MK_LBUTTON) shift = shift.With(TShift::ssLeft);
-    if (keyState & MK_RBUTTON) shift = shift.With(TShift::ssRight);
-    if (keyState & MK_MBUTTON) shift = shift.With(TShift::ssMiddle);
-    if (altDown) shift = shift.With(TShift::ssAlt);
+ShiftState KeysToShiftState(uint32_t keyState, bool altDown) {
+    ShiftState shift;
+    if (keyState & MK_SHIFT) shift = shift.With(ShiftKey::ssShift);
+    if (keyState & MK_CONTROL) shift = shift.With(ShiftKey::ssCtrl);
+    if (keyState & MK_LBUTTON) shift = shift.With(ShiftKey::ssLeft);
+    if (keyState & MK_RBUTTON) shift = shift.With(ShiftKey::ssRight);
+    if (keyState & MK_MBUTTON) shift = shift.With(ShiftKey::ssMiddle);
+    if (altDown) shift = shift.With(ShiftKey::ssAlt);
     return shift;
 }
 
@@ -68,12 +68,12 @@ void TSpTrayIcon::Loaded() {
     if (visible_) Notify(NotifyMessage::Add, NIF_MESSAGE | NIF_ICON | NIF_TIP);
 }
 
-void TSpTrayIcon::SetIcon(const TIcon& picture) {
+void TSpTrayIcon::SetIcon(const IconPicture& picture) {
     icon_.Assign(picture);  // its change notification refreshes once already
     if (!loading_) RefreshShownIcon();
 }
 
-void TSpTrayIcon::SetIcons(TImageList* list) {
+void TSpTrayIcon::SetIcons(ImageList* list) {
     if (icons_) std::erase(icons_->users_, this);
     icons_ = list;
     if (icons_) icons_->users_.push_back(this);
@@ -118,7 +118,7 @@ void TSpTrayIcon::SetVisible(bool visible) {
     visible_ = visible;
 }
 
-void TSpTrayIcon::ImageListRemoved(TImageList* list) {
+void TSpTrayIcon::ImageListRemoved(ImageList* list) {
     if (list == icons_) SetIcons(nullptr);
 }
 
@@ -180,20 +180,20 @@ void TSpTrayIcon::trayNotification(const TrayNotification& n) {
     // A mouse message carries the position as two signed 16-bit values.
     const int x = static_cast<int16_t>(n.x);
     const int y = static_cast<int16_t>(n.y);
-    const TShiftState shift = KeysToShiftState(n.keyState, n.altDown);
+    const ShiftState shift = KeysToShiftState(n.keyState, n.altDown);
     Guarded([&] { MouseMessage(n.mouseMessage, shift, x, y); });
 }
 
-void TSpTrayIcon::MouseMessage(uint32_t message, TShiftState shift, int x, int y) {
+void TSpTrayIcon::MouseMessage(uint32_t message, ShiftState shift, int x, int y) {
     if (message == WM_MOUSEMOVE) {
         if (OnMouseMove) OnMouseMove(*this, shift, x, y);
         return;
     }
     if (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK) return;
     // Down, up and double-click for the left, right and middle button, in that order.
-    static constexpr TMouseButton Buttons[] = {TMouseButton::mbLeft, TMouseButton::mbRight,
-                                               TMouseButton::mbMiddle};
-    const TMouseButton button = Buttons[(message - WM_LBUTTONDOWN) / 3];
+    static constexpr MouseButton Buttons[] = {MouseButton::mbLeft, MouseButton::mbRight,
+                                              MouseButton::mbMiddle};
+    const MouseButton button = Buttons[(message - WM_LBUTTONDOWN) / 3];
     switch ((message - WM_LBUTTONDOWN) % 3) {
         case 0:
             if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
@@ -204,7 +204,7 @@ void TSpTrayIcon::MouseMessage(uint32_t message, TShiftState shift, int x, int y
             break;
         default:
             if (OnDblClick) OnDblClick(*this);
-            if (OnMouseDown) OnMouseDown(*this, button, shift.With(TShift::ssDouble), x, y);
+            if (OnMouseDown) OnMouseDown(*this, button, shift.With(ShiftKey::ssDouble), x, y);
             break;
     }
 }

@@ -13,17 +13,17 @@
 class TSpTrayIcon;
 
 // A picture for the shell. Copies share the picture; changing one in place tells its owner.
-class TIcon {
+class IconPicture {
 public:
-    explicit TIcon(TrayIconHandle handle = 0) : handle_(handle) {}
+    explicit IconPicture(TrayIconHandle handle = 0) : handle_(handle) {}
     // A copy carries the picture only, never the original's change notification.
-    TIcon(const TIcon& other) : handle_(other.handle_) {}
-    TIcon& operator=(const TIcon&) = delete;  // use Assign, which notifies
+    IconPicture(const IconPicture& other) : handle_(other.handle_) {}
+    IconPicture& operator=(const IconPicture&) = delete;  // use Assign, which notifies
 
     TrayIconHandle Handle() const { return handle_; }
     bool Empty() const { return handle_ == 0; }
     void SetHandle(TrayIconHandle handle);
-    void Assign(const TIcon& picture) { SetHandle(picture.handle_); }
+    void Assign(const IconPicture& picture) { SetHandle(picture.handle_); }
 
     std::function<void()> OnChange;
 
@@ -32,13 +32,13 @@ private:
 };
 
 // Pictures by index. Tray icons that show from it forget it when it is destroyed.
-class TImageList {
+class ImageList {
 public:
-    TImageList() = default;
-    TImageList(std::initializer_list<TrayIconHandle> icons) : icons_(icons) {}
-    TImageList(const TImageList&) = delete;
-    TImageList& operator=(const TImageList&) = delete;
-    ~TImageList();
+    ImageList() = default;
+    ImageList(std::initializer_list<TrayIconHandle> icons) : icons_(icons) {}
+    ImageList(const ImageList&) = delete;
+    ImageList& operator=(const ImageList&) = delete;
+    ~ImageList();
 
     void Add(TrayIconHandle icon) { icons_.push_back(icon); }
     int Count() const { return static_cast<int>(icons_.size()); }
@@ -51,44 +51,44 @@ private:
     std::vector<TSpTrayIcon*> users_;
 };
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class MouseButton { mbLeft, mbRight, mbMiddle };
 
-enum class TShift : uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+enum class ShiftKey : uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 
-// A set of TShift.
-class TShiftState {
+// A set of ShiftKey.
+class ShiftState {
 public:
-    constexpr TShiftState() = default;
-    constexpr TShiftState(std::initializer_list<TShift> members) {
-        for (TShift m : members) bits_ |= Bit(m);
+    constexpr ShiftState() = default;
+    constexpr ShiftState(std::initializer_list<ShiftKey> members) {
+        for (ShiftKey m : members) bits_ |= Bit(m);
     }
-    constexpr bool Contains(TShift m) const { return (bits_ & Bit(m)) != 0; }
-    constexpr TShiftState With(TShift m) const {
-        TShiftState s = *this;
+    constexpr bool Contains(ShiftKey m) const { return (bits_ & Bit(m)) != 0; }
+    constexpr ShiftState With(ShiftKey m) const {
+        ShiftState s = *this;
         s.bits_ |= Bit(m);
         return s;
     }
-    friend constexpr bool operator==(TShiftState, TShiftState) = default;
+    friend constexpr bool operator==(ShiftState, ShiftState) = default;
 
 private:
-    static constexpr uint8_t Bit(TShift m) {
+    static constexpr uint8_t Bit(ShiftKey m) {
         return static_cast<uint8_t>(1u << static_cast<int>(m));
     }
     uint8_t bits_ = 0;
 };
 
 // The key-state word of a mouse message (MK_* bits) as a shift state.
-TShiftState KeysToShiftState(uint32_t keyState, bool altDown);
+ShiftState KeysToShiftState(uint32_t keyState, bool altDown);
 
 class TSpTrayIcon final : private TrayWindow {
 public:
-    using TMouseEvent = std::function<void(TSpTrayIcon& Sender, TMouseButton Button,
-                                           TShiftState Shift, int X, int Y)>;
-    using TMouseMoveEvent =
-        std::function<void(TSpTrayIcon& Sender, TShiftState Shift, int X, int Y)>;
-    using TNotifyEvent = std::function<void(TSpTrayIcon& Sender)>;
-    using TCloseQueryEvent = std::function<void(TSpTrayIcon& Sender, bool& CanClose)>;
-    using TExceptionReport = std::function<void(const std::string& message)>;
+    using MouseHandler = std::function<void(TSpTrayIcon& Sender, MouseButton Button,
+                                            ShiftState Shift, int X, int Y)>;
+    using MouseMoveHandler =
+        std::function<void(TSpTrayIcon& Sender, ShiftState Shift, int X, int Y)>;
+    using NotifyHandler = std::function<void(TSpTrayIcon& Sender)>;
+    using CloseQueryHandler = std::function<void(TSpTrayIcon& Sender, bool& CanClose)>;
+    using ExceptionReport = std::function<void(const std::string& message)>;
 
     // Fixed values of every shell call.
     static constexpr uint32_t IconId = 1;
@@ -105,11 +105,11 @@ public:
     void Loaded();
 
     // Changing the picture in place refreshes the shell's icon too.
-    TIcon& Icon() { return icon_; }
-    const TIcon& Icon() const { return icon_; }
-    void SetIcon(const TIcon& picture);
-    TImageList* Icons() const { return icons_; }
-    void SetIcons(TImageList* list);
+    IconPicture& Icon() { return icon_; }
+    const IconPicture& Icon() const { return icon_; }
+    void SetIcon(const IconPicture& picture);
+    ImageList* Icons() const { return icons_; }
+    void SetIcons(ImageList* list);
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
     const std::string& Hint() const { return hint_; }
@@ -121,23 +121,23 @@ public:
     TrayIconHandle ShownIcon() const { return shownIcon_; }
     TrayWindowId WindowHandle() const { return windowHandle_; }
 
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TCloseQueryEvent OnCloseQuery;
+    MouseHandler OnMouseDown;
+    MouseMoveHandler OnMouseMove;
+    MouseHandler OnMouseUp;
+    NotifyHandler OnClick;
+    NotifyHandler OnDblClick;
+    CloseQueryHandler OnCloseQuery;
     // The application's report for an exception that a handler lets out; stderr when unset.
-    TExceptionReport OnException;
+    ExceptionReport OnException;
 
 private:
-    friend class TImageList;
-    void ImageListRemoved(TImageList* list);
+    friend class ImageList;
+    void ImageListRemoved(ImageList* list);
     void IconChanged();
     void UpdateShownIcon();
     void RefreshShownIcon();
     bool Notify(NotifyMessage message, uint32_t flags);
-    void MouseMessage(uint32_t message, TShiftState shift, int x, int y);
+    void MouseMessage(uint32_t message, ShiftState shift, int x, int y);
     template <class Body>
     void Guarded(Body&& body);
 
@@ -145,9 +145,9 @@ private:
     bool queryEndSession() override;
 
     TrayShell& shell_;
-    TIcon icon_;
+    IconPicture icon_;
     TrayIconHandle shownIcon_ = 0;
-    TImageList* icons_ = nullptr;
+    ImageList* icons_ = nullptr;
     int iconIndex_ = -1;
     std::string hint_;
     bool visible_ = false;

@@ -1,4 +1,4 @@
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -30,8 +30,7 @@ bool OverlapsHorizontally(const QRect& a, const QRect& b) {
 }
 }  // namespace
 
-TFixedDialog::TFixedDialog(const QString& caption, int clientWidth, int clientHeight,
-                           QWidget* parent)
+FixedDialog::FixedDialog(const QString& caption, int clientWidth, int clientHeight, QWidget* parent)
     : QDialog(parent), drawnSize_(clientWidth, clientHeight) {
     setWindowTitle(caption);
     // Closing the box is the only way out; there is no OK or Cancel.
@@ -41,14 +40,14 @@ TFixedDialog::TFixedDialog(const QString& caption, int clientWidth, int clientHe
     setFixedSize(drawnSize_);
 }
 
-char TFixedDialog::DecimalSeparator() {
+char FixedDialog::DecimalSeparator() {
     const QString point = QLocale().decimalPoint();
     const char c = point.isEmpty() ? '\0' : point.at(0).toLatin1();
     return c == '\0' ? '.' : c;
 }
 
-QLabel* TFixedDialog::AddLabel(const QString& name, const QString& text, const QRect& rect,
-                               bool wordWrap) {
+QLabel* FixedDialog::AddLabel(const QString& name, const QString& text, const QRect& rect,
+                              bool wordWrap) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -59,13 +58,13 @@ QLabel* TFixedDialog::AddLabel(const QString& name, const QString& text, const Q
     return label;
 }
 
-QLabel* TFixedDialog::AddMemo(const QString& name, const QStringList& lines, const QRect& rect) {
+QLabel* FixedDialog::AddMemo(const QString& name, const QStringList& lines, const QRect& rect) {
     // The lines are kept as written; the memo widens rather than breaking them again.
     return AddLabel(name, lines.join(QLatin1Char('\n')), rect, false);
 }
 
-QComboBox* TFixedDialog::AddComboBox(const QString& name, std::span<const std::string_view> entries,
-                                     int left, int top, int width) {
+QComboBox* FixedDialog::AddComboBox(const QString& name, std::span<const std::string_view> entries,
+                                    int left, int top, int width) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(name);
     combo->setEditable(true);
@@ -77,7 +76,7 @@ QComboBox* TFixedDialog::AddComboBox(const QString& name, std::span<const std::s
     return combo;
 }
 
-void TFixedDialog::ShowInList(QComboBox* combo, const QString& text) {
+void FixedDialog::ShowInList(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
     combo->setEditText(text);
 }
@@ -92,16 +91,16 @@ Button* AddButton(QWidget* parent, const QString& name, const QString& text, con
 }
 }  // namespace
 
-QCheckBox* TFixedDialog::AddCheckBox(const QString& name, const QString& text, const QRect& rect) {
+QCheckBox* FixedDialog::AddCheckBox(const QString& name, const QString& text, const QRect& rect) {
     return AddButton<QCheckBox>(this, name, text, rect);
 }
 
-QRadioButton* TFixedDialog::AddRadioButton(const QString& name, const QString& text,
-                                           const QRect& rect) {
+QRadioButton* FixedDialog::AddRadioButton(const QString& name, const QString& text,
+                                          const QRect& rect) {
     return AddButton<QRadioButton>(this, name, text, rect);
 }
 
-void TFixedDialog::ShiftSiblings(QWidget* grown, const QRect& before, int dx, int dy) {
+void FixedDialog::ShiftSiblings(QWidget* grown, const QRect& before, int dx, int dy) {
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w == grown) continue;
         const QRect r = w->geometry();
@@ -111,7 +110,7 @@ void TFixedDialog::ShiftSiblings(QWidget* grown, const QRect& before, int dx, in
     }
 }
 
-void TFixedDialog::FitToFont() {
+void FixedDialog::FitToFont() {
     const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     // Start again from the drawn layout, so that new texts fit afresh.
     for (QWidget* w : children) {
@@ -169,7 +168,7 @@ void TFixedDialog::FitToFont() {
     FitSizeToChildren();
 }
 
-void TFixedDialog::FitSizeToChildren() {
+void FixedDialog::FitSizeToChildren() {
     QSize size = drawnSize_;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
@@ -179,7 +178,7 @@ void TFixedDialog::FitSizeToChildren() {
     setFixedSize(size);
 }
 
-void TFixedDialog::ExecBeside(QWidget* mainWindow) {
+void FixedDialog::ExecBeside(QWidget* mainWindow) {
     if (mainWindow) move(mainWindow->pos() + QPoint(10, 10));
     exec();
 }

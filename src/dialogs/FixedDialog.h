@@ -14,11 +14,11 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 
-class TFixedDialog : public QDialog {
+class FixedDialog : public QDialog {
     Q_OBJECT
 public:
-    TFixedDialog(const QString& caption, int clientWidth, int clientHeight,
-                 QWidget* parent = nullptr);
+    FixedDialog(const QString& caption, int clientWidth, int clientHeight,
+                QWidget* parent = nullptr);
 
     // The character the locale puts between whole and fractional digits.
     static char DecimalSeparator();

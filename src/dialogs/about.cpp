@@ -6,7 +6,7 @@
 
 #include "dialogs/Commands.h"
 
-TAboutForm::TAboutForm(QWidget* parent) : TFixedDialog("About Quorvane", 268, 129, parent) {
+TAboutForm::TAboutForm(QWidget* parent) : FixedDialog("About Quorvane", 268, 129, parent) {
     VersionNumber = AddCentredLabel("VersionNumber", QString(), 6, 20);
     QFont heading = VersionNumber->font();
     heading.setBold(true);
@@ -41,7 +41,7 @@ void TAboutForm::Run(QWidget* mainWindow, const std::string& programVersion,
 }
 
 void TAboutForm::showEvent(QShowEvent* event) {
-    TFixedDialog::showEvent(event);
+    FixedDialog::showEvent(event);
     FormShow();
 }
 
@@ -51,7 +51,7 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
         FormShow();
         return true;
     }
-    return TFixedDialog::eventFilter(watched, event);
+    return FixedDialog::eventFilter(watched, event);
 }
 
 void TAboutForm::FormShow() {

@@ -4,11 +4,11 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QLabel;
 
-class TAboutForm : public TFixedDialog {
+class TAboutForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TAboutForm(QWidget* parent = nullptr);

@@ -5,7 +5,7 @@
 
 #include "dialogs/Commands.h"
 
-TNoiseForm::TNoiseForm(QWidget* parent) : TFixedDialog("Noise Threshold", 265, 293, parent) {
+TNoiseForm::TNoiseForm(QWidget* parent) : FixedDialog("Noise Threshold", 265, 293, parent) {
     Label1 = AddLabel(
         "Label1",
         "If your antenna is close to strong RF interference, the meter may pick up more than a "

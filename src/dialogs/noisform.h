@@ -1,12 +1,12 @@
 #pragma once
 // The noise threshold dialog: below which level a frame counts as noise.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QComboBox;
 class QLabel;
 
-class TNoiseForm : public TFixedDialog {
+class TNoiseForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TNoiseForm(QWidget* parent = nullptr);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/MessagePresenter.h"
 #include "dialogs/MessageLayout.h"
-#include "dialogs/MessagePresenter.h"
 
 class QLabel;
 class QPushButton;

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 
 #include "audio/usound.h"
+#include "base/MessagePresenter.h"
 #include "dialogs/Commands.h"
-#include "dialogs/MessagePresenter.h"
 
-TSoundCardForm::TSoundCardForm(QWidget* parent) : TFixedDialog("Sound Card", 244, 243, parent) {
+TSoundCardForm::TSoundCardForm(QWidget* parent) : FixedDialog("Sound Card", 244, 243, parent) {
     Memo1 = AddMemo("Memo1",
                     {"Most computers have one sound card, ", "which quorvane detects and uses to ",
                      "control the audio level.", "", "However, if your computer has more ",

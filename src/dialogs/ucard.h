@@ -3,14 +3,14 @@
 
 #include <optional>
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class MessagePresenter;
 class QComboBox;
 class QLabel;
 class TspVolumeControl;
 
-class TSoundCardForm : public TFixedDialog {
+class TSoundCardForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TSoundCardForm(QWidget* parent = nullptr);

@@ -6,7 +6,7 @@
 
 #include "dialogs/Commands.h"
 
-TPortForm::TPortForm(QWidget* parent) : TFixedDialog("Com Port Selection", 405, 209, parent) {
+TPortForm::TPortForm(QWidget* parent) : FixedDialog("Com Port Selection", 405, 209, parent) {
     Label1 = AddLabel("Label1", QString(), QRect(8, 8, 384, 52), true);
     Label2 = AddLabel("Label2", QString(), QRect(8, 88, 379, 39), true);
     std::vector<std::string> names;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -13,7 +13,7 @@ struct PortChoice {
     int ComPort;
 };
 
-class TPortForm : public TFixedDialog {
+class TPortForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TPortForm(QWidget* parent = nullptr);

@@ -5,7 +5,7 @@
 #include "dialogs/Commands.h"
 #include "dialogs/aoxmask.h"
 
-TGainForm::TGainForm(QWidget* parent) : TFixedDialog("Feedback gain", 318, 292, parent) {
+TGainForm::TGainForm(QWidget* parent) : FixedDialog("Feedback gain", 318, 292, parent) {
     Memo1 = AddMemo(
         "Memo1",
         {"With Automatic Level Control on, Quorvane", "adjusts the audio level of your sound card",

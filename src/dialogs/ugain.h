@@ -1,12 +1,12 @@
 #pragma once
 // The feedback gain dialog: how hard the level control reacts to a deviation.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QLabel;
 class TOxMaskEdit;
 
-class TGainForm : public TFixedDialog {
+class TGainForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TGainForm(QWidget* parent = nullptr);

@@ -5,8 +5,7 @@
 
 #include "dialogs/Commands.h"
 
-TIMDForm::TIMDForm(QWidget* parent)
-    : TFixedDialog("Setting the Targe IMD Value", 342, 282, parent) {
+TIMDForm::TIMDForm(QWidget* parent) : FixedDialog("Setting the Targe IMD Value", 342, 282, parent) {
     Label1 = AddLabel(
         "Label1",
         "Quorvane computes the IMD of your signal with each sample and uses it to reset the "

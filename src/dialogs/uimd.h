@@ -1,12 +1,12 @@
 #pragma once
 // The target IMD dialog: the IMD the level control keeps the signal at or below.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QComboBox;
 class QLabel;
 
-class TIMDForm : public TFixedDialog {
+class TIMDForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TIMDForm(QWidget* parent = nullptr);

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "dialogs/MessagePresenter.h"
+#include "base/MessagePresenter.h"
 
-TPowerLimitForm::TPowerLimitForm(QWidget* parent) : TFixedDialog("Power Limit", 413, 330, parent) {
+TPowerLimitForm::TPowerLimitForm(QWidget* parent) : FixedDialog("Power Limit", 413, 330, parent) {
     Memo1 = AddLabel(
         "Memo1",
         "This setting lets you give the maximum power you want to transmit.\n"

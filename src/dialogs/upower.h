@@ -2,7 +2,7 @@
 // The power limit dialog: the most power the level control lets the transmitter reach.
 
 #include "dialogs/Commands.h"
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class MessagePresenter;
 class QCheckBox;
@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class TPowerLimitForm : public TFixedDialog {
+class TPowerLimitForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TPowerLimitForm(QWidget* parent = nullptr);

@@ -5,7 +5,7 @@
 
 #include "dialogs/Commands.h"
 
-TRefreshForm::TRefreshForm(QWidget* parent) : TFixedDialog("Refresh Rate", 219, 152, parent) {
+TRefreshForm::TRefreshForm(QWidget* parent) : FixedDialog("Refresh Rate", 219, 152, parent) {
     Label1 = AddLabel("Label1",
                       "Quorvane monitors your transmitter's RF output at periodic intervals. "
                       "You can select a sample rate of 2 times per second, once per second, or "

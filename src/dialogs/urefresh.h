@@ -1,12 +1,12 @@
 #pragma once
 // The refresh-rate dialog: how often the meter is polled.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QComboBox;
 class QLabel;
 
-class TRefreshForm : public TFixedDialog {
+class TRefreshForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TRefreshForm(QWidget* parent = nullptr);

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 const char* const ShowPowerSection = "SHOW POWER";
@@ -14,7 +14,7 @@ const char* const QrpJumperedKey = "QRP jumpered";
 }  // namespace
 
 TShowPowerForm::TShowPowerForm(ProfileFile& settings, QWidget* parent)
-    : TFixedDialog("Show Power", 487, 149, parent), settings_(settings) {
+    : FixedDialog("Show Power", 487, 149, parent), settings_(settings) {
     Label1 = AddLabel("Label1",
                       "Quorvane can compute the average RF power output of your PSK signal and "
                       "show the estimate on the status line when you ask for it here. For an "

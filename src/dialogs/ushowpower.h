@@ -3,14 +3,14 @@
 // jumper setting the estimate assumes. Its check box and radio buttons are the settings
 // themselves; it loads them from the settings file when created and saves them when destroyed.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class ProfileFile;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
 
-class TShowPowerForm : public TFixedDialog {
+class TShowPowerForm : public FixedDialog {
     Q_OBJECT
 public:
     // `settings` must outlive the dialog, which writes its two keys on destruction.

@@ -8,7 +8,7 @@
 #include "audio/usound.h"
 
 TTestSoundCardForm::TTestSoundCardForm(QWidget* parent)
-    : TFixedDialog("Testing Sound Card", 258, 276, parent) {
+    : FixedDialog("Testing Sound Card", 258, 276, parent) {
     Memo1 = AddMemo(
         "Memo1",
         {"Use the slider below to test whether Quorvane ",
@@ -47,7 +47,7 @@ void TTestSoundCardForm::Run(QWidget* mainWindow, TspVolumeControl& volume) {
 }
 
 void TTestSoundCardForm::showEvent(QShowEvent* event) {
-    TFixedDialog::showEvent(event);
+    FixedDialog::showEvent(event);
     FormShow();
 }
 

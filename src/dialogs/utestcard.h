@@ -2,13 +2,13 @@
 // The sound card test dialog: two sliders that set the Master and Wave volumes directly,
 // so the operator can watch the system's mixer follow them.
 
-#include "dialogs/ufixeddialog.h"
+#include "dialogs/FixedDialog.h"
 
 class QLabel;
 class QSlider;
 class TspVolumeControl;
 
-class TTestSoundCardForm : public TFixedDialog {
+class TTestSoundCardForm : public FixedDialog {
     Q_OBJECT
 public:
     explicit TTestSoundCardForm(QWidget* parent = nullptr);

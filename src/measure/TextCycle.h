@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 inline constexpr std::string_view kTextModeStatus = "TEXT MODE";
 

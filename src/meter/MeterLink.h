@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "app/Logger.h"
-#include "dialogs/MessagePresenter.h"
+#include "base/Logger.h"
+#include "base/MessagePresenter.h"
 #include "meter/MeterProtocol.h"
 #include "meter/PortSharing.h"
 #include "platform/SerialPort.h"

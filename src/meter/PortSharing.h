@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/SerialPort.h"
 
 class PortSharing {

@@ -11,10 +11,10 @@
 struct CommState {
     uint32_t DCBlength = 28;  // size of the Win32 record; logged, never interpreted
     uint32_t BaudRate = 0;
-    uint32_t Flags = 0;       // bit 0 binary mode; bits 4-5 DTR control, 12-13 RTS control
+    uint32_t Flags = 0;  // bit 0 binary mode; bits 4-5 DTR control, 12-13 RTS control
     uint8_t ByteSize = 8;
-    uint8_t Parity = 0;       // 0 none
-    uint8_t StopBits = 0;     // 0 one stop bit
+    uint8_t Parity = 0;    // 0 none
+    uint8_t StopBits = 0;  // 0 one stop bit
 };
 
 struct CommTimeouts {

@@ -1,4 +1,4 @@
-#include "app/LogFile.h"
+#include "settings/LogFile.h"
 
 LogFile::~LogFile() {
     Close();

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <string>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 class LogFile final : public Logger {
 public:

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     using namespace IniKey;

@@ -2,7 +2,7 @@
 // The settings record that the main window keeps for the program's life, the names it has
 // in quorvane.ini, and the two bulk transfers that start-up and shutdown make.
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 // Section and key names exactly as quorvane.ini spells them.
 namespace IniKey {

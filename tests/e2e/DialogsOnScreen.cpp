@@ -51,16 +51,16 @@ TEST(DialogsOnScreen, EveryMenuDialogOpensBesideTheMainWindow) {
         QDialog* dialog;
     };
     const Opened all[] = {
-        {"TPortForm", main.ComPort1, d.PortForm.get()},
-        {"TRefreshForm", main.RefreshRate1, d.RefreshForm.get()},
-        {"TGainForm", main.Feedbackgain1, d.GainForm.get()},
-        {"TIMDForm", main.argetIMD1, d.IMDForm.get()},
-        {"TNoiseForm", main.NoiseThreshold1, d.NoiseForm.get()},
-        {"TPowerLimitForm", main.PowerLimit, d.PowerLimitForm.get()},
-        {"TShowPowerForm", main.ShowPower, d.ShowPowerForm.get()},
-        {"TSoundCardForm", main.SetSoundCard, d.SoundCardForm.get()},
-        {"TTestSoundCardForm", main.TestSoundCard, d.TestSoundCardForm.get()},
-        {"TAboutForm", main.About1, d.AboutForm.get()},
+        {"TPortForm", MainFormProbe(main).ComPort1(), d.PortForm.get()},
+        {"TRefreshForm", MainFormProbe(main).RefreshRate1(), d.RefreshForm.get()},
+        {"TGainForm", MainFormProbe(main).Feedbackgain1(), d.GainForm.get()},
+        {"TIMDForm", MainFormProbe(main).argetIMD1(), d.IMDForm.get()},
+        {"TNoiseForm", MainFormProbe(main).NoiseThreshold1(), d.NoiseForm.get()},
+        {"TPowerLimitForm", MainFormProbe(main).PowerLimit(), d.PowerLimitForm.get()},
+        {"TShowPowerForm", MainFormProbe(main).ShowPower(), d.ShowPowerForm.get()},
+        {"TSoundCardForm", MainFormProbe(main).SetSoundCard(), d.SoundCardForm.get()},
+        {"TTestSoundCardForm", MainFormProbe(main).TestSoundCard(), d.TestSoundCardForm.get()},
+        {"TAboutForm", MainFormProbe(main).About1(), d.AboutForm.get()},
     };
     for (const Opened& o : all) {
         SCOPED_TRACE(o.name);
@@ -87,9 +87,9 @@ TEST(DialogsOnScreen, StayOnTopToggleKeepsTheMainWindowInPlace) {
     const QRect place = main.geometry();
     ASSERT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (const bool onTop : {false, true, false}) {
-        main.AlwaysonTop1->trigger();
+        MainFormProbe(main).AlwaysonTop1()->trigger();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-        EXPECT_EQ(main.AlwaysonTop1->isChecked(), onTop);
+        EXPECT_EQ(MainFormProbe(main).AlwaysonTop1()->isChecked(), onTop);
         EXPECT_EQ(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
         EXPECT_EQ(main.geometry(), place);
     }

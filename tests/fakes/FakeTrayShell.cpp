@@ -38,13 +38,13 @@ bool FakeTrayShell::queryEndSession(TrayWindowId window) {
 
 namespace {
 
-std::string ButtonName(TMouseButton button) {
+std::string ButtonName(MouseButton button) {
     switch (button) {
-        case TMouseButton::mbLeft:
+        case MouseButton::mbLeft:
             return "left";
-        case TMouseButton::mbRight:
+        case MouseButton::mbRight:
             return "right";
-        case TMouseButton::mbMiddle:
+        case MouseButton::mbMiddle:
             return "middle";
     }
     return "?";
@@ -53,20 +53,18 @@ std::string ButtonName(TMouseButton button) {
 }  // namespace
 
 TrayEventLog::TrayEventLog(TSpTrayIcon& icon) {
-    icon.OnMouseDown = [this](TSpTrayIcon&, TMouseButton b, TShiftState s, int x, int y) {
-        mouse("down " + ButtonName(b) + (s.Contains(TShift::ssDouble) ? " double" : ""), s, x, y);
+    icon.OnMouseDown = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
+        mouse("down " + ButtonName(b) + (s.Contains(ShiftKey::ssDouble) ? " double" : ""), s, x, y);
     };
-    icon.OnMouseUp = [this](TSpTrayIcon&, TMouseButton b, TShiftState s, int x, int y) {
+    icon.OnMouseUp = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
         mouse("up " + ButtonName(b), s, x, y);
     };
-    icon.OnMouseMove = [this](TSpTrayIcon&, TShiftState s, int x, int y) {
-        mouse("move", s, x, y);
-    };
+    icon.OnMouseMove = [this](TSpTrayIcon&, ShiftState s, int x, int y) { mouse("move", s, x, y); };
     icon.OnClick = [this](TSpTrayIcon&) { events.push_back("click"); };
     icon.OnDblClick = [this](TSpTrayIcon&) { events.push_back("dblclick"); };
 }
 
-void TrayEventLog::mouse(const std::string& what, TShiftState shift, int x, int y) {
+void TrayEventLog::mouse(const std::string& what, ShiftState shift, int x, int y) {
     events.push_back(what);
     shifts.push_back(shift);
     positions.emplace_back(x, y);

@@ -45,9 +45,9 @@ public:
     explicit TrayEventLog(TSpTrayIcon& icon);
 
     std::vector<std::string> events;
-    std::vector<TShiftState> shifts;
+    std::vector<ShiftState> shifts;
     std::vector<std::pair<int, int>> positions;
 
 private:
-    void mouse(const std::string& what, TShiftState shift, int x, int y);
+    void mouse(const std::string& what, ShiftState shift, int x, int y);
 };

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 class RecordingLogger final : public Logger {
 public:

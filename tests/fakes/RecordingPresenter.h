@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/MessagePresenter.h"
+#include "base/MessagePresenter.h"
 
 struct ShownMessage {
     std::string caption;

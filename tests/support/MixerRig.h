@@ -7,7 +7,7 @@
 
 #include "audio/usound.h"
 #include "fakes/FakeMixer.h"
-#include "unit/audio/RecordingPresenter.h"
+#include "fakes/RecordingPresenter.h"
 
 inline constexpr uintptr_t kWindow = 0xC0DE;
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/usound.h"
-#include "unit/audio/RecordingPresenter.h"
+#include "fakes/RecordingPresenter.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
+#include "fakes/RecordingPresenter.h"
 #include "meter/MeterLink.h"
-#include "unit/audio/RecordingPresenter.h"
 
 namespace {
 

@@ -105,7 +105,7 @@ TEST_F(RealSoundTest, OverPowerTakesAPointPerCycleAndCleanCyclesCreepUpOneInTwen
     EXPECT_EQ(Sink(), 58);
     EXPECT_EQ(form.Graph().LevelCreepCounter(), 0) << "cycles above the limit do not count";
 
-    form.Settings_.PowerLimitEnabled = false;
+    MainFormProbe(form).Settings_().PowerLimitEnabled = false;
     h.Cycle(24);
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     EXPECT_EQ(Sink(), 58);
@@ -171,10 +171,10 @@ TEST(SimulatedMeterTest, StatusShowsTheMeterThenFramesAreSimulated) {
 
         TAboutForm& about = *h.Dialogs().AboutForm;
         std::string firmwareLine;
-        ASSERT_TRUE(h.Operate(h.Form().About1, about, [&] {
+        ASSERT_TRUE(h.Operate(h.Probe().About1(), about, [&] {
             firmwareLine = about.FirmwareInfoLabel->text().toStdString();
         }));
-        h.Form().Timer1->stop();
+        h.Probe().Timer1()->stop();
         EXPECT_EQ(firmwareLine, "Firmware: Simulated Mode");
         EXPECT_EQ(h.Meter().CommandCount('v'), 1);
     }
@@ -182,7 +182,7 @@ TEST(SimulatedMeterTest, StatusShowsTheMeterThenFramesAreSimulated) {
 
 std::vector<double> Envelope(MainWindowHarness& h) {
     std::vector<double> samples;
-    QBarSet* bars = h.Form().Chart->Series1;
+    QBarSet* bars = h.Probe().Chart()->Series1;
     for (int i = 0; i < bars->count(); ++i) samples.push_back(bars->at(i));
     return samples;
 }
@@ -246,7 +246,7 @@ TEST(NoSoundDeviceTest, StartReportsTwiceThenTheProgramRunsAtLevelZero) {
     EXPECT_EQ(h.Messages().size(), 2u) << "level steps on no mixer stay silent";
 
     TTestSoundCardForm& test = *h.Dialogs().TestSoundCardForm;
-    ASSERT_TRUE(h.Operate(h.Form().TestSoundCard, test, [&] {
+    ASSERT_TRUE(h.Operate(h.Probe().TestSoundCard(), test, [&] {
         EXPECT_EQ(test.tbMaster->value(), 0);
         EXPECT_EQ(test.tbWave->value(), 0);
         QTest::keyClick(test.tbMaster, Qt::Key_Right);
@@ -257,8 +257,8 @@ TEST(NoSoundDeviceTest, StartReportsTwiceThenTheProgramRunsAtLevelZero) {
     // rebuilt on closing reports its own two errors.
     TSoundCardForm& card = *h.Dialogs().SoundCardForm;
     ASSERT_TRUE(
-        h.Operate(h.Form().SetSoundCard, card, [&] { EXPECT_EQ(card.ComboBox1->count(), 0); }));
-    EXPECT_EQ(h.Form().Settings_.SoundCard, 0);
+        h.Operate(h.Probe().SetSoundCard(), card, [&] { EXPECT_EQ(card.ComboBox1->count(), 0); }));
+    EXPECT_EQ(h.Probe().Settings_().SoundCard, 0);
     ExpectOnlyNoDeviceErrors(h, 2, 3);
 
     h.Cycle();

@@ -56,13 +56,13 @@ TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure
     ASSERT_EQ(Occurrences(h.LogText(), opened), 1);
 
     // Closed unchanged, the port is reopened while the meter goes on being polled.
-    h.Form().Timer1->start();
+    h.Probe().Timer1()->start();
     QSignalSpy cycles(&h.Form(), &TMainForm::CycleFinished);
-    ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] { EXPECT_TRUE(cycles.wait(5000)); }));
-    h.Form().Timer1->stop();
+    ASSERT_TRUE(h.Operate(h.Probe().ComPort1(), form, [&] { EXPECT_TRUE(cycles.wait(5000)); }));
+    h.Probe().Timer1()->stop();
     h.Form().WaitForCycle();
     EXPECT_EQ(Occurrences(h.LogText(), opened), 2) << h.LogText();
-    EXPECT_TRUE(h.Form().Link.IsOpen());
+    EXPECT_TRUE(h.Probe().Link().IsOpen());
 
     struct Choice {
         bool typed;
@@ -74,9 +74,9 @@ TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure
                                  Choice{true, "COM123", 12, false}, Choice{false, "COM1", 1, false},
                                  Choice{false, "COM12", 12, false}}) {
         SCOPED_TRACE(choice.text.toStdString());
-        const int shownBefore = h.Form().Link.ComPort;
+        const int shownBefore = h.Probe().Link().ComPort;
         const size_t messagesBefore = h.Messages().size();
-        ASSERT_TRUE(h.Operate(h.Form().ComPort1, form, [&] {
+        ASSERT_TRUE(h.Operate(h.Probe().ComPort1(), form, [&] {
             EXPECT_EQ(list->currentText().toStdString(), "COM" + std::to_string(shownBefore));
             if (choice.typed)
                 TypeInto(list, choice.text);
@@ -89,7 +89,7 @@ TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure
                           "Could not open " + choice.text.toStdString());
             EXPECT_EQ(list->currentText(), "COM1");
         }
-        EXPECT_EQ(h.Form().Link.ComPort, choice.port);
+        EXPECT_EQ(h.Probe().Link().ComPort, choice.port);
         EXPECT_EQ(Title(h), "PSK31 RF Monitoring on COM" + std::to_string(choice.port));
         if (choice.port == 12)
             ExpectCycleTalksTo(h, *com12, h.Meter());
@@ -114,15 +114,15 @@ TEST(RefreshRateCommand, ShowsTheStoredRateAndRunsTheTimerAtWhatWasLeft) {
         MainWindowHarness h(
             {.settings = "[MISC]\r\nRefresh Rate=" + std::to_string(c.stored) + "\r\n"});
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.Form().Timer1->interval(), c.stored);
-        h.Form().Timer1->start();  // the command changes the running timer
+        EXPECT_EQ(h.Probe().Timer1()->interval(), c.stored);
+        h.Probe().Timer1()->start();  // the command changes the running timer
         TRefreshForm& form = *h.Dialogs().RefreshForm;
-        ASSERT_TRUE(h.Operate(h.Form().RefreshRate1, form, [&] {
+        ASSERT_TRUE(h.Operate(h.Probe().RefreshRate1(), form, [&] {
             EXPECT_EQ(form.RefreshRateComboBox->currentText().toStdString(), c.shown);
             if (c.picked) PickEntry(form.RefreshRateComboBox, c.picked);
         }));
-        EXPECT_EQ(h.Form().Timer1->interval(), c.interval);
-        EXPECT_TRUE(h.Form().Timer1->isActive());
+        EXPECT_EQ(h.Probe().Timer1()->interval(), c.interval);
+        EXPECT_TRUE(h.Probe().Timer1()->isActive());
         h.Shutdown();
         EXPECT_EQ(h.Saved("MISC", "Refresh Rate"), std::to_string(c.interval));
     }
@@ -133,9 +133,9 @@ TEST(ModeAndAlcCommands, Psk63TogglesBackAndTheLoopMovesTheMixerOnlyWhileAutoIsO
     ASSERT_TRUE(h.Start());
     TMainForm& form = h.Form();
     for (const bool psk63 : {true, false}) {
-        form.PSK63->trigger();
+        MainFormProbe(form).PSK63()->trigger();
         const char* mode = psk63 ? "PSK63" : "PSK31";
-        EXPECT_EQ(form.PSK63->isChecked(), psk63);
+        EXPECT_EQ(MainFormProbe(form).PSK63()->isChecked(), psk63);
         EXPECT_EQ(h.Label("Mode"), mode);
         EXPECT_EQ(Title(h), std::string(mode) + " RF Monitoring on COM1");
         const size_t before = h.Meter().CommandsReceived().size();
@@ -148,8 +148,8 @@ TEST(ModeAndAlcCommands, Psk63TogglesBackAndTheLoopMovesTheMixerOnlyWhileAutoIsO
     EXPECT_EQ(mixer.ValueWrites, 0);
 
     for (const bool on : {true, false, true}) {
-        form.ALC->trigger();
-        EXPECT_EQ(form.ALC->isChecked(), on);
+        MainFormProbe(form).ALC()->trigger();
+        EXPECT_EQ(MainFormProbe(form).ALC()->isChecked(), on);
         EXPECT_EQ(h.Label("Auto"), on ? "AUTO" : "");
         const int writes = mixer.ValueWrites;
         h.Cycle();
@@ -175,26 +175,26 @@ TEST(GainAndTargetImdCommands, GainIsBoundedAndAnOddTargetOpensOnTheEntryAbove) 
     for (const Typed& t :
          {Typed{" 5.0", " 0.0", 0.1}, Typed{" 0.1", "99.9", 10.0}, Typed{"10.0", " 2.5", 2.5}}) {
         SCOPED_TRACE(t.keys);
-        ASSERT_TRUE(h.Operate(h.Form().Feedbackgain1, gain, [&] {
+        ASSERT_TRUE(h.Operate(h.Probe().Feedbackgain1(), gain, [&] {
             EXPECT_EQ(gain.GainEdit->Text().toStdString(), t.shown);
             gain.GainEdit->setFocus();
             QTest::keyClick(gain.GainEdit, Qt::Key_Home);
             QTest::keyClicks(gain.GainEdit, t.keys);
         }));
-        EXPECT_DOUBLE_EQ(h.Form().Settings_.Gain, t.gain);
+        EXPECT_DOUBLE_EQ(h.Probe().Settings_().Gain, t.gain);
     }
 
     TIMDForm& form = *h.Dialogs().IMDForm;
     QComboBox* list = form.TargetIMDComboBox;
 
-    ASSERT_TRUE(h.Operate(h.Form().argetIMD1, form, [&] {
+    ASSERT_TRUE(h.Operate(h.Probe().argetIMD1(), form, [&] {
         EXPECT_EQ(list->currentIndex(), 2);
         EXPECT_EQ(list->currentText(), "-24db");
     }));
-    EXPECT_EQ(h.Form().Settings_.TargetIMD, -24);
+    EXPECT_EQ(h.Probe().Settings_().TargetIMD, -24);
 
-    ASSERT_TRUE(h.Operate(h.Form().argetIMD1, form, [&] { TypeInto(list, "-28DB"); }));
-    EXPECT_EQ(h.Form().Settings_.TargetIMD, -28);
+    ASSERT_TRUE(h.Operate(h.Probe().argetIMD1(), form, [&] { TypeInto(list, "-28DB"); }));
+    EXPECT_EQ(h.Probe().Settings_().TargetIMD, -28);
     h.Shutdown();
     EXPECT_EQ(h.Saved("MISC", "Gain"), "2.5");
     EXPECT_EQ(h.Saved("MISC", "Target IMD"), "-28");
@@ -207,21 +207,21 @@ TEST(NoiseCommand, ChosenEntryBecomesTheFloorAndOtherTextKeepsIt) {
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "NOISE");
 
-    ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
+    ASSERT_TRUE(h.Operate(h.Probe().NoiseThreshold1(), form, [&] {
         EXPECT_EQ(form.Noise->currentText(), "200");
         PickEntry(form.Noise, "60");
     }));
-    EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
+    EXPECT_EQ(h.Probe().Settings_().NoiseFloor, 3);
     // A cycle whose reply comes too late (a loaded machine) leaves the label as it was, so
     // a few cycles may pass; with the old floor every one of them says NOISE.
     for (int cycle = 0; cycle < 5 && h.Splatter() == "NOISE"; ++cycle) h.Cycle();
     EXPECT_NE(h.Splatter(), "NOISE") << "the noise test still uses the old floor";
 
-    ASSERT_TRUE(h.Operate(h.Form().NoiseThreshold1, form, [&] {
+    ASSERT_TRUE(h.Operate(h.Probe().NoiseThreshold1(), form, [&] {
         EXPECT_EQ(form.Noise->currentText(), "60");
         TypeInto(form.Noise, "55");
     }));
-    EXPECT_EQ(h.Form().Settings_.NoiseFloor, 3);
+    EXPECT_EQ(h.Probe().Settings_().NoiseFloor, 3);
     h.Shutdown();
     EXPECT_EQ(h.Saved("MISC", "Noise Floor"), "3");
 }
@@ -232,7 +232,7 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     TMainForm& main = h.Form();
     TPowerLimitForm& form = *h.Dialogs().PowerLimitForm;
     const auto setLimit = [&](bool enable, const QString& watts) {
-        return h.Operate(main.PowerLimit, form, [&] {
+        return h.Operate(MainFormProbe(main).PowerLimit(), form, [&] {
             EXPECT_TRUE(form.QRPRadioButton->isChecked());
             if (form.PowerLimitCheckBox->isChecked() != enable)
                 QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
@@ -241,9 +241,9 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     };
 
     ASSERT_TRUE(setLimit(true, "20"));
-    EXPECT_TRUE(main.PowerLimit->isChecked());
-    EXPECT_DOUBLE_EQ(main.Settings_.MaxVolts, 5.0);
-    EXPECT_DOUBLE_EQ(main.Settings_.MaxWatts, 13.3);
+    EXPECT_TRUE(MainFormProbe(main).PowerLimit()->isChecked());
+    EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxVolts, 5.0);
+    EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxWatts, 13.3);
     ASSERT_EQ(h.Messages().size(), 1u);
     ExpectMessage(h.Messages()[0], "Power specified exceeds range", "i",
                   "The power you specified exceeds the range of the ADC.;The maximum power "
@@ -254,15 +254,15 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     ASSERT_TRUE(setLimit(true, "5"));
-    EXPECT_NEAR(main.Settings_.MaxVolts, 2.953, 0.0005);
-    EXPECT_DOUBLE_EQ(main.Settings_.MaxWatts, 5.0);
+    EXPECT_NEAR(MainFormProbe(main).Settings_().MaxVolts, 2.953, 0.0005);
+    EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxWatts, 5.0);
     EXPECT_EQ(h.Messages().size(), 1u);
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "OVER POWER");
 
     ASSERT_TRUE(setLimit(false, ""));
-    EXPECT_FALSE(main.PowerLimit->isChecked());
-    EXPECT_FALSE(main.Settings_.PowerLimitEnabled);
+    EXPECT_FALSE(MainFormProbe(main).PowerLimit()->isChecked());
+    EXPECT_FALSE(MainFormProbe(main).Settings_().PowerLimitEnabled);
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     h.Shutdown();
@@ -279,25 +279,25 @@ TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
         TShowPowerForm& showPower = *h.Dialogs().ShowPowerForm;
         h.Cycle();
         EXPECT_EQ(h.Label("PowerEstimate"), "");
-        ASSERT_TRUE(h.Operate(form.ShowPower, showPower, [&] {
+        ASSERT_TRUE(h.Operate(MainFormProbe(form).ShowPower(), showPower, [&] {
             EXPECT_FALSE(showPower.ShowPowerCheckBox->isChecked());
             QTest::mouseClick(showPower.ShowPowerCheckBox, Qt::LeftButton);
         }));
-        form.DataMode1->trigger();
-        EXPECT_TRUE(form.DataMode1->isChecked());
-        EXPECT_TRUE(form.Memo1->isVisible());
-        EXPECT_TRUE(form.Chart->isVisible());
-        EXPECT_EQ(form.Memo1->geometry(), form.Chart->geometry());
+        MainFormProbe(form).DataMode1()->trigger();
+        EXPECT_TRUE(MainFormProbe(form).DataMode1()->isChecked());
+        EXPECT_TRUE(MainFormProbe(form).Memo1()->isVisible());
+        EXPECT_TRUE(MainFormProbe(form).Chart()->isVisible());
+        EXPECT_EQ(MainFormProbe(form).Memo1()->geometry(), MainFormProbe(form).Chart()->geometry());
         h.Cycle();
-        EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
+        EXPECT_FALSE(MainFormProbe(form).Memo1()->toPlainText().isEmpty());
         h.Shutdown();
         saved = h.Home().readSettings();
     }
     MainWindowHarness h({.settings = saved});
     ASSERT_TRUE(h.Start());
     EXPECT_TRUE(h.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
-    EXPECT_FALSE(h.Form().DataMode1->isChecked());
-    EXPECT_FALSE(h.Form().Memo1->isVisible());
+    EXPECT_FALSE(h.Probe().DataMode1()->isChecked());
+    EXPECT_FALSE(h.Probe().Memo1()->isVisible());
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     EXPECT_NE(h.Label("PowerEstimate").find('W'), std::string::npos) << h.Label("PowerEstimate");
@@ -306,13 +306,13 @@ TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
 TEST(SoundCardCommand, OneCardIsNamedWithoutOpeningTheDialog) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
-    const TspVolumeControl* before = VolumeControl.get();
-    EXPECT_FALSE(h.Operate(h.Form().SetSoundCard, *h.Dialogs().SoundCardForm));
+    const TspVolumeControl* before = h.Probe().VolumeControl().get();
+    EXPECT_FALSE(h.Operate(h.Probe().SetSoundCard(), *h.Dialogs().SoundCardForm));
     ASSERT_EQ(h.Messages().size(), 1u);
     ExpectMessage(h.Messages()[0], "Only one sound card", "i",
                   "Your computer has only one sound card:;;Test Card;;which is the device quorvane "
                   "is using to control audio to your rig.");
-    EXPECT_EQ(VolumeControl.get(), before);
+    EXPECT_EQ(h.Probe().VolumeControl().get(), before);
 }
 
 TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
@@ -322,27 +322,27 @@ TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
     MainWindowHarness h(options);
     ASSERT_TRUE(h.Start());
     TSoundCardForm& form = *h.Dialogs().SoundCardForm;
-    ASSERT_EQ(VolumeControl->DeviceIndex(), 0);
-    const HMixer firstHandle = VolumeControl->MixerHandle();
+    ASSERT_EQ(h.Probe().VolumeControl()->DeviceIndex(), 0);
+    const HMixer firstHandle = h.Probe().VolumeControl()->MixerHandle();
 
-    ASSERT_TRUE(h.Operate(h.Form().SetSoundCard, form, [&] {
+    ASSERT_TRUE(h.Operate(h.Probe().SetSoundCard(), form, [&] {
         ASSERT_EQ(form.ComboBox1->count(), 2);
         EXPECT_EQ(form.ComboBox1->itemText(0), "Test Card");
         EXPECT_EQ(form.ComboBox1->itemText(1), "USB Audio CODEC");
         EXPECT_EQ(form.ComboBox1->currentText(), "Test Card");
         PickEntry(form.ComboBox1, "USB Audio CODEC");
     }));
-    EXPECT_EQ(h.Form().Settings_.SoundCard, 1);
-    EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
+    EXPECT_EQ(h.Probe().Settings_().SoundCard, 1);
+    EXPECT_EQ(h.Probe().VolumeControl()->DeviceIndex(), 1);
     EXPECT_EQ(h.Mixer().ClosedHandles, std::vector<HMixer>{firstHandle})
         << "the old mixer object was not released";
-    EXPECT_EQ(h.Mixer().OpenHandles.count(VolumeControl->MixerHandle()), 1u);
+    EXPECT_EQ(h.Mixer().OpenHandles.count(h.Probe().VolumeControl()->MixerHandle()), 1u);
 
     // Choosing the same card again still rebuilds the object.
-    const HMixer secondHandle = VolumeControl->MixerHandle();
-    ASSERT_TRUE(h.Operate(h.Form().SetSoundCard, form,
+    const HMixer secondHandle = h.Probe().VolumeControl()->MixerHandle();
+    ASSERT_TRUE(h.Operate(h.Probe().SetSoundCard(), form,
                           [&] { PickEntry(form.ComboBox1, "USB Audio CODEC"); }));
-    EXPECT_EQ(VolumeControl->DeviceIndex(), 1);
+    EXPECT_EQ(h.Probe().VolumeControl()->DeviceIndex(), 1);
     EXPECT_EQ(h.Mixer().ClosedHandles, (std::vector<HMixer>{firstHandle, secondHandle}));
     EXPECT_TRUE(h.Messages().empty());
     h.Shutdown();

@@ -50,8 +50,9 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
         h.System().os = platform.osName();
         ASSERT_TRUE(h.Start());
         TMainForm& form = h.Form();
-        EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
-        EXPECT_EQ(form.PSK63->isChecked(), c.psk63Stored);  // disabled, but still checked
+        EXPECT_EQ(MainFormProbe(form).PSK63()->isEnabled(), c.psk63Enabled);
+        EXPECT_EQ(MainFormProbe(form).PSK63()->isChecked(),
+                  c.psk63Stored);  // disabled, but still checked
         EXPECT_EQ(h.Label("Mode"), c.mode);
         EXPECT_EQ(Title(h), std::string(*c.mode ? c.mode : "PSK31") + " RF Monitoring on COM1");
         const std::string firmware = h.Splatter();  // start-up's answer of the meter
@@ -65,35 +66,37 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
         EXPECT_EQ(asked, c.dataCommand == '\0' ? 2 : 1) << commands;
 
         // Undo what start-up made of the firmware, so that only the About box can set it.
-        form.PSK63->setEnabled(!c.psk63Enabled);
-        form.Panel1->Mode->setText("stale");
-        form.Timer1->start();
+        MainFormProbe(form).PSK63()->setEnabled(!c.psk63Enabled);
+        MainFormProbe(form).Panel1()->Mode->setText("stale");
+        MainFormProbe(form).Timer1()->start();
         TAboutForm& about = *h.Dialogs().AboutForm;
-        ASSERT_TRUE(h.Operate(form.About1, about, [&] {
-            EXPECT_FALSE(form.Timer1->isActive()) << "no cycle between the firmware exchanges";
+        ASSERT_TRUE(h.Operate(MainFormProbe(form).About1(), about, [&] {
+            EXPECT_FALSE(MainFormProbe(form).Timer1()->isActive())
+                << "no cycle between the firmware exchanges";
             EXPECT_EQ(Text(about.VersionNumber), "Quorvane Version " + ProjectVersion());
             EXPECT_EQ(Text(about.FirmwareInfoLabel), "Firmware: " + firmware);
             EXPECT_EQ(Text(about.OSVersion),
                       "Operating System: " + QSysInfo::prettyProductName().toStdString());
             EXPECT_EQ(h.Meter().CommandCount('v'), asked + 1);
-            EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+            EXPECT_EQ(MainFormProbe(form).PSK63()->isEnabled(), c.psk63Enabled);
             EXPECT_EQ(h.Label("Mode"), c.mode);
             EXPECT_EQ(about.pos(), form.pos());
 
             // A click on the firmware line asks the meter again.
-            form.PSK63->setEnabled(!c.psk63Enabled);
+            MainFormProbe(form).PSK63()->setEnabled(!c.psk63Enabled);
             QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
             EXPECT_EQ(h.Meter().CommandCount('v'), asked + 2);
-            EXPECT_EQ(form.PSK63->isEnabled(), c.psk63Enabled);
+            EXPECT_EQ(MainFormProbe(form).PSK63()->isEnabled(), c.psk63Enabled);
 
             // With the meter gone the line says so, and PSK63 goes with it.
             h.Meter().Kill();
             QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
             EXPECT_EQ(Text(about.FirmwareInfoLabel), "Firmware: QUORVANE firmware not detected");
-            EXPECT_FALSE(form.PSK63->isEnabled());
+            EXPECT_FALSE(MainFormProbe(form).PSK63()->isEnabled());
             EXPECT_EQ(h.Label("Mode"), "");
         }));
-        EXPECT_TRUE(form.Timer1->isActive()) << "the timer runs again once the box is closed";
+        EXPECT_TRUE(MainFormProbe(form).Timer1()->isActive())
+            << "the timer runs again once the box is closed";
     }
 }
 
@@ -101,11 +104,11 @@ TEST(TrayMenuCommandsTest, MenuHasTheTwoEntriesAndTheHelpNamesTheFourColours) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
     std::vector<std::string> entries;
-    for (const QAction* action : h.Form().LedIconPopupMenu->actions())
+    for (const QAction* action : h.Probe().LedIconPopupMenu()->actions())
         entries.push_back(action->text().toStdString());
     EXPECT_EQ(entries, (std::vector<std::string>{"&Color Code Help", "Quorvane &Exit"}));
 
-    h.Form().ColorCode1->trigger();
+    h.Probe().ColorCode1()->trigger();
     ASSERT_EQ(h.Messages().size(), 1u);
     ExpectMessage(h.Messages()[0], "QUORVANE tray icon color codes", "i",
                   "White = No signal;Black = Underdriven (weak) signal;Blue  = Clean signal;"

@@ -73,7 +73,7 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     ASSERT_TRUE(h.Start());
     TMainForm& form = h.Form();
     TShowPowerForm& showPower = *h.Dialogs().ShowPowerForm;
-    ASSERT_TRUE(h.Operate(form.ShowPower, showPower,
+    ASSERT_TRUE(h.Operate(MainFormProbe(form).ShowPower(), showPower,
                           [&] { showPower.ShowPowerCheckBox->setChecked(true); }));
     const std::string caption = form.windowTitle().toStdString();
     const std::string level = h.Label("Level");
@@ -86,7 +86,7 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     EXPECT_EQ(form.windowTitle().toStdString(), caption);
 
     form.setWindowState(Qt::WindowMinimized);
-    ASSERT_EQ(form.Minimized, 1);
+    ASSERT_EQ(MainFormProbe(form).Minimized(), 1);
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.scenario);
         const Labels before = Read(h);
@@ -95,9 +95,9 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
         const Labels after = Read(h);
         EXPECT_EQ(h.Splatter(), row.status);
         EXPECT_EQ(form.windowTitle().toStdString(), row.title);
-        EXPECT_EQ(form.LedIcon->Visible(), row.iconVisible);
-        EXPECT_EQ(form.LedIcon->IconIndex(), row.iconIndex);
-        EXPECT_EQ(form.Chart->PointCount(), row.chartPoints);
+        EXPECT_EQ(MainFormProbe(form).LedIcon()->Visible(), row.iconVisible);
+        EXPECT_EQ(MainFormProbe(form).LedIcon()->IconIndex(), row.iconIndex);
+        EXPECT_EQ(MainFormProbe(form).Chart()->PointCount(), row.chartPoints);
         EXPECT_EQ(after.level, level);
         ExpectFigure(row.rmsImd, after.rms, before.rms, R"(RMS:\d+\.\d\d%)");
         ExpectFigure(row.rmsImd, after.imd, before.imd, R"(IMD:-?\d+\.\ddb)");
@@ -107,7 +107,7 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     }
 
     form.showNormal();
-    EXPECT_EQ(form.Minimized, 0);
+    EXPECT_EQ(MainFormProbe(form).Minimized(), 0);
     EXPECT_EQ(form.windowTitle().toStdString(), caption);
     EXPECT_TRUE(h.Messages().empty());
 }
@@ -120,11 +120,11 @@ TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
     ASSERT_EQ(h.Splatter(), "SIGNAL OK");
     const Labels figures = Read(h);
 
-    form.DataMode1->trigger();
-    ASSERT_TRUE(form.Memo1->isVisible());
+    MainFormProbe(form).DataMode1()->trigger();
+    ASSERT_TRUE(MainFormProbe(form).Memo1()->isVisible());
 
     h.Cycle();
-    const QStringList lines = form.Memo1->toPlainText().split('\n');
+    const QStringList lines = MainFormProbe(form).Memo1()->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 20);
     EXPECT_EQ(lines[0], "Received bytes: 64");
     EXPECT_TRUE(lines[19].startsWith("RMS Value:     ")) << lines[19].toStdString();
@@ -135,25 +135,25 @@ TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
     ASSERT_GE(log.size(), memoAsLog.size());
     EXPECT_EQ(log.substr(log.size() - memoAsLog.size()), memoAsLog);
     // The graph's chart, light and figures stay as the last graph cycle left them.
-    EXPECT_EQ(form.Chart->PointCount(), 256);
-    EXPECT_EQ(form.LedIcon->IconIndex(), 2);
+    EXPECT_EQ(MainFormProbe(form).Chart()->PointCount(), 256);
+    EXPECT_EQ(MainFormProbe(form).LedIcon()->IconIndex(), 2);
     EXPECT_EQ(Read(h).rms, figures.rms);
 
     // Identification text goes to the status line; the memo keeps the frame.
     h.Meter().SetScenario("idtext");
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "QUORVANE RF Meter Version 1.10");
-    EXPECT_EQ(form.Memo1->toPlainText().split('\n'), lines);
+    EXPECT_EQ(MainFormProbe(form).Memo1()->toPlainText().split('\n'), lines);
 
     // No reply: one line, and the status line keeps its text.
     h.Meter().SetScenario("silent");
     h.Cycle();
-    EXPECT_EQ(form.Memo1->toPlainText(), "No data received.");
+    EXPECT_EQ(MainFormProbe(form).Memo1()->toPlainText(), "No data received.");
     EXPECT_EQ(h.Splatter(), "QUORVANE RF Meter Version 1.10");
 
-    form.DataMode1->trigger();
-    EXPECT_FALSE(form.Memo1->isVisible());
-    EXPECT_TRUE(form.Chart->isVisible());
+    MainFormProbe(form).DataMode1()->trigger();
+    EXPECT_FALSE(MainFormProbe(form).Memo1()->isVisible());
+    EXPECT_TRUE(MainFormProbe(form).Chart()->isVisible());
     h.Meter().SetScenario("underdriven");
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "UNDERDRIVING");

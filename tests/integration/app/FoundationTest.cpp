@@ -156,16 +156,17 @@ TEST(HandEditedSettingsTest, NonsenseValuesStartSanely) {
     EXPECT_EQ(form.pos(), QPoint(DefaultLeft(), 0));
     EXPECT_EQ(form.size(), QSize(300, 200));
     EXPECT_FALSE(form.isMinimized() || form.isMaximized());
-    EXPECT_TRUE(form.AlwaysonTop1->isChecked());
-    EXPECT_FALSE(form.ALC->isChecked());
-    EXPECT_EQ(form.Timer1->interval(), 1000);
+    EXPECT_TRUE(MainFormProbe(form).AlwaysonTop1()->isChecked());
+    EXPECT_FALSE(MainFormProbe(form).ALC()->isChecked());
+    EXPECT_EQ(MainFormProbe(form).Timer1()->interval(), 1000);
     // What does not convert takes its default; what converts is used as it is, odd or not.
     Settings expected;
-    expected.ComPort = form.Settings_.ComPort;  // the link's port counts until shutdown
+    expected.ComPort =
+        MainFormProbe(form).Settings_().ComPort;  // the link's port counts until shutdown
     expected.SoundCard = 77;
     expected.NoiseFloor = -3;
     expected.RefreshRate = -1;
-    EXPECT_EQ(form.Settings_, expected);
+    EXPECT_EQ(MainFormProbe(form).Settings_(), expected);
     // The missing card is reported twice, for the failed open and the failed capabilities
     // query, and reads as 0 %.
     ASSERT_EQ(h.Messages().size(), 2u);
@@ -191,7 +192,7 @@ TEST(HandEditedSettingsTest, StoredRefreshRateRunsTheTimer) {
         SCOPED_TRACE(stored);
         MainWindowHarness h({.settings = std::string("[MISC]\r\nRefresh Rate=") + stored});
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.Form().Timer1->interval(), interval);
+        EXPECT_EQ(h.Probe().Timer1()->interval(), interval);
         h.Shutdown();
         EXPECT_EQ(h.Saved("MISC", "Refresh Rate"), stored);
     }
@@ -228,8 +229,8 @@ TEST(UnusableFilesTest, ReadOnlySettingsAreUsedAndLeftAsTheyWere) {
     MainWindowHarness h({.settings = ini});
     fs::permissions(h.Home().settingsPath(), fs::perms::owner_read);
     ASSERT_TRUE(h.Start());
-    EXPECT_EQ(h.Form().Settings_.Gain, 2.5);
-    h.Form().Settings_.Gain = 7.0;
+    EXPECT_EQ(h.Probe().Settings_().Gain, 2.5);
+    h.Probe().Settings_().Gain = 7.0;
     h.Shutdown();
     EXPECT_EQ(h.Home().readSettings(), ini);
     EXPECT_NE(h.LogText().find("Could not write the settings file\r\n"), std::string::npos)
@@ -260,27 +261,27 @@ TEST(OverlongReplyTest, BytesArriveRawAndTheIdentificationDrainStopsAfterFourRea
     const std::string reply = MeterDataReply(MeterScenario::Overlong, "", unused);
 
     // Text mode lists the frame as read: no control byte may be eaten or changed on the way.
-    h.Form().DataMode1->trigger();
+    h.Probe().DataMode1()->trigger();
     h.Cycle();
-    EXPECT_EQ(ListedBytes(h.Form().Memo1->toPlainText()), reply.substr(0, 64));
+    EXPECT_EQ(ListedBytes(h.Probe().Memo1()->toPlainText()), reply.substr(0, 64));
     EXPECT_EQ(h.Splatter(), "TEXT MODE");
 
     // The About box asks the meter who it is. The rest of the reply is blocks of 83 letters,
     // as long as each drain read: four reads take A to D and the answer read gets E's.
     QLabel* firmware = h.Dialogs().AboutForm->FirmwareInfoLabel;
     std::string shown;
-    ASSERT_TRUE(h.Operate(h.Form().About1, *h.Dialogs().AboutForm,
+    ASSERT_TRUE(h.Operate(h.Probe().About1(), *h.Dialogs().AboutForm,
                           [&] { shown = firmware->text().toStdString(); }));
     EXPECT_EQ(shown, "Firmware: " + std::string(31, 'E'));
-    EXPECT_FALSE(h.Form().PSK63->isEnabled());
+    EXPECT_FALSE(h.Probe().PSK63()->isEnabled());
     EXPECT_EQ(h.Label("Mode"), "");
 
     // The graph cycle asks again, drains what is left and measures the next frame.
-    h.Form().DataMode1->trigger();
+    h.Probe().DataMode1()->trigger();
     h.Meter().SetScenario("clean");
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
-    EXPECT_TRUE(h.Form().PSK63->isEnabled());
+    EXPECT_TRUE(h.Probe().PSK63()->isEnabled());
     EXPECT_TRUE(h.Messages().empty());
 }
 

@@ -11,10 +11,10 @@
 
 #include "audio/LevelControl.h"
 #include "audio/usound.h"
+#include "fakes/RecordingPresenter.h"
 #include "platform/linux/AlsaMixer.h"
 #include "support/SoundServer.h"
 #include "support/alsa/AlsaTestConfig.h"
-#include "unit/audio/RecordingPresenter.h"
 
 using ::testing::ElementsAre;
 using ::testing::Optional;

@@ -91,16 +91,17 @@ TEST_F(LedIconTest, ActivationsArriveAsMouseMessages) {
               (std::vector<std::string>{"down right", "click", "up right", "down left", "click",
                                         "up left", "dblclick", "down left double", "down middle",
                                         "click", "up middle"}));
-    EXPECT_TRUE(log.shifts[0].Contains(TShift::ssRight)) << "the button is down while it goes down";
-    EXPECT_FALSE(log.shifts[1].Contains(TShift::ssRight));
+    EXPECT_TRUE(log.shifts[0].Contains(ShiftKey::ssRight))
+        << "the button is down while it goes down";
+    EXPECT_FALSE(log.shifts[1].Contains(ShiftKey::ssRight));
 }
 
 TEST_F(LedIconTest, IconHiddenOnMouseDownGetsNoMoreMessages) {
     int ups = 0;
-    LedIcon->OnMouseDown = [&](TSpTrayIcon& sender, TMouseButton, TShiftState, int, int) {
+    LedIcon->OnMouseDown = [&](TSpTrayIcon& sender, MouseButton, ShiftState, int, int) {
         sender.SetVisible(false);
     };
-    LedIcon->OnMouseUp = [&](TSpTrayIcon&, TMouseButton, TShiftState, int, int) { ++ups; };
+    LedIcon->OnMouseUp = [&](TSpTrayIcon&, MouseButton, ShiftState, int, int) { ++ups; };
     LedIcon->SetVisible(true);
     ASSERT_EQ(Shown().size(), 1u);
     emit Shown()[0]->activated(QSystemTrayIcon::Context);

@@ -15,7 +15,7 @@
 
 #include "audio/usound.h"
 #include "fakes/FakeMixer.h"
-#include "unit/audio/RecordingPresenter.h"
+#include "fakes/RecordingPresenter.h"
 
 // Runs `act` once the dialog's modal loop is running, then closes the dialog (also when an
 // assertion in `act` gave up), so that the command under test returns.

@@ -6,11 +6,11 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "fakes/RecordingLogger.h"
 #include "meter/MeterLink.h"
 #include "platform/linux/LinuxSerialPorts.h"
 #include "support/MeterSim.h"
 #include "support/TempConfigHome.h"
-#include "unit/RecordingLogger.h"
 
 namespace {
 

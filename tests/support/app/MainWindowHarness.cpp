@@ -1,5 +1,6 @@
 #include "support/app/MainWindowHarness.h"
 
+#include <unistd.h>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -9,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "app/StatusPanel.h"
 #include "audio/usound.h"
@@ -26,8 +26,7 @@ std::vector<FakeDevice> OneCardMixer() {
         FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()}));
     FakeDestination recording;
     recording.Line = FakeLineOf("Recording Control", component::DstWaveIn, {FakeVolume()});
-    recording.Sources.push_back(
-        FakeLineOf("Microphone", component::SrcMicrophone, {FakeVolume()}));
+    recording.Sources.push_back(FakeLineOf("Microphone", component::SrcMicrophone, {FakeVolume()}));
     card.Destinations = {playback, recording};
     return {card};
 }
@@ -51,7 +50,6 @@ MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
 MainWindowHarness::~MainWindowHarness() {
     Shutdown();
     form_.reset();
-    VolumeControl.reset();
     meter_.reset();
     std::error_code ignored;
     fs::current_path(previousDir_, ignored);
@@ -65,9 +63,9 @@ bool MainWindowHarness::Start() {
         return false;
     }
     dialogs_ = std::make_unique<DialogSet>(*profile_);
-    form_->AttachDialogs(dialogs_->View());
+    form_->AttachDialogs(dialogs_.get());
     form_->show();
-    form_->Timer1->stop();
+    form_->PollTimer()->stop();
     return true;
 }
 
@@ -81,9 +79,9 @@ void MainWindowHarness::Cycle(int count) {
 void MainWindowHarness::Shutdown() {
     if (shutDown_ || !form_) return;
     shutDown_ = true;
-    form_->Timer1->stop();
+    form_->PollTimer()->stop();
     form_->WaitForCycle();
-    form_->AttachDialogs({});
+    form_->AttachDialogs(nullptr);
     dialogs_.reset();
     rigPort_.FinalizePortDriver();
     form_->FormDestroy();
@@ -128,7 +126,9 @@ std::string MainWindowHarness::LinkPath(int comPort) const {
     return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
 }
 
-bool MainWindowHarness::LogExists() const { return fs::exists(workDir_ + "/quorvane.log"); }
+bool MainWindowHarness::LogExists() const {
+    return fs::exists(workDir_ + "/quorvane.log");
+}
 
 std::string MainWindowHarness::LogText() const {
     std::ifstream in(workDir_ + "/quorvane.log", std::ios::binary);
@@ -137,10 +137,12 @@ std::string MainWindowHarness::LogText() const {
     return text.str();
 }
 
-std::string MainWindowHarness::Splatter() const { return Label("Splatter"); }
+std::string MainWindowHarness::Splatter() const {
+    return Label("Splatter");
+}
 
 std::string MainWindowHarness::Label(const char* name) const {
-    auto* label = form_->Panel1->findChild<QLabel*>(name);
+    auto* label = Probe().Panel1()->findChild<QLabel*>(name);
     if (!label) throw std::logic_error(std::string("no status label ") + name);
     return label->text().toStdString();
 }

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeMixer.h"
-#include "fakes/FakeSystemInfo.h"
 #include "app/DialogSet.h"
 #include "app/umain.h"
 #include "dialogs/oxdialog.h"
+#include "fakes/FakeMixer.h"
+#include "fakes/FakeSystemInfo.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
 #include "platform/linux/LinuxDriverServices.h"
@@ -20,6 +20,7 @@
 #include "platform/linux/LinuxSerialPorts.h"
 #include "support/MeterSim.h"
 #include "support/TempConfigHome.h"
+#include "support/app/MainFormProbe.h"
 
 // One card: "Volume Control" with Master at 75 % and a "Wave" source at 80 %, and a
 // "Recording Control" with a microphone.
@@ -31,10 +32,10 @@ class QDialog;
 class MainWindowHarness {
 public:
     struct Options {
-        bool startMeter = true;       // an emulator linked as COM1
-        MeterSim::Options meter;      // its scenario and version
+        bool startMeter = true;   // an emulator linked as COM1
+        MeterSim::Options meter;  // its scenario and version
         std::vector<FakeDevice> mixer = OneCardMixer();
-        std::string settings;         // quorvane.ini written before start-up, if not empty
+        std::string settings;  // quorvane.ini written before start-up, if not empty
         // A real mixer (AlsaMixer over a private sound server) in place of the fake one;
         // it must outlive the harness.
         ::Mixer* mixerOverride = nullptr;
@@ -56,6 +57,7 @@ public:
     void Shutdown();
 
     TMainForm& Form() { return *form_; }
+    MainFormProbe Probe() { return MainFormProbe(*form_); }
     DialogSet& Dialogs() { return *dialogs_; }
     MeterSim& Meter() { return *meter_; }
     // The fake mixer, unused while Options::mixerOverride is set.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/audio/MixerRig.h"
+#include "support/MixerRig.h"
 
 using namespace component;
 

@@ -6,7 +6,7 @@
 #include <climits>
 #include <tuple>
 
-#include "unit/audio/MixerRig.h"
+#include "support/MixerRig.h"
 
 using ::testing::ElementsAre;
 using namespace component;

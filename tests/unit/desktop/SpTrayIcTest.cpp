@@ -18,7 +18,7 @@ using Texts = std::vector<std::string>;
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() : dots{11, 12, 13, 14}, icon(std::make_unique<TSpTrayIcon>(shell)) {
-        icon->SetIcon(TIcon(OwnPicture));
+        icon->SetIcon(IconPicture(OwnPicture));
         icon->SetHint("Quorvane");
     }
 
@@ -45,7 +45,7 @@ protected:
     }
 
     FakeTrayShell shell;
-    TImageList dots;
+    ImageList dots;
     std::unique_ptr<TSpTrayIcon> icon;
 };
 
@@ -84,7 +84,7 @@ TEST_F(TrayIconTest, HintGoesToTheTooltipCutAt63Characters) {
 TEST_F(TrayIconTest, NewOrDestroyedImageListBringsBackTheOwnPicture) {
     ShowWithDots();
     icon->SetIconIndex(3);
-    auto other = std::make_unique<TImageList>(std::initializer_list<TrayIconHandle>{21, 22});
+    auto other = std::make_unique<ImageList>(std::initializer_list<TrayIconHandle>{21, 22});
     icon->SetIcons(other.get());
     EXPECT_EQ(icon->IconIndex(), -1);
     icon->SetIconIndex(1);
@@ -99,7 +99,7 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
     icon->SetVisible(true);
     shell.calls.clear();
     // The copy's change notification refreshes, then the write refreshes again.
-    icon->SetIcon(TIcon(60));
+    icon->SetIcon(IconPicture(60));
     icon->Icon().SetHandle(61);
     EXPECT_EQ(Calls(), (Texts{"Modify icon 60", "Modify icon 60", "Modify icon 61"}));
 
@@ -115,7 +115,7 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
 TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
     TSpTrayIcon loaded(shell);
     loaded.BeginLoading();
-    loaded.SetIcon(TIcon(OwnPicture));
+    loaded.SetIcon(IconPicture(OwnPicture));
     loaded.SetIcons(&dots);
     loaded.SetIconIndex(7);
     loaded.SetHint("Quorvane");
@@ -164,10 +164,11 @@ TEST_F(TrayIconTest, MouseMessageCarriesKeysAndA16BitPosition) {
     shell.mouse(w, 0x203, 1, 2, MK_LBUTTON | MK_MBUTTON);
     shell.mouse(w, 0x201, 1, 2, 0, false, 0x401);  // not the icon's callback message
     ASSERT_EQ(log.events.size(), 3u);
-    EXPECT_EQ(log.shifts[0],
-              (TShiftState{TShift::ssRight, TShift::ssShift, TShift::ssCtrl, TShift::ssAlt}));
+    EXPECT_EQ(log.shifts[0], (ShiftState{ShiftKey::ssRight, ShiftKey::ssShift, ShiftKey::ssCtrl,
+                                         ShiftKey::ssAlt}));
     EXPECT_EQ(log.positions[0], std::make_pair(-40, 300));
-    EXPECT_EQ(log.shifts[1], (TShiftState{TShift::ssLeft, TShift::ssMiddle, TShift::ssDouble}));
+    EXPECT_EQ(log.shifts[1],
+              (ShiftState{ShiftKey::ssLeft, ShiftKey::ssMiddle, ShiftKey::ssDouble}));
 }
 
 TEST_F(TrayIconTest, ThrowingHandlerIsReportedAndTheIconGoesOn) {
@@ -179,7 +180,7 @@ TEST_F(TrayIconTest, ThrowingHandlerIsReportedAndTheIconGoesOn) {
     EXPECT_EQ(reports, std::vector<std::string>{"menu failed"});
     EXPECT_TRUE(log.events.empty()) << "the rest of that message is dropped";
 
-    icon->OnMouseDown = [](TSpTrayIcon&, TMouseButton, TShiftState, int, int) { throw 42; };
+    icon->OnMouseDown = [](TSpTrayIcon&, MouseButton, ShiftState, int, int) { throw 42; };
     shell.mouse(icon->WindowHandle(), 0x204);
     shell.mouse(icon->WindowHandle(), 0x200);
     EXPECT_EQ(reports.size(), 2u);

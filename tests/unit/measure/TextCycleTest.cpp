@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/RecordingLogger.h"
+#include "fakes/RecordingLogger.h"
 #include "unit/measure/MeasureFrames.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fakes/FakeDriverServices.h"
+#include "fakes/RecordingLogger.h"
 #include "meter/rig_port.h"
-#include "unit/RecordingLogger.h"
 
 inline const std::string kExePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
 inline const std::string kSource = "C:\\Program Files\\Quorvane\\KESTRAL.SYS";

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "unit/driver/DriverTestSupport.h"
+#include "unit/meter/DriverTestSupport.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeDriverServices.h"
-#include "unit/driver/DriverTestSupport.h"
+#include "unit/meter/DriverTestSupport.h"
 
 using ::testing::Contains;
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "unit/driver/DriverTestSupport.h"
+#include "unit/meter/DriverTestSupport.h"
 
 using ::testing::Each;
 using ::testing::Not;

@@ -9,8 +9,8 @@
 #include <tuple>
 
 #include "fakes/FakeSerialPorts.h"
-#include "unit/RecordingLogger.h"
-#include "unit/audio/RecordingPresenter.h"
+#include "fakes/RecordingLogger.h"
+#include "fakes/RecordingPresenter.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -5,7 +5,7 @@
 
 #include "fakes/FakeDriverServices.h"
 #include "platform/linux/LinuxDriverServices.h"
-#include "unit/driver/DriverTestSupport.h"
+#include "unit/meter/DriverTestSupport.h"
 
 using ::testing::ElementsAre;
 

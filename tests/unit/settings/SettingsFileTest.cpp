@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
