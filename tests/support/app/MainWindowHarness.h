@@ -57,7 +57,7 @@ public:
     void Shutdown();
 
     TMainForm& Form() { return *form_; }
-    MainFormProbe Probe() { return MainFormProbe(*form_); }
+    MainFormProbe Probe() const { return MainFormProbe(*form_); }
     DialogSet& Dialogs() { return *dialogs_; }
     MeterSim& Meter() { return *meter_; }
     // The fake mixer, unused while Options::mixerOverride is set.
