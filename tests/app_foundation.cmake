@@ -10,6 +10,7 @@ quorvane_test(app_e2e_tests LABEL e2e
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/e2e/DesktopProgram.cpp
             ${CMAKE_CURRENT_LIST_DIR}/e2e/ProgramTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/e2e/DialogsUnderXvfbTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/e2e/CommandLineTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
     LIBS platform_profile_linux test_support Qt6::Gui ALSA::ALSA)
 target_compile_definitions(app_e2e_tests PRIVATE

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <memory>
+#include <optional>
 
+#include "app/CommandLine.h"
 #include "app/DialogSet.h"
 #include "app/TerminationSignals.h"
 #include "app/umain.h"
@@ -42,8 +44,13 @@ void ShowMainWindow(TMainForm& form) {
 }  // namespace
 
 int RunQuorvane(int argc, char** argv) {
+    // Answered before the single-instance guard too, so a running copy does not matter.
+    if (const std::optional<int> answered = AnswerCommandLineQuestions(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName("quorvane");
+    if (const std::optional<int> refused = RefuseUnknownOptions(QApplication::arguments()))
+        return *refused;
     // Closing the main window ends the program; hidden dialogs and the tray don't count.
     QApplication::setQuitOnLastWindowClosed(true);
 
