@@ -1,9 +1,13 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QMessageBox>
 #include <memory>
+#include <optional>
 
+#include "app/CommandLine.h"
 #include "app/DialogSet.h"
 #include "app/TerminationSignals.h"
 #include "app/umain.h"
@@ -30,6 +34,14 @@ private:
     QtMessagePresenter dialogs_;
 };
 
+// The program's icon at every size it is drawn in, from the executable's resources.
+QIcon ProgramIcon() {
+    QIcon icon;
+    QDirIterator files(":/icons", {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) icon.addFile(files.next());
+    return icon;
+}
+
 void ShowMainWindow(TMainForm& form) {
     if (form.windowState() & Qt::WindowMinimized)
         form.showMinimized();
@@ -42,8 +54,16 @@ void ShowMainWindow(TMainForm& form) {
 }  // namespace
 
 int RunQuorvane(int argc, char** argv) {
+    // Answered before the single-instance guard too, so a running copy does not matter.
+    if (const std::optional<int> answered = AnswerCommandLineQuestions(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName("quorvane");
+    if (const std::optional<int> refused = RefuseUnknownOptions(QApplication::arguments()))
+        return *refused;
+    QApplication::setWindowIcon(ProgramIcon());
+    // Ties the windows to the installed desktop entry (its icon and name in docks).
+    QGuiApplication::setDesktopFileName("org.quorvane.Quorvane");
     // Closing the main window ends the program; hidden dialogs and the tray don't count.
     QApplication::setQuitOnLastWindowClosed(true);
 
