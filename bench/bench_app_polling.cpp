@@ -23,8 +23,10 @@ struct Run {
     double wallSeconds = 0.0;
 };
 
-// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms.
-Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
+// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms when
+// asked to. The beats wake the GUI thread a hundred times a second, so they stay out of
+// the CPU figures.
+Run Poll(MainWindowHarness& h, int intervalMs, int seconds, bool beat) {
     Run run;
     QObject::connect(&h.Form(), &TMainForm::CycleFinished, [&run] { ++run.cycles; });
     QTimer heartbeat;
@@ -42,7 +44,7 @@ Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
     h.Form().Timer1->setInterval(intervalMs);
     const auto start = Clock::now();
     h.Form().Timer1->start();
-    heartbeat.start();
+    if (beat) heartbeat.start();
     last = Clock::now();
     loop.exec();
     h.Form().Timer1->stop();
@@ -64,7 +66,7 @@ bool BenchHeartbeat(int seconds) {
         std::printf("heartbeat: start-up failed\n");
         return false;
     }
-    const Run run = Poll(h, 1000, seconds);
+    const Run run = Poll(h, 1000, seconds, true);
     std::printf(
         "heartbeat: %d cycles at 1000 ms in %.0f s: longest gap between 10 ms beats "
         "%.1f ms (target < %.0f ms)\n",
@@ -83,7 +85,7 @@ bool BenchPolling(int seconds) {
         }
         rusage before{}, after{};
         getrusage(RUSAGE_SELF, &before);
-        const Run run = Poll(h, intervalMs, seconds);
+        const Run run = Poll(h, intervalMs, seconds, false);
         getrusage(RUSAGE_SELF, &after);
         const double cpu = CpuSeconds(after) - CpuSeconds(before);
         const double percent = 100.0 * cpu / run.wallSeconds;
