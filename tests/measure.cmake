@@ -1,4 +1,5 @@
-# Unit tests of the frame analysis, the graph and text cycles and the simulated meter.
+# Unit tests of the frame analysis, the graph and text cycles, the simulated meter and the
+# plots' scales.
 quorvane_test(measure_core_tests LABEL unit
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/unit/measure/MeasureTestMain.cpp
@@ -6,4 +7,5 @@ quorvane_test(measure_core_tests LABEL unit
         ${CMAKE_CURRENT_LIST_DIR}/unit/measure/GraphCycleTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/unit/measure/TextCycleTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/unit/measure/FakeDataTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/unit/measure/PlotScaleTest.cpp
     LIBS measure_core)

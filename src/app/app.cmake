@@ -10,4 +10,4 @@ quorvane_library(app_ui
             ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     LIBS app_settings_core meter_core meter_driver_core measure_core measure_ui audio_core desktop_ui
          dialogs_ui dialogs_message_ui dialogs_core platform_native
-         Qt6::Widgets Qt6::Charts Threads::Threads)
+         Qt6::Widgets Threads::Threads)
