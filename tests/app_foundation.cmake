@@ -12,7 +12,7 @@ quorvane_test(app_e2e_tests LABEL e2e
             ${CMAKE_CURRENT_LIST_DIR}/e2e/DialogsUnderXvfbTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/e2e/CommandLineTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/support/alsa/AlsaTestConfig.cpp
-    LIBS platform_profile_linux test_support Qt6::Gui ALSA::ALSA)
+    LIBS platform_profile_linux platform_desktop_linux test_support Qt6::Gui ALSA::ALSA)
 target_compile_definitions(app_e2e_tests PRIVATE
     QUORVANE_PROGRAM="$<TARGET_FILE:quorvane>"
     QUORVANE_ALSA_TEST_PLUGIN="$<TARGET_FILE:asound_module_ctl_qvtest>"

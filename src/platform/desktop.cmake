@@ -11,7 +11,8 @@ if(WIN32)
         LIBS platform_api platform_tray_qt)
 else()
     quorvane_library(platform_desktop_linux
-        SOURCES ${CMAKE_CURRENT_LIST_DIR}/linux/PosixSharedMemory.cpp
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/linux/InstanceFolder.cpp
+                ${CMAKE_CURRENT_LIST_DIR}/linux/PosixSharedMemory.cpp
                 ${CMAKE_CURRENT_LIST_DIR}/linux/LocalSocketActivation.cpp
         LIBS platform_api platform_tray_qt Qt6::Network)
 endif()

@@ -124,7 +124,8 @@ TEST(ProgramTest, ShowsTheChartComesForwardForASecondStartAndEndsOnASignal) {
         EXPECT_TRUE(WaitUntil([&] { return sandbox.Meter().CommandCount('v') > identifications; }))
             << "the next start did not run: " << next.Output();
         EXPECT_TRUE(next.Running());
-        EXPECT_EQ(next.Stop(SIGTERM), 0);
+        EXPECT_EQ(next.Stop(SIGHUP), 0);  // a closed terminal saves too
+        sandbox.ExpectOrderlyEnd();
     }
 }
 
