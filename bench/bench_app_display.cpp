@@ -19,9 +19,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kCycles = 200;
-// The first frames create the chart's bar items and lay the window out once.
+// The first frames lay the window out once.
 constexpr int kWarmUpCycles = 3;
-constexpr double kTargetMs = 5.0;
+// For the whole display: the chart and labels updated and the window painted.
+constexpr double kTargetMedianMs = 1.0;
 
 double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -81,13 +82,13 @@ bool BenchDisplayPath() {
         painted.push_back(Ms(end - start));
     }
     const Spread s = SpreadOf(shown), c = SpreadOf(shownCpu), p = SpreadOf(painted);
-    std::printf(
-        "display: %d cycles: chart and labels updated median %.3f ms, worst %.3f ms "
-        "(target < %.0f ms)\n",
-        kCycles, s.median, s.worst, kTargetMs);
+    std::printf("display: %d cycles: chart and labels updated median %.3f ms, worst %.3f ms\n",
+                kCycles, s.median, s.worst);
     std::printf("display: the same in thread CPU time: median %.3f ms, worst %.3f ms\n", c.median,
                 c.worst);
-    std::printf("display: with layout and a repaint of the window: median %.3f ms, worst %.3f ms\n",
-                p.median, p.worst);
-    return s.worst < kTargetMs;
+    std::printf(
+        "display: with layout and a repaint of the window: median %.3f ms, worst %.3f ms "
+        "(target < %.0f ms median)\n",
+        p.median, p.worst, kTargetMedianMs);
+    return p.median < kTargetMedianMs;
 }

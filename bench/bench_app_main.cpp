@@ -1,8 +1,9 @@
 // The main window's figures against the meter emulator, offscreen:
-//   display   what a graph cycle costs once the reply is in (target < 5 ms)
+//   display   what a graph cycle costs once the reply is in (target < 1 ms median)
 //   heartbeat the GUI thread's longest stall while cycles wait on the meter (target < 50 ms)
-//   polling   CPU time and peak memory of polling at 500 ms
-// QUORVANE_BENCH_SECONDS sets the length of the two timed runs (default 60 s); arguments
+//   polling   CPU time and peak memory of polling at 1000 ms and at 500 ms (target at
+//             1000 ms < 0.5 % of one core)
+// QUORVANE_BENCH_SECONDS sets the length of each timed run (default 60 s); arguments
 // name the parts to run (all by default).
 
 #include <QApplication>
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
     bool met = true;
     if (wanted("display")) met &= BenchDisplayPath();
     if (wanted("heartbeat")) met &= BenchHeartbeat(runSeconds);
-    if (wanted("polling")) BenchPolling(runSeconds);
+    if (wanted("polling")) met &= BenchPolling(runSeconds);
     std::printf("%s\n", met ? "all targets met" : "TARGET MISSED");
     return met ? 0 : 1;
 }

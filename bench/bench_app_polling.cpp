@@ -23,8 +23,10 @@ struct Run {
     double wallSeconds = 0.0;
 };
 
-// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms.
-Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
+// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms when
+// asked to. The beats wake the GUI thread a hundred times a second, so they stay out of
+// the CPU figures.
+Run Poll(MainWindowHarness& h, int intervalMs, int seconds, bool beat) {
     Run run;
     QObject::connect(&h.Form(), &TMainForm::CycleFinished, [&run] { ++run.cycles; });
     QTimer heartbeat;
@@ -41,8 +43,13 @@ Run Poll(MainWindowHarness& h, int intervalMs, int seconds) {
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     h.Probe().Timer1()->setInterval(intervalMs);
     const auto start = Clock::now();
+<<<<<<< HEAD
     h.Probe().Timer1()->start();
     heartbeat.start();
+=======
+    h.Probe().Timer1()->start();
+    if (beat) heartbeat.start();
+>>>>>>> main
     last = Clock::now();
     loop.exec();
     h.Probe().Timer1()->stop();
@@ -64,7 +71,7 @@ bool BenchHeartbeat(int seconds) {
         std::printf("heartbeat: start-up failed\n");
         return false;
     }
-    const Run run = Poll(h, 1000, seconds);
+    const Run run = Poll(h, 1000, seconds, true);
     std::printf(
         "heartbeat: %d cycles at 1000 ms in %.0f s: longest gap between 10 ms beats "
         "%.1f ms (target < %.0f ms)\n",
@@ -72,20 +79,27 @@ bool BenchHeartbeat(int seconds) {
     return run.cycles > 0 && run.longestGapMs < kHeartbeatTargetMs;
 }
 
-void BenchPolling(int seconds) {
-    MainWindowHarness h;
-    if (!h.Start()) {
-        std::printf("polling: start-up failed\n");
-        return;
+bool BenchPolling(int seconds) {
+    constexpr double kTargetPercentAt1Hz = 0.5;
+    bool met = true;
+    for (const int intervalMs : {1000, 500}) {
+        MainWindowHarness h;
+        if (!h.Start()) {
+            std::printf("polling: start-up failed\n");
+            return false;
+        }
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        const Run run = Poll(h, intervalMs, seconds, false);
+        getrusage(RUSAGE_SELF, &after);
+        const double cpu = CpuSeconds(after) - CpuSeconds(before);
+        const double percent = 100.0 * cpu / run.wallSeconds;
+        std::printf(
+            "polling: %d cycles at %d ms in %.0f s: CPU %.2f s (%.2f %% of one core%s), "
+            "peak RSS %.1f MiB\n",
+            run.cycles, intervalMs, run.wallSeconds, cpu, percent,
+            intervalMs == 1000 ? ", target < 0.5 %" : "", double(after.ru_maxrss) / 1024.0);
+        if (intervalMs == 1000) met = run.cycles > 0 && percent < kTargetPercentAt1Hz;
     }
-    rusage before{}, after{};
-    getrusage(RUSAGE_SELF, &before);
-    const Run run = Poll(h, 500, seconds);
-    getrusage(RUSAGE_SELF, &after);
-    const double cpu = CpuSeconds(after) - CpuSeconds(before);
-    std::printf(
-        "polling: %d cycles at 500 ms in %.0f s: CPU %.2f s (%.2f %% of one core), "
-        "peak RSS %.1f MiB\n",
-        run.cycles, run.wallSeconds, cpu, 100.0 * cpu / run.wallSeconds,
-        double(after.ru_maxrss) / 1024.0);
+    return met;
 }

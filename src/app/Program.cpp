@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QMessageBox>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -73,10 +73,11 @@ int RunQuorvane(int argc, char** argv) {
     try {
         guard = std::make_unique<QtOnlyOne>("quorvane");
     } catch (const ESharedMemError& error) {
-        QMessageBox::critical(nullptr, "quorvane", QString::fromStdString(error.what()));
-        return 1;
+        // Whatever another user put in the way, the operator's start goes on.
+        std::fprintf(stderr, "quorvane: %s; running without the single-instance guard\n",
+                     error.what());
     }
-    if (guard->MustEnd()) return 0;
+    if (guard && guard->MustEnd()) return 0;
 
     NativeSystemInfo system;
     InitNumberConversion(system.userLanguageId());
@@ -91,7 +92,7 @@ int RunQuorvane(int argc, char** argv) {
     int status = 0;
     {
         TMainForm mainForm({ports, profile, system, mixer, messages, &sharing});
-        guard->BringForward(&mainForm);
+        if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
                          [] { QCoreApplication::exit(0); });

@@ -49,6 +49,8 @@ void QuitOnTerminationSignals(QObject* parent) {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+    // A closed terminal, or a session ended without a session manager.
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 #endif

@@ -1,5 +1,5 @@
 #pragma once
-// SIGTERM and SIGINT end the message loop, so that they run the normal shutdown and the
+// SIGTERM, SIGINT and SIGHUP end the message loop, so that they run the normal shutdown and the
 // settings are saved, as closing the window would.
 
 class QObject;

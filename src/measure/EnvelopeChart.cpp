@@ -1,105 +1,126 @@
 #include "measure/EnvelopeChart.h"
 
-#include <QPen>
+#include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 // A clean frame's ideal arch lies on the bar tops, where a one-pixel line is hard to see.
 constexpr int kIdealPenWidth = 2;
+// Room beside the plot for half of the outermost labels, above the tallest bar, and below
+// the plot for the axis with its ticks and labels.
+constexpr int kSideMargin = 20;
+constexpr int kTopMargin = 11;
+constexpr int kAxisBand = 32;
+constexpr int kTickLength = 5;
+constexpr int kLabelGap = 2;
+// Labels closer than this would run into each other.
+constexpr int kMinLabelSpacing = 50;
+
+int Round(double pixel) {
+    return int(std::lround(pixel));
+}
 }  // namespace
 
-EnvelopeChart::EnvelopeChart(QWidget* parent) : QChartView(parent) {
+EnvelopeChart::EnvelopeChart(QWidget* parent) : QWidget(parent) {
     setObjectName("Chart1");
-    Chart1 = new QChart;
-    Chart1->setBackgroundBrush(Qt::black);
-    Chart1->setBackgroundRoundness(0);
-    Chart1->setPlotAreaBackgroundVisible(false);
-    Chart1->legend()->hide();
-    Chart1->setMargins(QMargins(2, 2, 2, 2));
-    setChart(Chart1);
-    setRenderHint(QPainter::Antialiasing, false);
-    setBackgroundBrush(Qt::black);
-    setFrameShape(QFrame::NoFrame);
+    // Every paint covers the whole widget in black first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // The main window's pop-up menu works over the chart as well.
     setContextMenuPolicy(Qt::NoContextMenu);
-
-    bars_ = new QStackedBarSeries;
-    Series1 = new QBarSet("Series1");
-    Series2 = new QBarSet("Series2");
-    for (QBarSet* set : {Series1, Series2}) {
-        set->setColor(kLime);
-        set->setBorderColor(Qt::transparent);
-        set->setPen(Qt::NoPen);
-        bars_->append(set);
-    }
-    bars_->setBarWidth(1.0);
-    bars_->setLabelsVisible(false);
-    Chart1->addSeries(bars_);
-
-    Series3 = new QLineSeries;
-    Series4 = new QLineSeries;
-    for (QLineSeries* line : {Series3, Series4}) {
-        line->setPen(QPen(kYellow, kIdealPenWidth));
-        line->setPointsVisible(false);
-        Chart1->addSeries(line);
-    }
-
-    axisX_ = new QValueAxis;
-    axisY_ = new QValueAxis;
-    axisX_->setLabelsColor(Qt::white);
-    axisX_->setLabelFormat("%d");
-    axisX_->setGridLineVisible(false);
-    axisX_->setLinePenColor(Qt::gray);
-    axisY_->setVisible(false);
-    Chart1->addAxis(axisX_, Qt::AlignBottom);
-    Chart1->addAxis(axisY_, Qt::AlignLeft);
-    for (QAbstractSeries* series : Chart1->series()) {
-        series->attachAxis(axisX_);
-        series->attachAxis(axisY_);
-    }
-    rescale();
 }
 
 void EnvelopeChart::Clear() {
-    up_.clear();
-    down_.clear();
-    ideal_.clear();
-    idealMirror_.clear();
+    for (auto* series : {&Series1, &Series2, &Series3, &Series4}) series->clear();
 }
 
-void EnvelopeChart::AppendEnvelope(int, double sample) {
-    // Bars sit at their index from 0; the lines use the same x for sample n.
-    up_.append(sample);
-    down_.append(-sample);
+void EnvelopeChart::AppendEnvelope(int n, double sample) {
+    Series1.push_back({double(n), sample});
+    Series2.push_back({double(n), -sample});
 }
 
 void EnvelopeChart::AppendIdeal(int n, double value) {
-    ideal_.append(QPointF(n - 1, value));
-    idealMirror_.append(QPointF(n - 1, -value));
+    Series3.push_back({double(n), value});
+    Series4.push_back({double(n), -value});
 }
 
 void EnvelopeChart::Commit() {
-    if (Series1->count() > 0) Series1->remove(0, Series1->count());
-    if (Series2->count() > 0) Series2->remove(0, Series2->count());
-    Series1->append(up_);
-    Series2->append(down_);
-    Series3->replace(ideal_);
-    Series4->replace(idealMirror_);
-    rescale();
+    update();
 }
 
 int EnvelopeChart::PointCount() const {
-    return Series1->count() + Series2->count() + Series3->count() + Series4->count();
+    return int(Series1.size() + Series2.size() + Series3.size() + Series4.size());
 }
 
-void EnvelopeChart::rescale() {
-    // Both axes follow the points, as an automatic chart axis would.
+QRect EnvelopeChart::PlotArea() const {
+    return QRect(QPoint(kSideMargin, kTopMargin),
+                 QPoint(width() - kSideMargin - 1, height() - kAxisBand - 1));
+}
+
+EnvelopeChart::Scales EnvelopeChart::ScalesNow() const {
+    // Each point owns a slot one unit wide, which its bar fills; the vertical axis is
+    // symmetric about zero so that the mirrored halves are equal.
+    PlotRange x;
     double top = 1.0;
-    for (qreal v : up_) top = std::max(top, double(v));
-    for (const QPointF& p : ideal_) top = std::max(top, std::abs(p.y()));
-    const int count = std::max<int>({int(up_.size()), int(ideal_.size()), 1});
-    axisX_->setRange(-0.5, count - 0.5);
-    axisY_->setRange(-top, top);
+    for (const auto* series : {&Series1, &Series2, &Series3, &Series4}) {
+        for (const PlotPoint& p : *series) {
+            x.Include(p.X - 0.5);
+            x.Include(p.X + 0.5);
+            top = std::max(top, std::abs(p.Y));
+        }
+    }
+    // Pixel edges: the area runs from its left edge to the right edge of its last column.
+    const QRect area = PlotArea();
+    return {x, PlotScale(x, area.left(), area.right() + 1),
+            PlotScale({-top, top}, area.bottom() + 1, area.top())};
+}
+
+QPointF EnvelopeChart::ToPixel(const PlotPoint& point) const {
+    const Scales s = ScalesNow();
+    return {s.toX.ToPixel(point.X), s.toY.ToPixel(point.Y)};
+}
+
+void EnvelopeChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    const Scales s = ScalesNow();
+
+    // Pixel edges rounded from the slot edges: neighbouring bars touch without a gap.
+    const int zero = Round(s.toY.ToPixel(0.0));
+    for (const auto* bars : {&Series1, &Series2}) {
+        for (const PlotPoint& p : *bars) {
+            const int left = Round(s.toX.ToPixel(p.X - 0.5));
+            const int right = Round(s.toX.ToPixel(p.X + 0.5));
+            const int end = Round(s.toY.ToPixel(p.Y));
+            painter.fillRect(left, std::min(zero, end), right - left, std::abs(end - zero), kLime);
+        }
+    }
+    painter.setPen(QPen(kYellow, kIdealPenWidth));
+    for (const auto* line : {&Series3, &Series4}) {
+        QPolygonF polyline;
+        for (const PlotPoint& p : *line)
+            polyline << QPointF(s.toX.ToPixel(p.X), s.toY.ToPixel(p.Y));
+        painter.drawPolyline(polyline);
+    }
+
+    // Without points there is nothing to label: the axis line alone.
+    const QRect area = PlotArea();
+    const int axisRow = area.bottom() + 1;
+    painter.setPen(Qt::gray);
+    painter.drawLine(area.left(), axisRow, area.right(), axisRow);
+    const int labelTop = axisRow + kTickLength + kLabelGap;
+    const PlotTicks ticks = NiceTicks(s.x, std::max(2, area.width() / kMinLabelSpacing));
+    for (const double value : ticks.Values) {
+        const int column = int(std::floor(s.toX.ToPixel(value)));
+        painter.setPen(Qt::gray);
+        painter.drawLine(column, axisRow, column, axisRow + kTickLength);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(column - kMinLabelSpacing / 2, labelTop, kMinLabelSpacing,
+                               fontMetrics().height()),
+                         Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(value, 'f', ticks.Decimals()));
+    }
 }

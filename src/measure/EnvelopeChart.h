@@ -1,45 +1,45 @@
 #pragma once
-// The chart that fills the main window: the envelope as lime bars mirrored about
-// zero and, for a two-tone frame, the ideal sine arch as two yellow lines.
+// The chart that fills the main window: the envelope as lime bars mirrored about zero and,
+// for a two-tone frame, the ideal sine arch as two yellow lines, over a bottom axis whose
+// round labels follow the points. Both axes scale to the points; the vertical one is hidden.
 
-#include <QList>
 #include <QPointF>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QStackedBarSeries>
-#include <QtCharts/QValueAxis>
+#include <QRect>
+#include <QWidget>
+#include <vector>
 
-class EnvelopeChart : public QChartView {
+#include "measure/PlotScale.h"
+
+class EnvelopeChart : public QWidget {
     Q_OBJECT
 public:
     explicit EnvelopeChart(QWidget* parent = nullptr);
 
-    // Clear() starts a cycle's points afresh; they reach the chart together, replacing
-    // all four series at once, with Commit(). Emptying the chart in between would lay its
-    // axes and items out twice a cycle.
+    // A cycle empties the series with Clear(), refills them and shows them with Commit(),
+    // which paints the chart once.
     void Clear();
     void AppendEnvelope(int n, double sample);
     void AppendIdeal(int n, double value);
     void Commit();
 
-    QChart* Chart1;
-    // The two bar series are the two sets of one stacked series: positive values
-    // stack up from zero and negative ones down, so they share each x position.
-    QBarSet* Series1;
-    QBarSet* Series2;
-    QLineSeries* Series3;
-    QLineSeries* Series4;
-
     int PointCount() const;
 
-private:
-    void rescale();
+    // The pixels the bars may fill; the axis runs along the row below.
+    QRect PlotArea() const;
+    // Where a point of the series lands on the widget at its present size and content.
+    QPointF ToPixel(const PlotPoint& point) const;
 
-    QStackedBarSeries* bars_;
-    QValueAxis* axisX_;
-    QValueAxis* axisY_;
-    QList<qreal> up_, down_;
-    QList<QPointF> ideal_, idealMirror_;
+    // The envelope up from zero and down from zero, the bars of both sharing each x; the
+    // ideal arch and its mirror image.
+    std::vector<PlotPoint> Series1, Series2, Series3, Series4;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Scales {
+        PlotRange x;
+        PlotScale toX, toY;
+    };
+    Scales ScalesNow() const;
 };

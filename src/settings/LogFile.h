@@ -3,7 +3,7 @@
 // complete up to the last line even if the program dies. Safe to call from the serial
 // worker thread and the GUI thread together.
 
-#include <fstream>
+#include <cstdio>
 #include <mutex>
 #include <string>
 
@@ -16,7 +16,9 @@ public:
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
 
-    // Creates the file empty, truncating an old one. False when it cannot be created.
+    // Creates the file empty, truncating an old one. False when it cannot be created, and
+    // on POSIX also when the name is a symbolic link or a file of another user: the log
+    // lives in whatever folder the program was started from, which may be shared.
     bool Open(const std::string& path);
     // Appends text and CRLF; nothing happens while the log is not open.
     void Log(const std::string& text) override;
@@ -28,7 +30,9 @@ public:
     bool WriteFailed() const;
 
 private:
+    void CloseLocked();
+
     mutable std::mutex mutex_;
-    std::ofstream stream_;
+    std::FILE* file_ = nullptr;
     bool writeFailed_ = false;
 };

@@ -19,8 +19,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/linux/InstanceScope.h"
 #include "platform/linux/LinuxProfileFile.h"
+#include "platform/linux/PosixSharedMemory.h"
 
 namespace fs = std::filesystem;
 
@@ -69,12 +69,8 @@ std::string ProgramSandbox::PortLink(int comPort) const {
 }
 
 ProgramSandbox::~ProgramSandbox() {
-    // What the sandbox's instances leave behind outside it: the block and, after a kill,
-    // the socket.
-    ::shm_unlink(("/quorvane-" + InstanceScope()).c_str());
-    const char* tmp = std::getenv("TMPDIR");
-    std::error_code ignored;
-    fs::remove(std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + InstanceScope(), ignored);
+    // What a killed instance of the sandbox leaves behind outside it: the block.
+    ::shm_unlink(PosixSharedMemory::objectName("quorvane").c_str());
 }
 
 void ProgramSandbox::ReleaseDeadClaimOnLine() {

@@ -2,8 +2,11 @@
 //
 //   meter-sim [--link PATH] [--version V | --no-id] [--scenario NAME]
 //             [--scenario-file PATH] [--command-log PATH] [--instant]
-//             [--follow-sink SINK [--sink-poll-ms MS]]
+//             [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]
 //
+// --trailing N sends N stray bytes after each data frame. The program's flush before
+// the next command then finds its bytes waiting instead of running into its time-out,
+// so that with --instant a cycle costs only the program's own work (scripts/soak).
 // With --follow-sink the clean scenario is a transmitter whose arch follows the volume of
 // the sound server's sink SINK (read with pactl every MS milliseconds, default 1000).
 // Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until
@@ -51,13 +54,14 @@ struct Options {
     bool instant = false;
     std::string followSink;
     int sinkPollMs = 1000;
+    int trailing = 0;
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
     std::cerr << "meter-sim: " << problem << "\n"
               << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
                  " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]"
-                 " [--follow-sink SINK [--sink-poll-ms MS]]\n"
+                 " [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]\n"
               << "scenarios:";
     for (auto name : MeterScenarioNames()) std::cerr << ' ' << name;
     std::cerr << "\n";
@@ -94,6 +98,9 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--sink-poll-ms") {
             options.sinkPollMs = std::atoi(value().c_str());
             if (options.sinkPollMs <= 0) Usage("--sink-poll-ms needs a positive number");
+        } else if (arg == "--trailing") {
+            options.trailing = std::atoi(value().c_str());
+            if (options.trailing < 0) Usage("--trailing needs a number of bytes");
         } else {
             Usage("unknown option " + arg);
         }
@@ -157,7 +164,10 @@ void Answer(int master, const Options& options, const SinkFollower* follower, un
     if (command == 'v') {
         if (options.answerIdentification) SendReply(master, identification, options.instant);
     } else if (command == 's' || command == 'S') {
-        SendReply(master, DataReply(options, follower, identification, random), options.instant);
+        SendReply(master,
+                  DataReply(options, follower, identification, random) +
+                      std::string(static_cast<std::size_t>(options.trailing), '\0'),
+                  options.instant);
     }
 }
 

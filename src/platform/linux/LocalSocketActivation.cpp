@@ -2,16 +2,31 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
+#include <cstdio>
 
-#include "platform/linux/InstanceScope.h"
+#include "platform/linux/InstanceFolder.h"
 
 namespace {
 
 const QByteArray Request = "raise\n";
 const QByteArray Answer = "ok\n";
 
+QString PathIn(const std::string& folder, const std::string& name) {
+    return QString::fromStdString(folder + "/" + name + ".socket");
+}
+
+void Drop(QLocalSocket* socket) {
+    socket->abort();
+    socket->deleteLater();
+}
+
 void Serve(QLocalSocket* socket, const std::function<void()>& bringForward) {
-    if (!socket->canReadLine()) return;
+    if (!socket->canReadLine()) {
+        // The read buffer holds no more than a line may have: anything longer is not ours.
+        if (socket->bytesAvailable() >= LocalSocketActivation::MaxLine) Drop(socket);
+        return;
+    }
     const bool known = socket->readLine() == Request;
     if (known) {
         // Answer first, so the later instance can end while this one comes forward.
@@ -30,45 +45,83 @@ LocalSocketActivation::~LocalSocketActivation() {
     stopListening();
 }
 
-QString LocalSocketActivation::serverName(const std::string& name) {
-    return QString::fromStdString(name + "-" + InstanceScope());
+QString LocalSocketActivation::serverPath(const std::string& name) {
+    const std::string folder = PrivateInstanceFolder();
+    return folder.empty() ? QString() : PathIn(folder, name);
 }
 
 bool LocalSocketActivation::listen(const std::string& name, std::function<void()> bringForward) {
     stopListening();
-    const QString server = serverName(name);
-    // Only the instance that holds the claim listens, so a file left there is stale.
-    QLocalServer::removeServer(server);
+    path_ = serverPath(name);
+    if (path_.isEmpty()) {
+        std::fprintf(stderr, "quorvane: no private folder for the bring-forward socket\n");
+        return false;
+    }
+    bringForward_ = std::move(bringForward);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer* s = server_.get();
-    QObject::connect(s, &QLocalServer::newConnection, s, [s, bringForward] {
-        while (QLocalSocket* socket = s->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                             [socket, bringForward] { Serve(socket, bringForward); });
-            Serve(socket, bringForward);  // the request may be here already
-        }
+    server_->setMaxPendingConnections(MaxConnections);
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
+                     [this] { accept(); });
+    if (!startServer()) {
+        std::fprintf(stderr, "quorvane: cannot listen on %s: %s\n", qPrintable(path_),
+                     qPrintable(server_->errorString()));
+        server_.reset();
+        return false;
+    }
+    // Qt closes a server for good when accepting fails (out of file descriptors, say):
+    // listen again once it can.
+    relisten_ = std::make_unique<QTimer>();
+    relisten_->setInterval(RelistenMs);
+    QObject::connect(relisten_.get(), &QTimer::timeout, relisten_.get(), [this] {
+        if (!server_->isListening()) startServer();
     });
-    if (server_->listen(server)) return true;
-    server_.reset();
-    return false;
+    relisten_->start();
+    return true;
+}
+
+bool LocalSocketActivation::startServer() {
+    // Only the instance that holds the claim listens, and only the user can write in the
+    // folder, so a file left there is stale.
+    QLocalServer::removeServer(path_);
+    return server_->listen(path_);
+}
+
+void LocalSocketActivation::accept() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        if (connections_ >= MaxConnections) {
+            Drop(socket);
+            continue;
+        }
+        ++connections_;
+        QObject::connect(socket, &QObject::destroyed, [this] { --connections_; });
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        socket->setReadBufferSize(MaxLine);
+        QTimer::singleShot(IdleMs, socket, [socket] { Drop(socket); });
+        QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                         [this, socket] { Serve(socket, bringForward_); });
+        Serve(socket, bringForward_);  // the request may be here already
+    }
 }
 
 void LocalSocketActivation::stopListening() {
+    relisten_.reset();
     if (!server_) return;
     server_->close();
     server_.reset();
+    connections_ = 0;
 }
 
 bool LocalSocketActivation::requestBringForward(const std::string& name) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName(name));
-    if (!socket.waitForConnected(WaitMs)) return false;
-    socket.write(Request);
-    if (!socket.waitForBytesWritten(WaitMs)) return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(WaitMs)) return false;
+    for (const std::string& folder : PrivateInstanceFolders()) {
+        QLocalSocket socket;
+        socket.connectToServer(PathIn(folder, name));
+        if (!socket.waitForConnected(WaitMs)) continue;
+        socket.write(Request);
+        if (!socket.waitForBytesWritten(WaitMs)) continue;
+        while (!socket.canReadLine() && socket.waitForReadyRead(WaitMs)) {
+        }
+        if (socket.canReadLine() && socket.readLine() == Answer) return true;
     }
-    return socket.readLine() == Answer;
+    return false;
 }

@@ -1,14 +1,18 @@
 #pragma once
-// Bring-forward requests over a local socket private to the user: the running instance
-// listens on "<name>-<scope>" (InstanceScope.h), a later one connects, says "raise" and
-// waits briefly for "ok".
+// Bring-forward requests over a local socket in the user's private folder
+// (InstanceFolder.h): the running instance listens on "<folder>/<name>.socket", a later one
+// connects, says "raise" and waits briefly for "ok". Only the user can reach the socket;
+// even so, a client gets one short line, a few seconds and a place among a few others,
+// and the socket survives running out of file descriptors.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/InstanceActivation.h"
 
 class QLocalServer;
+class QTimer;
 
 class LocalSocketActivation final : public InstanceActivation {
 public:
@@ -17,16 +21,29 @@ public:
     LocalSocketActivation(const LocalSocketActivation&) = delete;
     LocalSocketActivation& operator=(const LocalSocketActivation&) = delete;
 
-    static QString serverName(const std::string& name);
+    // Where this process listens for `name`; "" without a private folder.
+    static QString serverPath(const std::string& name);
 
     // Needs the Qt event loop to take requests.
     bool listen(const std::string& name, std::function<void()> bringForward) override;
     void stopListening() override;
-    // Blocks for up to about three times WaitMs when the other side does not answer.
+    // Tries each folder a running instance may have chosen. Blocks for up to about three
+    // times WaitMs per folder whose listener does not answer.
     bool requestBringForward(const std::string& name) override;
 
     static constexpr int WaitMs = 1000;
+    static constexpr qint64 MaxLine = 256;     // longer requests are dropped
+    static constexpr int IdleMs = 3000;        // a client silent this long is dropped
+    static constexpr int MaxConnections = 16;  // beyond these, new clients are dropped
+    static constexpr int RelistenMs = 1000;    // how soon a socket lost to an error returns
 
 private:
+    void accept();
+    bool startServer();
+
+    QString path_;
+    std::function<void()> bringForward_;
     std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<QTimer> relisten_;
+    int connections_ = 0;
 };

@@ -8,9 +8,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
-#include "platform/linux/InstanceScope.h"
+#include "platform/linux/InstanceFolder.h"
 
 namespace {
 
@@ -24,47 +26,95 @@ int RetryFlock(int fd, int operation) {
     return result;
 }
 
-// Opens the object, creating it private to the user when it does not exist yet.
-int OpenOrCreate(const std::string& object) {
-    int fd = ::shm_open(object.c_str(), O_RDWR | O_CREAT | O_EXCL, BlockMode);
-    if (fd >= 0) {
-        // The umask may have taken bits away that the owner needs.
-        if (::fchmod(fd, BlockMode) != 0) {
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return -1;
-        }
-        return fd;
-    }
-    if (errno != EEXIST) return -1;
-    return ::shm_open(object.c_str(), O_RDWR, 0);
+int OpenBlock(const std::string& name, bool isFile, int flags, mode_t mode) {
+    if (isFile) return ::open(name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC, mode);
+    return ::shm_open(name.c_str(), flags, mode);
 }
 
-// Holds a shared lock on the block for this process; zeroes the block first when no
-// other process holds it.
-bool JoinHolders(int fd, int32_t size) {
-    if (RetryFlock(fd, LOCK_EX | LOCK_NB) == 0) {
-        const std::vector<char> zeros(static_cast<std::size_t>(size), 0);
-        if (::pwrite(fd, zeros.data(), zeros.size(), 0) != static_cast<ssize_t>(zeros.size()))
-            return false;
-    } else if (errno != EWOULDBLOCK) {
-        return false;
+void RemoveBlock(const std::string& name, bool isFile) {
+    if (isFile)
+        ::unlink(name.c_str());
+    else
+        ::shm_unlink(name.c_str());
+}
+
+// Fails with errno; closes fd.
+int Fail(int fd, int error) {
+    if (fd >= 0) ::close(fd);
+    errno = error;
+    return -1;
+}
+
+// Opens the block, creating it private to the user when it does not exist yet, and
+// refuses one that someone else could have written.
+int OpenPrivate(const std::string& name, bool isFile) {
+    int fd = OpenBlock(name, isFile, O_RDWR | O_CREAT | O_EXCL, BlockMode);
+    // The umask may have taken bits away that the owner needs.
+    if (fd >= 0 && ::fchmod(fd, BlockMode) != 0) return Fail(fd, errno);
+    if (fd < 0 && errno == EEXIST) fd = OpenBlock(name, isFile, O_RDWR, 0);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return Fail(fd, errno);
+    if (st.st_uid != ::geteuid() || (st.st_mode & 07777) != BlockMode ||
+        (isFile && !S_ISREG(st.st_mode)))
+        return Fail(fd, EACCES);
+    return fd;
+}
+
+// Whether the name still leads to the block open on fd: the last holder of a block
+// removes it, and whoever opened it just before that must start again.
+bool StillNamed(int fd, const std::string& name, bool isFile) {
+    const int current = OpenBlock(name, isFile, O_RDONLY, 0);
+    if (current < 0) return false;
+    struct stat held {
+    }, named{};
+    const bool same = ::fstat(fd, &held) == 0 && ::fstat(current, &named) == 0 &&
+                      held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+    ::close(current);
+    return same;
+}
+
+// Opens the block and holds a shared lock on it for this process, zeroing it first when
+// no other process holds it. -1 with errno on failure.
+int JoinHolders(const std::string& name, bool isFile, int32_t size) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = OpenPrivate(name, isFile);
+        if (fd < 0) return -1;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) return Fail(fd, errno);
+        // Only grow: shrinking would pull pages from under processes that map more.
+        if (st.st_size < size && ::ftruncate(fd, size) != 0) return Fail(fd, errno);
+        if (RetryFlock(fd, LOCK_EX | LOCK_NB) == 0) {
+            const std::vector<char> zeros(static_cast<std::size_t>(size), 0);
+            if (::pwrite(fd, zeros.data(), zeros.size(), 0) != static_cast<ssize_t>(zeros.size()))
+                return Fail(fd, errno);
+        } else if (errno != EWOULDBLOCK) {
+            return Fail(fd, errno);
+        }
+        // Waits while another process is zeroing or removing the block.
+        if (RetryFlock(fd, LOCK_SH) != 0) return Fail(fd, errno);
+        if (StillNamed(fd, name, isFile)) return fd;
+        ::close(fd);
     }
-    // Waits while another process is zeroing the block.
-    return RetryFlock(fd, LOCK_SH) == 0;
+    errno = EAGAIN;
+    return -1;
 }
 
 }  // namespace
 
 PosixSharedMemory::~PosixSharedMemory() {
-    for (const auto& entry : fds_) ::close(entry.second);
+    for (const auto& entry : blocks_) release(entry.second);
 }
 
 std::string PosixSharedMemory::objectName(const std::string& name) {
     std::string object = name;
     std::replace(object.begin(), object.end(), '/', '_');
-    return "/" + object + "-" + InstanceScope();
+    return "/" + object + "-" + std::to_string(::geteuid());
+}
+
+std::string PosixSharedMemory::fallbackPath(const std::string& name) {
+    const std::string folder = PrivateInstanceFolder();
+    return folder.empty() ? "" : folder + objectName(name) + ".block";
 }
 
 SharedMappingHandle PosixSharedMemory::createMapping(const std::string& name, int32_t size) {
@@ -72,33 +122,29 @@ SharedMappingHandle PosixSharedMemory::createMapping(const std::string& name, in
         lastError_ = EINVAL;
         return 0;
     }
-    const int fd = OpenOrCreate(objectName(name));
-    if (fd < 0) return fail(-1);
-
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return fail(fd);
-    // Never obey a block that someone else could have written.
-    if (st.st_uid != ::geteuid() || (st.st_mode & 07777) != BlockMode) {
-        errno = EACCES;
-        return fail(fd);
+    Block block{-1, objectName(name), false};
+    block.fd = JoinHolders(block.name, false, size);
+    if (block.fd < 0) {
+        lastError_ = errno;
+        const std::string path = fallbackPath(name);
+        if (!path.empty()) block = {JoinHolders(path, true, size), path, true};
+        if (block.fd < 0) return 0;
+        std::fprintf(stderr, "quorvane: shared memory %s is not usable (%s); using %s\n",
+                     objectName(name).c_str(), std::strerror(lastError_), path.c_str());
     }
-    // Only grow: shrinking would pull pages from under processes that map more.
-    if (st.st_size < size && ::ftruncate(fd, size) != 0) return fail(fd);
-    if (!JoinHolders(fd, size)) return fail(fd);
-
     const SharedMappingHandle handle = nextHandle_++;
-    fds_[handle] = fd;
+    blocks_[handle] = block;
     return handle;
 }
 
 void* PosixSharedMemory::mapView(SharedMappingHandle mapping, int32_t size) {
-    const auto it = fds_.find(mapping);
-    if (it == fds_.end() || size <= 0) {
+    const auto it = blocks_.find(mapping);
+    if (it == blocks_.end() || size <= 0) {
         lastError_ = EBADF;
         return nullptr;
     }
     void* view = ::mmap(nullptr, static_cast<std::size_t>(size), PROT_READ | PROT_WRITE, MAP_SHARED,
-                        it->second, 0);
+                        it->second.fd, 0);
     if (view == MAP_FAILED) {
         lastError_ = errno;
         return nullptr;
@@ -111,14 +157,16 @@ void PosixSharedMemory::unmapView(void* view, int32_t size) {
 }
 
 void PosixSharedMemory::closeMapping(SharedMappingHandle mapping) {
-    const auto it = fds_.find(mapping);
-    if (it == fds_.end()) return;
-    ::close(it->second);  // also lets go of this process's lock
-    fds_.erase(it);
+    const auto it = blocks_.find(mapping);
+    if (it == blocks_.end()) return;
+    release(it->second);
+    blocks_.erase(it);
 }
 
-SharedMappingHandle PosixSharedMemory::fail(int fd) {
-    lastError_ = errno;
-    if (fd >= 0) ::close(fd);
-    return 0;
+void PosixSharedMemory::release(const Block& block) {
+    // The last holder removes the block, so that none is left behind once all have ended.
+    if (RetryFlock(block.fd, LOCK_EX | LOCK_NB) == 0 &&
+        StillNamed(block.fd, block.name, block.isFile))
+        RemoveBlock(block.name, block.isFile);
+    ::close(block.fd);  // also lets go of this process's lock
 }

@@ -1,13 +1,18 @@
 #pragma once
 // Shared memory as POSIX shared-memory objects private to the user.
 //
-// The block "<name>" is the object "/<name>-<scope>" (InstanceScope.h), mode 0600; one
-// owned by another user or open to others is refused. Every process that holds the block
-// keeps a shared flock on it for as long as it does, so a process that gets the exclusive
-// lock knows that nobody else holds it and zeroes what a crashed or killed holder left
-// behind.
+// The block "<name>" is the object "/<name>-<uid>", mode 0600: one per user, whatever the
+// session's runtime folder. Shared-memory names are open to every user, so someone else
+// may have created that object first; then the block is the file "<name>.block" in the
+// user's private folder (InstanceFolder.h) instead, with a line on standard error, and an
+// object owned by another user or open to others is never obeyed.
+//
+// Every process that holds the block keeps a shared flock on it for as long as it does,
+// so a process that gets the exclusive lock knows that nobody else holds it: it zeroes
+// what a crashed or killed holder left behind, and the last holder to leave removes it.
 
 #include <map>
+#include <string>
 
 #include "platform/SharedMemory.h"
 
@@ -18,8 +23,10 @@ public:
     PosixSharedMemory(const PosixSharedMemory&) = delete;
     PosixSharedMemory& operator=(const PosixSharedMemory&) = delete;
 
-    // The shared-memory object that holds the block `name` for this user.
+    // The shared-memory object that holds the block `name` for this user, and the file
+    // that holds it when that object is someone else's ("" without a private folder).
     static std::string objectName(const std::string& name);
+    static std::string fallbackPath(const std::string& name);
 
     SharedMappingHandle createMapping(const std::string& name, int32_t size) override;
     void* mapView(SharedMappingHandle mapping, int32_t size) override;
@@ -28,9 +35,14 @@ public:
     int32_t lastError() const override { return lastError_; }
 
 private:
-    SharedMappingHandle fail(int fd);
+    struct Block {
+        int fd;
+        std::string name;  // the object's name, or the file's path
+        bool isFile;
+    };
+    void release(const Block& block);
 
-    std::map<SharedMappingHandle, int> fds_;
+    std::map<SharedMappingHandle, Block> blocks_;
     SharedMappingHandle nextHandle_ = 1;
     int32_t lastError_ = 0;
 };

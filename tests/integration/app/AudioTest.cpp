@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSlider>
-#include <QtCharts/QBarSet>
 #include <QtTest/QTest>
 #include <algorithm>
 #include <chrono>
@@ -182,8 +181,7 @@ TEST(SimulatedMeterTest, StatusShowsTheMeterThenFramesAreSimulated) {
 
 std::vector<double> Envelope(MainWindowHarness& h) {
     std::vector<double> samples;
-    QBarSet* bars = h.Probe().Chart()->Series1;
-    for (int i = 0; i < bars->count(); ++i) samples.push_back(bars->at(i));
+    for (const PlotPoint& bar : h.Probe().Chart()->Series1) samples.push_back(bar.Y);
     return samples;
 }
 

@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QPlainTextEdit>
+#include <cmath>
 #include <regex>
 
 #include "desktop/SpTrayIc.h"
@@ -110,6 +112,83 @@ TEST(DisplayTest, EachReplyShowsItsStatusTitleLightChartAndFigures) {
     EXPECT_EQ(MainFormProbe(form).Minimized(), 0);
     EXPECT_EQ(form.windowTitle().toStdString(), caption);
     EXPECT_TRUE(h.Messages().empty());
+}
+
+// The chart as painted at the window's designed size, looked at where its points land.
+TEST(DisplayTest, ChartShowsMirroredLimeBarsUnderTheYellowArchOnBlack) {
+    MainWindowHarness h({.settings = "[SCREEN PARMS]\r\nWidth=447\r\nHeight=328\r\n"});
+    ASSERT_TRUE(h.Start());
+    EnvelopeChart& chart = *h.Probe().Chart();
+    // The designed window less the 37-pixel status line.
+    ASSERT_EQ(chart.size(), QSize(447, 328 - 37));
+    const QRgb black = qRgb(0, 0, 0), lime = qRgb(0, 255, 0), yellow = qRgb(255, 255, 0),
+               axisGrey = QColor(Qt::gray).rgb();
+    // A steep stretch of the arch crosses this many rows within one column.
+    constexpr int kSteepRows = 10;
+
+    for (const char* scenario : {"clean", "splatter", "underdriven", "silence"}) {
+        SCOPED_TRACE(scenario);
+        h.Meter().SetScenario(scenario);
+        h.Cycle();
+        const QImage image = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect area = chart.PlotArea();
+        const auto column = [&](double x) { return int(chart.ToPixel({x, 0}).x()); };
+        const auto row = [&](double y) { return int(std::lround(chart.ToPixel({0, y}).y())); };
+
+        // Only the chart's colours on the plot; label text below the axis exactly when there
+        // are points to label.
+        int foreign = 0, text = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (y <= area.bottom())
+                    foreign += p != black && p != lime && p != yellow;
+                else
+                    text += p != black && p != axisGrey;
+            }
+        }
+        EXPECT_EQ(foreign, 0);
+        EXPECT_EQ(text > 0, chart.PointCount() > 0);
+        EXPECT_EQ(image.pixel(area.topLeft()), black);
+        EXPECT_EQ(chart.Series1.empty(), std::string(scenario) == "silence");
+
+        // Each bar lime up from zero and as far down, at its own slot, except where the
+        // arch crosses it.
+        const int zero = row(0);
+        for (size_t i = 0; i < chart.Series1.size(); ++i) {
+            const PlotPoint& p = chart.Series1[i];
+            const int height = zero - row(p.Y);
+            const int arch =
+                i < chart.Series3.size() ? std::abs(zero - row(chart.Series3[i].Y)) : -1;
+            for (const int depth : {height / 4, height / 2, 3 * height / 4}) {
+                if (depth < 1 || std::abs(depth - arch) <= kSteepRows) continue;
+                EXPECT_EQ(image.pixel(column(p.X), zero - depth), lime) << p.X << " " << depth;
+                EXPECT_EQ(image.pixel(column(p.X), zero + depth), lime) << p.X << " " << depth;
+            }
+        }
+        // The arch yellow at its points, up and down.
+        for (const auto* line : {&chart.Series3, &chart.Series4}) {
+            for (const PlotPoint& p : *line) {
+                const int x = column(p.X), y = row(p.Y);
+                EXPECT_TRUE(image.pixel(x, y) == yellow || image.pixel(x, y - 1) == yellow) << p.X;
+            }
+        }
+        if (std::string(scenario) != "clean") continue;
+        // A clean frame's arch rides on the bar tops: from above, yellow comes first and the
+        // bar right under it.
+        for (const PlotPoint& p : chart.Series1) {
+            const int x = column(p.X);
+            int y = area.top();
+            while (y < zero && image.pixel(x, y) == black) ++y;
+            EXPECT_EQ(image.pixel(x, y), yellow) << p.X;
+            const int arch = y;
+            while (y < zero && image.pixel(x, y) == yellow) ++y;
+            EXPECT_LE(y - arch, kSteepRows) << p.X;
+            if (y < zero) {
+                EXPECT_EQ(image.pixel(x, y), lime) << p.X;
+            }
+        }
+    }
 }
 
 TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {

@@ -1,6 +1,8 @@
 // Bring-forward requests over the real local socket.
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -10,16 +12,20 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "desktop/QtOnlyOne.h"
 #include "platform/linux/LocalSocketActivation.h"
 #include "platform/linux/PosixSharedMemory.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -28,7 +34,42 @@ std::string UniqueTitle(const std::string& what) {
 }
 
 QString SocketPath(const std::string& title) {
-    return QDir::tempPath() + QLatin1Char('/') + LocalSocketActivation::serverName(title);
+    return LocalSocketActivation::serverPath(title);
+}
+
+int Connect(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    return fd;
+}
+
+// Whether the listener has closed this client's connection.
+bool Dropped(int fd) {
+    char buffer[64];
+    ssize_t got;
+    while ((got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT)) > 0) {
+    }
+    return got == 0 || (got < 0 && errno == ECONNRESET);
+}
+
+// A request from another thread, as it blocks while it waits for the answer.
+bool RequestAnswered(LocalSocketActivation& later, const std::string& title,
+                     const std::atomic<int>& calls, int expectedCalls) {
+    std::atomic<bool> answered = false;
+    std::atomic<bool> finished = false;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        answered = later.requestBringForward(title);
+        finished = true;
+    }));
+    thread->start();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return finished.load() && calls.load() == expectedCalls; }, 30000));
+    thread->wait();
+    return answered;
 }
 
 // Leaves a socket file behind with nobody listening, as a crashed instance would.
@@ -60,29 +101,65 @@ TEST(BringForwardTest, RequestReachesTheRunningInstanceOverAStaleSocketFile) {
                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther))
         << "other users must not reach the socket";
 
-    // The request blocks while it waits for the answer, so it runs off this thread.
-    std::atomic<bool> answered = false;
-    std::atomic<bool> finished = false;
-    std::unique_ptr<QThread> thread(QThread::create([&] {
-        answered = later.requestBringForward(title);
-        finished = true;
-    }));
-    thread->start();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return finished.load() && calls.load() == 1; }, 30000));
-    thread->wait();
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(RequestAnswered(later, title, calls, 1));
     EXPECT_EQ(calls, 1);
 
     first.stopListening();
     EXPECT_FALSE(QFile::exists(SocketPath(title)));
 }
 
+// Only the user reaches the socket, but even so a client cannot hold it: an overlong line,
+// silence, and clients beyond the bound are dropped, and running out of descriptors
+// only interrupts the listening.
+TEST(BringForwardTest, DropsClientsThatHoldTheSocketAndOutlivesRunningOutOfDescriptors) {
+    const std::string title = UniqueTitle("bounds");
+    LocalSocketActivation first;
+    LocalSocketActivation later;
+    std::atomic<int> calls = 0;
+    ASSERT_TRUE(first.listen(title, [&] { ++calls; }));
+    const QString path = SocketPath(title);
+
+    for (const std::string& sent : {std::string(300, 'r'), std::string()}) {
+        const int fd = Connect(path);
+        ASSERT_EQ(::send(fd, sent.data(), sent.size(), 0), static_cast<ssize_t>(sent.size()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Dropped(fd); }, 30000)) << sent.size();
+        ::close(fd);
+    }
+
+    // The client beyond the bound goes at once; the others stay until their time is up.
+    std::vector<int> held;
+    for (int i = 0; i <= LocalSocketActivation::MaxConnections; ++i) held.push_back(Connect(path));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Dropped(held.back()); }, 30000));
+    for (std::size_t i = 0; i + 1 < held.size(); ++i) EXPECT_FALSE(Dropped(held[i])) << i;
+    for (const int fd : held) ::close(fd);
+
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    rlimit lowered = limit;
+    lowered.rlim_cur = 512;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> fillers{::open("/dev/null", O_RDONLY)};
+    for (int fd; (fd = ::dup(fillers[0])) >= 0;) fillers.push_back(fd);
+    ::close(fillers.back());
+    fillers.back() = Connect(path);  // nothing left to accept it with
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(path); }, 30000));
+    for (const int fd : fillers) ::close(fd);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 30000));
+    EXPECT_TRUE(RequestAnswered(later, title, calls, 1));
+}
+
+// One instance per user: a start with a runtime folder of its own finds the one started
+// without any.
 TEST(BringForwardTest, SecondProcessRestoresTheFirstAndEnds) {
     const std::string title = UniqueTitle("process");
     struct Cleanup {
         std::string object;
         ~Cleanup() { ::shm_unlink(object.c_str()); }
     } cleanup{PosixSharedMemory::objectName(title)};
+    ScopedEnv noRuntime("XDG_RUNTIME_DIR", "");
+    ::unsetenv("XDG_RUNTIME_DIR");
 
     QtOnlyOne guard(title);
     ASSERT_FALSE(guard.MustEnd());
@@ -91,7 +168,14 @@ TEST(BringForwardTest, SecondProcessRestoresTheFirstAndEnds) {
     ASSERT_TRUE(window.isMinimized());
     guard.BringForward(&window);
 
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    ASSERT_TRUE(QFile::setPermissions(runtime.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
     QProcess second;
+    second.setProcessEnvironment(environment);
     second.start(QStringLiteral(SECOND_INSTANCE), {QString::fromStdString(title)});
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return second.state() == QProcess::NotRunning && !window.isMinimized(); }, 30000));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,7 @@ TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
+    EXPECT_LT(::shm_open(block.object().c_str(), O_RDONLY, 0), 0) << "the last holder removes it";
 }
 
 TEST(SharedMemoryRaceTest, BlockIsPrivateToTheUserWhateverTheUmask) {
@@ -137,27 +139,30 @@ TEST(SharedMemoryRaceTest, BlockIsPrivateToTheUserWhateverTheUmask) {
     }
 }
 
-TEST(SharedMemoryRaceTest, RefusesABlockOthersCouldHaveWritten) {
-    BlockName block("foreign");
-    const int fd = ::shm_open(block.object().c_str(), O_RDWR | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::fchmod(fd, 0644), 0);
-    PosixSharedMemory memory;
-    try {
-        TSharedMem shared(memory, block.name(), 4);
-        ADD_FAILURE() << "a block open to others was obeyed";
-    } catch (const ESharedMemError& e) {
-        EXPECT_EQ(e.what(), "Error creating shared memory " + block.name() + " (" +
-                                std::to_string(EACCES) + ")");
+// Someone else created the user's object first: the block moves to the private folder,
+// and what the squatter wrote is neither obeyed nor touched.
+TEST(SharedMemoryRaceTest, AForeignOrOpenObjectIsNeverObeyedNorFatal) {
+    for (const bool foreign : {false, true}) {
+        if (foreign && ::geteuid() != 0) continue;  // only root can give an object away
+        SCOPED_TRACE(foreign ? "another user's object" : "an object open to others");
+        BlockName block("squat");
+        const int fd = ::shm_open(block.object().c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::fchmod(fd, foreign ? 0600 : 0644), 0);
+        ASSERT_EQ(::fchown(fd, foreign ? 12345 : ::geteuid(), foreign ? 12345 : ::getegid()), 0);
+        const uint32_t planted = 4321;
+        ASSERT_EQ(::pwrite(fd, &planted, sizeof planted, 0), static_cast<ssize_t>(sizeof planted));
+        {
+            PosixSharedMemory memory;
+            FakeInstanceActivation activation;
+            TSpOnlyOne guard(memory, activation, block.name(), 1234);
+            EXPECT_FALSE(guard.MustEnd());
+            EXPECT_EQ(block.word(), planted);
+            EXPECT_TRUE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+        }
+        EXPECT_FALSE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+        ::close(fd);
     }
-
-    // Owned by someone else: only root can set that up.
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::fchmod(fd, 0600), 0);
-        ASSERT_EQ(::fchown(fd, 12345, 12345), 0);
-        EXPECT_THROW(TSharedMem(memory, block.name(), 4), ESharedMemError);
-    }
-    ::close(fd);
 }
 
 }  // namespace

@@ -61,10 +61,30 @@ TEST_F(LogFileTest, LogsOnlyWhileOpenAndClosesOnce) {
     log_.Log("after close");
     EXPECT_EQ(contents(), "second run\r\n");
 
-    if (fs::exists("/dev/full")) {  // a line that cannot be written is noted
+    // A line that cannot be written is noted (the device is root's, and so is the test then).
+    if (fs::exists("/dev/full") && ::geteuid() == 0) {
         ASSERT_TRUE(log_.Open("/dev/full"));
         log_.Log("disk full");
         EXPECT_TRUE(log_.WriteFailed());
+    }
+}
+
+// In a shared working folder someone else may have put the name there first.
+TEST_F(LogFileTest, RefusesALinkAndAnotherUsersFileAndLeavesThemAlone) {
+    const std::string target = (folder_ / "target").string();
+    for (const bool link : {true, false}) {
+        if (!link && ::geteuid() != 0) continue;  // only root can give a file away
+        SCOPED_TRACE(link ? "symbolic link" : "another user's file");
+        fs::remove(path_);
+        std::ofstream(link ? target : path_) << "keep";
+        if (link)
+            fs::create_symlink(target, path_);
+        else
+            ASSERT_EQ(::chown(path_.c_str(), 12345, 12345), 0);
+        EXPECT_FALSE(log_.Open(path_));
+        log_.Log("planted");
+        std::ifstream in(link ? target : path_);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
     }
 }
 
