@@ -217,11 +217,12 @@ TEST(ProgramTest, TrayMenuShowsTheColourCodesAndEndsTheProgram) {
 }
 
 TEST(ProgramTest, WithoutAPortANoteThenStatusOneAndTheSettingsUntouched) {
-    XServer x(false);
-    ASSERT_TRUE(x.Ready()) << x.Failure();
     const std::string ini = "; mine\n[COM PARMS]\nPort=2\n[MISC]\nDebug=1\n";
     for (const bool byKey : {true, false}) {
         SCOPED_TRACE(byKey ? "answered with the Return key" : "ended by SIGTERM");
+        // A display of its own each round: no focus or key state carries over to the next note.
+        XServer x(false);
+        ASSERT_TRUE(x.Ready()) << x.Failure();
         ProgramSandbox sandbox(ini, std::nullopt);
         for (const int port : {1, 2})
             std::filesystem::create_symlink(sandbox.Home().root() + "/nothing",
