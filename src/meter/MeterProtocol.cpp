@@ -27,14 +27,12 @@ std::string FirmwareVersionIn(const std::string& identification) {
 }
 
 bool FirmwareSupportsPsk63(const std::string& firmwareVersion) {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (std::ranges::count(firmwareVersion, '.') > 1 ||
-        std::ranges::count_if(firmwareVersion, isDigit) +
-                std::ranges::count(firmwareVersion, '.') !=
-            static_cast<std::ptrdiff_t>(firmwareVersion.size()))
-        return false;
+    const bool digitsAndAPoint =
+        std::ranges::all_of(firmwareVersion,
+                            [](char c) { return (c >= '0' && c <= '9') || c == '.'; }) &&
+        std::ranges::count(firmwareVersion, '.') <= 1;
     // std::string compares through char_traits<char>, which orders bytes as unsigned.
-    return firmwareVersion > std::string("1.00");
+    return digitsAndAPoint && firmwareVersion > std::string("1.00");
 }
 
 std::string PrintableText(const std::string& reply) {
