@@ -1,5 +1,7 @@
 #include "platform/IniDocument.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -29,7 +31,7 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != text.npos;
 }
 
-enum class LineKind { Other, Section, Key };
+using LineKind = IniDocument::Kind;
 
 struct LineInfo {
     LineKind kind = LineKind::Other;
@@ -70,15 +72,16 @@ IniDocument::IniDocument(std::string_view content) {
         content.remove_prefix(kBom.size());
     }
     bool eolKnown = false;
+    lines_.reserve(static_cast<std::size_t>(std::ranges::count(content, '\n')) + 1);
     while (!content.empty()) {
         const std::size_t nl = content.find('\n');
-        if (nl == content.npos) {
-            lines_.push_back(Line{std::string(content), Eol::None});
-            break;
-        }
-        const bool crlf = nl > 0 && content[nl - 1] == '\r';
-        const Eol eol = crlf ? Eol::CrLf : Eol::Lf;
-        lines_.push_back(Line{std::string(content.substr(0, crlf ? nl - 1 : nl)), eol});
+        const bool crlf = nl != content.npos && nl > 0 && content[nl - 1] == '\r';
+        const Eol eol = nl == content.npos ? Eol::None : crlf ? Eol::CrLf : Eol::Lf;
+        std::string text(content.substr(0, nl == content.npos ? nl : crlf ? nl - 1 : nl));
+        const Kind kind = Classify(text).kind;
+        if (kind == Kind::Section) sections_.push_back(lines_.size());
+        lines_.push_back(Line{std::move(text), eol, kind});
+        if (nl == content.npos) break;
         content.remove_prefix(nl + 1);
         if (!eolKnown) {
             eol_ = eol;
@@ -102,18 +105,17 @@ std::string IniDocument::Text() const {
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::FindSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const LineInfo info = Classify(lines_[i].text);
-        if (info.kind != LineKind::Section || !SameName(info.name, section)) continue;
-        std::size_t end = i + 1;
-        while (end < lines_.size() && Classify(lines_[end].text).kind != LineKind::Section) ++end;
-        return SectionRange{i, end};
+    for (std::size_t s = 0; s < sections_.size(); ++s) {
+        if (!SameName(Classify(lines_[sections_[s]].text).name, section)) continue;
+        const std::size_t end = s + 1 < sections_.size() ? sections_[s + 1] : lines_.size();
+        return SectionRange{sections_[s], end};
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(SectionRange range, std::string_view key) const {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        if (lines_[i].kind != Kind::Key) continue;
         const LineInfo info = Classify(lines_[i].text);
         if (info.kind == LineKind::Key && SameName(info.name, key)) return i;
     }
@@ -134,6 +136,16 @@ std::optional<std::string> IniDocument::Value(std::string_view section,
     return std::string(value);
 }
 
+void IniDocument::Insert(std::size_t at, std::string text) {
+    const Kind kind = Classify(text).kind;
+    for (std::size_t& header : sections_)
+        if (header >= at) ++header;
+    if (kind == Kind::Section)
+        sections_.insert(std::upper_bound(sections_.begin(), sections_.end(), at), at);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                  Line{std::move(text), eol_, kind});
+}
+
 // A line we add after the file's last line must not run on from it.
 void IniDocument::EndLastLine(std::size_t before) {
     if (before > 0 && lines_[before - 1].eol == Eol::None) lines_[before - 1].eol = eol_;
@@ -149,7 +161,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
             std::string& text = lines_[*index].text;
             const std::size_t start = Classify(text).valueStart;
             if (std::string_view(text).substr(start) == value) return false;
-            text = text.substr(0, start) + std::string(value);
+            text.replace(start, text.npos, value);
             return true;
         }
         // After the section's last non-blank line, so a blank line before the next
@@ -157,16 +169,15 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         std::size_t at = range->end;
         while (at > range->header + 1 && Trim(lines_[at - 1].text).empty()) --at;
         EndLastLine(at);
-        const auto pos = lines_.begin() + static_cast<std::ptrdiff_t>(at);
-        lines_.insert(pos, Line{std::string(key) + "=" + std::string(value), eol_});
+        Insert(at, std::string(key).append("=").append(value));
         return true;
     }
     if (!lines_.empty()) {
         EndLastLine(lines_.size());
-        if (!Trim(lines_.back().text).empty()) lines_.push_back(Line{"", eol_});
+        if (!Trim(lines_.back().text).empty()) Insert(lines_.size(), "");
     }
-    lines_.push_back(Line{"[" + std::string(section) + "]", eol_});
-    lines_.push_back(Line{std::string(key) + "=" + std::string(value), eol_});
+    Insert(lines_.size(), std::string("[").append(section).append("]"));
+    Insert(lines_.size(), std::string(key).append("=").append(value));
     return true;
 }
 

@@ -13,6 +13,9 @@
 
 class IniDocument {
 public:
+    // How Windows reads a line: a section header, a key, or anything else (kept, never matched).
+    enum class Kind : std::uint8_t { Other, Section, Key };
+
     explicit IniDocument(std::string_view content = {});
 
     // The first matching key of the first matching section; nothing when either is missing.
@@ -32,6 +35,7 @@ private:
     struct Line {
         std::string text;
         Eol eol;
+        Kind kind;  // kept so that a lookup skips blank lines and comments at a glance
     };
     struct SectionRange {
         std::size_t header;
@@ -41,8 +45,10 @@ private:
     std::optional<SectionRange> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(SectionRange range, std::string_view key) const;
     void EndLastLine(std::size_t before);
+    void Insert(std::size_t at, std::string text);
 
     bool bom_ = false;
     std::vector<Line> lines_;
-    Eol eol_ = Eol::CrLf;  // for lines we add; a new file gets Windows' CRLF
+    std::vector<std::size_t> sections_;  // the section headers' lines, in order
+    Eol eol_ = Eol::CrLf;                // for lines we add; a new file gets Windows' CRLF
 };

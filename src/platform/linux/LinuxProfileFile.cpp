@@ -45,7 +45,7 @@ bool WriteAll(int fd, std::string_view data) {
 // Temporary files are named ".<file>.<pid>.<n>.tmp". One whose process has gone is what
 // a save killed half-way left behind; a live process's one may be a save in progress.
 void RemoveStaleTemporaries(const fs::path& folder, const std::string& fileName) {
-    const std::string prefix = "." + fileName + ".";
+    const std::string prefix = std::string(".").append(fileName).append(".");
     std::error_code error;
     for (fs::directory_iterator it(folder, error), last; !error && it != last;
          it.increment(error)) {
@@ -68,8 +68,13 @@ bool ReplaceFile(const fs::path& target, std::string_view content, const struct 
     fs::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                         std::to_string(counter++) + ".tmp");
+        temp = folder / std::string(".")
+                            .append(target.filename().string())
+                            .append(".")
+                            .append(std::to_string(::getpid()))
+                            .append(".")
+                            .append(std::to_string(counter++))
+                            .append(".tmp");
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }
