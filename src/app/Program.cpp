@@ -96,9 +96,14 @@ int RunQuorvane(int argc, char** argv) {
         QuitOnTerminationSignals(&mainForm);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
                          [] { QCoreApplication::exit(0); });
+        // Start-up reads the settings file once, the dialogs' keys included; shutdown
+        // writes it once, in one replace, the dialogs' keys included.
+        std::optional<ProfileBatch> startup(std::in_place, profile);
+        std::optional<ProfileBatch> shutdown;
         if (!mainForm.FormCreate()) return 1;
         {
             DialogSet dialogs(profile);
+            startup.reset();
             mainForm.AttachDialogs(&dialogs);
             ShowMainWindow(mainForm);
             if (!TerminationRequested()) status = app.exec();
@@ -108,8 +113,12 @@ int RunQuorvane(int argc, char** argv) {
             // closed afterwards by the main window.
             rigPort.FinalizePortDriver();
             mainForm.AttachDialogs(nullptr);
+            shutdown.emplace(profile);
         }
         mainForm.FormDestroy();
+        // The log is closed by now; the terminal or the session's journal still hears it.
+        if (!shutdown->Commit())
+            std::fputs("quorvane: could not write the settings file\n", stderr);
     }
     return status;
 }

@@ -138,7 +138,9 @@ void TMainForm::BuildTrayIcon() {
 // ---------------------------------------------------------------- start-up
 
 bool TMainForm::FormCreate() {
-    // Step 1, the minimize and restore handlers, is changeEvent.
+    // Step 1, the minimize and restore handlers, is changeEvent. Every key below comes
+    // from one reading of the file.
+    ProfileBatch startup(services_.Profile);
     Settings_.Debug = settingsFile_.ReadBool(IniKey::Misc, IniKey::Debug, false);
     if (Settings_.Debug && OpenLog()) Log("Starting Quorvane");
 

@@ -1,6 +1,8 @@
 #include "dialogs/Commands.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "dialogs/NumberConversion.h"
 #include "measure/FixedFormat.h"
@@ -82,8 +84,8 @@ double ClampGain(double gain) {
     return gain;
 }
 
-double GainFromText(const std::string& text) {
-    return ClampGain(LenientStrToFloat(text));
+double GainFromText(const std::string& text, char decimalSeparator) {
+    return ClampGain(LenientStrToFloat(text, decimalSeparator));
 }
 
 // --- Target IMD -------------------------------------------------------------------------
@@ -132,9 +134,29 @@ const WattsToVoltsFit& FitFor(bool qrpJumpered) {
 }
 }  // namespace
 
+namespace {
+double Cubic(const WattsToVoltsFit& f, double watts) {
+    return ((f.a3 * watts + f.a2) * watts + f.a1) * watts + f.a0;
+}
+
+// Where the fitted cubic tops out before it dips (5.48 W for QRP, 75 W for QRO), or
+// infinity when it never falls: the root of its derivative at which the slope turns
+// from rising to falling.
+double WattsAtFirstPeak(const WattsToVoltsFit& f) {
+    const double a = 3 * f.a3, b = 2 * f.a2, c = f.a1;
+    const double discriminant = b * b - 4 * a * c;
+    if (a <= 0 || discriminant <= 0) return std::numeric_limits<double>::infinity();
+    return (-b - std::sqrt(discriminant)) / (2 * a);
+}
+}  // namespace
+
 double WattsToVolts(double watts, bool qrpJumpered) {
     const WattsToVoltsFit& f = FitFor(qrpJumpered);
-    return ((f.a3 * watts + f.a2) * watts + f.a1) * watts + f.a0;
+    // The fit dips between its two turning points, so more watts could give a lower
+    // limit: hold its running maximum there instead.
+    const double peak = WattsAtFirstPeak(f);
+    const double volts = Cubic(f, watts);
+    return watts > peak ? std::max(volts, Cubic(f, peak)) : volts;
 }
 
 double MaxWattsInRange(bool qrpJumpered) {
@@ -148,8 +170,9 @@ PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered) {
     return {watts, volts, false};
 }
 
-PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered) {
-    return ComputePowerLimit(LenientStrToFloat(wattsText), qrpJumpered);
+PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered,
+                                     char decimalSeparator) {
+    return ComputePowerLimit(LenientStrToFloat(wattsText, decimalSeparator), qrpJumpered);
 }
 
 std::string PowerExceedsText(double maxWatts, char decimalSeparator) {

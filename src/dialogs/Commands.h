@@ -45,8 +45,9 @@ int RefreshIntervalFromText(std::string_view text);
 inline constexpr double MinGain = 0.1;
 inline constexpr double MaxGain = 10.0;
 double ClampGain(double gain);
-// Reads the masked edit's text as the operator left it.
-double GainFromText(const std::string& text);
+// Reads the masked edit's text as the operator left it, with the separator the field
+// was filled with (the locale's), so that an untouched field reads back unchanged.
+double GainFromText(const std::string& text, char decimalSeparator);
 
 // --- Target IMD -------------------------------------------------------------------------
 inline constexpr std::array<std::string_view, 6> TargetImdEntries = {"-20db", "-22db", "-24db",
@@ -84,7 +85,9 @@ struct PowerLimitOutcome {
     bool ExceedsRange;  // the operator must be told that MaxWatts was capped
 };
 PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered);
-PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered);
+// As GainFromText: the separator is the one EditFieldText wrote.
+PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered,
+                                     char decimalSeparator);
 inline constexpr std::string_view PowerExceedsCaption = "Power specified exceeds range";
 std::string PowerExceedsText(double maxWatts, char decimalSeparator);
 

@@ -104,18 +104,22 @@ int16_t LenientStrToInt(const std::string& text) {
 }
 
 double LenientStrToFloat(const std::string& text) {
+    return LenientStrToFloat(text, DecimalChar);
+}
+
+double LenientStrToFloat(const std::string& text, char decimalChar) {
     std::string s = text;
     std::erase(s, '$');
     EraseLeading(s, [](char c) { return c == ' ' || c == '+'; });
     if (!s.empty() && s.front() == '-') {
         EraseLeading(s, [](char c) { return c == ' ' || c == '+' || c == '-'; });
         if (s.empty()) return 0;
-        if (s.front() == DecimalChar) s.insert(0, 1, '0');
+        if (s.front() == decimalChar) s.insert(0, 1, '0');
         s.insert(0, 1, '-');
     }
-    if (DecimalChar != '.') {
+    if (decimalChar != '.') {
         std::erase(s, '.');
-        if (const auto dec = s.find(DecimalChar); dec != std::string::npos) s[dec] = '.';
+        if (const auto dec = s.find(decimalChar); dec != std::string::npos) s[dec] = '.';
     } else {
         std::erase(s, ',');
     }

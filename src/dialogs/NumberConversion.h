@@ -22,3 +22,6 @@ void InitNumberConversion(uint16_t langId);
 
 int16_t LenientStrToInt(const std::string& text);
 double LenientStrToFloat(const std::string& text);
+// The same with the separator that the text was written with, for numbers the program
+// itself put into a field in the locale's format.
+double LenientStrToFloat(const std::string& text, char decimalChar);

@@ -36,7 +36,8 @@ TGainForm::TGainForm(QWidget* parent) : FixedDialog("Feedback gain", 318, 292, p
 }
 
 double TGainForm::Run(QWidget* mainWindow, double gain) {
-    GainEdit->SetText(QString::fromStdString(EditFieldText(gain, DecimalSeparator())));
+    const char separator = DecimalSeparator();
+    GainEdit->SetText(QString::fromStdString(EditFieldText(gain, separator)));
     ExecBeside(mainWindow);
-    return GainFromText(GainEdit->Text().toStdString());
+    return GainFromText(GainEdit->Text().toStdString(), separator);
 }

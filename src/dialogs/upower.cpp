@@ -69,7 +69,7 @@ PowerLimitSettings TPowerLimitForm::Run(QWidget* mainWindow, const PowerLimitSet
     result.QRPJumpered = QRPRadioButton->isChecked();
     // Recomputed whether or not the limit is on, so the volts always match the watts shown.
     const PowerLimitOutcome outcome =
-        PowerLimitFromText(WattsLimit->text().toStdString(), result.QRPJumpered);
+        PowerLimitFromText(WattsLimit->text().toStdString(), result.QRPJumpered, separator);
     result.MaxWatts = outcome.MaxWatts;
     result.MaxVolts = outcome.MaxVolts;
     if (outcome.ExceedsRange) {

@@ -38,6 +38,7 @@ TShowPowerForm::~TShowPowerForm() {
 }
 
 void TShowPowerForm::FormCreate() {
+    const ProfileBatch once(settings_);
     const SettingsFile file(settings_);
     ShowPowerCheckBox->setChecked(file.ReadBool(ShowPowerSection, ShowPowerKey, false));
     if (file.ReadBool(PowerLimitsSection, QrpJumperedKey, true)) QRPRadioButton->setChecked(true);
@@ -46,6 +47,7 @@ void TShowPowerForm::FormCreate() {
 void TShowPowerForm::FormDestroy() {
     // The program is ending: a key that cannot be written keeps its old value, with no one
     // left to tell.
+    ProfileBatch save(settings_);
     SettingsFile file(settings_);
     file.WriteBool(ShowPowerSection, ShowPowerKey, ShowPowerCheckBox->isChecked());
     file.WriteBool(PowerLimitsSection, QrpJumperedKey, QRPRadioButton->isChecked());

@@ -105,15 +105,22 @@ std::string MeterLink::Receive(int count) {
 std::string MeterLink::GetFirmwareInfo(bool fakeDataEnabled) {
     if (fakeDataEnabled) return kSimulatedModeText;
 
-    for (int attempt = 0; attempt < kMaxFirmwareFlushReads; ++attempt) {
-        if (Receive(kFlushBytes).empty()) break;
-    }
+    Flush();
     Send(std::string(1, kFirmwareCommand));
-    std::string reply = Receive(kIdentificationBytes);
-    if (reply.empty()) reply = kFirmwareNotDetected;
+    const std::string reply = Receive(kIdentificationBytes);
     FirmwareVersion = FirmwareVersionIn(reply);
     Flush();
-    return reply;
+    const std::string shown = PrintableText(reply);
+    return shown.empty() ? kFirmwareNotDetected : shown;
+}
+
+void MeterLink::Flush() {
+    // Stray bytes left in the buffer would be read as the next frame, cycle after cycle.
+    for (std::size_t drained = 0; drained < static_cast<std::size_t>(kMaxFlushBytes);) {
+        const std::size_t got = Receive(kFlushBytes).size();
+        if (got == 0) break;
+        drained += got;
+    }
 }
 
 std::string MeterLink::GetData(const ExchangeRequest& request) {
@@ -127,7 +134,7 @@ DataReply MeterLink::QueryData(const ExchangeRequest& request) {
     data.Reply = GetData(request);
     if (IsIdentificationText(data.Reply)) {
         data.IdentificationText = true;
-        data.Reply.resize(std::min<std::size_t>(data.Reply.size(), kIdentificationBytes));
+        data.Reply = PrintableText(data.Reply.substr(0, kIdentificationBytes));
         Flush();
     }
     return data;

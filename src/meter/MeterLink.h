@@ -30,7 +30,7 @@ struct ExchangeRequest {
 
 // The meter's answer to a data command.
 struct DataReply {
-    bool IdentificationText = false;  // Reply is cut to 31 characters, for the status label
+    bool IdentificationText = false;  // Reply: its first 31 bytes' printable text
     std::string Reply;                // otherwise the frame as received (any length)
 };
 
@@ -81,7 +81,8 @@ private:
     bool ConfigurePort(const std::string& name);
     bool LogFailure(const std::string& call, const std::string& name);
     std::string GetData(const ExchangeRequest& request);
-    void Flush() { Receive(kFlushBytes); }
+    // Throws away everything pending, 83 bytes a read, until a read brings nothing.
+    void Flush();
     // Command, frame, and identification text cut and drained.
     DataReply QueryData(const ExchangeRequest& request);
 

@@ -1,5 +1,8 @@
 #include "meter/MeterProtocol.h"
 
+#include <algorithm>
+#include <iterator>
+
 std::string ComPortName(int comPort) {
     return "COM" + std::to_string(comPort);
 }
@@ -24,8 +27,19 @@ std::string FirmwareVersionIn(const std::string& identification) {
 }
 
 bool FirmwareSupportsPsk63(const std::string& firmwareVersion) {
+    const bool digitsAndAPoint =
+        std::ranges::all_of(firmwareVersion,
+                            [](char c) { return (c >= '0' && c <= '9') || c == '.'; }) &&
+        std::ranges::count(firmwareVersion, '.') <= 1;
     // std::string compares through char_traits<char>, which orders bytes as unsigned.
-    return firmwareVersion > std::string("1.00");
+    return digitsAndAPoint && firmwareVersion > std::string("1.00");
+}
+
+std::string PrintableText(const std::string& reply) {
+    std::string text;
+    std::ranges::copy_if(reply, std::back_inserter(text),
+                         [](char c) { return c >= ' ' && c <= '~'; });
+    return text;
 }
 
 PskModeDisplay PskModeAfterFirmwareQuery(const std::string& firmwareVersion, bool psk63Checked,

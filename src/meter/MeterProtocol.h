@@ -9,8 +9,10 @@ inline constexpr char kPsk63DataCommand = 'S';
 
 inline constexpr int kFrameBytes = 64;           // one ReplyFrame
 inline constexpr int kIdentificationBytes = 31;  // longest identification text
-inline constexpr int kFlushBytes = 83;           // leftovers read and thrown away
-inline constexpr int kMaxFirmwareFlushReads = 4;
+inline constexpr int kFlushBytes = 83;           // one read of leftovers, thrown away
+// A flush reads until the line is quiet, but no more than this: the terminal's input
+// buffer holds 4 KB, and a meter that never stops talking must not hold up the cycle.
+inline constexpr int kMaxFlushBytes = 4096;
 
 // Read time-outs: a read of n bytes gives up after 5 x n ms.
 inline constexpr unsigned kReadMsPerByte = 5;
@@ -34,8 +36,13 @@ bool IsIdentificationText(const std::string& reply);
 std::string FirmwareVersionIn(const std::string& identification);
 
 // Firmware above 1.00 knows the PSK63 command. Compared as byte strings, as the
-// meter's versions always have been.
+// meter's versions always have been, but only a version of digits and at most one point
+// is compared at all: line noise in the version field must not switch PSK63 on.
 bool FirmwareSupportsPsk63(const std::string& firmwareVersion);
+
+// The reply as the status line may show it: printable ASCII only, so that noise on the
+// line cannot put control characters or broken text on the window.
+std::string PrintableText(const std::string& reply);
 
 // What a firmware query changes on the window.
 struct PskModeDisplay {

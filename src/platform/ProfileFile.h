@@ -15,4 +15,34 @@ public:
     // Creates the file, section or key as needed. False when the file cannot be written.
     virtual bool write(const std::string& section, const std::string& key,
                        const std::string& value) = 0;
+
+    // Between the two, the file is read once and written at most once: reads and writes
+    // use one copy in memory, and endBatch puts every change in place together, so that
+    // an interrupted save leaves the old file or the new one, never a mixture. Batches
+    // nest; the outermost one writes. endBatch is false when the file could not be
+    // written. Where the platform's own calls already do this, both do nothing.
+    virtual void beginBatch() {}
+    virtual bool endBatch() { return true; }
+};
+
+// A batch for one scope: Commit() ends it and gives endBatch's answer; otherwise it ends
+// when the scope does.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(ProfileFile& file) : file_(file) { file_.beginBatch(); }
+    ~ProfileBatch() {
+        if (open_) file_.endBatch();
+    }
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    bool Commit() {
+        if (!open_) return true;
+        open_ = false;
+        return file_.endBatch();
+    }
+
+private:
+    ProfileFile& file_;
+    bool open_ = true;
 };

@@ -20,6 +20,8 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
 
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window) {
     using namespace IniKey;
+    // One replace for the whole save: an interrupted save leaves the old settings whole.
+    ProfileBatch save(file.profile());
     bool ok = true;
     // A failed key must not stop the others from being saved.
     const auto keep = [&ok](bool written) { ok = written && ok; };
@@ -42,5 +44,6 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteFloat(PowerLimits, MaximumWatts, settings.MaxWatts));
     keep(file.WriteBool(PowerLimits, PowerLimitEnabled, settings.PowerLimitEnabled));
     keep(file.WriteBool(PowerLimits, QrpJumpered, settings.QRPJumpered));
+    keep(save.Commit());
     return ok;
 }

@@ -75,5 +75,6 @@ struct WindowPlacement {
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
 
 // The shutdown save, key by key in the fixed order ("Debug", "Fake Data" and "Fake Peak"
-// are never written). Every key is attempted; false when any write failed.
+// are never written), put in place together. Every key is attempted; false when any
+// write failed.
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window);

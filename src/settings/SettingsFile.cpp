@@ -98,8 +98,13 @@ bool ParseSettingFloat(const std::string& input, char decimalSeparator, double& 
 std::string FormatSettingFloat(double value, char decimalSeparator) {
     // to_chars ignores the C locale, which Qt sets from the environment.
     char buffer[64];
-    const auto result =
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    double check = 0.0;
+    // Near the top of the range 15 digits round up past the largest double
+    // (1.79769313486232e+308), which would never read back: write all the digits there.
+    if (std::from_chars(buffer, result.ptr, check).ec != std::errc())
+        result = std::to_chars(buffer, buffer + sizeof buffer, value);
     std::string text(buffer, result.ptr);
     for (char& c : text)
         if (c == '.') c = decimalSeparator;

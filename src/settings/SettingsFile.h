@@ -25,6 +25,7 @@ public:
     bool WriteFloat(const std::string& section, const std::string& key, double value);
 
     char decimalSeparator() const { return separator_; }
+    ProfileFile& profile() const { return file_; }
 
 private:
     ProfileFile& file_;
@@ -41,5 +42,7 @@ bool ParseSettingInteger(const std::string& text, int& value);
 // number. With ',' as the separator a '.' is accepted in its place (the file never holds
 // grouping marks, so a '.' can only be a decimal point); a value with both does not convert.
 bool ParseSettingFloat(const std::string& text, char decimalSeparator, double& value);
-// Shortest form with up to 15 significant digits (as "%.15g"), with the given separator.
+// Shortest form with up to 15 significant digits (as "%.15g"), with the given separator;
+// the few values next to the largest double, where that form would overflow, get the
+// shortest form that reads back exactly.
 std::string FormatSettingFloat(double value, char decimalSeparator);

@@ -50,6 +50,7 @@ std::optional<std::string> FakeProfileFile::read(const std::string& section,
 bool FakeProfileFile::write(const std::string& section, const std::string& key,
                             const std::string& value) {
     writes.push_back({section, key, value});
+    writesAlone += openBatches == 0;
     if (failWrites) return false;
     set(section, key, value);
     return true;

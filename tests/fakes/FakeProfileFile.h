@@ -25,9 +25,18 @@ public:
     bool write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
+    void beginBatch() override { ++openBatches; }
+    bool endBatch() override {
+        batchesEnded += --openBatches == 0;
+        return !failWrites;
+    }
+
     mutable std::vector<Access> reads;
     std::vector<Access> writes;
     bool failWrites = false;
+    int openBatches = 0;
+    int batchesEnded = 0;  // outermost ones: each a replace of the real file
+    int writesAlone = 0;   // writes outside any batch: a replace each
 
 private:
     struct Entry {

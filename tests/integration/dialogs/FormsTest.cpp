@@ -18,15 +18,25 @@
 #include "fakes/FakeProfileFile.h"
 #include "integration/dialogs/DialogTestSupport.h"
 
-TEST(GainForm, UsesTheLocaleSeparatorBothWays) {
+// The language table's separator may differ from the locale's (Dutch: ',' and '.'):
+// a field closed untouched must give back the value it showed.
+TEST(NumberForms, ReadTheLocaleSeparatorTheyWroteWhateverTheLanguageTable) {
     const QLocale previousLocale;
     const char previousDecimal = DecimalChar;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    DecimalChar = ',';
-    {
-        TGainForm form;
-        WhileOpen(form, [&] { EXPECT_EQ(form.GainEdit->Text(), " 2,5"); });
-        EXPECT_DOUBLE_EQ(form.Run(nullptr, 2.5), 2.5);
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    for (const char languageDecimal : {'.', ','}) {
+        DecimalChar = languageDecimal;
+        TGainForm gain;
+        WhileOpen(gain, [&] { EXPECT_EQ(gain.GainEdit->Text(), " 2,5"); });
+        EXPECT_DOUBLE_EQ(gain.Run(nullptr, 2.5), 2.5) << languageDecimal;
+
+        TPowerLimitForm power;
+        RecordingPresenter messages;
+        PowerLimitSettings current;
+        current.MaxWatts = 5.0;
+        WhileOpen(power, [] {});
+        EXPECT_DOUBLE_EQ(power.Run(nullptr, current, messages).MaxWatts, 5.0) << languageDecimal;
+        EXPECT_TRUE(messages.shown.empty());
     }
     QLocale::setDefault(previousLocale);
     DecimalChar = previousDecimal;

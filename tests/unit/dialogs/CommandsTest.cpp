@@ -45,7 +45,7 @@ TEST(GainCommand, FieldTextMatchesPrintfWithTheLocaleSeparator) {
 TEST(GainCommand, EnteredGainIsClampedInclusively) {
     const std::pair<const char*, double> cases[] = {{" 0.0", 0.1}, {"99.9", 10.0}, {" 2.5", 2.5},
                                                     {" 0.1", 0.1}, {"10.0", 10.0}, {"  . ", 0.1}};
-    for (const auto& [text, gain] : cases) EXPECT_DOUBLE_EQ(GainFromText(text), gain) << text;
+    for (const auto& [text, gain] : cases) EXPECT_DOUBLE_EQ(GainFromText(text, '.'), gain) << text;
 }
 
 TEST(TargetImdCommand, OpeningPreselectsTheNearestEntry) {
@@ -79,7 +79,7 @@ TEST(NoiseCommand, EntriesAreStepsOfTwentyMillivoltsAndUnknownsKeepTheFloor) {
 }
 
 TEST(PowerLimitCommand, WattsWithinRangeGiveTheirVolts) {
-    const PowerLimitOutcome five = PowerLimitFromText(" 5.0", true);
+    const PowerLimitOutcome five = PowerLimitFromText(" 5.0", true, '.');
     EXPECT_NEAR(five.MaxVolts, 2.953, 1e-9);
     EXPECT_DOUBLE_EQ(five.MaxWatts, 5.0);
     EXPECT_FALSE(five.ExceedsRange);
@@ -87,9 +87,23 @@ TEST(PowerLimitCommand, WattsWithinRangeGiveTheirVolts) {
     EXPECT_FALSE(ComputePowerLimit(MaxWattsInRange(true), true).ExceedsRange);
     EXPECT_FALSE(ComputePowerLimit(MaxWattsInRange(false), false).ExceedsRange);
     for (const char* text : {"0.5", "", "abc", "-7"}) {
-        EXPECT_DOUBLE_EQ(PowerLimitFromText(text, true).MaxWatts, 1.0) << text;
-        EXPECT_NEAR(PowerLimitFromText(text, true).MaxVolts, 1.4286, 1e-9) << text;
+        EXPECT_DOUBLE_EQ(PowerLimitFromText(text, true, '.').MaxWatts, 1.0) << text;
+        EXPECT_NEAR(PowerLimitFromText(text, true, '.').MaxVolts, 1.4286, 1e-9) << text;
     }
+}
+
+TEST(PowerLimitCommand, MoreWattsNeverGiveALowerLimit) {
+    for (const bool qrp : {true, false}) {
+        double previous = 0;
+        for (double watts = MinLimitWatts; watts <= MaxWattsInRange(qrp); watts += 0.01) {
+            const double volts = WattsToVolts(watts, qrp);
+            ASSERT_GE(volts, previous) << watts << (qrp ? " W QRP" : " W QRO");
+            previous = volts;
+        }
+    }
+    // Held at the peak of the dip, then the fitted curve again once it climbs past it.
+    EXPECT_NEAR(WattsToVolts(8.0, true), WattsToVolts(5.476, true), 1e-6);
+    EXPECT_NEAR(WattsToVolts(12.0, true), 0.0089 * 1728 - 0.1829 * 144 + 1.2026 * 12 + 0.4, 1e-9);
 }
 
 TEST(PowerLimitCommand, WattsBeyondTheConverterAreCappedWithANote) {

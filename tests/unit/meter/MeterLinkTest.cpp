@@ -185,17 +185,27 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
               "Error|!|An exception was raised attempting to read from the com port.|");
 }
 
-TEST_F(MeterLinkTest, FirmwareQueryFlushesUpToFourReadsAsksAndDrains) {
+TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
     FakePortLine& line = OpenMeter();
-    // The flush stops at the first empty read, or after four.
-    for (const auto& [junk, flushReads] : {std::pair{2, 3}, {6, 4}}) {
+    // Reads of 83 per flush: the queued replies, one empty read; a meter that keeps
+    // talking is cut off after 4096 bytes (50 reads of 83).
+    for (const auto& [junk, size, flushReads] : {std::tuple{2, 4, 3}, {6, 83, 7}, {60, 83, 50}}) {
         line.transcript.clear();
-        line.QueueReplies("junk", junk);
+        line.replies.clear();
+        line.QueueReplies(std::string(size, 'j'), junk);
         link.GetFirmwareInfo(false);
         std::vector<std::string> expected(flushReads, "read 83");
-        expected.insert(expected.end(), {"write v", "read 31", "read 83"});
+        expected.insert(expected.end(), {"write v", "read 31"});
+        ASSERT_GE(line.transcript.size(), expected.size());
+        line.transcript.resize(expected.size());
         EXPECT_EQ(line.transcript, expected) << junk;
     }
+
+    // A burst of stray bytes is gone before the next command: the cycle reads a fresh frame.
+    line.replies.clear();
+    link.FirmwareVersion = "1.10";
+    line.QueueReplies(std::string(1000, 'x'));
+    EXPECT_EQ(link.GraphExchange({}).Reply, kFrame);
 }
 
 TEST(MeterLinkFirmware, VersionIsUpToFourCharactersAfterTheFirstVersionWord) {
@@ -217,6 +227,19 @@ TEST(MeterLinkFirmware, VersionIsUpToFourCharactersAfterTheFirstVersionWord) {
                                                        ? std::string(identification).substr(0, 31)
                                                        : "QUORVANE firmware not detected");
         EXPECT_EQ(rig.link.FirmwareVersion, version);
+    }
+}
+
+TEST(MeterLinkFirmware, ShowsOnlyPrintableTextAndNoiseNeverEnablesPsk63) {
+    const std::tuple<std::string, std::string, std::string> replies[] = {
+        {"QUORVANE\x07 Version \xFF\xFE\r\n", "QUORVANE Version ", "\xFF\xFE\r\n"},
+        {"\x80\x81\x00", "QUORVANE firmware not detected", ""}};
+    for (const auto& [reply, shown, version] : replies) {
+        LinkRig rig;
+        rig.OpenMeter(3, reply);
+        EXPECT_EQ(rig.link.GetFirmwareInfo(false), shown);
+        EXPECT_EQ(rig.link.FirmwareVersion, version);
+        EXPECT_FALSE(PskModeAfterFirmwareQuery(rig.link.FirmwareVersion, false, 3).Psk63Enabled);
     }
 }
 

@@ -13,12 +13,18 @@ TEST(MeterProtocol, IdentificationTextIsRecognisedByItsFirstEightBytes) {
         EXPECT_FALSE(IsIdentificationText(reply)) << reply;
 }
 
-TEST(MeterProtocol, VersionComparesAsBytes) {
-    for (const char* version : {"", "1.00", "1.0", "09.9"})
+TEST(MeterProtocol, VersionComparesAsBytesOnlyWhenItIsDigitsAndAPoint) {
+    for (const char* version :
+         {"", "1.00", "1.0", "09.9", "1.", "\xFF\xFE", "1.\xB0", "1.0a", "1..1", "A.00"})
         EXPECT_FALSE(FirmwareSupportsPsk63(version)) << version;
-    // Bytes above 127 sort after every ASCII digit.
-    for (const char* version : {"1.00a", "10", "1.\xB0"})
+    for (const char* version : {"1.01", "10", "2", "1.1"})
         EXPECT_TRUE(FirmwareSupportsPsk63(version)) << version;
+}
+
+TEST(MeterProtocol, PrintableTextKeepsPrintableAsciiOnly) {
+    EXPECT_EQ(PrintableText(std::string("QUORVANE\0\x01 V\r\n\x7F\x80\xFF~ 1", 20)),
+              "QUORVANE V~ 1");
+    EXPECT_EQ(PrintableText("\x1B[2J"), "[2J");
 }
 
 TEST(MeterProtocol, ModeDisplayAfterAFirmwareQuery) {

@@ -122,23 +122,61 @@ TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
     EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
     EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=2.5\n");
     EXPECT_EQ(fs::status(real).permissions(), mode);
+
+    // A dangling link is written through: its target is created, the link stays.
+    fs::remove(home_.settingsPath());
+    fs::create_symlink("sub/new.ini", home_.settingsPath());
+    ASSERT_TRUE(file_.write("MISC", "Gain", "3"));
+    EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
+    EXPECT_EQ(home_.readSettings(), "[MISC]\r\nGain=3\r\n");
+}
+
+TEST_F(LinuxProfileFileTest, ABatchReadsTheFileOnceAndReplacesItOnce) {
+    home_.writeSettings("[MISC]\nGain=5\nALC=0\n");
+    // Temporary files left by saves killed half-way: only a dead process's go.
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    waitpid(dead, nullptr, 0);
+    const std::string stale =
+        home_.configDir() + "/.quorvane.ini." + std::to_string(dead) + ".0.tmp";
+    const std::string live =
+        home_.configDir() + "/.quorvane.ini." + std::to_string(getpid()) + ".9.tmp";
+    std::ofstream(stale) << "half";
+    std::ofstream(live) << "in progress";
+
+    file_.beginBatch();
+    EXPECT_EQ(file_.read("MISC", "Gain"), "5");
+    home_.writeSettings("[MISC]\nGain=7\n");  // an edit the batch no longer sees
+    EXPECT_EQ(file_.read("MISC", "ALC"), "0");
+    ASSERT_TRUE(file_.write("MISC", "Gain", "1"));
+    ASSERT_TRUE(file_.write("MISC", "Mode", "1"));
+    EXPECT_EQ(file_.read("MISC", "Mode"), "1");
+    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=7\n");  // nothing written yet
+    ASSERT_TRUE(file_.endBatch());
+    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=1\nALC=0\nMode=1\n");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(live));
 }
 
 TEST_F(LinuxProfileFileTest, SurvivesJunkLongLinesAndHugeFiles) {
     std::string junk;
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) % 256);
-    junk += "\n" + std::string(2'000'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
-    junk += "Long=" + std::string(1'000'000, 'v') + "\n[COM PARMS]\nPort=6\n";
+    junk += "\n" + std::string(400'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
+    junk += "Long=" + std::string(500'000, 'v') + "\n[COM PARMS]\nPort=6\n";
     home_.writeSettings(junk);
-    EXPECT_EQ(file_.read("MISC", "Long")->size(), 1'000'000u);
+    EXPECT_EQ(file_.read("MISC", "Long")->size(), 500'000u);
     EXPECT_EQ(file_.read("MISC", std::string("Nul\0Key", 7)), "1");
     ASSERT_TRUE(file_.write("COM PARMS", "Port", "2"));
     EXPECT_EQ(home_.readSettings(), junk.replace(junk.size() - 2, 1, "2"));
 
-    // Too big to be ours (sparse, so cheap to make): neither read nor rewritten.
+    // Too big to be ours: neither read nor rewritten, and said so once.
     fs::resize_file(home_.settingsPath(), LinuxProfileFile::kMaxFileSize + 1);
+    testing::internal::CaptureStderr();
     EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
     EXPECT_FALSE(file_.write("COM PARMS", "Port", "4"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quorvane: " + home_.settingsPath() +
+                  " is larger than 1024 KiB; not read, and left as it is\n");
     EXPECT_EQ(fs::file_size(home_.settingsPath()), LinuxProfileFile::kMaxFileSize + 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <optional>
 #include <tuple>
@@ -75,7 +76,8 @@ TEST(SettingsFile, WritesDecimalsInShortestFormUpTo15Digits) {
     EXPECT_EQ(FormatSettingFloat(-22.5, ','), "-22,5");
     EXPECT_EQ(FormatSettingFloat(1.5e-7, ','), "1,5e-07");
     for (const char separator : {'.', ','}) {
-        for (const double value : {0.1, -3.75, 123.456, 1e-5, 2.95312345678912, 1e300}) {
+        for (const double value : {0.1, -3.75, 123.456, 1e-5, 2.95312345678912, 1e300, DBL_MAX,
+                                   -DBL_MAX, DBL_TRUE_MIN}) {
             FakeProfileFile profile;
             SettingsFile file(profile, separator);
             ASSERT_TRUE(file.WriteFloat("MISC", "Gain", value));

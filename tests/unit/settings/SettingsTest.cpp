@@ -69,6 +69,7 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
+    EXPECT_EQ(std::pair(profile.batchesEnded, profile.writesAlone), std::pair(1, 0));
 
     // Out-of-range values come back as saved (the main window runs a bad refresh rate at
     // 1000 ms but keeps it); the earlier reads are the main window's own.
