@@ -53,6 +53,11 @@ function(quorvane_test name)
         target_link_libraries(${name} PRIVATE GTest::gmock_main)
     endif()
     quorvane_warnings(${name})
+    # A target per label builds that label's tests alone (all_unit_tests, ...).
+    if(NOT TARGET all_${ARG_LABEL}_tests)
+        add_custom_target(all_${ARG_LABEL}_tests)
+    endif()
+    add_dependencies(all_${ARG_LABEL}_tests ${name})
     # The real program is one instance per user: end-to-end tests never overlap.
     set(lock "")
     if(ARG_LABEL STREQUAL "e2e")
