@@ -43,13 +43,8 @@ Run Poll(MainWindowHarness& h, int intervalMs, int seconds, bool beat) {
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     h.Probe().Timer1()->setInterval(intervalMs);
     const auto start = Clock::now();
-<<<<<<< HEAD
-    h.Probe().Timer1()->start();
-    heartbeat.start();
-=======
     h.Probe().Timer1()->start();
     if (beat) heartbeat.start();
->>>>>>> main
     last = Clock::now();
     loop.exec();
     h.Probe().Timer1()->stop();
