@@ -24,8 +24,8 @@ struct FakePortLine {
     bool readThrows = false;  // every read throws std::runtime_error
     CommState state;          // what getCommState reports
     CommTimeouts timeouts;    // what getCommTimeouts reports
-    // One entry per read call (pending or not), oldest first. A read returns at most the count it asks
-    // for; the rest of the entry stays for the next read. No entry left: nothing arrives.
+    // One entry per read call (pending or not), oldest first. A read returns at most the count it
+    // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
     // Replies queued on writing a command byte, as a meter answers it.
     std::map<char, std::string> answers;

@@ -257,8 +257,8 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     EXPECT_FALSE(result.NoFirmware);
     EXPECT_FALSE(result.IdentificationText);
     EXPECT_EQ(result.Reply, kFrame);
-    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write v", "read 31", "drain 83", "drain 83",
-                                             "write s", "read 64"));
+    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write v", "read 31", "drain 83",
+                                             "drain 83", "write s", "read 64"));
 
     // Once the version is known the cycle goes straight to the data query.
     line.transcript.clear();
