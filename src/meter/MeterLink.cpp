@@ -86,14 +86,16 @@ void MeterLink::Send(const std::string& bytes) {
     port_->write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written);
 }
 
-std::string MeterLink::Receive(int count) {
+std::string MeterLink::Receive(int count, bool arrivedOnly) {
     if (!port_ || count <= 0) return {};
     std::array<uint8_t, kReceiveBufferBytes> buffer{};
     const std::size_t wanted =
         std::min<std::size_t>(static_cast<std::size_t>(count), buffer.size());
     std::size_t received = 0;
     try {
-        if (!port_->read(buffer.data(), wanted, received)) return {};
+        if (!(arrivedOnly ? port_->readPending(buffer.data(), wanted, received)
+                          : port_->read(buffer.data(), wanted, received)))
+            return {};
     } catch (...) {
         presenter_.MessageDialog("Error", "!",
                                  "An exception was raised attempting to read from the com port.");
@@ -117,7 +119,7 @@ std::string MeterLink::GetFirmwareInfo(bool fakeDataEnabled) {
 void MeterLink::Flush() {
     // Stray bytes left in the buffer would be read as the next frame, cycle after cycle.
     for (std::size_t drained = 0; drained < static_cast<std::size_t>(kMaxFlushBytes);) {
-        const std::size_t got = Receive(kFlushBytes).size();
+        const std::size_t got = Receive(kFlushBytes, true).size();
         if (got == 0) break;
         drained += got;
     }

@@ -65,8 +65,8 @@ public:
 
     void Send(const std::string& bytes);
     // Up to `count` bytes (at most 255); empty without a port, on a failed read or when
-    // the read threw (the operator is told).
-    std::string Receive(int count);
+    // the read threw (the operator is told). `arrivedOnly` takes only what has arrived.
+    std::string Receive(int count, bool arrivedOnly = false);
 
     // The identification exchange. Returns the text for the status line: the meter's
     // identification, "QUORVANE firmware not detected" or "Simulated Mode".
@@ -81,7 +81,7 @@ private:
     bool ConfigurePort(const std::string& name);
     bool LogFailure(const std::string& call, const std::string& name);
     std::string GetData(const ExchangeRequest& request);
-    // Throws away everything pending, 83 bytes a read, until a read brings nothing.
+    // Throws away what has arrived, 83 bytes a read, without waiting for more.
     void Flush();
     // Command, frame, and identification text cut and drained.
     DataReply QueryData(const ExchangeRequest& request);

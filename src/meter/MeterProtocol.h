@@ -10,7 +10,7 @@ inline constexpr char kPsk63DataCommand = 'S';
 inline constexpr int kFrameBytes = 64;           // one ReplyFrame
 inline constexpr int kIdentificationBytes = 31;  // longest identification text
 inline constexpr int kFlushBytes = 83;           // one read of leftovers, thrown away
-// A flush reads until the line is quiet, but no more than this: the terminal's input
+// A flush throws away what has arrived, but no more than this: the terminal's input
 // buffer holds 4 KB, and a meter that never stops talking must not hold up the cycle.
 inline constexpr int kMaxFlushBytes = 4096;
 

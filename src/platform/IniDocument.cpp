@@ -71,54 +71,56 @@ IniDocument::IniDocument(std::string_view content) {
         bom_ = true;
         content.remove_prefix(kBom.size());
     }
-    bool eolKnown = false;
-    lines_.reserve(static_cast<std::size_t>(std::ranges::count(content, '\n')) + 1);
-    while (!content.empty()) {
-        const std::size_t nl = content.find('\n');
-        const bool crlf = nl != content.npos && nl > 0 && content[nl - 1] == '\r';
-        const Eol eol = nl == content.npos ? Eol::None : crlf ? Eol::CrLf : Eol::Lf;
-        std::string text(content.substr(0, nl == content.npos ? nl : crlf ? nl - 1 : nl));
-        const Kind kind = Classify(text).kind;
-        if (kind == Kind::Section) sections_.push_back(lines_.size());
-        lines_.push_back(Line{std::move(text), eol, kind});
-        if (nl == content.npos) break;
-        content.remove_prefix(nl + 1);
-        if (!eolKnown) {
-            eol_ = eol;
-            eolKnown = true;
-        }
+    text_ = content;
+    if (const std::size_t nl = text_.find('\n'); nl != text_.npos)
+        eol_ = nl > 0 && text_[nl - 1] == '\r' ? "\r\n" : "\n";
+    for (std::size_t start = 0; start < text_.size(); start = NextLine(start)) {
+        const Kind kind = Classify(LineAt(start)).kind;
+        if (kind != Kind::Other) entries_.push_back(Entry{start, kind});
     }
 }
 
 std::string IniDocument::Text() const {
-    std::size_t size = bom_ ? kBom.size() : 0;
-    for (const Line& line : lines_) size += line.text.size() + 2;
-    std::string out;
-    out.reserve(size);
-    if (bom_) out += kBom;
-    for (const Line& line : lines_) {
-        out += line.text;
-        if (line.eol == Eol::CrLf) out += "\r\n";
-        if (line.eol == Eol::Lf) out += '\n';
-    }
-    return out;
+    return bom_ ? std::string(kBom).append(text_) : text_;
+}
+
+std::string_view IniDocument::LineAt(std::size_t start) const {
+    const std::string_view rest = std::string_view(text_).substr(start);
+    const std::size_t nl = rest.find('\n');
+    if (nl == rest.npos) return rest;
+    return rest.substr(0, nl > 0 && rest[nl - 1] == '\r' ? nl - 1 : nl);
+}
+
+std::size_t IniDocument::NextLine(std::size_t start) const {
+    const std::size_t nl = text_.find('\n', start);
+    return nl == text_.npos ? text_.size() : nl + 1;
+}
+
+std::size_t IniDocument::LineBefore(std::size_t end) const {
+    const std::size_t last = text_[end - 1] == '\n' ? end - 1 : end;
+    const std::size_t nl = last == 0 ? text_.npos : text_.rfind('\n', last - 1);
+    return nl == text_.npos ? 0 : nl + 1;
+}
+
+std::size_t IniDocument::End(SectionRange range) const {
+    return range.next < entries_.size() ? entries_[range.next].start : text_.size();
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::FindSection(std::string_view section) const {
-    for (std::size_t s = 0; s < sections_.size(); ++s) {
-        if (!SameName(Classify(lines_[sections_[s]].text).name, section)) continue;
-        const std::size_t end = s + 1 < sections_.size() ? sections_[s + 1] : lines_.size();
-        return SectionRange{sections_[s], end};
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+        if (entries_[e].kind != Kind::Section ||
+            !SameName(Classify(LineAt(entries_[e].start)).name, section))
+            continue;
+        std::size_t next = e + 1;
+        while (next < entries_.size() && entries_[next].kind != Kind::Section) ++next;
+        return SectionRange{e, next};
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(SectionRange range, std::string_view key) const {
-    for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (lines_[i].kind != Kind::Key) continue;
-        const LineInfo info = Classify(lines_[i].text);
-        if (info.kind == LineKind::Key && SameName(info.name, key)) return i;
-    }
+    for (std::size_t e = range.header + 1; e < range.next; ++e)
+        if (SameName(Classify(LineAt(entries_[e].start)).name, key)) return e;
     return std::nullopt;
 }
 
@@ -128,7 +130,7 @@ std::optional<std::string> IniDocument::Value(std::string_view section,
     if (!range) return std::nullopt;
     const auto index = FindKey(*range, Trim(key));
     if (!index) return std::nullopt;
-    std::string_view value = Classify(lines_[*index].text).value;
+    std::string_view value = Classify(LineAt(entries_[*index].start)).value;
     // GetPrivateProfileString drops one pair of matching quotes around a value.
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
@@ -136,19 +138,28 @@ std::optional<std::string> IniDocument::Value(std::string_view section,
     return std::string(value);
 }
 
-void IniDocument::Insert(std::size_t at, std::string text) {
-    const Kind kind = Classify(text).kind;
-    for (std::size_t& header : sections_)
-        if (header >= at) ++header;
-    if (kind == Kind::Section)
-        sections_.insert(std::upper_bound(sections_.begin(), sections_.end(), at), at);
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
-                  Line{std::move(text), eol_, kind});
+// Lines starting at or after `at` move with the text; an edit stays inside one line.
+void IniDocument::Replace(std::size_t at, std::size_t count, std::string_view with) {
+    text_.replace(at, count, with);
+    for (Entry& entry : entries_)
+        if (entry.start >= at) entry.start = entry.start + with.size() - count;
 }
 
 // A line we add after the file's last line must not run on from it.
-void IniDocument::EndLastLine(std::size_t before) {
-    if (before > 0 && lines_[before - 1].eol == Eol::None) lines_[before - 1].eol = eol_;
+void IniDocument::EndLastLine() {
+    if (!text_.empty() && text_.back() != '\n') text_ += eol_;
+}
+
+void IniDocument::InsertLine(std::size_t at, std::string_view line) {
+    if (at == text_.size()) {
+        EndLastLine();
+        at = text_.size();
+    }
+    Replace(at, 0, std::string(line).append(eol_));
+    const Kind kind = Classify(line).kind;
+    if (kind == Kind::Other) return;
+    const auto place = std::ranges::lower_bound(entries_, at, {}, &Entry::start);
+    entries_.insert(place, Entry{at, kind});
 }
 
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -158,26 +169,27 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (const auto range = FindSection(section)) {
         if (const auto index = FindKey(*range, key)) {
             // Only the value changes: the key keeps its spelling and its spacing.
-            std::string& text = lines_[*index].text;
-            const std::size_t start = Classify(text).valueStart;
-            if (std::string_view(text).substr(start) == value) return false;
-            text.replace(start, text.npos, value);
+            const std::size_t start = entries_[*index].start;
+            const std::string_view line = LineAt(start);
+            const std::size_t valueStart = Classify(line).valueStart;
+            if (line.substr(valueStart) == value) return false;
+            Replace(start + valueStart, line.size() - valueStart, value);
             return true;
         }
         // After the section's last non-blank line, so a blank line before the next
         // section stays where it is.
-        std::size_t at = range->end;
-        while (at > range->header + 1 && Trim(lines_[at - 1].text).empty()) --at;
-        EndLastLine(at);
-        Insert(at, std::string(key).append("=").append(value));
+        const std::size_t first = NextLine(entries_[range->header].start);
+        std::size_t at = End(*range);
+        while (at > first && Trim(LineAt(LineBefore(at))).empty()) at = LineBefore(at);
+        InsertLine(at, std::string(key).append("=").append(value));
         return true;
     }
-    if (!lines_.empty()) {
-        EndLastLine(lines_.size());
-        if (!Trim(lines_.back().text).empty()) Insert(lines_.size(), "");
+    if (!text_.empty()) {
+        EndLastLine();
+        if (!Trim(LineAt(LineBefore(text_.size()))).empty()) InsertLine(text_.size(), "");
     }
-    Insert(lines_.size(), std::string("[").append(section).append("]"));
-    Insert(lines_.size(), std::string(key).append("=").append(value));
+    InsertLine(text_.size(), std::string("[").append(section).append("]"));
+    InsertLine(text_.size(), std::string(key).append("=").append(value));
     return true;
 }
 

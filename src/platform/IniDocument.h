@@ -29,26 +29,31 @@ public:
     static bool CanWrite(std::string_view section, std::string_view key, std::string_view value);
 
 private:
-    enum class Eol : std::uint8_t { None, Lf, CrLf };
-    // One line without its terminator, which is kept apart so that untouched lines are
-    // written back as they were, whatever mix of CRLF and LF the file has.
-    struct Line {
-        std::string text;
-        Eol eol;
-        Kind kind;  // kept so that a lookup skips blank lines and comments at a glance
+    // The text is kept as read, edits made in place; only section and key lines are
+    // indexed (by where they start), so a file of blank lines or comments costs one pass.
+    struct Entry {
+        std::size_t start;
+        Kind kind;
     };
     struct SectionRange {
-        std::size_t header;
-        std::size_t end;
+        std::size_t header;  // the section's entry
+        std::size_t next;    // the next section's entry, or the number of entries
     };
 
+    // The line starting at `start`, without its terminator; where the next one starts;
+    // where the line that ends at `end` (a line start or the end of the text) starts.
+    std::string_view LineAt(std::size_t start) const;
+    std::size_t NextLine(std::size_t start) const;
+    std::size_t LineBefore(std::size_t end) const;
+    std::size_t End(SectionRange range) const;
     std::optional<SectionRange> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(SectionRange range, std::string_view key) const;
-    void EndLastLine(std::size_t before);
-    void Insert(std::size_t at, std::string text);
+    void Replace(std::size_t at, std::size_t count, std::string_view with);
+    void EndLastLine();
+    void InsertLine(std::size_t at, std::string_view line);
 
     bool bom_ = false;
-    std::vector<Line> lines_;
-    std::vector<std::size_t> sections_;  // the section headers' lines, in order
-    Eol eol_ = Eol::CrLf;                // for lines we add; a new file gets Windows' CRLF
+    std::string text_;
+    std::vector<Entry> entries_;     // section and key lines, in order
+    std::string_view eol_ = "\r\n";  // for lines we add; a new file gets Windows' CRLF
 };

@@ -36,6 +36,9 @@ public:
     // Reads up to `count` bytes; returns when `count` arrived or the total read
     // time-out (multiplier x count + constant, in ms) ran out. False on an I/O error.
     virtual bool read(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
+    // Reads up to `count` of the bytes that have already arrived and returns at once,
+    // whatever the time-outs say.
+    virtual bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
     virtual bool write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
     // Error code of the last failed call on this port (errno on Linux).
     virtual uint32_t lastError() const = 0;

@@ -45,6 +45,9 @@ public:
         received = 0;
         return true;
     }
+    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        return read(buffer, count, received);
+    }
     bool write(const uint8_t*, std::size_t count, std::size_t& written) override {
         written = count;
         return true;

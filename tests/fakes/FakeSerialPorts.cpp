@@ -43,20 +43,11 @@ public:
     }
 
     bool read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
-        line_->transcript.push_back("read " + std::to_string(count));
-        line_->readCounts.push_back(count);
-        received = 0;
-        if (line_->readThrows) throw std::runtime_error("fake read failure");
-        if (line_->readError != 0) return Fail(line_->readError);
-        if (line_->replies.empty()) return true;
-        std::string& reply = line_->replies.front();
-        received = std::min(count, reply.size());
-        std::memcpy(buffer, reply.data(), received);
-        if (received < reply.size())
-            reply.erase(0, received);
-        else
-            line_->replies.pop_front();
-        return true;
+        return Take("read ", buffer, count, received);
+    }
+    // The next entry counts as arrived already: it is taken the same way.
+    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        return Take("drain ", buffer, count, received);
     }
 
     bool write(const uint8_t* data, std::size_t count, std::size_t& written) override {
@@ -74,6 +65,22 @@ public:
     uint32_t lastError() const override { return lastError_; }
 
 private:
+    bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
+        line_->transcript.push_back(call + std::to_string(count));
+        line_->readCounts.push_back(count);
+        received = 0;
+        if (line_->readThrows) throw std::runtime_error("fake read failure");
+        if (line_->readError != 0) return Fail(line_->readError);
+        if (line_->replies.empty()) return true;
+        std::string& reply = line_->replies.front();
+        received = std::min(count, reply.size());
+        std::memcpy(buffer, reply.data(), received);
+        if (received < reply.size())
+            reply.erase(0, received);
+        else
+            line_->replies.pop_front();
+        return true;
+    }
     bool Fail(uint32_t code) {
         lastError_ = code;
         return false;

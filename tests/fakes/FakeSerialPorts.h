@@ -24,8 +24,8 @@ struct FakePortLine {
     bool readThrows = false;  // every read throws std::runtime_error
     CommState state;          // what getCommState reports
     CommTimeouts timeouts;    // what getCommTimeouts reports
-    // One entry per read call, oldest first. A read returns at most the count it asks
-    // for; the rest of the entry stays for the next read. No entry left: nothing arrives.
+    // One entry per read call (pending or not), oldest first. A read returns at most the count it
+    // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
     // Replies queued on writing a command byte, as a meter answers it.
     std::map<char, std::string> answers;
@@ -36,7 +36,8 @@ struct FakePortLine {
     std::vector<std::size_t> readCounts;
     std::vector<CommState> statesSet;
     std::vector<CommTimeouts> timeoutsSet;
-    // Every call in order: "write v", "read 83", "getCommState", ...
+    // Every call in order: "write v", "read 64", "drain 83" (a read of what arrived),
+    // "getCommState", ...
     std::vector<std::string> transcript;
 
     // Convenience for scripts: queue n copies of a reply.

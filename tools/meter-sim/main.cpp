@@ -4,9 +4,8 @@
 //             [--scenario-file PATH] [--command-log PATH] [--instant]
 //             [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]
 //
-// --trailing N sends N stray bytes after each data frame. The program's flush before
-// the next command then finds its bytes waiting instead of running into its time-out,
-// so that with --instant a cycle costs only the program's own work (scripts/soak).
+// --trailing N sends N stray bytes after each data frame, for the program's flush before
+// the next command to throw away (scripts/soak).
 // With --follow-sink the clean scenario is a transmitter whose arch follows the volume of
 // the sound server's sink SINK (read with pactl every MS milliseconds, default 1000).
 // Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until

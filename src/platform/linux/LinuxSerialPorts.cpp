@@ -114,6 +114,14 @@ public:
         return true;
     }
     bool read(uint8_t* buffer, std::size_t count, std::size_t& received) override;
+    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        received = 0;
+        int queued = 0;
+        if (::ioctl(fd_, TIOCINQ, &queued) != 0) return Fail(errno);
+        // Bytes already queued are there for the taking: the read cannot wait.
+        return read(buffer, std::min(count, static_cast<std::size_t>(std::max(queued, 0))),
+                    received);
+    }
     bool write(const uint8_t* data, std::size_t count, std::size_t& written) override;
     uint32_t lastError() const override { return lastError_; }
 

@@ -88,6 +88,15 @@ public:
         return true;
     }
 
+    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        received = 0;
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (!ClearCommError(handle_, &errors, &status)) return Fail();
+        // Bytes already queued are there for the taking: the read cannot wait.
+        return read(buffer, (std::min)(count, std::size_t{status.cbInQue}), received);
+    }
+
     bool write(const uint8_t* data, std::size_t count, std::size_t& written) override {
         written = 0;
         DWORD put = 0;

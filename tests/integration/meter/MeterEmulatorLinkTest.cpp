@@ -106,6 +106,28 @@ TEST_F(MeterEmulatorTest, ReadTimeOutReturnsWhatArrived) {
     EXPECT_EQ(Read(*port, 64).size(), 64u);
 }
 
+// A flush takes what has arrived and never waits for more, whatever the time-outs say.
+TEST_F(MeterEmulatorTest, PendingReadTakesWhatArrivedWithoutWaiting) {
+    Start({.scenario = "short"}, false);
+    auto port = OpenConfigured();
+    ASSERT_TRUE(port);
+    ASSERT_TRUE(port->setCommTimeouts(CommTimeouts{}));  // all zero: reads wait for every byte
+    const auto pending = [&] {
+        std::string buffer(83, '\0');
+        std::size_t received = 0;
+        EXPECT_TRUE(port->readPending(reinterpret_cast<uint8_t*>(buffer.data()), 83, received));
+        return buffer.substr(0, received);
+    };
+    EXPECT_EQ(pending(), "");
+
+    Write(*port, "s");
+    EXPECT_EQ(Read(*port, 10).size(), 10u);
+    std::string rest;
+    while (rest.size() < 30) rest += pending();  // the 40-byte reply's other 30, as they come
+    EXPECT_EQ(rest.size(), 30u);
+    EXPECT_EQ(pending(), "");
+}
+
 TEST_F(MeterEmulatorTest, SecondOpenOfTheSamePortIsRefused) {
     Start({}, false);
     auto first = OpenConfigured();

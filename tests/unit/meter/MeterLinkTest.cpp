@@ -187,14 +187,14 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
 
 TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
     FakePortLine& line = OpenMeter();
-    // Reads of 83 per flush: the queued replies, one empty read; a meter that keeps
+    // Drains of 83 per flush: the queued replies, one empty read; a meter that keeps
     // talking is cut off after 4096 bytes (50 reads of 83).
     for (const auto& [junk, size, flushReads] : {std::tuple{2, 4, 3}, {6, 83, 7}, {60, 83, 50}}) {
         line.transcript.clear();
         line.replies.clear();
         line.QueueReplies(std::string(size, 'j'), junk);
         link.GetFirmwareInfo(false);
-        std::vector<std::string> expected(flushReads, "read 83");
+        std::vector<std::string> expected(flushReads, "drain 83");
         expected.insert(expected.end(), {"write v", "read 31"});
         ASSERT_GE(line.transcript.size(), expected.size());
         line.transcript.resize(expected.size());
@@ -257,13 +257,13 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     EXPECT_FALSE(result.NoFirmware);
     EXPECT_FALSE(result.IdentificationText);
     EXPECT_EQ(result.Reply, kFrame);
-    EXPECT_THAT(line.transcript, ElementsAre("read 83", "write v", "read 31", "read 83", "read 83",
-                                             "write s", "read 64"));
+    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write v", "read 31", "drain 83",
+                                             "drain 83", "write s", "read 64"));
 
     // Once the version is known the cycle goes straight to the data query.
     line.transcript.clear();
     EXPECT_FALSE(link.GraphExchange({}).FirmwareQueried);
-    EXPECT_THAT(line.transcript, ElementsAre("read 83", "write s", "read 64"));
+    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write s", "read 64"));
 }
 
 TEST_F(MeterLinkTest, Psk63CommandFollowsTheCheckMarkEvenWhenTheItemIsDisabled) {
@@ -290,7 +290,7 @@ TEST_F(MeterLinkTest, SimulatedModeAsksNoFirmwareButStillSendsTheDataCommand) {
     EXPECT_FALSE(result.NoFirmware);
     EXPECT_EQ(result.Reply, std::string(64, 'f'));
     EXPECT_EQ(made, 1);
-    EXPECT_THAT(line.transcript, ElementsAre("read 83", "write s"));
+    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write s"));
 
     line.transcript.clear();
     link.FirmwareVersion = "0.99";
@@ -309,13 +309,13 @@ TEST_F(MeterLinkTest, IdentificationTextInADataReplyIsCutAndDrained) {
     const GraphExchangeResult graph = link.GraphExchange({});
     EXPECT_TRUE(graph.IdentificationText);
     EXPECT_EQ(graph.Reply, text.substr(0, 31));
-    EXPECT_THAT(line.transcript, ElementsAre("read 83", "write s", "read 64", "read 83"));
+    EXPECT_THAT(line.transcript, ElementsAre("drain 83", "write s", "read 64", "drain 83"));
 
     line.transcript.clear();
     const TextExchangeResult shown = link.TextExchange({});
     EXPECT_TRUE(shown.IdentificationText);
     EXPECT_EQ(shown.Reply, text.substr(0, 31));
-    EXPECT_THAT(line.transcript, ElementsAre("write s", "read 64", "read 83"));
+    EXPECT_THAT(line.transcript, ElementsAre("write s", "read 64", "drain 83"));
 }
 
 }  // namespace
