@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "base/Logger.h"
 #include "fakes/RecordingPresenter.h"
@@ -50,6 +51,23 @@ TEST(SerialPortTest, MeterLinkIdentifiesTheMeterAndReadsFramesOnCom1AndCom12) {
     uint32_t error = 0;
     EXPECT_EQ(ports.open("\\\\.\\COM99", error), nullptr);
     EXPECT_FALSE(ports.errorText(error).empty()) << error;
+
+    // A port's own settings read back; a read ends at its total time-out.
+    const auto port = ports.open("COM1", error);
+    ASSERT_NE(port, nullptr) << ports.errorText(error);
+    CommState state, back;
+    state.BaudRate = 19200, state.Flags = 1;
+    ASSERT_TRUE(port->setCommState(state) && port->getCommState(back)) << port->lastError();
+    EXPECT_EQ(std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & 1),
+              std::tuple(19200u, 8, 0, 0, 1u));
+    CommTimeouts timeouts, timeoutsBack;
+    timeouts.ReadTotalTimeoutMultiplier = 5;
+    ASSERT_TRUE(port->setCommTimeouts(timeouts) && port->getCommTimeouts(timeoutsBack));
+    EXPECT_EQ(timeoutsBack.ReadTotalTimeoutMultiplier, 5u);
+    uint8_t buffer[83];
+    std::size_t count = 1;
+    ASSERT_TRUE(port->read(buffer, sizeof buffer, count));
+    EXPECT_EQ(count, 0u) << "nothing pending";
 }
 
 // Wine does not keep serial devices exclusive, so a plain file shows the sharing mode.
