@@ -1,7 +1,6 @@
 // The frame analysis and both measurement cycles on any reply the meter could send.
 
 #include <cmath>
-#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "measure/GraphCycle.h"
@@ -13,8 +12,8 @@ namespace {
 class CheckingView final : public GraphView {
 public:
     void ClearSeries() override {}
-    void AppendEnvelope(int, double b) override { Finite(b); }
-    void AppendIdeal(int, double v) override { Finite(v); }
+    void AppendEnvelope(int, double b) override { Check(std::isfinite(b)); }
+    void AppendIdeal(int, double v) override { Check(std::isfinite(v)); }
     void SetSplatter(const std::string&) override {}
     void SetRms(const std::string&) override {}
     void SetImd(const std::string&) override {}
@@ -23,21 +22,14 @@ public:
     void SetLevel(const std::string&) override {}
     void SetTitle(const std::string&) override {}
     void SetIconVisible(bool) override {}
-    void SetIconIndex(int index) override {
-        if (index < kIconWhite || index > kIconRed) std::abort();
-    }
-    void ChangeAudioLevel(std::int32_t step) override { level_ += step; }
-    std::int32_t MixerLevel() override { return level_; }
+    void SetIconIndex(int index) override { Check(index >= kIconWhite && index <= kIconRed); }
+    void ChangeAudioLevel(std::int32_t step) override { level += step; }
+    std::int32_t MixerLevel() override { return level; }
     bool ShowPowerChecked() override { return true; }
     bool QrpSelected() override { return qrp; }
     bool IsMinimized() override { return true; }
     bool qrp = true;
-
-private:
-    static void Finite(double value) {
-        if (!std::isfinite(value)) std::abort();
-    }
-    std::int32_t level_ = 50;
+    std::int32_t level = 50;
 };
 
 }  // namespace
@@ -54,7 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.Analysis.MaxVolts = (flags >> 1) * 5.0 / 127;
     settings.Gain = input.Byte() / 25.0;
     settings.DecimalSeparator = flags & 0x80 ? ',' : '.';
-
     CheckingView view;
     view.qrp = flags & 0x40;
     GraphCycle cycle;
@@ -62,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!input.Empty()) {
         const std::string reply = input.Piece();
         const Measurement m = cycle.Run(view, reply, settings);
-        if (std::isnan(m.ImdDb) || std::isnan(m.ErrRms)) std::abort();
+        Check(!std::isnan(m.ImdDb) && !std::isnan(m.ErrRms));
         NullLogger log;
         RunTextCycle(reply, settings.DecimalSeparator, log);
     }

@@ -2,15 +2,13 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "dialogs/aoxmask.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: Qt's own globals may already be gone when statics are.
-    new QApplication(*argc, *argv);
+    new QApplication(*argc, *argv);  // never destroyed: Qt's globals may go first
     return 0;
 }
 
@@ -23,15 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     edit.SetMaxLength(input.Byte() % 40);
     edit.SetEditMask(QString::fromLatin1(input.Piece()));
     edit.SetText(QString::fromLatin1(input.Piece()));
-    // Then keys: printable ones as typed, a few control keys by their low bits.
+    // Then keys: printable ones as typed, control keys by their low bits.
     static const int kControlKeys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
                                        Qt::Key_Right,     Qt::Key_Home,   Qt::Key_End,
                                        Qt::Key_Insert,    Qt::Key_Return};
-    for (const char c : input.Rest()) {
-        const auto byte = static_cast<unsigned char>(c);
-        QKeyEvent press = byte >= 0x20 && byte < 0x7F
-                              ? QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(byte)))
-                              : QKeyEvent(QEvent::KeyPress, kControlKeys[byte % 8], Qt::NoModifier);
+    for (const unsigned char c : input.Rest()) {
+        QKeyEvent press = c >= 0x20 && c < 0x7F
+                              ? QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)))
+                              : QKeyEvent(QEvent::KeyPress, kControlKeys[c % 8], Qt::NoModifier);
         QApplication::sendEvent(&edit, &press);
     }
     (void)edit.Text();

@@ -1,7 +1,5 @@
-// The meter link against a scripted port that answers anything: what reaches the status
-// line is printable, and only a version of digits and a point enables PSK63.
-
-#include <cstdlib>
+// The meter link against a port that answers anything: what reaches the status line is
+// printable, and only a version of digits and a point enables PSK63.
 
 #include "FuzzInput.h"
 #include "fakes/FakeSerialPorts.h"
@@ -10,16 +8,11 @@
 namespace {
 
 class SilentPresenter final : public MessagePresenter {
-public:
     char MessageDialog(const std::string&, const std::string&, const std::string&,
                        const std::string&) override {
         return ' ';
     }
 };
-
-void CheckShown(const std::string& text) {
-    if (PrintableText(text) != text) std::abort();
-}
 
 }  // namespace
 
@@ -30,30 +23,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentPresenter presenter;
     MeterLink link(ports, log, presenter);
     FakePortLine& line = ports.Line("COM1");
-    if (!link.OpenComPort()) std::abort();
+    Check(link.OpenComPort());
     line.answers['v'] = input.Piece();
     line.answers['s'] = line.answers['S'] = input.Piece();
-    // Each remaining byte picks a step; stray bytes may arrive before any of them.
+    // Each step byte picks an exchange; stray bytes may come before it.
     while (!input.Empty()) {
         const std::uint8_t step = input.Byte();
         line.QueueReplies(input.Piece());
         const ExchangeRequest request{.Psk63Checked = bool(step & 4)};
-        switch (step % 3) {
-            case 0:
-                CheckShown(link.GetFirmwareInfo(false));
-                break;
-            case 1:
-                if (const auto result = link.GraphExchange(request); result.IdentificationText)
-                    CheckShown(result.Reply);
-                break;
-            default:
-                if (const auto result = link.TextExchange(request); result.IdentificationText)
-                    CheckShown(result.Reply);
+        std::string shown;
+        if (step % 3 == 0) {
+            shown = link.GetFirmwareInfo(false);
+        } else if (step % 3 == 1) {
+            if (const auto result = link.GraphExchange(request); result.IdentificationText)
+                shown = result.Reply;
+        } else if (const auto result = link.TextExchange(request); result.IdentificationText) {
+            shown = result.Reply;
         }
-        if (link.FirmwareVersion.size() > 4) std::abort();
-        if (FirmwareSupportsPsk63(link.FirmwareVersion) &&
-            link.FirmwareVersion.find_first_not_of("0123456789.") != std::string::npos)
-            std::abort();
+        Check(PrintableText(shown) == shown && link.FirmwareVersion.size() <= 4);
+        Check(!FirmwareSupportsPsk63(link.FirmwareVersion) ||
+              link.FirmwareVersion.find_first_not_of("0123456789.") == std::string::npos);
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 // The port-sharing driver's Windows calls against Wine's own service manager, file system
-// and DOS devices. There is no driver to load, so the service steps go as far as a driver
-// file that is missing lets them.
+// and DOS devices. There is no driver to load: the service steps go as far as a missing
+// driver file lets them.
 
 #include "platform/win32/Win32DriverServices.h"
 
@@ -8,7 +8,9 @@
 #include <windows.h>
 
 #include <fstream>
+#include <optional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "meter/Instdrv.h"
@@ -17,177 +19,94 @@
 
 namespace {
 
-std::string Unique(const std::string& stem) {
-    return stem + std::to_string(GetCurrentProcessId());
-}
+const std::string kUnique = std::to_string(GetCurrentProcessId());
 
-std::string SystemDirectory() {
-    char buffer[MAX_PATH] = {};
-    return std::string(buffer, GetSystemDirectoryA(buffer, MAX_PATH));
-}
-
-// The service's configuration as the service manager keeps it.
-struct StoredService {
-    DWORD type = 0;
-    DWORD start = 0;
-    DWORD errorControl = 0;
-    std::string binaryPath;
-    std::string displayName;
-};
-
-bool QueryStoredService(const std::string& name, StoredService& stored) {
+// Type, start and error control as the service manager keeps them; nothing if no service.
+std::optional<std::tuple<DWORD, DWORD, DWORD>> Stored(const std::string& name) {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
     SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_CONFIG);
-    DWORD needed = 0;
-    QueryServiceConfigA(service, nullptr, 0, &needed);
-    std::vector<char> buffer(needed == 0 ? 1 : needed);
+    std::vector<char> buffer(8192);
     auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
-    const bool ok =
-        service != nullptr &&
-        QueryServiceConfigA(service, config, static_cast<DWORD>(buffer.size()), &needed);
-    if (ok) {
-        stored = {config->dwServiceType, config->dwStartType, config->dwErrorControl,
-                  config->lpBinaryPathName ? config->lpBinaryPathName : "",
-                  config->lpDisplayName ? config->lpDisplayName : ""};
-    }
-    if (service) CloseServiceHandle(service);
-    if (manager) CloseServiceHandle(manager);
-    return ok;
+    DWORD needed = 0;
+    std::optional<std::tuple<DWORD, DWORD, DWORD>> stored;
+    if (service && QueryServiceConfigA(service, config, 8192, &needed))
+        stored.emplace(config->dwServiceType, config->dwStartType, config->dwErrorControl);
+    CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return stored;
 }
 
 TEST(DriverServicesTest, ServiceLifeWithoutADriverFile) {
     Win32DriverServices os;
-    const std::string name = Unique("QVTEST");
-    const std::string driverPath = SystemDirectory() + "\\drivers\\" + name + ".sys";
-
+    const std::string name = "QVTEST" + kUnique;
+    char system[MAX_PATH] = {};
+    const std::string driver =
+        std::string(system, GetSystemDirectoryA(system, MAX_PATH)) + "\\drivers\\" + name + ".sys";
     const OsHandle manager = os.openSCManager(kScManagerAllAccess);
-    ASSERT_NE(manager, kNullHandle) << os.lastError();
-    ASSERT_TRUE(CreateDriverService(os, manager, name, driverPath)) << os.lastError();
-
-    StoredService stored;
-    ASSERT_TRUE(QueryStoredService(name, stored));
-    EXPECT_EQ(stored.type, static_cast<DWORD>(SERVICE_KERNEL_DRIVER));
-    EXPECT_EQ(stored.start, static_cast<DWORD>(SERVICE_DEMAND_START));
-    EXPECT_EQ(stored.errorControl, static_cast<DWORD>(SERVICE_ERROR_NORMAL));
-    EXPECT_NE(stored.binaryPath.find(name + ".sys"), std::string::npos) << stored.binaryPath;
-    EXPECT_EQ(stored.displayName, name);
-
-    EXPECT_FALSE(CreateDriverService(os, manager, name, driverPath));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_SERVICE_EXISTS));
+    ASSERT_TRUE(CreateDriverService(os, manager, name, driver)) << os.lastError();
+    EXPECT_EQ(Stored(name), std::tuple(DWORD{SERVICE_KERNEL_DRIVER}, DWORD{SERVICE_DEMAND_START},
+                                       DWORD{SERVICE_ERROR_NORMAL}));
+    EXPECT_FALSE(CreateDriverService(os, manager, name, driver));
+    EXPECT_EQ(os.lastError(), uint32_t{ERROR_SERVICE_EXISTS});
     EXPECT_FALSE(StartDriverService(os, manager, name)) << "the driver file is missing";
-    EXPECT_NE(os.lastError(), 0u);
     EXPECT_FALSE(StopDriverService(os, manager, name));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_SERVICE_NOT_ACTIVE));
+    EXPECT_EQ(os.lastError(), uint32_t{ERROR_SERVICE_NOT_ACTIVE});
     EXPECT_FALSE(OpenDriverDevice(os, name)) << "no control device";
-
     EXPECT_TRUE(DeleteDriverService(os, manager, name)) << os.lastError();
-    EXPECT_FALSE(DeleteDriverService(os, manager, name));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_SERVICE_DOES_NOT_EXIST));
+    EXPECT_EQ(Stored(name), std::nullopt);
     EXPECT_TRUE(os.closeServiceHandle(manager));
-
-    // The whole install-and-open: it fails at the device and reports the open's error,
-    // leaving the service entry for UninstallDriver to remove.
-    OsHandle device = kInvalidHandle;
-    uint32_t error = 0;
-    EXPECT_FALSE(InstallAndOpenDriver(os, name, driverPath, device, error));
-    EXPECT_EQ(device, kInvalidHandle);
-    EXPECT_NE(error, 0u);
-    EXPECT_TRUE(QueryStoredService(name, stored));
-    UninstallDriver(os, name);
-    EXPECT_FALSE(QueryStoredService(name, stored));
 }
 
-TEST(DriverServicesTest, FilesCopyDeleteAndCaseBlindSearch) {
+TEST(DriverServicesTest, FilesEnvironmentVersionDevicesAndTheStopBox) {
     Win32DriverServices os;
     char temp[MAX_PATH] = {};
-    const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + Unique("qvtest");
+    const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "qv" + kUnique;
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    const std::string source = folder + "\\Kestral.sys";
-    const std::string target = folder + "\\copy.sys";
+    const std::string source = folder + "\\Kestral.sys", target = folder + "\\copy.sys";
     std::ofstream(source, std::ios::binary) << "driver";
-
-    EXPECT_TRUE(os.fileExists(folder + "\\KESTRAL.SYS"));
-    EXPECT_FALSE(os.fileExists(folder + "\\missing.sys"));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
-
+    EXPECT_TRUE(os.fileExists(folder + "\\KESTRAL.SYS")) << "the search ignores case";
+    EXPECT_FALSE(os.fileExists(target));
+    EXPECT_EQ(os.lastError(), uint32_t{ERROR_FILE_NOT_FOUND});
     EXPECT_TRUE(os.copyFile(source, target, true));
     EXPECT_FALSE(os.copyFile(source, target, true));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_FILE_EXISTS));
     ASSERT_TRUE(os.setFileAttributes(target, FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(os.deleteFile(target));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(os.lastError(), uint32_t{ERROR_ACCESS_DENIED});
     ASSERT_TRUE(os.setFileAttributes(target, kFileAttributeNormal));
-    EXPECT_TRUE(os.copyFile(source, target, false));
-    EXPECT_TRUE(os.deleteFile(target));
-    EXPECT_FALSE(os.fileExists(target));
-
-    // The program's own folder, as the sharing decision looks for the driver there.
-    const std::string program = os.executablePath();
-    EXPECT_TRUE(os.fileExists(ExecutableDirectory(program) +
-                              program.substr(program.find_last_of('\\') + 1)))
-        << program;
-
-    DeleteFileA(source.c_str());
+    EXPECT_TRUE(os.copyFile(source, target, false) && os.deleteFile(target) &&
+                os.deleteFile(source));
     RemoveDirectoryA(folder.c_str());
-}
+    EXPECT_TRUE(os.fileExists(os.executablePath()));
 
-TEST(DriverServicesTest, EnvironmentVersionAndDosDevices) {
-    Win32DriverServices os;
-    char windows[MAX_PATH] = {};
-    const std::string windowsDirectory(windows, GetWindowsDirectoryA(windows, MAX_PATH));
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE,
-                             os.environmentVariable("SYSTEMROOT").c_str(), -1,
-                             windowsDirectory.c_str(), -1),
-              CSTR_EQUAL);
-    EXPECT_EQ(os.environmentVariable(Unique("QVTEST_UNSET")), "");
-    const std::string longValue(1000, 'x');
-    ASSERT_TRUE(SetEnvironmentVariableA("QVTEST_LONG", longValue.c_str()));
-    EXPECT_EQ(os.environmentVariable("QVTEST_LONG"), longValue);
-
+    // Longer than the first buffer.
+    ASSERT_TRUE(SetEnvironmentVariableA("QVTEST_LONG", std::string(1000, 'x').c_str()));
+    EXPECT_EQ(os.environmentVariable("QVTEST_LONG"), std::string(1000, 'x'));
+    EXPECT_EQ(os.environmentVariable("QVTEST_UNSET" + kUnique), "");
     EXPECT_EQ(os.versionWord() & kVersionNotNtBit, 0u) << "NT family";
 
     // COM1 is a serial device to the DOS-device lookup, as the hook request needs.
     Win32SerialPorts ports;
-    RigPort rigPort(os, ports);
-    const std::string target = rigPort.GetDosDeviceTarget("COM1");
-    EXPECT_EQ(target.rfind("\\Device\\", 0), 0u) << target;
-    EXPECT_EQ(target.back(), '\0') << "the list's own terminators are kept";
-    EXPECT_EQ(rigPort.GetDosDeviceTarget(Unique("QVNODEV")), "");
-
-    const OsHandle device = os.createFile("\\\\.\\Global\\" + Unique("QVTEST"), kGenericReadWrite,
-                                          0, kOpenExisting, kFileAttributeNormal);
-    EXPECT_EQ(device, kInvalidHandle);
-    uint32_t returned = 99;
-    uint32_t version = 0;
+    const std::string device = RigPort(os, ports).GetDosDeviceTarget("COM1");
+    EXPECT_EQ(device.rfind("\\Device\\", 0), 0u) << device;
+    EXPECT_EQ(device.back(), '\0') << "the list's own terminators are kept";
+    uint32_t returned = 0, version = 0;
     EXPECT_FALSE(os.deviceIoControl(kInvalidHandle, IOCTL_KESTRAL_GET_VERSION, nullptr, 0, &version,
                                     sizeof version, returned));
-    EXPECT_EQ(os.lastError(), static_cast<uint32_t>(ERROR_INVALID_HANDLE));
-}
+    EXPECT_EQ(os.lastError(), uint32_t{ERROR_INVALID_HANDLE});
 
-TEST(DriverServicesTest, StopBoxAnswersAndQuitRequest) {
-    Win32DriverServices os;
-    const std::string caption = Unique("qvtest box ");
-    const struct {
-        int button;
-        MessageBoxButtons buttons;
-        MessageBoxAnswer answer;
-    } answers[] = {{IDNO, MessageBoxButtons::YesNo, MessageBoxAnswer::No},
-                   {IDYES, MessageBoxButtons::YesNo, MessageBoxAnswer::Yes},
-                   {IDOK, MessageBoxButtons::Ok, MessageBoxAnswer::Ok}};
-    for (const auto& a : answers) {
-        // The operator answers once the box shows.
-        std::thread operatorThread([&] {
-            for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
-                if (HWND box = FindWindowA(nullptr, caption.c_str())) {
-                    PostMessageA(box, WM_COMMAND, a.button, 0);
-                    return;
-                }
-            }
+    const std::string caption = "qvtest box " + kUnique;
+    for (const auto& [button, buttons, answer] :
+         {std::tuple{IDNO, MessageBoxButtons::YesNo, MessageBoxAnswer::No},
+          {IDYES, MessageBoxButtons::YesNo, MessageBoxAnswer::Yes},
+          {IDOK, MessageBoxButtons::Ok, MessageBoxAnswer::Ok}}) {
+        std::thread operatorThread([&, button = button] {  // answers once the box shows
+            for (int attempt = 0; attempt < 500; ++attempt, Sleep(10))
+                if (HWND box = FindWindowA(nullptr, caption.c_str()))
+                    return void(PostMessageA(box, WM_COMMAND, button, 0));
         });
-        EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", a.buttons), a.answer) << a.button;
+        EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", buttons), answer) << button;
         operatorThread.join();
     }
-
     os.postQuit();
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
