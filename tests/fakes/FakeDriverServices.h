@@ -3,7 +3,10 @@
 // KESTRAL kernel driver, its control device, the DOS-device table, a file system and the
 // message box. Every call is recorded in `calls`, in order.
 
-#include <cstdint>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
@@ -15,12 +18,9 @@
 #include "platform/SerialPort.h"
 
 class FakeDriverServices : public DriverServices {
-public:
-    FakeDriverServices();
-    ~FakeDriverServices() override;
-    FakeDriverServices(const FakeDriverServices&) = delete;
-    FakeDriverServices& operator=(const FakeDriverServices&) = delete;
+    enum class Kind { Manager, Service, Device };
 
+public:
     // ---- The host, set up by the test.
     uint32_t version = 0x08930005;  // Windows 2000: NT family, major version 5
     std::string exePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
@@ -30,8 +30,7 @@ public:
     // DOS name (upper case) -> NT device path.
     std::map<std::string, std::string> dosDevices{{"COM1", "\\Device\\Serial0"},
                                                   {"COM3", "\\Device\\Serial2"}};
-    // Names, exactly as opened, that open without the driver.
-    std::set<std::string> directPorts{"COM1", "COM3"};
+    std::set<std::string> directPorts{"COM1", "COM3"};  // open without the driver
     MessageBoxAnswer boxAnswer = MessageBoxAnswer::Yes;
 
     // ---- The driver.
@@ -44,65 +43,235 @@ public:
     uint32_t outstandingRequests = 0;
     uint32_t unloadQueryError = 0;  // non-zero: the unload query fails with it
 
-    void addFile(const std::string& path);
-    void removeFile(const std::string& path);
-    bool hasFile(const std::string& path) const;
+    void addFile(const std::string& path) { files_.insert(Upper(path)); }
+    void removeFile(const std::string& path) { files_.erase(Upper(path)); }
+    bool hasFile(const std::string& path) const { return files_.count(Upper(path)) != 0; }
     // Installs and starts the driver as an earlier run would have left it.
-    void leaveDriverRunning();
+    void leaveDriverRunning() {
+        serviceInstalled = serviceRunning = true;
+        serviceBinary = environment["SYSTEMROOT"] + "\\system32\\drivers\\KESTRAL.SYS";
+    }
 
     // ---- What happened.
     std::vector<std::string> calls;
     std::vector<std::string> hookInputs;  // raw input bytes of each hook request
     struct Box {
-        std::string caption;
-        std::string text;
+        std::string caption, text;
         MessageBoxButtons buttons;
         bool serviceInstalled;  // at the moment the box was shown
     };
     std::vector<Box> boxes;
     int quitRequests = 0;
     std::size_t openHandleCount() const { return handles_.size(); }
-    bool portHooked() const { return !hookedTarget_.empty(); }
 
     // Opens COM names from `directPorts`, and "\\.\RIGPORT" while the driver has a port hooked.
-    SerialPorts& ports();
+    SerialPorts& ports() { return ports_; }
 
-    OsHandle openSCManager(uint32_t desiredAccess) override;
-    OsHandle createService(OsHandle manager, const ServiceConfig& config) override;
-    OsHandle openService(OsHandle manager, const std::string& name,
-                         uint32_t desiredAccess) override;
-    bool startService(OsHandle service) override;
-    bool controlService(OsHandle service, uint32_t control) override;
-    bool deleteService(OsHandle service) override;
-    bool closeServiceHandle(OsHandle handle) override;
-    OsHandle createFile(const std::string& name, uint32_t access, uint32_t shareMode,
-                        uint32_t creation, uint32_t attributes) override;
-    bool closeHandle(OsHandle handle) override;
+    OsHandle openSCManager(uint32_t access) override {
+        record("OpenSCManager(" + Hex(access) + ")");
+        if (managerAccessDenied) return fail(kErrorAccessDenied, kNullHandle);
+        return newHandle(Kind::Manager);
+    }
+    OsHandle createService(OsHandle manager, const ServiceConfig& c) override {
+        record("CreateService(" + c.name + ", " + c.displayName + ", " + Hex(c.desiredAccess) +
+               ", " + std::to_string(c.serviceType) + ", " + std::to_string(c.startType) + ", " +
+               std::to_string(c.errorControl) + ", " + c.binaryPath + ")");
+        if (!isOpen(manager, Kind::Manager)) return fail(kErrorInvalidHandle, kNullHandle);
+        if (serviceInstalled) return fail(markedForDelete_ ? 1072 : 1073, kNullHandle);
+        serviceInstalled = true;
+        serviceBinary = c.binaryPath;
+        return newHandle(Kind::Service);
+    }
+    OsHandle openService(OsHandle manager, const std::string& name, uint32_t access) override {
+        record("OpenService(" + name + ", " + Hex(access) + ")");
+        if (!isOpen(manager, Kind::Manager)) return fail(kErrorInvalidHandle, kNullHandle);
+        if (!serviceInstalled || name != "KESTRAL") return fail(1060, kNullHandle);
+        return newHandle(Kind::Service);
+    }
+    bool startService(OsHandle service) override {
+        record("StartService");
+        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
+        if (!startErrors.empty()) {
+            const uint32_t error = startErrors.front();
+            startErrors.pop_front();
+            return fail(error);
+        }
+        if (serviceRunning) return fail(kErrorServiceAlreadyRunning);
+        if (!hasFile(serviceBinary)) return fail(kErrorFileNotFound);
+        return serviceRunning = true;
+    }
+    bool controlService(OsHandle service, uint32_t control) override {
+        record("ControlService(" + std::to_string(control) + ")");
+        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
+        if (control != 1) return fail(1);
+        if (!serviceRunning) return fail(1062);
+        serviceRunning = false;
+        hookedTarget_.clear();
+        if (markedForDelete_) serviceInstalled = markedForDelete_ = false;
+        return true;
+    }
+    bool deleteService(OsHandle service) override {
+        record("DeleteService");
+        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
+        if (markedForDelete_) return fail(1072);
+        // A running service is only marked; it goes when it stops.
+        if (serviceRunning)
+            markedForDelete_ = true;
+        else
+            serviceInstalled = false;
+        return true;
+    }
+    bool closeServiceHandle(OsHandle handle) override {
+        record("CloseServiceHandle");
+        if (!isOpen(handle, Kind::Manager) && !isOpen(handle, Kind::Service))
+            return fail(kErrorInvalidHandle);
+        return handles_.erase(handle);
+    }
+    OsHandle createFile(const std::string& name, uint32_t access, uint32_t share, uint32_t creation,
+                        uint32_t attributes) override {
+        record("CreateFile(" + name + ", " + Hex(access) + ", " + std::to_string(share) + ", " +
+               std::to_string(creation) + ", " + Hex(attributes) + ")");
+        // The driver names its device under Global only where the system has that namespace.
+        const bool global = (version & 0xFF) >= 5;
+        if (!serviceRunning || name != (global ? "\\\\.\\Global\\KESTRAL" : "\\\\.\\KESTRAL"))
+            return fail(kErrorFileNotFound, kInvalidHandle);
+        return newHandle(Kind::Device);
+    }
+    bool closeHandle(OsHandle handle) override {
+        record("CloseHandle");
+        if (!isOpen(handle, Kind::Device)) return fail(kErrorInvalidHandle);
+        return handles_.erase(handle);
+    }
     bool deviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
-                         void* output, uint32_t outputSize, uint32_t& bytesReturned) override;
-    uint32_t queryDosDevice(const std::string& deviceName, char* target,
-                            uint32_t maxChars) override;
-    bool fileExists(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool setFileAttributes(const std::string& path, uint32_t attributes) override;
-    bool deleteFile(const std::string& path) override;
-    std::string environmentVariable(const std::string& name) override;
-    uint32_t versionWord() override;
-    std::string executablePath() override;
-    void sleep(uint32_t milliseconds) override;
+                         void* output, uint32_t outputSize, uint32_t& bytesReturned) override {
+        record("DeviceIoControl(" + Hex(code) + ", in " + std::to_string(inputSize) + ", out " +
+               std::to_string(outputSize) + ")");
+        bytesReturned = 0;
+        if (!isOpen(device, Kind::Device) || !serviceRunning) return fail(kErrorInvalidHandle);
+        // The driver's own view of its interface, written out rather than taken from the code
+        // under test.
+        if (code == 0x83000000) {  // version
+            if (output == nullptr || outputSize < sizeof driverVersion) return fail(122);
+            std::memcpy(output, &driverVersion, bytesReturned = sizeof driverVersion);
+        } else if (code == 0x83000004) {  // hook a port
+            const std::string bytes(static_cast<const char*>(input), inputSize);
+            hookInputs.push_back(bytes);
+            if (!hookSucceeds) return fail(31);
+            hookedTarget_ = bytes.substr(0, bytes.find('\0'));
+        } else if (code == 0x8300000B) {  // may it unload?
+            if (unloadQueryError != 0) return fail(unloadQueryError);
+            bytesReturned = outstandingRequests;
+        } else {
+            return fail(1);
+        }
+        return true;
+    }
+    uint32_t queryDosDevice(const std::string& name, char* target, uint32_t maxChars) override {
+        record("QueryDosDevice(" + name + ", " + std::to_string(maxChars) + ")");
+        const auto found = dosDevices.find(Upper(name));
+        if (found == dosDevices.end()) return fail(kErrorFileNotFound, 0u);
+        // One name, its NUL, and the NUL that closes the list.
+        const std::string list = found->second + std::string(2, '\0');
+        if (list.size() > maxChars) return fail(122, 0u);
+        std::memcpy(target, list.data(), list.size());
+        return static_cast<uint32_t>(list.size());
+    }
+    bool fileExists(const std::string& path) override {
+        record("FindFile(" + path + ")");
+        return hasFile(path) || fail(kErrorFileNotFound);
+    }
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override {
+        record("CopyFile(" + from + ", " + to + (failIfExists ? ", keep)" : ", overwrite)"));
+        if (copyError != 0) return fail(copyError);
+        if (!hasFile(from)) return fail(kErrorFileNotFound);
+        if (failIfExists && hasFile(to)) return fail(80);
+        addFile(to);
+        return true;
+    }
+    bool setFileAttributes(const std::string& path, uint32_t attributes) override {
+        record("SetFileAttributes(" + path + ", " + Hex(attributes) + ")");
+        return hasFile(path) || fail(kErrorFileNotFound);
+    }
+    bool deleteFile(const std::string& path) override {
+        record("DeleteFile(" + path + ")");
+        return files_.erase(Upper(path)) != 0 || fail(kErrorFileNotFound);
+    }
+    std::string environmentVariable(const std::string& name) override {
+        record("GetEnvironmentVariable(" + name + ")");
+        const auto found = environment.find(name);
+        return found == environment.end() ? fail(203, std::string()) : found->second;
+    }
+    uint32_t versionWord() override { return record("GetVersion"), version; }
+    std::string executablePath() override { return record("GetModuleFileName"), exePath; }
+    void sleep(uint32_t milliseconds) override {
+        record("Sleep(" + std::to_string(milliseconds) + ")");
+    }
     MessageBoxAnswer stopMessageBox(const std::string& caption, const std::string& text,
-                                    MessageBoxButtons buttons) override;
-    void postQuit() override;
+                                    MessageBoxButtons buttons) override {
+        record("MessageBox");
+        boxes.push_back({caption, text, buttons, serviceInstalled});
+        return buttons == MessageBoxButtons::Ok ? MessageBoxAnswer::Ok : boxAnswer;
+    }
+    void postQuit() override { record("PostQuit"), ++quitRequests; }
     uint32_t lastError() override { return lastError_; }
 
 private:
-    enum class Kind { Manager, Service, Device };
-    class Ports;
+    class Port final : public SerialPort {
+        bool getCommState(CommState&) override { return true; }
+        bool setCommState(const CommState&) override { return true; }
+        bool getCommTimeouts(CommTimeouts&) override { return true; }
+        bool setCommTimeouts(const CommTimeouts&) override { return true; }
+        bool read(uint8_t*, std::size_t, std::size_t& received) override {
+            return received = 0, true;
+        }
+        bool readPending(uint8_t*, std::size_t, std::size_t& received) override {
+            return received = 0, true;
+        }
+        bool write(const uint8_t*, std::size_t count, std::size_t& written) override {
+            return written = count, true;
+        }
+        uint32_t lastError() const override { return 0; }
+    };
+    class Ports final : public SerialPorts {
+    public:
+        explicit Ports(FakeDriverServices& host) : host_(host) {}
+        std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override {
+            host_.record("OpenPort(" + name + ")");
+            const bool shared =
+                name == "\\\\.\\RIGPORT" && host_.serviceRunning && !host_.hookedTarget_.empty();
+            if (shared || host_.directPorts.count(name) != 0) return std::make_unique<Port>();
+            error = kErrorFileNotFound;
+            return nullptr;
+        }
+        std::string errorText(uint32_t code) const override { return std::to_string(code); }
 
-    OsHandle newHandle(Kind kind);
-    bool isOpen(OsHandle handle, Kind kind) const;
-    bool fail(uint32_t error);
-    void record(std::string call);
+    private:
+        FakeDriverServices& host_;
+    };
+
+    static std::string Upper(std::string text) {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    }
+    static std::string Hex(uint32_t value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%x", value);
+        return text;
+    }
+    template <typename T = bool>
+    T fail(uint32_t error, T result = T{}) {
+        lastError_ = error;
+        return result;
+    }
+    OsHandle newHandle(Kind kind) {
+        handles_[nextHandle_] = kind;
+        return nextHandle_++;
+    }
+    bool isOpen(OsHandle handle, Kind kind) const {
+        const auto found = handles_.find(handle);
+        return found != handles_.end() && found->second == kind;
+    }
+    void record(std::string call) { calls.push_back(std::move(call)); }
 
     uint32_t lastError_ = 0;
     OsHandle nextHandle_ = 0x100;
@@ -110,5 +279,5 @@ private:
     std::set<std::string> files_;  // upper-cased: names compare without regard to case
     bool markedForDelete_ = false;
     std::string hookedTarget_;
-    std::unique_ptr<Ports> ports_;
+    Ports ports_{*this};
 };

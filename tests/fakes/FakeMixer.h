@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,29 +39,110 @@ struct FakeDevice {
 };
 
 // Shorthands for the tables.
-FakeControl FakeVolume(uint32_t value = 0);
-FakeControl FakeMute(uint32_t value = 0);
-FakeLine FakeLineOf(std::string name, uint32_t componentType, std::vector<FakeControl> controls);
+inline FakeControl FakeVolume(uint32_t value = 0) {
+    return {kVolumeControlType, "Volume", 0, 65535, value};
+}
+inline FakeControl FakeMute(uint32_t value = 0) {
+    return {kMuteControlType, "Mute", 0, 1, value};
+}
+inline FakeLine FakeLineOf(std::string name, uint32_t type, std::vector<FakeControl> controls) {
+    return {std::move(name), type, std::move(controls)};
+}
 
 class FakeMixer final : public Mixer {
 public:
-    explicit FakeMixer(std::vector<FakeDevice> devices);
+    explicit FakeMixer(std::vector<FakeDevice> devices) : devices_(std::move(devices)) {}
 
-    uint32_t getNumDevs() override;
-    uint32_t getDevCaps(uint32_t device, MixerCaps& caps) override;
-    uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override;
-    uint32_t close(HMixer handle) override;
-    uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) override;
+    uint32_t getNumDevs() override { return static_cast<uint32_t>(devices_.size()); }
+    uint32_t getDevCaps(uint32_t device, MixerCaps& caps) override {
+        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+        caps.ProductName = devices_[device].ProductName;
+        caps.Destinations = static_cast<uint32_t>(devices_[device].Destinations.size());
+        return mmsyserr::NoError;
+    }
+    uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override {
+        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+        if (devices_[device].OpenError) return devices_[device].OpenError;
+        LastCallbackWindow = callbackWindow;
+        OpenHandles.insert(handle = kHandleBase + device);
+        return mmsyserr::NoError;
+    }
+    uint32_t close(HMixer handle) override {
+        if (!OpenHandles.erase(handle)) return mmsyserr::InvalidHandle;
+        ClosedHandles.push_back(handle);
+        return mmsyserr::NoError;
+    }
+    uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) override {
+        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+        int destination = static_cast<int>(line.Destination);
+        int source = query == LineQuery::BySource ? static_cast<int>(line.Source) : -1;
+        const FakeLine* found = query == LineQuery::ByLineId
+                                    ? lineById(device, line.LineID, destination, source)
+                                    : lineByIndex(device, destination, source);
+        if (!found) return mmsyserr::InvalidLine;
+        if (const uint32_t failure =
+                query == LineQuery::ByLineId ? found->IdQueryError : found->QueryError)
+            return failure;
+        line = MixerLine{};
+        line.Destination = static_cast<uint32_t>(destination);
+        line.Source = source < 0 ? 0 : static_cast<uint32_t>(source);
+        line.LineID = LineIdOf(destination, source);
+        line.LineFlags = kLineActive | (source < 0 ? 0 : kLineSource);
+        line.ComponentType = found->ComponentType;
+        line.Connections =
+            source < 0
+                ? static_cast<uint32_t>(devices_[device].Destinations[destination].Sources.size())
+                : 0;
+        line.Controls = static_cast<uint32_t>(found->Controls.size());
+        line.Name = found->Name;
+        return mmsyserr::NoError;
+    }
     uint32_t getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
-                             std::vector<MixerControl>& controls) override;
-    uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override;
-    uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) override;
-    std::string errorText(uint32_t code) override;
+                             std::vector<MixerControl>& controls) override {
+        if (!OpenHandles.count(handle)) return mmsyserr::InvalidHandle;
+        int destination = 0, source = 0;
+        const FakeLine* line = lineById(handle - kHandleBase, lineId, destination, source);
+        if (!line) return mmsyserr::InvalidLine;
+        if (line->ControlsError) return line->ControlsError;
+        if (count != line->Controls.size()) return mmsyserr::InvalidParam;
+        controls.clear();
+        for (uint32_t i = 0; i < count; ++i) {
+            const FakeControl& c = line->Controls[i];
+            // Ids unlike the indices, so code that mixes the two up fails.
+            const uint32_t id = 0x70000000u | (static_cast<uint32_t>(destination) << 16) |
+                                (static_cast<uint32_t>(source + 1) << 8) | i;
+            controls.push_back({id, c.ControlType, c.Name, c.Minimum, c.Maximum});
+        }
+        return mmsyserr::NoError;
+    }
+    uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
+        ++ValueReads;
+        FakeControl* control = nullptr;
+        if (const uint32_t error = controlById(handle, controlId, control)) return error;
+        value = control->Value;
+        return mmsyserr::NoError;
+    }
+    uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) override {
+        ++ValueWrites;
+        FakeControl* control = nullptr;
+        if (const uint32_t error = controlById(handle, controlId, control)) return error;
+        control->Value = value;
+        return mmsyserr::NoError;
+    }
+    std::string errorText(uint32_t code) override {
+        const auto it = ErrorTexts.find(code);
+        return it == ErrorTexts.end() ? std::string() : it->second;
+    }
 
     // The stored value of the first control of `type` on a line; source -1 is the
     // destination itself.
     uint32_t& Value(uint32_t device, int destination, int source = -1,
-                    uint32_t type = kVolumeControlType);
+                    uint32_t type = kVolumeControlType) {
+        if (FakeLine* line = lineByIndex(device, destination, source))
+            for (FakeControl& control : line->Controls)
+                if (control.ControlType == type) return control.Value;
+        throw std::out_of_range("FakeMixer: no such control in the table");
+    }
 
     std::map<uint32_t, std::string> ErrorTexts;  // what errorText answers
     int ValueReads = 0;
@@ -70,11 +152,38 @@ public:
     uintptr_t LastCallbackWindow = 0;
 
 private:
-    FakeLine* lineByIndex(uint32_t device, int destination, int source);
-    FakeLine* lineById(uint32_t device, uint32_t lineId, int* destination, int* source);
-    bool deviceOf(HMixer handle, uint32_t& device) const;
-    FakeControl* controlById(uint32_t device, uint32_t controlId);
-    MixerLine recordOf(uint32_t device, int destination, int source);
+    static constexpr HMixer kHandleBase = 0x500;
+    static uint32_t LineIdOf(int destination, int source) {
+        return 0x00A00000u | (static_cast<uint32_t>(destination) << 8) |
+               static_cast<uint32_t>(source + 1);
+    }
+
+    FakeLine* lineByIndex(std::size_t device, int destination, int source) {
+        if (device >= devices_.size() || destination < 0) return nullptr;
+        auto& destinations = devices_[device].Destinations;
+        if (static_cast<std::size_t>(destination) >= destinations.size()) return nullptr;
+        FakeDestination& d = destinations[destination];
+        if (source < 0) return &d.Line;
+        return static_cast<std::size_t>(source) < d.Sources.size() ? &d.Sources[source] : nullptr;
+    }
+    FakeLine* lineById(std::size_t device, uint32_t lineId, int& destination, int& source) {
+        if (device >= devices_.size()) return nullptr;
+        const auto& destinations = devices_[device].Destinations;
+        for (int d = 0; d < static_cast<int>(destinations.size()); ++d)
+            for (int s = -1; s < static_cast<int>(destinations[d].Sources.size()); ++s)
+                if (LineIdOf(d, s) == lineId)
+                    return lineByIndex(device, destination = d, source = s);
+        return nullptr;
+    }
+    uint32_t controlById(HMixer handle, uint32_t id, FakeControl*& control) {
+        if (!OpenHandles.count(handle)) return mmsyserr::InvalidHandle;
+        FakeLine* line = lineByIndex(handle - kHandleBase, static_cast<int>((id >> 16) & 0xFF),
+                                     static_cast<int>((id >> 8) & 0xFF) - 1);
+        if ((id & 0xFF000000u) != 0x70000000u || !line || (id & 0xFF) >= line->Controls.size())
+            return mmsyserr::InvalidControl;
+        control = &line->Controls[id & 0xFF];
+        return mmsyserr::NoError;
+    }
 
     std::vector<FakeDevice> devices_;
 };

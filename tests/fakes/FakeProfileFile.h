@@ -1,6 +1,8 @@
 #pragma once
 // An in-memory settings file that records every read and write in order.
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,21 +12,36 @@
 class FakeProfileFile final : public ProfileFile {
 public:
     struct Access {
-        std::string section;
-        std::string key;
+        std::string section, key;
         std::string value;  // empty for reads
         bool operator==(const Access&) const = default;
     };
 
     // Puts a value in the file without counting it as a write.
-    void set(const std::string& section, const std::string& key, const std::string& value);
+    void set(const std::string& section, const std::string& key, const std::string& value) {
+        if (Access* entry = find(section, key))
+            entry->value = value;
+        else
+            entries_.push_back({section, key, value});
+    }
     // Names match without regard to case and values come back trimmed, as the real file does.
     std::optional<std::string> read(const std::string& section,
-                                    const std::string& key) const override;
+                                    const std::string& key) const override {
+        reads.push_back({section, key, {}});
+        const Access* entry = const_cast<FakeProfileFile*>(this)->find(section, key);
+        if (entry == nullptr) return std::nullopt;
+        const auto first = entry->value.find_first_not_of(" \t");
+        if (first == std::string::npos) return "";
+        return entry->value.substr(first, entry->value.find_last_not_of(" \t") - first + 1);
+    }
     // Recorded even when failWrites makes it fail; a failed write changes nothing.
     bool write(const std::string& section, const std::string& key,
-               const std::string& value) override;
-
+               const std::string& value) override {
+        writes.push_back({section, key, value});
+        writesAlone += openBatches == 0;
+        if (!failWrites) set(section, key, value);
+        return !failWrites;
+    }
     void beginBatch() override { ++openBatches; }
     bool endBatch() override {
         batchesEnded += --openBatches == 0;
@@ -39,13 +56,16 @@ public:
     int writesAlone = 0;   // writes outside any batch: a replace each
 
 private:
-    struct Entry {
-        std::string section;
-        std::string key;
-        std::string value;
-    };
-    Entry* find(const std::string& section, const std::string& key);
-    const Entry* find(const std::string& section, const std::string& key) const;
+    static bool SameName(const std::string& a, const std::string& b) {
+        return std::equal(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    }
+    Access* find(const std::string& section, const std::string& key) {
+        for (Access& entry : entries_)
+            if (SameName(entry.section, section) && SameName(entry.key, key)) return &entry;
+        return nullptr;
+    }
 
-    std::vector<Entry> entries_;
+    std::vector<Access> entries_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -16,29 +17,19 @@ public:
     }
 
     bool getCommState(CommState& state) override {
-        line_->transcript.push_back("getCommState");
-        if (line_->getCommStateError != 0) return Fail(line_->getCommStateError);
-        state = line_->state;
-        return true;
+        return Call("getCommState") && (state = line_->state, true);
     }
     bool setCommState(const CommState& state) override {
-        line_->transcript.push_back("setCommState");
-        if (line_->setCommStateError != 0) return Fail(line_->setCommStateError);
-        line_->statesSet.push_back(state);
-        line_->state = state;
+        if (!Call("setCommState")) return false;
+        line_->statesSet.push_back(line_->state = state);
         return true;
     }
     bool getCommTimeouts(CommTimeouts& timeouts) override {
-        line_->transcript.push_back("getCommTimeouts");
-        if (line_->getCommTimeoutsError != 0) return Fail(line_->getCommTimeoutsError);
-        timeouts = line_->timeouts;
-        return true;
+        return Call("getCommTimeouts") && (timeouts = line_->timeouts, true);
     }
     bool setCommTimeouts(const CommTimeouts& timeouts) override {
-        line_->transcript.push_back("setCommTimeouts");
-        if (line_->setCommTimeoutsError != 0) return Fail(line_->setCommTimeoutsError);
-        line_->timeoutsSet.push_back(timeouts);
-        line_->timeouts = timeouts;
+        if (!Call("setCommTimeouts")) return false;
+        line_->timeoutsSet.push_back(line_->timeouts = timeouts);
         return true;
     }
 
@@ -49,9 +40,8 @@ public:
     bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         return Take("drain ", buffer, count, received);
     }
-
     bool write(const uint8_t* data, std::size_t count, std::size_t& written) override {
-        std::string bytes(reinterpret_cast<const char*>(data), count);
+        const std::string bytes(reinterpret_cast<const char*>(data), count);
         line_->transcript.push_back("write " + bytes);
         line_->writes.push_back(bytes);
         for (char command : bytes) {
@@ -61,17 +51,17 @@ public:
         written = count;
         return true;
     }
-
     uint32_t lastError() const override { return lastError_; }
 
 private:
+    // A read of either kind; a scripted "read" failure fails both.
     bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
-        line_->transcript.push_back(call + std::to_string(count));
-        line_->readCounts.push_back(count);
         received = 0;
+        line_->transcript.push_back(call + std::to_string(count));
+        const auto failure = line_->failures.find("read");
+        lastError_ = failure == line_->failures.end() ? 0 : failure->second;
         if (line_->readThrows) throw std::runtime_error("fake read failure");
-        if (line_->readError != 0) return Fail(line_->readError);
-        if (line_->replies.empty()) return true;
+        if (lastError_ != 0 || line_->replies.empty()) return lastError_ == 0;
         std::string& reply = line_->replies.front();
         received = std::min(count, reply.size());
         std::memcpy(buffer, reply.data(), received);
@@ -81,9 +71,12 @@ private:
             line_->replies.pop_front();
         return true;
     }
-    bool Fail(uint32_t code) {
-        lastError_ = code;
-        return false;
+    // Records the call; false, with its error, when the script makes it fail.
+    bool Call(const std::string& name, const std::string& detail = "") {
+        line_->transcript.push_back(name + detail);
+        const auto failure = line_->failures.find(name);
+        lastError_ = failure == line_->failures.end() ? 0 : failure->second;
+        return lastError_ == 0;
     }
 
     std::shared_ptr<FakePortLine> line_;
@@ -94,13 +87,8 @@ private:
 
 std::unique_ptr<SerialPort> FakeSerialPorts::open(const std::string& name, uint32_t& error) {
     openedNames_.push_back(name);
-    Line(name);  // makes sure the line exists
-    const auto& line = lines_[name];
-    line->transcript.push_back("open");
-    if (line->openError != 0) {
-        error = line->openError;
-        return nullptr;
-    }
-    error = 0;
-    return std::make_unique<FakeSerialPort>(line);
+    FakePortLine& line = Line(name);
+    line.transcript.push_back("open");
+    error = line.openError;
+    return error != 0 ? nullptr : std::make_unique<FakeSerialPort>(lines_[name]);
 }

@@ -6,7 +6,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,11 +15,8 @@
 struct FakePortLine {
     // --- script
     uint32_t openError = 0;  // non-zero: open fails with this code
-    uint32_t getCommStateError = 0;
-    uint32_t setCommStateError = 0;
-    uint32_t getCommTimeoutsError = 0;
-    uint32_t setCommTimeoutsError = 0;
-    uint32_t readError = 0;   // every read fails with this code
+    // Calls that fail, by name ("getCommState", "read", ...), with their error code.
+    std::map<std::string, uint32_t> failures;
     bool readThrows = false;  // every read throws std::runtime_error
     CommState state;          // what getCommState reports
     CommTimeouts timeouts;    // what getCommTimeouts reports
@@ -33,7 +29,6 @@ struct FakePortLine {
     // --- record
     bool isOpen = false;
     std::vector<std::string> writes;
-    std::vector<std::size_t> readCounts;
     std::vector<CommState> statesSet;
     std::vector<CommTimeouts> timeoutsSet;
     // Every call in order: "write v", "read 64", "drain 83" (a read of what arrived),
@@ -42,7 +37,7 @@ struct FakePortLine {
 
     // Convenience for scripts: queue n copies of a reply.
     void QueueReplies(const std::string& reply, int n = 1) {
-        for (int i = 0; i < n; ++i) replies.push_back(reply);
+        replies.insert(replies.end(), n, reply);
     }
 };
 

@@ -2,6 +2,7 @@
 // Shared memory and bring-forward requests inside the test process. Blocks live in the
 // fake by name, so a test can fill one as another instance would have.
 
+#include <cerrno>
 #include <functional>
 #include <map>
 #include <memory>
@@ -13,14 +14,25 @@
 
 class FakeSharedMemory final : public SharedMemory {
 public:
-    SharedMappingHandle createMapping(const std::string& name, int32_t size) override;
-    void* mapView(SharedMappingHandle mapping, int32_t size) override;
-    void unmapView(void* view, int32_t size) override;
-    void closeMapping(SharedMappingHandle mapping) override;
+    SharedMappingHandle createMapping(const std::string& name, int32_t size) override {
+        created.push_back(name);
+        if (failCreateWith != 0) return lastError_ = failCreateWith, 0;
+        mappings_[nextHandle_] = block(name, size);
+        return nextHandle_++;
+    }
+    void* mapView(SharedMappingHandle mapping, int32_t) override {
+        const auto it = mappings_.find(mapping);
+        if (failMapWith != 0 || it == mappings_.end())
+            return lastError_ = failMapWith != 0 ? failMapWith : EBADF, nullptr;
+        ++openViews_;
+        return it->second->data();
+    }
+    void unmapView(void*, int32_t) override { --openViews_; }
+    void closeMapping(SharedMappingHandle mapping) override { mappings_.erase(mapping); }
     int32_t lastError() const override { return lastError_; }
 
     // The first 32-bit word of the block; creates the block when missing.
-    uint32_t& word(const std::string& name);
+    uint32_t& word(const std::string& name) { return block(name, 4)->front(); }
     // Mappings and views not yet closed or unmapped.
     int openMappings() const { return static_cast<int>(mappings_.size()); }
     int openViews() const { return openViews_; }
@@ -31,7 +43,13 @@ public:
 
 private:
     using Block = std::vector<uint32_t>;  // uint32_t keeps the views aligned for atomics
-    std::shared_ptr<Block> block(const std::string& name, int32_t size);
+    std::shared_ptr<Block> block(const std::string& name, int32_t size) {
+        auto& b = blocks_[name];
+        const std::size_t words = (static_cast<std::size_t>(size) + 3) / 4;
+        if (!b) b = std::make_shared<Block>(words, 0u);
+        if (b->size() < words) b->resize(words, 0u);
+        return b;
+    }
 
     std::map<std::string, std::shared_ptr<Block>> blocks_;
     std::map<SharedMappingHandle, std::shared_ptr<Block>> mappings_;
@@ -42,12 +60,23 @@ private:
 
 class FakeInstanceActivation final : public InstanceActivation {
 public:
-    bool listen(const std::string& name, std::function<void()> bringForward) override;
-    void stopListening() override;
-    bool requestBringForward(const std::string& name) override;
-
+    bool listen(const std::string& name, std::function<void()> bringForward) override {
+        listeningOn = name;
+        bringForward_ = std::move(bringForward);
+        return true;
+    }
+    void stopListening() override {
+        listeningOn.clear();
+        bringForward_ = nullptr;
+    }
+    bool requestBringForward(const std::string& name) override {
+        requests.push_back(name);
+        return answer;
+    }
     // A later instance's request reaching this one.
-    void deliverRequest();
+    void deliverRequest() {
+        if (bringForward_) bringForward_();
+    }
 
     std::string listeningOn;  // empty while not listening
     std::vector<std::string> requests;

@@ -1,6 +1,7 @@
 #pragma once
 // A notification area that records every call and lets a test play the shell's part.
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,23 +13,41 @@ struct ShellCall {
     NotifyMessage message;
     uint32_t size;
     TrayWindowId window;
-    uint32_t id;
-    uint32_t flags;
-    uint32_t callbackMessage;
+    uint32_t id, flags, callbackMessage;
     std::string tip;
     TrayIconHandle icon;
 };
 
 class FakeTrayShell final : public TrayShell {
 public:
-    TrayWindowId createWindow(TrayWindow& owner) override;
-    void destroyWindow(TrayWindowId window) override;
-    bool notifyIcon(NotifyMessage message, const NotifyIconData& data) override;
+    TrayWindowId createWindow(TrayWindow& owner) override {
+        windows[nextWindow_] = &owner;
+        return nextWindow_++;
+    }
+    void destroyWindow(TrayWindowId window) override {
+        windows.erase(window);
+        destroyedWindows.push_back(window);
+    }
+    bool notifyIcon(NotifyMessage message, const NotifyIconData& d) override {
+        calls.push_back({message, d.cbSize, d.hWnd, d.uID, d.uFlags, d.uCallbackMessage,
+                         std::string(d.szTip, strnlen(d.szTip, sizeof d.szTip)), d.hIcon});
+        return true;
+    }
 
     // The shell's reports to a window.
     void mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
-               uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400);
-    bool queryEndSession(TrayWindowId window);
+               uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
+        TrayNotification n;
+        n.callbackMessage = callbackMessage;
+        n.iconId = 1;
+        n.mouseMessage = mouseMessage;
+        n.x = x;
+        n.y = y;
+        n.keyState = keyState;
+        n.altDown = altDown;
+        windows.at(window)->trayNotification(n);
+    }
+    bool queryEndSession(TrayWindowId window) { return windows.at(window)->queryEndSession(); }
 
     std::vector<ShellCall> calls;
     std::vector<TrayWindowId> destroyedWindows;
@@ -42,12 +61,33 @@ private:
 // state and position of the mouse events.
 class TrayEventLog {
 public:
-    explicit TrayEventLog(TSpTrayIcon& icon);
+    explicit TrayEventLog(TSpTrayIcon& icon) {
+        icon.OnMouseDown = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
+            mouse("down " + Name(b) + (s.Contains(ShiftKey::ssDouble) ? " double" : ""), s, x, y);
+        };
+        icon.OnMouseUp = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
+            mouse("up " + Name(b), s, x, y);
+        };
+        icon.OnMouseMove = [this](TSpTrayIcon&, ShiftState s, int x, int y) {
+            mouse("move", s, x, y);
+        };
+        icon.OnClick = [this](TSpTrayIcon&) { events.push_back("click"); };
+        icon.OnDblClick = [this](TSpTrayIcon&) { events.push_back("dblclick"); };
+    }
 
     std::vector<std::string> events;
     std::vector<ShiftState> shifts;
     std::vector<std::pair<int, int>> positions;
 
 private:
-    void mouse(const std::string& what, ShiftState shift, int x, int y);
+    static std::string Name(MouseButton button) {
+        return button == MouseButton::mbLeft    ? "left"
+               : button == MouseButton::mbRight ? "right"
+                                                : "middle";
+    }
+    void mouse(const std::string& what, ShiftState shift, int x, int y) {
+        events.push_back(what);
+        shifts.push_back(shift);
+        positions.emplace_back(x, y);
+    }
 };

@@ -8,42 +8,46 @@
 
 namespace {
 
-// The message of the creation error, or "" when the block was created.
-std::string CreationError(FakeSharedMemory& system, const std::string& name) {
-    try {
-        TSharedMem block(system, name, 4);
-    } catch (const ESharedMemError& e) {
-        return e.what();
-    }
-    return "";
-}
-
-TEST(SharedMemTest, FailureNamesTheBlockAndTheErrorCode) {
-    FakeSharedMemory system;
-    system.failCreateWith = 5;
-    EXPECT_EQ(CreationError(system, "quorvane"), "Error creating shared memory quorvane (5)");
-
-    system.failCreateWith = 0;
-    system.failMapWith = 8;
-    EXPECT_EQ(CreationError(system, "other"), "Error creating shared memory other (8)");
-    EXPECT_EQ(system.openMappings(), 0) << "a mapping that cannot be mapped is closed again";
-}
+using Names = std::vector<std::string>;
 
 class OnlyOneTest : public ::testing::Test {
 protected:
+    // The message of the creation error, or "" when the block was created.
+    std::string CreationError(const std::string& name) {
+        try {
+            TSharedMem block(memory, name, 4);
+        } catch (const ESharedMemError& e) {
+            return e.what();
+        }
+        return "";
+    }
+
     FakeSharedMemory memory;
     FakeInstanceActivation activation;
 };
+
+TEST_F(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
+    memory.failMapWith = 8;
+    EXPECT_EQ(CreationError("other"), "Error creating shared memory other (8)");
+    EXPECT_EQ(memory.openMappings(), 0) << "a mapping that cannot be mapped is closed again";
+    memory.failMapWith = 0;
+    memory.failCreateWith = 13;
+    EXPECT_THROW(TSpOnlyOne(memory, activation, "quorvane", 1234), ESharedMemError);
+    EXPECT_EQ(CreationError("quorvane"), "Error creating shared memory quorvane (13)");
+    memory.failCreateWith = 0;
+    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
+    EXPECT_EQ(memory.created.size(), 4u) << "the failed guard did not count as the first";
+    EXPECT_FALSE(guard.MustEnd());
+}
 
 TEST_F(OnlyOneTest, FirstInstanceClaimsTheBlockAndListens) {
     {
         TSpOnlyOne guard(memory, activation, "quorvane", 1234);
         EXPECT_FALSE(guard.MustEnd());
-        EXPECT_EQ(memory.created, std::vector<std::string>{"quorvane"});
+        EXPECT_EQ(memory.created, Names{"quorvane"});
         EXPECT_EQ(memory.word("quorvane"), 1234u);
         EXPECT_EQ(activation.listeningOn, "quorvane");
         EXPECT_TRUE(activation.requests.empty());
-
         int broughtForward = 0;
         guard.OnBringForward = [&] { ++broughtForward; };
         activation.deliverRequest();
@@ -59,7 +63,7 @@ TEST_F(OnlyOneTest, LaterInstanceAsksTheFirstForwardAndMustEnd) {
     activation.answer = false;  // ends all the same
     TSpOnlyOne guard(memory, activation, "quorvane", 1234);
     EXPECT_TRUE(guard.MustEnd());
-    EXPECT_EQ(activation.requests, std::vector<std::string>{"quorvane"});
+    EXPECT_EQ(activation.requests, Names{"quorvane"});
     EXPECT_EQ(memory.word("quorvane"), 999u) << "the later instance never writes";
     EXPECT_EQ(activation.listeningOn, "");
 }
@@ -76,19 +80,9 @@ TEST_F(OnlyOneTest, SecondGuardInTheSameProcessDoesNothing) {
     EXPECT_EQ(activation.listeningOn, "quorvane");
     first.reset();
     EXPECT_EQ(memory.openMappings(), 0);
-
     // With the first guard gone, a new one opens the block again.
     TSpOnlyOne again(memory, activation, "quorvane", 1234);
     EXPECT_EQ(memory.created.size(), 2u);
-}
-
-TEST_F(OnlyOneTest, FailureLeavesNoBlockBehind) {
-    memory.failCreateWith = 13;
-    EXPECT_THROW(TSpOnlyOne(memory, activation, "quorvane", 1234), ESharedMemError);
-    memory.failCreateWith = 0;
-    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
-    EXPECT_EQ(memory.created.size(), 2u) << "the failed guard did not count as the first";
-    EXPECT_FALSE(guard.MustEnd());
 }
 
 }  // namespace

@@ -49,12 +49,23 @@ protected:
     std::unique_ptr<TSpTrayIcon> icon;
 };
 
-TEST_F(TrayIconTest, ShowingAndHidingAddsAndDeletesOnce) {
+TEST_F(TrayIconTest, ShowingHidingAndDestructionAddAndDeleteOnce) {
     for (const bool visible : {false, true, true, false, false}) icon->SetVisible(visible);
     EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip Quorvane", "Delete"}));
     const ShellCall& add = shell.calls[0];
+    const TrayWindowId window = icon->WindowHandle();
     EXPECT_EQ(std::tuple(add.size, add.window, add.id, add.callbackMessage),
-              std::tuple(88u, icon->WindowHandle(), 1u, 0x400u));
+              std::tuple(88u, window, 1u, 0x400u));
+
+    // Destruction removes a visible icon and nothing else.
+    icon->SetVisible(true);
+    icon.reset();
+    EXPECT_EQ(Calls().back(), "Delete");
+    EXPECT_EQ(shell.calls.size(), 4u);
+    { TSpTrayIcon hidden(shell); }
+    EXPECT_EQ(shell.calls.size(), 4u);
+    EXPECT_EQ(shell.destroyedWindows.size(), 2u);
+    EXPECT_EQ(shell.destroyedWindows[0], window);
 }
 
 TEST_F(TrayIconTest, IconIndexChangesThePictureOncePerRealChange) {
@@ -127,20 +138,7 @@ TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
     EXPECT_EQ(Calls(), Texts{"Add msg icon 50 tip Quorvane"});
 }
 
-TEST_F(TrayIconTest, DestructionRemovesAVisibleIcon) {
-    const TrayWindowId window = icon->WindowHandle();
-    icon->SetVisible(true);
-    icon.reset();
-    EXPECT_EQ(Calls().back(), "Delete");
-    EXPECT_EQ(shell.destroyedWindows, std::vector<TrayWindowId>{window});
-
-    const std::size_t calls = shell.calls.size();
-    { TSpTrayIcon hidden(shell); }
-    EXPECT_EQ(shell.calls.size(), calls);
-    EXPECT_EQ(shell.destroyedWindows.size(), 2u);
-}
-
-TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsInOrder) {
+TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
     // clang-format off
     const std::pair<uint32_t, Texts> table[] = {{0x200, {"move"}}, {0x201, {"down left"}},
         {0x202, {"click", "up left"}}, {0x203, {"dblclick", "down left double"}},
@@ -155,14 +153,13 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsInOrder) {
         EXPECT_EQ(log.events, events) << std::hex << message;
         for (const auto& position : log.positions) EXPECT_EQ(position, std::make_pair(120, 700));
     }
-}
 
-TEST_F(TrayIconTest, MouseMessageCarriesKeysAndA16BitPosition) {
+    // Keys and a 16-bit position come with the message; another callback message is ignored.
     TrayEventLog log(*icon);
     const TrayWindowId w = icon->WindowHandle();
     shell.mouse(w, 0x204, -40, 65536 + 300, MK_RBUTTON | MK_SHIFT | MK_CONTROL, true);
     shell.mouse(w, 0x203, 1, 2, MK_LBUTTON | MK_MBUTTON);
-    shell.mouse(w, 0x201, 1, 2, 0, false, 0x401);  // not the icon's callback message
+    shell.mouse(w, 0x201, 1, 2, 0, false, 0x401);
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.shifts[0], (ShiftState{ShiftKey::ssRight, ShiftKey::ssShift, ShiftKey::ssCtrl,
                                          ShiftKey::ssAlt}));

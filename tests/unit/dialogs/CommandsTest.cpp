@@ -49,13 +49,10 @@ TEST(GainCommand, EnteredGainIsClampedInclusively) {
 }
 
 TEST(TargetImdCommand, OpeningPreselectsTheNearestEntry) {
-    for (const auto& [stored, shown] : {std::pair{-22, "-22db"},
-                                        {-25, "-24db"},
-                                        {-10, "-20db"},
-                                        {-40, "-30db"},
-                                        {-21, "-20db"},
-                                        {INT_MIN, "-30db"},
-                                        {INT_MAX, "-20db"}})
+    const std::pair<int, const char*> cases[] = {
+        {-22, "-22db"}, {-25, "-24db"},     {-10, "-20db"},    {-40, "-30db"},
+        {-21, "-20db"}, {INT_MIN, "-30db"}, {INT_MAX, "-20db"}};
+    for (const auto& [stored, shown] : cases)
         EXPECT_EQ(TargetImdEntries.at(TargetImdIndex(stored)), shown) << stored;
 }
 

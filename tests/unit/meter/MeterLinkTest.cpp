@@ -115,16 +115,15 @@ TEST_F(MeterLinkTest, FailedOpenLogsTheCodeUnsignedAndTheSystemText) {
 }
 
 TEST(MeterLinkOpen, FailedConfigurationClosesThePortAndLogsTheCall) {
-    const std::pair<uint32_t FakePortLine::*, const char*> steps[] = {
-        {&FakePortLine::getCommStateError, "GetCommState"},
-        {&FakePortLine::setCommStateError, "SetCommState"},
-        {&FakePortLine::getCommTimeoutsError, "GetCommTimeOuts"},
-        {&FakePortLine::setCommTimeoutsError, "SetCommTimeOuts"}};
-    for (const auto& [error, call] : steps) {
+    const std::pair<const char*, const char*> steps[] = {{"getCommState", "GetCommState"},
+                                                         {"setCommState", "SetCommState"},
+                                                         {"getCommTimeouts", "GetCommTimeOuts"},
+                                                         {"setCommTimeouts", "SetCommTimeOuts"}};
+    for (const auto& [step, call] : steps) {
         SCOPED_TRACE(call);
         LinkRig rig;
         FakePortLine& line = rig.Meter(7);
-        line.*error = 31;
+        line.failures[step] = 31;
         EXPECT_FALSE(rig.link.OpenComPort());
         EXPECT_EQ(rig.log.lines.back(), std::string(call) + " on port COM7 failed with error 31");
         EXPECT_FALSE(line.isOpen);
@@ -170,10 +169,10 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
     EXPECT_TRUE(link.Receive(-5).empty());
     EXPECT_EQ(link.Receive(1000).size(), 255u);
     EXPECT_EQ(link.Receive(20).size(), 20u);
-    EXPECT_THAT(line.readCounts, ElementsAre(255u, 20u));
+    EXPECT_THAT(line.transcript, ElementsAre("read 255", "read 20"));
 
     line.QueueReplies("abc");
-    line.readError = 5;
+    line.failures["read"] = 5;
     EXPECT_TRUE(link.Receive(64).empty());
     EXPECT_THAT(presenter.shown, IsEmpty());
 
@@ -208,38 +207,27 @@ TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
     EXPECT_EQ(link.GraphExchange({}).Reply, kFrame);
 }
 
-TEST(MeterLinkFirmware, VersionIsUpToFourCharactersAfterTheFirstVersionWord) {
-    const std::pair<const char*, const char*> replies[] = {
-        {"QUORVANE Version 1.00", "1.00"},
-        {"QUORVANE Version 2", "2"},
-        {"QUORVANE Version 1.", "1."},
-        {"QUORVANE Version 1.10b Version 0.5", "1.10"},
-        {"QUORVANE RF Meter", ""},
-        {"QUORVANE Version", ""},
-        {"", ""}};  // a silent meter
-    for (const auto& [identification, version] : replies) {
-        SCOPED_TRACE(identification);
-        LinkRig rig;
-        rig.OpenMeter(3, identification);
-        rig.link.FirmwareVersion = "0.99";
-        // The reply is read as 31 bytes at most.
-        EXPECT_EQ(rig.link.GetFirmwareInfo(false), *identification
-                                                       ? std::string(identification).substr(0, 31)
-                                                       : "QUORVANE firmware not detected");
-        EXPECT_EQ(rig.link.FirmwareVersion, version);
-    }
-}
-
-TEST(MeterLinkFirmware, ShowsOnlyPrintableTextAndNoiseNeverEnablesPsk63) {
+// The reply is read as 31 bytes at most and shown as printable text; the version is up to
+// four characters after the first "Version".
+TEST(MeterLinkFirmware, ShownTextAndVersionFromTheIdentification) {
+    const std::string absent = "QUORVANE firmware not detected";
     const std::tuple<std::string, std::string, std::string> replies[] = {
+        {"QUORVANE Version 1.00", "QUORVANE Version 1.00", "1.00"},
+        {"QUORVANE Version 2", "QUORVANE Version 2", "2"},
+        {"QUORVANE Version 1.", "QUORVANE Version 1.", "1."},
+        {"QUORVANE Version 1.10b Version 0.5", "QUORVANE Version 1.10b Version ", "1.10"},
+        {"QUORVANE RF Meter", "QUORVANE RF Meter", ""},
+        {"QUORVANE Version", "QUORVANE Version", ""},
         {"QUORVANE\x07 Version \xFF\xFE\r\n", "QUORVANE Version ", "\xFF\xFE\r\n"},
-        {"\x80\x81\x00", "QUORVANE firmware not detected", ""}};
+        {"\x80\x81\x00", absent, ""},
+        {"", absent, ""}};  // a silent meter
     for (const auto& [reply, shown, version] : replies) {
+        SCOPED_TRACE(reply);
         LinkRig rig;
         rig.OpenMeter(3, reply);
+        rig.link.FirmwareVersion = "0.99";
         EXPECT_EQ(rig.link.GetFirmwareInfo(false), shown);
         EXPECT_EQ(rig.link.FirmwareVersion, version);
-        EXPECT_FALSE(PskModeAfterFirmwareQuery(rig.link.FirmwareVersion, false, 3).Psk63Enabled);
     }
 }
 

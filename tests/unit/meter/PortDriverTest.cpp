@@ -1,0 +1,336 @@
+// The port-sharing driver's control (service helpers, loading, hooking, unloading and the
+// decision to share) against a simulated Windows host.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fakes/FakeDriverServices.h"
+#include "fakes/RecordingLogger.h"
+#include "meter/Instdrv.h"
+#include "meter/SharedPortDecision.h"
+#include "meter/rig_port.h"
+#include "platform/linux/LinuxDriverServices.h"
+
+using namespace std::string_literals;
+using ::testing::Contains;
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+namespace {
+
+const std::string kExePath = "C:\\Program Files\\Quorvane\\quorvane.exe";
+const std::string kSource = "C:\\Program Files\\Quorvane\\KESTRAL.SYS";
+const std::string kTarget = "C:\\WINNT\\system32\\drivers\\KESTRAL.SYS";
+const std::string kAdminHint =
+    " Make sure that you are an administrator, and that Kestral is not already running.";
+const std::string kVersionQuery = "DeviceIoControl(0x83000000, in 0, out 4)";
+
+// `expected` appear in `calls` in this order, other calls allowed in between.
+::testing::AssertionResult CallsInOrder(const std::vector<std::string>& calls,
+                                        const std::vector<std::string>& expected) {
+    auto at = calls.begin();
+    for (const auto& call : expected) {
+        if ((at = std::find(at, calls.end(), call)) == calls.end())
+            return ::testing::AssertionFailure() << "missing or out of order: " << call;
+        ++at;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+long CallCount(const std::vector<std::string>& calls, const std::string& call) {
+    return std::count(calls.begin(), calls.end(), call);
+}
+
+// A fresh NT host with the driver file beside the program.
+class PortDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override { os.addFile(kSource); }
+    std::unique_ptr<SerialPort> hook(const std::string& name) {
+        uint32_t error = 0;
+        return rig.HookComPort(name, error);
+    }
+
+    FakeDriverServices os;
+    RigPort rig{os, os.ports()};
+    SharedPortDecision decision{os, rig};
+    RecordingLogger log;
+};
+
+TEST_F(PortDriverTest, CreatesDemandStartKernelDriverOnceAndClosesItsHandle) {
+    const OsHandle manager = os.openSCManager(kScManagerAllAccess);
+    EXPECT_TRUE(CreateDriverService(os, manager, "KESTRAL", kTarget));
+    EXPECT_TRUE(CallsInOrder(os.calls,
+                             {"CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")",
+                              "CloseServiceHandle"}));
+    EXPECT_FALSE(CreateDriverService(os, manager, "KESTRAL", kTarget));
+    EXPECT_EQ(os.openHandleCount(), 1u);  // the manager only
+}
+
+TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
+    for (const auto& [error, started] :
+         {std::pair{0u, true}, {1056u, true}, {1058u, true}, {2u, false}, {5u, false}}) {
+        FakeDriverServices os;
+        const OsHandle manager = os.openSCManager(kScManagerAllAccess);
+        os.addFile(kTarget);
+        CreateDriverService(os, manager, "KESTRAL", kTarget);
+        if (error != 0) os.startErrors.push_back(error);
+        EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started) << error;
+        EXPECT_EQ(os.openHandleCount(), 1u);
+    }
+}
+
+// The fake only offers the device under the name that matches its system version.
+TEST(Instdrv, DeviceNameFollowsTheMajorVersion) {
+    for (const uint32_t version : {0x05650004u /* NT 4 */, 0x08930005u, 0x1DB10106u /* 7 */}) {
+        FakeDriverServices os;
+        os.version = version;
+        os.leaveDriverRunning();
+        OsHandle device = kInvalidHandle;
+        ASSERT_TRUE(OpenDriverDevice(os, "KESTRAL", &device)) << version;
+        EXPECT_NE(device, kInvalidHandle);
+        EXPECT_THAT(os.calls, Contains(::testing::EndsWith(", 0xc0000000, 0, 3, 0x80)")));
+        EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));
+        EXPECT_EQ(os.openHandleCount(), 1u);  // the probe's handle was closed again
+    }
+}
+
+TEST_F(PortDriverTest, InstallReplacesStaleEntryStartsAndKeepsTheDevice) {
+    os.addFile(kTarget);
+    os.serviceInstalled = true;
+    os.serviceBinary = "C:\\old\\KESTRAL.SYS";
+    OsHandle device = kInvalidHandle;
+    uint32_t error = 0;
+    ASSERT_TRUE(InstallAndOpenDriver(os, "KESTRAL", kTarget, device, error));
+    EXPECT_EQ(os.serviceBinary, kTarget);
+    EXPECT_TRUE(os.serviceRunning);
+    EXPECT_EQ(os.openHandleCount(), 1u);  // the device
+
+    // Without manager rights a running driver still opens.
+    os.managerAccessDenied = true;
+    os.calls.clear();
+    EXPECT_TRUE(InstallAndOpenDriver(os, "KESTRAL", kTarget, device, error));
+    EXPECT_EQ(CallCount(os.calls, "CloseServiceHandle"), 0);
+}
+
+TEST_F(PortDriverTest, OutsideNtNothingButTheVersionIsAsked) {
+    os.version = 0xC0000A04;  // Windows 98
+    EXPECT_FALSE(rig.LoadPortDriver());
+    EXPECT_FALSE(rig.IsNT());
+    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_THAT(os.calls, ElementsAre("GetVersion", "GetVersion", "OpenPort(COM3)"));
+}
+
+TEST_F(PortDriverTest, DriverLeftRunningIsReusedOnTheFirstAttempt) {
+    os.leaveDriverRunning();  // its file was removed after that earlier load
+    EXPECT_TRUE(rig.LoadPortDriver());
+    EXPECT_TRUE(rig.IsNT());
+    EXPECT_NE(rig.DriverHandle(), kInvalidHandle);
+    EXPECT_THAT(os.calls, Each(Not(StartsWith("CopyFile"))));
+    EXPECT_EQ(CallCount(os.calls, "StartService"), 1);
+    EXPECT_TRUE(os.boxes.empty());
+}
+
+TEST_F(PortDriverTest, FreshSystemCopiesStartsAndRemovesTheCopy) {
+    EXPECT_TRUE(rig.LoadPortDriver());
+    EXPECT_TRUE(CallsInOrder(os.calls, {"CopyFile(" + kSource + ", " + kTarget + ", overwrite)",
+                                        "SetFileAttributes(" + kTarget + ", 0x80)",
+                                        "DeleteFile(" + kTarget + ")", kVersionQuery}));
+    EXPECT_EQ(CallCount(os.calls, "StartService"), 2);
+    EXPECT_THAT(os.calls, Each(Not(StartsWith("Sleep"))));
+    EXPECT_TRUE(os.serviceRunning);
+    EXPECT_FALSE(os.hasFile(kTarget));
+}
+
+TEST_F(PortDriverTest, ThirdAttemptFollowsUninstallAndAPause) {
+    // The first start fails, the stop of what is not running too, and the second start finds
+    // the stale entry not gone yet.
+    os.startErrors = {kErrorFileNotFound, 1072};
+    EXPECT_TRUE(rig.LoadPortDriver());
+    EXPECT_TRUE(
+        CallsInOrder(os.calls, {"CopyFile(" + kSource + ", " + kTarget + ", overwrite)",
+                                "StartService", "ControlService(1)", "DeleteService", "Sleep(100)",
+                                "StartService", "DeleteFile(" + kTarget + ")"}));
+    EXPECT_EQ(CallCount(os.calls, "StartService"), 3);
+    EXPECT_FALSE(os.hasFile(kTarget));
+}
+
+struct Failure {
+    const char* name;
+    std::function<void(FakeDriverServices&)> setUp;
+    std::string message;
+    std::size_t handlesLeft = 0;  // a failed unload query keeps the device open
+};
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.name;
+}
+
+class DriverFailureTest : public PortDriverTest, public ::testing::WithParamInterface<Failure> {};
+
+// Each failure removes the service before telling the operator, then asks the program to
+// end; the caller still gets its port opened directly.
+TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
+    os.serviceInstalled = true;  // a stale entry from an earlier run
+    os.serviceBinary = kTarget;
+    GetParam().setUp(os);
+    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_FALSE(rig.DriverLoaded());
+    rig.FinalizePortDriver();
+
+    ASSERT_EQ(os.boxes.size(), 1u);
+    const auto& box = os.boxes[0];
+    EXPECT_EQ(box.text, GetParam().message);
+    EXPECT_EQ(box.caption, kExePath);
+    EXPECT_EQ(box.buttons, MessageBoxButtons::Ok);
+    EXPECT_FALSE(box.serviceInstalled);
+    EXPECT_EQ(os.quitRequests, 1);
+    EXPECT_EQ(os.calls.back(), "OpenPort(COM3)");
+    EXPECT_FALSE(os.hasFile(kTarget));
+    EXPECT_EQ(os.openHandleCount(), GetParam().handlesLeft);
+}
+
+const std::string kWrongVersion =
+    "Kestral GUI located a driver with the wrong version. If you just installed a new version "
+    "you must reboot before you are able to use it.";
+const std::string kCopyFailed = "Unable to copy KESTRAL.SYS to " + kTarget +
+                                " Make sure that KESTRAL.SYS is in the current directory.";
+
+using Host = FakeDriverServices;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
+    Failure{"FileMissing", [](Host& os) {
+                os.removeFile(kSource);
+                os.addFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
+            }, "KESTRAL.SYS was not found." + kAdminHint},
+    Failure{"NoSystemRoot", [](Host& os) { os.environment.erase("SYSTEMROOT"); },
+            "Could not resolve SYSTEMROOT environment variable"},
+    Failure{"CopyDenied", [](Host& os) { os.copyError = kErrorAccessDenied; },
+            kCopyFailed + kAdminHint},
+    Failure{"CopySharingViolation", [](Host& os) { os.copyError = 32; }, kCopyFailed},
+    Failure{"AllAttemptsFail", [](Host& os) { os.startErrors = {1058, 1058, 1058}; },
+            "Error loading KESTRAL (" + kSource + "): 2" + kAdminHint},
+    Failure{"Version429", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 429; },
+            kWrongVersion},
+    Failure{"Version431", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 431; },
+            kWrongVersion},
+    Failure{"UnloadQueryDenied", [](Host& os) {
+                os.hookSucceeds = false;
+                os.unloadQueryError = kErrorInvalidHandle;
+            }, "Couldn't access device driver" + kAdminHint, 1}),
+    [](const auto& test) { return std::string(test.param.name); });
+// clang-format on
+
+TEST_F(PortDriverTest, HookSendsTheLookupResultWithOneMoreNulAndOpensTheSharedPort) {
+    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_TRUE(rig.DriverLoaded());
+    EXPECT_TRUE(CallsInOrder(
+        os.calls, {"QueryDosDevice(COM3, 260)", "DeviceIoControl(0x83000004, in 18, out 0)",
+                   "OpenPort(\\\\.\\RIGPORT)"}));
+    // A second port only sends another hook request.
+    EXPECT_NE(hook("COM1"), nullptr);
+    // "\Device\Serial2" (15), its NUL, the list's closing NUL, and one more.
+    EXPECT_THAT(os.hookInputs, ElementsAre("\\Device\\Serial2\0\0\0"s, "\\Device\\Serial0\0\0\0"s));
+    EXPECT_EQ(CallCount(os.calls, kVersionQuery), 1);
+    EXPECT_EQ(CallCount(os.calls, "OpenPort(\\\\.\\RIGPORT)"), 2);
+
+    // Finalizing with nothing outstanding removes the driver, once.
+    rig.FinalizePortDriver();
+    EXPECT_FALSE(rig.DriverLoaded());
+    EXPECT_FALSE(os.serviceInstalled);
+    EXPECT_EQ(os.openHandleCount(), 0u);
+    const auto callsBefore = os.calls.size();
+    rig.FinalizePortDriver();
+    EXPECT_EQ(os.calls.size(), callsBefore);
+    EXPECT_TRUE(os.boxes.empty());
+}
+
+TEST_F(PortDriverTest, PortWithoutDosTargetOrRefusedHookOpensDirectly) {
+    os.directPorts.insert("COM4");
+    EXPECT_NE(hook("COM4"), nullptr);
+    EXPECT_TRUE(os.hookInputs.empty());
+    EXPECT_FALSE(rig.DriverLoaded());
+    EXPECT_EQ(os.calls.back(), "OpenPort(COM4)");
+    EXPECT_FALSE(os.serviceInstalled);  // unloaded again
+    EXPECT_EQ(os.openHandleCount(), 0u);
+    EXPECT_TRUE(os.boxes.empty());
+
+    os.hookSucceeds = false;  // the next port loads the driver again, which refuses
+    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_EQ(CallCount(os.calls, kVersionQuery), 2);
+    EXPECT_EQ(os.hookInputs.size(), 1u);
+    EXPECT_FALSE(rig.DriverLoaded());
+    EXPECT_EQ(os.calls.back(), "OpenPort(COM3)");
+}
+
+TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRunning) {
+    for (const auto answer : {MessageBoxAnswer::Yes, MessageBoxAnswer::No}) {
+        hook("COM3");
+        os.outstandingRequests = 2;
+        os.boxAnswer = answer;
+        os.boxes.clear();
+        rig.FinalizePortDriver();
+        ASSERT_EQ(os.boxes.size(), 1u);
+        EXPECT_EQ(os.boxes[0].caption, kExePath);
+        EXPECT_EQ(os.boxes[0].buttons, MessageBoxButtons::YesNo);
+        EXPECT_EQ(os.boxes[0].text,
+                  "The Kestral device driver cannot unload\n at this time due to oustanding "
+                  "requests.\n\n Do you wish to exit the GUI now?");
+        EXPECT_TRUE(os.serviceRunning);
+        EXPECT_FALSE(rig.DriverLoaded());
+        // Only "Yes" lets go of the device.
+        EXPECT_EQ(os.openHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
+        EXPECT_EQ(os.quitRequests, 0);
+    }
+}
+
+TEST_F(PortDriverTest, SharesOnlyOnNtWithTheDriverBesideTheProgram) {
+    const std::string checked = "C:\\Program Files\\Quorvane\\kestral.sys";
+    const std::string notShared = "OS is not NT or " + checked + " not found.";
+    os.removeFile(kSource);
+    EXPECT_FALSE(decision.ShouldShare(log));
+    os.addFile(kSource);  // stored in upper case; the check asks in lower case
+    EXPECT_TRUE(decision.ShouldShare(log));
+    EXPECT_THAT(log.lines, ElementsAre(notShared, "NT and " + checked + " detected."));
+
+    // Outside NT the file is not even looked for.
+    os.calls.clear();
+    os.version = 0xC0000A04;
+    EXPECT_FALSE(decision.ShouldShare(log));
+    EXPECT_EQ(log.lines.back(), notShared);
+    EXPECT_THAT(os.calls, Each(Not(StartsWith("FindFile"))));
+}
+
+TEST_F(PortDriverTest, LongPathIsCutForTheTestButLoggedWhole) {
+    const std::string folder = "C:\\" + std::string(260, 'q') + "\\";
+    os.exePath = folder + "quorvane.exe";
+    decision.ShouldShare(log);
+    EXPECT_THAT(os.calls, Contains("FindFile(" + folder.substr(0, 255) + ")"));
+    EXPECT_THAT(log.lines, ElementsAre("OS is not NT or " + folder + "kestral.sys not found."));
+}
+
+// From port 10 on the port is opened as "\\.\COM10", but looked up by its bare name.
+TEST_F(PortDriverTest, PortTenAndAboveIsSharedToo) {
+    os.dosDevices["COM10"] = "\\Device\\VCP0";
+    uint32_t error = 0;
+    EXPECT_NE(decision.HookComPort("\\\\.\\COM10", error), nullptr);
+    EXPECT_TRUE(CallsInOrder(os.calls, {"QueryDosDevice(COM10, 260)", "OpenPort(\\\\.\\RIGPORT)"}));
+}
+
+TEST(LinuxDriverServicesTest, LinuxNeverSharesAndOpensPortsDirectly) {
+    LinuxDriverServices linuxOs;
+    FakeDriverServices portsHost;
+    RigPort rig{linuxOs, portsHost.ports()};
+    SharedPortDecision decision{linuxOs, rig};
+    RecordingLogger log;
+    EXPECT_FALSE(decision.ShouldShare(log));
+    EXPECT_THAT(log.lines, ElementsAre(::testing::EndsWith("kestral.sys not found.")));
+    uint32_t error = 0;
+    EXPECT_NE(decision.HookComPort("COM3", error), nullptr);
+    EXPECT_FALSE(rig.IsNT());
+    EXPECT_THAT(portsHost.calls, ElementsAre("OpenPort(COM3)"));
+}
+
+}  // namespace
