@@ -1,24 +1,17 @@
 // The main window's audio: the level control against a private PulseAudio whose null sink
-// is ALSA's "default" mixer, "Fake Data" frames that follow the mixer level, and a machine
-// without any sound device.
+// is ALSA's "default" mixer, and "Fake Data" frames in place of the meter's.
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
-#include <QSlider>
-#include <QtTest/QTest>
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
-#include "audio/usound.h"
 #include "integration/app/AppTestSupport.h"
 #include "measure/Analysis.h"
-#include "measure/EnvelopeChart.h"
 #include "meter-sim/MeterScenarios.h"
 #include "platform/linux/AlsaMixer.h"
 #include "support/SoundServer.h"
@@ -94,25 +87,6 @@ TEST_F(RealSoundTest, AlcLowersOnSplatterRaisesOnUnderdrivingAndStopsAtTheAudioF
     EXPECT_EQ(expected, floor) << "the splatter steps never reached the floor";
 }
 
-TEST_F(RealSoundTest, OverPowerTakesAPointPerCycleAndCleanCyclesCreepUpOneInTwentyFive) {
-    // The clean frame peaks at 200 counts, 3.9 V.
-    MainWindowHarness& h = Start(
-        60, "[MISC]\r\nALC=1\r\n[POWER LIMITS]\r\nMaximum Volts=3.0\r\nPower Limit Enabled=1\r\n");
-    TMainForm& form = h.Form();
-    h.Cycle(2);
-    EXPECT_EQ(h.Splatter(), "OVER POWER");
-    EXPECT_EQ(Sink(), 58);
-    EXPECT_EQ(form.Graph().LevelCreepCounter(), 0) << "cycles above the limit do not count";
-
-    MainFormProbe(form).Settings_().PowerLimitEnabled = false;
-    h.Cycle(24);
-    EXPECT_EQ(h.Splatter(), "SIGNAL OK");
-    EXPECT_EQ(Sink(), 58);
-    h.Cycle();
-    EXPECT_EQ(Sink(), 59);
-    EXPECT_EQ(form.Graph().LevelCreepCounter(), 0);
-}
-
 // The emulated transmitter follows the sink: too loud flattens its arch, and the loop has
 // to bring the level down into the clean range and keep it there.
 TEST_F(RealSoundTest, ClosedLoopSettlesFromSplatterOnSignalOk) {
@@ -177,91 +151,6 @@ TEST(SimulatedMeterTest, StatusShowsTheMeterThenFramesAreSimulated) {
         EXPECT_EQ(firmwareLine, "Firmware: Simulated Mode");
         EXPECT_EQ(h.Meter().CommandCount('v'), 1);
     }
-}
-
-std::vector<double> Envelope(MainWindowHarness& h) {
-    std::vector<double> samples;
-    for (const PlotPoint& bar : h.Probe().Chart()->Series1) samples.push_back(bar.Y);
-    return samples;
-}
-
-TEST(SimulatedMeterTest, WithoutNoiseTheFrameRepeatsAndTheArchFollowsTheMixer) {
-    MainWindowHarness h({.settings = "[MISC]\r\nFake Data=1\r\nNoise Floor=0\r\n"});
-    ASSERT_TRUE(h.Start());
-
-    // Level = Master x Wave / 100; the arch is 240 counts high, cut at 220 up to 60 % and
-    // lower above, divided down below 40 %; a level of 0 leaves ones only.
-    struct Level {
-        int master, wave;
-        const char* level;
-        const char* status;
-        const char* peak;  // empty: not shown for this state
-    };
-    for (const Level& l : {Level{75, 80, "LEVEL:60%", "SIGNAL OK", "PEAK: 4.3V"},
-                           Level{50, 50, "LEVEL:25%", "SIGNAL OK", "PEAK: 1.1V"},
-                           Level{100, 100, "LEVEL:100%", "SPLATTER!", "PEAK: 3.5V"},
-                           Level{0, 0, "", "NO SIGNAL", ""}}) {
-        SCOPED_TRACE(l.level);
-        h.Mixer().Value(0, 0) = PercentToRaw(l.master);
-        h.Mixer().Value(0, 0, 0) = PercentToRaw(l.wave);
-        h.Cycle();
-        EXPECT_EQ(h.Splatter(), l.status);
-        if (*l.peak) {
-            EXPECT_EQ(h.Label("MaxVoltage"), l.peak);
-            EXPECT_EQ(h.Label("Level"), l.level);
-        }
-        const std::vector<double> first = Envelope(h);
-        const std::string figures = h.Label("rms") + h.Label("IMD");
-        h.Cycle();
-        EXPECT_EQ(Envelope(h), first);
-        EXPECT_EQ(h.Label("rms") + h.Label("IMD"), figures);
-    }
-}
-
-// ---------------------------------------------------------------- no sound device
-
-// The messages from `first` on are all the missing-device error.
-void ExpectOnlyNoDeviceErrors(const MainWindowHarness& h, size_t first, size_t count) {
-    ASSERT_EQ(h.Messages().size(), first + count);
-    for (size_t i = first; i < h.Messages().size(); ++i)
-        ExpectMessage(h.Messages()[i], "Sound Card error", "!",
-                      "A problem was encountered with the sound card:;;Specified device "
-                      "identifier is out of range.");
-}
-
-// Start-up reports the missing mixer twice, then everything runs at level 0 without
-// touching a mixer.
-TEST(NoSoundDeviceTest, StartReportsTwiceThenTheProgramRunsAtLevelZero) {
-    MainWindowHarness h(
-        {.meter = {.scenario = "splatter"}, .mixer = {}, .settings = "[MISC]\r\nALC=1\r\n"});
-    ASSERT_TRUE(h.Start());
-    ExpectOnlyNoDeviceErrors(h, 0, 2);
-    EXPECT_EQ(h.Label("Level"), "LEVEL:0%");
-
-    h.Cycle(3);
-    EXPECT_EQ(h.Splatter(), "SPLATTER!");
-    EXPECT_EQ(h.Label("Level"), "LEVEL:0%");
-    EXPECT_EQ(h.Messages().size(), 2u) << "level steps on no mixer stay silent";
-
-    TTestSoundCardForm& test = *h.Dialogs().TestSoundCardForm;
-    ASSERT_TRUE(h.Operate(h.Probe().TestSoundCard(), test, [&] {
-        EXPECT_EQ(test.tbMaster->value(), 0);
-        EXPECT_EQ(test.tbWave->value(), 0);
-        QTest::keyClick(test.tbMaster, Qt::Key_Right);
-    }));
-    EXPECT_EQ(h.Messages().size(), 2u);
-
-    // The list is empty; the name of the card in use fails once, and the mixer object
-    // rebuilt on closing reports its own two errors.
-    TSoundCardForm& card = *h.Dialogs().SoundCardForm;
-    ASSERT_TRUE(
-        h.Operate(h.Probe().SetSoundCard(), card, [&] { EXPECT_EQ(card.ComboBox1->count(), 0); }));
-    EXPECT_EQ(h.Probe().Settings_().SoundCard, 0);
-    ExpectOnlyNoDeviceErrors(h, 2, 3);
-
-    h.Cycle();
-    EXPECT_EQ(h.Splatter(), "SPLATTER!");
-    EXPECT_EQ(h.Label("Level"), "LEVEL:0%");
 }
 
 }  // namespace

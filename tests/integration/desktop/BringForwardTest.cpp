@@ -1,7 +1,6 @@
 // Bring-forward requests over the real local socket.
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -9,23 +8,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <QWidget>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "desktop/QtOnlyOne.h"
 #include "platform/linux/LocalSocketActivation.h"
-#include "platform/linux/PosixSharedMemory.h"
-#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -37,13 +30,19 @@ QString SocketPath(const std::string& title) {
     return LocalSocketActivation::serverPath(title);
 }
 
-int Connect(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+sockaddr_un Address(const QString& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray bytes = QFile::encodeName(path);
-    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    std::memcpy(address.sun_path, bytes.constData(),
+                std::min(sizeof address.sun_path - 1, static_cast<std::size_t>(bytes.size())));
+    return address;
+}
+
+int Connect(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = Address(path);
+    EXPECT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     return fd;
 }
 
@@ -75,13 +74,8 @@ bool RequestAnswered(LocalSocketActivation& later, const std::string& title,
 // Leaves a socket file behind with nobody listening, as a crashed instance would.
 void MakeStaleSocket(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(bytes.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const sockaddr_un address = Address(path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(fd);
 }
 
@@ -148,41 +142,6 @@ TEST(BringForwardTest, DropsClientsThatHoldTheSocketAndOutlivesRunningOutOfDescr
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }, 30000));
     EXPECT_TRUE(RequestAnswered(later, title, calls, 1));
-}
-
-// One instance per user: a start with a runtime folder of its own finds the one started
-// without any.
-TEST(BringForwardTest, SecondProcessRestoresTheFirstAndEnds) {
-    const std::string title = UniqueTitle("process");
-    struct Cleanup {
-        std::string object;
-        ~Cleanup() { ::shm_unlink(object.c_str()); }
-    } cleanup{PosixSharedMemory::objectName(title)};
-    ScopedEnv noRuntime("XDG_RUNTIME_DIR", "");
-    ::unsetenv("XDG_RUNTIME_DIR");
-
-    QtOnlyOne guard(title);
-    ASSERT_FALSE(guard.MustEnd());
-    QWidget window;
-    window.showMinimized();
-    ASSERT_TRUE(window.isMinimized());
-    guard.BringForward(&window);
-
-    QTemporaryDir runtime;
-    ASSERT_TRUE(runtime.isValid());
-    ASSERT_TRUE(QFile::setPermissions(runtime.path(),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    QProcess second;
-    second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(SECOND_INSTANCE), {QString::fromStdString(title)});
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return second.state() == QProcess::NotRunning && !window.isMinimized(); }, 30000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(second.readAllStandardOutput().trimmed(), "second");
-    EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

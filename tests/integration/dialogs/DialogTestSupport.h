@@ -13,9 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/usound.h"
-#include "fakes/FakeMixer.h"
-#include "fakes/RecordingPresenter.h"
+#include "support/MixerRig.h"
 
 // Runs `act` once the dialog's modal loop is running, then closes the dialog (also when an
 // assertion in `act` gave up), so that the command under test returns.
@@ -46,22 +44,11 @@ struct MainWindowStandIn {
     QWidget window;
 };
 
+// A card named `name` whose "Volume Control" has a "Wave" source unless told otherwise.
 inline FakeDevice Card(const std::string& name, bool withWaveLine = true) {
-    FakeDestination playback;
-    playback.Line = FakeLineOf("Volume Control", component::DstSpeakers, {FakeVolume()});
-    if (withWaveLine)
-        playback.Sources.push_back(FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume()}));
-    FakeDevice device;
+    std::vector<FakeLine> sources;
+    if (withWaveLine) sources.push_back(FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume()}));
+    FakeDevice device = PlaybackCard({FakeVolume()}, std::move(sources));
     device.ProductName = name;
-    device.Destinations.push_back(playback);
     return device;
 }
-
-// The mixer object as the program holds it, with the messages it shows.
-struct SoundSystem {
-    explicit SoundSystem(std::vector<FakeDevice> devices)
-        : mixer(std::move(devices)), volume(mixer, messages, 0, 0) {}
-    FakeMixer mixer;
-    RecordingPresenter messages;
-    TspVolumeControl volume;
-};

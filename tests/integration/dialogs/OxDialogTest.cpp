@@ -91,25 +91,21 @@ TEST(MessageDialog, EmptyCaptionHasNoTitleBarAndClosingAnswersBlank) {
     EXPECT_EQ(MessageDialog("  ", "", "no title"), ' ');
 }
 
-TEST(MessageDialog, EscIsIgnoredAndEnterPressesTheFocusedButton) {
-    bool openAfterEsc = false;
-    ScopedHook hook(PressKeys([&](TDialogForm& form) {
-        EXPECT_EQ(form.focusWidget(), form.Button(1));
-        QTest::keyClick(&form, Qt::Key_Escape);
-        openAfterEsc = form.isVisible();
-        QTest::keyClick(form.focusWidget(), Qt::Key_Return);
-    }));
-    EXPECT_EQ(MessageDialog("Question", "?", "Keep going?", "&Yes &No"), 'Y');
-    EXPECT_TRUE(openAfterEsc);
-}
-
-TEST(MessageDialog, TabMovesAndSpacePresses) {
-    ScopedHook hook(PressKeys([](TDialogForm& form) {
-        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(form.focusWidget(), form.Button(2));
-        QTest::keyClick(form.focusWidget(), Qt::Key_Space);
-    }));
-    EXPECT_EQ(MessageDialog("Question", "?", "Keep going?", "&Yes &No"), 'N');
+// Esc is ignored, Enter presses the focused button; Tab moves on and Space presses.
+TEST(MessageDialog, KeysMoveAndPressButEscIsIgnored) {
+    for (const bool tab : {false, true}) {
+        bool openAfterEsc = false;
+        ScopedHook hook(PressKeys([&](TDialogForm& form) {
+            EXPECT_EQ(form.focusWidget(), form.Button(1));
+            QTest::keyClick(&form, Qt::Key_Escape);
+            openAfterEsc = form.isVisible();
+            if (tab) QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(form.focusWidget(), form.Button(tab ? 2 : 1));
+            QTest::keyClick(form.focusWidget(), tab ? Qt::Key_Space : Qt::Key_Return);
+        }));
+        EXPECT_EQ(MessageDialog("Question", "?", "Keep going?", "&Yes &No"), tab ? 'N' : 'Y');
+        EXPECT_TRUE(openAfterEsc);
+    }
 }
 
 TEST(QtMessagePresenter, WorkerThreadWaitsForTheGuiThread) {

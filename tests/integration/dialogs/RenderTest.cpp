@@ -115,10 +115,10 @@ TEST(DialogRendering, EveryFormAsItOpens) {
     TShowPowerForm show(file);
     Inspect(show, "TShowPowerForm", beside, [&] { show.Run(mainWindow, true); });
 
-    SoundSystem sound({Card("Onboard Audio"), Card("USB Audio CODEC")});
+    Rig sound({Card("Onboard Audio"), Card("USB Audio CODEC")});
     TSoundCardForm card;
     Inspect(card, "TSoundCardForm", beside,
-            [&] { card.Run(mainWindow, sound.volume, 1, sound.messages); });
+            [&] { card.Run(mainWindow, sound.volume, 1, sound.presenter); });
     TTestSoundCardForm test;
     Inspect(test, "TTestSoundCardForm", beside, [&] { test.Run(mainWindow, sound.volume); });
 

@@ -27,7 +27,6 @@ public:
     EnvelopeChart* Chart() const { return f_.Chart; }
     StatusPanel* Panel1() const { return f_.Panel1; }
     QPlainTextEdit* Memo1() const { return f_.Memo1; }
-    QMenu* PopupMenu1() const { return f_.PopupMenu1; }
     QMenu* LedIconPopupMenu() const { return f_.LedIconPopupMenu; }
     QAction* ComPort1() const { return f_.ComPort1; }
     QAction* PSK63() const { return f_.PSK63; }
@@ -44,7 +43,6 @@ public:
     QAction* TestSoundCard() const { return f_.TestSoundCard; }
     QAction* About1() const { return f_.About1; }
     QAction* ColorCode1() const { return f_.ColorCode1; }
-    QAction* asdf1() const { return f_.asdf1; }
 
 private:
     TMainForm& f_;

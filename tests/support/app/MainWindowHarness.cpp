@@ -126,10 +126,6 @@ std::string MainWindowHarness::LinkPath(int comPort) const {
     return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
 }
 
-bool MainWindowHarness::LogExists() const {
-    return fs::exists(workDir_ + "/quorvane.log");
-}
-
 std::string MainWindowHarness::LogText() const {
     std::ifstream in(workDir_ + "/quorvane.log", std::ios::binary);
     std::ostringstream text;

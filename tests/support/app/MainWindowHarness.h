@@ -83,7 +83,6 @@ public:
 
     // quorvane.log of the working directory; empty when there is none.
     std::string LogText() const;
-    bool LogExists() const;
     const std::string& WorkDir() const { return workDir_; }
 
     // Status line texts.
