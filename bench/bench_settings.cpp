@@ -47,12 +47,12 @@ void StartAndSave(LinuxProfileFile& profile) {
     Settings settings;
     {
         ProfileBatch startup(profile);
-        settings.Debug = file.ReadBool(IniKey::Misc, IniKey::Debug, false);
-        settings.ComPort = file.ReadInteger(IniKey::ComParms, IniKey::Port, 1);
+        settings.Debug = file.ReadBool(IniKey::kMisc, IniKey::kDebug, false);
+        settings.ComPort = file.ReadInteger(IniKey::kComParms, IniKey::kPort, 1);
         for (const char* key :
-             {IniKey::Left, IniKey::Top, IniKey::Width, IniKey::Height, IniKey::WindowState})
-            benchmark::DoNotOptimize(file.ReadInteger(IniKey::ScreenParms, key, 0));
-        settings.Alc = file.ReadBool(IniKey::Misc, IniKey::Alc, false);
+             {IniKey::kLeft, IniKey::kTop, IniKey::kWidth, IniKey::kHeight, IniKey::kWindowState})
+            benchmark::DoNotOptimize(file.ReadInteger(IniKey::kScreenParms, key, 0));
+        settings.Alc = file.ReadBool(IniKey::kMisc, IniKey::kAlc, false);
         ReadRemainingSettings(file, settings);
     }
     settings.Gain += 0.5;  // something to write

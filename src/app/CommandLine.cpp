@@ -50,7 +50,7 @@ std::optional<int> AnswerCommandLineQuestions(int argc, char** argv) {
     options.Parse(arguments);
     if (options.VersionAsked() && !options.HelpAsked()) {
         NativeSystemInfo system;
-        Print(stdout, QString::fromStdString(AboutVersionText(system.programVersion())) + "\n");
+        Print(stdout, QString::fromStdString(AboutVersionText(system.ProgramVersion())) + "\n");
         return 0;
     }
     if (!options.HelpAsked()) return std::nullopt;

@@ -80,7 +80,7 @@ int RunQuorvane(int argc, char** argv) {
     if (guard && guard->MustEnd()) return 0;
 
     NativeSystemInfo system;
-    InitNumberConversion(system.userLanguageId());
+    InitNumberConversion(system.UserLanguageId());
     NativeSerialPorts ports;
     NativeProfileFile profile;
     NativeMixer mixer;

@@ -35,9 +35,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
       Link(services.Ports, LogFile_, linkMessages_, services.Sharing),
       services_(services),
       linkMessages_(services.Messages),
-      settingsFile_(services.Profile, services.System.localeDecimalSeparator()),
+      settingsFile_(services.Profile, services.System.LocaleDecimalSeparator()),
       exchange_(this),
-      decimalSeparator_(services.System.localeDecimalSeparator()) {
+      decimalSeparator_(services.System.LocaleDecimalSeparator()) {
     setObjectName("MainForm");
     setGeometry(kDesignedLeft, kDesignedTop, kDesignedWidth, kDesignedHeight);
     BuildControls();
@@ -141,22 +141,22 @@ bool TMainForm::FormCreate() {
     // Step 1, the minimize and restore handlers, is changeEvent. Every key below comes
     // from one reading of the file.
     ProfileBatch startup(services_.Profile);
-    Settings_.Debug = settingsFile_.ReadBool(IniKey::Misc, IniKey::Debug, false);
+    Settings_.Debug = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kDebug, false);
     if (Settings_.Debug && OpenLog()) Log("Starting Quorvane");
 
     if (!OpenStartupPort()) return false;
 
     PlaceWindow();
 
-    Settings_.AlwaysOnTop = settingsFile_.ReadBool(IniKey::Misc, IniKey::AlwaysOnTop, true);
+    Settings_.AlwaysOnTop = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlwaysOnTop, true);
     AlwaysonTop1->setChecked(Settings_.AlwaysOnTop);
     ApplyStayOnTop(Settings_.AlwaysOnTop);
 
-    Settings_.Alc = settingsFile_.ReadBool(IniKey::Misc, IniKey::Alc, false);
+    Settings_.Alc = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlc, false);
     ALC->setChecked(Settings_.Alc);
     Panel1->Auto->setText(Settings_.Alc ? "AUTO" : "");
 
-    Settings_.Psk63 = settingsFile_.ReadBool(IniKey::Misc, IniKey::Mode, false);
+    Settings_.Psk63 = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kMode, false);
     PSK63->setChecked(Settings_.Psk63);
 
     // "Fake Data" is read only below, so this first exchange always goes to the port.
@@ -169,7 +169,7 @@ bool TMainForm::FormCreate() {
     Timer1->start();
     BuildHarmonicTables();
 
-    Settings_.SoundCard = settingsFile_.ReadInteger(IniKey::Misc, IniKey::SoundCard, 0);
+    Settings_.SoundCard = settingsFile_.ReadInteger(IniKey::kMisc, IniKey::kSoundCard, 0);
     CreateVolumeControl();
     UpdateLevelLabel();
 
@@ -190,7 +190,7 @@ bool TMainForm::OpenLog() {
 }
 
 bool TMainForm::OpenStartupPort() {
-    const int stored = settingsFile_.ReadInteger(IniKey::ComParms, IniKey::Port, 1);
+    const int stored = settingsFile_.ReadInteger(IniKey::kComParms, IniKey::kPort, 1);
     Log("COM PORT found in quorvane.ini: " + std::to_string(stored));
     std::string tried = ComPortName(stored);
 
@@ -222,16 +222,16 @@ void TMainForm::PlaceWindow() {
     const int screenWidth = primary ? primary->geometry().width() : kDesignedWidth;
     using namespace IniKey;
     // Each value is applied at once: the default of "Left" sees the designed width.
-    move(settingsFile_.ReadInteger(ScreenParms, Left, screenWidth - width()), y());
-    move(x(), settingsFile_.ReadInteger(ScreenParms, Top, 0));
+    move(settingsFile_.ReadInteger(kScreenParms, kLeft, screenWidth - width()), y());
+    move(x(), settingsFile_.ReadInteger(kScreenParms, kTop, 0));
     // A size of 0 or less means nothing; it would leave a window too narrow to use.
     const auto size = [this](const char* key, int fallback) {
-        const int stored = settingsFile_.ReadInteger(ScreenParms, key, fallback);
+        const int stored = settingsFile_.ReadInteger(kScreenParms, key, fallback);
         return stored > 0 ? stored : fallback;
     };
-    resize(size(Width, 300), height());
-    resize(width(), size(Height, 200));
-    const int state = settingsFile_.ReadInteger(ScreenParms, WindowState, 0);
+    resize(size(kWidth, 300), height());
+    resize(width(), size(kHeight, 200));
+    const int state = settingsFile_.ReadInteger(kScreenParms, kWindowState, 0);
 
     // A hand-edited size larger than the screen, or a window saved on a monitor that has
     // gone, would be out of reach: bring it onto the primary screen.

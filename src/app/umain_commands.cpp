@@ -23,7 +23,7 @@ constexpr uint32_t kNotNtFamilyBit = 0x80000000u;
 
 void TMainForm::ComPort1Click() {
     const int previous = Link.ComPort;
-    const bool ntFamily = (services_.System.versionWord() & kNotNtFamilyBit) == 0;
+    const bool ntFamily = (services_.System.VersionWord() & kNotNtFamilyBit) == 0;
     const PortChoice choice = dialogs_->PortForm->Run(this, previous, ntFamily);
     if (Ending()) return;
 
@@ -130,7 +130,7 @@ void TMainForm::About1Click() {
     Timer1->stop();
     WaitForCycle();
     dialogs_->AboutForm->Run(
-        this, services_.System.programVersion(), services_.System.osName(), [this] {
+        this, services_.System.ProgramVersion(), services_.System.OsName(), [this] {
             const std::string text = Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
             const bool psk63 = FirmwareSupportsPsk63(Link.FirmwareVersion);
             PSK63->setEnabled(psk63);

@@ -78,13 +78,13 @@ uint32_t TSoundDevice::GetValue(int controlIndex) const {
     if (controlIndex < 0 || controlIndex >= Count()) return 0;
     uint32_t value = 0;
     // A failed read leaves the value at 0, which is what the caller shows.
-    Owner.mixer_.getControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID, value);
+    Owner.mixer_.GetControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID, value);
     return value;
 }
 
 uint32_t TSoundDevice::SetValue(int controlIndex, uint32_t value) const {
-    if (controlIndex < 0 || controlIndex >= Count()) return mmsyserr::InvalidParam;
-    return Owner.mixer_.setControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID,
+    if (controlIndex < 0 || controlIndex >= Count()) return mmsyserr::kInvalidParam;
+    return Owner.mixer_.SetControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID,
                                         value);
 }
 
@@ -122,15 +122,15 @@ TspVolumeControl::TspVolumeControl(Mixer& mixer, MessagePresenter& presenter,
 }
 
 TspVolumeControl::~TspVolumeControl() {
-    if (MixerHandle_ != kMixerClosed) mixer_.close(MixerHandle_);
+    if (MixerHandle_ != kMixerClosed) mixer_.Close(MixerHandle_);
 }
 
 int TspVolumeControl::GetMixerCount() {
-    return static_cast<int>(mixer_.getNumDevs());
+    return static_cast<int>(mixer_.GetNumDevs());
 }
 
 std::string TspVolumeControl::GetDeviceName(int deviceIndex) {
-    LastError_ = mixer_.getDevCaps(static_cast<uint32_t>(deviceIndex), CapsBuffer_);
+    LastError_ = mixer_.GetDevCaps(static_cast<uint32_t>(deviceIndex), CapsBuffer_);
     if (CheckError()) return {};
     return CapsBuffer_.ProductName;
 }
@@ -164,19 +164,19 @@ void TspVolumeControl::SetVolume(int lineIndex, int percent) {
 }
 
 void TspVolumeControl::OpenMixer() {
-    if (MixerHandle_ != kMixerClosed) LastError_ = mixer_.close(MixerHandle_);
+    if (MixerHandle_ != kMixerClosed) LastError_ = mixer_.Close(MixerHandle_);
     MixerHandle_ = kMixerClosed;
     Devices_.Clear();
 
     // The inventory is taken even when opening fails: line queries go by device index.
-    LastError_ = mixer_.open(static_cast<uint32_t>(DeviceIndex_), CallbackWindow_, MixerHandle_);
+    LastError_ = mixer_.Open(static_cast<uint32_t>(DeviceIndex_), CallbackWindow_, MixerHandle_);
     CheckError();
-    LastError_ = mixer_.getDevCaps(static_cast<uint32_t>(DeviceIndex_), CapsBuffer_);
+    LastError_ = mixer_.GetDevCaps(static_cast<uint32_t>(DeviceIndex_), CapsBuffer_);
     CheckError();
 
     for (uint32_t d = 0; d < CapsBuffer_.Destinations; ++d) {
         LineBuffer_.Destination = d;
-        LastError_ = mixer_.getLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_,
+        LastError_ = mixer_.GetLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_,
                                         LineQuery::ByDestination);
         if (CheckError()) continue;
         const bool isOutput = AsciiLower(LineBuffer_.Name).find("rec") == std::string::npos;
@@ -189,7 +189,7 @@ void TspVolumeControl::OpenMixer() {
         for (uint32_t s = 0; s < connections; ++s) {
             LineBuffer_.Destination = d;
             LineBuffer_.Source = s;
-            LastError_ = mixer_.getLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_,
+            LastError_ = mixer_.GetLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_,
                                             LineQuery::BySource);
             if (CheckError()) continue;
             ComponentTypeName(LineBuffer_, typeName);
@@ -208,12 +208,12 @@ void TspVolumeControl::LoadControls(int lineIndex) {
 
     LineBuffer_.LineID = line.LineID;
     LastError_ =
-        mixer_.getLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_, LineQuery::ByLineId);
+        mixer_.GetLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_, LineQuery::ByLineId);
     if (CheckError()) return;
     if (LineBuffer_.Controls == 0) return;
 
     std::vector<MixerControl> records;
-    LastError_ = mixer_.getLineControls(MixerHandle_, line.LineID, LineBuffer_.Controls, records);
+    LastError_ = mixer_.GetLineControls(MixerHandle_, line.LineID, LineBuffer_.Controls, records);
     if (CheckError()) return;
 
     for (const MixerControl& record : records) {
@@ -237,9 +237,9 @@ void TspVolumeControl::LoadControls(int lineIndex) {
 }
 
 bool TspVolumeControl::CheckError() {
-    if (LastError_ == mmsyserr::NoError) return false;
+    if (LastError_ == mmsyserr::kNoError) return false;
     const char* known = KnownErrorText(LastError_);
-    const std::string text = known ? std::string(known) : mixer_.errorText(LastError_);
+    const std::string text = known ? std::string(known) : mixer_.ErrorText(LastError_);
     if (!text.empty()) {
         presenter_.MessageDialog("Sound Card error", "!",
                                  "A problem was encountered with the sound card:;;" + text);
@@ -256,7 +256,7 @@ bool TspVolumeControl::ComponentTypeName(const MixerLine& line, std::string& nam
         "Telephone", "PC Speaker", "Wave Out",   "Auxiliary",  "Analog"};
     const uint32_t type = line.ComponentType;
     if (line.LineFlags & kLineSource) {
-        const uint32_t first = component::SrcUndefined;
+        const uint32_t first = component::kSrcUndefined;
         if (type >= first && type - first < std::size(kSources)) {
             name = kSources[type - first];
             return true;

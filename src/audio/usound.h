@@ -127,7 +127,7 @@ private:
     Mixer& mixer_;
     MessagePresenter& presenter_;
     TSoundDeviceList Devices_;
-    uint32_t LastError_ = mmsyserr::NoError;
+    uint32_t LastError_ = mmsyserr::kNoError;
     int DeviceIndex_;
     uintptr_t CallbackWindow_;
     HMixer MixerHandle_ = kMixerClosed;

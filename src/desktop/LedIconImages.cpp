@@ -22,8 +22,8 @@ TrayIconHandle Register(QtTrayShell& shell, const QImage& image) {
 }  // namespace
 
 QColor LedIconImages::DotColor(int index) {
-    static const QColor Colors[DotCount] = {Qt::white, Qt::black, Qt::blue, Qt::red};
-    return index >= 0 && index < DotCount ? Colors[index] : QColor(Qt::transparent);
+    static const QColor colors[kDotCount] = {Qt::white, Qt::black, Qt::blue, Qt::red};
+    return index >= 0 && index < kDotCount ? colors[index] : QColor(Qt::transparent);
 }
 
 QImage LedIconImages::DotImage(int index) {
@@ -48,7 +48,7 @@ QImage LedIconImages::TriangleImage() {
 }
 
 LedIconImages::LedIconImages(QtTrayShell& shell) : Picture_(Register(shell, TriangleImage())) {
-    for (int i = 0; i < DotCount; ++i) IconList_.Add(Register(shell, DotImage(i)));
+    for (int i = 0; i < kDotCount; ++i) IconList_.Add(Register(shell, DotImage(i)));
 }
 
 std::unique_ptr<TSpTrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images) {

@@ -13,7 +13,7 @@ class QtTrayShell;
 
 class LedIconImages {
 public:
-    static constexpr int DotCount = 4;
+    static constexpr int kDotCount = 4;
     static QColor DotColor(int index);
     static QImage DotImage(int index);
     static QImage TriangleImage();

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int32_t BlockSize = 4;
+constexpr int32_t kBlockSize = 4;
 
 // The block of this process, opened by its first guard.
 std::unique_ptr<TSharedMem> InstanceMemory;
@@ -14,27 +14,27 @@ std::unique_ptr<TSharedMem> InstanceMemory;
 
 TSharedMem::TSharedMem(SharedMemory& system, const std::string& Name, int32_t Size)
     : system_(system), name_(Name), size_(Size) {
-    mappingHandle_ = system_.createMapping(name_, size_);
+    mappingHandle_ = system_.CreateMapping(name_, size_);
     if (mappingHandle_ != 0) {
-        buffer_ = system_.mapView(mappingHandle_, size_);
+        buffer_ = system_.MapView(mappingHandle_, size_);
         if (buffer_ != nullptr) return;
     }
-    const int32_t error = system_.lastError();
-    if (mappingHandle_ != 0) system_.closeMapping(mappingHandle_);
+    const int32_t error = system_.LastError();
+    if (mappingHandle_ != 0) system_.CloseMapping(mappingHandle_);
     throw ESharedMemError("Error creating shared memory " + name_ + " (" + std::to_string(error) +
                           ")");
 }
 
 TSharedMem::~TSharedMem() {
-    if (buffer_ != nullptr) system_.unmapView(buffer_, size_);
-    if (mappingHandle_ != 0) system_.closeMapping(mappingHandle_);
+    if (buffer_ != nullptr) system_.UnmapView(buffer_, size_);
+    if (mappingHandle_ != 0) system_.CloseMapping(mappingHandle_);
 }
 
 TSpOnlyOne::TSpOnlyOne(SharedMemory& memory, InstanceActivation& activation,
                        const std::string& title, uint32_t processId)
     : activation_(activation) {
     if (InstanceMemory) return;
-    InstanceMemory = std::make_unique<TSharedMem>(memory, title, BlockSize);
+    InstanceMemory = std::make_unique<TSharedMem>(memory, title, kBlockSize);
     ownsMemory_ = true;
 
     // One compare-and-swap, so of two instances started together exactly one wins.
@@ -42,18 +42,18 @@ TSpOnlyOne::TSpOnlyOne(SharedMemory& memory, InstanceActivation& activation,
     uint32_t expected = 0;
     if (owner.compare_exchange_strong(expected, processId)) {
         // Without requests the program still runs; a later start just cannot raise it.
-        listening_ = activation_.listen(title, [this] {
+        listening_ = activation_.Listen(title, [this] {
             if (OnBringForward) OnBringForward();
         });
         return;
     }
     // Whether the first instance answered or not, this one ends.
-    activation_.requestBringForward(title);
+    activation_.RequestBringForward(title);
     mustEnd_ = true;
 }
 
 TSpOnlyOne::~TSpOnlyOne() {
-    if (listening_) activation_.stopListening();
+    if (listening_) activation_.StopListening();
     // Only the guard that opened the block closes it: a second guard leaves the claim alone.
     if (ownsMemory_) InstanceMemory.reset();
 }

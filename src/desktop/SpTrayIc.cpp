@@ -7,12 +7,12 @@
 
 namespace {
 
-constexpr uint32_t WM_MOUSEMOVE = 0x200;
-constexpr uint32_t WM_LBUTTONDOWN = 0x201;
-constexpr uint32_t WM_MBUTTONDBLCLK = 0x209;
-constexpr uint32_t WM_MOUSELAST = 0x20A;
+constexpr uint32_t kWmMouseMove = 0x200;
+constexpr uint32_t kWmLButtonDown = 0x201;
+constexpr uint32_t kWmMButtonDblClk = 0x209;
+constexpr uint32_t kWmMouseLast = 0x20A;
 
-constexpr std::size_t TipLength = sizeof(NotifyIconData::szTip) - 1;
+constexpr std::size_t kTipLength = sizeof(NotifyIconData::szTip) - 1;
 
 // At most `limit` bytes of `text`, never ending inside a UTF-8 character.
 std::size_t CutLength(const std::string& text, std::size_t limit) {
@@ -41,23 +41,23 @@ TrayIconHandle ImageList::GetIcon(int index) const {
 
 ShiftState KeysToShiftState(uint32_t keyState, bool altDown) {
     ShiftState shift;
-    if (keyState & MK_SHIFT) shift = shift.With(ShiftKey::ssShift);
-    if (keyState & MK_CONTROL) shift = shift.With(ShiftKey::ssCtrl);
-    if (keyState & MK_LBUTTON) shift = shift.With(ShiftKey::ssLeft);
-    if (keyState & MK_RBUTTON) shift = shift.With(ShiftKey::ssRight);
-    if (keyState & MK_MBUTTON) shift = shift.With(ShiftKey::ssMiddle);
+    if (keyState & kMkShift) shift = shift.With(ShiftKey::ssShift);
+    if (keyState & kMkControl) shift = shift.With(ShiftKey::ssCtrl);
+    if (keyState & kMkLButton) shift = shift.With(ShiftKey::ssLeft);
+    if (keyState & kMkRButton) shift = shift.With(ShiftKey::ssRight);
+    if (keyState & kMkMButton) shift = shift.With(ShiftKey::ssMiddle);
     if (altDown) shift = shift.With(ShiftKey::ssAlt);
     return shift;
 }
 
 TSpTrayIcon::TSpTrayIcon(TrayShell& shell) : shell_(shell) {
-    windowHandle_ = shell_.createWindow(*this);
+    windowHandle_ = shell_.CreateWindow(*this);
     icon_.OnChange = [this] { IconChanged(); };
 }
 
 TSpTrayIcon::~TSpTrayIcon() {
     if (visible_) Notify(NotifyMessage::Delete, 0);
-    shell_.destroyWindow(windowHandle_);
+    shell_.DestroyWindow(windowHandle_);
     if (icons_) std::erase(icons_->users_, this);
 }
 
@@ -65,7 +65,7 @@ void TSpTrayIcon::Loaded() {
     loading_ = false;
     if (icons_ && iconIndex_ != -1 && iconIndex_ >= icons_->Count()) iconIndex_ = -1;
     UpdateShownIcon();
-    if (visible_) Notify(NotifyMessage::Add, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    if (visible_) Notify(NotifyMessage::Add, kNifMessage | kNifIcon | kNifTip);
 }
 
 void TSpTrayIcon::SetIcon(const IconPicture& picture) {
@@ -101,7 +101,7 @@ void TSpTrayIcon::SetIconIndex(int index) {
 
 void TSpTrayIcon::SetHint(const std::string& text) {
     hint_ = text;
-    if (!loading_ && visible_) Notify(NotifyMessage::Modify, NIF_TIP);
+    if (!loading_ && visible_) Notify(NotifyMessage::Modify, kNifTip);
 }
 
 void TSpTrayIcon::SetVisible(bool visible) {
@@ -112,7 +112,7 @@ void TSpTrayIcon::SetVisible(bool visible) {
     if (visible == visible_) return;
     UpdateShownIcon();
     if (visible)
-        Notify(NotifyMessage::Add, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        Notify(NotifyMessage::Add, kNifMessage | kNifIcon | kNifTip);
     else
         Notify(NotifyMessage::Delete, 0);
     visible_ = visible;
@@ -142,19 +142,19 @@ void TSpTrayIcon::RefreshShownIcon() {
     if (shownIcon_ == 0)
         Notify(NotifyMessage::Delete, 0);
     else
-        Notify(NotifyMessage::Modify, NIF_ICON);
+        Notify(NotifyMessage::Modify, kNifIcon);
 }
 
 bool TSpTrayIcon::Notify(NotifyMessage message, uint32_t flags) {
     NotifyIconData data;
     data.hWnd = windowHandle_;
-    data.uID = IconId;
+    data.uID = kIconId;
     data.uFlags = flags;
-    data.uCallbackMessage = CallbackMessage;
+    data.uCallbackMessage = kCallbackMessage;
     data.hIcon = shownIcon_;
-    std::memcpy(data.szTip, hint_.data(), CutLength(hint_, TipLength));
+    std::memcpy(data.szTip, hint_.data(), CutLength(hint_, kTipLength));
     // A refusal leaves the icon missing; there is nobody to tell.
-    return shell_.notifyIcon(message, data);
+    return shell_.NotifyIcon(message, data);
 }
 
 template <class Body>
@@ -174,9 +174,9 @@ void TSpTrayIcon::Guarded(Body&& body) {
         std::cerr << error << '\n';
 }
 
-void TSpTrayIcon::trayNotification(const TrayNotification& n) {
-    if (n.callbackMessage != CallbackMessage) return;
-    if (n.mouseMessage < WM_MOUSEMOVE || n.mouseMessage > WM_MOUSELAST) return;
+void TSpTrayIcon::OnTrayNotification(const TrayNotification& n) {
+    if (n.callbackMessage != kCallbackMessage) return;
+    if (n.mouseMessage < kWmMouseMove || n.mouseMessage > kWmMouseLast) return;
     // A mouse message carries the position as two signed 16-bit values.
     const int x = static_cast<int16_t>(n.x);
     const int y = static_cast<int16_t>(n.y);
@@ -185,16 +185,16 @@ void TSpTrayIcon::trayNotification(const TrayNotification& n) {
 }
 
 void TSpTrayIcon::MouseMessage(uint32_t message, ShiftState shift, int x, int y) {
-    if (message == WM_MOUSEMOVE) {
+    if (message == kWmMouseMove) {
         if (OnMouseMove) OnMouseMove(*this, shift, x, y);
         return;
     }
-    if (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK) return;
+    if (message < kWmLButtonDown || message > kWmMButtonDblClk) return;
     // Down, up and double-click for the left, right and middle button, in that order.
-    static constexpr MouseButton Buttons[] = {MouseButton::mbLeft, MouseButton::mbRight,
+    static constexpr MouseButton buttons[] = {MouseButton::mbLeft, MouseButton::mbRight,
                                               MouseButton::mbMiddle};
-    const MouseButton button = Buttons[(message - WM_LBUTTONDOWN) / 3];
-    switch ((message - WM_LBUTTONDOWN) % 3) {
+    const MouseButton button = buttons[(message - kWmLButtonDown) / 3];
+    switch ((message - kWmLButtonDown) % 3) {
         case 0:
             if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
             break;
@@ -209,7 +209,7 @@ void TSpTrayIcon::MouseMessage(uint32_t message, ShiftState shift, int x, int y)
     }
 }
 
-bool TSpTrayIcon::queryEndSession() {
+bool TSpTrayIcon::QueryEndSession() {
     bool canClose = true;
     Guarded([&] {
         if (OnCloseQuery) OnCloseQuery(*this, canClose);

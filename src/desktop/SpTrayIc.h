@@ -91,8 +91,8 @@ public:
     using ExceptionReport = std::function<void(const std::string& message)>;
 
     // Fixed values of every shell call.
-    static constexpr uint32_t IconId = 1;
-    static constexpr uint32_t CallbackMessage = 0x400;
+    static constexpr uint32_t kIconId = 1;
+    static constexpr uint32_t kCallbackMessage = 0x400;
 
     explicit TSpTrayIcon(TrayShell& shell);
     ~TSpTrayIcon() override;
@@ -141,8 +141,8 @@ private:
     template <class Body>
     void Guarded(Body&& body);
 
-    void trayNotification(const TrayNotification& notification) override;
-    bool queryEndSession() override;
+    void OnTrayNotification(const TrayNotification& notification) override;
+    bool QueryEndSession() override;
 
     TrayShell& shell_;
     IconPicture icon_;

@@ -35,7 +35,7 @@ bool IsNtFamily(uint32_t versionWord) {
 }
 
 PortHelpTexts PortFormTexts(bool ntFamily) {
-    const std::string address(MakerWebAddress);
+    const std::string address(kMakerWebAddress);
     if (ntFamily) {
         return {
             "Select your computer's COM port that is used to communicate with the Quorvane. "
@@ -73,14 +73,14 @@ std::string RefreshRateText(int intervalMs) {
 
 int RefreshIntervalFromText(std::string_view text) {
     const int index = FindEntryIgnoringCase(RefreshRateEntries, text);
-    return index < 0 ? DefaultRefreshInterval : RefreshRateIntervals[index];
+    return index < 0 ? kDefaultRefreshInterval : RefreshRateIntervals[index];
 }
 
 // --- Feedback gain ----------------------------------------------------------------------
 
 double ClampGain(double gain) {
-    if (gain < MinGain) gain = MinGain;
-    if (gain > MaxGain) gain = MaxGain;
+    if (gain < kMinGain) gain = kMinGain;
+    if (gain > kMaxGain) gain = kMaxGain;
     return gain;
 }
 
@@ -126,11 +126,11 @@ struct WattsToVoltsFit {
     double wattsAtFullScale;
 };
 // Measured on the meter's two jumper settings.
-constexpr WattsToVoltsFit QrpFit{0.0089, -0.1829, 1.2026, 0.4, 13.3};
-constexpr WattsToVoltsFit QroFit{4.19e-06, -0.00107, 0.08985, 0.197, 168.0};
+constexpr WattsToVoltsFit kQrpFit{0.0089, -0.1829, 1.2026, 0.4, 13.3};
+constexpr WattsToVoltsFit kQroFit{4.19e-06, -0.00107, 0.08985, 0.197, 168.0};
 
 const WattsToVoltsFit& FitFor(bool qrpJumpered) {
-    return qrpJumpered ? QrpFit : QroFit;
+    return qrpJumpered ? kQrpFit : kQroFit;
 }
 }  // namespace
 
@@ -164,9 +164,9 @@ double MaxWattsInRange(bool qrpJumpered) {
 }
 
 PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered) {
-    const double watts = wattsEntered < MinLimitWatts ? MinLimitWatts : wattsEntered;
+    const double watts = wattsEntered < kMinLimitWatts ? kMinLimitWatts : wattsEntered;
     const double volts = WattsToVolts(watts, qrpJumpered);
-    if (volts > AdcRangeVolts) return {MaxWattsInRange(qrpJumpered), AdcRangeVolts, true};
+    if (volts > kAdcRangeVolts) return {MaxWattsInRange(qrpJumpered), kAdcRangeVolts, true};
     return {watts, volts, false};
 }
 
@@ -207,7 +207,7 @@ std::string AboutOsText(const std::string& osName) {
 }
 
 std::string AboutWebText() {
-    return "go to " + std::string(MakerWebAddress);
+    return "go to " + std::string(kMakerWebAddress);
 }
 
 std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId) {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 // Named in the port dialog's notes and at the bottom of the About box.
-inline constexpr std::string_view MakerWebAddress = "www.quorvane.com";
+inline constexpr std::string_view kMakerWebAddress = "www.quorvane.com";
 
 // Index of the entry whose whole text equals `text` without regard to case, or -1.
 template <std::size_t N>
@@ -19,7 +19,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 std::string EditFieldText(double value, char decimalSeparator);
 
 // --- Com port ---------------------------------------------------------------------------
-inline constexpr int ComPortEntryCount = 16;
+inline constexpr int kComPortEntryCount = 16;
 std::string ComPortText(int comPort);
 // Only the two characters after "COM" count, so "COM123" names port 12.
 int ComPortFromText(std::string_view listText);
@@ -36,14 +36,14 @@ std::string CouldNotOpenText(std::string_view listText);
 inline constexpr std::array<std::string_view, 3> RefreshRateEntries = {
     "Every 0.5 seconds", "Every second", "Every 2 seconds"};
 inline constexpr std::array<int, 3> RefreshRateIntervals = {500, 1000, 2000};
-inline constexpr int DefaultRefreshInterval = 1000;
+inline constexpr int kDefaultRefreshInterval = 1000;
 // Empty when the interval is not one the list offers.
 std::string RefreshRateText(int intervalMs);
 int RefreshIntervalFromText(std::string_view text);
 
 // --- Feedback gain ----------------------------------------------------------------------
-inline constexpr double MinGain = 0.1;
-inline constexpr double MaxGain = 10.0;
+inline constexpr double kMinGain = 0.1;
+inline constexpr double kMaxGain = 10.0;
 double ClampGain(double gain);
 // Reads the masked edit's text as the operator left it, with the separator the field
 // was filled with (the locale's), so that an untouched field reads back unchanged.
@@ -66,8 +66,8 @@ std::string NoiseText(int noiseFloor);
 int NoiseFloorFromText(std::string_view text, int previousFloor);
 
 // --- Power limit ------------------------------------------------------------------------
-inline constexpr double AdcRangeVolts = 5.0;
-inline constexpr double MinLimitWatts = 1.0;
+inline constexpr double kAdcRangeVolts = 5.0;
+inline constexpr double kMinLimitWatts = 1.0;
 // Peak volts at the converter for a given output power, per jumper setting.
 double WattsToVolts(double watts, bool qrpJumpered);
 // The most power the converter can see with that jumper setting.
@@ -88,11 +88,11 @@ PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered);
 // As GainFromText: the separator is the one EditFieldText wrote.
 PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered,
                                      char decimalSeparator);
-inline constexpr std::string_view PowerExceedsCaption = "Power specified exceeds range";
+inline constexpr std::string_view kPowerExceedsCaption = "Power specified exceeds range";
 std::string PowerExceedsText(double maxWatts, char decimalSeparator);
 
 // --- Sound card -------------------------------------------------------------------------
-inline constexpr std::string_view OneSoundCardCaption = "Only one sound card";
+inline constexpr std::string_view kOneSoundCardCaption = "Only one sound card";
 std::string OneSoundCardText(const std::string& deviceName);
 // No selection in the device list means the first device.
 int SoundCardFromSelection(int selectedIndex);

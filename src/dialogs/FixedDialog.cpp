@@ -10,7 +10,7 @@
 
 namespace {
 // Room kept between the outermost controls and the dialog's edge when the dialog has to grow.
-constexpr int EdgeMargin = 8;
+constexpr int kEdgeMargin = 8;
 
 bool IsWordWrapped(const QWidget* w) {
     const auto* label = qobject_cast<const QLabel*>(w);
@@ -159,10 +159,10 @@ void FixedDialog::FitToFont() {
     }
 
     // Controls that grew to the left or both ways may have crossed the left edge.
-    int left = EdgeMargin;
+    int left = kEdgeMargin;
     for (QWidget* w : children) left = std::min(left, w->x());
-    if (left < EdgeMargin) {
-        for (QWidget* w : children) w->move(w->x() + EdgeMargin - left, w->y());
+    if (left < kEdgeMargin) {
+        for (QWidget* w : children) w->move(w->x() + kEdgeMargin - left, w->y());
     }
 
     FitSizeToChildren();
@@ -172,8 +172,8 @@ void FixedDialog::FitSizeToChildren() {
     QSize size = drawnSize_;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
-        size = size.expandedTo(
-            QSize(w->geometry().right() + 1 + EdgeMargin, w->geometry().bottom() + 1 + EdgeMargin));
+        size = size.expandedTo(QSize(w->geometry().right() + 1 + kEdgeMargin,
+                                     w->geometry().bottom() + 1 + kEdgeMargin));
     }
     setFixedSize(size);
 }

@@ -30,7 +30,7 @@ std::optional<int> TSoundCardForm::Run(QWidget* mainWindow, TspVolumeControl& vo
                                        MessagePresenter& messages) {
     const int count = volume.GetMixerCount();
     if (count == 1) {
-        messages.MessageDialog(std::string(OneSoundCardCaption), "i",
+        messages.MessageDialog(std::string(kOneSoundCardCaption), "i",
                                OneSoundCardText(volume.GetDeviceName(0)));
         return std::nullopt;
     }

@@ -10,7 +10,7 @@ TPortForm::TPortForm(QWidget* parent) : FixedDialog("Com Port Selection", 405, 2
     Label1 = AddLabel("Label1", QString(), QRect(8, 8, 384, 52), true);
     Label2 = AddLabel("Label2", QString(), QRect(8, 88, 379, 39), true);
     std::vector<std::string> names;
-    for (int port = 1; port <= ComPortEntryCount; ++port) names.push_back(ComPortText(port));
+    for (int port = 1; port <= kComPortEntryCount; ++port) names.push_back(ComPortText(port));
     const std::vector<std::string_view> entries(names.begin(), names.end());
     ComPortComboBox = AddComboBox("ComPortComboBox", entries, 160, 144, 81);
     FitToFont();

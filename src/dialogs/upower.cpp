@@ -73,7 +73,7 @@ PowerLimitSettings TPowerLimitForm::Run(QWidget* mainWindow, const PowerLimitSet
     result.MaxWatts = outcome.MaxWatts;
     result.MaxVolts = outcome.MaxVolts;
     if (outcome.ExceedsRange) {
-        messages.MessageDialog(std::string(PowerExceedsCaption), "i",
+        messages.MessageDialog(std::string(kPowerExceedsCaption), "i",
                                PowerExceedsText(outcome.MaxWatts, separator));
     }
     return result;

@@ -7,10 +7,10 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-const char* const ShowPowerSection = "SHOW POWER";
-const char* const ShowPowerKey = "Show Power";
-const char* const PowerLimitsSection = "POWER LIMITS";
-const char* const QrpJumperedKey = "QRP jumpered";
+const char* const kShowPowerSection = "SHOW POWER";
+const char* const kShowPowerKey = "Show Power";
+const char* const kPowerLimitsSection = "POWER LIMITS";
+const char* const kQrpJumperedKey = "QRP jumpered";
 }  // namespace
 
 TShowPowerForm::TShowPowerForm(ProfileFile& settings, QWidget* parent)
@@ -40,8 +40,8 @@ TShowPowerForm::~TShowPowerForm() {
 void TShowPowerForm::FormCreate() {
     const ProfileBatch once(settings_);
     const SettingsFile file(settings_);
-    ShowPowerCheckBox->setChecked(file.ReadBool(ShowPowerSection, ShowPowerKey, false));
-    if (file.ReadBool(PowerLimitsSection, QrpJumperedKey, true)) QRPRadioButton->setChecked(true);
+    ShowPowerCheckBox->setChecked(file.ReadBool(kShowPowerSection, kShowPowerKey, false));
+    if (file.ReadBool(kPowerLimitsSection, kQrpJumperedKey, true)) QRPRadioButton->setChecked(true);
 }
 
 void TShowPowerForm::FormDestroy() {
@@ -49,8 +49,8 @@ void TShowPowerForm::FormDestroy() {
     // left to tell.
     ProfileBatch save(settings_);
     SettingsFile file(settings_);
-    file.WriteBool(ShowPowerSection, ShowPowerKey, ShowPowerCheckBox->isChecked());
-    file.WriteBool(PowerLimitsSection, QrpJumperedKey, QRPRadioButton->isChecked());
+    file.WriteBool(kShowPowerSection, kShowPowerKey, ShowPowerCheckBox->isChecked());
+    file.WriteBool(kPowerLimitsSection, kQrpJumperedKey, QRPRadioButton->isChecked());
 }
 
 bool TShowPowerForm::Run(QWidget* mainWindow, bool qrpJumpered) {

@@ -21,7 +21,7 @@ bool MeterLink::OpenComPort() {
     port_ = OpenPort(name, error);
     if (!port_) {
         log_.Log("CreateFile on port " + name + " failed with error " + std::to_string(error));
-        log_.Log(ports_.errorText(error));
+        log_.Log(ports_.ErrorText(error));
         return false;
     }
     log_.Log("CreateFile on port " + name + " returned with valid handle.");
@@ -43,18 +43,18 @@ std::unique_ptr<SerialPort> MeterLink::OpenPort(const std::string& name, uint32_
         log_.Log("Returned from HookComPort");
         return port;
     }
-    return ports_.open(openName, error);
+    return ports_.Open(openName, error);
 }
 
 bool MeterLink::LogFailure(const std::string& call, const std::string& name) {
     log_.Log(call + " on port " + name + " failed with error " +
-             std::to_string(port_->lastError()));
+             std::to_string(port_->LastError()));
     return false;
 }
 
 bool MeterLink::ConfigurePort(const std::string& name) {
     CommState dcb;
-    if (!port_->getCommState(dcb)) return LogFailure("GetCommState", name);
+    if (!port_->GetCommState(dcb)) return LogFailure("GetCommState", name);
     dcb.BaudRate = kMeterBaudRate;
     dcb.ByteSize = 8;
     dcb.Parity = 0;
@@ -64,14 +64,14 @@ bool MeterLink::ConfigurePort(const std::string& name) {
     dcb.Flags = 1;
     log_.Log("dcb.DCBLength = " + std::to_string(dcb.DCBlength));
     log_.Log("dcb.Flags about to be set to " + std::to_string(dcb.Flags));
-    if (!port_->setCommState(dcb)) return LogFailure("SetCommState", name);
+    if (!port_->SetCommState(dcb)) return LogFailure("SetCommState", name);
 
     CommTimeouts timeouts;
-    if (!port_->getCommTimeouts(timeouts)) return LogFailure("GetCommTimeOuts", name);
+    if (!port_->GetCommTimeouts(timeouts)) return LogFailure("GetCommTimeOuts", name);
     timeouts.ReadIntervalTimeout = 0;
     timeouts.ReadTotalTimeoutMultiplier = kReadMsPerByte;
     timeouts.ReadTotalTimeoutConstant = 0;
-    if (!port_->setCommTimeouts(timeouts)) return LogFailure("SetCommTimeOuts", name);
+    if (!port_->SetCommTimeouts(timeouts)) return LogFailure("SetCommTimeOuts", name);
     return true;
 }
 
@@ -83,7 +83,7 @@ void MeterLink::Send(const std::string& bytes) {
     if (!port_) return;
     std::size_t written = 0;
     // As on the meter's own platform, a failed write shows up as a missing reply.
-    port_->write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written);
+    port_->Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written);
 }
 
 std::string MeterLink::Receive(int count, bool arrivedOnly) {
@@ -93,8 +93,8 @@ std::string MeterLink::Receive(int count, bool arrivedOnly) {
         std::min<std::size_t>(static_cast<std::size_t>(count), buffer.size());
     std::size_t received = 0;
     try {
-        if (!(arrivedOnly ? port_->readPending(buffer.data(), wanted, received)
-                          : port_->read(buffer.data(), wanted, received)))
+        if (!(arrivedOnly ? port_->ReadPending(buffer.data(), wanted, received)
+                          : port_->Read(buffer.data(), wanted, received)))
             return {};
     } catch (...) {
         presenter_.MessageDialog("Error", "!",

@@ -5,10 +5,10 @@ constexpr std::size_t kMaxTestedPathChars = 255;
 }
 
 bool SharedPortDecision::ShouldShare(Logger& log) {
-    const std::string path = ExecutableDirectory(os_.executablePath()) + "kestral.sys";
+    const std::string path = ExecutableDirectory(os_.ExecutablePath()) + "kestral.sys";
     // Outside the NT family the file is not even looked for.
-    const bool share = (os_.versionWord() & kVersionNotNtBit) == 0 &&
-                       os_.fileExists(path.substr(0, kMaxTestedPathChars));
+    const bool share = (os_.VersionWord() & kVersionNotNtBit) == 0 &&
+                       os_.FileExists(path.substr(0, kMaxTestedPathChars));
     log.Log(share ? "NT and " + path + " detected." : "OS is not NT or " + path + " not found.");
     return share;
 }

@@ -38,23 +38,23 @@ std::unique_ptr<SerialPort> RigPort::HookComPort(const std::string& portName, ui
             driverLoaded_ = false;
         }
     }
-    return ports_.open(openName, error);
+    return ports_.Open(openName, error);
 }
 
 bool RigPort::LoadPortDriver() {
-    isNT_ = (os_.versionWord() & kVersionNotNtBit) == 0;
+    isNT_ = (os_.VersionWord() & kVersionNotNtBit) == 0;
     if (!isNT_) return false;
 
     // Only the copy the start-up check found beside the program is installed: a file from
     // the working directory or the search path could be anyone's.
-    const std::string source = ExecutableDirectory(os_.executablePath()) + kKestralDriverFile;
-    if (!os_.fileExists(source)) {
-        ReportDriverError("KESTRAL.SYS was not found.", os_.lastError());
+    const std::string source = ExecutableDirectory(os_.ExecutablePath()) + kKestralDriverFile;
+    if (!os_.FileExists(source)) {
+        ReportDriverError("KESTRAL.SYS was not found.", os_.LastError());
         return false;
     }
-    const std::string systemRoot = os_.environmentVariable("SYSTEMROOT");
+    const std::string systemRoot = os_.EnvironmentVariable("SYSTEMROOT");
     if (systemRoot.empty()) {
-        ReportDriverError("Could not resolve SYSTEMROOT environment variable", os_.lastError());
+        ReportDriverError("Could not resolve SYSTEMROOT environment variable", os_.LastError());
         return false;
     }
     const std::string target = systemRoot + "\\system32\\drivers\\" + kKestralDriverFile;
@@ -62,21 +62,21 @@ bool RigPort::LoadPortDriver() {
     uint32_t error = 0;
     // A driver left installed by an earlier run is used as it is.
     if (!InstallAndOpenDriver(os_, kKestralServiceName, target, driverHandle_, error)) {
-        if (!os_.copyFile(source, target, false)) {
+        if (!os_.CopyFile(source, target, false)) {
             ReportDriverError("Unable to copy KESTRAL.SYS to " + target + " Make sure that " +
                                   kKestralDriverFile + " is in the current directory.",
-                              os_.lastError());
+                              os_.LastError());
             return false;
         }
-        os_.setFileAttributes(target, kFileAttributeNormal);
+        os_.SetFileAttributes(target, kFileAttributeNormal);
         bool opened = InstallAndOpenDriver(os_, kKestralServiceName, target, driverHandle_, error);
         if (!opened) {
             UninstallDriver(os_, kKestralServiceName);
-            os_.sleep(kUnloadWaitMs);
+            os_.Sleep(kUnloadWaitMs);
             opened = InstallAndOpenDriver(os_, kKestralServiceName, target, driverHandle_, error);
         }
         // The running driver no longer needs its file; the next start copies it again.
-        os_.deleteFile(target);
+        os_.DeleteFile(target);
         if (!opened) {
             ReportDriverError("Error loading KESTRAL (" + source + "): " + std::to_string(error),
                               error);
@@ -89,9 +89,9 @@ bool RigPort::LoadPortDriver() {
 bool RigPort::CheckDriverVersion() {
     uint32_t version = 0;
     uint32_t returned = 0;
-    const bool answered = os_.deviceIoControl(driverHandle_, IOCTL_KESTRAL_GET_VERSION, nullptr, 0,
+    const bool answered = os_.DeviceIoControl(driverHandle_, kIoctlKestralGetVersion, nullptr, 0,
                                               &version, sizeof version, returned);
-    if (answered && version == KestralDriverVersion) return true;
+    if (answered && version == kKestralDriverVersion) return true;
     // Closed first so that the service can stop while the error is reported.
     CloseDriverHandle();
     ReportDriverError(
@@ -107,9 +107,9 @@ void RigPort::UnloadPortDriver() {
         return;
     }
     uint32_t outstanding = 0;
-    if (!os_.deviceIoControl(driverHandle_, IOCTL_KESTRAL_QUERY_UNLOAD, nullptr, 0, nullptr, 0,
+    if (!os_.DeviceIoControl(driverHandle_, kIoctlKestralQueryUnload, nullptr, 0, nullptr, 0,
                              outstanding)) {
-        ReportDriverError("Couldn't access device driver", os_.lastError());
+        ReportDriverError("Couldn't access device driver", os_.LastError());
         return;
     }
     if (outstanding != 0) {
@@ -119,7 +119,7 @@ void RigPort::UnloadPortDriver() {
             " at this time due to oustanding requests.\n"
             "\n"
             " Do you wish to exit the GUI now?";
-        if (os_.stopMessageBox(os_.executablePath(), question, MessageBoxButtons::YesNo) ==
+        if (os_.StopMessageBox(os_.ExecutablePath(), question, MessageBoxButtons::YesNo) ==
             MessageBoxAnswer::Yes) {
             CloseDriverHandle();
         }
@@ -134,13 +134,13 @@ bool RigPort::SendHookRequest(const std::string& portName) {
     if (target.empty()) return false;
     // The target already ends in its list's NULs; the driver wants one more.
     uint32_t returned = 0;
-    return os_.deviceIoControl(driverHandle_, IOCTL_KESTRAL_HOOK_PORT, target.c_str(),
+    return os_.DeviceIoControl(driverHandle_, kIoctlKestralHookPort, target.c_str(),
                                static_cast<uint32_t>(target.size() + 1), nullptr, 0, returned);
 }
 
 std::string RigPort::GetDosDeviceTarget(const std::string& dosName) {
     char buffer[kDosNameChars] = {};
-    const uint32_t stored = os_.queryDosDevice(dosName, buffer, kDosNameChars);
+    const uint32_t stored = os_.QueryDosDevice(dosName, buffer, kDosNameChars);
     return std::string(buffer, std::min(stored, kDosNameChars));
 }
 
@@ -151,8 +151,8 @@ void RigPort::ReportDriverError(std::string message, uint32_t code) {
             " Make sure that you are an administrator, and that Kestral is not already "
             "running.";
     }
-    os_.stopMessageBox(os_.executablePath(), message, MessageBoxButtons::Ok);
-    os_.postQuit();
+    os_.StopMessageBox(os_.ExecutablePath(), message, MessageBoxButtons::Ok);
+    os_.PostQuit();
 }
 
 void RigPort::FinalizePortDriver() {
@@ -162,6 +162,6 @@ void RigPort::FinalizePortDriver() {
 }
 
 void RigPort::CloseDriverHandle() {
-    if (driverHandle_ != kInvalidHandle) os_.closeHandle(driverHandle_);
+    if (driverHandle_ != kInvalidHandle) os_.CloseHandle(driverHandle_);
     driverHandle_ = kInvalidHandle;
 }

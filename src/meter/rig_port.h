@@ -9,7 +9,7 @@
 #include "platform/DriverServices.h"
 #include "platform/SerialPort.h"
 
-inline constexpr uint32_t KestralDriverVersion = 430;
+inline constexpr uint32_t kKestralDriverVersion = 430;
 
 constexpr uint32_t KestralControlCode(uint32_t function, uint32_t method) {
     constexpr uint32_t deviceType = 0x8300;
@@ -18,9 +18,9 @@ constexpr uint32_t KestralControlCode(uint32_t function, uint32_t method) {
 }
 inline constexpr uint32_t kMethodBuffered = 0;
 inline constexpr uint32_t kMethodNeither = 3;
-inline constexpr uint32_t IOCTL_KESTRAL_GET_VERSION = KestralControlCode(0, kMethodBuffered);
-inline constexpr uint32_t IOCTL_KESTRAL_HOOK_PORT = KestralControlCode(1, kMethodBuffered);
-inline constexpr uint32_t IOCTL_KESTRAL_QUERY_UNLOAD = KestralControlCode(2, kMethodNeither);
+inline constexpr uint32_t kIoctlKestralGetVersion = KestralControlCode(0, kMethodBuffered);
+inline constexpr uint32_t kIoctlKestralHookPort = KestralControlCode(1, kMethodBuffered);
+inline constexpr uint32_t kIoctlKestralQueryUnload = KestralControlCode(2, kMethodNeither);
 
 inline constexpr const char* kKestralServiceName = "KESTRAL";
 inline constexpr const char* kKestralDriverFile = "KESTRAL.SYS";

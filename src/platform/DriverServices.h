@@ -2,7 +2,7 @@
 // What the port-sharing driver control needs from the operating system: the service
 // control manager, device I/O control, the DOS-device lookup, a few file operations and
 // a stop-icon message box. Win32 semantics throughout: a failed call returns false (or a
-// null/invalid handle, or 0) and leaves its reason in lastError().
+// null/invalid handle, or 0) and leaves its reason in LastError().
 
 #include <cstdint>
 #include <string>
@@ -44,48 +44,48 @@ public:
     virtual ~DriverServices() = default;
 
     // Service control manager, local machine, default database.
-    virtual OsHandle openSCManager(uint32_t desiredAccess) = 0;
-    virtual OsHandle createService(OsHandle manager, const ServiceConfig& config) = 0;
-    virtual OsHandle openService(OsHandle manager, const std::string& name,
+    virtual OsHandle OpenSCManager(uint32_t desiredAccess) = 0;
+    virtual OsHandle CreateService(OsHandle manager, const ServiceConfig& config) = 0;
+    virtual OsHandle OpenService(OsHandle manager, const std::string& name,
                                  uint32_t desiredAccess) = 0;
     // Starts with no arguments.
-    virtual bool startService(OsHandle service) = 0;
-    virtual bool controlService(OsHandle service, uint32_t control) = 0;
-    virtual bool deleteService(OsHandle service) = 0;
-    virtual bool closeServiceHandle(OsHandle handle) = 0;
+    virtual bool StartService(OsHandle service) = 0;
+    virtual bool ControlService(OsHandle service, uint32_t control) = 0;
+    virtual bool DeleteService(OsHandle service) = 0;
+    virtual bool CloseServiceHandle(OsHandle handle) = 0;
 
     // Device files: no security attributes, no template.
-    virtual OsHandle createFile(const std::string& name, uint32_t access, uint32_t shareMode,
+    virtual OsHandle CreateFile(const std::string& name, uint32_t access, uint32_t shareMode,
                                 uint32_t creation, uint32_t attributes) = 0;
-    virtual bool closeHandle(OsHandle handle) = 0;
+    virtual bool CloseHandle(OsHandle handle) = 0;
     // Synchronous; `bytesReturned` is what the driver reports, whatever the buffers.
-    virtual bool deviceIoControl(OsHandle device, uint32_t code, const void* input,
+    virtual bool DeviceIoControl(OsHandle device, uint32_t code, const void* input,
                                  uint32_t inputSize, void* output, uint32_t outputSize,
                                  uint32_t& bytesReturned) = 0;
     // QueryDosDevice: fills `target` with NUL-terminated names closed by one more NUL and
     // returns the characters stored, 0 on failure.
-    virtual uint32_t queryDosDevice(const std::string& deviceName, char* target,
+    virtual uint32_t QueryDosDevice(const std::string& deviceName, char* target,
                                     uint32_t maxChars) = 0;
 
     // Files; names compare without regard to case.
-    virtual bool fileExists(const std::string& path) = 0;
-    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
-    virtual bool setFileAttributes(const std::string& path, uint32_t attributes) = 0;
-    virtual bool deleteFile(const std::string& path) = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool SetFileAttributes(const std::string& path, uint32_t attributes) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
 
     // Empty when the variable is not set.
-    virtual std::string environmentVariable(const std::string& name) = 0;
+    virtual std::string EnvironmentVariable(const std::string& name) = 0;
     // GetVersion-style word: top bit set outside the NT family; low byte the major version.
-    virtual uint32_t versionWord() = 0;
+    virtual uint32_t VersionWord() = 0;
     // Full path of the running program's executable file.
-    virtual std::string executablePath() = 0;
-    virtual void sleep(uint32_t milliseconds) = 0;
+    virtual std::string ExecutablePath() = 0;
+    virtual void Sleep(uint32_t milliseconds) = 0;
 
     // Modal box with the stop icon and no owner window.
-    virtual MessageBoxAnswer stopMessageBox(const std::string& caption, const std::string& text,
+    virtual MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                             MessageBoxButtons buttons) = 0;
     // Asks the application to end once control returns to its event loop.
-    virtual void postQuit() = 0;
+    virtual void PostQuit() = 0;
 
-    virtual uint32_t lastError() = 0;
+    virtual uint32_t LastError() = 0;
 };

@@ -9,9 +9,9 @@ public:
     virtual ~InstanceActivation() = default;
     // Running instance: take requests addressed to `name`; each one calls `bringForward`
     // on the GUI thread. False when requests cannot be taken.
-    virtual bool listen(const std::string& name, std::function<void()> bringForward) = 0;
-    virtual void stopListening() = 0;
+    virtual bool Listen(const std::string& name, std::function<void()> bringForward) = 0;
+    virtual void StopListening() = 0;
     // Later instance: ask the instance listening on `name` to come forward and wait
     // briefly for its answer. True when it answered.
-    virtual bool requestBringForward(const std::string& name) = 0;
+    virtual bool RequestBringForward(const std::string& name) = 0;
 };

@@ -9,20 +9,20 @@
 
 // Result codes, numbered as MMSYSERR_* and MIXERR_* are on Windows.
 namespace mmsyserr {
-inline constexpr uint32_t NoError = 0;
-inline constexpr uint32_t Error = 1;              // unspecified error
-inline constexpr uint32_t BadDeviceId = 2;        // device index out of range
-inline constexpr uint32_t NotEnabled = 3;         // driver failed to enable
-inline constexpr uint32_t Allocated = 4;          // already allocated
-inline constexpr uint32_t InvalidHandle = 5;      // handle not open
-inline constexpr uint32_t NoDriver = 6;           // no driver, or the device cannot be opened
-inline constexpr uint32_t NoMem = 7;              // out of memory
-inline constexpr uint32_t NotSupported = 8;       // function not supported
-inline constexpr uint32_t InvalidFlag = 10;       // bad flags
-inline constexpr uint32_t InvalidParam = 11;      // bad parameter
-inline constexpr uint32_t InvalidLine = 1024;     // MIXERR_INVALLINE
-inline constexpr uint32_t InvalidControl = 1025;  // MIXERR_INVALCONTROL
-inline constexpr uint32_t InvalidValue = 1026;    // MIXERR_INVALVALUE
+inline constexpr uint32_t kNoError = 0;
+inline constexpr uint32_t kError = 1;              // unspecified error
+inline constexpr uint32_t kBadDeviceId = 2;        // device index out of range
+inline constexpr uint32_t kNotEnabled = 3;         // driver failed to enable
+inline constexpr uint32_t kAllocated = 4;          // already allocated
+inline constexpr uint32_t kInvalidHandle = 5;      // handle not open
+inline constexpr uint32_t kNoDriver = 6;           // no driver, or the device cannot be opened
+inline constexpr uint32_t kNoMem = 7;              // out of memory
+inline constexpr uint32_t kNotSupported = 8;       // function not supported
+inline constexpr uint32_t kInvalidFlag = 10;       // bad flags
+inline constexpr uint32_t kInvalidParam = 11;      // bad parameter
+inline constexpr uint32_t kInvalidLine = 1024;     // MIXERR_INVALLINE
+inline constexpr uint32_t kInvalidControl = 1025;  // MIXERR_INVALCONTROL
+inline constexpr uint32_t kInvalidValue = 1026;    // MIXERR_INVALVALUE
 }  // namespace mmsyserr
 
 // Handle of an open mixer (HMIXER). Any value may be valid except the one the caller
@@ -36,26 +36,26 @@ inline constexpr uint32_t kLineSource = 0x80000000;
 
 // Component types (dwComponentType): destinations from 0, sources from 0x1000.
 namespace component {
-inline constexpr uint32_t DstUndefined = 0;
-inline constexpr uint32_t DstDigital = 1;
-inline constexpr uint32_t DstLine = 2;
-inline constexpr uint32_t DstMonitor = 3;
-inline constexpr uint32_t DstSpeakers = 4;
-inline constexpr uint32_t DstHeadphones = 5;
-inline constexpr uint32_t DstTelephone = 6;
-inline constexpr uint32_t DstWaveIn = 7;
-inline constexpr uint32_t DstVoiceIn = 8;
-inline constexpr uint32_t SrcUndefined = 0x1000;
-inline constexpr uint32_t SrcDigital = 0x1001;
-inline constexpr uint32_t SrcLine = 0x1002;
-inline constexpr uint32_t SrcMicrophone = 0x1003;
-inline constexpr uint32_t SrcSynthesizer = 0x1004;
-inline constexpr uint32_t SrcCompactDisc = 0x1005;
-inline constexpr uint32_t SrcTelephone = 0x1006;
-inline constexpr uint32_t SrcPcSpeaker = 0x1007;
-inline constexpr uint32_t SrcWaveOut = 0x1008;
-inline constexpr uint32_t SrcAuxiliary = 0x1009;
-inline constexpr uint32_t SrcAnalog = 0x100A;
+inline constexpr uint32_t kDstUndefined = 0;
+inline constexpr uint32_t kDstDigital = 1;
+inline constexpr uint32_t kDstLine = 2;
+inline constexpr uint32_t kDstMonitor = 3;
+inline constexpr uint32_t kDstSpeakers = 4;
+inline constexpr uint32_t kDstHeadphones = 5;
+inline constexpr uint32_t kDstTelephone = 6;
+inline constexpr uint32_t kDstWaveIn = 7;
+inline constexpr uint32_t kDstVoiceIn = 8;
+inline constexpr uint32_t kSrcUndefined = 0x1000;
+inline constexpr uint32_t kSrcDigital = 0x1001;
+inline constexpr uint32_t kSrcLine = 0x1002;
+inline constexpr uint32_t kSrcMicrophone = 0x1003;
+inline constexpr uint32_t kSrcSynthesizer = 0x1004;
+inline constexpr uint32_t kSrcCompactDisc = 0x1005;
+inline constexpr uint32_t kSrcTelephone = 0x1006;
+inline constexpr uint32_t kSrcPcSpeaker = 0x1007;
+inline constexpr uint32_t kSrcWaveOut = 0x1008;
+inline constexpr uint32_t kSrcAuxiliary = 0x1009;
+inline constexpr uint32_t kSrcAnalog = 0x100A;
 }  // namespace component
 
 // Control types (dwControlType) the program knows by number.
@@ -68,7 +68,7 @@ struct MixerCaps {
     uint32_t Destinations = 0;
 };
 
-// How getLineInfo picks the line (the MIXER_GETLINEINFOF_* query kinds).
+// How GetLineInfo picks the line (the MIXER_GETLINEINFOF_* query kinds).
 enum class LineQuery : uint32_t { ByDestination = 0, BySource = 1, ByLineId = 2 };
 
 // MIXERLINE: one destination line, or one source line of a destination.
@@ -97,20 +97,20 @@ struct MixerControl {
 class Mixer {
 public:
     virtual ~Mixer() = default;
-    virtual uint32_t getNumDevs() = 0;
-    virtual uint32_t getDevCaps(uint32_t device, MixerCaps& caps) = 0;
+    virtual uint32_t GetNumDevs() = 0;
+    virtual uint32_t GetDevCaps(uint32_t device, MixerCaps& caps) = 0;
     // `callbackWindow` would receive change notifications; 0 means none. On failure
     // `handle` keeps its value.
-    virtual uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) = 0;
-    virtual uint32_t close(HMixer handle) = 0;
+    virtual uint32_t Open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) = 0;
+    virtual uint32_t Close(HMixer handle) = 0;
     // Line queries name the device by its index, as the program does on Windows.
-    virtual uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) = 0;
+    virtual uint32_t GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) = 0;
     // All controls of a line; `count` must be the line's control count.
-    virtual uint32_t getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+    virtual uint32_t GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                                      std::vector<MixerControl>& controls) = 0;
     // One value for all channels of the control (cChannels = 1).
-    virtual uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) = 0;
-    virtual uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) = 0;
+    virtual uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) = 0;
+    virtual uint32_t SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) = 0;
     // The system's text for a result code (waveInGetErrorText); empty when it has none.
-    virtual std::string errorText(uint32_t code) = 0;
+    virtual std::string ErrorText(uint32_t code) = 0;
 };

@@ -29,19 +29,19 @@ struct CommTimeouts {
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
-    virtual bool getCommState(CommState& state) = 0;
-    virtual bool setCommState(const CommState& state) = 0;
-    virtual bool getCommTimeouts(CommTimeouts& timeouts) = 0;
-    virtual bool setCommTimeouts(const CommTimeouts& timeouts) = 0;
+    virtual bool GetCommState(CommState& state) = 0;
+    virtual bool SetCommState(const CommState& state) = 0;
+    virtual bool GetCommTimeouts(CommTimeouts& timeouts) = 0;
+    virtual bool SetCommTimeouts(const CommTimeouts& timeouts) = 0;
     // Reads up to `count` bytes; returns when `count` arrived or the total read
     // time-out (multiplier x count + constant, in ms) ran out. False on an I/O error.
-    virtual bool read(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
+    virtual bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
     // Reads up to `count` of the bytes that have already arrived and returns at once,
     // whatever the time-outs say.
-    virtual bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
-    virtual bool write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
+    virtual bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
+    virtual bool Write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
     // Error code of the last failed call on this port (errno on Linux).
-    virtual uint32_t lastError() const = 0;
+    virtual uint32_t LastError() const = 0;
 };
 
 // Opens ports by their COM name ("COM3", or "\\.\COM12" from port 10 on).
@@ -49,7 +49,7 @@ class SerialPorts {
 public:
     virtual ~SerialPorts() = default;
     // Exclusive open; on failure returns null and sets `error`.
-    virtual std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) = 0;
+    virtual std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) = 0;
     // The system's message text for an error code.
-    virtual std::string errorText(uint32_t code) const = 0;
+    virtual std::string ErrorText(uint32_t code) const = 0;
 };

@@ -13,12 +13,12 @@ class SharedMemory {
 public:
     virtual ~SharedMemory() = default;
     // Creates the block, or opens it when another process already did. A block that no
-    // live process holds starts zero-filled. 0 on failure, with lastError().
-    virtual SharedMappingHandle createMapping(const std::string& name, int32_t size) = 0;
-    // Maps the whole block for reading and writing; null on failure, with lastError().
-    virtual void* mapView(SharedMappingHandle mapping, int32_t size) = 0;
-    virtual void unmapView(void* view, int32_t size) = 0;
-    virtual void closeMapping(SharedMappingHandle mapping) = 0;
+    // live process holds starts zero-filled. 0 on failure, with LastError().
+    virtual SharedMappingHandle CreateMapping(const std::string& name, int32_t size) = 0;
+    // Maps the whole block for reading and writing; null on failure, with LastError().
+    virtual void* MapView(SharedMappingHandle mapping, int32_t size) = 0;
+    virtual void UnmapView(void* view, int32_t size) = 0;
+    virtual void CloseMapping(SharedMappingHandle mapping) = 0;
     // Error code of the last failed call (errno on Linux).
-    virtual int32_t lastError() const = 0;
+    virtual int32_t LastError() const = 0;
 };

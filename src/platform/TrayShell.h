@@ -14,7 +14,9 @@ using TrayWindowId = std::uintptr_t;
 enum class NotifyMessage : uint32_t { Add = 0, Modify = 1, Delete = 2 };
 
 // Flags of NotifyIconData: which of its fields the call sets.
-enum : uint32_t { NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4 };
+inline constexpr uint32_t kNifMessage = 1;
+inline constexpr uint32_t kNifIcon = 2;
+inline constexpr uint32_t kNifTip = 4;
 
 struct NotifyIconData {
     uint32_t cbSize = 88;  // size of the Win32 record; kept for the Windows shell
@@ -27,7 +29,11 @@ struct NotifyIconData {
 };
 
 // Key-state word of a mouse message.
-enum : uint32_t { MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8, MK_MBUTTON = 16 };
+inline constexpr uint32_t kMkLButton = 1;
+inline constexpr uint32_t kMkRButton = 2;
+inline constexpr uint32_t kMkShift = 4;
+inline constexpr uint32_t kMkControl = 8;
+inline constexpr uint32_t kMkMButton = 16;
 
 // One callback message from the shell about an icon, with the cursor and keys as they
 // were when it arrived.
@@ -45,18 +51,18 @@ struct TrayNotification {
 class TrayWindow {
 public:
     virtual ~TrayWindow() = default;
-    virtual void trayNotification(const TrayNotification& notification) = 0;
+    virtual void OnTrayNotification(const TrayNotification& notification) = 0;
     // The session is ending; false keeps it from ending when the session allows that.
-    virtual bool queryEndSession() = 0;
+    virtual bool QueryEndSession() = 0;
 };
 
 class TrayShell {
 public:
     virtual ~TrayShell() = default;
     // A hidden window for the shell's reports to `owner`; never shown.
-    virtual TrayWindowId createWindow(TrayWindow& owner) = 0;
+    virtual TrayWindowId CreateWindow(TrayWindow& owner) = 0;
     // Also removes the icons the window still owns.
-    virtual void destroyWindow(TrayWindowId window) = 0;
+    virtual void DestroyWindow(TrayWindowId window) = 0;
     // True when the shell accepted the call.
-    virtual bool notifyIcon(NotifyMessage message, const NotifyIconData& data) = 0;
+    virtual bool NotifyIcon(NotifyMessage message, const NotifyIconData& data) = 0;
 };

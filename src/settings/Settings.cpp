@@ -3,19 +3,19 @@
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     using namespace IniKey;
     const Settings defaults;
-    settings.Gain = file.ReadFloat(Misc, Gain, defaults.Gain);
-    settings.TargetIMD = file.ReadInteger(Misc, TargetImd, defaults.TargetIMD);
+    settings.Gain = file.ReadFloat(kMisc, kGain, defaults.Gain);
+    settings.TargetIMD = file.ReadInteger(kMisc, kTargetImd, defaults.TargetIMD);
     // Only a positive "Fake Data" switches the simulated meter on; -1 is as good as 0.
-    settings.FakeDataEnabled = file.ReadInteger(Misc, FakeData, 0) > 0;
-    settings.FakePeak = file.ReadFloat(Misc, FakePeak, defaults.FakePeak);
-    settings.AudioFloor = file.ReadInteger(Misc, AudioFloor, defaults.AudioFloor);
-    settings.NoiseFloor = file.ReadInteger(Misc, NoiseFloor, defaults.NoiseFloor);
-    settings.RefreshRate = file.ReadInteger(Misc, RefreshRate, defaults.RefreshRate);
-    settings.MaxVolts = file.ReadFloat(PowerLimits, MaximumVolts, defaults.MaxVolts);
-    settings.MaxWatts = file.ReadFloat(PowerLimits, MaximumWatts, defaults.MaxWatts);
+    settings.FakeDataEnabled = file.ReadInteger(kMisc, kFakeData, 0) > 0;
+    settings.FakePeak = file.ReadFloat(kMisc, kFakePeak, defaults.FakePeak);
+    settings.AudioFloor = file.ReadInteger(kMisc, kAudioFloor, defaults.AudioFloor);
+    settings.NoiseFloor = file.ReadInteger(kMisc, kNoiseFloor, defaults.NoiseFloor);
+    settings.RefreshRate = file.ReadInteger(kMisc, kRefreshRate, defaults.RefreshRate);
+    settings.MaxVolts = file.ReadFloat(kPowerLimits, kMaximumVolts, defaults.MaxVolts);
+    settings.MaxWatts = file.ReadFloat(kPowerLimits, kMaximumWatts, defaults.MaxWatts);
     settings.PowerLimitEnabled =
-        file.ReadBool(PowerLimits, PowerLimitEnabled, defaults.PowerLimitEnabled);
-    settings.QRPJumpered = file.ReadBool(PowerLimits, QrpJumpered, defaults.QRPJumpered);
+        file.ReadBool(kPowerLimits, kPowerLimitEnabled, defaults.PowerLimitEnabled);
+    settings.QRPJumpered = file.ReadBool(kPowerLimits, kQrpJumpered, defaults.QRPJumpered);
 }
 
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window) {
@@ -25,25 +25,25 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     bool ok = true;
     // A failed key must not stop the others from being saved.
     const auto keep = [&ok](bool written) { ok = written && ok; };
-    keep(file.WriteInteger(ComParms, Port, settings.ComPort));
-    keep(file.WriteInteger(ScreenParms, Left, window.left));
-    keep(file.WriteInteger(ScreenParms, Top, window.top));
-    keep(file.WriteInteger(ScreenParms, Width, window.width));
-    keep(file.WriteInteger(ScreenParms, Height, window.height));
-    keep(file.WriteInteger(ScreenParms, WindowState, window.minimized));
-    keep(file.WriteBool(Misc, AlwaysOnTop, settings.AlwaysOnTop));
-    keep(file.WriteBool(Misc, Alc, settings.Alc));
-    keep(file.WriteFloat(Misc, Gain, settings.Gain));
-    keep(file.WriteInteger(Misc, TargetImd, settings.TargetIMD));
-    keep(file.WriteInteger(Misc, AudioFloor, settings.AudioFloor));
-    keep(file.WriteInteger(Misc, NoiseFloor, settings.NoiseFloor));
-    keep(file.WriteBool(Misc, Mode, settings.Psk63));
-    keep(file.WriteInteger(Misc, SoundCard, settings.SoundCard));
-    keep(file.WriteInteger(Misc, RefreshRate, settings.RefreshRate));
-    keep(file.WriteFloat(PowerLimits, MaximumVolts, settings.MaxVolts));
-    keep(file.WriteFloat(PowerLimits, MaximumWatts, settings.MaxWatts));
-    keep(file.WriteBool(PowerLimits, PowerLimitEnabled, settings.PowerLimitEnabled));
-    keep(file.WriteBool(PowerLimits, QrpJumpered, settings.QRPJumpered));
+    keep(file.WriteInteger(kComParms, kPort, settings.ComPort));
+    keep(file.WriteInteger(kScreenParms, kLeft, window.left));
+    keep(file.WriteInteger(kScreenParms, kTop, window.top));
+    keep(file.WriteInteger(kScreenParms, kWidth, window.width));
+    keep(file.WriteInteger(kScreenParms, kHeight, window.height));
+    keep(file.WriteInteger(kScreenParms, kWindowState, window.minimized));
+    keep(file.WriteBool(kMisc, kAlwaysOnTop, settings.AlwaysOnTop));
+    keep(file.WriteBool(kMisc, kAlc, settings.Alc));
+    keep(file.WriteFloat(kMisc, kGain, settings.Gain));
+    keep(file.WriteInteger(kMisc, kTargetImd, settings.TargetIMD));
+    keep(file.WriteInteger(kMisc, kAudioFloor, settings.AudioFloor));
+    keep(file.WriteInteger(kMisc, kNoiseFloor, settings.NoiseFloor));
+    keep(file.WriteBool(kMisc, kMode, settings.Psk63));
+    keep(file.WriteInteger(kMisc, kSoundCard, settings.SoundCard));
+    keep(file.WriteInteger(kMisc, kRefreshRate, settings.RefreshRate));
+    keep(file.WriteFloat(kPowerLimits, kMaximumVolts, settings.MaxVolts));
+    keep(file.WriteFloat(kPowerLimits, kMaximumWatts, settings.MaxWatts));
+    keep(file.WriteBool(kPowerLimits, kPowerLimitEnabled, settings.PowerLimitEnabled));
+    keep(file.WriteBool(kPowerLimits, kQrpJumpered, settings.QRPJumpered));
     keep(save.Commit());
     return ok;
 }

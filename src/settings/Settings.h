@@ -6,35 +6,35 @@
 
 // Section and key names exactly as quorvane.ini spells them.
 namespace IniKey {
-inline constexpr char ComParms[] = "COM PARMS";
-inline constexpr char ScreenParms[] = "SCREEN PARMS";
-inline constexpr char Misc[] = "MISC";
-inline constexpr char PowerLimits[] = "POWER LIMITS";
-inline constexpr char ShowPowerSection[] = "SHOW POWER";
+inline constexpr char kComParms[] = "COM PARMS";
+inline constexpr char kScreenParms[] = "SCREEN PARMS";
+inline constexpr char kMisc[] = "MISC";
+inline constexpr char kPowerLimits[] = "POWER LIMITS";
+inline constexpr char kShowPowerSection[] = "SHOW POWER";
 
-inline constexpr char Port[] = "Port";
-inline constexpr char Left[] = "Left";
-inline constexpr char Top[] = "Top";
-inline constexpr char Width[] = "Width";
-inline constexpr char Height[] = "Height";
-inline constexpr char WindowState[] = "Window State";
-inline constexpr char Debug[] = "Debug";
-inline constexpr char AlwaysOnTop[] = "Always on Top";
-inline constexpr char Alc[] = "ALC";
-inline constexpr char Mode[] = "Mode";
-inline constexpr char SoundCard[] = "Sound Card";
-inline constexpr char Gain[] = "Gain";
-inline constexpr char TargetImd[] = "Target IMD";
-inline constexpr char FakeData[] = "Fake Data";
-inline constexpr char FakePeak[] = "Fake Peak";
-inline constexpr char AudioFloor[] = "Audio Floor";
-inline constexpr char NoiseFloor[] = "Noise Floor";
-inline constexpr char RefreshRate[] = "Refresh Rate";
-inline constexpr char MaximumVolts[] = "Maximum Volts";
-inline constexpr char MaximumWatts[] = "Maximum Watts";
-inline constexpr char PowerLimitEnabled[] = "Power Limit Enabled";
-inline constexpr char QrpJumpered[] = "QRP jumpered";
-inline constexpr char ShowPower[] = "Show Power";
+inline constexpr char kPort[] = "Port";
+inline constexpr char kLeft[] = "Left";
+inline constexpr char kTop[] = "Top";
+inline constexpr char kWidth[] = "Width";
+inline constexpr char kHeight[] = "Height";
+inline constexpr char kWindowState[] = "Window State";
+inline constexpr char kDebug[] = "Debug";
+inline constexpr char kAlwaysOnTop[] = "Always on Top";
+inline constexpr char kAlc[] = "ALC";
+inline constexpr char kMode[] = "Mode";
+inline constexpr char kSoundCard[] = "Sound Card";
+inline constexpr char kGain[] = "Gain";
+inline constexpr char kTargetImd[] = "Target IMD";
+inline constexpr char kFakeData[] = "Fake Data";
+inline constexpr char kFakePeak[] = "Fake Peak";
+inline constexpr char kAudioFloor[] = "Audio Floor";
+inline constexpr char kNoiseFloor[] = "Noise Floor";
+inline constexpr char kRefreshRate[] = "Refresh Rate";
+inline constexpr char kMaximumVolts[] = "Maximum Volts";
+inline constexpr char kMaximumWatts[] = "Maximum Watts";
+inline constexpr char kPowerLimitEnabled[] = "Power Limit Enabled";
+inline constexpr char kQrpJumpered[] = "QRP jumpered";
+inline constexpr char kShowPower[] = "Show Power";
 }  // namespace IniKey
 
 // Defaults are those a missing file gives.

@@ -116,12 +116,12 @@ SettingsFile::SettingsFile(ProfileFile& file, char decimalSeparator)
 
 std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
                                      const std::string& defaultValue) const {
-    return file_.read(section, key).value_or(defaultValue);
+    return file_.Read(section, key).value_or(defaultValue);
 }
 
 int SettingsFile::ReadInteger(const std::string& section, const std::string& key,
                               int defaultValue) const {
-    const auto text = file_.read(section, key);
+    const auto text = file_.Read(section, key);
     int value = 0;
     return text && ParseSettingInteger(*text, value) ? value : defaultValue;
 }
@@ -133,14 +133,14 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
 
 double SettingsFile::ReadFloat(const std::string& section, const std::string& key,
                                double defaultValue) const {
-    const auto text = file_.read(section, key);
+    const auto text = file_.Read(section, key);
     double value = 0.0;
     return text && ParseSettingFloat(*text, separator_, value) ? value : defaultValue;
 }
 
 bool SettingsFile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value) {
-    return file_.write(section, key, value);
+    return file_.Write(section, key, value);
 }
 
 bool SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value) {

@@ -34,7 +34,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Caption = "PSK31 RF Monitoring on COM1";
+const std::string kCaption = "PSK31 RF Monitoring on COM1";
 
 std::string ReadFile(const std::string& path) {
     std::ostringstream text;
@@ -80,9 +80,9 @@ struct Sandbox {
 // and the dialogs' (the power limits), and closed the log whole.
 void ExpectOrderlyEnd(const Sandbox& box) {
     const LinuxProfileFile saved(box.home.settingsPath());
-    EXPECT_EQ(saved.read("COM PARMS", "Port"), "1");
-    EXPECT_EQ(saved.read("SCREEN PARMS", "Window State"), "0");
-    EXPECT_EQ(saved.read("POWER LIMITS", "QRP jumpered"), "1");
+    EXPECT_EQ(saved.Read("COM PARMS", "Port"), "1");
+    EXPECT_EQ(saved.Read("SCREEN PARMS", "Window State"), "0");
+    EXPECT_EQ(saved.Read("POWER LIMITS", "QRP jumpered"), "1");
     const std::string log = box.Log();
     EXPECT_TRUE(log.starts_with("Starting Quorvane\r\nCOM PORT found in quorvane.ini: 1\r\n"))
         << log;
@@ -245,7 +245,7 @@ TEST(ProgramTest, OneInstanceChartTrayMenuAndEndings) {
     // Two frames asked for: the first has been shown and the message loop runs.
     ASSERT_TRUE(WaitUntil([&] { return box.Asked('s') >= 2; })) << first.Output();
     // Minimized, the title carries the status words instead of the caption.
-    EXPECT_TRUE(WaitUntil([&] { return XServer::Titled(Caption, first.Pid(), false).empty(); }));
+    EXPECT_TRUE(WaitUntil([&] { return XServer::Titled(kCaption, first.Pid(), false).empty(); }));
     x.Start({"xmessage", "-geometry", "600x500+0+0", "cover"});
     std::vector<unsigned long> cover;
     ASSERT_TRUE(WaitUntil([&] {
@@ -258,7 +258,7 @@ TEST(ProgramTest, OneInstanceChartTrayMenuAndEndings) {
     Program second(box, "xcb");
     EXPECT_EQ(second.End(), 0) << second.Output();
     ASSERT_TRUE(WaitUntil([&] {
-        const auto window = XServer::Titled(Caption, first.Pid());
+        const auto window = XServer::Titled(kCaption, first.Pid());
         return window.size() == 1 && XServer::StackIndex(window[0]) < XServer::StackIndex(cover[0]);
     })) << "the first instance did not come forward with its caption";
     EXPECT_TRUE(first.Running());

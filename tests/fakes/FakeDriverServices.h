@@ -67,12 +67,12 @@ public:
     // Opens COM names from `directPorts`, and "\\.\RIGPORT" while the driver has a port hooked.
     SerialPorts& ports() { return ports_; }
 
-    OsHandle openSCManager(uint32_t access) override {
+    OsHandle OpenSCManager(uint32_t access) override {
         record("OpenSCManager(" + Hex(access) + ")");
         if (managerAccessDenied) return fail(kErrorAccessDenied, kNullHandle);
         return newHandle(Kind::Manager);
     }
-    OsHandle createService(OsHandle manager, const ServiceConfig& c) override {
+    OsHandle CreateService(OsHandle manager, const ServiceConfig& c) override {
         record("CreateService(" + c.name + ", " + c.displayName + ", " + Hex(c.desiredAccess) +
                ", " + std::to_string(c.serviceType) + ", " + std::to_string(c.startType) + ", " +
                std::to_string(c.errorControl) + ", " + c.binaryPath + ")");
@@ -82,13 +82,13 @@ public:
         serviceBinary = c.binaryPath;
         return newHandle(Kind::Service);
     }
-    OsHandle openService(OsHandle manager, const std::string& name, uint32_t access) override {
+    OsHandle OpenService(OsHandle manager, const std::string& name, uint32_t access) override {
         record("OpenService(" + name + ", " + Hex(access) + ")");
         if (!isOpen(manager, Kind::Manager)) return fail(kErrorInvalidHandle, kNullHandle);
         if (!serviceInstalled || name != "KESTRAL") return fail(1060, kNullHandle);
         return newHandle(Kind::Service);
     }
-    bool startService(OsHandle service) override {
+    bool StartService(OsHandle service) override {
         record("StartService");
         if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
         if (!startErrors.empty()) {
@@ -100,7 +100,7 @@ public:
         if (!hasFile(serviceBinary)) return fail(kErrorFileNotFound);
         return serviceRunning = true;
     }
-    bool controlService(OsHandle service, uint32_t control) override {
+    bool ControlService(OsHandle service, uint32_t control) override {
         record("ControlService(" + std::to_string(control) + ")");
         if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
         if (control != 1) return fail(1);
@@ -110,7 +110,7 @@ public:
         if (markedForDelete_) serviceInstalled = markedForDelete_ = false;
         return true;
     }
-    bool deleteService(OsHandle service) override {
+    bool DeleteService(OsHandle service) override {
         record("DeleteService");
         if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
         if (markedForDelete_) return fail(1072);
@@ -121,13 +121,13 @@ public:
             serviceInstalled = false;
         return true;
     }
-    bool closeServiceHandle(OsHandle handle) override {
+    bool CloseServiceHandle(OsHandle handle) override {
         record("CloseServiceHandle");
         if (!isOpen(handle, Kind::Manager) && !isOpen(handle, Kind::Service))
             return fail(kErrorInvalidHandle);
         return handles_.erase(handle);
     }
-    OsHandle createFile(const std::string& name, uint32_t access, uint32_t share, uint32_t creation,
+    OsHandle CreateFile(const std::string& name, uint32_t access, uint32_t share, uint32_t creation,
                         uint32_t attributes) override {
         record("CreateFile(" + name + ", " + Hex(access) + ", " + std::to_string(share) + ", " +
                std::to_string(creation) + ", " + Hex(attributes) + ")");
@@ -137,12 +137,12 @@ public:
             return fail(kErrorFileNotFound, kInvalidHandle);
         return newHandle(Kind::Device);
     }
-    bool closeHandle(OsHandle handle) override {
+    bool CloseHandle(OsHandle handle) override {
         record("CloseHandle");
         if (!isOpen(handle, Kind::Device)) return fail(kErrorInvalidHandle);
         return handles_.erase(handle);
     }
-    bool deviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
+    bool DeviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
                          void* output, uint32_t outputSize, uint32_t& bytesReturned) override {
         record("DeviceIoControl(" + Hex(code) + ", in " + std::to_string(inputSize) + ", out " +
                std::to_string(outputSize) + ")");
@@ -166,7 +166,7 @@ public:
         }
         return true;
     }
-    uint32_t queryDosDevice(const std::string& name, char* target, uint32_t maxChars) override {
+    uint32_t QueryDosDevice(const std::string& name, char* target, uint32_t maxChars) override {
         record("QueryDosDevice(" + name + ", " + std::to_string(maxChars) + ")");
         const auto found = dosDevices.find(Upper(name));
         if (found == dosDevices.end()) return fail(kErrorFileNotFound, 0u);
@@ -176,11 +176,11 @@ public:
         std::memcpy(target, list.data(), list.size());
         return static_cast<uint32_t>(list.size());
     }
-    bool fileExists(const std::string& path) override {
+    bool FileExists(const std::string& path) override {
         record("FindFile(" + path + ")");
         return hasFile(path) || fail(kErrorFileNotFound);
     }
-    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override {
+    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override {
         record("CopyFile(" + from + ", " + to + (failIfExists ? ", keep)" : ", overwrite)"));
         if (copyError != 0) return fail(copyError);
         if (!hasFile(from)) return fail(kErrorFileNotFound);
@@ -188,54 +188,54 @@ public:
         addFile(to);
         return true;
     }
-    bool setFileAttributes(const std::string& path, uint32_t attributes) override {
+    bool SetFileAttributes(const std::string& path, uint32_t attributes) override {
         record("SetFileAttributes(" + path + ", " + Hex(attributes) + ")");
         return hasFile(path) || fail(kErrorFileNotFound);
     }
-    bool deleteFile(const std::string& path) override {
+    bool DeleteFile(const std::string& path) override {
         record("DeleteFile(" + path + ")");
         return files_.erase(Upper(path)) != 0 || fail(kErrorFileNotFound);
     }
-    std::string environmentVariable(const std::string& name) override {
+    std::string EnvironmentVariable(const std::string& name) override {
         record("GetEnvironmentVariable(" + name + ")");
         const auto found = environment.find(name);
         return found == environment.end() ? fail(203, std::string()) : found->second;
     }
-    uint32_t versionWord() override { return record("GetVersion"), version; }
-    std::string executablePath() override { return record("GetModuleFileName"), exePath; }
-    void sleep(uint32_t milliseconds) override {
+    uint32_t VersionWord() override { return record("GetVersion"), version; }
+    std::string ExecutablePath() override { return record("GetModuleFileName"), exePath; }
+    void Sleep(uint32_t milliseconds) override {
         record("Sleep(" + std::to_string(milliseconds) + ")");
     }
-    MessageBoxAnswer stopMessageBox(const std::string& caption, const std::string& text,
+    MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override {
         record("MessageBox");
         boxes.push_back({caption, text, buttons, serviceInstalled});
         return buttons == MessageBoxButtons::Ok ? MessageBoxAnswer::Ok : boxAnswer;
     }
-    void postQuit() override { record("PostQuit"), ++quitRequests; }
-    uint32_t lastError() override { return lastError_; }
+    void PostQuit() override { record("PostQuit"), ++quitRequests; }
+    uint32_t LastError() override { return lastError_; }
 
 private:
     class Port final : public SerialPort {
-        bool getCommState(CommState&) override { return true; }
-        bool setCommState(const CommState&) override { return true; }
-        bool getCommTimeouts(CommTimeouts&) override { return true; }
-        bool setCommTimeouts(const CommTimeouts&) override { return true; }
-        bool read(uint8_t*, std::size_t, std::size_t& received) override {
+        bool GetCommState(CommState&) override { return true; }
+        bool SetCommState(const CommState&) override { return true; }
+        bool GetCommTimeouts(CommTimeouts&) override { return true; }
+        bool SetCommTimeouts(const CommTimeouts&) override { return true; }
+        bool Read(uint8_t*, std::size_t, std::size_t& received) override {
             return received = 0, true;
         }
-        bool readPending(uint8_t*, std::size_t, std::size_t& received) override {
+        bool ReadPending(uint8_t*, std::size_t, std::size_t& received) override {
             return received = 0, true;
         }
-        bool write(const uint8_t*, std::size_t count, std::size_t& written) override {
+        bool Write(const uint8_t*, std::size_t count, std::size_t& written) override {
             return written = count, true;
         }
-        uint32_t lastError() const override { return 0; }
+        uint32_t LastError() const override { return 0; }
     };
     class Ports final : public SerialPorts {
     public:
         explicit Ports(FakeDriverServices& host) : host_(host) {}
-        std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override {
+        std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override {
             host_.record("OpenPort(" + name + ")");
             const bool shared =
                 name == "\\\\.\\RIGPORT" && host_.serviceRunning && !host_.hookedTarget_.empty();
@@ -243,7 +243,7 @@ private:
             error = kErrorFileNotFound;
             return nullptr;
         }
-        std::string errorText(uint32_t code) const override { return std::to_string(code); }
+        std::string ErrorText(uint32_t code) const override { return std::to_string(code); }
 
     private:
         FakeDriverServices& host_;

@@ -24,7 +24,7 @@ struct FakeLine {
     std::vector<FakeControl> Controls;
     uint32_t QueryError = 0;     // result of the by-destination / by-source query
     uint32_t IdQueryError = 0;   // result of the by-line-id query
-    uint32_t ControlsError = 0;  // result of getLineControls
+    uint32_t ControlsError = 0;  // result of GetLineControls
 };
 
 struct FakeDestination {
@@ -53,33 +53,33 @@ class FakeMixer final : public Mixer {
 public:
     explicit FakeMixer(std::vector<FakeDevice> devices) : devices_(std::move(devices)) {}
 
-    uint32_t getNumDevs() override { return static_cast<uint32_t>(devices_.size()); }
-    uint32_t getDevCaps(uint32_t device, MixerCaps& caps) override {
-        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+    uint32_t GetNumDevs() override { return static_cast<uint32_t>(devices_.size()); }
+    uint32_t GetDevCaps(uint32_t device, MixerCaps& caps) override {
+        if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
         caps.ProductName = devices_[device].ProductName;
         caps.Destinations = static_cast<uint32_t>(devices_[device].Destinations.size());
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override {
-        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+    uint32_t Open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override {
+        if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
         if (devices_[device].OpenError) return devices_[device].OpenError;
         LastCallbackWindow = callbackWindow;
         OpenHandles.insert(handle = kHandleBase + device);
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t close(HMixer handle) override {
-        if (!OpenHandles.erase(handle)) return mmsyserr::InvalidHandle;
+    uint32_t Close(HMixer handle) override {
+        if (!OpenHandles.erase(handle)) return mmsyserr::kInvalidHandle;
         ClosedHandles.push_back(handle);
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) override {
-        if (device >= devices_.size()) return mmsyserr::BadDeviceId;
+    uint32_t GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) override {
+        if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
         int destination = static_cast<int>(line.Destination);
         int source = query == LineQuery::BySource ? static_cast<int>(line.Source) : -1;
         const FakeLine* found = query == LineQuery::ByLineId
                                     ? lineById(device, line.LineID, destination, source)
                                     : lineByIndex(device, destination, source);
-        if (!found) return mmsyserr::InvalidLine;
+        if (!found) return mmsyserr::kInvalidLine;
         if (const uint32_t failure =
                 query == LineQuery::ByLineId ? found->IdQueryError : found->QueryError)
             return failure;
@@ -95,16 +95,16 @@ public:
                 : 0;
         line.Controls = static_cast<uint32_t>(found->Controls.size());
         line.Name = found->Name;
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+    uint32_t GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                              std::vector<MixerControl>& controls) override {
-        if (!OpenHandles.count(handle)) return mmsyserr::InvalidHandle;
+        if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
         int destination = 0, source = 0;
         const FakeLine* line = lineById(handle - kHandleBase, lineId, destination, source);
-        if (!line) return mmsyserr::InvalidLine;
+        if (!line) return mmsyserr::kInvalidLine;
         if (line->ControlsError) return line->ControlsError;
-        if (count != line->Controls.size()) return mmsyserr::InvalidParam;
+        if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
         controls.clear();
         for (uint32_t i = 0; i < count; ++i) {
             const FakeControl& c = line->Controls[i];
@@ -113,23 +113,23 @@ public:
                                 (static_cast<uint32_t>(source + 1) << 8) | i;
             controls.push_back({id, c.ControlType, c.Name, c.Minimum, c.Maximum});
         }
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
+    uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
         ++ValueReads;
         FakeControl* control = nullptr;
         if (const uint32_t error = controlById(handle, controlId, control)) return error;
         value = control->Value;
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) override {
+    uint32_t SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) override {
         ++ValueWrites;
         FakeControl* control = nullptr;
         if (const uint32_t error = controlById(handle, controlId, control)) return error;
         control->Value = value;
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
-    std::string errorText(uint32_t code) override {
+    std::string ErrorText(uint32_t code) override {
         const auto it = ErrorTexts.find(code);
         return it == ErrorTexts.end() ? std::string() : it->second;
     }
@@ -144,7 +144,7 @@ public:
         throw std::out_of_range("FakeMixer: no such control in the table");
     }
 
-    std::map<uint32_t, std::string> ErrorTexts;  // what errorText answers
+    std::map<uint32_t, std::string> ErrorTexts;  // what ErrorText answers
     int ValueReads = 0;
     int ValueWrites = 0;
     std::set<HMixer> OpenHandles;
@@ -176,13 +176,13 @@ private:
         return nullptr;
     }
     uint32_t controlById(HMixer handle, uint32_t id, FakeControl*& control) {
-        if (!OpenHandles.count(handle)) return mmsyserr::InvalidHandle;
+        if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
         FakeLine* line = lineByIndex(handle - kHandleBase, static_cast<int>((id >> 16) & 0xFF),
                                      static_cast<int>((id >> 8) & 0xFF) - 1);
         if ((id & 0xFF000000u) != 0x70000000u || !line || (id & 0xFF) >= line->Controls.size())
-            return mmsyserr::InvalidControl;
+            return mmsyserr::kInvalidControl;
         control = &line->Controls[id & 0xFF];
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
 
     std::vector<FakeDevice> devices_;

@@ -25,7 +25,7 @@ public:
             entries_.push_back({section, key, value});
     }
     // Names match without regard to case and values come back trimmed, as the real file does.
-    std::optional<std::string> read(const std::string& section,
+    std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override {
         reads.push_back({section, key, {}});
         const Access* entry = const_cast<FakeProfileFile*>(this)->find(section, key);
@@ -35,15 +35,15 @@ public:
         return entry->value.substr(first, entry->value.find_last_not_of(" \t") - first + 1);
     }
     // Recorded even when failWrites makes it fail; a failed write changes nothing.
-    bool write(const std::string& section, const std::string& key,
+    bool Write(const std::string& section, const std::string& key,
                const std::string& value) override {
         writes.push_back({section, key, value});
         writesAlone += openBatches == 0;
         if (!failWrites) set(section, key, value);
         return !failWrites;
     }
-    void beginBatch() override { ++openBatches; }
-    bool endBatch() override {
+    void BeginBatch() override { ++openBatches; }
+    bool EndBatch() override {
         batchesEnded += --openBatches == 0;
         return !failWrites;
     }

@@ -16,31 +16,31 @@ public:
         line_->transcript.push_back("close");
     }
 
-    bool getCommState(CommState& state) override {
-        return Call("getCommState") && (state = line_->state, true);
+    bool GetCommState(CommState& state) override {
+        return Call("GetCommState") && (state = line_->state, true);
     }
-    bool setCommState(const CommState& state) override {
-        if (!Call("setCommState")) return false;
+    bool SetCommState(const CommState& state) override {
+        if (!Call("SetCommState")) return false;
         line_->statesSet.push_back(line_->state = state);
         return true;
     }
-    bool getCommTimeouts(CommTimeouts& timeouts) override {
-        return Call("getCommTimeouts") && (timeouts = line_->timeouts, true);
+    bool GetCommTimeouts(CommTimeouts& timeouts) override {
+        return Call("GetCommTimeouts") && (timeouts = line_->timeouts, true);
     }
-    bool setCommTimeouts(const CommTimeouts& timeouts) override {
-        if (!Call("setCommTimeouts")) return false;
+    bool SetCommTimeouts(const CommTimeouts& timeouts) override {
+        if (!Call("SetCommTimeouts")) return false;
         line_->timeoutsSet.push_back(line_->timeouts = timeouts);
         return true;
     }
 
-    bool read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+    bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         return Take("read ", buffer, count, received);
     }
     // The next entry counts as arrived already: it is taken the same way.
-    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+    bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         return Take("drain ", buffer, count, received);
     }
-    bool write(const uint8_t* data, std::size_t count, std::size_t& written) override {
+    bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override {
         const std::string bytes(reinterpret_cast<const char*>(data), count);
         line_->transcript.push_back("write " + bytes);
         line_->writes.push_back(bytes);
@@ -51,7 +51,7 @@ public:
         written = count;
         return true;
     }
-    uint32_t lastError() const override { return lastError_; }
+    uint32_t LastError() const override { return lastError_; }
 
 private:
     // A read of either kind; a scripted "read" failure fails both.
@@ -85,7 +85,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SerialPort> FakeSerialPorts::open(const std::string& name, uint32_t& error) {
+std::unique_ptr<SerialPort> FakeSerialPorts::Open(const std::string& name, uint32_t& error) {
     openedNames_.push_back(name);
     FakePortLine& line = Line(name);
     line.transcript.push_back("open");

@@ -15,11 +15,11 @@
 struct FakePortLine {
     // --- script
     uint32_t openError = 0;  // non-zero: open fails with this code
-    // Calls that fail, by name ("getCommState", "read", ...), with their error code.
+    // Calls that fail, by name ("GetCommState", "read", ...), with their error code.
     std::map<std::string, uint32_t> failures;
     bool readThrows = false;  // every read throws std::runtime_error
-    CommState state;          // what getCommState reports
-    CommTimeouts timeouts;    // what getCommTimeouts reports
+    CommState state;          // what GetCommState reports
+    CommTimeouts timeouts;    // what GetCommTimeouts reports
     // One entry per read call (pending or not), oldest first. A read returns at most the count it
     // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
@@ -32,7 +32,7 @@ struct FakePortLine {
     std::vector<CommState> statesSet;
     std::vector<CommTimeouts> timeoutsSet;
     // Every call in order: "write v", "read 64", "drain 83" (a read of what arrived),
-    // "getCommState", ...
+    // "GetCommState", ...
     std::vector<std::string> transcript;
 
     // Convenience for scripts: queue n copies of a reply.
@@ -52,8 +52,8 @@ public:
     // Names passed to open(), in order.
     const std::vector<std::string>& OpenedNames() const { return openedNames_; }
 
-    std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override;
-    std::string errorText(uint32_t code) const override {
+    std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
+    std::string ErrorText(uint32_t code) const override {
         return "error text " + std::to_string(code);
     }
 

@@ -14,22 +14,22 @@
 
 class FakeSharedMemory final : public SharedMemory {
 public:
-    SharedMappingHandle createMapping(const std::string& name, int32_t size) override {
+    SharedMappingHandle CreateMapping(const std::string& name, int32_t size) override {
         created.push_back(name);
         if (failCreateWith != 0) return lastError_ = failCreateWith, 0;
         mappings_[nextHandle_] = block(name, size);
         return nextHandle_++;
     }
-    void* mapView(SharedMappingHandle mapping, int32_t) override {
+    void* MapView(SharedMappingHandle mapping, int32_t) override {
         const auto it = mappings_.find(mapping);
         if (failMapWith != 0 || it == mappings_.end())
             return lastError_ = failMapWith != 0 ? failMapWith : EBADF, nullptr;
         ++openViews_;
         return it->second->data();
     }
-    void unmapView(void*, int32_t) override { --openViews_; }
-    void closeMapping(SharedMappingHandle mapping) override { mappings_.erase(mapping); }
-    int32_t lastError() const override { return lastError_; }
+    void UnmapView(void*, int32_t) override { --openViews_; }
+    void CloseMapping(SharedMappingHandle mapping) override { mappings_.erase(mapping); }
+    int32_t LastError() const override { return lastError_; }
 
     // The first 32-bit word of the block; creates the block when missing.
     uint32_t& word(const std::string& name) { return block(name, 4)->front(); }
@@ -37,9 +37,9 @@ public:
     int openMappings() const { return static_cast<int>(mappings_.size()); }
     int openViews() const { return openViews_; }
 
-    int32_t failCreateWith = 0;        // error code for createMapping, 0 = succeed
-    int32_t failMapWith = 0;           // error code for mapView
-    std::vector<std::string> created;  // names passed to createMapping
+    int32_t failCreateWith = 0;        // error code for CreateMapping, 0 = succeed
+    int32_t failMapWith = 0;           // error code for MapView
+    std::vector<std::string> created;  // names passed to CreateMapping
 
 private:
     using Block = std::vector<uint32_t>;  // uint32_t keeps the views aligned for atomics
@@ -60,16 +60,16 @@ private:
 
 class FakeInstanceActivation final : public InstanceActivation {
 public:
-    bool listen(const std::string& name, std::function<void()> bringForward) override {
+    bool Listen(const std::string& name, std::function<void()> bringForward) override {
         listeningOn = name;
         bringForward_ = std::move(bringForward);
         return true;
     }
-    void stopListening() override {
+    void StopListening() override {
         listeningOn.clear();
         bringForward_ = nullptr;
     }
-    bool requestBringForward(const std::string& name) override {
+    bool RequestBringForward(const std::string& name) override {
         requests.push_back(name);
         return answer;
     }

@@ -14,9 +14,9 @@ public:
     uint16_t languageId = 0x0409;
     char decimalSeparator = '.';
 
-    uint32_t versionWord() const override { return version; }
-    std::string osName() const override { return os; }
-    std::string programVersion() const override { return program; }
-    uint16_t userLanguageId() const override { return languageId; }
-    char localeDecimalSeparator() const override { return decimalSeparator; }
+    uint32_t VersionWord() const override { return version; }
+    std::string OsName() const override { return os; }
+    std::string ProgramVersion() const override { return program; }
+    uint16_t UserLanguageId() const override { return languageId; }
+    char LocaleDecimalSeparator() const override { return decimalSeparator; }
 };

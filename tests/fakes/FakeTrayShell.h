@@ -20,15 +20,15 @@ struct ShellCall {
 
 class FakeTrayShell final : public TrayShell {
 public:
-    TrayWindowId createWindow(TrayWindow& owner) override {
+    TrayWindowId CreateWindow(TrayWindow& owner) override {
         windows[nextWindow_] = &owner;
         return nextWindow_++;
     }
-    void destroyWindow(TrayWindowId window) override {
+    void DestroyWindow(TrayWindowId window) override {
         windows.erase(window);
         destroyedWindows.push_back(window);
     }
-    bool notifyIcon(NotifyMessage message, const NotifyIconData& d) override {
+    bool NotifyIcon(NotifyMessage message, const NotifyIconData& d) override {
         calls.push_back({message, d.cbSize, d.hWnd, d.uID, d.uFlags, d.uCallbackMessage,
                          std::string(d.szTip, strnlen(d.szTip, sizeof d.szTip)), d.hIcon});
         return true;
@@ -45,9 +45,9 @@ public:
         n.y = y;
         n.keyState = keyState;
         n.altDown = altDown;
-        windows.at(window)->trayNotification(n);
+        windows.at(window)->OnTrayNotification(n);
     }
-    bool queryEndSession(TrayWindowId window) { return windows.at(window)->queryEndSession(); }
+    bool QueryEndSession(TrayWindowId window) { return windows.at(window)->QueryEndSession(); }
 
     std::vector<ShellCall> calls;
     std::vector<TrayWindowId> destroyedWindows;

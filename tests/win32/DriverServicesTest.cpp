@@ -5,7 +5,7 @@
 #include "platform/win32/Win32DriverServices.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <fstream>
 #include <optional>
@@ -42,19 +42,19 @@ TEST(DriverServicesTest, ServiceLifeWithoutADriverFile) {
     char system[MAX_PATH] = {};
     const std::string driver =
         std::string(system, GetSystemDirectoryA(system, MAX_PATH)) + "\\drivers\\" + name + ".sys";
-    const OsHandle manager = os.openSCManager(kScManagerAllAccess);
-    ASSERT_TRUE(CreateDriverService(os, manager, name, driver)) << os.lastError();
+    const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
+    ASSERT_TRUE(CreateDriverService(os, manager, name, driver)) << os.LastError();
     EXPECT_EQ(Stored(name), std::tuple(DWORD{SERVICE_KERNEL_DRIVER}, DWORD{SERVICE_DEMAND_START},
                                        DWORD{SERVICE_ERROR_NORMAL}));
     EXPECT_FALSE(CreateDriverService(os, manager, name, driver));
-    EXPECT_EQ(os.lastError(), uint32_t{ERROR_SERVICE_EXISTS});
+    EXPECT_EQ(os.LastError(), uint32_t{ERROR_SERVICE_EXISTS});
     EXPECT_FALSE(StartDriverService(os, manager, name)) << "the driver file is missing";
     EXPECT_FALSE(StopDriverService(os, manager, name));
-    EXPECT_EQ(os.lastError(), uint32_t{ERROR_SERVICE_NOT_ACTIVE});
+    EXPECT_EQ(os.LastError(), uint32_t{ERROR_SERVICE_NOT_ACTIVE});
     EXPECT_FALSE(OpenDriverDevice(os, name)) << "no control device";
-    EXPECT_TRUE(DeleteDriverService(os, manager, name)) << os.lastError();
+    EXPECT_TRUE(DeleteDriverService(os, manager, name)) << os.LastError();
     EXPECT_EQ(Stored(name), std::nullopt);
-    EXPECT_TRUE(os.closeServiceHandle(manager));
+    EXPECT_TRUE(os.CloseServiceHandle(manager));
 }
 
 TEST(DriverServicesTest, FilesEnvironmentVersionDevicesAndTheStopBox) {
@@ -64,25 +64,25 @@ TEST(DriverServicesTest, FilesEnvironmentVersionDevicesAndTheStopBox) {
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     const std::string source = folder + "\\Kestral.sys", target = folder + "\\copy.sys";
     std::ofstream(source, std::ios::binary) << "driver";
-    EXPECT_TRUE(os.fileExists(folder + "\\KESTRAL.SYS")) << "the search ignores case";
-    EXPECT_FALSE(os.fileExists(target));
-    EXPECT_EQ(os.lastError(), uint32_t{ERROR_FILE_NOT_FOUND});
-    EXPECT_TRUE(os.copyFile(source, target, true));
-    EXPECT_FALSE(os.copyFile(source, target, true));
-    ASSERT_TRUE(os.setFileAttributes(target, FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(os.deleteFile(target));
-    EXPECT_EQ(os.lastError(), uint32_t{ERROR_ACCESS_DENIED});
-    ASSERT_TRUE(os.setFileAttributes(target, kFileAttributeNormal));
-    EXPECT_TRUE(os.copyFile(source, target, false) && os.deleteFile(target) &&
-                os.deleteFile(source));
+    EXPECT_TRUE(os.FileExists(folder + "\\KESTRAL.SYS")) << "the search ignores case";
+    EXPECT_FALSE(os.FileExists(target));
+    EXPECT_EQ(os.LastError(), uint32_t{ERROR_FILE_NOT_FOUND});
+    EXPECT_TRUE(os.CopyFile(source, target, true));
+    EXPECT_FALSE(os.CopyFile(source, target, true));
+    ASSERT_TRUE(os.SetFileAttributes(target, FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(os.DeleteFile(target));
+    EXPECT_EQ(os.LastError(), uint32_t{ERROR_ACCESS_DENIED});
+    ASSERT_TRUE(os.SetFileAttributes(target, kFileAttributeNormal));
+    EXPECT_TRUE(os.CopyFile(source, target, false) && os.DeleteFile(target) &&
+                os.DeleteFile(source));
     RemoveDirectoryA(folder.c_str());
-    EXPECT_TRUE(os.fileExists(os.executablePath()));
+    EXPECT_TRUE(os.FileExists(os.ExecutablePath()));
 
     // Longer than the first buffer.
     ASSERT_TRUE(SetEnvironmentVariableA("QVTEST_LONG", std::string(1000, 'x').c_str()));
-    EXPECT_EQ(os.environmentVariable("QVTEST_LONG"), std::string(1000, 'x'));
-    EXPECT_EQ(os.environmentVariable("QVTEST_UNSET" + kUnique), "");
-    EXPECT_EQ(os.versionWord() & kVersionNotNtBit, 0u) << "NT family";
+    EXPECT_EQ(os.EnvironmentVariable("QVTEST_LONG"), std::string(1000, 'x'));
+    EXPECT_EQ(os.EnvironmentVariable("QVTEST_UNSET" + kUnique), "");
+    EXPECT_EQ(os.VersionWord() & kVersionNotNtBit, 0u) << "NT family";
 
     // COM1 is a serial device to the DOS-device lookup, as the hook request needs.
     Win32SerialPorts ports;
@@ -90,9 +90,9 @@ TEST(DriverServicesTest, FilesEnvironmentVersionDevicesAndTheStopBox) {
     EXPECT_EQ(device.rfind("\\Device\\", 0), 0u) << device;
     EXPECT_EQ(device.back(), '\0') << "the list's own terminators are kept";
     uint32_t returned = 0, version = 0;
-    EXPECT_FALSE(os.deviceIoControl(kInvalidHandle, IOCTL_KESTRAL_GET_VERSION, nullptr, 0, &version,
+    EXPECT_FALSE(os.DeviceIoControl(kInvalidHandle, kIoctlKestralGetVersion, nullptr, 0, &version,
                                     sizeof version, returned));
-    EXPECT_EQ(os.lastError(), uint32_t{ERROR_INVALID_HANDLE});
+    EXPECT_EQ(os.LastError(), uint32_t{ERROR_INVALID_HANDLE});
 
     const std::string caption = "qvtest box " + kUnique;
     for (const auto& [button, buttons, answer] :
@@ -104,10 +104,10 @@ TEST(DriverServicesTest, FilesEnvironmentVersionDevicesAndTheStopBox) {
                 if (HWND box = FindWindowA(nullptr, caption.c_str()))
                     return void(PostMessageA(box, WM_COMMAND, button, 0));
         });
-        EXPECT_EQ(os.stopMessageBox(caption, "Exit now?", buttons), answer) << button;
+        EXPECT_EQ(os.StopMessageBox(caption, "Exit now?", buttons), answer) << button;
         operatorThread.join();
     }
-    os.postQuit();
+    os.PostQuit();
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

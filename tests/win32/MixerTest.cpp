@@ -10,15 +10,15 @@
 
 TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
     Win32Mixer mixer;
-    const uint32_t count = mixer.getNumDevs();
+    const uint32_t count = mixer.GetNumDevs();
     MixerCaps caps;
     caps.ProductName = "untouched";
-    EXPECT_EQ(mixer.getDevCaps(count, caps), mmsyserr::BadDeviceId);
+    EXPECT_EQ(mixer.GetDevCaps(count, caps), mmsyserr::kBadDeviceId);
     EXPECT_EQ(caps.ProductName, "untouched") << "outputs only change on success";
     HMixer handle = -1;
-    EXPECT_EQ(mixer.open(count, 0, handle), mmsyserr::BadDeviceId);
+    EXPECT_EQ(mixer.Open(count, 0, handle), mmsyserr::kBadDeviceId);
     EXPECT_EQ(handle, -1);
-    EXPECT_FALSE(mixer.errorText(mmsyserr::BadDeviceId).empty());
+    EXPECT_FALSE(mixer.ErrorText(mmsyserr::kBadDeviceId).empty());
     if (count == 0) GTEST_SKIP() << "Wine offers no mixer here (no sound server it can reach)";
 
     int withVolume = 0;

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32ProfileFile.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <fstream>
 #include <sstream>
@@ -14,14 +14,14 @@ TEST(ProfileFileTest, ABareNameInTheWindowsDirectoryCaseBlindKeepingTheRest) {
     std::ofstream(path, std::ios::binary)
         << "; kept by hand\r\n[MISC]\r\nGain =  2.25  \r\nOwn Key=x\r\n\r\n[ELSEWHERE]\r\nA=1\r\n";
     Win32ProfileFile ini(name);
-    EXPECT_EQ(ini.read("misc", "GAIN"), "2.25") << "names match without regard to case, trimmed";
-    EXPECT_EQ(ini.read("ELSEWHERE", "Gain"), std::nullopt);
-    ASSERT_TRUE(ini.write("MISC", "Gain", "7"));
-    ASSERT_TRUE(ini.write("MISC", "Note", ""));
-    ASSERT_TRUE(ini.write("POWER LIMITS", "Maximum Volts", "5"));
-    EXPECT_EQ(ini.read("MISC", "Gain"), "7");
-    EXPECT_EQ(ini.read("MISC", "Note"), "") << "an empty value is still there";
-    EXPECT_EQ(ini.read("POWER LIMITS", "Maximum Volts"), "5");
+    EXPECT_EQ(ini.Read("misc", "GAIN"), "2.25") << "names match without regard to case, trimmed";
+    EXPECT_EQ(ini.Read("ELSEWHERE", "Gain"), std::nullopt);
+    ASSERT_TRUE(ini.Write("MISC", "Gain", "7"));
+    ASSERT_TRUE(ini.Write("MISC", "Note", ""));
+    ASSERT_TRUE(ini.Write("POWER LIMITS", "Maximum Volts", "5"));
+    EXPECT_EQ(ini.Read("MISC", "Gain"), "7");
+    EXPECT_EQ(ini.Read("MISC", "Note"), "") << "an empty value is still there";
+    EXPECT_EQ(ini.Read("POWER LIMITS", "Maximum Volts"), "5");
     std::ostringstream text;
     text << std::ifstream(path, std::ios::binary).rdbuf();
     for (const char* kept : {"; kept by hand", "Own Key=x", "[ELSEWHERE]\r\nA=1"})

@@ -4,7 +4,7 @@
 #include "platform/win32/Win32SerialPorts.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -49,24 +49,24 @@ TEST(SerialPortTest, MeterLinkIdentifiesTheMeterAndReadsFramesOnCom1AndCom12) {
     }
     EXPECT_TRUE(presenter.shown.empty());
     uint32_t error = 0;
-    EXPECT_EQ(ports.open("\\\\.\\COM99", error), nullptr);
-    EXPECT_FALSE(ports.errorText(error).empty()) << error;
+    EXPECT_EQ(ports.Open("\\\\.\\COM99", error), nullptr);
+    EXPECT_FALSE(ports.ErrorText(error).empty()) << error;
 
     // A port's own settings read back; a read ends at its total time-out.
-    const auto port = ports.open("COM1", error);
-    ASSERT_NE(port, nullptr) << ports.errorText(error);
+    const auto port = ports.Open("COM1", error);
+    ASSERT_NE(port, nullptr) << ports.ErrorText(error);
     CommState state, back;
     state.BaudRate = 19200, state.Flags = 1;
-    ASSERT_TRUE(port->setCommState(state) && port->getCommState(back)) << port->lastError();
+    ASSERT_TRUE(port->SetCommState(state) && port->GetCommState(back)) << port->LastError();
     EXPECT_EQ(std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & 1),
               std::tuple(19200u, 8, 0, 0, 1u));
     CommTimeouts timeouts, timeoutsBack;
     timeouts.ReadTotalTimeoutMultiplier = 5;
-    ASSERT_TRUE(port->setCommTimeouts(timeouts) && port->getCommTimeouts(timeoutsBack));
+    ASSERT_TRUE(port->SetCommTimeouts(timeouts) && port->GetCommTimeouts(timeoutsBack));
     EXPECT_EQ(timeoutsBack.ReadTotalTimeoutMultiplier, 5u);
     uint8_t buffer[83];
     std::size_t count = 1;
-    ASSERT_TRUE(port->read(buffer, sizeof buffer, count));
+    ASSERT_TRUE(port->Read(buffer, sizeof buffer, count));
     EXPECT_EQ(count, 0u) << "nothing pending";
 }
 
@@ -79,12 +79,12 @@ TEST(SerialPortTest, NobodyElseOpensWhatIsOpen) {
     Win32SerialPorts ports;
     uint32_t error = 0;
     {
-        const auto first = ports.open(path, error);
+        const auto first = ports.Open(path, error);
         ASSERT_NE(first, nullptr) << error;
-        EXPECT_EQ(ports.open(path, error), nullptr);
+        EXPECT_EQ(ports.Open(path, error), nullptr);
         EXPECT_EQ(error, uint32_t{ERROR_SHARING_VIOLATION});
     }
-    EXPECT_NE(ports.open(path, error), nullptr) << "closed with the port object";
+    EXPECT_NE(ports.Open(path, error), nullptr) << "closed with the port object";
     DeleteFileA(path.c_str());
 }
 

@@ -2,7 +2,7 @@
 // starts are this program run again, hence its main is here.
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <string>
 
@@ -70,11 +70,11 @@ TEST(SingleInstanceTest, ASecondProcessSeesTheClaimAndAsksTheFirstForward) {
     // Let go: the mapping is gone and the next start is first; nobody listens any more.
     EXPECT_EQ(RunChild(name), kFirst);
     EXPECT_EQ(broughtForward, 2);
-    EXPECT_FALSE(activation.requestBringForward(name));
+    EXPECT_FALSE(activation.RequestBringForward(name));
 
     // Backslashes are not allowed in mapping names outside the namespace prefixes.
     EXPECT_THROW(TSharedMem(memory, "no\\such\\namespace", 4), ESharedMemError);
-    EXPECT_NE(memory.lastError(), 0);
+    EXPECT_NE(memory.LastError(), 0);
 }
 
 TEST(SingleInstanceTest, RestoreAndActivateBringsAMinimizedWindowBack) {

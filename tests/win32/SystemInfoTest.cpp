@@ -1,7 +1,7 @@
 #include "platform/win32/Win32SystemInfo.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <string>
 
@@ -24,19 +24,19 @@ TEST(SystemInfoTest, TheSystemAndTheProgramDescribeThemselves) {
     // By bare name, as the program reads quorvane.exe: its own folder is searched.
     char path[MAX_PATH] = {};
     const std::string own(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    EXPECT_EQ(Win32SystemInfo(own.substr(own.find_last_of('\\') + 1)).programVersion(),
+    EXPECT_EQ(Win32SystemInfo(own.substr(own.find_last_of('\\') + 1)).ProgramVersion(),
               "2.17.0.301");
-    EXPECT_EQ(Win32SystemInfo("qvtest-missing.exe").programVersion(), "");
+    EXPECT_EQ(Win32SystemInfo("qvtest-missing.exe").ProgramVersion(), "");
 
     Win32SystemInfo info;
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     ASSERT_TRUE(GetVersionExA(&version));
-    EXPECT_EQ(info.versionWord() & 0x8000FFFFu,
+    EXPECT_EQ(info.VersionWord() & 0x8000FFFFu,
               version.dwMajorVersion | version.dwMinorVersion << 8)
         << "of the NT family";
-    EXPECT_EQ(info.osName(),
+    EXPECT_EQ(info.OsName(),
               OsNameFor(version.dwMajorVersion, version.dwMinorVersion, version.dwPlatformId));
-    EXPECT_NE(info.userLanguageId() & 0x3FF, 0) << "a primary language";
-    EXPECT_TRUE(info.localeDecimalSeparator() == '.' || info.localeDecimalSeparator() == ',');
+    EXPECT_NE(info.UserLanguageId() & 0x3FF, 0) << "a primary language";
+    EXPECT_TRUE(info.LocaleDecimalSeparator() == '.' || info.LocaleDecimalSeparator() == ',');
 }

@@ -63,21 +63,21 @@ bool ContainsWord(const std::string& lowerName, std::string_view word) {
 uint32_t SourceComponent(const std::string& elementName) {
     std::string name = elementName;
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (name == "pcm" || ContainsWord(name, "wave")) return component::SrcWaveOut;
-    if (ContainsWord(name, "mic")) return component::SrcMicrophone;
-    if (ContainsWord(name, "line")) return component::SrcLine;
-    if (name == "cd" || ContainsWord(name, "cd ")) return component::SrcCompactDisc;
+    if (name == "pcm" || ContainsWord(name, "wave")) return component::kSrcWaveOut;
+    if (ContainsWord(name, "mic")) return component::kSrcMicrophone;
+    if (ContainsWord(name, "line")) return component::kSrcLine;
+    if (name == "cd" || ContainsWord(name, "cd ")) return component::kSrcCompactDisc;
     if (ContainsWord(name, "synth") || ContainsWord(name, "midi") || name == "fm")
-        return component::SrcSynthesizer;
+        return component::kSrcSynthesizer;
     if (ContainsWord(name, "beep") || ContainsWord(name, "pc speaker"))
-        return component::SrcPcSpeaker;
+        return component::kSrcPcSpeaker;
     if (ContainsWord(name, "phone") && !ContainsWord(name, "headphone"))
-        return component::SrcTelephone;
-    if (ContainsWord(name, "aux") || ContainsWord(name, "video")) return component::SrcAuxiliary;
+        return component::kSrcTelephone;
+    if (ContainsWord(name, "aux") || ContainsWord(name, "video")) return component::kSrcAuxiliary;
     if (ContainsWord(name, "iec958") || ContainsWord(name, "spdif") ||
         ContainsWord(name, "digital"))
-        return component::SrcDigital;
-    return component::SrcUndefined;
+        return component::kSrcDigital;
+    return component::kSrcUndefined;
 }
 
 // "PCM" is the Wave line to the program, as Windows calls it.
@@ -221,20 +221,20 @@ public:
                 found = byId(line.LineID);
                 break;
             default:
-                return mmsyserr::InvalidFlag;
+                return mmsyserr::kInvalidFlag;
         }
-        if (!found) return mmsyserr::InvalidLine;
+        if (!found) return mmsyserr::kInvalidLine;
         line = found->info;
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
 
     uint32_t lineControls(uint32_t lineId, uint32_t count,
                           std::vector<MixerControl>& controls) const {
         const Line* line = byId(lineId);
-        if (!line) return mmsyserr::InvalidLine;
-        if (count != line->controls.size()) return mmsyserr::InvalidParam;
+        if (!line) return mmsyserr::kInvalidLine;
+        if (count != line->controls.size()) return mmsyserr::kInvalidParam;
         controls = line->controls;
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
 
     uint32_t getValue(uint32_t controlId, uint32_t& value) {
@@ -243,25 +243,25 @@ public:
         const Line* line = nullptr;
         snd_mixer_elem_t* element = nullptr;
         const uint32_t result = resolve(controlId, line, element);
-        if (result != mmsyserr::NoError) return result;
+        if (result != mmsyserr::kNoError) return result;
         value = (controlId & 0xF) == kVolumeKind ? line->direction.readVolume(element)
                                                  : line->direction.readMute(element);
-        return mmsyserr::NoError;
+        return mmsyserr::kNoError;
     }
 
     uint32_t setValue(uint32_t controlId, uint32_t value) {
         const Line* line = nullptr;
         snd_mixer_elem_t* element = nullptr;
         const uint32_t result = resolve(controlId, line, element);
-        if (result != mmsyserr::NoError) return result;
+        if (result != mmsyserr::kNoError) return result;
         int err = 0;
         if ((controlId & 0xF) == kVolumeKind) {
-            if (value > 65535) return mmsyserr::InvalidValue;
+            if (value > 65535) return mmsyserr::kInvalidValue;
             err = line->direction.writeVolume(element, value);
         } else {
             err = line->direction.writeMute(element, value != 0);
         }
-        return err < 0 ? mmsyserr::Error : mmsyserr::NoError;
+        return err < 0 ? mmsyserr::kError : mmsyserr::kNoError;
     }
 
 private:
@@ -279,13 +279,13 @@ private:
         line = byId(controlId >> 4);
         const uint32_t kind = controlId & 0xF;
         if (!line || !line->hasElement || kind >= line->controls.size())
-            return mmsyserr::InvalidControl;
+            return mmsyserr::kInvalidControl;
         snd_mixer_selem_id_t* id = nullptr;
         snd_mixer_selem_id_alloca(&id);
         snd_mixer_selem_id_set_name(id, line->elementName.c_str());
         snd_mixer_selem_id_set_index(id, line->elementIndex);
         element = snd_mixer_find_selem(mixer_, id);
-        return element ? mmsyserr::NoError : mmsyserr::InvalidControl;
+        return element ? mmsyserr::kNoError : mmsyserr::kInvalidControl;
     }
 
     void buildLayout() {
@@ -309,7 +309,7 @@ private:
             if (!master && playback.hasVolume(e)) master = e;
         }
 
-        addDestination(0, "Volume Control", component::DstSpeakers, master, playback);
+        addDestination(0, "Volume Control", component::kDstSpeakers, master, playback);
         int source = 0;
         for (snd_mixer_elem_t* e : elements) {
             if (e != master && playback.hasVolume(e)) addSource(0, source++, e, playback);
@@ -317,7 +317,7 @@ private:
         lines_[0].info.Connections = static_cast<uint32_t>(source);
 
         const std::size_t recording = lines_.size();
-        addDestination(1, "Recording Control", component::DstWaveIn, nullptr, capture);
+        addDestination(1, "Recording Control", component::kDstWaveIn, nullptr, capture);
         source = 0;
         for (snd_mixer_elem_t* e : elements) {
             if (capture.hasVolume(e)) addSource(1, source++, e, capture);
@@ -378,23 +378,23 @@ AlsaMixer::AlsaMixer() {
 
 AlsaMixer::~AlsaMixer() = default;
 
-uint32_t AlsaMixer::getNumDevs() {
+uint32_t AlsaMixer::GetNumDevs() {
     return static_cast<uint32_t>(ListDevices().size());
 }
 
-uint32_t AlsaMixer::getDevCaps(uint32_t device, MixerCaps& caps) {
+uint32_t AlsaMixer::GetDevCaps(uint32_t device, MixerCaps& caps) {
     const std::vector<DeviceName> devices = ListDevices();
-    if (device >= devices.size()) return mmsyserr::BadDeviceId;
+    if (device >= devices.size()) return mmsyserr::kBadDeviceId;
     const DeviceName& dev = devices[device];
     std::string name;
     if (dev.card >= 0) {
         char* cardName = nullptr;
-        if (snd_card_get_name(dev.card, &cardName) < 0) return mmsyserr::NoDriver;
+        if (snd_card_get_name(dev.card, &cardName) < 0) return mmsyserr::kNoDriver;
         name = cardName;
         std::free(cardName);
     } else {
         snd_ctl_t* ctl = nullptr;
-        if (snd_ctl_open(&ctl, dev.ctl.c_str(), 0) < 0) return mmsyserr::NoDriver;
+        if (snd_ctl_open(&ctl, dev.ctl.c_str(), 0) < 0) return mmsyserr::kNoDriver;
         snd_ctl_card_info_t* info = nullptr;
         snd_ctl_card_info_alloca(&info);
         std::string target;
@@ -405,16 +405,16 @@ uint32_t AlsaMixer::getDevCaps(uint32_t device, MixerCaps& caps) {
     }
     caps.ProductName = Fit(name, kProductChars);
     caps.Destinations = kDestinations;
-    return mmsyserr::NoError;
+    return mmsyserr::kNoError;
 }
 
 uint32_t AlsaMixer::openSession(uint32_t device, std::unique_ptr<Session>& session) {
     const std::vector<DeviceName> devices = ListDevices();
-    if (device >= devices.size()) return mmsyserr::BadDeviceId;
+    if (device >= devices.size()) return mmsyserr::kBadDeviceId;
     auto opened = std::make_unique<Session>(device);
-    if (!opened->open(devices[device].ctl)) return mmsyserr::NoDriver;
+    if (!opened->open(devices[device].ctl)) return mmsyserr::kNoDriver;
     session = std::move(opened);
-    return mmsyserr::NoError;
+    return mmsyserr::kNoError;
 }
 
 AlsaMixer::Session* AlsaMixer::openedSession(HMixer handle) {
@@ -422,21 +422,21 @@ AlsaMixer::Session* AlsaMixer::openedSession(HMixer handle) {
     return it == sessions_.end() ? nullptr : it->second.get();
 }
 
-uint32_t AlsaMixer::open(uint32_t device, uintptr_t /*callbackWindow*/, HMixer& handle) {
+uint32_t AlsaMixer::Open(uint32_t device, uintptr_t /*callbackWindow*/, HMixer& handle) {
     // Change notifications are not sent: the program never acts on them.
     std::unique_ptr<Session> session;
     const uint32_t result = openSession(device, session);
-    if (result != mmsyserr::NoError) return result;
+    if (result != mmsyserr::kNoError) return result;
     handle = nextHandle_++;
     sessions_.emplace(handle, std::move(session));
-    return mmsyserr::NoError;
+    return mmsyserr::kNoError;
 }
 
-uint32_t AlsaMixer::close(HMixer handle) {
-    return sessions_.erase(handle) ? mmsyserr::NoError : mmsyserr::InvalidHandle;
+uint32_t AlsaMixer::Close(HMixer handle) {
+    return sessions_.erase(handle) ? mmsyserr::kNoError : mmsyserr::kInvalidHandle;
 }
 
-uint32_t AlsaMixer::getLineInfo(uint32_t device, MixerLine& line, LineQuery query) {
+uint32_t AlsaMixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) {
     // An open session of the device answers at once; otherwise the device is opened just
     // for this query, as Windows allows line queries without an open handle.
     for (const auto& [handle, session] : sessions_) {
@@ -444,41 +444,41 @@ uint32_t AlsaMixer::getLineInfo(uint32_t device, MixerLine& line, LineQuery quer
     }
     std::unique_ptr<Session> session;
     const uint32_t result = openSession(device, session);
-    if (result != mmsyserr::NoError) return result;
+    if (result != mmsyserr::kNoError) return result;
     return session->lineInfo(line, query);
 }
 
-uint32_t AlsaMixer::getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+uint32_t AlsaMixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                                     std::vector<MixerControl>& controls) {
     Session* session = openedSession(handle);
-    return session ? session->lineControls(lineId, count, controls) : mmsyserr::InvalidHandle;
+    return session ? session->lineControls(lineId, count, controls) : mmsyserr::kInvalidHandle;
 }
 
-uint32_t AlsaMixer::getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
+uint32_t AlsaMixer::GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
     Session* session = openedSession(handle);
-    return session ? session->getValue(controlId, value) : mmsyserr::InvalidHandle;
+    return session ? session->getValue(controlId, value) : mmsyserr::kInvalidHandle;
 }
 
-uint32_t AlsaMixer::setControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
+uint32_t AlsaMixer::SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
     Session* session = openedSession(handle);
-    return session ? session->setValue(controlId, value) : mmsyserr::InvalidHandle;
+    return session ? session->setValue(controlId, value) : mmsyserr::kInvalidHandle;
 }
 
-std::string AlsaMixer::errorText(uint32_t code) {
+std::string AlsaMixer::ErrorText(uint32_t code) {
     switch (code) {
-        case mmsyserr::Error:
+        case mmsyserr::kError:
             return "The sound system reported an error.";
-        case mmsyserr::NotEnabled:
+        case mmsyserr::kNotEnabled:
             return "The sound driver could not be enabled.";
-        case mmsyserr::InvalidFlag:
+        case mmsyserr::kInvalidFlag:
             return "An invalid query kind was passed.";
-        case mmsyserr::InvalidParam:
+        case mmsyserr::kInvalidParam:
             return "An invalid parameter was passed.";
-        case mmsyserr::InvalidLine:
+        case mmsyserr::kInvalidLine:
             return "The mixer has no such line.";
-        case mmsyserr::InvalidControl:
+        case mmsyserr::kInvalidControl:
             return "The mixer has no such control.";
-        case mmsyserr::InvalidValue:
+        case mmsyserr::kInvalidValue:
             return "The value is out of the control's range.";
         default:
             return {};

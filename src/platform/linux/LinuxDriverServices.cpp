@@ -5,79 +5,79 @@
 #include <chrono>
 #include <thread>
 
-OsHandle LinuxDriverServices::openSCManager(uint32_t) {
+OsHandle LinuxDriverServices::OpenSCManager(uint32_t) {
     notImplemented();
     return kNullHandle;
 }
 
-OsHandle LinuxDriverServices::createService(OsHandle, const ServiceConfig&) {
+OsHandle LinuxDriverServices::CreateService(OsHandle, const ServiceConfig&) {
     notImplemented();
     return kNullHandle;
 }
 
-OsHandle LinuxDriverServices::openService(OsHandle, const std::string&, uint32_t) {
+OsHandle LinuxDriverServices::OpenService(OsHandle, const std::string&, uint32_t) {
     notImplemented();
     return kNullHandle;
 }
 
-bool LinuxDriverServices::startService(OsHandle) {
+bool LinuxDriverServices::StartService(OsHandle) {
     return notImplemented();
 }
-bool LinuxDriverServices::controlService(OsHandle, uint32_t) {
+bool LinuxDriverServices::ControlService(OsHandle, uint32_t) {
     return notImplemented();
 }
-bool LinuxDriverServices::deleteService(OsHandle) {
+bool LinuxDriverServices::DeleteService(OsHandle) {
     return notImplemented();
 }
-bool LinuxDriverServices::closeServiceHandle(OsHandle) {
+bool LinuxDriverServices::CloseServiceHandle(OsHandle) {
     return notImplemented();
 }
 
-OsHandle LinuxDriverServices::createFile(const std::string&, uint32_t, uint32_t, uint32_t,
+OsHandle LinuxDriverServices::CreateFile(const std::string&, uint32_t, uint32_t, uint32_t,
                                          uint32_t) {
     notImplemented();
     return kInvalidHandle;
 }
 
-bool LinuxDriverServices::closeHandle(OsHandle) {
+bool LinuxDriverServices::CloseHandle(OsHandle) {
     return notImplemented();
 }
 
-bool LinuxDriverServices::deviceIoControl(OsHandle, uint32_t, const void*, uint32_t, void*,
+bool LinuxDriverServices::DeviceIoControl(OsHandle, uint32_t, const void*, uint32_t, void*,
                                           uint32_t, uint32_t& bytesReturned) {
     bytesReturned = 0;
     return notImplemented();
 }
 
-uint32_t LinuxDriverServices::queryDosDevice(const std::string&, char*, uint32_t) {
+uint32_t LinuxDriverServices::QueryDosDevice(const std::string&, char*, uint32_t) {
     notImplemented();
     return 0;
 }
 
-bool LinuxDriverServices::fileExists(const std::string&) {
+bool LinuxDriverServices::FileExists(const std::string&) {
     return notImplemented();
 }
-bool LinuxDriverServices::copyFile(const std::string&, const std::string&, bool) {
+bool LinuxDriverServices::CopyFile(const std::string&, const std::string&, bool) {
     return notImplemented();
 }
-bool LinuxDriverServices::setFileAttributes(const std::string&, uint32_t) {
+bool LinuxDriverServices::SetFileAttributes(const std::string&, uint32_t) {
     return notImplemented();
 }
-bool LinuxDriverServices::deleteFile(const std::string&) {
+bool LinuxDriverServices::DeleteFile(const std::string&) {
     return notImplemented();
 }
 
-std::string LinuxDriverServices::environmentVariable(const std::string&) {
+std::string LinuxDriverServices::EnvironmentVariable(const std::string&) {
     notImplemented();
     return {};
 }
 
-uint32_t LinuxDriverServices::versionWord() {
+uint32_t LinuxDriverServices::VersionWord() {
     return kVersionNotNtBit;
 }
 
 // Real, so that the start-up log names where the driver file would have been looked for.
-std::string LinuxDriverServices::executablePath() {
+std::string LinuxDriverServices::ExecutablePath() {
     char buffer[4096];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) {
@@ -87,11 +87,11 @@ std::string LinuxDriverServices::executablePath() {
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-void LinuxDriverServices::sleep(uint32_t milliseconds) {
+void LinuxDriverServices::Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-MessageBoxAnswer LinuxDriverServices::stopMessageBox(const std::string&, const std::string&,
+MessageBoxAnswer LinuxDriverServices::StopMessageBox(const std::string&, const std::string&,
                                                      MessageBoxButtons) {
     notImplemented();
     return MessageBoxAnswer::Failed;
@@ -99,6 +99,6 @@ MessageBoxAnswer LinuxDriverServices::stopMessageBox(const std::string&, const s
 
 // The driver never loads here, so nothing reaches this; ending the program from a layer
 // that has no driver to report on would be worse than carrying on.
-void LinuxDriverServices::postQuit() {
+void LinuxDriverServices::PostQuit() {
     notImplemented();
 }

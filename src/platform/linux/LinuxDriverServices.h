@@ -6,33 +6,33 @@
 
 class LinuxDriverServices final : public DriverServices {
 public:
-    OsHandle openSCManager(uint32_t desiredAccess) override;
-    OsHandle createService(OsHandle manager, const ServiceConfig& config) override;
-    OsHandle openService(OsHandle manager, const std::string& name,
+    OsHandle OpenSCManager(uint32_t desiredAccess) override;
+    OsHandle CreateService(OsHandle manager, const ServiceConfig& config) override;
+    OsHandle OpenService(OsHandle manager, const std::string& name,
                          uint32_t desiredAccess) override;
-    bool startService(OsHandle service) override;
-    bool controlService(OsHandle service, uint32_t control) override;
-    bool deleteService(OsHandle service) override;
-    bool closeServiceHandle(OsHandle handle) override;
-    OsHandle createFile(const std::string& name, uint32_t access, uint32_t shareMode,
+    bool StartService(OsHandle service) override;
+    bool ControlService(OsHandle service, uint32_t control) override;
+    bool DeleteService(OsHandle service) override;
+    bool CloseServiceHandle(OsHandle handle) override;
+    OsHandle CreateFile(const std::string& name, uint32_t access, uint32_t shareMode,
                         uint32_t creation, uint32_t attributes) override;
-    bool closeHandle(OsHandle handle) override;
-    bool deviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
+    bool CloseHandle(OsHandle handle) override;
+    bool DeviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
                          void* output, uint32_t outputSize, uint32_t& bytesReturned) override;
-    uint32_t queryDosDevice(const std::string& deviceName, char* target,
+    uint32_t QueryDosDevice(const std::string& deviceName, char* target,
                             uint32_t maxChars) override;
-    bool fileExists(const std::string& path) override;
-    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool setFileAttributes(const std::string& path, uint32_t attributes) override;
-    bool deleteFile(const std::string& path) override;
-    std::string environmentVariable(const std::string& name) override;
-    uint32_t versionWord() override;
-    std::string executablePath() override;
-    void sleep(uint32_t milliseconds) override;
-    MessageBoxAnswer stopMessageBox(const std::string& caption, const std::string& text,
+    bool FileExists(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool SetFileAttributes(const std::string& path, uint32_t attributes) override;
+    bool DeleteFile(const std::string& path) override;
+    std::string EnvironmentVariable(const std::string& name) override;
+    uint32_t VersionWord() override;
+    std::string ExecutablePath() override;
+    void Sleep(uint32_t milliseconds) override;
+    MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override;
-    void postQuit() override;
-    uint32_t lastError() override { return lastError_; }
+    void PostQuit() override;
+    uint32_t LastError() override { return lastError_; }
 
 private:
     bool notImplemented() {

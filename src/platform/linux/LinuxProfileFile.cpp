@@ -171,30 +171,30 @@ bool LinuxProfileFile::Save(const Snapshot& snapshot) const {
                        snapshot.load == Load::Loaded ? &snapshot.info : nullptr);
 }
 
-std::optional<std::string> LinuxProfileFile::read(const std::string& section,
+std::optional<std::string> LinuxProfileFile::Read(const std::string& section,
                                                   const std::string& key) const {
     if (batch_) return batch_->doc.Value(section, key);
     return Take().doc.Value(section, key);
 }
 
-bool LinuxProfileFile::write(const std::string& section, const std::string& key,
+bool LinuxProfileFile::Write(const std::string& section, const std::string& key,
                              const std::string& value) {
     if (!IniDocument::CanWrite(section, key, value)) return false;
     if (!batch_) {
-        beginBatch();
-        write(section, key, value);
-        return endBatch();
+        BeginBatch();
+        Write(section, key, value);
+        return EndBatch();
     }
     if (batch_->load != Load::Loaded && batch_->load != Load::Missing) return false;
     if (batch_->doc.Set(section, key, value)) batch_->changed = true;
     return true;
 }
 
-void LinuxProfileFile::beginBatch() {
+void LinuxProfileFile::BeginBatch() {
     if (batchDepth_++ == 0) batch_ = Take();
 }
 
-bool LinuxProfileFile::endBatch() {
+bool LinuxProfileFile::EndBatch() {
     if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
     const Snapshot snapshot = std::move(*batch_);
     batch_.reset();

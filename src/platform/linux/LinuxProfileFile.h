@@ -18,12 +18,12 @@ public:
     // Any INI file; its folder is created by the first write.
     explicit LinuxProfileFile(std::string path);
 
-    std::optional<std::string> read(const std::string& section,
+    std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override;
-    bool write(const std::string& section, const std::string& key,
+    bool Write(const std::string& section, const std::string& key,
                const std::string& value) override;
-    void beginBatch() override;
-    bool endBatch() override;
+    void BeginBatch() override;
+    bool EndBatch() override;
 
     const std::string& path() const { return path_; }
 

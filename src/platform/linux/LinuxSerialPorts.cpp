@@ -103,18 +103,18 @@ public:
     LinuxSerialPort(const LinuxSerialPort&) = delete;
     LinuxSerialPort& operator=(const LinuxSerialPort&) = delete;
 
-    bool getCommState(CommState& state) override;
-    bool setCommState(const CommState& state) override;
-    bool getCommTimeouts(CommTimeouts& timeouts) override {
+    bool GetCommState(CommState& state) override;
+    bool SetCommState(const CommState& state) override;
+    bool GetCommTimeouts(CommTimeouts& timeouts) override {
         timeouts = timeouts_;
         return true;
     }
-    bool setCommTimeouts(const CommTimeouts& timeouts) override {
+    bool SetCommTimeouts(const CommTimeouts& timeouts) override {
         timeouts_ = timeouts;
         return true;
     }
-    bool read(uint8_t* buffer, std::size_t count, std::size_t& received) override;
-    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+    bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) override;
+    bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         received = 0;
         int queued = 0;
         if (::ioctl(fd_, TIOCINQ, &queued) != 0) return Fail(errno);
@@ -122,8 +122,8 @@ public:
         return read(buffer, std::min(count, static_cast<std::size_t>(std::max(queued, 0))),
                     received);
     }
-    bool write(const uint8_t* data, std::size_t count, std::size_t& written) override;
-    uint32_t lastError() const override { return lastError_; }
+    bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override;
+    uint32_t LastError() const override { return lastError_; }
 
 private:
     bool Fail(int error) {
@@ -142,7 +142,7 @@ private:
     uint32_t rtsControl_ = kControlEnable;
 };
 
-bool LinuxSerialPort::getCommState(CommState& state) {
+bool LinuxSerialPort::GetCommState(CommState& state) {
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) return Fail(errno);
     state.DCBlength = dcbLength_;
@@ -181,7 +181,7 @@ bool LinuxSerialPort::getCommState(CommState& state) {
     return true;
 }
 
-bool LinuxSerialPort::setCommState(const CommState& state) {
+bool LinuxSerialPort::SetCommState(const CommState& state) {
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) return Fail(errno);
 
@@ -265,7 +265,7 @@ bool LinuxSerialPort::SetModemLine(int line, bool raise) {
     return Fail(errno);
 }
 
-bool LinuxSerialPort::read(uint8_t* buffer, std::size_t count, std::size_t& received) {
+bool LinuxSerialPort::Read(uint8_t* buffer, std::size_t count, std::size_t& received) {
     using Clock = std::chrono::steady_clock;
     received = 0;
     if (count == 0) return true;
@@ -327,7 +327,7 @@ bool LinuxSerialPort::read(uint8_t* buffer, std::size_t count, std::size_t& rece
     return true;
 }
 
-bool LinuxSerialPort::write(const uint8_t* data, std::size_t count, std::size_t& written) {
+bool LinuxSerialPort::Write(const uint8_t* data, std::size_t count, std::size_t& written) {
     // Without flow control the kernel drains its buffer at the line rate, so a blocking
     // write cannot stall for long; the write time-outs are kept but not needed.
     written = 0;
@@ -390,7 +390,7 @@ std::string ComDevicePath(const std::string& name) {
     return DefaultDevice(n);
 }
 
-std::unique_ptr<SerialPort> LinuxSerialPorts::open(const std::string& name, uint32_t& error) {
+std::unique_ptr<SerialPort> LinuxSerialPorts::Open(const std::string& name, uint32_t& error) {
     const std::string path = ComDevicePath(name);
     if (path.empty()) {
         error = ENOENT;
@@ -407,7 +407,7 @@ std::unique_ptr<SerialPort> LinuxSerialPorts::open(const std::string& name, uint
     return std::make_unique<LinuxSerialPort>(fd);
 }
 
-std::string LinuxSerialPorts::errorText(uint32_t code) const {
+std::string LinuxSerialPorts::ErrorText(uint32_t code) const {
     char buffer[256];
     return ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
 }

@@ -15,6 +15,6 @@ std::string ComDevicePath(const std::string& name);
 // (USB unplugged) fails its reads and writes with EIO instead of hanging.
 class LinuxSerialPorts final : public SerialPorts {
 public:
-    std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override;
-    std::string errorText(uint32_t code) const override;
+    std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
+    std::string ErrorText(uint32_t code) const override;
 };

@@ -146,26 +146,26 @@ uint32_t LinuxSystemInfo::VersionWordFromKernel(const std::string& release) {
     return 0x80000000u | minor << 8 | major;
 }
 
-uint32_t LinuxSystemInfo::versionWord() const {
+uint32_t LinuxSystemInfo::VersionWord() const {
     return VersionWordFromKernel(QSysInfo::kernelVersion().toStdString());
 }
 
-std::string LinuxSystemInfo::osName() const {
+std::string LinuxSystemInfo::OsName() const {
     return QSysInfo::prettyProductName().toStdString();
 }
 
-std::string LinuxSystemInfo::programVersion() const {
+std::string LinuxSystemInfo::ProgramVersion() const {
     return std::to_string(QUORVANE_VERSION_MAJOR) + "." + std::to_string(QUORVANE_VERSION_MINOR) +
            "." + std::to_string(QUORVANE_VERSION_PATCH) + "." +
            std::to_string(QUORVANE_VERSION_TWEAK);
 }
 
-uint16_t LinuxSystemInfo::userLanguageId() const {
+uint16_t LinuxSystemInfo::UserLanguageId() const {
     const QLocale locale = QLocale::system();
     return WindowsLanguageId(locale.language(), locale.territory());
 }
 
-char LinuxSystemInfo::localeDecimalSeparator() const {
+char LinuxSystemInfo::LocaleDecimalSeparator() const {
     const QString point = QLocale::system().decimalPoint();
     if (point.isEmpty() || point.at(0).unicode() > 0x7F) return '.';
     return static_cast<char>(point.at(0).unicode());

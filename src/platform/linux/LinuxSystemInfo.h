@@ -9,15 +9,15 @@ class LinuxSystemInfo final : public SystemInfo {
 public:
     // Top bit set: Linux is not the NT family, so the port-sharing driver is never tried.
     // Low byte the kernel's major version, next byte its minor version.
-    uint32_t versionWord() const override;
+    uint32_t VersionWord() const override;
     // QSysInfo's product name, e.g. "Debian GNU/Linux 12 (bookworm)".
-    std::string osName() const override;
+    std::string OsName() const override;
     // The CMake project version as "a.b.c.d".
-    std::string programVersion() const override;
+    std::string ProgramVersion() const override;
     // The Windows language identifier of the system locale.
-    uint16_t userLanguageId() const override;
+    uint16_t UserLanguageId() const override;
     // First character of the locale's decimal point; '.' when it is not plain ASCII.
-    char localeDecimalSeparator() const override;
+    char LocaleDecimalSeparator() const override;
 
     // Windows language identifier for a Qt language and territory: the primary language
     // in the low 10 bits, the sublanguage above it (1 where Windows has only one variant,

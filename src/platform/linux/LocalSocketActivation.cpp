@@ -9,8 +9,8 @@
 
 namespace {
 
-const QByteArray Request = "raise\n";
-const QByteArray Answer = "ok\n";
+const QByteArray kRequest = "raise\n";
+const QByteArray kAnswer = "ok\n";
 
 QString PathIn(const std::string& folder, const std::string& name) {
     return QString::fromStdString(folder + "/" + name + ".socket");
@@ -24,13 +24,13 @@ void Drop(QLocalSocket* socket) {
 void Serve(QLocalSocket* socket, const std::function<void()>& bringForward) {
     if (!socket->canReadLine()) {
         // The read buffer holds no more than a line may have: anything longer is not ours.
-        if (socket->bytesAvailable() >= LocalSocketActivation::MaxLine) Drop(socket);
+        if (socket->bytesAvailable() >= LocalSocketActivation::kMaxLine) Drop(socket);
         return;
     }
-    const bool known = socket->readLine() == Request;
+    const bool known = socket->readLine() == kRequest;
     if (known) {
         // Answer first, so the later instance can end while this one comes forward.
-        socket->write(Answer);
+        socket->write(kAnswer);
         socket->flush();
     }
     socket->disconnectFromServer();
@@ -42,7 +42,7 @@ void Serve(QLocalSocket* socket, const std::function<void()>& bringForward) {
 LocalSocketActivation::LocalSocketActivation() = default;
 
 LocalSocketActivation::~LocalSocketActivation() {
-    stopListening();
+    StopListening();
 }
 
 QString LocalSocketActivation::serverPath(const std::string& name) {
@@ -50,8 +50,8 @@ QString LocalSocketActivation::serverPath(const std::string& name) {
     return folder.empty() ? QString() : PathIn(folder, name);
 }
 
-bool LocalSocketActivation::listen(const std::string& name, std::function<void()> bringForward) {
-    stopListening();
+bool LocalSocketActivation::Listen(const std::string& name, std::function<void()> bringForward) {
+    StopListening();
     path_ = serverPath(name);
     if (path_.isEmpty()) {
         std::fprintf(stderr, "quorvane: no private folder for the bring-forward socket\n");
@@ -60,7 +60,7 @@ bool LocalSocketActivation::listen(const std::string& name, std::function<void()
     bringForward_ = std::move(bringForward);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->setMaxPendingConnections(MaxConnections);
+    server_->setMaxPendingConnections(kMaxConnections);
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
                      [this] { accept(); });
     if (!startServer()) {
@@ -72,7 +72,7 @@ bool LocalSocketActivation::listen(const std::string& name, std::function<void()
     // Qt closes a server for good when accepting fails (out of file descriptors, say):
     // listen again once it can.
     relisten_ = std::make_unique<QTimer>();
-    relisten_->setInterval(RelistenMs);
+    relisten_->setInterval(kRelistenMs);
     QObject::connect(relisten_.get(), &QTimer::timeout, relisten_.get(), [this] {
         if (!server_->isListening()) startServer();
     });
@@ -89,22 +89,22 @@ bool LocalSocketActivation::startServer() {
 
 void LocalSocketActivation::accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        if (connections_ >= MaxConnections) {
+        if (connections_ >= kMaxConnections) {
             Drop(socket);
             continue;
         }
         ++connections_;
         QObject::connect(socket, &QObject::destroyed, [this] { --connections_; });
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        socket->setReadBufferSize(MaxLine);
-        QTimer::singleShot(IdleMs, socket, [socket] { Drop(socket); });
+        socket->setReadBufferSize(kMaxLine);
+        QTimer::singleShot(kIdleMs, socket, [socket] { Drop(socket); });
         QObject::connect(socket, &QLocalSocket::readyRead, socket,
                          [this, socket] { Serve(socket, bringForward_); });
         Serve(socket, bringForward_);  // the request may be here already
     }
 }
 
-void LocalSocketActivation::stopListening() {
+void LocalSocketActivation::StopListening() {
     relisten_.reset();
     if (!server_) return;
     server_->close();
@@ -112,16 +112,16 @@ void LocalSocketActivation::stopListening() {
     connections_ = 0;
 }
 
-bool LocalSocketActivation::requestBringForward(const std::string& name) {
+bool LocalSocketActivation::RequestBringForward(const std::string& name) {
     for (const std::string& folder : PrivateInstanceFolders()) {
         QLocalSocket socket;
         socket.connectToServer(PathIn(folder, name));
-        if (!socket.waitForConnected(WaitMs)) continue;
-        socket.write(Request);
-        if (!socket.waitForBytesWritten(WaitMs)) continue;
-        while (!socket.canReadLine() && socket.waitForReadyRead(WaitMs)) {
+        if (!socket.waitForConnected(kWaitMs)) continue;
+        socket.write(kRequest);
+        if (!socket.waitForBytesWritten(kWaitMs)) continue;
+        while (!socket.canReadLine() && socket.waitForReadyRead(kWaitMs)) {
         }
-        if (socket.canReadLine() && socket.readLine() == Answer) return true;
+        if (socket.canReadLine() && socket.readLine() == kAnswer) return true;
     }
     return false;
 }

@@ -25,17 +25,17 @@ public:
     static QString serverPath(const std::string& name);
 
     // Needs the Qt event loop to take requests.
-    bool listen(const std::string& name, std::function<void()> bringForward) override;
-    void stopListening() override;
+    bool Listen(const std::string& name, std::function<void()> bringForward) override;
+    void StopListening() override;
     // Tries each folder a running instance may have chosen. Blocks for up to about three
-    // times WaitMs per folder whose listener does not answer.
-    bool requestBringForward(const std::string& name) override;
+    // times kWaitMs per folder whose listener does not answer.
+    bool RequestBringForward(const std::string& name) override;
 
-    static constexpr int WaitMs = 1000;
-    static constexpr qint64 MaxLine = 256;     // longer requests are dropped
-    static constexpr int IdleMs = 3000;        // a client silent this long is dropped
-    static constexpr int MaxConnections = 16;  // beyond these, new clients are dropped
-    static constexpr int RelistenMs = 1000;    // how soon a socket lost to an error returns
+    static constexpr int kWaitMs = 1000;
+    static constexpr qint64 kMaxLine = 256;     // longer requests are dropped
+    static constexpr int kIdleMs = 3000;        // a client silent this long is dropped
+    static constexpr int kMaxConnections = 16;  // beyond these, new clients are dropped
+    static constexpr int kRelistenMs = 1000;    // how soon a socket lost to an error returns
 
 private:
     void accept();

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr mode_t BlockMode = 0600;
+constexpr mode_t kBlockMode = 0600;
 
 int RetryFlock(int fd, int operation) {
     int result;
@@ -48,14 +48,14 @@ int Fail(int fd, int error) {
 // Opens the block, creating it private to the user when it does not exist yet, and
 // refuses one that someone else could have written.
 int OpenPrivate(const std::string& name, bool isFile) {
-    int fd = OpenBlock(name, isFile, O_RDWR | O_CREAT | O_EXCL, BlockMode);
+    int fd = OpenBlock(name, isFile, O_RDWR | O_CREAT | O_EXCL, kBlockMode);
     // The umask may have taken bits away that the owner needs.
-    if (fd >= 0 && ::fchmod(fd, BlockMode) != 0) return Fail(fd, errno);
+    if (fd >= 0 && ::fchmod(fd, kBlockMode) != 0) return Fail(fd, errno);
     if (fd < 0 && errno == EEXIST) fd = OpenBlock(name, isFile, O_RDWR, 0);
     if (fd < 0) return -1;
     struct stat st {};
     if (::fstat(fd, &st) != 0) return Fail(fd, errno);
-    if (st.st_uid != ::geteuid() || (st.st_mode & 07777) != BlockMode ||
+    if (st.st_uid != ::geteuid() || (st.st_mode & 07777) != kBlockMode ||
         (isFile && !S_ISREG(st.st_mode)))
         return Fail(fd, EACCES);
     return fd;
@@ -117,7 +117,7 @@ std::string PosixSharedMemory::fallbackPath(const std::string& name) {
     return folder.empty() ? "" : folder + objectName(name) + ".block";
 }
 
-SharedMappingHandle PosixSharedMemory::createMapping(const std::string& name, int32_t size) {
+SharedMappingHandle PosixSharedMemory::CreateMapping(const std::string& name, int32_t size) {
     if (size <= 0) {
         lastError_ = EINVAL;
         return 0;
@@ -137,7 +137,7 @@ SharedMappingHandle PosixSharedMemory::createMapping(const std::string& name, in
     return handle;
 }
 
-void* PosixSharedMemory::mapView(SharedMappingHandle mapping, int32_t size) {
+void* PosixSharedMemory::MapView(SharedMappingHandle mapping, int32_t size) {
     const auto it = blocks_.find(mapping);
     if (it == blocks_.end() || size <= 0) {
         lastError_ = EBADF;
@@ -152,11 +152,11 @@ void* PosixSharedMemory::mapView(SharedMappingHandle mapping, int32_t size) {
     return view;
 }
 
-void PosixSharedMemory::unmapView(void* view, int32_t size) {
+void PosixSharedMemory::UnmapView(void* view, int32_t size) {
     ::munmap(view, static_cast<std::size_t>(size));
 }
 
-void PosixSharedMemory::closeMapping(SharedMappingHandle mapping) {
+void PosixSharedMemory::CloseMapping(SharedMappingHandle mapping) {
     const auto it = blocks_.find(mapping);
     if (it == blocks_.end()) return;
     release(it->second);

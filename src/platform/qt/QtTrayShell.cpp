@@ -31,13 +31,13 @@ QIcon QtTrayShell::icon(TrayIconHandle handle) const {
     return it == pictures_.end() ? QIcon() : it->second;
 }
 
-TrayWindowId QtTrayShell::createWindow(TrayWindow& owner) {
+TrayWindowId QtTrayShell::CreateWindow(TrayWindow& owner) {
     const TrayWindowId window = nextWindow_++;
     windows_[window] = &owner;
     return window;
 }
 
-void QtTrayShell::destroyWindow(TrayWindowId window) {
+void QtTrayShell::DestroyWindow(TrayWindowId window) {
     windows_.erase(window);
     for (auto it = icons_.begin(); it != icons_.end();) {
         auto next = std::next(it);
@@ -46,7 +46,7 @@ void QtTrayShell::destroyWindow(TrayWindowId window) {
     }
 }
 
-bool QtTrayShell::notifyIcon(NotifyMessage message, const NotifyIconData& data) {
+bool QtTrayShell::NotifyIcon(NotifyMessage message, const NotifyIconData& data) {
     const IconKey key{data.hWnd, data.uID};
     const auto it = icons_.find(key);
     switch (message) {
@@ -74,12 +74,12 @@ bool QtTrayShell::notifyIcon(NotifyMessage message, const NotifyIconData& data) 
 }
 
 void QtTrayShell::apply(ShellIcon& icon, const NotifyIconData& data) {
-    if (data.uFlags & NIF_MESSAGE) {
+    if (data.uFlags & kNifMessage) {
         icon.callbackMessage = data.uCallbackMessage;
         icon.reports = true;
     }
-    if (data.uFlags & NIF_ICON) icon.tray->setIcon(this->icon(data.hIcon));
-    if (data.uFlags & NIF_TIP)
+    if (data.uFlags & kNifIcon) icon.tray->setIcon(this->icon(data.hIcon));
+    if (data.uFlags & kNifTip)
         icon.tray->setToolTip(
             QString::fromUtf8(data.szTip, strnlen(data.szTip, sizeof data.szTip)));
 }
@@ -95,16 +95,16 @@ void QtTrayShell::remove(std::map<IconKey, ShellIcon>::iterator it) {
 void QtTrayShell::activated(IconKey key, QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Context:
-            if (send(key, 0x204, MK_RBUTTON)) send(key, 0x205, 0);
+            if (send(key, 0x204, kMkRButton)) send(key, 0x205, 0);
             break;
         case QSystemTrayIcon::Trigger:
-            if (send(key, 0x201, MK_LBUTTON)) send(key, 0x202, 0);
+            if (send(key, 0x201, kMkLButton)) send(key, 0x202, 0);
             break;
         case QSystemTrayIcon::DoubleClick:
-            send(key, 0x203, MK_LBUTTON);
+            send(key, 0x203, kMkLButton);
             break;
         case QSystemTrayIcon::MiddleClick:
-            if (send(key, 0x207, MK_MBUTTON)) send(key, 0x208, 0);
+            if (send(key, 0x207, kMkMButton)) send(key, 0x208, 0);
             break;
         case QSystemTrayIcon::Unknown:
             break;
@@ -126,10 +126,10 @@ bool QtTrayShell::send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) 
     n.y = pos.y();
     const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
     n.keyState = buttonDown;
-    if (keys & Qt::ShiftModifier) n.keyState |= MK_SHIFT;
-    if (keys & Qt::ControlModifier) n.keyState |= MK_CONTROL;
+    if (keys & Qt::ShiftModifier) n.keyState |= kMkShift;
+    if (keys & Qt::ControlModifier) n.keyState |= kMkControl;
     n.altDown = (keys & Qt::AltModifier) != 0;
-    window->second->trayNotification(n);
+    window->second->OnTrayNotification(n);
     return true;
 }
 
@@ -140,7 +140,7 @@ void QtTrayShell::commitData(QSessionManager& manager) {
     // Copied: an answer may close windows.
     const auto windows = windows_;
     for (const auto& entry : windows) {
-        if (windows_.contains(entry.first) && !entry.second->queryEndSession()) canEnd = false;
+        if (windows_.contains(entry.first) && !entry.second->QueryEndSession()) canEnd = false;
     }
     if (!mayAsk) return;
     if (!canEnd) manager.cancel();

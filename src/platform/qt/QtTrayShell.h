@@ -23,15 +23,15 @@ public:
     TrayIconHandle addIcon(const QIcon& icon);
     QIcon icon(TrayIconHandle handle) const;
 
-    TrayWindowId createWindow(TrayWindow& owner) override;
-    void destroyWindow(TrayWindowId window) override;
-    bool notifyIcon(NotifyMessage message, const NotifyIconData& data) override;
+    TrayWindowId CreateWindow(TrayWindow& owner) override;
+    void DestroyWindow(TrayWindowId window) override;
+    bool NotifyIcon(NotifyMessage message, const NotifyIconData& data) override;
 
 private:
     struct ShellIcon {
         QSystemTrayIcon* tray = nullptr;
         uint32_t callbackMessage = 0;
-        bool reports = false;  // NIF_MESSAGE was given
+        bool reports = false;  // kNifMessage was given
     };
     using IconKey = std::pair<TrayWindowId, uint32_t>;
 

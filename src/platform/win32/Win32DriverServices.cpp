@@ -1,6 +1,6 @@
 #include "platform/win32/Win32DriverServices.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <vector>
 
@@ -31,67 +31,67 @@ T Win32DriverServices::Note(T result) {
     return result;
 }
 
-OsHandle Win32DriverServices::openSCManager(uint32_t desiredAccess) {
+OsHandle Win32DriverServices::OpenSCManager(uint32_t desiredAccess) {
     return Note(Os(OpenSCManagerA(nullptr, nullptr, desiredAccess)));
 }
 
-OsHandle Win32DriverServices::createService(OsHandle manager, const ServiceConfig& config) {
+OsHandle Win32DriverServices::CreateService(OsHandle manager, const ServiceConfig& config) {
     return Note(Os(CreateServiceA(Service(manager), config.name.c_str(), OrNull(config.displayName),
                                   config.desiredAccess, config.serviceType, config.startType,
                                   config.errorControl, config.binaryPath.c_str(), nullptr, nullptr,
                                   nullptr, nullptr, nullptr)));
 }
 
-OsHandle Win32DriverServices::openService(OsHandle manager, const std::string& name,
+OsHandle Win32DriverServices::OpenService(OsHandle manager, const std::string& name,
                                           uint32_t desiredAccess) {
     return Note(Os(OpenServiceA(Service(manager), name.c_str(), desiredAccess)));
 }
 
-bool Win32DriverServices::startService(OsHandle service) {
+bool Win32DriverServices::StartService(OsHandle service) {
     return Note(StartServiceA(Service(service), 0, nullptr) != FALSE);
 }
 
-bool Win32DriverServices::controlService(OsHandle service, uint32_t control) {
+bool Win32DriverServices::ControlService(OsHandle service, uint32_t control) {
     SERVICE_STATUS status{};
-    return Note(ControlService(Service(service), control, &status) != FALSE);
+    return Note(::ControlService(Service(service), control, &status) != FALSE);
 }
 
-bool Win32DriverServices::deleteService(OsHandle service) {
-    return Note(DeleteService(Service(service)) != FALSE);
+bool Win32DriverServices::DeleteService(OsHandle service) {
+    return Note(::DeleteService(Service(service)) != FALSE);
 }
 
-bool Win32DriverServices::closeServiceHandle(OsHandle handle) {
-    return Note(CloseServiceHandle(Service(handle)) != FALSE);
+bool Win32DriverServices::CloseServiceHandle(OsHandle handle) {
+    return Note(::CloseServiceHandle(Service(handle)) != FALSE);
 }
 
-OsHandle Win32DriverServices::createFile(const std::string& name, uint32_t access,
+OsHandle Win32DriverServices::CreateFile(const std::string& name, uint32_t access,
                                          uint32_t shareMode, uint32_t creation,
                                          uint32_t attributes) {
     return Note(
         Os(CreateFileA(name.c_str(), access, shareMode, nullptr, creation, attributes, nullptr)));
 }
 
-bool Win32DriverServices::closeHandle(OsHandle handle) {
-    return Note(CloseHandle(File(handle)) != FALSE);
+bool Win32DriverServices::CloseHandle(OsHandle handle) {
+    return Note(::CloseHandle(File(handle)) != FALSE);
 }
 
-bool Win32DriverServices::deviceIoControl(OsHandle device, uint32_t code, const void* input,
+bool Win32DriverServices::DeviceIoControl(OsHandle device, uint32_t code, const void* input,
                                           uint32_t inputSize, void* output, uint32_t outputSize,
                                           uint32_t& bytesReturned) {
     DWORD returned = 0;
     // The call takes a non-const input buffer; the driver's codes only read it.
-    const BOOL ok = DeviceIoControl(File(device), code, const_cast<void*>(input), inputSize, output,
-                                    outputSize, &returned, nullptr);
+    const BOOL ok = ::DeviceIoControl(File(device), code, const_cast<void*>(input), inputSize,
+                                      output, outputSize, &returned, nullptr);
     bytesReturned = returned;
     return Note(ok != FALSE);
 }
 
-uint32_t Win32DriverServices::queryDosDevice(const std::string& deviceName, char* target,
+uint32_t Win32DriverServices::QueryDosDevice(const std::string& deviceName, char* target,
                                              uint32_t maxChars) {
     return Note(static_cast<uint32_t>(QueryDosDeviceA(deviceName.c_str(), target, maxChars)));
 }
 
-bool Win32DriverServices::fileExists(const std::string& path) {
+bool Win32DriverServices::FileExists(const std::string& path) {
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA(path.c_str(), &found);
     Note(0);
@@ -100,20 +100,20 @@ bool Win32DriverServices::fileExists(const std::string& path) {
     return true;
 }
 
-bool Win32DriverServices::copyFile(const std::string& from, const std::string& to,
+bool Win32DriverServices::CopyFile(const std::string& from, const std::string& to,
                                    bool failIfExists) {
     return Note(CopyFileA(from.c_str(), to.c_str(), failIfExists) != FALSE);
 }
 
-bool Win32DriverServices::setFileAttributes(const std::string& path, uint32_t attributes) {
+bool Win32DriverServices::SetFileAttributes(const std::string& path, uint32_t attributes) {
     return Note(SetFileAttributesA(path.c_str(), attributes) != FALSE);
 }
 
-bool Win32DriverServices::deleteFile(const std::string& path) {
+bool Win32DriverServices::DeleteFile(const std::string& path) {
     return Note(DeleteFileA(path.c_str()) != FALSE);
 }
 
-std::string Win32DriverServices::environmentVariable(const std::string& name) {
+std::string Win32DriverServices::EnvironmentVariable(const std::string& name) {
     std::vector<char> value(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -126,11 +126,11 @@ std::string Win32DriverServices::environmentVariable(const std::string& name) {
     }
 }
 
-uint32_t Win32DriverServices::versionWord() {
+uint32_t Win32DriverServices::VersionWord() {
     return GetVersion();
 }
 
-std::string Win32DriverServices::executablePath() {
+std::string Win32DriverServices::ExecutablePath() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -142,11 +142,11 @@ std::string Win32DriverServices::executablePath() {
     }
 }
 
-void Win32DriverServices::sleep(uint32_t milliseconds) {
-    Sleep(milliseconds);
+void Win32DriverServices::Sleep(uint32_t milliseconds) {
+    ::Sleep(milliseconds);
 }
 
-MessageBoxAnswer Win32DriverServices::stopMessageBox(const std::string& caption,
+MessageBoxAnswer Win32DriverServices::StopMessageBox(const std::string& caption,
                                                      const std::string& text,
                                                      MessageBoxButtons buttons) {
     const UINT style = MB_ICONSTOP | (buttons == MessageBoxButtons::YesNo ? MB_YESNO : MB_OK);
@@ -162,6 +162,6 @@ MessageBoxAnswer Win32DriverServices::stopMessageBox(const std::string& caption,
     }
 }
 
-void Win32DriverServices::postQuit() {
+void Win32DriverServices::PostQuit() {
     PostQuitMessage(0);
 }

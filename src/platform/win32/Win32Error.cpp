@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Error.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 std::string SystemErrorText(uint32_t code) {
     char buffer[512] = {};

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Mixer.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 // After windows.h, whose types it uses.
 #include <mmsystem.h>
 
@@ -52,11 +52,11 @@ MIXERCONTROLDETAILS SingleValueDetails(uint32_t controlId, MIXERCONTROLDETAILS_U
 
 }  // namespace
 
-uint32_t Win32Mixer::getNumDevs() {
+uint32_t Win32Mixer::GetNumDevs() {
     return mixerGetNumDevs();
 }
 
-uint32_t Win32Mixer::getDevCaps(uint32_t device, MixerCaps& caps) {
+uint32_t Win32Mixer::GetDevCaps(uint32_t device, MixerCaps& caps) {
     MIXERCAPSA record{};
     const MMRESULT result = mixerGetDevCapsA(device, &record, sizeof record);
     if (result != MMSYSERR_NOERROR) return result;
@@ -65,18 +65,18 @@ uint32_t Win32Mixer::getDevCaps(uint32_t device, MixerCaps& caps) {
     return result;
 }
 
-uint32_t Win32Mixer::open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) {
+uint32_t Win32Mixer::Open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) {
     HMIXER opened = nullptr;
     const MMRESULT result = mixerOpen(&opened, device, callbackWindow, 0, CALLBACK_WINDOW);
     if (result == MMSYSERR_NOERROR) handle = reinterpret_cast<HMixer>(opened);
     return result;
 }
 
-uint32_t Win32Mixer::close(HMixer handle) {
+uint32_t Win32Mixer::Close(HMixer handle) {
     return mixerClose(reinterpret_cast<HMIXER>(handle));
 }
 
-uint32_t Win32Mixer::getLineInfo(uint32_t device, MixerLine& line, LineQuery query) {
+uint32_t Win32Mixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) {
     MIXERLINEA record{};
     record.cbStruct = sizeof record;
     record.dwDestination = line.Destination;
@@ -96,7 +96,7 @@ uint32_t Win32Mixer::getLineInfo(uint32_t device, MixerLine& line, LineQuery que
     return result;
 }
 
-uint32_t Win32Mixer::getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+uint32_t Win32Mixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                                      std::vector<MixerControl>& controls) {
     if (count == 0) {
         controls.clear();
@@ -126,7 +126,7 @@ uint32_t Win32Mixer::getLineControls(HMixer handle, uint32_t lineId, uint32_t co
     return result;
 }
 
-uint32_t Win32Mixer::getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
+uint32_t Win32Mixer::GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
     MIXERCONTROLDETAILS_UNSIGNED detail{};
     MIXERCONTROLDETAILS details = SingleValueDetails(controlId, detail);
     const MMRESULT result = mixerGetControlDetailsA(
@@ -135,7 +135,7 @@ uint32_t Win32Mixer::getControlValue(HMixer handle, uint32_t controlId, uint32_t
     return result;
 }
 
-uint32_t Win32Mixer::setControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
+uint32_t Win32Mixer::SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
     MIXERCONTROLDETAILS_UNSIGNED detail{};
     detail.dwValue = value;
     MIXERCONTROLDETAILS details = SingleValueDetails(controlId, detail);
@@ -143,7 +143,7 @@ uint32_t Win32Mixer::setControlValue(HMixer handle, uint32_t controlId, uint32_t
                                   MIXER_SETCONTROLDETAILSF_VALUE | kByMixerObject);
 }
 
-std::string Win32Mixer::errorText(uint32_t code) {
+std::string Win32Mixer::ErrorText(uint32_t code) {
     char text[256] = {};
     if (waveInGetErrorTextA(code, text, sizeof text) != MMSYSERR_NOERROR) return {};
     return FieldText(text);

@@ -5,16 +5,16 @@
 
 class Win32Mixer final : public Mixer {
 public:
-    uint32_t getNumDevs() override;
-    uint32_t getDevCaps(uint32_t device, MixerCaps& caps) override;
+    uint32_t GetNumDevs() override;
+    uint32_t GetDevCaps(uint32_t device, MixerCaps& caps) override;
     // Change notifications go to `callbackWindow` (the window-callback flag).
-    uint32_t open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override;
-    uint32_t close(HMixer handle) override;
-    uint32_t getLineInfo(uint32_t device, MixerLine& line, LineQuery query) override;
-    uint32_t getLineControls(HMixer handle, uint32_t lineId, uint32_t count,
+    uint32_t Open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override;
+    uint32_t Close(HMixer handle) override;
+    uint32_t GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) override;
+    uint32_t GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                              std::vector<MixerControl>& controls) override;
-    uint32_t getControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override;
-    uint32_t setControlValue(HMixer handle, uint32_t controlId, uint32_t value) override;
+    uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override;
+    uint32_t SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) override;
     // waveInGetErrorTextA's text.
-    std::string errorText(uint32_t code) override;
+    std::string ErrorText(uint32_t code) override;
 };

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32ProfileFile.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <utility>
 #include <vector>
@@ -25,7 +25,7 @@ std::string ReadValue(const std::string& file, const std::string& section, const
 
 Win32ProfileFile::Win32ProfileFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
-std::optional<std::string> Win32ProfileFile::read(const std::string& section,
+std::optional<std::string> Win32ProfileFile::Read(const std::string& section,
                                                   const std::string& key) const {
     // The call hands back the default for a missing key, so a key is missing only when
     // two different defaults both come back.
@@ -35,7 +35,7 @@ std::optional<std::string> Win32ProfileFile::read(const std::string& section,
     return value;
 }
 
-bool Win32ProfileFile::write(const std::string& section, const std::string& key,
+bool Win32ProfileFile::Write(const std::string& section, const std::string& key,
                              const std::string& value) {
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
                                       fileName_.c_str()) != 0;

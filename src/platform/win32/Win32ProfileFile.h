@@ -11,9 +11,9 @@ class Win32ProfileFile final : public ProfileFile {
 public:
     explicit Win32ProfileFile(std::string fileName = "quorvane.ini");
 
-    std::optional<std::string> read(const std::string& section,
+    std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override;
-    bool write(const std::string& section, const std::string& key,
+    bool Write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
     const std::string& fileName() const { return fileName_; }

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32SerialPorts.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -28,14 +28,14 @@ void SetFlagWord(DCB& dcb, uint32_t flags) {
 class Win32SerialPort final : public SerialPort {
 public:
     explicit Win32SerialPort(HANDLE handle) : handle_(handle) {}
-    ~Win32SerialPort() override { CloseHandle(handle_); }
+    ~Win32SerialPort() override { ::CloseHandle(handle_); }
     Win32SerialPort(const Win32SerialPort&) = delete;
     Win32SerialPort& operator=(const Win32SerialPort&) = delete;
 
-    bool getCommState(CommState& state) override {
+    bool GetCommState(CommState& state) override {
         DCB dcb{};
         dcb.DCBlength = sizeof dcb;
-        if (!GetCommState(handle_, &dcb)) return Fail();
+        if (!::GetCommState(handle_, &dcb)) return Fail();
         state.DCBlength = dcb.DCBlength;
         state.BaudRate = dcb.BaudRate;
         state.Flags = FlagWord(dcb);
@@ -45,23 +45,23 @@ public:
         return true;
     }
 
-    bool setCommState(const CommState& state) override {
+    bool SetCommState(const CommState& state) override {
         // Fields the record leaves out (XON/XOFF limits and characters) stay as the port has them.
         DCB dcb{};
         dcb.DCBlength = sizeof dcb;
-        if (!GetCommState(handle_, &dcb)) return Fail();
+        if (!::GetCommState(handle_, &dcb)) return Fail();
         dcb.DCBlength = state.DCBlength;
         dcb.BaudRate = state.BaudRate;
         SetFlagWord(dcb, state.Flags);
         dcb.ByteSize = state.ByteSize;
         dcb.Parity = state.Parity;
         dcb.StopBits = state.StopBits;
-        return SetCommState(handle_, &dcb) ? true : Fail();
+        return ::SetCommState(handle_, &dcb) ? true : Fail();
     }
 
-    bool getCommTimeouts(CommTimeouts& timeouts) override {
+    bool GetCommTimeouts(CommTimeouts& timeouts) override {
         COMMTIMEOUTS t{};
-        if (!GetCommTimeouts(handle_, &t)) return Fail();
+        if (!::GetCommTimeouts(handle_, &t)) return Fail();
         timeouts.ReadIntervalTimeout = t.ReadIntervalTimeout;
         timeouts.ReadTotalTimeoutMultiplier = t.ReadTotalTimeoutMultiplier;
         timeouts.ReadTotalTimeoutConstant = t.ReadTotalTimeoutConstant;
@@ -70,17 +70,17 @@ public:
         return true;
     }
 
-    bool setCommTimeouts(const CommTimeouts& timeouts) override {
+    bool SetCommTimeouts(const CommTimeouts& timeouts) override {
         COMMTIMEOUTS t{};
         t.ReadIntervalTimeout = timeouts.ReadIntervalTimeout;
         t.ReadTotalTimeoutMultiplier = timeouts.ReadTotalTimeoutMultiplier;
         t.ReadTotalTimeoutConstant = timeouts.ReadTotalTimeoutConstant;
         t.WriteTotalTimeoutMultiplier = timeouts.WriteTotalTimeoutMultiplier;
         t.WriteTotalTimeoutConstant = timeouts.WriteTotalTimeoutConstant;
-        return SetCommTimeouts(handle_, &t) ? true : Fail();
+        return ::SetCommTimeouts(handle_, &t) ? true : Fail();
     }
 
-    bool read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+    bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         received = 0;
         DWORD got = 0;
         if (!ReadFile(handle_, buffer, Clamp(count), &got, nullptr)) return Fail();
@@ -88,7 +88,7 @@ public:
         return true;
     }
 
-    bool readPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+    bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         received = 0;
         DWORD errors = 0;
         COMSTAT status{};
@@ -97,7 +97,7 @@ public:
         return read(buffer, (std::min)(count, std::size_t{status.cbInQue}), received);
     }
 
-    bool write(const uint8_t* data, std::size_t count, std::size_t& written) override {
+    bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override {
         written = 0;
         DWORD put = 0;
         if (!WriteFile(handle_, data, Clamp(count), &put, nullptr)) return Fail();
@@ -105,7 +105,7 @@ public:
         return true;
     }
 
-    uint32_t lastError() const override { return lastError_; }
+    uint32_t LastError() const override { return lastError_; }
 
 private:
     static DWORD Clamp(std::size_t count) {
@@ -123,7 +123,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SerialPort> Win32SerialPorts::open(const std::string& name, uint32_t& error) {
+std::unique_ptr<SerialPort> Win32SerialPorts::Open(const std::string& name, uint32_t& error) {
     // Exclusive and synchronous: no sharing, no overlapped I/O.
     HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -135,6 +135,6 @@ std::unique_ptr<SerialPort> Win32SerialPorts::open(const std::string& name, uint
     return std::make_unique<Win32SerialPort>(handle);
 }
 
-std::string Win32SerialPorts::errorText(uint32_t code) const {
+std::string Win32SerialPorts::ErrorText(uint32_t code) const {
     return SystemErrorText(code);
 }

@@ -7,6 +7,6 @@
 // with read and write access and no sharing. Error codes are GetLastError's.
 class Win32SerialPorts final : public SerialPorts {
 public:
-    std::unique_ptr<SerialPort> open(const std::string& name, uint32_t& error) override;
-    std::string errorText(uint32_t code) const override;
+    std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
+    std::string ErrorText(uint32_t code) const override;
 };

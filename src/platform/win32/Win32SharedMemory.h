@@ -6,11 +6,11 @@
 
 class Win32SharedMemory final : public SharedMemory {
 public:
-    SharedMappingHandle createMapping(const std::string& name, int32_t size) override;
-    void* mapView(SharedMappingHandle mapping, int32_t size) override;
-    void unmapView(void* view, int32_t size) override;
-    void closeMapping(SharedMappingHandle mapping) override;
-    int32_t lastError() const override { return lastError_; }
+    SharedMappingHandle CreateMapping(const std::string& name, int32_t size) override;
+    void* MapView(SharedMappingHandle mapping, int32_t size) override;
+    void UnmapView(void* view, int32_t size) override;
+    void CloseMapping(SharedMappingHandle mapping) override;
+    int32_t LastError() const override { return lastError_; }
 
 private:
     int32_t lastError_ = 0;

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32SystemInfo.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <utility>
 #include <vector>
@@ -40,18 +40,18 @@ std::string OsNameFor(uint32_t major, uint32_t minor, uint32_t platformId) {
 
 Win32SystemInfo::Win32SystemInfo(std::string versionFile) : versionFile_(std::move(versionFile)) {}
 
-uint32_t Win32SystemInfo::versionWord() const {
+uint32_t Win32SystemInfo::VersionWord() const {
     return GetVersion();
 }
 
-std::string Win32SystemInfo::osName() const {
+std::string Win32SystemInfo::OsName() const {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
     if (!GetVersionExA(&info)) return OsNameFor(0, 0, 0);
     return OsNameFor(info.dwMajorVersion, info.dwMinorVersion, info.dwPlatformId);
 }
 
-std::string Win32SystemInfo::programVersion() const {
+std::string Win32SystemInfo::ProgramVersion() const {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(versionFile_.c_str(), &ignored);
     if (size == 0) return {};
@@ -69,11 +69,11 @@ std::string Win32SystemInfo::programVersion() const {
            std::to_string(LOWORD(fixed->dwFileVersionLS));
 }
 
-uint16_t Win32SystemInfo::userLanguageId() const {
+uint16_t Win32SystemInfo::UserLanguageId() const {
     return GetUserDefaultLangID();
 }
 
-char Win32SystemInfo::localeDecimalSeparator() const {
+char Win32SystemInfo::LocaleDecimalSeparator() const {
     char separator[8] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2 ||
         static_cast<unsigned char>(separator[0]) > 0x7F)

@@ -17,12 +17,12 @@ public:
     // own file when it carries that name.
     explicit Win32SystemInfo(std::string versionFile = "quorvane.exe");
 
-    uint32_t versionWord() const override;
-    std::string osName() const override;
+    uint32_t VersionWord() const override;
+    std::string OsName() const override;
     // The file's fixed version as "a.b.c.d"; empty when it has none or cannot be read.
-    std::string programVersion() const override;
-    uint16_t userLanguageId() const override;
-    char localeDecimalSeparator() const override;
+    std::string ProgramVersion() const override;
+    uint16_t UserLanguageId() const override;
+    char LocaleDecimalSeparator() const override;
 
 private:
     std::string versionFile_;

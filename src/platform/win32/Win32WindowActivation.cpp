@@ -1,6 +1,6 @@
 #include "platform/win32/Win32WindowActivation.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 #include <utility>
 
@@ -35,11 +35,11 @@ bool RegisterActivationClass() {
 }  // namespace
 
 Win32WindowActivation::~Win32WindowActivation() {
-    stopListening();
+    StopListening();
 }
 
-bool Win32WindowActivation::listen(const std::string& name, std::function<void()> bringForward) {
-    stopListening();
+bool Win32WindowActivation::Listen(const std::string& name, std::function<void()> bringForward) {
+    StopListening();
     if (!RegisterActivationClass()) return false;
     bringForward_ = std::move(bringForward);
     HWND window = CreateWindowExA(0, kWindowClass, name.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE,
@@ -50,21 +50,21 @@ bool Win32WindowActivation::listen(const std::string& name, std::function<void()
     return true;
 }
 
-void Win32WindowActivation::stopListening() {
+void Win32WindowActivation::StopListening() {
     if (window_ == nullptr) return;
-    DestroyWindow(static_cast<HWND>(window_));
+    ::DestroyWindow(static_cast<HWND>(window_));
     window_ = nullptr;
 }
 
-bool Win32WindowActivation::requestBringForward(const std::string& name) {
+bool Win32WindowActivation::RequestBringForward(const std::string& name) {
     HWND window = FindWindowExA(HWND_MESSAGE, nullptr, kWindowClass, name.c_str());
     if (window == nullptr) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     AllowSetForegroundWindow(processId);
     DWORD_PTR answer = 0;
-    const LRESULT sent =
-        SendMessageTimeoutA(window, BringForwardMessage(), 0, 0, SMTO_ABORTIFHUNG, WaitMs, &answer);
+    const LRESULT sent = SendMessageTimeoutA(window, BringForwardMessage(), 0, 0, SMTO_ABORTIFHUNG,
+                                             kWaitMs, &answer);
     return sent != 0 && answer == static_cast<DWORD_PTR>(kAnswered);
 }
 

@@ -17,12 +17,12 @@ public:
     Win32WindowActivation& operator=(const Win32WindowActivation&) = delete;
 
     // Requests arrive through the calling thread's message loop.
-    bool listen(const std::string& name, std::function<void()> bringForward) override;
-    void stopListening() override;
-    // Waits up to WaitMs for the running instance to answer.
-    bool requestBringForward(const std::string& name) override;
+    bool Listen(const std::string& name, std::function<void()> bringForward) override;
+    void StopListening() override;
+    // Waits up to kWaitMs for the running instance to answer.
+    bool RequestBringForward(const std::string& name) override;
 
-    static constexpr unsigned WaitMs = 3000;
+    static constexpr unsigned kWaitMs = 3000;
 
 private:
     void* window_ = nullptr;  // HWND

@@ -41,7 +41,7 @@ protected:
             GTEST_SKIP() << "no private PulseAudio here: " << server_->failure();
         alsa_ = AlsaTestConfig::Pulse();
         mixer_ = std::make_unique<AlsaMixer>();
-        if (mixer_->getNumDevs() == 0)
+        if (mixer_->GetNumDevs() == 0)
             GTEST_SKIP() << "ALSA's pulse plugin is missing (Debian: libasound2-plugins)";
     }
 

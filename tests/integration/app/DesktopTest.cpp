@@ -44,8 +44,8 @@ TEST(FirmwareTest, VersionAboveOneZeroZeroEnablesPsk63AtStartAndInTheAboutBox) {
             {.meter = {.version = c.version},
              .settings = std::string("[MISC]\r\nMode=") + (c.psk63Stored ? "1" : "0") + "\r\n"});
         // What the real program shows: the platform's own answers.
-        h.System().program = platform.programVersion();
-        h.System().os = platform.osName();
+        h.System().program = platform.ProgramVersion();
+        h.System().os = platform.OsName();
         ASSERT_TRUE(h.Start());
         TMainForm& form = h.Form();
         EXPECT_EQ(MainFormProbe(form).PSK63()->isEnabled(), c.psk63Enabled);

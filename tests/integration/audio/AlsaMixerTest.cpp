@@ -55,9 +55,9 @@ std::vector<uint32_t> Ids(const TspVolumeControl& volume) {
 }
 
 TEST_F(AlsaMixerOverTestDevice, ShowsTheDeviceAsDefaultWithPlaybackAndRecording) {
-    ASSERT_GE(mixer_.getNumDevs(), 1u);
+    ASSERT_GE(mixer_.GetNumDevs(), 1u);
     MixerCaps caps;
-    ASSERT_EQ(mixer_.getDevCaps(0, caps), mmsyserr::NoError);
+    ASSERT_EQ(mixer_.GetDevCaps(0, caps), mmsyserr::kNoError);
     EXPECT_EQ(caps.ProductName, "Default (Quorvane Test)");
     EXPECT_EQ(caps.Destinations, 2u);
 
@@ -131,7 +131,7 @@ TEST_F(AlsaMixerOverTestDevice, MuteSwitchesEveryChannel) {
     ASSERT_GE(mute, 0);
 
     EXPECT_EQ(master.GetValue(mute), 0u);
-    EXPECT_EQ(master.SetValue(mute, 1), mmsyserr::NoError);
+    EXPECT_EQ(master.SetValue(mute, 1), mmsyserr::kNoError);
     EXPECT_THAT(config_->State(kMasterSwitch), Optional(Pair(0, 0)));
     EXPECT_EQ(master.GetValue(mute), 1u);
 
@@ -140,54 +140,55 @@ TEST_F(AlsaMixerOverTestDevice, MuteSwitchesEveryChannel) {
 }
 
 TEST_F(AlsaMixerOverTestDevice, AnswersMisuseWithTheMixerResultCodes) {
-    const uint32_t count = mixer_.getNumDevs();
+    const uint32_t count = mixer_.GetNumDevs();
     MixerCaps caps;
     HMixer handle = -1;
     MixerLine line;
-    EXPECT_EQ(mixer_.getDevCaps(count, caps), mmsyserr::BadDeviceId);
-    EXPECT_EQ(mixer_.open(count, 0, handle), mmsyserr::BadDeviceId);
+    EXPECT_EQ(mixer_.GetDevCaps(count, caps), mmsyserr::kBadDeviceId);
+    EXPECT_EQ(mixer_.Open(count, 0, handle), mmsyserr::kBadDeviceId);
     EXPECT_EQ(handle, -1);
-    EXPECT_EQ(mixer_.getLineInfo(count, line, LineQuery::ByDestination), mmsyserr::BadDeviceId);
+    EXPECT_EQ(mixer_.GetLineInfo(count, line, LineQuery::ByDestination), mmsyserr::kBadDeviceId);
     uint32_t value = 0;
-    EXPECT_EQ(mixer_.close(4711), mmsyserr::InvalidHandle);
-    EXPECT_EQ(mixer_.getControlValue(4711, 0, value), mmsyserr::InvalidHandle);
-    EXPECT_EQ(mixer_.setControlValue(4711, 0, 0), mmsyserr::InvalidHandle);
+    EXPECT_EQ(mixer_.Close(4711), mmsyserr::kInvalidHandle);
+    EXPECT_EQ(mixer_.GetControlValue(4711, 0, value), mmsyserr::kInvalidHandle);
+    EXPECT_EQ(mixer_.SetControlValue(4711, 0, 0), mmsyserr::kInvalidHandle);
 
-    ASSERT_EQ(mixer_.open(0, 0, handle), mmsyserr::NoError);
+    ASSERT_EQ(mixer_.Open(0, 0, handle), mmsyserr::kNoError);
     line.Destination = 2;
-    EXPECT_EQ(mixer_.getLineInfo(0, line, LineQuery::ByDestination), mmsyserr::InvalidLine);
+    EXPECT_EQ(mixer_.GetLineInfo(0, line, LineQuery::ByDestination), mmsyserr::kInvalidLine);
     line.Destination = 0;
     line.Source = 1;  // the playback destination has one source
-    EXPECT_EQ(mixer_.getLineInfo(0, line, LineQuery::BySource), mmsyserr::InvalidLine);
+    EXPECT_EQ(mixer_.GetLineInfo(0, line, LineQuery::BySource), mmsyserr::kInvalidLine);
     line.Source = 0;
-    ASSERT_EQ(mixer_.getLineInfo(0, line, LineQuery::BySource), mmsyserr::NoError);
+    ASSERT_EQ(mixer_.GetLineInfo(0, line, LineQuery::BySource), mmsyserr::kNoError);
     EXPECT_EQ(line.Name, "Wave");
-    EXPECT_EQ(line.ComponentType, component::SrcWaveOut);
+    EXPECT_EQ(line.ComponentType, component::kSrcWaveOut);
     EXPECT_NE(line.LineFlags & kLineSource, 0u);
 
     std::vector<MixerControl> controls;
-    EXPECT_EQ(mixer_.getLineControls(handle, line.LineID, 2, controls), mmsyserr::InvalidParam);
-    ASSERT_EQ(mixer_.getLineControls(handle, line.LineID, 1, controls), mmsyserr::NoError);
-    EXPECT_EQ(mixer_.setControlValue(handle, controls[0].ControlID, 65536), mmsyserr::InvalidValue);
-    EXPECT_EQ(mixer_.getControlValue(handle, 0xFFFFF0, value), mmsyserr::InvalidControl);
-    EXPECT_FALSE(mixer_.errorText(mmsyserr::InvalidControl).empty());
+    EXPECT_EQ(mixer_.GetLineControls(handle, line.LineID, 2, controls), mmsyserr::kInvalidParam);
+    ASSERT_EQ(mixer_.GetLineControls(handle, line.LineID, 1, controls), mmsyserr::kNoError);
+    EXPECT_EQ(mixer_.SetControlValue(handle, controls[0].ControlID, 65536),
+              mmsyserr::kInvalidValue);
+    EXPECT_EQ(mixer_.GetControlValue(handle, 0xFFFFF0, value), mmsyserr::kInvalidControl);
+    EXPECT_FALSE(mixer_.ErrorText(mmsyserr::kInvalidControl).empty());
 
     HMixer second = -1;
-    ASSERT_EQ(mixer_.open(0, 0, second), mmsyserr::NoError);
+    ASSERT_EQ(mixer_.Open(0, 0, second), mmsyserr::kNoError);
     EXPECT_NE(second, handle);
-    EXPECT_EQ(mixer_.close(handle), mmsyserr::NoError);
-    EXPECT_EQ(mixer_.close(handle), mmsyserr::InvalidHandle);
-    EXPECT_EQ(mixer_.getControlValue(second, controls[0].ControlID, value), mmsyserr::NoError);
-    EXPECT_EQ(mixer_.close(second), mmsyserr::NoError);
+    EXPECT_EQ(mixer_.Close(handle), mmsyserr::kNoError);
+    EXPECT_EQ(mixer_.Close(handle), mmsyserr::kInvalidHandle);
+    EXPECT_EQ(mixer_.GetControlValue(second, controls[0].ControlID, value), mmsyserr::kNoError);
+    EXPECT_EQ(mixer_.Close(second), mmsyserr::kNoError);
 }
 
 TEST(AlsaMixerOverBrokenDevice, MixerThatCannotLoadMeansNoDriver) {
     auto config = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN, true);
     AlsaMixer mixer;
     RecordingPresenter presenter;
-    ASSERT_GE(mixer.getNumDevs(), 1u);  // the control device itself opens
+    ASSERT_GE(mixer.GetNumDevs(), 1u);  // the control device itself opens
     HMixer handle = -1;
-    EXPECT_EQ(mixer.open(0, 0, handle), mmsyserr::NoDriver);
+    EXPECT_EQ(mixer.Open(0, 0, handle), mmsyserr::kNoDriver);
 
     TspVolumeControl volume(mixer, presenter, 0, 0);
     const std::string noDriver = SoundCardError("No device driver is present.");
@@ -221,11 +222,11 @@ TEST(AlsaMixerOverSoundServer, MasterMovesTheSinkVolumeAndWaveFallsBackToMaster)
     if (!server.running()) GTEST_SKIP() << "no private PulseAudio here: " << server.failure();
     auto config = AlsaTestConfig::Pulse();
     AlsaMixer mixer;
-    if (mixer.getNumDevs() == 0)
+    if (mixer.GetNumDevs() == 0)
         GTEST_SKIP() << "ALSA's pulse plugin is missing (Debian: libasound2-plugins)";
 
     MixerCaps caps;
-    ASSERT_EQ(mixer.getDevCaps(0, caps), mmsyserr::NoError);
+    ASSERT_EQ(mixer.GetDevCaps(0, caps), mmsyserr::kNoError);
     EXPECT_EQ(caps.ProductName, "Default (PulseAudio)");
 
     RecordingPresenter presenter;

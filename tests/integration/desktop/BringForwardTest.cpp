@@ -61,7 +61,7 @@ bool RequestAnswered(LocalSocketActivation& later, const std::string& title,
     std::atomic<bool> answered = false;
     std::atomic<bool> finished = false;
     std::unique_ptr<QThread> thread(QThread::create([&] {
-        answered = later.requestBringForward(title);
+        answered = later.RequestBringForward(title);
         finished = true;
     }));
     thread->start();
@@ -86,10 +86,10 @@ TEST(BringForwardTest, RequestReachesTheRunningInstanceOverAStaleSocketFile) {
 
     LocalSocketActivation first;
     LocalSocketActivation later;
-    EXPECT_FALSE(later.requestBringForward(title)) << "nobody listens yet";
+    EXPECT_FALSE(later.RequestBringForward(title)) << "nobody listens yet";
 
     std::atomic<int> calls = 0;
-    ASSERT_TRUE(first.listen(title, [&] { ++calls; }));
+    ASSERT_TRUE(first.Listen(title, [&] { ++calls; }));
     const QFile::Permissions perms = QFile::permissions(SocketPath(title));
     EXPECT_FALSE(perms &
                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther))
@@ -98,7 +98,7 @@ TEST(BringForwardTest, RequestReachesTheRunningInstanceOverAStaleSocketFile) {
     EXPECT_TRUE(RequestAnswered(later, title, calls, 1));
     EXPECT_EQ(calls, 1);
 
-    first.stopListening();
+    first.StopListening();
     EXPECT_FALSE(QFile::exists(SocketPath(title)));
 }
 
@@ -110,7 +110,7 @@ TEST(BringForwardTest, DropsClientsThatHoldTheSocketAndOutlivesRunningOutOfDescr
     LocalSocketActivation first;
     LocalSocketActivation later;
     std::atomic<int> calls = 0;
-    ASSERT_TRUE(first.listen(title, [&] { ++calls; }));
+    ASSERT_TRUE(first.Listen(title, [&] { ++calls; }));
     const QString path = SocketPath(title);
 
     for (const std::string& sent : {std::string(300, 'r'), std::string()}) {
@@ -122,7 +122,7 @@ TEST(BringForwardTest, DropsClientsThatHoldTheSocketAndOutlivesRunningOutOfDescr
 
     // The client beyond the bound goes at once; the others stay until their time is up.
     std::vector<int> held;
-    for (int i = 0; i <= LocalSocketActivation::MaxConnections; ++i) held.push_back(Connect(path));
+    for (int i = 0; i <= LocalSocketActivation::kMaxConnections; ++i) held.push_back(Connect(path));
     EXPECT_TRUE(QTest::qWaitFor([&] { return Dropped(held.back()); }, 30000));
     for (std::size_t i = 0; i + 1 < held.size(); ++i) EXPECT_FALSE(Dropped(held[i])) << i;
     for (const int fd : held) ::close(fd);

@@ -21,7 +21,7 @@ bool Transparent(const QImage& image, int x, int y) {
 
 TEST(LedIconImagesTest, ColouredDotsAndARedTriangleOnATransparentGround) {
     const QColor expected[] = {Qt::white, Qt::black, Qt::blue, Qt::red};
-    for (int i = 0; i < LedIconImages::DotCount; ++i) {
+    for (int i = 0; i < LedIconImages::kDotCount; ++i) {
         const QImage dot = LedIconImages::DotImage(i);
         EXPECT_EQ(dot.size(), QSize(16, 16));
         EXPECT_EQ(dot.pixelColor(8, 8).rgba(), expected[i].rgba()) << "dot " << i;

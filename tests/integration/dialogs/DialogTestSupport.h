@@ -47,7 +47,7 @@ struct MainWindowStandIn {
 // A card named `name` whose "Volume Control" has a "Wave" source unless told otherwise.
 inline FakeDevice Card(const std::string& name, bool withWaveLine = true) {
     std::vector<FakeLine> sources;
-    if (withWaveLine) sources.push_back(FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume()}));
+    if (withWaveLine) sources.push_back(FakeLineOf("Wave", component::kSrcWaveOut, {FakeVolume()}));
     FakeDevice device = PlaybackCard({FakeVolume()}, std::move(sources));
     device.ProductName = name;
     return device;

@@ -128,5 +128,5 @@ TEST(DialogRendering, EveryFormAsItOpens) {
         about.Run(mainWindow, "1.0.0.0", "Debian GNU/Linux 12 (bookworm)",
                   [] { return std::string("QUORVANE firmware not detected"); });
     });
-    EXPECT_EQ(about.Label4->text().toStdString(), "go to " + std::string(MakerWebAddress));
+    EXPECT_EQ(about.Label4->text().toStdString(), "go to " + std::string(kMakerWebAddress));
 }

@@ -40,24 +40,24 @@ protected:
     // A port set up as the link sets it up: 19200 8N1, 5 ms a byte.
     std::unique_ptr<SerialPort> OpenConfigured() {
         uint32_t error = 0;
-        auto port = ports.open("COM5", error);
-        EXPECT_NE(port, nullptr) << ports.errorText(error);
+        auto port = ports.Open("COM5", error);
+        EXPECT_NE(port, nullptr) << ports.ErrorText(error);
         if (!port) return nullptr;
         CommTimeouts timeouts;
         timeouts.ReadTotalTimeoutMultiplier = 5;
-        EXPECT_TRUE(port->setCommTimeouts(timeouts));
+        EXPECT_TRUE(port->SetCommTimeouts(timeouts));
         return port;
     }
     static std::string Read(SerialPort& port, std::size_t count, bool expectOk = true) {
         std::string buffer(count, '\0');
         std::size_t received = 0;
-        EXPECT_EQ(port.read(reinterpret_cast<uint8_t*>(buffer.data()), count, received), expectOk);
+        EXPECT_EQ(port.Read(reinterpret_cast<uint8_t*>(buffer.data()), count, received), expectOk);
         return buffer.substr(0, received);
     }
     static void Write(SerialPort& port, const std::string& bytes) {
         std::size_t written = 0;
         EXPECT_TRUE(
-            port.write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written));
+            port.Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written));
         EXPECT_EQ(written, bytes.size());
     }
 
@@ -111,11 +111,11 @@ TEST_F(MeterEmulatorTest, PendingReadTakesWhatArrivedWithoutWaiting) {
     Start({.scenario = "short"}, false);
     auto port = OpenConfigured();
     ASSERT_TRUE(port);
-    ASSERT_TRUE(port->setCommTimeouts(CommTimeouts{}));  // all zero: reads wait for every byte
+    ASSERT_TRUE(port->SetCommTimeouts(CommTimeouts{}));  // all zero: reads wait for every byte
     const auto pending = [&] {
         std::string buffer(83, '\0');
         std::size_t received = 0;
-        EXPECT_TRUE(port->readPending(reinterpret_cast<uint8_t*>(buffer.data()), 83, received));
+        EXPECT_TRUE(port->ReadPending(reinterpret_cast<uint8_t*>(buffer.data()), 83, received));
         return buffer.substr(0, received);
     };
     EXPECT_EQ(pending(), "");
@@ -134,13 +134,13 @@ TEST_F(MeterEmulatorTest, SecondOpenOfTheSamePortIsRefused) {
     ASSERT_TRUE(first);
 
     uint32_t error = 0;
-    EXPECT_EQ(ports.open("COM5", error), nullptr);
+    EXPECT_EQ(ports.Open("COM5", error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(EBUSY));
     // The link through its device name is the same port.
-    EXPECT_EQ(ports.open("\\\\.\\COM5", error), nullptr);
+    EXPECT_EQ(ports.Open("\\\\.\\COM5", error), nullptr);
 
     first.reset();
-    EXPECT_NE(ports.open("COM5", error), nullptr) << ports.errorText(error);
+    EXPECT_NE(ports.Open("COM5", error), nullptr) << ports.ErrorText(error);
 }
 
 TEST_F(MeterEmulatorTest, VanishedMeterFailsReadsInsteadOfHanging) {
@@ -148,15 +148,15 @@ TEST_F(MeterEmulatorTest, VanishedMeterFailsReadsInsteadOfHanging) {
     auto port = OpenConfigured();
     ASSERT_TRUE(port);
     CommTimeouts forever;  // all zero: wait for every byte
-    ASSERT_TRUE(port->setCommTimeouts(forever));
+    ASSERT_TRUE(port->SetCommTimeouts(forever));
 
     sim->Kill();
 
     Read(*port, 64, false);
-    EXPECT_EQ(port->lastError(), static_cast<uint32_t>(EIO));
+    EXPECT_EQ(port->LastError(), static_cast<uint32_t>(EIO));
     std::size_t written = 0;
     const uint8_t command = 's';
-    EXPECT_FALSE(port->write(&command, 1, written));
+    EXPECT_FALSE(port->Write(&command, 1, written));
 }
 
 }  // namespace

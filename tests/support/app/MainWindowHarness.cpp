@@ -20,13 +20,14 @@ std::vector<FakeDevice> OneCardMixer() {
     FakeDevice card;
     card.ProductName = "Test Card";
     FakeDestination playback;
-    playback.Line = FakeLineOf("Volume Control", component::DstSpeakers,
+    playback.Line = FakeLineOf("Volume Control", component::kDstSpeakers,
                                {FakeVolume(PercentToRaw(75)), FakeMute()});
     playback.Sources.push_back(
-        FakeLineOf("Wave", component::SrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()}));
+        FakeLineOf("Wave", component::kSrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()}));
     FakeDestination recording;
-    recording.Line = FakeLineOf("Recording Control", component::DstWaveIn, {FakeVolume()});
-    recording.Sources.push_back(FakeLineOf("Microphone", component::SrcMicrophone, {FakeVolume()}));
+    recording.Line = FakeLineOf("Recording Control", component::kDstWaveIn, {FakeVolume()});
+    recording.Sources.push_back(
+        FakeLineOf("Microphone", component::kSrcMicrophone, {FakeVolume()}));
     card.Destinations = {playback, recording};
     return {card};
 }
@@ -108,7 +109,7 @@ bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
 }
 
 std::string MainWindowHarness::Saved(const std::string& section, const std::string& key) const {
-    return profile_->read(section, key).value_or("");
+    return profile_->Read(section, key).value_or("");
 }
 
 std::unique_ptr<MeterSim> MainWindowHarness::StartMeterOn(int comPort, MeterSim::Options options) {

@@ -14,7 +14,7 @@ struct Card : Rig {
         : Rig({PlaybackCard({FakeVolume(PercentToRaw(master))},
                             wave < 0
                                 ? std::vector<FakeLine>{}
-                                : std::vector{FakeLineOf("Wave", SrcWaveOut,
+                                : std::vector{FakeLineOf("Wave", kSrcWaveOut,
                                                          {FakeVolume(PercentToRaw(wave))})})}) {}
     int master() { return RawToPercent(mixer.Value(0, 0)); }
     int wave() { return RawToPercent(mixer.Value(0, 0, 0)); }
@@ -68,7 +68,7 @@ TEST(ChangeAudioLevel, WithoutWaveLineTheLoopWorksOnMasterAlone) {
 
     // A Wave line without a volume reads 0, so it takes the rises.
     Rig mute({PlaybackCard({FakeVolume(PercentToRaw(50))},
-                           {FakeLineOf("Wave", SrcWaveOut, {FakeMute()})})});
+                           {FakeLineOf("Wave", kSrcWaveOut, {FakeMute()})})});
     ChangeAudioLevel(mute.volume, true, 10, +5);
     EXPECT_EQ(mute.volume.GetMasterVolume(), 50);
     ChangeAudioLevel(mute.volume, true, 10, -5);

@@ -18,12 +18,12 @@ FakeDevice TypicalCard() {
     FakeDevice card;
     card.ProductName = "SoundMAX Digital Audio";
     card.Destinations = {
-        {FakeLineOf("Volume Control", DstSpeakers, {FakeVolume(40000), FakeMute()}),
-         {FakeLineOf("SW Synth", SrcSynthesizer, {FakeVolume(1000)}),
-          FakeLineOf("Wave", SrcWaveOut, {FakeVolume(20000), FakeMute()}),
-          FakeLineOf("CD Audio", SrcCompactDisc, {FakeVolume()})}},
-        {FakeLineOf("Recording Control", DstWaveIn, {FakeVolume()}),
-         {FakeLineOf("Microphone", SrcMicrophone, {FakeVolume()})}},
+        {FakeLineOf("Volume Control", kDstSpeakers, {FakeVolume(40000), FakeMute()}),
+         {FakeLineOf("SW Synth", kSrcSynthesizer, {FakeVolume(1000)}),
+          FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(20000), FakeMute()}),
+          FakeLineOf("CD Audio", kSrcCompactDisc, {FakeVolume()})}},
+        {FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
+         {FakeLineOf("Microphone", kSrcMicrophone, {FakeVolume()})}},
     };
     return card;
 }
@@ -81,10 +81,10 @@ TEST(TspVolumeControl, ClosesTheMixerItOpenedWhenDestroyed) {
 TEST(TspVolumeControl, RecordingDestinationFirstIsNeverMasterNorItsWaveSource) {
     FakeDevice card;
     card.Destinations = {
-        {FakeLineOf("Recording Control", DstWaveIn, {FakeVolume()}),
-         {FakeLineOf("Wave", SrcWaveOut, {FakeVolume()})}},
-        {FakeLineOf("Volume Control", DstSpeakers, {FakeVolume()}),
-         {FakeLineOf("Wave", SrcWaveOut, {FakeVolume()})}},
+        {FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
+         {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume()})}},
+        {FakeLineOf("Volume Control", kDstSpeakers, {FakeVolume()}),
+         {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume()})}},
     };
     Rig rig({card});
 
@@ -108,7 +108,7 @@ TEST(TspVolumeControl, WaveLineNameDecidesWhichSourceTheWaveVolumeMoves) {
                                        {"Waveform Out", true},
                                        {"Wav", false}}) {
         SCOPED_TRACE(name);
-        Rig rig({PlaybackCard({FakeVolume()}, {FakeLineOf(name, SrcWaveOut, {FakeVolume()})})});
+        Rig rig({PlaybackCard({FakeVolume()}, {FakeLineOf(name, kSrcWaveOut, {FakeVolume()})})});
         rig.volume.SetWaveVolume(30);
         EXPECT_EQ(rig.volume.FindWaveLine(), isWave ? 1 : -1);
         EXPECT_EQ(rig.mixer.Value(0, 0, 0), isWave ? 19660u : 0u);
@@ -117,9 +117,9 @@ TEST(TspVolumeControl, WaveLineNameDecidesWhichSourceTheWaveVolumeMoves) {
 }
 
 TEST(TspVolumeControl, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
-    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", SrcWaveOut, {FakeMute(0)})});
+    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", kSrcWaveOut, {FakeMute(0)})});
     // A later output destination with a volume is never taken for Master.
-    card.Destinations.push_back({FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}), {}});
+    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}), {}});
     Rig rig({card});
 
     EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
@@ -133,7 +133,7 @@ TEST(TspVolumeControl, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
     // Of several volume controls on a line the first counts; without a Wave line the
     // Wave volume is Master's.
     Rig several({PlaybackCard({FakeMute(), FakeVolume(52428), FakeVolume(65535)},
-                              {FakeLineOf("Line In", SrcLine, {FakeVolume(7)})})});
+                              {FakeLineOf("Line In", kSrcLine, {FakeVolume(7)})})});
     EXPECT_EQ(several.volume.GetMasterVolume(), 80);
     EXPECT_EQ(several.volume.GetWaveVolume(), 80);
     several.volume.SetWaveVolume(25);
@@ -165,7 +165,7 @@ TEST(TspVolumeControl, MissingDeviceShowsBothErrorsAndRunsWithoutEffect) {
 
 TEST(TspVolumeControl, FailedOpenStillTakesTheInventoryButTouchesNoValue) {
     FakeDevice card = TypicalCard();
-    card.OpenError = mmsyserr::Allocated;
+    card.OpenError = mmsyserr::kAllocated;
     Rig rig({card});
 
     EXPECT_EQ(rig.volume.Devices().Count(), 6);
@@ -181,16 +181,16 @@ TEST(TspVolumeControl, FailedOpenStillTakesTheInventoryButTouchesNoValue) {
 
 TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
     FakeDevice card = TypicalCard();
-    card.Destinations[0].Line.QueryError = mmsyserr::Error;  // whole destination goes
-    card.Destinations[1].Sources[0].QueryError = mmsyserr::InvalidParam;
-    card.Destinations.push_back({FakeLineOf("Line Out", DstLine, {FakeVolume(65535)}),
-                                 {FakeLineOf("Wave", SrcWaveOut, {FakeVolume(32768)}),
-                                  FakeLineOf("Aux", SrcAuxiliary, {FakeVolume()}),
-                                  FakeLineOf("Phone", SrcTelephone, {FakeVolume()})}});
-    card.Destinations[2].Sources[1].IdQueryError = mmsyserr::NotSupported;
-    card.Destinations[2].Sources[2].ControlsError = mmsyserr::NoMem;
+    card.Destinations[0].Line.QueryError = mmsyserr::kError;  // whole destination goes
+    card.Destinations[1].Sources[0].QueryError = mmsyserr::kInvalidParam;
+    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}),
+                                 {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(32768)}),
+                                  FakeLineOf("Aux", kSrcAuxiliary, {FakeVolume()}),
+                                  FakeLineOf("Phone", kSrcTelephone, {FakeVolume()})}});
+    card.Destinations[2].Sources[1].IdQueryError = mmsyserr::kNotSupported;
+    card.Destinations[2].Sources[2].ControlsError = mmsyserr::kNoMem;
     Rig rig({card});
-    rig.mixer.ErrorTexts[mmsyserr::Error] = "Unspecified error.";
+    rig.mixer.ErrorTexts[mmsyserr::kError] = "Unspecified error.";
     // Codes without any text skip their dialog; only the first run of OpenMixer counted.
     EXPECT_THAT(rig.presenter.messages(),
                 ElementsAre(SoundCardError("Function isn't supported."),

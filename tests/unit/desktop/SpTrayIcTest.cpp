@@ -12,13 +12,13 @@
 
 namespace {
 
-constexpr TrayIconHandle OwnPicture = 50;
+constexpr TrayIconHandle kOwnPicture = 50;
 using Texts = std::vector<std::string>;
 
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() : dots{11, 12, 13, 14}, icon(std::make_unique<TSpTrayIcon>(shell)) {
-        icon->SetIcon(IconPicture(OwnPicture));
+        icon->SetIcon(IconPicture(kOwnPicture));
         icon->SetHint("Quorvane");
     }
 
@@ -36,9 +36,9 @@ protected:
             std::string text = c.message == NotifyMessage::Add      ? "Add"
                                : c.message == NotifyMessage::Modify ? "Modify"
                                                                     : "Delete";
-            if (c.flags & NIF_MESSAGE) text += " msg";
-            if (c.flags & NIF_ICON) text += " icon " + std::to_string(c.icon);
-            if (c.flags & NIF_TIP) text += " tip " + c.tip;
+            if (c.flags & kNifMessage) text += " msg";
+            if (c.flags & kNifIcon) text += " icon " + std::to_string(c.icon);
+            if (c.flags & kNifTip) text += " tip " + c.tip;
             texts.push_back(text);
         }
         return texts;
@@ -126,7 +126,7 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
 TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
     TSpTrayIcon loaded(shell);
     loaded.BeginLoading();
-    loaded.SetIcon(IconPicture(OwnPicture));
+    loaded.SetIcon(IconPicture(kOwnPicture));
     loaded.SetIcons(&dots);
     loaded.SetIconIndex(7);
     loaded.SetHint("Quorvane");
@@ -157,8 +157,8 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
     // Keys and a 16-bit position come with the message; another callback message is ignored.
     TrayEventLog log(*icon);
     const TrayWindowId w = icon->WindowHandle();
-    shell.mouse(w, 0x204, -40, 65536 + 300, MK_RBUTTON | MK_SHIFT | MK_CONTROL, true);
-    shell.mouse(w, 0x203, 1, 2, MK_LBUTTON | MK_MBUTTON);
+    shell.mouse(w, 0x204, -40, 65536 + 300, kMkRButton | kMkShift | kMkControl, true);
+    shell.mouse(w, 0x203, 1, 2, kMkLButton | kMkMButton);
     shell.mouse(w, 0x201, 1, 2, 0, false, 0x401);
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.shifts[0], (ShiftState{ShiftKey::ssRight, ShiftKey::ssShift, ShiftKey::ssCtrl,
@@ -186,20 +186,20 @@ TEST_F(TrayIconTest, ThrowingHandlerIsReportedAndTheIconGoesOn) {
 
 TEST_F(TrayIconTest, EndOfSessionAsksOnCloseQuery) {
     const TrayWindowId window = icon->WindowHandle();
-    EXPECT_TRUE(shell.queryEndSession(window)) << "agrees without a handler";
+    EXPECT_TRUE(shell.QueryEndSession(window)) << "agrees without a handler";
 
     bool startedTrue = false;
     icon->OnCloseQuery = [&](TSpTrayIcon&, bool& canClose) {
         startedTrue = canClose;
         canClose = false;
     };
-    EXPECT_FALSE(shell.queryEndSession(window));
+    EXPECT_FALSE(shell.QueryEndSession(window));
     EXPECT_TRUE(startedTrue);
 
     std::string report;
     icon->OnException = [&](const std::string& message) { report = message; };
     icon->OnCloseQuery = [](TSpTrayIcon&, bool&) { throw std::runtime_error("busy"); };
-    EXPECT_TRUE(shell.queryEndSession(window));
+    EXPECT_TRUE(shell.QueryEndSession(window));
     EXPECT_EQ(report, "busy");
 }
 

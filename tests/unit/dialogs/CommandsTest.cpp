@@ -15,7 +15,7 @@ TEST(ComPortCommand, ReadsOnlyTheTwoCharactersAfterCom) {
 TEST(ComPortCommand, NotesFollowTheWindowsFamilyAndNameTheMaker) {
     EXPECT_TRUE(IsNtFamily(0x0A280105u));
     EXPECT_FALSE(IsNtFamily(0x80000004u));
-    const std::string ending = " " + std::string(MakerWebAddress) + ".";
+    const std::string ending = " " + std::string(kMakerWebAddress) + ".";
     for (bool nt : {true, false}) {
         const std::string note = PortFormTexts(nt).Label2;
         ASSERT_GT(note.size(), ending.size());
@@ -92,7 +92,7 @@ TEST(PowerLimitCommand, WattsWithinRangeGiveTheirVolts) {
 TEST(PowerLimitCommand, MoreWattsNeverGiveALowerLimit) {
     for (const bool qrp : {true, false}) {
         double previous = 0;
-        for (double watts = MinLimitWatts; watts <= MaxWattsInRange(qrp); watts += 0.01) {
+        for (double watts = kMinLimitWatts; watts <= MaxWattsInRange(qrp); watts += 0.01) {
             const double volts = WattsToVolts(watts, qrp);
             ASSERT_GE(volts, previous) << watts << (qrp ? " W QRP" : " W QRO");
             previous = volts;

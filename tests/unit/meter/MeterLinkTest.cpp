@@ -26,7 +26,7 @@ public:
     }
     std::unique_ptr<SerialPort> HookComPort(const std::string& openName, uint32_t& error) override {
         hooked.push_back(openName);
-        return ports_.open("hooked " + openName, error);
+        return ports_.Open("hooked " + openName, error);
     }
     std::vector<std::string> hooked;
 
@@ -115,10 +115,10 @@ TEST_F(MeterLinkTest, FailedOpenLogsTheCodeUnsignedAndTheSystemText) {
 }
 
 TEST(MeterLinkOpen, FailedConfigurationClosesThePortAndLogsTheCall) {
-    const std::pair<const char*, const char*> steps[] = {{"getCommState", "GetCommState"},
-                                                         {"setCommState", "SetCommState"},
-                                                         {"getCommTimeouts", "GetCommTimeOuts"},
-                                                         {"setCommTimeouts", "SetCommTimeOuts"}};
+    const std::pair<const char*, const char*> steps[] = {{"GetCommState", "GetCommState"},
+                                                         {"SetCommState", "SetCommState"},
+                                                         {"GetCommTimeouts", "GetCommTimeOuts"},
+                                                         {"SetCommTimeouts", "SetCommTimeOuts"}};
     for (const auto& [step, call] : steps) {
         SCOPED_TRACE(call);
         LinkRig rig;

@@ -61,7 +61,7 @@ protected:
 };
 
 TEST_F(PortDriverTest, CreatesDemandStartKernelDriverOnceAndClosesItsHandle) {
-    const OsHandle manager = os.openSCManager(kScManagerAllAccess);
+    const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
     EXPECT_TRUE(CreateDriverService(os, manager, "KESTRAL", kTarget));
     EXPECT_TRUE(CallsInOrder(os.calls,
                              {"CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")",
@@ -74,7 +74,7 @@ TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
     for (const auto& [error, started] :
          {std::pair{0u, true}, {1056u, true}, {1058u, true}, {2u, false}, {5u, false}}) {
         FakeDriverServices os;
-        const OsHandle manager = os.openSCManager(kScManagerAllAccess);
+        const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
         os.addFile(kTarget);
         CreateDriverService(os, manager, "KESTRAL", kTarget);
         if (error != 0) os.startErrors.push_back(error);

@@ -38,10 +38,10 @@ TEST(ComDevicePath, DosdevicesLinkWinsEvenWhenItsDeviceIsGone) {
     // refused, not half-opened.
     LinuxSerialPorts ports;
     uint32_t error = 0;
-    EXPECT_EQ(ports.open("LPT1", error), nullptr);
+    EXPECT_EQ(ports.Open("LPT1", error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(ENOENT));
-    EXPECT_FALSE(ports.errorText(ENOENT).empty());
-    EXPECT_EQ(ports.open("COM3", error), nullptr);
+    EXPECT_FALSE(ports.ErrorText(ENOENT).empty());
+    EXPECT_EQ(ports.Open("COM3", error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(ENOTTY));
 }
 

@@ -28,26 +28,26 @@ TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
     home_.writeSettings(
         "Orphan=1\r\n; Port=0\r\n[com parms]\r\n PORT =  7  \r\nPort=9\r\n[ Misc ]\r\n"
         "Gain = \"5,5\"\r\nHalf=\"y\r\nFlag\r\nEmpty=\r\n[COM PARMS]\r\nOther=4\r\n");
-    EXPECT_EQ(file_.read("COM PARMS", "Port"), "7");            // first section, first key, trimmed
-    EXPECT_EQ(file_.read("COM PARMS", "Other"), std::nullopt);  // later duplicates unread
-    EXPECT_EQ(file_.read("misc", "GAIN"), "5,5");               // one pair of quotes dropped
-    EXPECT_EQ(file_.read("MISC", "Half"), "\"y");
-    EXPECT_EQ(file_.read("MISC", "Flag"), std::nullopt);  // no '=': not a key
-    EXPECT_EQ(file_.read("MISC", "Empty"), "");
-    EXPECT_EQ(file_.read("", "Orphan"), std::nullopt);
-    EXPECT_EQ(file_.read("SHOW POWER", "Show Power"), std::nullopt);
+    EXPECT_EQ(file_.Read("COM PARMS", "Port"), "7");            // first section, first key, trimmed
+    EXPECT_EQ(file_.Read("COM PARMS", "Other"), std::nullopt);  // later duplicates unread
+    EXPECT_EQ(file_.Read("misc", "GAIN"), "5,5");               // one pair of quotes dropped
+    EXPECT_EQ(file_.Read("MISC", "Half"), "\"y");
+    EXPECT_EQ(file_.Read("MISC", "Flag"), std::nullopt);  // no '=': not a key
+    EXPECT_EQ(file_.Read("MISC", "Empty"), "");
+    EXPECT_EQ(file_.Read("", "Orphan"), std::nullopt);
+    EXPECT_EQ(file_.Read("SHOW POWER", "Show Power"), std::nullopt);
 
     fs::remove(home_.settingsPath());
-    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
+    EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     fs::create_directories(home_.settingsPath());  // a folder where the file should be
-    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
-    EXPECT_FALSE(file_.write("COM PARMS", "Port", "1"));
+    EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
+    EXPECT_FALSE(file_.Write("COM PARMS", "Port", "1"));
 }
 
 TEST_F(LinuxProfileFileTest, FirstWriteCreatesFolderAndCrLfFile) {
-    ASSERT_TRUE(file_.write("COM PARMS", "Port", "1"));
-    ASSERT_TRUE(file_.write("SCREEN PARMS", "Left", "402"));
-    ASSERT_TRUE(file_.write("COM PARMS", "Baud", "19200"));
+    ASSERT_TRUE(file_.Write("COM PARMS", "Port", "1"));
+    ASSERT_TRUE(file_.Write("SCREEN PARMS", "Left", "402"));
+    ASSERT_TRUE(file_.Write("COM PARMS", "Baud", "19200"));
     EXPECT_EQ(home_.readSettings(),
               "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
     EXPECT_TRUE(aloneInFolder());
@@ -59,30 +59,30 @@ TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
     home_.writeSettings(
         "; by hand\n[COM PARMS]\nport = 3\n; left port\nUnknown=kept\n\n"
         "[MISC]\nGain=5\n[misc]\nGain=1");
-    ASSERT_TRUE(file_.write("com parms", "PORT", "5"));
-    ASSERT_TRUE(file_.write("COM PARMS", "Extra", "x"));
-    ASSERT_TRUE(file_.write("MISC", "ALC", "1"));
-    ASSERT_TRUE(file_.write("POWER LIMITS", "QRP jumpered", "0"));
+    ASSERT_TRUE(file_.Write("com parms", "PORT", "5"));
+    ASSERT_TRUE(file_.Write("COM PARMS", "Extra", "x"));
+    ASSERT_TRUE(file_.Write("MISC", "ALC", "1"));
+    ASSERT_TRUE(file_.Write("POWER LIMITS", "QRP jumpered", "0"));
     EXPECT_EQ(home_.readSettings(),
               "; by hand\n[COM PARMS]\nport = 5\n; left port\nUnknown=kept\nExtra=x\n\n"
               "[MISC]\nGain=5\nALC=1\n[misc]\nGain=1\n\n[POWER LIMITS]\nQRP jumpered=0\n");
 
     home_.writeSettings("\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=0\r\n");
-    EXPECT_EQ(file_.read("MISC", "Gain"), "5");
-    ASSERT_TRUE(file_.write("MISC", "Mode", "1"));
-    ASSERT_TRUE(file_.write("MISC", "ALC", "0"));
+    EXPECT_EQ(file_.Read("MISC", "Gain"), "5");
+    ASSERT_TRUE(file_.Write("MISC", "Mode", "1"));
+    ASSERT_TRUE(file_.Write("MISC", "ALC", "0"));
     EXPECT_EQ(home_.readSettings(), "\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=1\r\nALC=0\r\n");
 
-    EXPECT_FALSE(file_.write("A]B", "Key", "1"));  // would not read back
-    EXPECT_FALSE(file_.write("MISC", "A=B", "1"));
-    EXPECT_FALSE(file_.write("MISC", "Key", "one\r\n[EVIL]"));
+    EXPECT_FALSE(file_.Write("A]B", "Key", "1"));  // would not read back
+    EXPECT_FALSE(file_.Write("MISC", "A=B", "1"));
+    EXPECT_FALSE(file_.Write("MISC", "Key", "one\r\n[EVIL]"));
 }
 
 TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
     const std::string before = "[COM PARMS]\r\nPort=3\r\n";
     home_.writeSettings(before);
     fs::permissions(home_.settingsPath(), fs::perms::owner_read);
-    EXPECT_FALSE(file_.write("COM PARMS", "Port", "5"));  // read-only, even for root
+    EXPECT_FALSE(file_.Write("COM PARMS", "Port", "5"));  // read-only, even for root
     EXPECT_EQ(home_.readSettings(), before);
 
     // Root writes into read-only folders anyway, so try that as an unprivileged user.
@@ -95,8 +95,8 @@ TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
         LinuxProfileFile file(home_.settingsPath());
-        if (file.read("COM PARMS", "Port") != "3") _exit(2);
-        _exit(file.write("COM PARMS", "Port", "5") ? 1 : 0);
+        if (file.Read("COM PARMS", "Port") != "3") _exit(2);
+        _exit(file.Write("COM PARMS", "Port", "5") ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -108,7 +108,7 @@ TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
 
     TempConfigHome other;  // a file where the folder should be
     std::ofstream(other.configDir()) << "not a folder";
-    EXPECT_FALSE(LinuxProfileFile().write("COM PARMS", "Port", "5"));
+    EXPECT_FALSE(LinuxProfileFile().Write("COM PARMS", "Port", "5"));
 }
 
 TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
@@ -118,7 +118,7 @@ TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
     fs::create_symlink("real.ini", home_.settingsPath());
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(real, mode);
-    ASSERT_TRUE(file_.write("MISC", "Gain", "2.5"));
+    ASSERT_TRUE(file_.Write("MISC", "Gain", "2.5"));
     EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
     EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=2.5\n");
     EXPECT_EQ(fs::status(real).permissions(), mode);
@@ -126,7 +126,7 @@ TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
     // A dangling link is written through: its target is created, the link stays.
     fs::remove(home_.settingsPath());
     fs::create_symlink("sub/new.ini", home_.settingsPath());
-    ASSERT_TRUE(file_.write("MISC", "Gain", "3"));
+    ASSERT_TRUE(file_.Write("MISC", "Gain", "3"));
     EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
     EXPECT_EQ(home_.readSettings(), "[MISC]\r\nGain=3\r\n");
 }
@@ -144,15 +144,15 @@ TEST_F(LinuxProfileFileTest, ABatchReadsTheFileOnceAndReplacesItOnce) {
     std::ofstream(stale) << "half";
     std::ofstream(live) << "in progress";
 
-    file_.beginBatch();
-    EXPECT_EQ(file_.read("MISC", "Gain"), "5");
+    file_.BeginBatch();
+    EXPECT_EQ(file_.Read("MISC", "Gain"), "5");
     home_.writeSettings("[MISC]\nGain=7\n");  // an edit the batch no longer sees
-    EXPECT_EQ(file_.read("MISC", "ALC"), "0");
-    ASSERT_TRUE(file_.write("MISC", "Gain", "1"));
-    ASSERT_TRUE(file_.write("MISC", "Mode", "1"));
-    EXPECT_EQ(file_.read("MISC", "Mode"), "1");
+    EXPECT_EQ(file_.Read("MISC", "ALC"), "0");
+    ASSERT_TRUE(file_.Write("MISC", "Gain", "1"));
+    ASSERT_TRUE(file_.Write("MISC", "Mode", "1"));
+    EXPECT_EQ(file_.Read("MISC", "Mode"), "1");
     EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=7\n");  // nothing written yet
-    ASSERT_TRUE(file_.endBatch());
+    ASSERT_TRUE(file_.EndBatch());
     EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=1\nALC=0\nMode=1\n");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));
@@ -164,16 +164,16 @@ TEST_F(LinuxProfileFileTest, SurvivesJunkLongLinesAndHugeFiles) {
     junk += "\n" + std::string(400'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
     junk += "Long=" + std::string(500'000, 'v') + "\n[COM PARMS]\nPort=6\n";
     home_.writeSettings(junk);
-    EXPECT_EQ(file_.read("MISC", "Long")->size(), 500'000u);
-    EXPECT_EQ(file_.read("MISC", std::string("Nul\0Key", 7)), "1");
-    ASSERT_TRUE(file_.write("COM PARMS", "Port", "2"));
+    EXPECT_EQ(file_.Read("MISC", "Long")->size(), 500'000u);
+    EXPECT_EQ(file_.Read("MISC", std::string("Nul\0Key", 7)), "1");
+    ASSERT_TRUE(file_.Write("COM PARMS", "Port", "2"));
     EXPECT_EQ(home_.readSettings(), junk.replace(junk.size() - 2, 1, "2"));
 
     // Too big to be ours: neither read nor rewritten, and said so once.
     fs::resize_file(home_.settingsPath(), LinuxProfileFile::kMaxFileSize + 1);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(file_.read("COM PARMS", "Port"), std::nullopt);
-    EXPECT_FALSE(file_.write("COM PARMS", "Port", "4"));
+    EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
+    EXPECT_FALSE(file_.Write("COM PARMS", "Port", "4"));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "quorvane: " + home_.settingsPath() +
                   " is larger than 1024 KiB; not read, and left as it is\n");

@@ -8,15 +8,15 @@ namespace {
 
 TEST(LinuxSystemInfo, IsNeverTakenForTheNtFamily) {
     const LinuxSystemInfo info;
-    EXPECT_NE(info.versionWord() & 0x80000000u, 0u);
-    EXPECT_GT(info.versionWord() & 0xFFu, 0u);  // a Linux kernel has a major version
+    EXPECT_NE(info.VersionWord() & 0x80000000u, 0u);
+    EXPECT_GT(info.VersionWord() & 0xFFu, 0u);  // a Linux kernel has a major version
     EXPECT_EQ(LinuxSystemInfo::VersionWordFromKernel("6.1.0-18-amd64"), 0x80000106u);
     EXPECT_EQ(LinuxSystemInfo::VersionWordFromKernel("300.999.1"), 0x8000FFFFu);
     EXPECT_EQ(LinuxSystemInfo::VersionWordFromKernel("junk"), 0x80000000u);
 
-    EXPECT_FALSE(info.osName().empty());
-    EXPECT_TRUE(std::regex_match(info.programVersion(), std::regex(R"(\d+\.\d+\.\d+\.\d+)")))
-        << info.programVersion();
+    EXPECT_FALSE(info.OsName().empty());
+    EXPECT_TRUE(std::regex_match(info.ProgramVersion(), std::regex(R"(\d+\.\d+\.\d+\.\d+)")))
+        << info.ProgramVersion();
 }
 
 TEST(LinuxSystemInfo, MapsLocalesToWindowsLanguageIds) {
