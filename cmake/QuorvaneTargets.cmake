@@ -42,14 +42,19 @@ function(quorvane_ui_library name)
     quorvane_library(${name} ${ARGN})
 endfunction()
 
-# quorvane_test(NAME LABEL unit|integration|e2e SOURCES ... [LIBS ...])
+# quorvane_test(NAME LABEL unit|integration|e2e SOURCES ... [LIBS ...]
+#               [LINUX_SOURCES ...] [LINUX_LIBS ...] [OWN_MAIN])
 #   One GoogleTest executable; its cases are registered with ctest under the label.
+#   cross/windows builds the same folders' unit tests with its own quorvane_test, which
+#   leaves out LINUX_SOURCES and LINUX_LIBS (what only Linux can run) and runs them under Wine.
+#   OWN_MAIN: a source defines main().
 function(quorvane_test name)
-    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${ARG_SOURCES})
+    cmake_parse_arguments(ARG "OWN_MAIN" "LABEL" "SOURCES;LIBS;LINUX_SOURCES;LINUX_LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES} ${ARG_LINUX_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest)
-    if(NOT "GTest::gtest_main" IN_LIST ARG_LIBS AND NOT "test_qt_main" IN_LIST ARG_LIBS)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${ARG_LINUX_LIBS} GTest::gmock GTest::gtest)
+    if(NOT ARG_OWN_MAIN AND NOT "GTest::gtest_main" IN_LIST ARG_LIBS
+       AND NOT "test_qt_main" IN_LIST ARG_LIBS)
         target_link_libraries(${name} PRIVATE GTest::gmock_main)
     endif()
     quorvane_warnings(${name})

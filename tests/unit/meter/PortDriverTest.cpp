@@ -11,7 +11,6 @@
 #include "meter/Instdrv.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
-#include "platform/linux/LinuxDriverServices.h"
 
 using namespace std::string_literals;
 using ::testing::Contains;
@@ -317,20 +316,6 @@ TEST_F(PortDriverTest, PortTenAndAboveIsSharedToo) {
     uint32_t error = 0;
     EXPECT_NE(decision.HookComPort("\\\\.\\COM10", error), nullptr);
     EXPECT_TRUE(CallsInOrder(os.calls, {"QueryDosDevice(COM10, 260)", "OpenPort(\\\\.\\RIGPORT)"}));
-}
-
-TEST(LinuxDriverServicesTest, LinuxNeverSharesAndOpensPortsDirectly) {
-    LinuxDriverServices linuxOs;
-    FakeDriverServices portsHost;
-    RigPort rig{linuxOs, portsHost.ports()};
-    SharedPortDecision decision{linuxOs, rig};
-    RecordingLogger log;
-    EXPECT_FALSE(decision.ShouldShare(log));
-    EXPECT_THAT(log.lines, ElementsAre(::testing::EndsWith("kestral.sys not found.")));
-    uint32_t error = 0;
-    EXPECT_NE(decision.HookComPort("COM3", error), nullptr);
-    EXPECT_FALSE(rig.IsNT());
-    EXPECT_THAT(portsHost.calls, ElementsAre("OpenPort(COM3)"));
 }
 
 }  // namespace
