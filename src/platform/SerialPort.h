@@ -36,8 +36,10 @@ public:
     // Reads up to `count` bytes; returns when `count` arrived or the total read
     // time-out (multiplier x count + constant, in ms) ran out. False on an I/O error.
     virtual bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
-    // Reads up to `count` of the bytes that have already arrived and returns at once,
-    // whatever the time-outs say.
+    // Reads up to `count` of the bytes that have arrived, whatever the time-outs say.
+    // When none has, waits at most kQuietGapMs for some: a reply still coming in, or held
+    // back by a USB adapter's latency timer, counts as arrived.
+    static constexpr int kQuietGapMs = 25;
     virtual bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
     virtual bool Write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
     // Error code of the last failed call on this port (errno on Linux).

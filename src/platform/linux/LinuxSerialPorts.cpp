@@ -118,8 +118,13 @@ public:
         received = 0;
         int queued = 0;
         if (::ioctl(fd_, TIOCINQ, &queued) != 0) return Fail(errno);
+        if (queued <= 0) {
+            pollfd input{fd_, POLLIN, 0};
+            if (::poll(&input, 1, kQuietGapMs) < 0 && errno != EINTR) return Fail(errno);
+            if (::ioctl(fd_, TIOCINQ, &queued) != 0) return Fail(errno);
+        }
         // Bytes already queued are there for the taking: the read cannot wait.
-        return read(buffer, std::min(count, static_cast<std::size_t>(std::max(queued, 0))),
+        return Read(buffer, std::min(count, static_cast<std::size_t>(std::max(queued, 0))),
                     received);
     }
     bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override;

@@ -93,8 +93,12 @@ public:
         DWORD errors = 0;
         COMSTAT status{};
         if (!ClearCommError(handle_, &errors, &status)) return Fail();
+        if (status.cbInQue == 0) {
+            ::Sleep(kQuietGapMs);
+            if (!ClearCommError(handle_, &errors, &status)) return Fail();
+        }
         // Bytes already queued are there for the taking: the read cannot wait.
-        return read(buffer, (std::min)(count, std::size_t{status.cbInQue}), received);
+        return Read(buffer, (std::min)(count, std::size_t{status.cbInQue}), received);
     }
 
     bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override {
