@@ -61,7 +61,7 @@ struct Sandbox {
         if (meter) sim = std::make_unique<MeterSim>(PortLink(1), MeterSim::Options{});
     }
     // A killed instance leaves its block behind, outside the sandbox.
-    ~Sandbox() { ::shm_unlink(PosixSharedMemory::objectName("quorvane").c_str()); }
+    ~Sandbox() { ::shm_unlink(PosixSharedMemory::ObjectName("quorvane").c_str()); }
     std::string PortLink(int n) const {
         return home.configDir() + "/dosdevices/com" + std::to_string(n);
     }

@@ -27,7 +27,7 @@ public:
     }
     ~BlockName() { ::shm_unlink(object().c_str()); }
     const std::string& name() const { return name_; }
-    std::string object() const { return PosixSharedMemory::objectName(name_); }
+    std::string object() const { return PosixSharedMemory::ObjectName(name_); }
 
     // What the block holds, read without joining its holders.
     uint32_t word() const {
@@ -158,9 +158,9 @@ TEST(SharedMemoryRaceTest, AForeignOrOpenObjectIsNeverObeyedNorFatal) {
             TSpOnlyOne guard(memory, activation, block.name(), 1234);
             EXPECT_FALSE(guard.MustEnd());
             EXPECT_EQ(block.word(), planted);
-            EXPECT_TRUE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+            EXPECT_TRUE(std::filesystem::exists(PosixSharedMemory::FallbackPath(block.name())));
         }
-        EXPECT_FALSE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+        EXPECT_FALSE(std::filesystem::exists(PosixSharedMemory::FallbackPath(block.name())));
         ::close(fd);
     }
 }
