@@ -13,17 +13,17 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
 
     // Each label reaches to the next one on its row, so a longer text is cut
     // at its neighbour instead of being drawn over it.
-    Splatter = makeLabel("Splatter", 0, 0, 288);
-    Auto = makeLabel("Auto", 288, 0, 48);
-    Mode = makeLabel("Mode", 336, 0, 111);
-    rms = makeLabel("rms", 0, 22, 88);
-    IMD = makeLabel("IMD", 88, 22, 104);
-    Level = makeLabel("Level", 192, 22, 96);
-    MaxVoltage = makeLabel("MaxVoltage", 288, 22, 104);
-    PowerEstimate = makeLabel("PowerEstimate", 392, 22, 80);
+    Splatter = MakeLabel("Splatter", 0, 0, 288);
+    Auto = MakeLabel("Auto", 288, 0, 48);
+    Mode = MakeLabel("Mode", 336, 0, 111);
+    rms = MakeLabel("rms", 0, 22, 88);
+    IMD = MakeLabel("IMD", 88, 22, 104);
+    Level = MakeLabel("Level", 192, 22, 96);
+    MaxVoltage = MakeLabel("MaxVoltage", 288, 22, 104);
+    PowerEstimate = MakeLabel("PowerEstimate", 392, 22, 80);
 }
 
-QLabel* StatusPanel::makeLabel(const char* name, int left, int top, int width) {
+QLabel* StatusPanel::MakeLabel(const char* name, int left, int top, int width) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setFont(FixedPitchFont(11, true));

@@ -21,5 +21,5 @@ public:
     QLabel* PowerEstimate;
 
 private:
-    QLabel* makeLabel(const char* name, int left, int top, int width);
+    QLabel* MakeLabel(const char* name, int left, int top, int width);
 };

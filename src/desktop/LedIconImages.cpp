@@ -16,7 +16,7 @@ QImage Transparent(int size) {
 }
 
 TrayIconHandle Register(QtTrayShell& shell, const QImage& image) {
-    return shell.addIcon(QIcon(QPixmap::fromImage(image)));
+    return shell.AddIcon(QIcon(QPixmap::fromImage(image)));
 }
 
 }  // namespace

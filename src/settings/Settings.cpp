@@ -21,7 +21,7 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window) {
     using namespace IniKey;
     // One replace for the whole save: an interrupted save leaves the old settings whole.
-    ProfileBatch save(file.profile());
+    ProfileBatch save(file.Profile());
     bool ok = true;
     // A failed key must not stop the others from being saved.
     const auto keep = [&ok](bool written) { ok = written && ok; };

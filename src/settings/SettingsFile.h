@@ -24,8 +24,8 @@ public:
     bool WriteBool(const std::string& section, const std::string& key, bool value);
     bool WriteFloat(const std::string& section, const std::string& key, double value);
 
-    char decimalSeparator() const { return separator_; }
-    ProfileFile& profile() const { return file_; }
+    char DecimalSeparator() const { return separator_; }
+    ProfileFile& Profile() const { return file_; }
 
 private:
     ProfileFile& file_;

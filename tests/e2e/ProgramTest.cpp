@@ -54,23 +54,23 @@ bool WaitUntil(const std::function<bool()>& done,
 struct Sandbox {
     explicit Sandbox(const std::string& settings, bool meter = true) {
         fs::create_directories(work);
-        fs::create_directories(home.configDir() + "/dosdevices");
+        fs::create_directories(home.ConfigDir() + "/dosdevices");
         fs::create_directories(run);
         fs::permissions(run, fs::perms::owner_all);
-        if (!settings.empty()) home.writeSettings(settings);
+        if (!settings.empty()) home.WriteSettings(settings);
         if (meter) sim = std::make_unique<MeterSim>(PortLink(1), MeterSim::Options{});
     }
     // A killed instance leaves its block behind, outside the sandbox.
-    ~Sandbox() { ::shm_unlink(PosixSharedMemory::objectName("quorvane").c_str()); }
+    ~Sandbox() { ::shm_unlink(PosixSharedMemory::ObjectName("quorvane").c_str()); }
     std::string PortLink(int n) const {
-        return home.configDir() + "/dosdevices/com" + std::to_string(n);
+        return home.ConfigDir() + "/dosdevices/com" + std::to_string(n);
     }
     std::string Log() const { return ReadFile(work + "/quorvane.log"); }
     int Asked(char command) const { return sim->CommandCount(command); }
 
     TempConfigHome home;
-    const std::string work = home.root() + "/work";
-    const std::string run = home.root() + "/run";
+    const std::string work = home.Root() + "/work";
+    const std::string run = home.Root() + "/run";
     ScopedEnv runtime{"XDG_RUNTIME_DIR", run};
     std::unique_ptr<AlsaTestConfig> mixer = AlsaTestConfig::TestMixer(QUORVANE_ALSA_TEST_PLUGIN);
     std::unique_ptr<MeterSim> sim;
@@ -79,7 +79,7 @@ struct Sandbox {
 // After an orderly end of a run with Debug=1: the shutdown saved the main window's keys
 // and the dialogs' (the power limits), and closed the log whole.
 void ExpectOrderlyEnd(const Sandbox& box) {
-    const LinuxProfileFile saved(box.home.settingsPath());
+    const LinuxProfileFile saved(box.home.SettingsPath());
     EXPECT_EQ(saved.Read("COM PARMS", "Port"), "1");
     EXPECT_EQ(saved.Read("SCREEN PARMS", "Window State"), "0");
     EXPECT_EQ(saved.Read("POWER LIMITS", "QRP jumpered"), "1");
@@ -252,8 +252,8 @@ TEST(ProgramTest, OneInstanceChartTrayMenuAndEndings) {
         return !(cover = XServer::Search({"--onlyvisible", "--class", "Xmessage"})).empty();
     }));
 
-    const std::string settings = box.home.readSettings(), log = box.Log();
-    const auto settingsTime = fs::last_write_time(box.home.settingsPath());
+    const std::string settings = box.home.ReadSettings(), log = box.Log();
+    const auto settingsTime = fs::last_write_time(box.home.SettingsPath());
     const int identifications = box.Asked('v');
     Program second(box, "xcb");
     EXPECT_EQ(second.End(), 0) << second.Output();
@@ -264,8 +264,8 @@ TEST(ProgramTest, OneInstanceChartTrayMenuAndEndings) {
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(box.Asked('v'), identifications) << "the second asked the meter";
     EXPECT_EQ(box.Log().substr(0, log.size()), log) << "the second wrote the log";
-    EXPECT_EQ(box.home.readSettings(), settings);
-    EXPECT_EQ(fs::last_write_time(box.home.settingsPath()), settingsTime);
+    EXPECT_EQ(box.home.ReadSettings(), settings);
+    EXPECT_EQ(fs::last_write_time(box.home.SettingsPath()), settingsTime);
     std::string missing;  // the picture may lag behind the frames
     EXPECT_TRUE(WaitUntil([&] { return (missing = ChartMissing()).empty(); })) << missing;
 
@@ -312,13 +312,13 @@ TEST(ProgramTest, WithoutAPortANoteThenStatusOne) {
     const std::string ini = "; mine\n[COM PARMS]\nPort=2\n[MISC]\nDebug=1\n";
     Sandbox box(ini, false);
     for (const int port : {1, 2})
-        fs::create_symlink(box.home.root() + "/nothing", box.PortLink(port));
+        fs::create_symlink(box.home.Root() + "/nothing", box.PortLink(port));
     Program program(box, "xcb");
     ASSERT_TRUE(WaitUntil([&] { return !XServer::Titled("Error").empty(); }))
         << box.Log() << program.Output();
     EXPECT_EQ(box.Log().find("Terminating"), std::string::npos) << box.Log();
     EXPECT_EQ(program.End(SIGTERM), 1);
-    EXPECT_EQ(box.home.readSettings(), ini);
+    EXPECT_EQ(box.home.ReadSettings(), ini);
     EXPECT_TRUE(
         box.Log().ends_with("Restoring port found in ini file (2)\r\n"
                             "Terminating quorvane.exe\r\n"))

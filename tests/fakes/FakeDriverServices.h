@@ -43,11 +43,11 @@ public:
     uint32_t outstandingRequests = 0;
     uint32_t unloadQueryError = 0;  // non-zero: the unload query fails with it
 
-    void addFile(const std::string& path) { files_.insert(Upper(path)); }
-    void removeFile(const std::string& path) { files_.erase(Upper(path)); }
-    bool hasFile(const std::string& path) const { return files_.count(Upper(path)) != 0; }
+    void AddFile(const std::string& path) { files_.insert(Upper(path)); }
+    void RemoveFile(const std::string& path) { files_.erase(Upper(path)); }
+    bool HasFile(const std::string& path) const { return files_.count(Upper(path)) != 0; }
     // Installs and starts the driver as an earlier run would have left it.
-    void leaveDriverRunning() {
+    void LeaveDriverRunning() {
         serviceInstalled = serviceRunning = true;
         serviceBinary = environment["SYSTEMROOT"] + "\\system32\\drivers\\KESTRAL.SYS";
     }
@@ -62,58 +62,58 @@ public:
     };
     std::vector<Box> boxes;
     int quitRequests = 0;
-    std::size_t openHandleCount() const { return handles_.size(); }
+    std::size_t OpenHandleCount() const { return handles_.size(); }
 
     // Opens COM names from `directPorts`, and "\\.\RIGPORT" while the driver has a port hooked.
-    SerialPorts& ports() { return ports_; }
+    SerialPorts& Ports() { return ports_; }
 
     OsHandle OpenSCManager(uint32_t access) override {
-        record("OpenSCManager(" + Hex(access) + ")");
-        if (managerAccessDenied) return fail(kErrorAccessDenied, kNullHandle);
-        return newHandle(Kind::Manager);
+        Record("OpenSCManager(" + Hex(access) + ")");
+        if (managerAccessDenied) return Fail(kErrorAccessDenied, kNullHandle);
+        return NewHandle(Kind::Manager);
     }
     OsHandle CreateService(OsHandle manager, const ServiceConfig& c) override {
-        record("CreateService(" + c.name + ", " + c.displayName + ", " + Hex(c.desiredAccess) +
+        Record("CreateService(" + c.name + ", " + c.displayName + ", " + Hex(c.desiredAccess) +
                ", " + std::to_string(c.serviceType) + ", " + std::to_string(c.startType) + ", " +
                std::to_string(c.errorControl) + ", " + c.binaryPath + ")");
-        if (!isOpen(manager, Kind::Manager)) return fail(kErrorInvalidHandle, kNullHandle);
-        if (serviceInstalled) return fail(markedForDelete_ ? 1072 : 1073, kNullHandle);
+        if (!IsOpen(manager, Kind::Manager)) return Fail(kErrorInvalidHandle, kNullHandle);
+        if (serviceInstalled) return Fail(markedForDelete_ ? 1072 : 1073, kNullHandle);
         serviceInstalled = true;
         serviceBinary = c.binaryPath;
-        return newHandle(Kind::Service);
+        return NewHandle(Kind::Service);
     }
     OsHandle OpenService(OsHandle manager, const std::string& name, uint32_t access) override {
-        record("OpenService(" + name + ", " + Hex(access) + ")");
-        if (!isOpen(manager, Kind::Manager)) return fail(kErrorInvalidHandle, kNullHandle);
-        if (!serviceInstalled || name != "KESTRAL") return fail(1060, kNullHandle);
-        return newHandle(Kind::Service);
+        Record("OpenService(" + name + ", " + Hex(access) + ")");
+        if (!IsOpen(manager, Kind::Manager)) return Fail(kErrorInvalidHandle, kNullHandle);
+        if (!serviceInstalled || name != "KESTRAL") return Fail(1060, kNullHandle);
+        return NewHandle(Kind::Service);
     }
     bool StartService(OsHandle service) override {
-        record("StartService");
-        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
+        Record("StartService");
+        if (!IsOpen(service, Kind::Service)) return Fail(kErrorInvalidHandle);
         if (!startErrors.empty()) {
             const uint32_t error = startErrors.front();
             startErrors.pop_front();
-            return fail(error);
+            return Fail(error);
         }
-        if (serviceRunning) return fail(kErrorServiceAlreadyRunning);
-        if (!hasFile(serviceBinary)) return fail(kErrorFileNotFound);
+        if (serviceRunning) return Fail(kErrorServiceAlreadyRunning);
+        if (!HasFile(serviceBinary)) return Fail(kErrorFileNotFound);
         return serviceRunning = true;
     }
     bool ControlService(OsHandle service, uint32_t control) override {
-        record("ControlService(" + std::to_string(control) + ")");
-        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
-        if (control != 1) return fail(1);
-        if (!serviceRunning) return fail(1062);
+        Record("ControlService(" + std::to_string(control) + ")");
+        if (!IsOpen(service, Kind::Service)) return Fail(kErrorInvalidHandle);
+        if (control != 1) return Fail(1);
+        if (!serviceRunning) return Fail(1062);
         serviceRunning = false;
         hookedTarget_.clear();
         if (markedForDelete_) serviceInstalled = markedForDelete_ = false;
         return true;
     }
     bool DeleteService(OsHandle service) override {
-        record("DeleteService");
-        if (!isOpen(service, Kind::Service)) return fail(kErrorInvalidHandle);
-        if (markedForDelete_) return fail(1072);
+        Record("DeleteService");
+        if (!IsOpen(service, Kind::Service)) return Fail(kErrorInvalidHandle);
+        if (markedForDelete_) return Fail(1072);
         // A running service is only marked; it goes when it stops.
         if (serviceRunning)
             markedForDelete_ = true;
@@ -122,97 +122,97 @@ public:
         return true;
     }
     bool CloseServiceHandle(OsHandle handle) override {
-        record("CloseServiceHandle");
-        if (!isOpen(handle, Kind::Manager) && !isOpen(handle, Kind::Service))
-            return fail(kErrorInvalidHandle);
+        Record("CloseServiceHandle");
+        if (!IsOpen(handle, Kind::Manager) && !IsOpen(handle, Kind::Service))
+            return Fail(kErrorInvalidHandle);
         return handles_.erase(handle);
     }
     OsHandle CreateFile(const std::string& name, uint32_t access, uint32_t share, uint32_t creation,
                         uint32_t attributes) override {
-        record("CreateFile(" + name + ", " + Hex(access) + ", " + std::to_string(share) + ", " +
+        Record("CreateFile(" + name + ", " + Hex(access) + ", " + std::to_string(share) + ", " +
                std::to_string(creation) + ", " + Hex(attributes) + ")");
         // The driver names its device under Global only where the system has that namespace.
         const bool global = (version & 0xFF) >= 5;
         if (!serviceRunning || name != (global ? "\\\\.\\Global\\KESTRAL" : "\\\\.\\KESTRAL"))
-            return fail(kErrorFileNotFound, kInvalidHandle);
-        return newHandle(Kind::Device);
+            return Fail(kErrorFileNotFound, kInvalidHandle);
+        return NewHandle(Kind::Device);
     }
     bool CloseHandle(OsHandle handle) override {
-        record("CloseHandle");
-        if (!isOpen(handle, Kind::Device)) return fail(kErrorInvalidHandle);
+        Record("CloseHandle");
+        if (!IsOpen(handle, Kind::Device)) return Fail(kErrorInvalidHandle);
         return handles_.erase(handle);
     }
     bool DeviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
                          void* output, uint32_t outputSize, uint32_t& bytesReturned) override {
-        record("DeviceIoControl(" + Hex(code) + ", in " + std::to_string(inputSize) + ", out " +
+        Record("DeviceIoControl(" + Hex(code) + ", in " + std::to_string(inputSize) + ", out " +
                std::to_string(outputSize) + ")");
         bytesReturned = 0;
-        if (!isOpen(device, Kind::Device) || !serviceRunning) return fail(kErrorInvalidHandle);
+        if (!IsOpen(device, Kind::Device) || !serviceRunning) return Fail(kErrorInvalidHandle);
         // The driver's own view of its interface, written out rather than taken from the code
         // under test.
         if (code == 0x83000000) {  // version
-            if (output == nullptr || outputSize < sizeof driverVersion) return fail(122);
+            if (output == nullptr || outputSize < sizeof driverVersion) return Fail(122);
             std::memcpy(output, &driverVersion, bytesReturned = sizeof driverVersion);
         } else if (code == 0x83000004) {  // hook a port
             const std::string bytes(static_cast<const char*>(input), inputSize);
             hookInputs.push_back(bytes);
-            if (!hookSucceeds) return fail(31);
+            if (!hookSucceeds) return Fail(31);
             hookedTarget_ = bytes.substr(0, bytes.find('\0'));
         } else if (code == 0x8300000B) {  // may it unload?
-            if (unloadQueryError != 0) return fail(unloadQueryError);
+            if (unloadQueryError != 0) return Fail(unloadQueryError);
             bytesReturned = outstandingRequests;
         } else {
-            return fail(1);
+            return Fail(1);
         }
         return true;
     }
     uint32_t QueryDosDevice(const std::string& name, char* target, uint32_t maxChars) override {
-        record("QueryDosDevice(" + name + ", " + std::to_string(maxChars) + ")");
+        Record("QueryDosDevice(" + name + ", " + std::to_string(maxChars) + ")");
         const auto found = dosDevices.find(Upper(name));
-        if (found == dosDevices.end()) return fail(kErrorFileNotFound, 0u);
+        if (found == dosDevices.end()) return Fail(kErrorFileNotFound, 0u);
         // One name, its NUL, and the NUL that closes the list.
         const std::string list = found->second + std::string(2, '\0');
-        if (list.size() > maxChars) return fail(122, 0u);
+        if (list.size() > maxChars) return Fail(122, 0u);
         std::memcpy(target, list.data(), list.size());
         return static_cast<uint32_t>(list.size());
     }
     bool FileExists(const std::string& path) override {
-        record("FindFile(" + path + ")");
-        return hasFile(path) || fail(kErrorFileNotFound);
+        Record("FindFile(" + path + ")");
+        return HasFile(path) || Fail(kErrorFileNotFound);
     }
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override {
-        record("CopyFile(" + from + ", " + to + (failIfExists ? ", keep)" : ", overwrite)"));
-        if (copyError != 0) return fail(copyError);
-        if (!hasFile(from)) return fail(kErrorFileNotFound);
-        if (failIfExists && hasFile(to)) return fail(80);
-        addFile(to);
+        Record("CopyFile(" + from + ", " + to + (failIfExists ? ", keep)" : ", overwrite)"));
+        if (copyError != 0) return Fail(copyError);
+        if (!HasFile(from)) return Fail(kErrorFileNotFound);
+        if (failIfExists && HasFile(to)) return Fail(80);
+        AddFile(to);
         return true;
     }
     bool SetFileAttributes(const std::string& path, uint32_t attributes) override {
-        record("SetFileAttributes(" + path + ", " + Hex(attributes) + ")");
-        return hasFile(path) || fail(kErrorFileNotFound);
+        Record("SetFileAttributes(" + path + ", " + Hex(attributes) + ")");
+        return HasFile(path) || Fail(kErrorFileNotFound);
     }
     bool DeleteFile(const std::string& path) override {
-        record("DeleteFile(" + path + ")");
-        return files_.erase(Upper(path)) != 0 || fail(kErrorFileNotFound);
+        Record("DeleteFile(" + path + ")");
+        return files_.erase(Upper(path)) != 0 || Fail(kErrorFileNotFound);
     }
     std::string EnvironmentVariable(const std::string& name) override {
-        record("GetEnvironmentVariable(" + name + ")");
+        Record("GetEnvironmentVariable(" + name + ")");
         const auto found = environment.find(name);
-        return found == environment.end() ? fail(203, std::string()) : found->second;
+        return found == environment.end() ? Fail(203, std::string()) : found->second;
     }
-    uint32_t VersionWord() override { return record("GetVersion"), version; }
-    std::string ExecutablePath() override { return record("GetModuleFileName"), exePath; }
+    uint32_t VersionWord() override { return Record("GetVersion"), version; }
+    std::string ExecutablePath() override { return Record("GetModuleFileName"), exePath; }
     void Sleep(uint32_t milliseconds) override {
-        record("Sleep(" + std::to_string(milliseconds) + ")");
+        Record("Sleep(" + std::to_string(milliseconds) + ")");
     }
     MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override {
-        record("MessageBox");
+        Record("MessageBox");
         boxes.push_back({caption, text, buttons, serviceInstalled});
         return buttons == MessageBoxButtons::Ok ? MessageBoxAnswer::Ok : boxAnswer;
     }
-    void PostQuit() override { record("PostQuit"), ++quitRequests; }
+    void PostQuit() override { Record("PostQuit"), ++quitRequests; }
     uint32_t LastError() override { return lastError_; }
 
 private:
@@ -232,11 +232,11 @@ private:
         }
         uint32_t LastError() const override { return 0; }
     };
-    class Ports final : public SerialPorts {
+    class HostPorts final : public SerialPorts {
     public:
-        explicit Ports(FakeDriverServices& host) : host_(host) {}
+        explicit HostPorts(FakeDriverServices& host) : host_(host) {}
         std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override {
-            host_.record("OpenPort(" + name + ")");
+            host_.Record("OpenPort(" + name + ")");
             const bool shared =
                 name == "\\\\.\\RIGPORT" && host_.serviceRunning && !host_.hookedTarget_.empty();
             if (shared || host_.directPorts.count(name) != 0) return std::make_unique<Port>();
@@ -259,19 +259,19 @@ private:
         return text;
     }
     template <typename T = bool>
-    T fail(uint32_t error, T result = T{}) {
+    T Fail(uint32_t error, T result = T{}) {
         lastError_ = error;
         return result;
     }
-    OsHandle newHandle(Kind kind) {
+    OsHandle NewHandle(Kind kind) {
         handles_[nextHandle_] = kind;
         return nextHandle_++;
     }
-    bool isOpen(OsHandle handle, Kind kind) const {
+    bool IsOpen(OsHandle handle, Kind kind) const {
         const auto found = handles_.find(handle);
         return found != handles_.end() && found->second == kind;
     }
-    void record(std::string call) { calls.push_back(std::move(call)); }
+    void Record(std::string call) { calls.push_back(std::move(call)); }
 
     uint32_t lastError_ = 0;
     OsHandle nextHandle_ = 0x100;
@@ -279,5 +279,5 @@ private:
     std::set<std::string> files_;  // upper-cased: names compare without regard to case
     bool markedForDelete_ = false;
     std::string hookedTarget_;
-    Ports ports_{*this};
+    HostPorts ports_{*this};
 };

@@ -77,8 +77,8 @@ public:
         int destination = static_cast<int>(line.Destination);
         int source = query == LineQuery::BySource ? static_cast<int>(line.Source) : -1;
         const FakeLine* found = query == LineQuery::ByLineId
-                                    ? lineById(device, line.LineID, destination, source)
-                                    : lineByIndex(device, destination, source);
+                                    ? LineById(device, line.LineID, destination, source)
+                                    : LineByIndex(device, destination, source);
         if (!found) return mmsyserr::kInvalidLine;
         if (const uint32_t failure =
                 query == LineQuery::ByLineId ? found->IdQueryError : found->QueryError)
@@ -101,7 +101,7 @@ public:
                              std::vector<MixerControl>& controls) override {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
         int destination = 0, source = 0;
-        const FakeLine* line = lineById(handle - kHandleBase, lineId, destination, source);
+        const FakeLine* line = LineById(handle - kHandleBase, lineId, destination, source);
         if (!line) return mmsyserr::kInvalidLine;
         if (line->ControlsError) return line->ControlsError;
         if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
@@ -118,14 +118,14 @@ public:
     uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
         ++ValueReads;
         FakeControl* control = nullptr;
-        if (const uint32_t error = controlById(handle, controlId, control)) return error;
+        if (const uint32_t error = ControlById(handle, controlId, control)) return error;
         value = control->Value;
         return mmsyserr::kNoError;
     }
     uint32_t SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) override {
         ++ValueWrites;
         FakeControl* control = nullptr;
-        if (const uint32_t error = controlById(handle, controlId, control)) return error;
+        if (const uint32_t error = ControlById(handle, controlId, control)) return error;
         control->Value = value;
         return mmsyserr::kNoError;
     }
@@ -138,7 +138,7 @@ public:
     // destination itself.
     uint32_t& Value(uint32_t device, int destination, int source = -1,
                     uint32_t type = kVolumeControlType) {
-        if (FakeLine* line = lineByIndex(device, destination, source))
+        if (FakeLine* line = LineByIndex(device, destination, source))
             for (FakeControl& control : line->Controls)
                 if (control.ControlType == type) return control.Value;
         throw std::out_of_range("FakeMixer: no such control in the table");
@@ -158,7 +158,7 @@ private:
                static_cast<uint32_t>(source + 1);
     }
 
-    FakeLine* lineByIndex(std::size_t device, int destination, int source) {
+    FakeLine* LineByIndex(std::size_t device, int destination, int source) {
         if (device >= devices_.size() || destination < 0) return nullptr;
         auto& destinations = devices_[device].Destinations;
         if (static_cast<std::size_t>(destination) >= destinations.size()) return nullptr;
@@ -166,18 +166,18 @@ private:
         if (source < 0) return &d.Line;
         return static_cast<std::size_t>(source) < d.Sources.size() ? &d.Sources[source] : nullptr;
     }
-    FakeLine* lineById(std::size_t device, uint32_t lineId, int& destination, int& source) {
+    FakeLine* LineById(std::size_t device, uint32_t lineId, int& destination, int& source) {
         if (device >= devices_.size()) return nullptr;
         const auto& destinations = devices_[device].Destinations;
         for (int d = 0; d < static_cast<int>(destinations.size()); ++d)
             for (int s = -1; s < static_cast<int>(destinations[d].Sources.size()); ++s)
                 if (LineIdOf(d, s) == lineId)
-                    return lineByIndex(device, destination = d, source = s);
+                    return LineByIndex(device, destination = d, source = s);
         return nullptr;
     }
-    uint32_t controlById(HMixer handle, uint32_t id, FakeControl*& control) {
+    uint32_t ControlById(HMixer handle, uint32_t id, FakeControl*& control) {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
-        FakeLine* line = lineByIndex(handle - kHandleBase, static_cast<int>((id >> 16) & 0xFF),
+        FakeLine* line = LineByIndex(handle - kHandleBase, static_cast<int>((id >> 16) & 0xFF),
                                      static_cast<int>((id >> 8) & 0xFF) - 1);
         if ((id & 0xFF000000u) != 0x70000000u || !line || (id & 0xFF) >= line->Controls.size())
             return mmsyserr::kInvalidControl;

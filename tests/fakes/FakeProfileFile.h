@@ -18,8 +18,8 @@ public:
     };
 
     // Puts a value in the file without counting it as a write.
-    void set(const std::string& section, const std::string& key, const std::string& value) {
-        if (Access* entry = find(section, key))
+    void Set(const std::string& section, const std::string& key, const std::string& value) {
+        if (Access* entry = Find(section, key))
             entry->value = value;
         else
             entries_.push_back({section, key, value});
@@ -28,7 +28,7 @@ public:
     std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override {
         reads.push_back({section, key, {}});
-        const Access* entry = const_cast<FakeProfileFile*>(this)->find(section, key);
+        const Access* entry = const_cast<FakeProfileFile*>(this)->Find(section, key);
         if (entry == nullptr) return std::nullopt;
         const auto first = entry->value.find_first_not_of(" \t");
         if (first == std::string::npos) return "";
@@ -39,7 +39,7 @@ public:
                const std::string& value) override {
         writes.push_back({section, key, value});
         writesAlone += openBatches == 0;
-        if (!failWrites) set(section, key, value);
+        if (!failWrites) Set(section, key, value);
         return !failWrites;
     }
     void BeginBatch() override { ++openBatches; }
@@ -61,7 +61,7 @@ private:
             a.begin(), a.end(), b.begin(), b.end(),
             [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
     }
-    Access* find(const std::string& section, const std::string& key) {
+    Access* Find(const std::string& section, const std::string& key) {
         for (Access& entry : entries_)
             if (SameName(entry.section, section) && SameName(entry.key, key)) return &entry;
         return nullptr;

@@ -17,7 +17,7 @@ public:
     SharedMappingHandle CreateMapping(const std::string& name, int32_t size) override {
         created.push_back(name);
         if (failCreateWith != 0) return lastError_ = failCreateWith, 0;
-        mappings_[nextHandle_] = block(name, size);
+        mappings_[nextHandle_] = BlockNamed(name, size);
         return nextHandle_++;
     }
     void* MapView(SharedMappingHandle mapping, int32_t) override {
@@ -32,10 +32,10 @@ public:
     int32_t LastError() const override { return lastError_; }
 
     // The first 32-bit word of the block; creates the block when missing.
-    uint32_t& word(const std::string& name) { return block(name, 4)->front(); }
+    uint32_t& Word(const std::string& name) { return BlockNamed(name, 4)->front(); }
     // Mappings and views not yet closed or unmapped.
-    int openMappings() const { return static_cast<int>(mappings_.size()); }
-    int openViews() const { return openViews_; }
+    int OpenMappings() const { return static_cast<int>(mappings_.size()); }
+    int OpenViews() const { return openViews_; }
 
     int32_t failCreateWith = 0;        // error code for CreateMapping, 0 = succeed
     int32_t failMapWith = 0;           // error code for MapView
@@ -43,7 +43,7 @@ public:
 
 private:
     using Block = std::vector<uint32_t>;  // uint32_t keeps the views aligned for atomics
-    std::shared_ptr<Block> block(const std::string& name, int32_t size) {
+    std::shared_ptr<Block> BlockNamed(const std::string& name, int32_t size) {
         auto& b = blocks_[name];
         const std::size_t words = (static_cast<std::size_t>(size) + 3) / 4;
         if (!b) b = std::make_shared<Block>(words, 0u);
@@ -74,7 +74,7 @@ public:
         return answer;
     }
     // A later instance's request reaching this one.
-    void deliverRequest() {
+    void DeliverRequest() {
         if (bringForward_) bringForward_();
     }
 

@@ -35,7 +35,7 @@ public:
     }
 
     // The shell's reports to a window.
-    void mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
+    void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
                uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
         TrayNotification n;
         n.callbackMessage = callbackMessage;
@@ -63,13 +63,13 @@ class TrayEventLog {
 public:
     explicit TrayEventLog(TSpTrayIcon& icon) {
         icon.OnMouseDown = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
-            mouse("down " + Name(b) + (s.Contains(ShiftKey::ssDouble) ? " double" : ""), s, x, y);
+            Mouse("down " + Name(b) + (s.Contains(ShiftKey::ssDouble) ? " double" : ""), s, x, y);
         };
         icon.OnMouseUp = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
-            mouse("up " + Name(b), s, x, y);
+            Mouse("up " + Name(b), s, x, y);
         };
         icon.OnMouseMove = [this](TSpTrayIcon&, ShiftState s, int x, int y) {
-            mouse("move", s, x, y);
+            Mouse("move", s, x, y);
         };
         icon.OnClick = [this](TSpTrayIcon&) { events.push_back("click"); };
         icon.OnDblClick = [this](TSpTrayIcon&) { events.push_back("dblclick"); };
@@ -85,7 +85,7 @@ private:
                : button == MouseButton::mbRight ? "right"
                                                 : "middle";
     }
-    void mouse(const std::string& what, ShiftState shift, int x, int y) {
+    void Mouse(const std::string& what, ShiftState shift, int x, int y) {
         events.push_back(what);
         shifts.push_back(shift);
         positions.emplace_back(x, y);

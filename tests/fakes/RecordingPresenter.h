@@ -22,7 +22,7 @@ public:
     }
 
     // The messages alone, which is what most checks compare.
-    std::vector<std::string> messages() const {
+    std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const ShownMessage& m : shown) texts.push_back(m.message);
         return texts;

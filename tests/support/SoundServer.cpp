@@ -51,11 +51,11 @@ SoundServer::SoundServer(const std::string& script) : script_(script) {
 }
 
 SoundServer::~SoundServer() {
-    if (!running()) return;
+    if (!Running()) return;
     Capture({script_, "stop", dir_});
 }
 
-std::optional<int> SoundServer::sinkVolumePercent() const {
+std::optional<int> SoundServer::SinkVolumePercent() const {
     const std::string text = Capture({"pactl", "get-sink-volume", sink_});
     std::smatch match;
     static const std::regex percent(R"(/\s*(\d+)%)");
@@ -63,7 +63,7 @@ std::optional<int> SoundServer::sinkVolumePercent() const {
     return std::stoi(match[1].str());
 }
 
-bool SoundServer::setSinkVolumePercent(int percent) const {
+bool SoundServer::SetSinkVolumePercent(int percent) const {
     int status = -1;
     Capture({"pactl", "set-sink-volume", sink_, std::to_string(percent) + "%"}, &status);
     return status == 0;

@@ -16,14 +16,14 @@ public:
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
-    bool running() const { return !dir_.empty(); }
+    bool Running() const { return !dir_.empty(); }
     // Why the server is not running (the script's own words).
-    const std::string& failure() const { return failure_; }
-    const std::string& sink() const { return sink_; }
+    const std::string& Failure() const { return failure_; }
+    const std::string& Sink() const { return sink_; }
 
     // The null sink's volume in percent as pactl reports it (first channel).
-    std::optional<int> sinkVolumePercent() const;
-    bool setSinkVolumePercent(int percent) const;
+    std::optional<int> SinkVolumePercent() const;
+    bool SetSinkVolumePercent(int percent) const;
 
 private:
     std::string script_;

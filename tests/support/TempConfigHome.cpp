@@ -33,28 +33,28 @@ TempConfigHome::~TempConfigHome() {
     fs::remove_all(root_, error);
 }
 
-std::string TempConfigHome::configDir() const {
+std::string TempConfigHome::ConfigDir() const {
     return root_ + "/quorvane";
 }
 
-std::string TempConfigHome::settingsPath() const {
-    return configDir() + "/quorvane.ini";
+std::string TempConfigHome::SettingsPath() const {
+    return ConfigDir() + "/quorvane.ini";
 }
 
-void TempConfigHome::writeSettings(const std::string& content) const {
+void TempConfigHome::WriteSettings(const std::string& content) const {
     std::error_code error;
-    fs::create_directories(configDir(), error);
-    std::ofstream out(settingsPath(), std::ios::binary | std::ios::trunc);
+    fs::create_directories(ConfigDir(), error);
+    std::ofstream out(SettingsPath(), std::ios::binary | std::ios::trunc);
     out << content;
-    if (!out.flush()) ADD_FAILURE() << "cannot write " << settingsPath();
+    if (!out.flush()) ADD_FAILURE() << "cannot write " << SettingsPath();
 }
 
-std::string TempConfigHome::readSettings() const {
-    std::ifstream in(settingsPath(), std::ios::binary);
+std::string TempConfigHome::ReadSettings() const {
+    std::ifstream in(SettingsPath(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool TempConfigHome::settingsExist() const {
+bool TempConfigHome::SettingsExist() const {
     std::error_code error;
-    return fs::exists(settingsPath(), error);
+    return fs::exists(SettingsPath(), error);
 }

@@ -16,17 +16,17 @@ public:
     TempConfigHome& operator=(const TempConfigHome&) = delete;
 
     // The folder XDG_CONFIG_HOME names.
-    const std::string& root() const { return root_; }
-    // root()/quorvane: the settings file and the dosdevices links live here.
-    std::string configDir() const;
-    // root()/quorvane/quorvane.ini
-    std::string settingsPath() const;
+    const std::string& Root() const { return root_; }
+    // Root()/quorvane: the settings file and the dosdevices links live here.
+    std::string ConfigDir() const;
+    // Root()/quorvane/quorvane.ini
+    std::string SettingsPath() const;
 
     // Writes the settings file byte for byte, creating its folder.
-    void writeSettings(const std::string& content) const;
+    void WriteSettings(const std::string& content) const;
     // The settings file's bytes; empty when it does not exist.
-    std::string readSettings() const;
-    bool settingsExist() const;
+    std::string ReadSettings() const;
+    bool SettingsExist() const;
 
 private:
     std::string root_;

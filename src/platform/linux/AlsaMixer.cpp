@@ -107,19 +107,19 @@ long FromScale(uint32_t value, long min, long max) {
 struct Direction {
     bool capture;
 
-    bool hasVolume(snd_mixer_elem_t* e) const {
+    bool HasVolume(snd_mixer_elem_t* e) const {
         return capture ? snd_mixer_selem_has_capture_volume(e)
                        : snd_mixer_selem_has_playback_volume(e);
     }
-    bool hasSwitch(snd_mixer_elem_t* e) const {
+    bool HasSwitch(snd_mixer_elem_t* e) const {
         return capture ? snd_mixer_selem_has_capture_switch(e)
                        : snd_mixer_selem_has_playback_switch(e);
     }
-    bool hasChannel(snd_mixer_elem_t* e, snd_mixer_selem_channel_id_t ch) const {
+    bool HasChannel(snd_mixer_elem_t* e, snd_mixer_selem_channel_id_t ch) const {
         return capture ? snd_mixer_selem_has_capture_channel(e, ch)
                        : snd_mixer_selem_has_playback_channel(e, ch);
     }
-    void range(snd_mixer_elem_t* e, long& min, long& max) const {
+    void Range(snd_mixer_elem_t* e, long& min, long& max) const {
         if (capture)
             snd_mixer_selem_get_capture_volume_range(e, &min, &max);
         else
@@ -127,14 +127,14 @@ struct Direction {
     }
 
     // The loudest channel stands for the control, as one value serves every channel.
-    uint32_t readVolume(snd_mixer_elem_t* e) const {
+    uint32_t ReadVolume(snd_mixer_elem_t* e) const {
         long min = 0, max = 0;
-        range(e, min, max);
+        Range(e, min, max);
         bool any = false;
         long loudest = min;
         for (int ch = 0; ch <= SND_MIXER_SCHN_LAST; ++ch) {
             const auto id = static_cast<snd_mixer_selem_channel_id_t>(ch);
-            if (!hasChannel(e, id)) continue;
+            if (!HasChannel(e, id)) continue;
             long value = 0;
             const int err = capture ? snd_mixer_selem_get_capture_volume(e, id, &value)
                                     : snd_mixer_selem_get_playback_volume(e, id, &value);
@@ -144,18 +144,18 @@ struct Direction {
         }
         return any ? ToScale(loudest, min, max) : 0;
     }
-    int writeVolume(snd_mixer_elem_t* e, uint32_t value) const {
+    int WriteVolume(snd_mixer_elem_t* e, uint32_t value) const {
         long min = 0, max = 0;
-        range(e, min, max);
+        Range(e, min, max);
         const long raw = FromScale(value, min, max);
         return capture ? snd_mixer_selem_set_capture_volume_all(e, raw)
                        : snd_mixer_selem_set_playback_volume_all(e, raw);
     }
     // Muted while no channel is switched on.
-    uint32_t readMute(snd_mixer_elem_t* e) const {
+    uint32_t ReadMute(snd_mixer_elem_t* e) const {
         for (int ch = 0; ch <= SND_MIXER_SCHN_LAST; ++ch) {
             const auto id = static_cast<snd_mixer_selem_channel_id_t>(ch);
-            if (!hasChannel(e, id)) continue;
+            if (!HasChannel(e, id)) continue;
             int on = 0;
             const int err = capture ? snd_mixer_selem_get_capture_switch(e, id, &on)
                                     : snd_mixer_selem_get_playback_switch(e, id, &on);
@@ -163,7 +163,7 @@ struct Direction {
         }
         return 1;
     }
-    int writeMute(snd_mixer_elem_t* e, bool mute) const {
+    int WriteMute(snd_mixer_elem_t* e, bool mute) const {
         return capture ? snd_mixer_selem_set_capture_switch_all(e, mute ? 0 : 1)
                        : snd_mixer_selem_set_playback_switch_all(e, mute ? 0 : 1);
     }
@@ -191,9 +191,9 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    uint32_t device() const { return device_; }
+    uint32_t Device() const { return device_; }
 
-    bool open(const std::string& ctlName) {
+    bool Open(const std::string& ctlName) {
         if (snd_mixer_open(&mixer_, 0) < 0) {
             mixer_ = nullptr;
             return false;
@@ -201,24 +201,24 @@ public:
         if (snd_mixer_attach(mixer_, ctlName.c_str()) < 0) return false;
         if (snd_mixer_selem_register(mixer_, nullptr, nullptr) < 0) return false;
         if (snd_mixer_load(mixer_) < 0) return false;
-        buildLayout();
+        BuildLayout();
         return true;
     }
 
-    uint32_t lineInfo(MixerLine& line, LineQuery query) const {
+    uint32_t LineInfo(MixerLine& line, LineQuery query) const {
         const Line* found = nullptr;
         switch (query) {
             case LineQuery::ByDestination:
-                found = destination(line.Destination);
+                found = Destination(line.Destination);
                 break;
             case LineQuery::BySource:
-                if (const Line* d = destination(line.Destination);
+                if (const Line* d = Destination(line.Destination);
                     d && line.Source < d->info.Connections) {
-                    found = byId(LineIdOf(line.Destination, static_cast<int>(line.Source)));
+                    found = ById(LineIdOf(line.Destination, static_cast<int>(line.Source)));
                 }
                 break;
             case LineQuery::ByLineId:
-                found = byId(line.LineID);
+                found = ById(line.LineID);
                 break;
             default:
                 return mmsyserr::kInvalidFlag;
@@ -228,55 +228,55 @@ public:
         return mmsyserr::kNoError;
     }
 
-    uint32_t lineControls(uint32_t lineId, uint32_t count,
+    uint32_t LineControls(uint32_t lineId, uint32_t count,
                           std::vector<MixerControl>& controls) const {
-        const Line* line = byId(lineId);
+        const Line* line = ById(lineId);
         if (!line) return mmsyserr::kInvalidLine;
         if (count != line->controls.size()) return mmsyserr::kInvalidParam;
         controls = line->controls;
         return mmsyserr::kNoError;
     }
 
-    uint32_t getValue(uint32_t controlId, uint32_t& value) {
+    uint32_t GetValue(uint32_t controlId, uint32_t& value) {
         // Pick up changes made elsewhere (another mixer program, the sound server).
         snd_mixer_handle_events(mixer_);
         const Line* line = nullptr;
         snd_mixer_elem_t* element = nullptr;
-        const uint32_t result = resolve(controlId, line, element);
+        const uint32_t result = Resolve(controlId, line, element);
         if (result != mmsyserr::kNoError) return result;
-        value = (controlId & 0xF) == kVolumeKind ? line->direction.readVolume(element)
-                                                 : line->direction.readMute(element);
+        value = (controlId & 0xF) == kVolumeKind ? line->direction.ReadVolume(element)
+                                                 : line->direction.ReadMute(element);
         return mmsyserr::kNoError;
     }
 
-    uint32_t setValue(uint32_t controlId, uint32_t value) {
+    uint32_t SetValue(uint32_t controlId, uint32_t value) {
         const Line* line = nullptr;
         snd_mixer_elem_t* element = nullptr;
-        const uint32_t result = resolve(controlId, line, element);
+        const uint32_t result = Resolve(controlId, line, element);
         if (result != mmsyserr::kNoError) return result;
         int err = 0;
         if ((controlId & 0xF) == kVolumeKind) {
             if (value > 65535) return mmsyserr::kInvalidValue;
-            err = line->direction.writeVolume(element, value);
+            err = line->direction.WriteVolume(element, value);
         } else {
-            err = line->direction.writeMute(element, value != 0);
+            err = line->direction.WriteMute(element, value != 0);
         }
         return err < 0 ? mmsyserr::kError : mmsyserr::kNoError;
     }
 
 private:
-    const Line* destination(uint32_t index) const {
-        return index < kDestinations ? byId(LineIdOf(index, -1)) : nullptr;
+    const Line* Destination(uint32_t index) const {
+        return index < kDestinations ? ById(LineIdOf(index, -1)) : nullptr;
     }
-    const Line* byId(uint32_t lineId) const {
+    const Line* ById(uint32_t lineId) const {
         for (const Line& line : lines_) {
             if (line.info.LineID == lineId) return &line;
         }
         return nullptr;
     }
 
-    uint32_t resolve(uint32_t controlId, const Line*& line, snd_mixer_elem_t*& element) const {
-        line = byId(controlId >> 4);
+    uint32_t Resolve(uint32_t controlId, const Line*& line, snd_mixer_elem_t*& element) const {
+        line = ById(controlId >> 4);
         const uint32_t kind = controlId & 0xF;
         if (!line || !line->hasElement || kind >= line->controls.size())
             return mmsyserr::kInvalidControl;
@@ -288,7 +288,7 @@ private:
         return element ? mmsyserr::kNoError : mmsyserr::kInvalidControl;
     }
 
-    void buildLayout() {
+    void BuildLayout() {
         std::vector<snd_mixer_elem_t*> elements;
         for (snd_mixer_elem_t* e = snd_mixer_first_elem(mixer_); e; e = snd_mixer_elem_next(e)) {
             if (snd_mixer_selem_is_active(e)) elements.push_back(e);
@@ -298,7 +298,7 @@ private:
 
         snd_mixer_elem_t* master = nullptr;
         for (snd_mixer_elem_t* e : elements) {
-            if (playback.hasVolume(e) &&
+            if (playback.HasVolume(e) &&
                 std::string_view(snd_mixer_selem_get_name(e)) == "Master" &&
                 snd_mixer_selem_get_index(e) == 0) {
                 master = e;
@@ -306,26 +306,26 @@ private:
             }
         }
         for (snd_mixer_elem_t* e : elements) {
-            if (!master && playback.hasVolume(e)) master = e;
+            if (!master && playback.HasVolume(e)) master = e;
         }
 
-        addDestination(0, "Volume Control", component::kDstSpeakers, master, playback);
+        AddDestination(0, "Volume Control", component::kDstSpeakers, master, playback);
         int source = 0;
         for (snd_mixer_elem_t* e : elements) {
-            if (e != master && playback.hasVolume(e)) addSource(0, source++, e, playback);
+            if (e != master && playback.HasVolume(e)) AddSource(0, source++, e, playback);
         }
         lines_[0].info.Connections = static_cast<uint32_t>(source);
 
         const std::size_t recording = lines_.size();
-        addDestination(1, "Recording Control", component::kDstWaveIn, nullptr, capture);
+        AddDestination(1, "Recording Control", component::kDstWaveIn, nullptr, capture);
         source = 0;
         for (snd_mixer_elem_t* e : elements) {
-            if (capture.hasVolume(e)) addSource(1, source++, e, capture);
+            if (capture.HasVolume(e)) AddSource(1, source++, e, capture);
         }
         lines_[recording].info.Connections = static_cast<uint32_t>(source);
     }
 
-    void addDestination(uint32_t destination, const char* name, uint32_t componentType,
+    void AddDestination(uint32_t destination, const char* name, uint32_t componentType,
                         snd_mixer_elem_t* element, Direction direction) {
         Line line;
         line.info.Destination = destination;
@@ -333,11 +333,11 @@ private:
         line.info.LineFlags = kLineActive;
         line.info.ComponentType = componentType;
         line.info.Name = name;
-        attach(line, element, direction);
+        Attach(line, element, direction);
         lines_.push_back(std::move(line));
     }
 
-    void addSource(uint32_t destination, int source, snd_mixer_elem_t* element,
+    void AddSource(uint32_t destination, int source, snd_mixer_elem_t* element,
                    Direction direction) {
         Line line;
         line.info.Destination = destination;
@@ -346,12 +346,12 @@ private:
         line.info.LineFlags = kLineSource | kLineActive;
         line.info.ComponentType = SourceComponent(snd_mixer_selem_get_name(element));
         line.info.Name = Fit(DisplayName(element), kNameChars);
-        attach(line, element, direction);
+        Attach(line, element, direction);
         lines_.push_back(std::move(line));
     }
 
     // Gives the line the element's volume and, when it has one, its switch as a mute.
-    static void attach(Line& line, snd_mixer_elem_t* element, Direction direction) {
+    static void Attach(Line& line, snd_mixer_elem_t* element, Direction direction) {
         line.direction = direction;
         if (!element) return;
         line.hasElement = true;
@@ -360,7 +360,7 @@ private:
         const std::string label = DisplayName(element);
         line.controls.push_back({ControlIdOf(line.info.LineID, kVolumeKind), kVolumeControlType,
                                  Fit(label + " Volume", kNameChars), 0, 65535});
-        if (direction.hasSwitch(element)) {
+        if (direction.HasSwitch(element)) {
             line.controls.push_back({ControlIdOf(line.info.LineID, kMuteKind), kMuteControlType,
                                      Fit(label + " Mute", kNameChars), 0, 1});
         }
@@ -408,16 +408,16 @@ uint32_t AlsaMixer::GetDevCaps(uint32_t device, MixerCaps& caps) {
     return mmsyserr::kNoError;
 }
 
-uint32_t AlsaMixer::openSession(uint32_t device, std::unique_ptr<Session>& session) {
+uint32_t AlsaMixer::OpenSession(uint32_t device, std::unique_ptr<Session>& session) {
     const std::vector<DeviceName> devices = ListDevices();
     if (device >= devices.size()) return mmsyserr::kBadDeviceId;
     auto opened = std::make_unique<Session>(device);
-    if (!opened->open(devices[device].ctl)) return mmsyserr::kNoDriver;
+    if (!opened->Open(devices[device].ctl)) return mmsyserr::kNoDriver;
     session = std::move(opened);
     return mmsyserr::kNoError;
 }
 
-AlsaMixer::Session* AlsaMixer::openedSession(HMixer handle) {
+AlsaMixer::Session* AlsaMixer::OpenedSession(HMixer handle) {
     const auto it = sessions_.find(handle);
     return it == sessions_.end() ? nullptr : it->second.get();
 }
@@ -425,7 +425,7 @@ AlsaMixer::Session* AlsaMixer::openedSession(HMixer handle) {
 uint32_t AlsaMixer::Open(uint32_t device, uintptr_t /*callbackWindow*/, HMixer& handle) {
     // Change notifications are not sent: the program never acts on them.
     std::unique_ptr<Session> session;
-    const uint32_t result = openSession(device, session);
+    const uint32_t result = OpenSession(device, session);
     if (result != mmsyserr::kNoError) return result;
     handle = nextHandle_++;
     sessions_.emplace(handle, std::move(session));
@@ -440,28 +440,28 @@ uint32_t AlsaMixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery quer
     // An open session of the device answers at once; otherwise the device is opened just
     // for this query, as Windows allows line queries without an open handle.
     for (const auto& [handle, session] : sessions_) {
-        if (session->device() == device) return session->lineInfo(line, query);
+        if (session->Device() == device) return session->LineInfo(line, query);
     }
     std::unique_ptr<Session> session;
-    const uint32_t result = openSession(device, session);
+    const uint32_t result = OpenSession(device, session);
     if (result != mmsyserr::kNoError) return result;
-    return session->lineInfo(line, query);
+    return session->LineInfo(line, query);
 }
 
 uint32_t AlsaMixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                                     std::vector<MixerControl>& controls) {
-    Session* session = openedSession(handle);
-    return session ? session->lineControls(lineId, count, controls) : mmsyserr::kInvalidHandle;
+    Session* session = OpenedSession(handle);
+    return session ? session->LineControls(lineId, count, controls) : mmsyserr::kInvalidHandle;
 }
 
 uint32_t AlsaMixer::GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
-    Session* session = openedSession(handle);
-    return session ? session->getValue(controlId, value) : mmsyserr::kInvalidHandle;
+    Session* session = OpenedSession(handle);
+    return session ? session->GetValue(controlId, value) : mmsyserr::kInvalidHandle;
 }
 
 uint32_t AlsaMixer::SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
-    Session* session = openedSession(handle);
-    return session ? session->setValue(controlId, value) : mmsyserr::kInvalidHandle;
+    Session* session = OpenedSession(handle);
+    return session ? session->SetValue(controlId, value) : mmsyserr::kInvalidHandle;
 }
 
 std::string AlsaMixer::ErrorText(uint32_t code) {

@@ -1,7 +1,7 @@
 #pragma once
 // The Mixer interface over ALSA's simple mixer API.
 //
-// Device 0 is ALSA's "default" control device (PulseAudio or PipeWire where they run),
+// Device 0 is ALSA's "default" control Device (PulseAudio or PipeWire where they run),
 // devices 1.. are the hardware cards in card order. Each device shows two destinations:
 //   0 "Volume Control" (Speakers): its own volume is the "Master" element, or the first
 //     playback element with a volume; the other playback elements with a volume are its
@@ -39,8 +39,8 @@ public:
 
 private:
     // Opens `device` into `session`; a result code.
-    uint32_t openSession(uint32_t device, std::unique_ptr<Session>& session);
-    Session* openedSession(HMixer handle);
+    uint32_t OpenSession(uint32_t device, std::unique_ptr<Session>& session);
+    Session* OpenedSession(HMixer handle);
 
     std::map<HMixer, std::unique_ptr<Session>> sessions_;
     HMixer nextHandle_ = 1;

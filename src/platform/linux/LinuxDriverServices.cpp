@@ -6,69 +6,69 @@
 #include <thread>
 
 OsHandle LinuxDriverServices::OpenSCManager(uint32_t) {
-    notImplemented();
+    NotImplemented();
     return kNullHandle;
 }
 
 OsHandle LinuxDriverServices::CreateService(OsHandle, const ServiceConfig&) {
-    notImplemented();
+    NotImplemented();
     return kNullHandle;
 }
 
 OsHandle LinuxDriverServices::OpenService(OsHandle, const std::string&, uint32_t) {
-    notImplemented();
+    NotImplemented();
     return kNullHandle;
 }
 
 bool LinuxDriverServices::StartService(OsHandle) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::ControlService(OsHandle, uint32_t) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::DeleteService(OsHandle) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::CloseServiceHandle(OsHandle) {
-    return notImplemented();
+    return NotImplemented();
 }
 
 OsHandle LinuxDriverServices::CreateFile(const std::string&, uint32_t, uint32_t, uint32_t,
                                          uint32_t) {
-    notImplemented();
+    NotImplemented();
     return kInvalidHandle;
 }
 
 bool LinuxDriverServices::CloseHandle(OsHandle) {
-    return notImplemented();
+    return NotImplemented();
 }
 
 bool LinuxDriverServices::DeviceIoControl(OsHandle, uint32_t, const void*, uint32_t, void*,
                                           uint32_t, uint32_t& bytesReturned) {
     bytesReturned = 0;
-    return notImplemented();
+    return NotImplemented();
 }
 
 uint32_t LinuxDriverServices::QueryDosDevice(const std::string&, char*, uint32_t) {
-    notImplemented();
+    NotImplemented();
     return 0;
 }
 
 bool LinuxDriverServices::FileExists(const std::string&) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::CopyFile(const std::string&, const std::string&, bool) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::SetFileAttributes(const std::string&, uint32_t) {
-    return notImplemented();
+    return NotImplemented();
 }
 bool LinuxDriverServices::DeleteFile(const std::string&) {
-    return notImplemented();
+    return NotImplemented();
 }
 
 std::string LinuxDriverServices::EnvironmentVariable(const std::string&) {
-    notImplemented();
+    NotImplemented();
     return {};
 }
 
@@ -81,7 +81,7 @@ std::string LinuxDriverServices::ExecutablePath() {
     char buffer[4096];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) {
-        notImplemented();
+        NotImplemented();
         return {};
     }
     return std::string(buffer, static_cast<std::size_t>(length));
@@ -93,12 +93,12 @@ void LinuxDriverServices::Sleep(uint32_t milliseconds) {
 
 MessageBoxAnswer LinuxDriverServices::StopMessageBox(const std::string&, const std::string&,
                                                      MessageBoxButtons) {
-    notImplemented();
+    NotImplemented();
     return MessageBoxAnswer::Failed;
 }
 
 // The driver never loads here, so nothing reaches this; ending the program from a layer
 // that has no driver to report on would be worse than carrying on.
 void LinuxDriverServices::PostQuit() {
-    notImplemented();
+    NotImplemented();
 }

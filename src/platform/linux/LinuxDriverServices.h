@@ -35,7 +35,7 @@ public:
     uint32_t LastError() override { return lastError_; }
 
 private:
-    bool notImplemented() {
+    bool NotImplemented() {
         lastError_ = kErrorCallNotImplemented;
         return false;
     }

@@ -25,7 +25,7 @@ public:
     void BeginBatch() override;
     bool EndBatch() override;
 
-    const std::string& path() const { return path_; }
+    const std::string& Path() const { return path_; }
 
     // A settings file larger than this is not ours (hand-made, or something else under
     // our name): it reads as missing, is never rewritten, and says so on stderr.

@@ -45,14 +45,14 @@ LocalSocketActivation::~LocalSocketActivation() {
     StopListening();
 }
 
-QString LocalSocketActivation::serverPath(const std::string& name) {
+QString LocalSocketActivation::ServerPath(const std::string& name) {
     const std::string folder = PrivateInstanceFolder();
     return folder.empty() ? QString() : PathIn(folder, name);
 }
 
 bool LocalSocketActivation::Listen(const std::string& name, std::function<void()> bringForward) {
     StopListening();
-    path_ = serverPath(name);
+    path_ = ServerPath(name);
     if (path_.isEmpty()) {
         std::fprintf(stderr, "quorvane: no private folder for the bring-forward socket\n");
         return false;
@@ -62,8 +62,8 @@ bool LocalSocketActivation::Listen(const std::string& name, std::function<void()
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     server_->setMaxPendingConnections(kMaxConnections);
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
-                     [this] { accept(); });
-    if (!startServer()) {
+                     [this] { Accept(); });
+    if (!StartServer()) {
         std::fprintf(stderr, "quorvane: cannot listen on %s: %s\n", qPrintable(path_),
                      qPrintable(server_->errorString()));
         server_.reset();
@@ -74,20 +74,20 @@ bool LocalSocketActivation::Listen(const std::string& name, std::function<void()
     relisten_ = std::make_unique<QTimer>();
     relisten_->setInterval(kRelistenMs);
     QObject::connect(relisten_.get(), &QTimer::timeout, relisten_.get(), [this] {
-        if (!server_->isListening()) startServer();
+        if (!server_->isListening()) StartServer();
     });
     relisten_->start();
     return true;
 }
 
-bool LocalSocketActivation::startServer() {
+bool LocalSocketActivation::StartServer() {
     // Only the instance that holds the claim listens, and only the user can write in the
     // folder, so a file left there is stale.
     QLocalServer::removeServer(path_);
     return server_->listen(path_);
 }
 
-void LocalSocketActivation::accept() {
+void LocalSocketActivation::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         if (connections_ >= kMaxConnections) {
             Drop(socket);

@@ -22,7 +22,7 @@ public:
     LocalSocketActivation& operator=(const LocalSocketActivation&) = delete;
 
     // Where this process listens for `name`; "" without a private folder.
-    static QString serverPath(const std::string& name);
+    static QString ServerPath(const std::string& name);
 
     // Needs the Qt event loop to take requests.
     bool Listen(const std::string& name, std::function<void()> bringForward) override;
@@ -38,8 +38,8 @@ public:
     static constexpr int kRelistenMs = 1000;    // how soon a socket lost to an error returns
 
 private:
-    void accept();
-    bool startServer();
+    void Accept();
+    bool StartServer();
 
     QString path_;
     std::function<void()> bringForward_;

@@ -103,18 +103,18 @@ int JoinHolders(const std::string& name, bool isFile, int32_t size) {
 }  // namespace
 
 PosixSharedMemory::~PosixSharedMemory() {
-    for (const auto& entry : blocks_) release(entry.second);
+    for (const auto& entry : blocks_) Release(entry.second);
 }
 
-std::string PosixSharedMemory::objectName(const std::string& name) {
+std::string PosixSharedMemory::ObjectName(const std::string& name) {
     std::string object = name;
     std::replace(object.begin(), object.end(), '/', '_');
     return "/" + object + "-" + std::to_string(::geteuid());
 }
 
-std::string PosixSharedMemory::fallbackPath(const std::string& name) {
+std::string PosixSharedMemory::FallbackPath(const std::string& name) {
     const std::string folder = PrivateInstanceFolder();
-    return folder.empty() ? "" : folder + objectName(name) + ".block";
+    return folder.empty() ? "" : folder + ObjectName(name) + ".block";
 }
 
 SharedMappingHandle PosixSharedMemory::CreateMapping(const std::string& name, int32_t size) {
@@ -122,15 +122,15 @@ SharedMappingHandle PosixSharedMemory::CreateMapping(const std::string& name, in
         lastError_ = EINVAL;
         return 0;
     }
-    Block block{-1, objectName(name), false};
+    Block block{-1, ObjectName(name), false};
     block.fd = JoinHolders(block.name, false, size);
     if (block.fd < 0) {
         lastError_ = errno;
-        const std::string path = fallbackPath(name);
+        const std::string path = FallbackPath(name);
         if (!path.empty()) block = {JoinHolders(path, true, size), path, true};
         if (block.fd < 0) return 0;
         std::fprintf(stderr, "quorvane: shared memory %s is not usable (%s); using %s\n",
-                     objectName(name).c_str(), std::strerror(lastError_), path.c_str());
+                     ObjectName(name).c_str(), std::strerror(lastError_), path.c_str());
     }
     const SharedMappingHandle handle = nextHandle_++;
     blocks_[handle] = block;
@@ -159,11 +159,11 @@ void PosixSharedMemory::UnmapView(void* view, int32_t size) {
 void PosixSharedMemory::CloseMapping(SharedMappingHandle mapping) {
     const auto it = blocks_.find(mapping);
     if (it == blocks_.end()) return;
-    release(it->second);
+    Release(it->second);
     blocks_.erase(it);
 }
 
-void PosixSharedMemory::release(const Block& block) {
+void PosixSharedMemory::Release(const Block& block) {
     // The last holder removes the block, so that none is left behind once all have ended.
     if (RetryFlock(block.fd, LOCK_EX | LOCK_NB) == 0 &&
         StillNamed(block.fd, block.name, block.isFile))

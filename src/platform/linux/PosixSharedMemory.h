@@ -25,8 +25,8 @@ public:
 
     // The shared-memory object that holds the block `name` for this user, and the file
     // that holds it when that object is someone else's ("" without a private folder).
-    static std::string objectName(const std::string& name);
-    static std::string fallbackPath(const std::string& name);
+    static std::string ObjectName(const std::string& name);
+    static std::string FallbackPath(const std::string& name);
 
     SharedMappingHandle CreateMapping(const std::string& name, int32_t size) override;
     void* MapView(SharedMappingHandle mapping, int32_t size) override;
@@ -40,7 +40,7 @@ private:
         std::string name;  // the object's name, or the file's path
         bool isFile;
     };
-    void release(const Block& block);
+    void Release(const Block& block);
 
     std::map<SharedMappingHandle, Block> blocks_;
     SharedMappingHandle nextHandle_ = 1;

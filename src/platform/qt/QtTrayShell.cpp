@@ -11,22 +11,22 @@ QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent) {
 #if QT_CONFIG(sessionmanager)
     if (qGuiApp) {
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager& manager) { commitData(manager); });
+                [this](QSessionManager& manager) { CommitData(manager); });
     }
 #endif
 }
 
 QtTrayShell::~QtTrayShell() {
-    while (!icons_.empty()) remove(icons_.begin());
+    while (!icons_.empty()) Remove(icons_.begin());
 }
 
-TrayIconHandle QtTrayShell::addIcon(const QIcon& icon) {
+TrayIconHandle QtTrayShell::AddIcon(const QIcon& icon) {
     const TrayIconHandle handle = nextPicture_++;
     pictures_[handle] = icon;
     return handle;
 }
 
-QIcon QtTrayShell::icon(TrayIconHandle handle) const {
+QIcon QtTrayShell::Icon(TrayIconHandle handle) const {
     const auto it = pictures_.find(handle);
     return it == pictures_.end() ? QIcon() : it->second;
 }
@@ -41,7 +41,7 @@ void QtTrayShell::DestroyWindow(TrayWindowId window) {
     windows_.erase(window);
     for (auto it = icons_.begin(); it != icons_.end();) {
         auto next = std::next(it);
-        if (it->first.first == window) remove(it);
+        if (it->first.first == window) Remove(it);
         it = next;
     }
 }
@@ -56,35 +56,35 @@ bool QtTrayShell::NotifyIcon(NotifyMessage message, const NotifyIconData& data) 
             icon.tray = new QSystemTrayIcon(this);
             connect(
                 icon.tray, &QSystemTrayIcon::activated, this,
-                [this, key](QSystemTrayIcon::ActivationReason reason) { activated(key, reason); });
-            apply(icon, data);
+                [this, key](QSystemTrayIcon::ActivationReason reason) { Activated(key, reason); });
+            Apply(icon, data);
             icon.tray->show();
             return true;
         }
         case NotifyMessage::Modify:
             if (it == icons_.end()) return false;
-            apply(it->second, data);
+            Apply(it->second, data);
             return true;
         case NotifyMessage::Delete:
             if (it == icons_.end()) return false;
-            remove(it);
+            Remove(it);
             return true;
     }
     return false;
 }
 
-void QtTrayShell::apply(ShellIcon& icon, const NotifyIconData& data) {
+void QtTrayShell::Apply(ShellIcon& icon, const NotifyIconData& data) {
     if (data.uFlags & kNifMessage) {
         icon.callbackMessage = data.uCallbackMessage;
         icon.reports = true;
     }
-    if (data.uFlags & kNifIcon) icon.tray->setIcon(this->icon(data.hIcon));
+    if (data.uFlags & kNifIcon) icon.tray->setIcon(this->Icon(data.hIcon));
     if (data.uFlags & kNifTip)
         icon.tray->setToolTip(
             QString::fromUtf8(data.szTip, strnlen(data.szTip, sizeof data.szTip)));
 }
 
-void QtTrayShell::remove(std::map<IconKey, ShellIcon>::iterator it) {
+void QtTrayShell::Remove(std::map<IconKey, ShellIcon>::iterator it) {
     QSystemTrayIcon* tray = it->second.tray;
     icons_.erase(it);
     tray->hide();
@@ -92,26 +92,26 @@ void QtTrayShell::remove(std::map<IconKey, ShellIcon>::iterator it) {
     tray->deleteLater();
 }
 
-void QtTrayShell::activated(IconKey key, QSystemTrayIcon::ActivationReason reason) {
+void QtTrayShell::Activated(IconKey key, QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Context:
-            if (send(key, 0x204, kMkRButton)) send(key, 0x205, 0);
+            if (Send(key, 0x204, kMkRButton)) Send(key, 0x205, 0);
             break;
         case QSystemTrayIcon::Trigger:
-            if (send(key, 0x201, kMkLButton)) send(key, 0x202, 0);
+            if (Send(key, 0x201, kMkLButton)) Send(key, 0x202, 0);
             break;
         case QSystemTrayIcon::DoubleClick:
-            send(key, 0x203, kMkLButton);
+            Send(key, 0x203, kMkLButton);
             break;
         case QSystemTrayIcon::MiddleClick:
-            if (send(key, 0x207, kMkMButton)) send(key, 0x208, 0);
+            if (Send(key, 0x207, kMkMButton)) Send(key, 0x208, 0);
             break;
         case QSystemTrayIcon::Unknown:
             break;
     }
 }
 
-bool QtTrayShell::send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) {
+bool QtTrayShell::Send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) {
     const auto icon = icons_.find(key);
     const auto window = windows_.find(key.first);
     if (icon == icons_.end() || window == windows_.end()) return false;
@@ -134,7 +134,7 @@ bool QtTrayShell::send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) 
 }
 
 #if QT_CONFIG(sessionmanager)
-void QtTrayShell::commitData(QSessionManager& manager) {
+void QtTrayShell::CommitData(QSessionManager& manager) {
     const bool mayAsk = manager.allowsInteraction();
     bool canEnd = true;
     // Copied: an answer may close windows.

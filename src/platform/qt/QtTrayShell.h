@@ -20,8 +20,8 @@ public:
     ~QtTrayShell() override;
 
     // Pictures are handed to the core as handles; 0 stays "no picture".
-    TrayIconHandle addIcon(const QIcon& icon);
-    QIcon icon(TrayIconHandle handle) const;
+    TrayIconHandle AddIcon(const QIcon& icon);
+    QIcon Icon(TrayIconHandle handle) const;
 
     TrayWindowId CreateWindow(TrayWindow& owner) override;
     void DestroyWindow(TrayWindowId window) override;
@@ -35,12 +35,12 @@ private:
     };
     using IconKey = std::pair<TrayWindowId, uint32_t>;
 
-    void apply(ShellIcon& icon, const NotifyIconData& data);
-    void remove(std::map<IconKey, ShellIcon>::iterator it);
-    void activated(IconKey key, QSystemTrayIcon::ActivationReason reason);
+    void Apply(ShellIcon& icon, const NotifyIconData& data);
+    void Remove(std::map<IconKey, ShellIcon>::iterator it);
+    void Activated(IconKey key, QSystemTrayIcon::ActivationReason reason);
     // False when the icon or its window went away meanwhile.
-    bool send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown);
-    void commitData(QSessionManager& manager);
+    bool Send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown);
+    void CommitData(QSessionManager& manager);
 
     std::map<TrayWindowId, TrayWindow*> windows_;
     std::map<IconKey, ShellIcon> icons_;

@@ -16,7 +16,7 @@ public:
     bool Write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
-    const std::string& fileName() const { return fileName_; }
+    const std::string& FileName() const { return fileName_; }
 
 private:
     std::string fileName_;

@@ -37,8 +37,8 @@ class RealSoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
         server_ = std::make_unique<SoundServer>(QUORVANE_SOUND_SERVER);
-        if (!server_->running())
-            GTEST_SKIP() << "no private PulseAudio here: " << server_->failure();
+        if (!server_->Running())
+            GTEST_SKIP() << "no private PulseAudio here: " << server_->Failure();
         alsa_ = AlsaTestConfig::Pulse();
         mixer_ = std::make_unique<AlsaMixer>();
         if (mixer_->GetNumDevs() == 0)
@@ -48,7 +48,7 @@ protected:
     // The main window on the real mixer, the sink at `volume` % before anything starts.
     MainWindowHarness& Start(int volume, const std::string& settings,
                              MeterSim::Options meter = {}) {
-        EXPECT_TRUE(server_->setSinkVolumePercent(volume));
+        EXPECT_TRUE(server_->SetSinkVolumePercent(volume));
         harness_ = std::make_unique<MainWindowHarness>(MainWindowHarness::Options{
             .meter = meter, .settings = settings, .mixerOverride = mixer_.get()});
         EXPECT_TRUE(harness_->Start());
@@ -56,7 +56,7 @@ protected:
         return *harness_;
     }
 
-    int Sink() const { return server_->sinkVolumePercent().value_or(-1); }
+    int Sink() const { return server_->SinkVolumePercent().value_or(-1); }
 
     std::unique_ptr<SoundServer> server_;
     std::unique_ptr<AlsaTestConfig> alsa_;
@@ -92,7 +92,7 @@ TEST_F(RealSoundTest, AlcLowersOnSplatterRaisesOnUnderdrivingAndStopsAtTheAudioF
 TEST_F(RealSoundTest, ClosedLoopSettlesFromSplatterOnSignalOk) {
     // The sink is polled well inside the flush read before each command.
     MainWindowHarness& h = Start(95, "[MISC]\r\nALC=1\r\nRefresh Rate=500\r\n",
-                                 {.followSink = server_->sink(), .sinkPollMs = 100});
+                                 {.followSink = server_->Sink(), .sinkPollMs = 100});
 
     std::string trace = std::to_string(Sink());
     int cycles = 0;

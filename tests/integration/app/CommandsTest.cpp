@@ -275,7 +275,7 @@ TEST(RestartCommands, ShowPowerSurvivesARestartAndTextModeDoesNot) {
         MainFormProbe(form).DataMode1()->trigger();
         EXPECT_TRUE(MainFormProbe(form).DataMode1()->isChecked());
         h.Shutdown();
-        saved = h.Home().readSettings();
+        saved = h.Home().ReadSettings();
     }
     MainWindowHarness h({.settings = saved});
     ASSERT_TRUE(h.Start());

@@ -79,7 +79,7 @@ TEST(PortSearchTest, TriesTheStoredPortThenOneOther) {
         if (c.meterPort > 1) other = h.StartMeterOn(c.meterPort);
         // A log from an earlier run is truncated, never appended to.
         WriteFile(h.WorkDir() + "/quorvane.log", "left over from the last run\r\n");
-        const std::string before = h.Home().readSettings();
+        const std::string before = h.Home().ReadSettings();
 
         const bool started = h.Start();
 
@@ -99,8 +99,8 @@ TEST(PortSearchTest, TriesTheStoredPortThenOneOther) {
             ExpectMessage(h.Messages()[0], "Error", "!", c.message);
             // No shutdown save on this path: the file stays as it was, or absent.
             h.Shutdown();
-            EXPECT_EQ(h.Home().settingsExist(), !before.empty());
-            EXPECT_EQ(h.Home().readSettings(), before);
+            EXPECT_EQ(h.Home().SettingsExist(), !before.empty());
+            EXPECT_EQ(h.Home().ReadSettings(), before);
             continue;
         }
         ASSERT_TRUE(started);
@@ -114,10 +114,10 @@ TEST(PortSearchTest, TriesTheStoredPortThenOneOther) {
         // A fresh file: the Show Power dialog's keys go first, then the main window's (its
         // keys and formats are pinned below the window), "QRP jumpered" staying in place.
         if (!*c.settings) {
-            EXPECT_TRUE(h.Home().readSettings().starts_with(
+            EXPECT_TRUE(h.Home().ReadSettings().starts_with(
                 "[SHOW POWER]\r\nShow Power=0\r\n\r\n[POWER LIMITS]\r\nQRP jumpered=1\r\n"
                 "Maximum Volts=5\r\n"))
-                << h.Home().readSettings();
+                << h.Home().ReadSettings();
         }
     }
 }
@@ -195,12 +195,12 @@ TEST(UnusableFilesTest, LogThatCannotBeCreatedIsReportedAndTheProgramRunsOn) {
 TEST(UnusableFilesTest, ReadOnlySettingsAreUsedAndLeftAsTheyWere) {
     const std::string ini = "[MISC]\r\nDebug=1\r\nGain=2.5\r\n";
     MainWindowHarness h({.settings = ini});
-    fs::permissions(h.Home().settingsPath(), fs::perms::owner_read);
+    fs::permissions(h.Home().SettingsPath(), fs::perms::owner_read);
     ASSERT_TRUE(h.Start());
     EXPECT_EQ(h.Probe().Settings_().Gain, 2.5);
     h.Probe().Settings_().Gain = 7.0;
     h.Shutdown();
-    EXPECT_EQ(h.Home().readSettings(), ini);
+    EXPECT_EQ(h.Home().ReadSettings(), ini);
     EXPECT_NE(h.LogText().find("Could not write the settings file\r\n"), std::string::npos)
         << h.LogText();
 }

@@ -193,7 +193,7 @@ TEST(AlsaMixerOverBrokenDevice, MixerThatCannotLoadMeansNoDriver) {
     TspVolumeControl volume(mixer, presenter, 0, 0);
     const std::string noDriver = SoundCardError("No device driver is present.");
     // The open, then each of the two destination queries.
-    EXPECT_THAT(presenter.messages(), ElementsAre(noDriver, noDriver, noDriver));
+    EXPECT_THAT(presenter.Messages(), ElementsAre(noDriver, noDriver, noDriver));
     EXPECT_EQ(volume.Devices().Count(), 0);
     EXPECT_EQ(MixerLevel(volume), 0);
 }
@@ -219,7 +219,7 @@ int MasterVolumeOnceSettled(TspVolumeControl& volume, int expected) {
 
 TEST(AlsaMixerOverSoundServer, MasterMovesTheSinkVolumeAndWaveFallsBackToMaster) {
     SoundServer server(QUORVANE_SOUND_SERVER);
-    if (!server.running()) GTEST_SKIP() << "no private PulseAudio here: " << server.failure();
+    if (!server.Running()) GTEST_SKIP() << "no private PulseAudio here: " << server.Failure();
     auto config = AlsaTestConfig::Pulse();
     AlsaMixer mixer;
     if (mixer.GetNumDevs() == 0)
@@ -237,11 +237,11 @@ TEST(AlsaMixerOverSoundServer, MasterMovesTheSinkVolumeAndWaveFallsBackToMaster)
     EXPECT_EQ(volume.FindWaveLine(), -1);
 
     volume.SetMasterVolume(40);
-    EXPECT_THAT(server.sinkVolumePercent(), Optional(40));
+    EXPECT_THAT(server.SinkVolumePercent(), Optional(40));
     volume.SetWaveVolume(25);
-    EXPECT_THAT(server.sinkVolumePercent(), Optional(25));
+    EXPECT_THAT(server.SinkVolumePercent(), Optional(25));
 
-    ASSERT_TRUE(server.setSinkVolumePercent(65));
+    ASSERT_TRUE(server.SetSinkVolumePercent(65));
     EXPECT_EQ(MasterVolumeOnceSettled(volume, 65), 65);
     EXPECT_EQ(volume.GetWaveVolume(), 65);
 }
@@ -258,7 +258,7 @@ TEST(AlsaMixerWithoutSoundDevice, ReportsTwiceAtStartAndOnceForTheCardName) {
 
     TspVolumeControl volume(mixer, presenter, 0, 0);
     const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
-    EXPECT_THAT(presenter.messages(), ElementsAre(outOfRange, outOfRange));
+    EXPECT_THAT(presenter.Messages(), ElementsAre(outOfRange, outOfRange));
     ASSERT_EQ(presenter.shown.size(), 2u);
     EXPECT_EQ(presenter.shown[0].caption, "Sound Card error");
     EXPECT_EQ(presenter.shown[0].type, "!");

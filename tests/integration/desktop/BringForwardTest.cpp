@@ -27,7 +27,7 @@ std::string UniqueTitle(const std::string& what) {
 }
 
 QString SocketPath(const std::string& title) {
-    return LocalSocketActivation::serverPath(title);
+    return LocalSocketActivation::ServerPath(title);
 }
 
 sockaddr_un Address(const QString& path) {

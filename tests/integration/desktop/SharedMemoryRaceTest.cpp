@@ -23,15 +23,15 @@ class BlockName {
 public:
     explicit BlockName(const std::string& what)
         : name_("quorvane-test-" + what + "-" + std::to_string(::getpid())) {
-        ::shm_unlink(object().c_str());
+        ::shm_unlink(Object().c_str());
     }
-    ~BlockName() { ::shm_unlink(object().c_str()); }
-    const std::string& name() const { return name_; }
-    std::string object() const { return PosixSharedMemory::objectName(name_); }
+    ~BlockName() { ::shm_unlink(Object().c_str()); }
+    const std::string& Name() const { return name_; }
+    std::string Object() const { return PosixSharedMemory::ObjectName(name_); }
 
     // What the block holds, read without joining its holders.
-    uint32_t word() const {
-        const int fd = ::shm_open(object().c_str(), O_RDONLY, 0);
+    uint32_t Word() const {
+        const int fd = ::shm_open(Object().c_str(), O_RDONLY, 0);
         uint32_t value = 0;
         EXPECT_GE(fd, 0);
         EXPECT_EQ(::pread(fd, &value, sizeof value, 0), static_cast<ssize_t>(sizeof value));
@@ -95,7 +95,7 @@ TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
     BlockName block("race");
     Pipe go, results, release;
     std::vector<pid_t> pids;
-    for (int i = 0; i < 20; ++i) pids.push_back(StartInstance(block.name(), go, results, release));
+    for (int i = 0; i < 20; ++i) pids.push_back(StartInstance(block.Name(), go, results, release));
     Pipe::Close(go.fds[1]);  // all start together
 
     std::vector<pid_t> winners;
@@ -107,7 +107,7 @@ TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
     }
     ASSERT_EQ(winners.size(), 1u);
     EXPECT_EQ(losers, 19);
-    EXPECT_EQ(block.word(), static_cast<uint32_t>(winners[0]));
+    EXPECT_EQ(block.Word(), static_cast<uint32_t>(winners[0]));
 
     Pipe::Close(release.fds[1]);
     for (pid_t pid : pids) {
@@ -115,7 +115,7 @@ TEST(SharedMemoryRaceTest, TwentySimultaneousClaimsLeaveOneWinner) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     }
-    EXPECT_LT(::shm_open(block.object().c_str(), O_RDONLY, 0), 0) << "the last holder removes it";
+    EXPECT_LT(::shm_open(block.Object().c_str(), O_RDONLY, 0), 0) << "the last holder removes it";
 }
 
 TEST(SharedMemoryRaceTest, BlockIsPrivateToTheUserWhateverTheUmask) {
@@ -124,10 +124,10 @@ TEST(SharedMemoryRaceTest, BlockIsPrivateToTheUserWhateverTheUmask) {
         const mode_t previous = ::umask(mask);
         PosixSharedMemory memory;
         {
-            TSharedMem shared(memory, block.name(), 4);
+            TSharedMem shared(memory, block.Name(), 4);
             ::umask(previous);
             struct stat st {};
-            const int fd = ::shm_open(block.object().c_str(), O_RDONLY, 0);
+            const int fd = ::shm_open(block.Object().c_str(), O_RDONLY, 0);
             ASSERT_GE(fd, 0);
             ASSERT_EQ(::fstat(fd, &st), 0);
             ::close(fd);
@@ -146,7 +146,7 @@ TEST(SharedMemoryRaceTest, AForeignOrOpenObjectIsNeverObeyedNorFatal) {
         if (foreign && ::geteuid() != 0) continue;  // only root can give an object away
         SCOPED_TRACE(foreign ? "another user's object" : "an object open to others");
         BlockName block("squat");
-        const int fd = ::shm_open(block.object().c_str(), O_RDWR | O_CREAT, 0644);
+        const int fd = ::shm_open(block.Object().c_str(), O_RDWR | O_CREAT, 0644);
         ASSERT_GE(fd, 0);
         ASSERT_EQ(::fchmod(fd, foreign ? 0600 : 0644), 0);
         ASSERT_EQ(::fchown(fd, foreign ? 12345 : ::geteuid(), foreign ? 12345 : ::getegid()), 0);
@@ -155,12 +155,12 @@ TEST(SharedMemoryRaceTest, AForeignOrOpenObjectIsNeverObeyedNorFatal) {
         {
             PosixSharedMemory memory;
             FakeInstanceActivation activation;
-            TSpOnlyOne guard(memory, activation, block.name(), 1234);
+            TSpOnlyOne guard(memory, activation, block.Name(), 1234);
             EXPECT_FALSE(guard.MustEnd());
-            EXPECT_EQ(block.word(), planted);
-            EXPECT_TRUE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+            EXPECT_EQ(block.Word(), planted);
+            EXPECT_TRUE(std::filesystem::exists(PosixSharedMemory::FallbackPath(block.Name())));
         }
-        EXPECT_FALSE(std::filesystem::exists(PosixSharedMemory::fallbackPath(block.name())));
+        EXPECT_FALSE(std::filesystem::exists(PosixSharedMemory::FallbackPath(block.Name())));
         ::close(fd);
     }
 }

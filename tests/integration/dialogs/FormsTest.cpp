@@ -84,8 +84,8 @@ TEST(PowerLimitForm, CheckBoxEnablesTheControlsAndEveryCloseRecomputesAndCapsThe
 
 TEST(ShowPowerForm, LoadsItsKeysAtCreationAndSavesThemAtDestruction) {
     FakeProfileFile file;
-    file.set("SHOW POWER", "Show Power", "1");
-    file.set("POWER LIMITS", "QRP jumpered", "0");
+    file.Set("SHOW POWER", "Show Power", "1");
+    file.Set("POWER LIMITS", "QRP jumpered", "0");
     {
         TShowPowerForm form(file);
         EXPECT_TRUE(form.ShowPowerChecked());

@@ -28,7 +28,7 @@ constexpr int kPort = 5;
 class MeterEmulatorTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { setenv("QUORVANE_METER_SIM", QUORVANE_BUILT_METER_SIM, 0); }
-    std::string LinkPath() const { return home.configDir() + "/dosdevices/com5"; }
+    std::string LinkPath() const { return home.ConfigDir() + "/dosdevices/com5"; }
     // Starts the emulator and opens the link to it.
     void Start(const MeterSim::Options& options = {}, bool open = true) {
         sim = std::make_unique<MeterSim>(LinkPath(), options);

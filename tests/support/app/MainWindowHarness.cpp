@@ -36,13 +36,13 @@ MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
 
 MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
     if (options.mixerOverride) mixerInUse_ = options.mixerOverride;
-    fs::create_directories(home_.configDir() + "/dosdevices");
-    if (!options.settings.empty()) home_.writeSettings(options.settings);
+    fs::create_directories(home_.ConfigDir() + "/dosdevices");
+    if (!options.settings.empty()) home_.WriteSettings(options.settings);
     if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
-    profile_ = std::make_unique<LinuxProfileFile>(home_.settingsPath());
+    profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
-    workDir_ = home_.root() + "/work";
+    workDir_ = home_.Root() + "/work";
     fs::create_directories(workDir_);
     previousDir_ = fs::current_path().string();
     fs::current_path(workDir_);
@@ -120,11 +120,11 @@ void MainWindowHarness::BreakPort(int comPort) {
     const std::string link = LinkPath(comPort);
     std::error_code ignored;
     fs::remove(link, ignored);
-    fs::create_symlink(home_.root() + "/no-such-device", link);
+    fs::create_symlink(home_.Root() + "/no-such-device", link);
 }
 
 std::string MainWindowHarness::LinkPath(int comPort) const {
-    return home_.configDir() + "/dosdevices/com" + std::to_string(comPort);
+    return home_.ConfigDir() + "/dosdevices/com" + std::to_string(comPort);
 }
 
 std::string MainWindowHarness::LogText() const {

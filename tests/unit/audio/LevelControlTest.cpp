@@ -16,8 +16,8 @@ struct Card : Rig {
                                 ? std::vector<FakeLine>{}
                                 : std::vector{FakeLineOf("Wave", kSrcWaveOut,
                                                          {FakeVolume(PercentToRaw(wave))})})}) {}
-    int master() { return RawToPercent(mixer.Value(0, 0)); }
-    int wave() { return RawToPercent(mixer.Value(0, 0, 0)); }
+    int Master() { return RawToPercent(mixer.Value(0, 0)); }
+    int Wave() { return RawToPercent(mixer.Value(0, 0, 0)); }
 };
 
 TEST(ChangeAudioLevel, MovesTheVolumeThatKeepsThemTogetherWithinFloorAndCeiling) {
@@ -39,8 +39,8 @@ TEST(ChangeAudioLevel, MovesTheVolumeThatKeepsThemTogetherWithinFloorAndCeiling)
         SCOPED_TRACE(c.rule);
         Card card(c.master, c.wave);
         ChangeAudioLevel(card.volume, true, c.floor, c.step);
-        EXPECT_EQ(card.master(), c.newMaster);
-        EXPECT_EQ(card.wave(), c.newWave);
+        EXPECT_EQ(card.Master(), c.newMaster);
+        EXPECT_EQ(card.Wave(), c.newWave);
         EXPECT_EQ(card.mixer.ValueWrites, 2);  // both, even when unchanged
     }
 }
@@ -61,10 +61,10 @@ TEST(ChangeAudioLevel, WhileOffOrWithoutAMixerNothingIsReadOrWritten) {
 TEST(ChangeAudioLevel, WithoutWaveLineTheLoopWorksOnMasterAlone) {
     Card card(80, -1);
     ChangeAudioLevel(card.volume, true, 10, -5);
-    EXPECT_EQ(card.master(), 75);
+    EXPECT_EQ(card.Master(), 75);
     EXPECT_EQ(MixerLevel(card.volume), 56);  // 75 x 75 div 100
     ChangeAudioLevel(card.volume, true, 10, +30);
-    EXPECT_EQ(card.master(), 100);
+    EXPECT_EQ(card.Master(), 100);
 
     // A Wave line without a volume reads 0, so it takes the rises.
     Rig mute({PlaybackCard({FakeVolume(PercentToRaw(50))},

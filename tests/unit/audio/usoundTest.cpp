@@ -148,7 +148,7 @@ TEST(TspVolumeControl, MissingDeviceShowsBothErrorsAndRunsWithoutEffect) {
 
         const std::string outOfRange =
             SoundCardError("Specified device identifier is out of range.");
-        ASSERT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
+        ASSERT_THAT(rig.presenter.Messages(), ElementsAre(outOfRange, outOfRange));
         const ShownMessage& shown = rig.presenter.shown[0];
         EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
 
@@ -192,13 +192,13 @@ TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
     Rig rig({card});
     rig.mixer.ErrorTexts[mmsyserr::kError] = "Unspecified error.";
     // Codes without any text skip their dialog; only the first run of OpenMixer counted.
-    EXPECT_THAT(rig.presenter.messages(),
+    EXPECT_THAT(rig.presenter.Messages(),
                 ElementsAre(SoundCardError("Function isn't supported."),
                             SoundCardError("Unable to allocate or lock memory.")));
 
     rig.presenter.shown.clear();
     rig.volume.OpenMixer();
-    EXPECT_THAT(rig.presenter.messages(),
+    EXPECT_THAT(rig.presenter.Messages(),
                 ElementsAre(SoundCardError("Unspecified error."),
                             SoundCardError("Function isn't supported."),
                             SoundCardError("Unable to allocate or lock memory.")));
@@ -250,7 +250,7 @@ TEST(TspVolumeControl, ErrorDialogNamesTheProblemOrStaysSilentWithoutText) {
 
         EXPECT_EQ(volume.LastError(), 0u);  // the later capabilities query succeeded
         if (text) {
-            EXPECT_THAT(presenter.messages(), ElementsAre(SoundCardError(text)));
+            EXPECT_THAT(presenter.Messages(), ElementsAre(SoundCardError(text)));
         } else {
             EXPECT_TRUE(presenter.shown.empty());
         }
@@ -270,9 +270,9 @@ TEST(TspVolumeControl, DeviceNamesForTheSoundCardListAndCheckError) {
 
     const std::string outOfRange = SoundCardError("Specified device identifier is out of range.");
     EXPECT_EQ(rig.volume.GetDeviceName(2), "");
-    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange));
+    EXPECT_THAT(rig.presenter.Messages(), ElementsAre(outOfRange));
     EXPECT_TRUE(rig.volume.CheckError());  // LastError is still the failed query's
-    EXPECT_THAT(rig.presenter.messages(), ElementsAre(outOfRange, outOfRange));
+    EXPECT_THAT(rig.presenter.Messages(), ElementsAre(outOfRange, outOfRange));
 }
 
 TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {

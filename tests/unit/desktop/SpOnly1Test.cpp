@@ -29,7 +29,7 @@ protected:
 TEST_F(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
     memory.failMapWith = 8;
     EXPECT_EQ(CreationError("other"), "Error creating shared memory other (8)");
-    EXPECT_EQ(memory.openMappings(), 0) << "a mapping that cannot be mapped is closed again";
+    EXPECT_EQ(memory.OpenMappings(), 0) << "a mapping that cannot be mapped is closed again";
     memory.failMapWith = 0;
     memory.failCreateWith = 13;
     EXPECT_THROW(TSpOnlyOne(memory, activation, "quorvane", 1234), ESharedMemError);
@@ -45,26 +45,26 @@ TEST_F(OnlyOneTest, FirstInstanceClaimsTheBlockAndListens) {
         TSpOnlyOne guard(memory, activation, "quorvane", 1234);
         EXPECT_FALSE(guard.MustEnd());
         EXPECT_EQ(memory.created, Names{"quorvane"});
-        EXPECT_EQ(memory.word("quorvane"), 1234u);
+        EXPECT_EQ(memory.Word("quorvane"), 1234u);
         EXPECT_EQ(activation.listeningOn, "quorvane");
         EXPECT_TRUE(activation.requests.empty());
         int broughtForward = 0;
         guard.OnBringForward = [&] { ++broughtForward; };
-        activation.deliverRequest();
+        activation.DeliverRequest();
         EXPECT_EQ(broughtForward, 1);
     }
     EXPECT_EQ(activation.listeningOn, "");
-    EXPECT_EQ(memory.openMappings(), 0);
-    EXPECT_EQ(memory.openViews(), 0);
+    EXPECT_EQ(memory.OpenMappings(), 0);
+    EXPECT_EQ(memory.OpenViews(), 0);
 }
 
 TEST_F(OnlyOneTest, LaterInstanceAsksTheFirstForwardAndMustEnd) {
-    memory.word("quorvane") = 999;
+    memory.Word("quorvane") = 999;
     activation.answer = false;  // ends all the same
     TSpOnlyOne guard(memory, activation, "quorvane", 1234);
     EXPECT_TRUE(guard.MustEnd());
     EXPECT_EQ(activation.requests, Names{"quorvane"});
-    EXPECT_EQ(memory.word("quorvane"), 999u) << "the later instance never writes";
+    EXPECT_EQ(memory.Word("quorvane"), 999u) << "the later instance never writes";
     EXPECT_EQ(activation.listeningOn, "");
 }
 
@@ -76,10 +76,10 @@ TEST_F(OnlyOneTest, SecondGuardInTheSameProcessDoesNothing) {
         EXPECT_EQ(memory.created.size(), 1u);
         EXPECT_TRUE(activation.requests.empty());
     }
-    EXPECT_EQ(memory.openMappings(), 1) << "the first guard's claim stays";
+    EXPECT_EQ(memory.OpenMappings(), 1) << "the first guard's claim stays";
     EXPECT_EQ(activation.listeningOn, "quorvane");
     first.reset();
-    EXPECT_EQ(memory.openMappings(), 0);
+    EXPECT_EQ(memory.OpenMappings(), 0);
     // With the first guard gone, a new one opens the block again.
     TSpOnlyOne again(memory, activation, "quorvane", 1234);
     EXPECT_EQ(memory.created.size(), 2u);

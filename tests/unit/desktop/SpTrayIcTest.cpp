@@ -149,7 +149,7 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
     // clang-format on
     for (const auto& [message, events] : table) {
         TrayEventLog log(*icon);
-        shell.mouse(icon->WindowHandle(), message, 120, 700);
+        shell.Mouse(icon->WindowHandle(), message, 120, 700);
         EXPECT_EQ(log.events, events) << std::hex << message;
         for (const auto& position : log.positions) EXPECT_EQ(position, std::make_pair(120, 700));
     }
@@ -157,9 +157,9 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
     // Keys and a 16-bit position come with the message; another callback message is ignored.
     TrayEventLog log(*icon);
     const TrayWindowId w = icon->WindowHandle();
-    shell.mouse(w, 0x204, -40, 65536 + 300, kMkRButton | kMkShift | kMkControl, true);
-    shell.mouse(w, 0x203, 1, 2, kMkLButton | kMkMButton);
-    shell.mouse(w, 0x201, 1, 2, 0, false, 0x401);
+    shell.Mouse(w, 0x204, -40, 65536 + 300, kMkRButton | kMkShift | kMkControl, true);
+    shell.Mouse(w, 0x203, 1, 2, kMkLButton | kMkMButton);
+    shell.Mouse(w, 0x201, 1, 2, 0, false, 0x401);
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.shifts[0], (ShiftState{ShiftKey::ssRight, ShiftKey::ssShift, ShiftKey::ssCtrl,
                                          ShiftKey::ssAlt}));
@@ -173,13 +173,13 @@ TEST_F(TrayIconTest, ThrowingHandlerIsReportedAndTheIconGoesOn) {
     std::vector<std::string> reports;
     icon->OnException = [&](const std::string& message) { reports.push_back(message); };
     icon->OnClick = [](TSpTrayIcon&) { throw std::runtime_error("menu failed"); };
-    shell.mouse(icon->WindowHandle(), 0x205);
+    shell.Mouse(icon->WindowHandle(), 0x205);
     EXPECT_EQ(reports, std::vector<std::string>{"menu failed"});
     EXPECT_TRUE(log.events.empty()) << "the rest of that message is dropped";
 
     icon->OnMouseDown = [](TSpTrayIcon&, MouseButton, ShiftState, int, int) { throw 42; };
-    shell.mouse(icon->WindowHandle(), 0x204);
-    shell.mouse(icon->WindowHandle(), 0x200);
+    shell.Mouse(icon->WindowHandle(), 0x204);
+    shell.Mouse(icon->WindowHandle(), 0x200);
     EXPECT_EQ(reports.size(), 2u);
     EXPECT_EQ(log.events, std::vector<std::string>{"move"});
 }

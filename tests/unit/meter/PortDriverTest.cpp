@@ -47,14 +47,14 @@ long CallCount(const std::vector<std::string>& calls, const std::string& call) {
 // A fresh NT host with the driver file beside the program.
 class PortDriverTest : public ::testing::Test {
 protected:
-    void SetUp() override { os.addFile(kSource); }
-    std::unique_ptr<SerialPort> hook(const std::string& name) {
+    void SetUp() override { os.AddFile(kSource); }
+    std::unique_ptr<SerialPort> Hook(const std::string& name) {
         uint32_t error = 0;
         return rig.HookComPort(name, error);
     }
 
     FakeDriverServices os;
-    RigPort rig{os, os.ports()};
+    RigPort rig{os, os.Ports()};
     SharedPortDecision decision{os, rig};
     RecordingLogger log;
 };
@@ -66,7 +66,7 @@ TEST_F(PortDriverTest, CreatesDemandStartKernelDriverOnceAndClosesItsHandle) {
                              {"CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")",
                               "CloseServiceHandle"}));
     EXPECT_FALSE(CreateDriverService(os, manager, "KESTRAL", kTarget));
-    EXPECT_EQ(os.openHandleCount(), 1u);  // the manager only
+    EXPECT_EQ(os.OpenHandleCount(), 1u);  // the manager only
 }
 
 TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
@@ -74,11 +74,11 @@ TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
          {std::pair{0u, true}, {1056u, true}, {1058u, true}, {2u, false}, {5u, false}}) {
         FakeDriverServices os;
         const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
-        os.addFile(kTarget);
+        os.AddFile(kTarget);
         CreateDriverService(os, manager, "KESTRAL", kTarget);
         if (error != 0) os.startErrors.push_back(error);
         EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started) << error;
-        EXPECT_EQ(os.openHandleCount(), 1u);
+        EXPECT_EQ(os.OpenHandleCount(), 1u);
     }
 }
 
@@ -87,18 +87,18 @@ TEST(Instdrv, DeviceNameFollowsTheMajorVersion) {
     for (const uint32_t version : {0x05650004u /* NT 4 */, 0x08930005u, 0x1DB10106u /* 7 */}) {
         FakeDriverServices os;
         os.version = version;
-        os.leaveDriverRunning();
+        os.LeaveDriverRunning();
         OsHandle device = kInvalidHandle;
         ASSERT_TRUE(OpenDriverDevice(os, "KESTRAL", &device)) << version;
         EXPECT_NE(device, kInvalidHandle);
         EXPECT_THAT(os.calls, Contains(::testing::EndsWith(", 0xc0000000, 0, 3, 0x80)")));
         EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));
-        EXPECT_EQ(os.openHandleCount(), 1u);  // the probe's handle was closed again
+        EXPECT_EQ(os.OpenHandleCount(), 1u);  // the probe's handle was closed again
     }
 }
 
 TEST_F(PortDriverTest, InstallReplacesStaleEntryStartsAndKeepsTheDevice) {
-    os.addFile(kTarget);
+    os.AddFile(kTarget);
     os.serviceInstalled = true;
     os.serviceBinary = "C:\\old\\KESTRAL.SYS";
     OsHandle device = kInvalidHandle;
@@ -106,7 +106,7 @@ TEST_F(PortDriverTest, InstallReplacesStaleEntryStartsAndKeepsTheDevice) {
     ASSERT_TRUE(InstallAndOpenDriver(os, "KESTRAL", kTarget, device, error));
     EXPECT_EQ(os.serviceBinary, kTarget);
     EXPECT_TRUE(os.serviceRunning);
-    EXPECT_EQ(os.openHandleCount(), 1u);  // the device
+    EXPECT_EQ(os.OpenHandleCount(), 1u);  // the device
 
     // Without manager rights a running driver still opens.
     os.managerAccessDenied = true;
@@ -119,12 +119,12 @@ TEST_F(PortDriverTest, OutsideNtNothingButTheVersionIsAsked) {
     os.version = 0xC0000A04;  // Windows 98
     EXPECT_FALSE(rig.LoadPortDriver());
     EXPECT_FALSE(rig.IsNT());
-    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_THAT(os.calls, ElementsAre("GetVersion", "GetVersion", "OpenPort(COM3)"));
 }
 
 TEST_F(PortDriverTest, DriverLeftRunningIsReusedOnTheFirstAttempt) {
-    os.leaveDriverRunning();  // its file was removed after that earlier load
+    os.LeaveDriverRunning();  // its file was removed after that earlier load
     EXPECT_TRUE(rig.LoadPortDriver());
     EXPECT_TRUE(rig.IsNT());
     EXPECT_NE(rig.DriverHandle(), kInvalidHandle);
@@ -141,7 +141,7 @@ TEST_F(PortDriverTest, FreshSystemCopiesStartsAndRemovesTheCopy) {
     EXPECT_EQ(CallCount(os.calls, "StartService"), 2);
     EXPECT_THAT(os.calls, Each(Not(StartsWith("Sleep"))));
     EXPECT_TRUE(os.serviceRunning);
-    EXPECT_FALSE(os.hasFile(kTarget));
+    EXPECT_FALSE(os.HasFile(kTarget));
 }
 
 TEST_F(PortDriverTest, ThirdAttemptFollowsUninstallAndAPause) {
@@ -154,7 +154,7 @@ TEST_F(PortDriverTest, ThirdAttemptFollowsUninstallAndAPause) {
                                 "StartService", "ControlService(1)", "DeleteService", "Sleep(100)",
                                 "StartService", "DeleteFile(" + kTarget + ")"}));
     EXPECT_EQ(CallCount(os.calls, "StartService"), 3);
-    EXPECT_FALSE(os.hasFile(kTarget));
+    EXPECT_FALSE(os.HasFile(kTarget));
 }
 
 struct Failure {
@@ -175,7 +175,7 @@ TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
     os.serviceInstalled = true;  // a stale entry from an earlier run
     os.serviceBinary = kTarget;
     GetParam().setUp(os);
-    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_FALSE(rig.DriverLoaded());
     rig.FinalizePortDriver();
 
@@ -187,8 +187,8 @@ TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
     EXPECT_FALSE(box.serviceInstalled);
     EXPECT_EQ(os.quitRequests, 1);
     EXPECT_EQ(os.calls.back(), "OpenPort(COM3)");
-    EXPECT_FALSE(os.hasFile(kTarget));
-    EXPECT_EQ(os.openHandleCount(), GetParam().handlesLeft);
+    EXPECT_FALSE(os.HasFile(kTarget));
+    EXPECT_EQ(os.OpenHandleCount(), GetParam().handlesLeft);
 }
 
 const std::string kWrongVersion =
@@ -201,8 +201,8 @@ using Host = FakeDriverServices;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
     Failure{"FileMissing", [](Host& os) {
-                os.removeFile(kSource);
-                os.addFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
+                os.RemoveFile(kSource);
+                os.AddFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
             }, "KESTRAL.SYS was not found." + kAdminHint},
     Failure{"NoSystemRoot", [](Host& os) { os.environment.erase("SYSTEMROOT"); },
             "Could not resolve SYSTEMROOT environment variable"},
@@ -211,9 +211,9 @@ INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
     Failure{"CopySharingViolation", [](Host& os) { os.copyError = 32; }, kCopyFailed},
     Failure{"AllAttemptsFail", [](Host& os) { os.startErrors = {1058, 1058, 1058}; },
             "Error loading KESTRAL (" + kSource + "): 2" + kAdminHint},
-    Failure{"Version429", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 429; },
+    Failure{"Version429", [](Host& os) { os.LeaveDriverRunning(); os.driverVersion = 429; },
             kWrongVersion},
-    Failure{"Version431", [](Host& os) { os.leaveDriverRunning(); os.driverVersion = 431; },
+    Failure{"Version431", [](Host& os) { os.LeaveDriverRunning(); os.driverVersion = 431; },
             kWrongVersion},
     Failure{"UnloadQueryDenied", [](Host& os) {
                 os.hookSucceeds = false;
@@ -223,13 +223,13 @@ INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
 // clang-format on
 
 TEST_F(PortDriverTest, HookSendsTheLookupResultWithOneMoreNulAndOpensTheSharedPort) {
-    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_TRUE(rig.DriverLoaded());
     EXPECT_TRUE(CallsInOrder(
         os.calls, {"QueryDosDevice(COM3, 260)", "DeviceIoControl(0x83000004, in 18, out 0)",
                    "OpenPort(\\\\.\\RIGPORT)"}));
     // A second port only sends another hook request.
-    EXPECT_NE(hook("COM1"), nullptr);
+    EXPECT_NE(Hook("COM1"), nullptr);
     // "\Device\Serial2" (15), its NUL, the list's closing NUL, and one more.
     EXPECT_THAT(os.hookInputs, ElementsAre("\\Device\\Serial2\0\0\0"s, "\\Device\\Serial0\0\0\0"s));
     EXPECT_EQ(CallCount(os.calls, kVersionQuery), 1);
@@ -239,7 +239,7 @@ TEST_F(PortDriverTest, HookSendsTheLookupResultWithOneMoreNulAndOpensTheSharedPo
     rig.FinalizePortDriver();
     EXPECT_FALSE(rig.DriverLoaded());
     EXPECT_FALSE(os.serviceInstalled);
-    EXPECT_EQ(os.openHandleCount(), 0u);
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
     const auto callsBefore = os.calls.size();
     rig.FinalizePortDriver();
     EXPECT_EQ(os.calls.size(), callsBefore);
@@ -248,16 +248,16 @@ TEST_F(PortDriverTest, HookSendsTheLookupResultWithOneMoreNulAndOpensTheSharedPo
 
 TEST_F(PortDriverTest, PortWithoutDosTargetOrRefusedHookOpensDirectly) {
     os.directPorts.insert("COM4");
-    EXPECT_NE(hook("COM4"), nullptr);
+    EXPECT_NE(Hook("COM4"), nullptr);
     EXPECT_TRUE(os.hookInputs.empty());
     EXPECT_FALSE(rig.DriverLoaded());
     EXPECT_EQ(os.calls.back(), "OpenPort(COM4)");
     EXPECT_FALSE(os.serviceInstalled);  // unloaded again
-    EXPECT_EQ(os.openHandleCount(), 0u);
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
     EXPECT_TRUE(os.boxes.empty());
 
     os.hookSucceeds = false;  // the next port loads the driver again, which refuses
-    EXPECT_NE(hook("COM3"), nullptr);
+    EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_EQ(CallCount(os.calls, kVersionQuery), 2);
     EXPECT_EQ(os.hookInputs.size(), 1u);
     EXPECT_FALSE(rig.DriverLoaded());
@@ -266,7 +266,7 @@ TEST_F(PortDriverTest, PortWithoutDosTargetOrRefusedHookOpensDirectly) {
 
 TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRunning) {
     for (const auto answer : {MessageBoxAnswer::Yes, MessageBoxAnswer::No}) {
-        hook("COM3");
+        Hook("COM3");
         os.outstandingRequests = 2;
         os.boxAnswer = answer;
         os.boxes.clear();
@@ -280,7 +280,7 @@ TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRun
         EXPECT_TRUE(os.serviceRunning);
         EXPECT_FALSE(rig.DriverLoaded());
         // Only "Yes" lets go of the device.
-        EXPECT_EQ(os.openHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
+        EXPECT_EQ(os.OpenHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
         EXPECT_EQ(os.quitRequests, 0);
     }
 }
@@ -288,9 +288,9 @@ TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRun
 TEST_F(PortDriverTest, SharesOnlyOnNtWithTheDriverBesideTheProgram) {
     const std::string checked = "C:\\Program Files\\Quorvane\\kestral.sys";
     const std::string notShared = "OS is not NT or " + checked + " not found.";
-    os.removeFile(kSource);
+    os.RemoveFile(kSource);
     EXPECT_FALSE(decision.ShouldShare(log));
-    os.addFile(kSource);  // stored in upper case; the check asks in lower case
+    os.AddFile(kSource);  // stored in upper case; the check asks in lower case
     EXPECT_TRUE(decision.ShouldShare(log));
     EXPECT_THAT(log.lines, ElementsAre(notShared, "NT and " + checked + " detected."));
 

@@ -15,7 +15,7 @@ using ::testing::ElementsAre;
 TEST(LinuxDriverServicesTest, LinuxNeverSharesAndOpensPortsDirectly) {
     LinuxDriverServices linuxOs;
     FakeDriverServices portsHost;
-    RigPort rig{linuxOs, portsHost.ports()};
+    RigPort rig{linuxOs, portsHost.Ports()};
     SharedPortDecision decision{linuxOs, rig};
     RecordingLogger log;
     EXPECT_FALSE(decision.ShouldShare(log));

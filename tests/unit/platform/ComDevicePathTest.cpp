@@ -25,7 +25,7 @@ TEST(ComDevicePath, DefaultMapWithoutDosdevices) {
 
 TEST(ComDevicePath, DosdevicesLinkWinsEvenWhenItsDeviceIsGone) {
     TempConfigHome home;
-    const fs::path folder = fs::path(home.configDir()) / "dosdevices";
+    const fs::path folder = fs::path(home.ConfigDir()) / "dosdevices";
     fs::create_directories(folder);
     fs::create_symlink("/dev/null", folder / "com3");
     fs::create_symlink(folder / "unplugged", folder / "com14");

@@ -11,8 +11,8 @@ namespace {
 
 TEST(ConfigPaths, FollowXdgConfigHomeElseHome) {
     TempConfigHome home;  // puts XDG_CONFIG_HOME back when done
-    EXPECT_EQ(QuorvaneConfigDir(), home.configDir());
-    EXPECT_EQ(SettingsFilePath(), home.settingsPath());
+    EXPECT_EQ(QuorvaneConfigDir(), home.ConfigDir());
+    EXPECT_EQ(SettingsFilePath(), home.SettingsPath());
     setenv("XDG_CONFIG_HOME", "/srv/config//", 1);
     EXPECT_EQ(SettingsFilePath(), "/srv/config/quorvane/quorvane.ini");
 

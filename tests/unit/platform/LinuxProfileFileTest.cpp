@@ -19,13 +19,13 @@ protected:
     LinuxProfileFile file_;  // built after home_, so it takes the temporary settings path
 
     // Only the settings file: no temporary file may be left behind.
-    bool aloneInFolder() const {
-        return std::distance(fs::directory_iterator(home_.configDir()), {}) == 1;
+    bool AloneInFolder() const {
+        return std::distance(fs::directory_iterator(home_.ConfigDir()), {}) == 1;
     }
 };
 
 TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
-    home_.writeSettings(
+    home_.WriteSettings(
         "Orphan=1\r\n; Port=0\r\n[com parms]\r\n PORT =  7  \r\nPort=9\r\n[ Misc ]\r\n"
         "Gain = \"5,5\"\r\nHalf=\"y\r\nFlag\r\nEmpty=\r\n[COM PARMS]\r\nOther=4\r\n");
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), "7");            // first section, first key, trimmed
@@ -37,9 +37,9 @@ TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
     EXPECT_EQ(file_.Read("", "Orphan"), std::nullopt);
     EXPECT_EQ(file_.Read("SHOW POWER", "Show Power"), std::nullopt);
 
-    fs::remove(home_.settingsPath());
+    fs::remove(home_.SettingsPath());
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
-    fs::create_directories(home_.settingsPath());  // a folder where the file should be
+    fs::create_directories(home_.SettingsPath());  // a folder where the file should be
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     EXPECT_FALSE(file_.Write("COM PARMS", "Port", "1"));
 }
@@ -48,30 +48,30 @@ TEST_F(LinuxProfileFileTest, FirstWriteCreatesFolderAndCrLfFile) {
     ASSERT_TRUE(file_.Write("COM PARMS", "Port", "1"));
     ASSERT_TRUE(file_.Write("SCREEN PARMS", "Left", "402"));
     ASSERT_TRUE(file_.Write("COM PARMS", "Baud", "19200"));
-    EXPECT_EQ(home_.readSettings(),
+    EXPECT_EQ(home_.ReadSettings(),
               "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
-    EXPECT_TRUE(aloneInFolder());
+    EXPECT_TRUE(AloneInFolder());
 }
 
 TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
     // LF file with a comment, unknown keys and sections, a duplicate section, a key spelled
     // differently, and no line break at the end.
-    home_.writeSettings(
+    home_.WriteSettings(
         "; by hand\n[COM PARMS]\nport = 3\n; left port\nUnknown=kept\n\n"
         "[MISC]\nGain=5\n[misc]\nGain=1");
     ASSERT_TRUE(file_.Write("com parms", "PORT", "5"));
     ASSERT_TRUE(file_.Write("COM PARMS", "Extra", "x"));
     ASSERT_TRUE(file_.Write("MISC", "ALC", "1"));
     ASSERT_TRUE(file_.Write("POWER LIMITS", "QRP jumpered", "0"));
-    EXPECT_EQ(home_.readSettings(),
+    EXPECT_EQ(home_.ReadSettings(),
               "; by hand\n[COM PARMS]\nport = 5\n; left port\nUnknown=kept\nExtra=x\n\n"
               "[MISC]\nGain=5\nALC=1\n[misc]\nGain=1\n\n[POWER LIMITS]\nQRP jumpered=0\n");
 
-    home_.writeSettings("\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=0\r\n");
+    home_.WriteSettings("\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=0\r\n");
     EXPECT_EQ(file_.Read("MISC", "Gain"), "5");
     ASSERT_TRUE(file_.Write("MISC", "Mode", "1"));
     ASSERT_TRUE(file_.Write("MISC", "ALC", "0"));
-    EXPECT_EQ(home_.readSettings(), "\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=1\r\nALC=0\r\n");
+    EXPECT_EQ(home_.ReadSettings(), "\xEF\xBB\xBF[MISC]\r\nGain=5\nMode=1\r\nALC=0\r\n");
 
     EXPECT_FALSE(file_.Write("A]B", "Key", "1"));  // would not read back
     EXPECT_FALSE(file_.Write("MISC", "A=B", "1"));
@@ -80,21 +80,21 @@ TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
 
 TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
     const std::string before = "[COM PARMS]\r\nPort=3\r\n";
-    home_.writeSettings(before);
-    fs::permissions(home_.settingsPath(), fs::perms::owner_read);
+    home_.WriteSettings(before);
+    fs::permissions(home_.SettingsPath(), fs::perms::owner_read);
     EXPECT_FALSE(file_.Write("COM PARMS", "Port", "5"));  // read-only, even for root
-    EXPECT_EQ(home_.readSettings(), before);
+    EXPECT_EQ(home_.ReadSettings(), before);
 
     // Root writes into read-only folders anyway, so try that as an unprivileged user.
-    fs::permissions(home_.settingsPath(), fs::perms::all);
-    fs::permissions(home_.root(), fs::perms::others_exec, fs::perm_options::add);
-    fs::permissions(home_.configDir(), fs::perms::owner_read | fs::perms::owner_exec |
+    fs::permissions(home_.SettingsPath(), fs::perms::all);
+    fs::permissions(home_.Root(), fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(home_.ConfigDir(), fs::perms::owner_read | fs::perms::owner_exec |
                                            fs::perms::others_read | fs::perms::others_exec);
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        LinuxProfileFile file(home_.settingsPath());
+        LinuxProfileFile file(home_.SettingsPath());
         if (file.Read("COM PARMS", "Port") != "3") _exit(2);
         _exit(file.Write("COM PARMS", "Port", "5") ? 1 : 0);
     }
@@ -103,57 +103,57 @@ TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
     ASSERT_TRUE(WIFEXITED(status));
     if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "the temporary folder is private to root";
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write succeeded, 3: could not drop root";
-    EXPECT_EQ(home_.readSettings(), before);
-    EXPECT_TRUE(aloneInFolder());
+    EXPECT_EQ(home_.ReadSettings(), before);
+    EXPECT_TRUE(AloneInFolder());
 
     TempConfigHome other;  // a file where the folder should be
-    std::ofstream(other.configDir()) << "not a folder";
+    std::ofstream(other.ConfigDir()) << "not a folder";
     EXPECT_FALSE(LinuxProfileFile().Write("COM PARMS", "Port", "5"));
 }
 
 TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
-    home_.writeSettings("[MISC]\nGain=5\n");
-    const std::string real = home_.configDir() + "/real.ini";
-    fs::rename(home_.settingsPath(), real);
-    fs::create_symlink("real.ini", home_.settingsPath());
+    home_.WriteSettings("[MISC]\nGain=5\n");
+    const std::string real = home_.ConfigDir() + "/real.ini";
+    fs::rename(home_.SettingsPath(), real);
+    fs::create_symlink("real.ini", home_.SettingsPath());
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(real, mode);
     ASSERT_TRUE(file_.Write("MISC", "Gain", "2.5"));
-    EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
-    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=2.5\n");
+    EXPECT_TRUE(fs::is_symlink(home_.SettingsPath()));
+    EXPECT_EQ(home_.ReadSettings(), "[MISC]\nGain=2.5\n");
     EXPECT_EQ(fs::status(real).permissions(), mode);
 
     // A dangling link is written through: its target is created, the link stays.
-    fs::remove(home_.settingsPath());
-    fs::create_symlink("sub/new.ini", home_.settingsPath());
+    fs::remove(home_.SettingsPath());
+    fs::create_symlink("sub/new.ini", home_.SettingsPath());
     ASSERT_TRUE(file_.Write("MISC", "Gain", "3"));
-    EXPECT_TRUE(fs::is_symlink(home_.settingsPath()));
-    EXPECT_EQ(home_.readSettings(), "[MISC]\r\nGain=3\r\n");
+    EXPECT_TRUE(fs::is_symlink(home_.SettingsPath()));
+    EXPECT_EQ(home_.ReadSettings(), "[MISC]\r\nGain=3\r\n");
 }
 
 TEST_F(LinuxProfileFileTest, ABatchReadsTheFileOnceAndReplacesItOnce) {
-    home_.writeSettings("[MISC]\nGain=5\nALC=0\n");
+    home_.WriteSettings("[MISC]\nGain=5\nALC=0\n");
     // Temporary files left by saves killed half-way: only a dead process's go.
     const pid_t dead = fork();
     if (dead == 0) _exit(0);
     waitpid(dead, nullptr, 0);
     const std::string stale =
-        home_.configDir() + "/.quorvane.ini." + std::to_string(dead) + ".0.tmp";
+        home_.ConfigDir() + "/.quorvane.ini." + std::to_string(dead) + ".0.tmp";
     const std::string live =
-        home_.configDir() + "/.quorvane.ini." + std::to_string(getpid()) + ".9.tmp";
+        home_.ConfigDir() + "/.quorvane.ini." + std::to_string(getpid()) + ".9.tmp";
     std::ofstream(stale) << "half";
     std::ofstream(live) << "in progress";
 
     file_.BeginBatch();
     EXPECT_EQ(file_.Read("MISC", "Gain"), "5");
-    home_.writeSettings("[MISC]\nGain=7\n");  // an edit the batch no longer sees
+    home_.WriteSettings("[MISC]\nGain=7\n");  // an edit the batch no longer sees
     EXPECT_EQ(file_.Read("MISC", "ALC"), "0");
     ASSERT_TRUE(file_.Write("MISC", "Gain", "1"));
     ASSERT_TRUE(file_.Write("MISC", "Mode", "1"));
     EXPECT_EQ(file_.Read("MISC", "Mode"), "1");
-    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=7\n");  // nothing written yet
+    EXPECT_EQ(home_.ReadSettings(), "[MISC]\nGain=7\n");  // nothing written yet
     ASSERT_TRUE(file_.EndBatch());
-    EXPECT_EQ(home_.readSettings(), "[MISC]\nGain=1\nALC=0\nMode=1\n");
+    EXPECT_EQ(home_.ReadSettings(), "[MISC]\nGain=1\nALC=0\nMode=1\n");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));
 }
@@ -163,21 +163,21 @@ TEST_F(LinuxProfileFileTest, SurvivesJunkLongLinesAndHugeFiles) {
     for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) % 256);
     junk += "\n" + std::string(400'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
     junk += "Long=" + std::string(500'000, 'v') + "\n[COM PARMS]\nPort=6\n";
-    home_.writeSettings(junk);
+    home_.WriteSettings(junk);
     EXPECT_EQ(file_.Read("MISC", "Long")->size(), 500'000u);
     EXPECT_EQ(file_.Read("MISC", std::string("Nul\0Key", 7)), "1");
     ASSERT_TRUE(file_.Write("COM PARMS", "Port", "2"));
-    EXPECT_EQ(home_.readSettings(), junk.replace(junk.size() - 2, 1, "2"));
+    EXPECT_EQ(home_.ReadSettings(), junk.replace(junk.size() - 2, 1, "2"));
 
     // Too big to be ours: neither read nor rewritten, and said so once.
-    fs::resize_file(home_.settingsPath(), LinuxProfileFile::kMaxFileSize + 1);
+    fs::resize_file(home_.SettingsPath(), LinuxProfileFile::kMaxFileSize + 1);
     testing::internal::CaptureStderr();
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     EXPECT_FALSE(file_.Write("COM PARMS", "Port", "4"));
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "quorvane: " + home_.settingsPath() +
+              "quorvane: " + home_.SettingsPath() +
                   " is larger than 1024 KiB; not read, and left as it is\n");
-    EXPECT_EQ(fs::file_size(home_.settingsPath()), LinuxProfileFile::kMaxFileSize + 1);
+    EXPECT_EQ(fs::file_size(home_.SettingsPath()), LinuxProfileFile::kMaxFileSize + 1);
 }
 
 }  // namespace

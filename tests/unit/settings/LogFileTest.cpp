@@ -20,7 +20,7 @@ protected:
     LogFileTest() { fs::create_directories(folder_); }
     ~LogFileTest() override { fs::remove_all(folder_); }
 
-    std::string contents() const {
+    std::string Contents() const {
         std::ifstream in(path_, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
@@ -35,12 +35,12 @@ protected:
 TEST_F(LogFileTest, OpenTruncatesAndEachLineEndsInCrLfAtOnce) {
     std::ofstream(path_) << "left over from the last run\n";
     ASSERT_TRUE(log_.Open(path_));
-    EXPECT_EQ(contents(), "");
+    EXPECT_EQ(Contents(), "");
     log_.Log("Starting Quorvane");
-    EXPECT_EQ(contents(), "Starting Quorvane\r\n");  // flushed without closing
+    EXPECT_EQ(Contents(), "Starting Quorvane\r\n");  // flushed without closing
     log_.Log("");
     log_.Log("  s;S\t64 ");
-    EXPECT_EQ(contents(), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
+    EXPECT_EQ(Contents(), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
     EXPECT_FALSE(log_.WriteFailed());
 }
 
@@ -59,7 +59,7 @@ TEST_F(LogFileTest, LogsOnlyWhileOpenAndClosesOnce) {
     EXPECT_FALSE(log_.IsOpen());
     log_.Close();
     log_.Log("after close");
-    EXPECT_EQ(contents(), "second run\r\n");
+    EXPECT_EQ(Contents(), "second run\r\n");
 
     // A line that cannot be written is noted (the device is root's, and so is the test then).
     if (fs::exists("/dev/full") && ::geteuid() == 0) {
@@ -101,7 +101,7 @@ TEST_F(LogFileTest, LinesFromTwoThreadsNeverMix) {
     b.join();
     log_.Close();
 
-    std::istringstream in(contents());
+    std::istringstream in(Contents());
     int lines = 0;
     for (std::string line; std::getline(in, line); ++lines)
         ASSERT_TRUE(line == serial + "\r" || line == gui + "\r") << line.substr(0, 40);

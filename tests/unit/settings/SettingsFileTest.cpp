@@ -26,7 +26,7 @@ TEST(SettingsFile, ReadsIntegersOrTheDefault) {
     // clang-format on
     for (const Case& c : cases) {
         FakeProfileFile profile;
-        profile.set("MISC", "Value", c.text);
+        profile.Set("MISC", "Value", c.text);
         EXPECT_EQ(SettingsFile(profile).ReadInteger("MISC", "Value", 42), c.value.value_or(42))
             << '"' << c.text << '"';
     }
@@ -50,7 +50,7 @@ TEST(SettingsFile, ReadsDecimalsWithTheLocaleSeparatorOrTheDefault) {
     // clang-format on
     for (const Case& c : cases) {
         FakeProfileFile profile;
-        profile.set("MISC", "Gain", c.text);
+        profile.Set("MISC", "Gain", c.text);
         EXPECT_DOUBLE_EQ(SettingsFile(profile, c.separator).ReadFloat("MISC", "Gain", -7.5),
                          c.value.value_or(-7.5))
             << '"' << c.text << "\" with '" << c.separator << "'";
@@ -59,7 +59,7 @@ TEST(SettingsFile, ReadsDecimalsWithTheLocaleSeparatorOrTheDefault) {
 
 TEST(SettingsFile, ReadsBooleansAsIntegers) {
     FakeProfileFile profile;
-    for (const char* key : {"1", "0", "-1", "0x0", "yes"}) profile.set("MISC", key, key);
+    for (const char* key : {"1", "0", "-1", "0x0", "yes"}) profile.Set("MISC", key, key);
     const SettingsFile file(profile);
     // Each key holds its own name; what does not convert gives the default.
     const std::tuple<const char*, bool, bool> cases[] = {

@@ -29,7 +29,7 @@ const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc 
 
 TEST(ReadRemainingSettings, MissingKeysGiveDefaultsAndEarlierReadsStay) {
     FakeProfileFile profile;
-    profile.set("MISC", "Fake Data", "-1");  // only a positive value turns it on
+    profile.Set("MISC", "Fake Data", "-1");  // only a positive value turns it on
     Settings settings = kUnusual;
     ReadRemainingSettings(SettingsFile(profile), settings);
 
@@ -73,8 +73,8 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
 
     // Out-of-range values come back as saved (the main window runs a bad refresh rate at
     // 1000 ms but keeps it); the earlier reads are the main window's own.
-    profile.set("MISC", "Fake Data", "1");  // only ever put there by hand
-    profile.set("MISC", "Fake Peak", "100");
+    profile.Set("MISC", "Fake Data", "1");  // only ever put there by hand
+    profile.Set("MISC", "Fake Peak", "100");
     Settings loaded{.ComPort = 3,
                     .Debug = true,
                     .AlwaysOnTop = false,
