@@ -3,19 +3,17 @@
 // KESTRAL kernel driver, its control device, the DOS-device table, a file system and the
 // message box. Every call is recorded in `calls`, in order.
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <deque>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "fakes/FakeSerialPorts.h"
 #include "platform/DriverServices.h"
-#include "platform/SerialPort.h"
 
 class FakeDriverServices : public DriverServices {
     enum class Kind { Manager, Service, Device };
@@ -34,8 +32,7 @@ public:
     MessageBoxAnswer boxAnswer = MessageBoxAnswer::Yes;
 
     // ---- The driver.
-    bool serviceInstalled = false;
-    bool serviceRunning = false;
+    bool serviceInstalled = false, serviceRunning = false;
     std::string serviceBinary;         // the file the service was created with
     std::deque<uint32_t> startErrors;  // forced failures of the next starts, one each
     uint32_t driverVersion = 430;
@@ -61,7 +58,6 @@ public:
         bool serviceInstalled;  // at the moment the box was shown
     };
     std::vector<Box> boxes;
-    int quitRequests = 0;
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
     // Opens COM names from `directPorts`, and "\\.\RIGPORT" while the driver has a port hooked.
@@ -69,8 +65,7 @@ public:
 
     OsHandle OpenSCManager(uint32_t access) override {
         Record("OpenSCManager(" + Hex(access) + ")");
-        if (managerAccessDenied) return Fail(kErrorAccessDenied, kNullHandle);
-        return NewHandle(Kind::Manager);
+        return managerAccessDenied ? Fail(kErrorAccessDenied, kNullHandle) : New(Kind::Manager);
     }
     OsHandle CreateService(OsHandle manager, const ServiceConfig& c) override {
         Record("CreateService(" + c.name + ", " + c.displayName + ", " + Hex(c.desiredAccess) +
@@ -80,13 +75,13 @@ public:
         if (serviceInstalled) return Fail(markedForDelete_ ? 1072 : 1073, kNullHandle);
         serviceInstalled = true;
         serviceBinary = c.binaryPath;
-        return NewHandle(Kind::Service);
+        return New(Kind::Service);
     }
     OsHandle OpenService(OsHandle manager, const std::string& name, uint32_t access) override {
         Record("OpenService(" + name + ", " + Hex(access) + ")");
         if (!IsOpen(manager, Kind::Manager)) return Fail(kErrorInvalidHandle, kNullHandle);
         if (!serviceInstalled || name != "KESTRAL") return Fail(1060, kNullHandle);
-        return NewHandle(Kind::Service);
+        return New(Kind::Service);
     }
     bool StartService(OsHandle service) override {
         Record("StartService");
@@ -97,13 +92,11 @@ public:
             return Fail(error);
         }
         if (serviceRunning) return Fail(kErrorServiceAlreadyRunning);
-        if (!HasFile(serviceBinary)) return Fail(kErrorFileNotFound);
-        return serviceRunning = true;
+        return HasFile(serviceBinary) ? serviceRunning = true : Fail(kErrorFileNotFound);
     }
     bool ControlService(OsHandle service, uint32_t control) override {
         Record("ControlService(" + std::to_string(control) + ")");
-        if (!IsOpen(service, Kind::Service)) return Fail(kErrorInvalidHandle);
-        if (control != 1) return Fail(1);
+        if (!IsOpen(service, Kind::Service) || control != 1) return Fail(kErrorInvalidHandle);
         if (!serviceRunning) return Fail(1062);
         serviceRunning = false;
         hookedTarget_.clear();
@@ -115,10 +108,7 @@ public:
         if (!IsOpen(service, Kind::Service)) return Fail(kErrorInvalidHandle);
         if (markedForDelete_) return Fail(1072);
         // A running service is only marked; it goes when it stops.
-        if (serviceRunning)
-            markedForDelete_ = true;
-        else
-            serviceInstalled = false;
+        (serviceRunning ? markedForDelete_ : serviceInstalled) = serviceRunning;
         return true;
     }
     bool CloseServiceHandle(OsHandle handle) override {
@@ -135,12 +125,11 @@ public:
         const bool global = (version & 0xFF) >= 5;
         if (!serviceRunning || name != (global ? "\\\\.\\Global\\KESTRAL" : "\\\\.\\KESTRAL"))
             return Fail(kErrorFileNotFound, kInvalidHandle);
-        return NewHandle(Kind::Device);
+        return New(Kind::Device);
     }
     bool CloseHandle(OsHandle handle) override {
         Record("CloseHandle");
-        if (!IsOpen(handle, Kind::Device)) return Fail(kErrorInvalidHandle);
-        return handles_.erase(handle);
+        return IsOpen(handle, Kind::Device) ? handles_.erase(handle) : Fail(kErrorInvalidHandle);
     }
     bool DeviceIoControl(OsHandle device, uint32_t code, const void* input, uint32_t inputSize,
                          void* output, uint32_t outputSize, uint32_t& bytesReturned) override {
@@ -185,8 +174,7 @@ public:
         if (copyError != 0) return Fail(copyError);
         if (!HasFile(from)) return Fail(kErrorFileNotFound);
         if (failIfExists && HasFile(to)) return Fail(80);
-        AddFile(to);
-        return true;
+        return AddFile(to), true;
     }
     bool SetFileAttributes(const std::string& path, uint32_t attributes) override {
         Record("SetFileAttributes(" + path + ", " + Hex(attributes) + ")");
@@ -203,35 +191,17 @@ public:
     }
     uint32_t VersionWord() override { return Record("GetVersion"), version; }
     std::string ExecutablePath() override { return Record("GetModuleFileName"), exePath; }
-    void Sleep(uint32_t milliseconds) override {
-        Record("Sleep(" + std::to_string(milliseconds) + ")");
-    }
+    void Sleep(uint32_t ms) override { Record("Sleep(" + std::to_string(ms) + ")"); }
     MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override {
         Record("MessageBox");
         boxes.push_back({caption, text, buttons, serviceInstalled});
         return buttons == MessageBoxButtons::Ok ? MessageBoxAnswer::Ok : boxAnswer;
     }
-    void PostQuit() override { Record("PostQuit"), ++quitRequests; }
+    void PostQuit() override { Record("PostQuit"); }
     uint32_t LastError() override { return lastError_; }
 
 private:
-    class Port final : public SerialPort {
-        bool GetCommState(CommState&) override { return true; }
-        bool SetCommState(const CommState&) override { return true; }
-        bool GetCommTimeouts(CommTimeouts&) override { return true; }
-        bool SetCommTimeouts(const CommTimeouts&) override { return true; }
-        bool Read(uint8_t*, std::size_t, std::size_t& received) override {
-            return received = 0, true;
-        }
-        bool ReadPending(uint8_t*, std::size_t, std::size_t& received) override {
-            return received = 0, true;
-        }
-        bool Write(const uint8_t*, std::size_t count, std::size_t& written) override {
-            return written = count, true;
-        }
-        uint32_t LastError() const override { return 0; }
-    };
     class HostPorts final : public SerialPorts {
     public:
         explicit HostPorts(FakeDriverServices& host) : host_(host) {}
@@ -239,7 +209,7 @@ private:
             host_.Record("OpenPort(" + name + ")");
             const bool shared =
                 name == "\\\\.\\RIGPORT" && host_.serviceRunning && !host_.hookedTarget_.empty();
-            if (shared || host_.directPorts.count(name) != 0) return std::make_unique<Port>();
+            if (shared || host_.directPorts.count(name) != 0) return lines_.Open(name, error);
             error = kErrorFileNotFound;
             return nullptr;
         }
@@ -247,6 +217,7 @@ private:
 
     private:
         FakeDriverServices& host_;
+        FakeSerialPorts lines_;
     };
 
     static std::string Upper(std::string text) {
@@ -263,7 +234,7 @@ private:
         lastError_ = error;
         return result;
     }
-    OsHandle NewHandle(Kind kind) {
+    OsHandle New(Kind kind) {
         handles_[nextHandle_] = kind;
         return nextHandle_++;
     }

@@ -14,7 +14,6 @@
 
 using namespace std::string_literals;
 using ::testing::Contains;
-using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
@@ -27,19 +26,20 @@ const std::string kTarget = "C:\\WINNT\\system32\\drivers\\KESTRAL.SYS";
 const std::string kAdminHint =
     " Make sure that you are an administrator, and that Kestral is not already running.";
 const std::string kVersionQuery = "DeviceIoControl(0x83000000, in 0, out 4)";
+const std::string kCopy = "CopyFile(" + kSource + ", " + kTarget + ", overwrite)";
+const std::string kShared = "OpenPort(\\\\.\\RIGPORT)";
 
 // `expected` appear in `calls` in this order, other calls allowed in between.
 ::testing::AssertionResult CallsInOrder(const std::vector<std::string>& calls,
                                         const std::vector<std::string>& expected) {
     auto at = calls.begin();
-    for (const auto& call : expected) {
+    for (const auto& call : expected)
         if ((at = std::find(at, calls.end(), call)) == calls.end())
             return ::testing::AssertionFailure() << "missing or out of order: " << call;
-        ++at;
-    }
+        else
+            ++at;
     return ::testing::AssertionSuccess();
 }
-
 long CallCount(const std::vector<std::string>& calls, const std::string& call) {
     return std::count(calls.begin(), calls.end(), call);
 }
@@ -59,45 +59,36 @@ protected:
     RecordingLogger log;
 };
 
-TEST_F(PortDriverTest, CreatesDemandStartKernelDriverOnceAndClosesItsHandle) {
-    const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
-    EXPECT_TRUE(CreateDriverService(os, manager, "KESTRAL", kTarget));
-    EXPECT_TRUE(CallsInOrder(os.calls,
-                             {"CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")",
-                              "CloseServiceHandle"}));
-    EXPECT_FALSE(CreateDriverService(os, manager, "KESTRAL", kTarget));
-    EXPECT_EQ(os.OpenHandleCount(), 1u);  // the manager only
-}
-
-TEST(Instdrv, AlreadyRunningAndDisabledCountAsStarted) {
+TEST(Instdrv, ServiceIsADemandStartKernelDriverAndRunningOrDisabledCountsAsStarted) {
     for (const auto& [error, started] :
          {std::pair{0u, true}, {1056u, true}, {1058u, true}, {2u, false}, {5u, false}}) {
         FakeDriverServices os;
         const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
         os.AddFile(kTarget);
-        CreateDriverService(os, manager, "KESTRAL", kTarget);
+        EXPECT_TRUE(CreateDriverService(os, manager, "KESTRAL", kTarget));
+        EXPECT_FALSE(CreateDriverService(os, manager, "KESTRAL", kTarget));
+        EXPECT_EQ(os.calls[1], "CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")");
         if (error != 0) os.startErrors.push_back(error);
         EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started) << error;
-        EXPECT_EQ(os.OpenHandleCount(), 1u);
+        EXPECT_EQ(os.OpenHandleCount(), 1u);  // the manager only
     }
 }
 
 // The fake only offers the device under the name that matches its system version.
-TEST(Instdrv, DeviceNameFollowsTheMajorVersion) {
+TEST(Instdrv, DeviceNameFollowsTheMajorVersionAndTheProbeClosesItsHandle) {
     for (const uint32_t version : {0x05650004u /* NT 4 */, 0x08930005u, 0x1DB10106u /* 7 */}) {
         FakeDriverServices os;
         os.version = version;
         os.LeaveDriverRunning();
         OsHandle device = kInvalidHandle;
         ASSERT_TRUE(OpenDriverDevice(os, "KESTRAL", &device)) << version;
-        EXPECT_NE(device, kInvalidHandle);
         EXPECT_THAT(os.calls, Contains(::testing::EndsWith(", 0xc0000000, 0, 3, 0x80)")));
         EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));
-        EXPECT_EQ(os.OpenHandleCount(), 1u);  // the probe's handle was closed again
+        EXPECT_EQ(os.OpenHandleCount(), 1u);
     }
 }
 
-TEST_F(PortDriverTest, InstallReplacesStaleEntryStartsAndKeepsTheDevice) {
+TEST_F(PortDriverTest, InstallReplacesStaleEntryAndARunningDriverOpensWithoutManagerRights) {
     os.AddFile(kTarget);
     os.serviceInstalled = true;
     os.serviceBinary = "C:\\old\\KESTRAL.SYS";
@@ -105,56 +96,46 @@ TEST_F(PortDriverTest, InstallReplacesStaleEntryStartsAndKeepsTheDevice) {
     uint32_t error = 0;
     ASSERT_TRUE(InstallAndOpenDriver(os, "KESTRAL", kTarget, device, error));
     EXPECT_EQ(os.serviceBinary, kTarget);
-    EXPECT_TRUE(os.serviceRunning);
     EXPECT_EQ(os.OpenHandleCount(), 1u);  // the device
-
-    // Without manager rights a running driver still opens.
     os.managerAccessDenied = true;
-    os.calls.clear();
     EXPECT_TRUE(InstallAndOpenDriver(os, "KESTRAL", kTarget, device, error));
-    EXPECT_EQ(CallCount(os.calls, "CloseServiceHandle"), 0);
 }
 
-TEST_F(PortDriverTest, OutsideNtNothingButTheVersionIsAsked) {
-    os.version = 0xC0000A04;  // Windows 98
+TEST_F(PortDriverTest, LoadingReusesARunningDriverElseCopiesAndRetriesAfterAnUninstall) {
+    os.version = 0xC0000A04;  // Windows 98: nothing but the version is asked
     EXPECT_FALSE(rig.LoadPortDriver());
-    EXPECT_FALSE(rig.IsNT());
     EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_THAT(os.calls, ElementsAre("GetVersion", "GetVersion", "OpenPort(COM3)"));
-}
 
-TEST_F(PortDriverTest, DriverLeftRunningIsReusedOnTheFirstAttempt) {
-    os.LeaveDriverRunning();  // its file was removed after that earlier load
-    EXPECT_TRUE(rig.LoadPortDriver());
-    EXPECT_TRUE(rig.IsNT());
-    EXPECT_NE(rig.DriverHandle(), kInvalidHandle);
-    EXPECT_THAT(os.calls, Each(Not(StartsWith("CopyFile"))));
-    EXPECT_EQ(CallCount(os.calls, "StartService"), 1);
-    EXPECT_TRUE(os.boxes.empty());
-}
-
-TEST_F(PortDriverTest, FreshSystemCopiesStartsAndRemovesTheCopy) {
-    EXPECT_TRUE(rig.LoadPortDriver());
-    EXPECT_TRUE(CallsInOrder(os.calls, {"CopyFile(" + kSource + ", " + kTarget + ", overwrite)",
-                                        "SetFileAttributes(" + kTarget + ", 0x80)",
-                                        "DeleteFile(" + kTarget + ")", kVersionQuery}));
-    EXPECT_EQ(CallCount(os.calls, "StartService"), 2);
-    EXPECT_THAT(os.calls, Each(Not(StartsWith("Sleep"))));
-    EXPECT_TRUE(os.serviceRunning);
-    EXPECT_FALSE(os.HasFile(kTarget));
-}
-
-TEST_F(PortDriverTest, ThirdAttemptFollowsUninstallAndAPause) {
-    // The first start fails, the stop of what is not running too, and the second start finds
-    // the stale entry not gone yet.
-    os.startErrors = {kErrorFileNotFound, 1072};
-    EXPECT_TRUE(rig.LoadPortDriver());
-    EXPECT_TRUE(
-        CallsInOrder(os.calls, {"CopyFile(" + kSource + ", " + kTarget + ", overwrite)",
-                                "StartService", "ControlService(1)", "DeleteService", "Sleep(100)",
-                                "StartService", "DeleteFile(" + kTarget + ")"}));
-    EXPECT_EQ(CallCount(os.calls, "StartService"), 3);
-    EXPECT_FALSE(os.HasFile(kTarget));
+    const struct {
+        bool leftRunning;
+        std::deque<uint32_t> startErrors;
+        std::vector<std::string> order;
+        long starts;
+    } cases[] = {
+        {true, {}, {"StartService", kVersionQuery}, 1},
+        {false, {}, {kCopy, "SetFileAttributes(" + kTarget + ", 0x80)", "DeleteFile(" + kTarget + ")",
+                     kVersionQuery}, 2},
+        // The first start fails, the stop of what is not running too, and the second start
+        // finds the stale entry not gone yet.
+        {false, {kErrorFileNotFound, 1072}, {kCopy, "StartService", "ControlService(1)",
+                 "DeleteService", "Sleep(100)", "StartService", "DeleteFile(" + kTarget + ")"}, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.starts);
+        FakeDriverServices host;
+        host.AddFile(kSource);
+        if (c.leftRunning) host.LeaveDriverRunning();  // its file was removed after that load
+        host.startErrors = c.startErrors;
+        RigPort port{host, host.Ports()};
+        EXPECT_TRUE(port.LoadPortDriver());
+        EXPECT_TRUE(port.IsNT());
+        EXPECT_TRUE(CallsInOrder(host.calls, c.order));
+        EXPECT_EQ(CallCount(host.calls, "StartService"), c.starts);
+        EXPECT_EQ(CallCount(host.calls, "Sleep(100)"), c.starts == 3);
+        EXPECT_EQ(CallCount(host.calls, kCopy), !c.leftRunning);
+        EXPECT_FALSE(host.HasFile(kTarget));
+        EXPECT_TRUE(host.boxes.empty());
+    }
 }
 
 struct Failure {
@@ -185,7 +166,7 @@ TEST_P(DriverFailureTest, RemovesServiceReportsAndEnds) {
     EXPECT_EQ(box.caption, kExePath);
     EXPECT_EQ(box.buttons, MessageBoxButtons::Ok);
     EXPECT_FALSE(box.serviceInstalled);
-    EXPECT_EQ(os.quitRequests, 1);
+    EXPECT_EQ(CallCount(os.calls, "PostQuit"), 1);
     EXPECT_EQ(os.calls.back(), "OpenPort(COM3)");
     EXPECT_FALSE(os.HasFile(kTarget));
     EXPECT_EQ(os.OpenHandleCount(), GetParam().handlesLeft);
@@ -225,15 +206,14 @@ INSTANTIATE_TEST_SUITE_P(Table, DriverFailureTest, ::testing::Values(
 TEST_F(PortDriverTest, HookSendsTheLookupResultWithOneMoreNulAndOpensTheSharedPort) {
     EXPECT_NE(Hook("COM3"), nullptr);
     EXPECT_TRUE(rig.DriverLoaded());
-    EXPECT_TRUE(CallsInOrder(
-        os.calls, {"QueryDosDevice(COM3, 260)", "DeviceIoControl(0x83000004, in 18, out 0)",
-                   "OpenPort(\\\\.\\RIGPORT)"}));
+    EXPECT_TRUE(CallsInOrder(os.calls, {"QueryDosDevice(COM3, 260)",
+                                        "DeviceIoControl(0x83000004, in 18, out 0)", kShared}));
     // A second port only sends another hook request.
     EXPECT_NE(Hook("COM1"), nullptr);
     // "\Device\Serial2" (15), its NUL, the list's closing NUL, and one more.
     EXPECT_THAT(os.hookInputs, ElementsAre("\\Device\\Serial2\0\0\0"s, "\\Device\\Serial0\0\0\0"s));
     EXPECT_EQ(CallCount(os.calls, kVersionQuery), 1);
-    EXPECT_EQ(CallCount(os.calls, "OpenPort(\\\\.\\RIGPORT)"), 2);
+    EXPECT_EQ(CallCount(os.calls, kShared), 2);
 
     // Finalizing with nothing outstanding removes the driver, once.
     rig.FinalizePortDriver();
@@ -250,11 +230,9 @@ TEST_F(PortDriverTest, PortWithoutDosTargetOrRefusedHookOpensDirectly) {
     os.directPorts.insert("COM4");
     EXPECT_NE(Hook("COM4"), nullptr);
     EXPECT_TRUE(os.hookInputs.empty());
-    EXPECT_FALSE(rig.DriverLoaded());
     EXPECT_EQ(os.calls.back(), "OpenPort(COM4)");
     EXPECT_FALSE(os.serviceInstalled);  // unloaded again
     EXPECT_EQ(os.OpenHandleCount(), 0u);
-    EXPECT_TRUE(os.boxes.empty());
 
     os.hookSucceeds = false;  // the next port loads the driver again, which refuses
     EXPECT_NE(Hook("COM3"), nullptr);
@@ -262,6 +240,7 @@ TEST_F(PortDriverTest, PortWithoutDosTargetOrRefusedHookOpensDirectly) {
     EXPECT_EQ(os.hookInputs.size(), 1u);
     EXPECT_FALSE(rig.DriverLoaded());
     EXPECT_EQ(os.calls.back(), "OpenPort(COM3)");
+    EXPECT_TRUE(os.boxes.empty());
 }
 
 TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRunning) {
@@ -281,7 +260,7 @@ TEST_F(PortDriverTest, FinalizeWithOutstandingRequestsAsksAndLeavesTheServiceRun
         EXPECT_FALSE(rig.DriverLoaded());
         // Only "Yes" lets go of the device.
         EXPECT_EQ(os.OpenHandleCount(), answer == MessageBoxAnswer::No ? 1u : 0u);
-        EXPECT_EQ(os.quitRequests, 0);
+        EXPECT_EQ(CallCount(os.calls, "PostQuit"), 0);
     }
 }
 
@@ -294,28 +273,26 @@ TEST_F(PortDriverTest, SharesOnlyOnNtWithTheDriverBesideTheProgram) {
     EXPECT_TRUE(decision.ShouldShare(log));
     EXPECT_THAT(log.lines, ElementsAre(notShared, "NT and " + checked + " detected."));
 
+    // From port 10 on the port is opened as "\\.\COM10", but looked up by its bare name.
+    os.dosDevices["COM10"] = "\\Device\\VCP0";
+    uint32_t error = 0;
+    EXPECT_NE(decision.HookComPort("\\\\.\\COM10", error), nullptr);
+    EXPECT_TRUE(CallsInOrder(os.calls, {"QueryDosDevice(COM10, 260)", kShared}));
+
     // Outside NT the file is not even looked for.
     os.calls.clear();
     os.version = 0xC0000A04;
     EXPECT_FALSE(decision.ShouldShare(log));
     EXPECT_EQ(log.lines.back(), notShared);
-    EXPECT_THAT(os.calls, Each(Not(StartsWith("FindFile"))));
-}
+    EXPECT_THAT(os.calls, ::testing::Each(Not(StartsWith("FindFile"))));
 
-TEST_F(PortDriverTest, LongPathIsCutForTheTestButLoggedWhole) {
+    // A long path is cut for the check but logged whole.
     const std::string folder = "C:\\" + std::string(260, 'q') + "\\";
+    os.version = 0x08930005;
     os.exePath = folder + "quorvane.exe";
     decision.ShouldShare(log);
     EXPECT_THAT(os.calls, Contains("FindFile(" + folder.substr(0, 255) + ")"));
-    EXPECT_THAT(log.lines, ElementsAre("OS is not NT or " + folder + "kestral.sys not found."));
-}
-
-// From port 10 on the port is opened as "\\.\COM10", but looked up by its bare name.
-TEST_F(PortDriverTest, PortTenAndAboveIsSharedToo) {
-    os.dosDevices["COM10"] = "\\Device\\VCP0";
-    uint32_t error = 0;
-    EXPECT_NE(decision.HookComPort("\\\\.\\COM10", error), nullptr);
-    EXPECT_TRUE(CallsInOrder(os.calls, {"QueryDosDevice(COM10, 260)", "OpenPort(\\\\.\\RIGPORT)"}));
+    EXPECT_EQ(log.lines.back(), "OS is not NT or " + folder + "kestral.sys not found.");
 }
 
 }  // namespace
