@@ -35,15 +35,8 @@ public:
     // The shell's reports to a window.
     void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
                uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
-        TrayNotification n;
-        n.callbackMessage = callbackMessage;
-        n.iconId = 1;
-        n.mouseMessage = mouseMessage;
-        n.x = x;
-        n.y = y;
-        n.keyState = keyState;
-        n.altDown = altDown;
-        windows.at(window)->OnTrayNotification(n);
+        windows.at(window)->OnTrayNotification(
+            {callbackMessage, 1, mouseMessage, x, y, keyState, altDown});
     }
 
     std::vector<std::string> calls;

@@ -2,18 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 #include "fakes/FakeProfileFile.h"
-
-void PrintTo(const Settings& s, std::ostream* os) {
-    *os << s.ComPort << s.Debug << s.AlwaysOnTop << s.Alc << s.Psk63 << " card " << s.SoundCard
-        << " gain " << s.Gain << " imd " << s.TargetIMD << " fake " << s.FakeDataEnabled << "/"
-        << s.FakePeak << " floors " << s.AudioFloor << "/" << s.NoiseFloor << " refresh "
-        << s.RefreshRate << " limit " << s.MaxVolts << "/" << s.MaxWatts << "/"
-        << s.PowerLimitEnabled << " qrp " << s.QRPJumpered;
-}
 
 namespace {
 
@@ -75,12 +66,7 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     // 1000 ms but keeps it); the earlier reads are the main window's own.
     profile.Set("MISC", "Fake Data", "1");  // only ever put there by hand
     profile.Set("MISC", "Fake Peak", "100");
-    Settings loaded{.ComPort = 3,
-                    .Debug = true,
-                    .AlwaysOnTop = false,
-                    .Alc = true,
-                    .Psk63 = false,
-                    .SoundCard = 2};
+    Settings loaded{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true, .SoundCard = 2};
     ReadRemainingSettings(file, loaded);
     EXPECT_EQ(loaded, settings);
 
