@@ -86,7 +86,7 @@ public:
             return Fail(error);
         }
         if (serviceRunning) return Fail(kErrorServiceAlreadyRunning);
-        return HasFile(serviceBinary) ? serviceRunning = true : Fail(kErrorFileNotFound);
+        return HasFile(serviceBinary) ? (serviceRunning = true) : Fail(kErrorFileNotFound);
     }
     bool ControlService(OsHandle service, uint32_t control) override {
         Record("ControlService", control);
@@ -219,7 +219,7 @@ private:
     void Record(const std::string& call, const Args&... args) {
         std::ostringstream text;
         text << call;
-        const char* separator = "(";
+        [[maybe_unused]] const char* separator = "(";
         ((text << separator << args, separator = ", "), ...);
         calls.push_back(text.str() + (sizeof...(args) ? ")" : ""));
     }

@@ -76,19 +76,22 @@ public:
         if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
         const bool byId = query == LineQuery::ByLineId;
         const int destination = byId ? (line.LineID >> 8) & 0xFF : int(line.Destination);
-        const int source = byId                            ? int(line.LineID & 0xFF) - 1
+        const int source = byId                           ? int(line.LineID & 0xFF) - 1
                            : query == LineQuery::BySource ? int(line.Source)
-                                                           : -1;
+                                                          : -1;
         const FakeLine* found = (byId && (line.LineID >> 16) != 0xA0)
                                     ? nullptr
                                     : LineByIndex(device, destination, source);
         if (!found) return mmsyserr::kInvalidLine;
         if (const uint32_t failure = byId ? found->IdQueryError : found->QueryError) return failure;
         const auto& sources = devices_[device].Destinations[destination].Sources;
-        line = {uint32_t(destination), uint32_t(source < 0 ? 0 : source),
+        line = {uint32_t(destination),
+                uint32_t(source < 0 ? 0 : source),
                 0x00A00000u | uint32_t(destination) << 8 | uint32_t(source + 1),
-                kLineActive | (source < 0 ? 0 : kLineSource), found->ComponentType,
-                uint32_t(source < 0 ? sources.size() : 0), uint32_t(found->Controls.size()),
+                kLineActive | (source < 0 ? 0 : kLineSource),
+                found->ComponentType,
+                uint32_t(source < 0 ? sources.size() : 0),
+                uint32_t(found->Controls.size()),
                 found->Name};
         return mmsyserr::kNoError;
     }

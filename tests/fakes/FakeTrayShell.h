@@ -72,8 +72,9 @@ public:
 
 private:
     static std::string Name(MouseButton button) {
-        return button == MouseButton::mbLeft ? "left" : button == MouseButton::mbRight ? "right"
-                                                                                        : "middle";
+        return button == MouseButton::mbLeft    ? "left"
+               : button == MouseButton::mbRight ? "right"
+                                                : "middle";
     }
     void Mouse(const std::string& what, ShiftState shift, int x, int y) {
         events.push_back(what);

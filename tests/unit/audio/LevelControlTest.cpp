@@ -43,8 +43,8 @@ TEST(ChangeAudioLevel, WritesBothVolumesOnlyWhileOnAndMixerLevelCombinesThem) {
 
     // Without a Wave line, or with one that has no volume (it reads 0, so it takes the
     // rises), the loop works on Master alone.
-    for (const auto& sources : {std::vector<FakeLine>{},
-                                std::vector{FakeLineOf("Wave", kSrcWaveOut, {FakeMute()})}}) {
+    for (const auto& sources :
+         {std::vector<FakeLine>{}, std::vector{FakeLineOf("Wave", kSrcWaveOut, {FakeMute()})}}) {
         Rig rig({PlaybackCard({FakeVolume(PercentToRaw(80))}, sources)});
         ChangeAudioLevel(rig.volume, true, 10, -5);
         EXPECT_EQ(rig.volume.GetMasterVolume(), 75);
@@ -57,8 +57,9 @@ TEST(ChangeAudioLevel, WritesBothVolumesOnlyWhileOnAndMixerLevelCombinesThem) {
 TEST(MixerLevel, CombinesMasterAndWave) {
     for (const auto& [master, wave, level] :
          {std::tuple{80, 50, 40}, {75, 0, 75}, {33, 33, 10}, {99, 1, 0}, {100, 100, 100}}) {
-        Rig card({PlaybackCard({FakeVolume(PercentToRaw(master))},
-                               {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(PercentToRaw(wave))})})});
+        Rig card(
+            {PlaybackCard({FakeVolume(PercentToRaw(master))},
+                          {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(PercentToRaw(wave))})})});
         EXPECT_EQ(MixerLevel(card.volume), level) << master << ' ' << wave;
     }
 }

@@ -34,8 +34,10 @@ TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTh
         EXPECT_EQ(mixer.LastCallbackWindow, kWindow);
         // Name, destination, output, type name.
         const std::tuple<std::string, bool, bool, std::string> expected[] = {
-            {"Volume Control", true, true, "Speakers"}, {"SW Synth", false, true, "Synthesizer"},
-            {"Wave", false, true, "Wave Out"},          {"CD Audio", false, true, "Compact Disc"},
+            {"Volume Control", true, true, "Speakers"},
+            {"SW Synth", false, true, "Synthesizer"},
+            {"Wave", false, true, "Wave Out"},
+            {"CD Audio", false, true, "Compact Disc"},
             {"Recording Control", true, false, "Wave Input"},
             {"Microphone", false, false, "Microphone"}};
         ASSERT_EQ(lines.Count(), 6);
@@ -174,9 +176,12 @@ TEST(TspVolumeControl, PercentScalesOntoTheFullRangeAndRoundsBack) {
 
 TEST(TspVolumeControl, ErrorDialogNamesTheProblemOrStaysSilentWithoutText) {
     const std::pair<uint32_t, const char*> codes[] = {
-        {4, "Specified resource is already allocated."}, {6, "No device driver is present."},
-        {7, "Unable to allocate or lock memory."},       {8, "Function isn't supported."},
-        {1, "Unspecified error."},                       {99, nullptr},
+        {4, "Specified resource is already allocated."},
+        {6, "No device driver is present."},
+        {7, "Unable to allocate or lock memory."},
+        {8, "Function isn't supported."},
+        {1, "Unspecified error."},
+        {99, nullptr},
         {32, "Attempted to open with an unsupported waveform-audio format."}};
     for (const auto& [code, text] : codes) {
         SCOPED_TRACE(code);

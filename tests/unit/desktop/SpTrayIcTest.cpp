@@ -45,8 +45,10 @@ TEST_F(TrayIconTest, ShowingHidingAndDestructionAddAndDeleteOnce) {
     // Destruction removes a visible icon and nothing else.
     icon->SetVisible(true);
     icon.reset();
-    EXPECT_EQ(shell.calls, (Texts{"Add msg icon 50 tip Quorvane", "Delete", "Add msg icon 50 "
-                                  "tip Quorvane", "Delete"}));
+    EXPECT_EQ(shell.calls, (Texts{"Add msg icon 50 tip Quorvane", "Delete",
+                                  "Add msg icon 50 "
+                                  "tip Quorvane",
+                                  "Delete"}));
     { TSpTrayIcon hidden(shell); }
     EXPECT_EQ(shell.calls.size(), 4u);
     EXPECT_EQ(shell.destroyedWindows, (std::vector<TrayWindowId>{window, window + 1}));

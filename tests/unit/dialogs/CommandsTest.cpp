@@ -22,8 +22,10 @@ TEST(PortAndRateCommands, TextsConvertBackAndUnknownTextsFallBack) {
         EXPECT_EQ(RefreshIntervalFromText(RefreshRateText(interval)), interval);
     EXPECT_EQ(RefreshRateText(250), "");
     // Case does not matter, but the whole text must match; anything else is one second.
-    for (const auto& [text, interval] : {std::pair{"", 1000}, {"every 0.5 SECONDS", 500},
-                                         {"Every 2 seconds ", 1000}, {"Every 0.5", 1000}})
+    for (const auto& [text, interval] : {std::pair{"", 1000},
+                                         {"every 0.5 SECONDS", 500},
+                                         {"Every 2 seconds ", 1000},
+                                         {"Every 0.5", 1000}})
         EXPECT_EQ(RefreshIntervalFromText(text), interval) << text;
 }
 
@@ -34,14 +36,22 @@ TEST(GainCommand, FieldTextMatchesPrintfAndEnteredGainIsClampedInclusively) {
         EXPECT_EQ(EditFieldText(value, '.'), expected) << value;
     }
     EXPECT_EQ(EditFieldText(0.1, ','), " 0,1");
-    for (const auto& [text, gain] : {std::pair{" 0.0", 0.1}, {"99.9", 10.0}, {" 2.5", 2.5},
-                                     {" 0.1", 0.1}, {"10.0", 10.0}, {"  . ", 0.1}})
+    for (const auto& [text, gain] : {std::pair{" 0.0", 0.1},
+                                     {"99.9", 10.0},
+                                     {" 2.5", 2.5},
+                                     {" 0.1", 0.1},
+                                     {"10.0", 10.0},
+                                     {"  . ", 0.1}})
         EXPECT_DOUBLE_EQ(GainFromText(text, '.'), gain) << text;
 }
 
 TEST(TargetImdAndNoiseCommands, NearestEntryOnOpeningAndTheNamedOneOnClosing) {
-    for (const auto& [stored, shown] : {std::pair{-22, "-22db"}, {-25, "-24db"}, {-10, "-20db"},
-                                        {-40, "-30db"}, {-21, "-20db"}, {INT_MIN, "-30db"},
+    for (const auto& [stored, shown] : {std::pair{-22, "-22db"},
+                                        {-25, "-24db"},
+                                        {-10, "-20db"},
+                                        {-40, "-30db"},
+                                        {-21, "-20db"},
+                                        {INT_MIN, "-30db"},
                                         {INT_MAX, "-20db"}})
         EXPECT_EQ(TargetImdEntries.at(TargetImdIndex(stored)), shown) << stored;
     EXPECT_EQ(TargetImdFromText("-26DB", -22), -26);
@@ -98,8 +108,10 @@ TEST(PowerLimitCommand, MoreWattsNeverGiveALowerLimit) {
 
 TEST(AboutBox, WindowsReleaseNames) {
     EXPECT_EQ(AboutOsText(WindowsOsName(5, 1, 2)), "Operating System: Windows XP");
-    for (const auto& [major, minor, platform, name] :
-         {std::tuple{4, 0, 1, "Windows 95"}, {4, 0, 2, "Windows NT"}, {4, 0, 0, "Unknown OS"},
-          {6, 1, 2, "Windows 7"}, {6, 2, 2, "Unknown OS"}})
+    for (const auto& [major, minor, platform, name] : {std::tuple{4, 0, 1, "Windows 95"},
+                                                       {4, 0, 2, "Windows NT"},
+                                                       {4, 0, 0, "Unknown OS"},
+                                                       {6, 1, 2, "Windows 7"},
+                                                       {6, 2, 2, "Unknown OS"}})
         EXPECT_EQ(WindowsOsName(major, minor, platform), name);
 }

@@ -54,8 +54,8 @@ TEST(MessageLayout, SemicolonsAndLineBreaksMakeLinesAndMarkersAreCleanedUp) {
     EXPECT_EQ(sound.textHeight, 3 * kLineHeight);
     EXPECT_EQ(sound.textWidth, Width(4 + 46));
     EXPECT_EQ(Lay("", "", "one;").lines, (Lines{"one", ""}));
-    for (const char* message : {"first\r\nsecond\r\nthird", "first\n\rsecond\nthird",
-                                "first\rsecond\r\nthird"})
+    for (const char* message :
+         {"first\r\nsecond\r\nthird", "first\n\rsecond\nthird", "first\rsecond\r\nthird"})
         EXPECT_EQ(Lay("Note", "i", message).lines, (Lines{"first", "second", "third"}));
     // CR LF is one break; a lone CR after it is another.
     EXPECT_EQ(CleanMessageText("a\r\n\rb"), "a;;b");
@@ -108,7 +108,8 @@ TEST(MessageLayout, ButtonRowsShareTheWidestWidthOnlyWhileNarrow) {
     int left = 10;
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(std::pair(l.buttons[i].rect.left, l.buttons[i].rect.Width()),
-                  std::pair(left, own[i])) << "button " << i + 1;
+                  std::pair(left, own[i]))
+            << "button " << i + 1;
         left += own[i] + 10;
     }
 }

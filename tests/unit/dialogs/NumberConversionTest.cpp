@@ -42,8 +42,8 @@ TEST(LenientStrToFloat, Converts) {
     // clang-format on
     for (const auto& [text, decimal, expected] : cases) {
         DecimalCharGuard guard(decimal);
-        EXPECT_DOUBLE_EQ(LenientStrToFloat(text), expected) << "text '" << text << "' with "
-                                                            << decimal;
+        EXPECT_DOUBLE_EQ(LenientStrToFloat(text), expected)
+            << "text '" << text << "' with " << decimal;
     }
     DecimalCharGuard guard('.');  // huge texts stay finite
     const std::string huge = "1" + std::string(400, '0');
@@ -66,7 +66,8 @@ TEST(InitNumberConversion, ChoosesCountryAndSeparatorsByLanguage) {
         DecimalCharGuard guard('.');
         InitNumberConversion(langId);
         EXPECT_EQ(std::tuple(NumberCountry, DecimalChar, GroupChar),
-                  std::tuple(country, decimal, group)) << langId;
+                  std::tuple(country, decimal, group))
+            << langId;
     }
 }
 

@@ -95,8 +95,8 @@ TEST(AnalysisTest, AlignFrameKeepsOnlyAStrictlyBetterFit) {
         frame[31] = static_cast<std::uint8_t>(c.b32);
         frame[32] = static_cast<std::uint8_t>(c.b33);
         frame[63] = static_cast<std::uint8_t>(c.b64);
-        EXPECT_EQ(AlignFrame(frame, 0.0)[c.at], 42) << c.b1 << ' ' << c.b32 << ' ' << c.b33 << ' '
-                                                     << c.b64;
+        EXPECT_EQ(AlignFrame(frame, 0.0)[c.at], 42)
+            << c.b1 << ' ' << c.b32 << ' ' << c.b33 << ' ' << c.b64;
     }
 }
 

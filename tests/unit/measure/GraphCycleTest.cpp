@@ -45,7 +45,9 @@ class GraphCycleTest : public testing::Test {
 protected:
     Measurement Run(const std::string& reply) { return cycle.Run(view, reply, settings); }
     // The last calls of the cycle: status, title, icon, steps, level.
-    Calls Tail(std::size_t count) const { return Calls(view.calls.end() - count, view.calls.end()); }
+    Calls Tail(std::size_t count) const {
+        return Calls(view.calls.end() - count, view.calls.end());
+    }
 
     RecordingView view;
     GraphCycle cycle;

@@ -18,7 +18,8 @@ TEST(PlotScaleTest, TicksAreRoundStepsInsideTheRangeAndNoMoreThanAsked) {
                 {{-37.2, -12.5}, 6, 5, {-35, -30, -25, -20, -15}, 0},
                 {{-0.4, 1.0}, 5, 0.5, {0, 0.5, 1}, 1},  // across zero: a 0, never a -0
                 {{0, 0.001}, 3, 0.0005, {0, 0.0005, 0.001}, 4},
-                {{}, 5, 0, {}, 0}, {{3, 3}, 5, 0, {}, 0}};  // empty or one value: no marks
+                {{}, 5, 0, {}, 0},
+                {{3, 3}, 5, 0, {}, 0}};  // empty or one value: no marks
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.range.Low << ".." << row.range.High);
         const PlotTicks ticks = NiceTicks(row.range, row.maxTicks);

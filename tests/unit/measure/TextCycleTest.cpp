@@ -25,7 +25,8 @@ TEST(TextCycleTest, RowsOfFourAndFiguresAreShownAndLogged) {
     EXPECT_EQ(RunTextCycle(reply, ',', log).MemoLines,
               (Lines{"Received bytes: 6", "255 128   0  10", "Minimum value: 0(   0,000 V)",
                      "Maximum value: 255(   5,000 V)", "RMS Value:      116,558 (   2,285 V)"}));
-    EXPECT_EQ(RunTextCycle(Filled(128, 5), '.', log).MemoLines[2], "Minimum value: 128(   2.510 V)");
+    EXPECT_EQ(RunTextCycle(Filled(128, 5), '.', log).MemoLines[2],
+              "Minimum value: 128(   2.510 V)");
 
     log.lines.clear();
     const TextCycleResult empty = RunTextCycle("", '.', log);

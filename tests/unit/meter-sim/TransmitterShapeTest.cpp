@@ -12,8 +12,8 @@ namespace {
 TEST(TransmitterShape, AnalysisReadsTheDriveAndTheArchRisesUntilTheCeiling) {
     BuildHarmonicTables();
     const std::pair<int, SignalState> drives[] = {
-        {0, SignalState::NoSignal},      {34, SignalState::Underdriving},
-        {35, SignalState::SignalOk},     {75, SignalState::SignalOk},
+        {0, SignalState::NoSignal},       {34, SignalState::Underdriving},
+        {35, SignalState::SignalOk},      {75, SignalState::SignalOk},
         {76, SignalState::Overmodulated}, {150, SignalState::Overmodulated}};
     for (const auto& [volume, state] : drives)
         EXPECT_EQ(Analyze(TransmitterFrame(volume), {}).State, state) << volume;

@@ -98,8 +98,9 @@ TEST(MeterLinkOpen, FailuresAreLoggedAndLeaveThePortClosed) {
     refused.link.ComPort = 4;
     refused.ports.Line("COM4").openError = 0x80070005;
     EXPECT_FALSE(refused.link.OpenComPort());
-    EXPECT_THAT(refused.log.lines, ElementsAre("CreateFile on port COM4 failed with error 2147942405",
-                                               "error text 2147942405"));
+    EXPECT_THAT(refused.log.lines,
+                ElementsAre("CreateFile on port COM4 failed with error 2147942405",
+                            "error text 2147942405"));
     EXPECT_EQ(refused.link.Caption(), "PSK31 RF Monitoring on COM4");
 
     const std::pair<const char*, const char*> steps[] = {{"GetCommState", "GetCommState"},
@@ -213,8 +214,8 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     EXPECT_FALSE(result.NoFirmware);
     EXPECT_FALSE(result.IdentificationText);
     EXPECT_EQ(result.Reply, kFrame);
-    EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write v", "read 31", "drain 83",
-                                           "drain 83", "write s", "read 64"}));
+    EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write v", "read 31", "drain 83", "drain 83",
+                                           "write s", "read 64"}));
 
     // Once the version is known the cycle goes straight to the data query; PSK63 follows the
     // check mark, even where the firmware cannot do it.

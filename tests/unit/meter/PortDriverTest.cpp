@@ -67,7 +67,8 @@ TEST(Instdrv, ServiceIsADemandStartKernelDriverAndRunningOrDisabledCountsAsStart
         os.AddFile(kTarget);
         EXPECT_TRUE(CreateDriverService(os, manager, "KESTRAL", kTarget));
         EXPECT_FALSE(CreateDriverService(os, manager, "KESTRAL", kTarget));
-        EXPECT_EQ(os.calls[1], "CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")");
+        EXPECT_EQ(os.calls[1],
+                  "CreateService(KESTRAL, KESTRAL, 0xf01ff, 1, 3, 1, " + kTarget + ")");
         if (error != 0) os.startErrors.push_back(error);
         EXPECT_EQ(StartDriverService(os, manager, "KESTRAL"), started) << error;
         EXPECT_EQ(os.OpenHandleCount(), 1u);  // the manager only
@@ -112,14 +113,19 @@ TEST_F(PortDriverTest, LoadingReusesARunningDriverElseCopiesAndRetriesAfterAnUni
         std::deque<uint32_t> startErrors;
         std::vector<std::string> order;
         long starts;
-    } cases[] = {
-        {true, {}, {"StartService", kVersionQuery}, 1},
-        {false, {}, {kCopy, "SetFileAttributes(" + kTarget + ", 0x80)", "DeleteFile(" + kTarget + ")",
-                     kVersionQuery}, 2},
-        // The first start fails, the stop of what is not running too, and the second start
-        // finds the stale entry not gone yet.
-        {false, {kErrorFileNotFound, 1072}, {kCopy, "StartService", "ControlService(1)",
-                 "DeleteService", "Sleep(100)", "StartService", "DeleteFile(" + kTarget + ")"}, 3}};
+    } cases[] = {{true, {}, {"StartService", kVersionQuery}, 1},
+                 {false,
+                  {},
+                  {kCopy, "SetFileAttributes(" + kTarget + ", 0x80)", "DeleteFile(" + kTarget + ")",
+                   kVersionQuery},
+                  2},
+                 // The first start fails, the stop of what is not running too, and the second start
+                 // finds the stale entry not gone yet.
+                 {false,
+                  {kErrorFileNotFound, 1072},
+                  {kCopy, "StartService", "ControlService(1)", "DeleteService", "Sleep(100)",
+                   "StartService", "DeleteFile(" + kTarget + ")"},
+                  3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.starts);
         FakeDriverServices host;
@@ -156,11 +162,15 @@ TEST(PortDriverFailure, RemovesServiceReportsAndEnds) {
         {[](Host& os) {
              os.RemoveFile(kSource);
              os.AddFile("C:\\WINNT\\system32\\KESTRAL.SYS");  // on the search path
-         }, "KESTRAL.SYS was not found." + kAdminHint},
-        {[](Host& os) { os.systemRoot.clear(); }, "Could not resolve SYSTEMROOT environment variable"},
+         },
+         "KESTRAL.SYS was not found." + kAdminHint},
+        {[](Host& os) { os.systemRoot.clear(); },
+         "Could not resolve SYSTEMROOT environment variable"},
         {[](Host& os) { os.copyError = kErrorAccessDenied; }, kCopyFailed + kAdminHint},
         {[](Host& os) { os.copyError = 32; }, kCopyFailed},  // a sharing violation
-        {[](Host& os) { os.startErrors = {1058, 1058, 1058}; },
+        {[](Host& os) {
+             os.startErrors = {1058, 1058, 1058};
+         },
          "Error loading KESTRAL (" + kSource + "): 2" + kAdminHint},
         {[](Host& os) { os.LeaveDriverRunning(), os.driverVersion = 429; }, kWrongVersion},
         {[](Host& os) { os.LeaveDriverRunning(), os.driverVersion = 431; }, kWrongVersion},

@@ -11,39 +11,39 @@
 
 namespace {
 
-// The value the file reads from `text`, with -7 as the default.
-template <typename Read>
-auto ReadFrom(const std::string& text, char separator, Read read) {
+// What the file reads from a key holding `text`: each with a default of its own.
+struct Reading {
+    Reading(const char* text, char separator = '.') : file(profile, separator) {
+        profile.Set("MISC", "Key", text);
+    }
+    int Integer() const { return file.ReadInteger("MISC", "Key", -7); }
+    bool Bool(bool byDefault) const { return file.ReadBool("MISC", "Key", byDefault); }
+    double Float() const { return file.ReadFloat("MISC", "Key", -7.5); }
     FakeProfileFile profile;
-    profile.Set("MISC", "Key", text);
-    return read(SettingsFile(profile, separator));
-}
+    SettingsFile file;
+};
 
-TEST(SettingsFile, ReadsIntegersOrTheDefault) {
+TEST(SettingsFile, ReadsIntegersAndBooleansOrTheDefault) {
     // Nothing: does not convert, the default comes back.
+    // clang-format off
     const std::pair<const char*, std::optional<int>> cases[] = {{" 12 ", 12}, {"+7", 7},
         {"-5", -5}, {"007", 7}, {"0X1f", 31}, {"$ff", 255}, {"-$10", -16},
         {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", {}},
         {"0xFFFFFFFF", {}}, {"12abc", {}}, {"", {}}, {"1 2", {}}, {"1.5", {}}, {"--5", {}},
         {"0x", {}}, {"$", {}}, {"0x-5", {}}, {"true", {}}};
+    // clang-format on
     for (const auto& [text, value] : cases)
-        EXPECT_EQ(ReadFrom(text, '.', [](const SettingsFile& f) {
-                      return f.ReadInteger("MISC", "Key", -7);
-                  }),
-                  value.value_or(-7))
-            << '"' << text << '"';
-    // Booleans are integers; what does not convert gives the default.
-    for (const auto& [text, byDefault, expected] :
-         {std::tuple{"0", true, false}, {"-1", false, true}, {"0x0", true, false},
-          {"yes", true, true}, {"yes", false, false}})
-        EXPECT_EQ(ReadFrom(text, '.', [&](const SettingsFile& f) {
-                      return f.ReadBool("MISC", "Key", byDefault);
-                  }),
-                  expected)
-            << text;
+        EXPECT_EQ(Reading(text).Integer(), value.value_or(-7)) << '"' << text << '"';
+    for (const auto& [text, byDefault, expected] : {std::tuple{"0", true, false},
+                                                    {"-1", false, true},
+                                                    {"0x0", true, false},
+                                                    {"yes", true, true},
+                                                    {"yes", false, false}})
+        EXPECT_EQ(Reading(text).Bool(byDefault), expected) << text;
 }
 
 TEST(SettingsFile, ReadsDecimalsWithTheLocaleSeparatorOrTheDefault) {
+    // clang-format off
     const std::tuple<const char*, char, std::optional<double>> cases[] = {{" 7.25 ", '.', 7.25},
         {"-0.5", '.', -0.5}, {".5", '.', 0.5}, {"3.", '.', 3.0}, {"2.5E-1", '.', 0.25},
         {"2,5e+1", ',', 25.0},
@@ -51,11 +51,9 @@ TEST(SettingsFile, ReadsDecimalsWithTheLocaleSeparatorOrTheDefault) {
         {"2.5", ',', 2.5}, {"2,5", '.', {}}, {"1.234,5", ',', {}}, {"1,2,3", ',', {}},
         {"nan", '.', {}}, {"-inf", '.', {}}, {"1e999", '.', {}}, {"0x10", '.', {}},
         {".", '.', {}}, {"e5", '.', {}}, {"1e+", '.', {}}, {"5 V", '.', {}}};
+    // clang-format on
     for (const auto& [text, separator, value] : cases)
-        EXPECT_DOUBLE_EQ(ReadFrom(text, separator, [](const SettingsFile& f) {
-                             return f.ReadFloat("MISC", "Key", -7.5);
-                         }),
-                         value.value_or(-7.5))
+        EXPECT_DOUBLE_EQ(Reading(text, separator).Float(), value.value_or(-7.5))
             << '"' << text << "\" with '" << separator << "'";
 }
 
