@@ -51,6 +51,7 @@ TEST(FakeDataTest, NoiseSpansTheFloorAndStaysInRange) {
     EXPECT_EQ(std::pair(lowest, highest), std::pair(-10, 9));
     EXPECT_GT(zeros, 0);
     EXPECT_GT(saturated, 0);
+    EXPECT_TRUE(Analyze(fake.Frame(50, 240.0, 10), AnalysisSettings{}).TwoTone);
 }
 
 }  // namespace

@@ -63,6 +63,9 @@ TEST_F(GraphCycleTest, InvalidAndDataFramesShowTheirStatusOnly) {
     EXPECT_EQ(view.calls, (Calls{"Clear", "Rms:", "Imd:", "Splatter:QUORVANE NOT RESPONDING",
                                  "Title:NOT RESPONDING", "IconHidden"}));
     EXPECT_TRUE(view.bars.empty());
+    Run(Filled(5));
+    EXPECT_EQ(view.calls, (Calls{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NOISE",
+                                 "Title:NOISE", "Icon:0"}));
     Run(Filled(100));
     EXPECT_EQ(view.bars, std::vector<double>(64, 100.0));
     EXPECT_TRUE(view.ideal.empty());

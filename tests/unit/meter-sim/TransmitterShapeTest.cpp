@@ -32,6 +32,7 @@ TEST(SinkVolumeFromPactl, ReadsTheFirstChannelsPercentage) {
                                   "front-right: 19661 /  30% / -31.37 dB\n        balance 0.00\n"),
               50);
     EXPECT_EQ(SinkVolumeFromPactl("Volume: mono: 98304 / 150% / 10.57 dB\n"), 150);
+    EXPECT_EQ(SinkVolumeFromPactl("Volume: mono: 0 /   0% / -inf dB\n"), 0);
     for (const char* output : {"", "Failure: No such entity\n", "a/b 3/4 / %"})
         EXPECT_EQ(SinkVolumeFromPactl(output), std::nullopt) << output;
 }

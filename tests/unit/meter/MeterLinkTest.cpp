@@ -63,7 +63,7 @@ class MeterLinkTest : public ::testing::Test, public LinkRig {};
 
 // From port 10 on the opened name carries the device prefix; logs and caption never do.
 TEST(MeterLinkOpen, LogsEveryStepAndConfiguresTheMeterLine) {
-    for (const auto& [port, openName] : {std::pair{9, "COM9"}, {12, "\\\\.\\COM12"}}) {
+    for (const auto& [port, openName] : {std::pair{9, "COM9"}, {10, "\\\\.\\COM10"}}) {
         SCOPED_TRACE(openName);
         LinkRig rig;
         FakePortLine& line = rig.Meter(port, "");
@@ -186,6 +186,8 @@ TEST(MeterLinkFirmware, ShownTextAndVersionFromTheIdentification) {
     const std::tuple<std::string, std::string, std::string> replies[] = {
         {"QUORVANE Version 1.00", "QUORVANE Version 1.00", "1.00"},
         {"QUORVANE Version 1.10b Version 0.5", "QUORVANE Version 1.10b Version ", "1.10"},
+        {"QUORVANE Version 2", "QUORVANE Version 2", "2"},
+        {"QUORVANE Version", "QUORVANE Version", ""},
         {"QUORVANE RF Meter", "QUORVANE RF Meter", ""},
         {"QUORVANE\x07 Version \xFF\xFE\r\n", "QUORVANE Version ", "\xFF\xFE\r\n"},
         {"\x80\x81\x00", absent, ""},

@@ -26,7 +26,8 @@ TEST(MeterProtocol, ModeDisplayAfterAFirmwareQuery) {
     EXPECT_EQ(psk63.ModeLabel, "PSK63");
     EXPECT_TRUE(psk63.CaptionChanges);
     EXPECT_EQ(psk63.Caption, "PSK63 RF Monitoring on COM12");
-    EXPECT_EQ(PskModeAfterFirmwareQuery("1.10", false, 2).Caption, "PSK31 RF Monitoring on COM2");
+    const PskModeDisplay psk31 = PskModeAfterFirmwareQuery("1.10", false, 2);
+    EXPECT_EQ(psk31.ModeLabel + " " + psk31.Caption, "PSK31 PSK31 RF Monitoring on COM2");
     // Old firmware: item off, label empty, caption left as it is, check mark ignored.
     const PskModeDisplay old = PskModeAfterFirmwareQuery("1.00", true, 2);
     EXPECT_EQ(std::tuple(old.Psk63Enabled, old.ModeLabel, old.CaptionChanges),

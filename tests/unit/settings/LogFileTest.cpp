@@ -32,6 +32,7 @@ protected:
 
 TEST_F(LogFileTest, EachOpenStartsAfreshAndEveryLineEndsInCrLfAtOnce) {
     log_.Log("before open");
+    log_.Close();  // never opened: harmless
     EXPECT_FALSE(log_.Open((folder_ / "missing" / "quorvane.log").string()));
     log_.Log("dropped");
     EXPECT_TRUE(fs::is_empty(folder_));

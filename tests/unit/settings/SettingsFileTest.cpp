@@ -30,7 +30,7 @@ TEST(SettingsFile, ReadsIntegersAndBooleansOrTheDefault) {
         {"-5", -5}, {"007", 7}, {"0X1f", 31}, {"$ff", 255}, {"-$10", -16},
         {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", {}},
         {"0xFFFFFFFF", {}}, {"12abc", {}}, {"", {}}, {"1 2", {}}, {"1.5", {}}, {"--5", {}},
-        {"0x", {}}, {"$", {}}, {"0x-5", {}}, {"true", {}}};
+        {"0x", {}}, {"$", {}}, {"0x-5", {}}, {"0xG", {}}, {"true", {}}};
     // clang-format on
     for (const auto& [text, value] : cases)
         EXPECT_EQ(Reading(text).Integer(), value.value_or(-7)) << '"' << text << '"';
@@ -50,7 +50,7 @@ TEST(SettingsFile, ReadsDecimalsWithTheLocaleSeparatorOrTheDefault) {
         // Under ',' a '.' is a decimal point too; under '.' a ',' is not.
         {"2.5", ',', 2.5}, {"2,5", '.', {}}, {"1.234,5", ',', {}}, {"1,2,3", ',', {}},
         {"nan", '.', {}}, {"-inf", '.', {}}, {"1e999", '.', {}}, {"0x10", '.', {}},
-        {".", '.', {}}, {"e5", '.', {}}, {"1e+", '.', {}}, {"5 V", '.', {}}};
+        {"", '.', {}}, {".", '.', {}}, {"e5", '.', {}}, {"1e+", '.', {}}, {"5 V", '.', {}}};
     // clang-format on
     for (const auto& [text, separator, value] : cases)
         EXPECT_DOUBLE_EQ(Reading(text, separator).Float(), value.value_or(-7.5))
