@@ -56,8 +56,8 @@ public:
     uint32_t GetNumDevs() override { return static_cast<uint32_t>(devices_.size()); }
     uint32_t GetDevCaps(uint32_t device, MixerCaps& caps) override {
         if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
-        caps.ProductName = devices_[device].ProductName;
-        caps.Destinations = static_cast<uint32_t>(devices_[device].Destinations.size());
+        caps = {devices_[device].ProductName,
+                static_cast<uint32_t>(devices_[device].Destinations.size())};
         return mmsyserr::kNoError;
     }
     uint32_t Open(uint32_t device, uintptr_t callbackWindow, HMixer& handle) override {
@@ -74,34 +74,34 @@ public:
     }
     uint32_t GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) override {
         if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
-        int destination = static_cast<int>(line.Destination);
-        int source = query == LineQuery::BySource ? static_cast<int>(line.Source) : -1;
-        const FakeLine* found = query == LineQuery::ByLineId
-                                    ? LineById(device, line.LineID, destination, source)
+        const bool byId = query == LineQuery::ByLineId;
+        const int destination = byId ? (line.LineID >> 8) & 0xFF : int(line.Destination);
+        const int source = byId                           ? int(line.LineID & 0xFF) - 1
+                           : query == LineQuery::BySource ? int(line.Source)
+                                                          : -1;
+        const FakeLine* found = (byId && (line.LineID >> 16) != 0xA0)
+                                    ? nullptr
                                     : LineByIndex(device, destination, source);
         if (!found) return mmsyserr::kInvalidLine;
-        if (const uint32_t failure =
-                query == LineQuery::ByLineId ? found->IdQueryError : found->QueryError)
-            return failure;
-        line = MixerLine{};
-        line.Destination = static_cast<uint32_t>(destination);
-        line.Source = source < 0 ? 0 : static_cast<uint32_t>(source);
-        line.LineID = LineIdOf(destination, source);
-        line.LineFlags = kLineActive | (source < 0 ? 0 : kLineSource);
-        line.ComponentType = found->ComponentType;
-        line.Connections =
-            source < 0
-                ? static_cast<uint32_t>(devices_[device].Destinations[destination].Sources.size())
-                : 0;
-        line.Controls = static_cast<uint32_t>(found->Controls.size());
-        line.Name = found->Name;
+        if (const uint32_t failure = byId ? found->IdQueryError : found->QueryError) return failure;
+        const auto& sources = devices_[device].Destinations[destination].Sources;
+        line = {uint32_t(destination),
+                uint32_t(source < 0 ? 0 : source),
+                0x00A00000u | uint32_t(destination) << 8 | uint32_t(source + 1),
+                kLineActive | (source < 0 ? 0 : kLineSource),
+                found->ComponentType,
+                uint32_t(source < 0 ? sources.size() : 0),
+                uint32_t(found->Controls.size()),
+                found->Name};
         return mmsyserr::kNoError;
     }
     uint32_t GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                              std::vector<MixerControl>& controls) override {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
-        int destination = 0, source = 0;
-        const FakeLine* line = LineById(handle - kHandleBase, lineId, destination, source);
+        const int destination = (lineId >> 8) & 0xFF, source = int(lineId & 0xFF) - 1;
+        const FakeLine* line = (lineId >> 16) == 0xA0
+                                   ? LineByIndex(handle - kHandleBase, destination, source)
+                                   : nullptr;
         if (!line) return mmsyserr::kInvalidLine;
         if (line->ControlsError) return line->ControlsError;
         if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
@@ -109,9 +109,8 @@ public:
         for (uint32_t i = 0; i < count; ++i) {
             const FakeControl& c = line->Controls[i];
             // Ids unlike the indices, so code that mixes the two up fails.
-            const uint32_t id = 0x70000000u | (static_cast<uint32_t>(destination) << 16) |
-                                (static_cast<uint32_t>(source + 1) << 8) | i;
-            controls.push_back({id, c.ControlType, c.Name, c.Minimum, c.Maximum});
+            controls.push_back({0x70000000u | (lineId & 0xFFFF) << 8 | i, c.ControlType, c.Name,
+                                c.Minimum, c.Maximum});
         }
         return mmsyserr::kNoError;
     }
@@ -145,18 +144,13 @@ public:
     }
 
     std::map<uint32_t, std::string> ErrorTexts;  // what ErrorText answers
-    int ValueReads = 0;
-    int ValueWrites = 0;
+    int ValueReads = 0, ValueWrites = 0;
     std::set<HMixer> OpenHandles;
     std::vector<HMixer> ClosedHandles;
     uintptr_t LastCallbackWindow = 0;
 
 private:
     static constexpr HMixer kHandleBase = 0x500;
-    static uint32_t LineIdOf(int destination, int source) {
-        return 0x00A00000u | (static_cast<uint32_t>(destination) << 8) |
-               static_cast<uint32_t>(source + 1);
-    }
 
     FakeLine* LineByIndex(std::size_t device, int destination, int source) {
         if (device >= devices_.size() || destination < 0) return nullptr;
@@ -165,15 +159,6 @@ private:
         FakeDestination& d = destinations[destination];
         if (source < 0) return &d.Line;
         return static_cast<std::size_t>(source) < d.Sources.size() ? &d.Sources[source] : nullptr;
-    }
-    FakeLine* LineById(std::size_t device, uint32_t lineId, int& destination, int& source) {
-        if (device >= devices_.size()) return nullptr;
-        const auto& destinations = devices_[device].Destinations;
-        for (int d = 0; d < static_cast<int>(destinations.size()); ++d)
-            for (int s = -1; s < static_cast<int>(destinations[d].Sources.size()); ++s)
-                if (LineIdOf(d, s) == lineId)
-                    return LineByIndex(device, destination = d, source = s);
-        return nullptr;
     }
     uint32_t ControlById(HMixer handle, uint32_t id, FakeControl*& control) {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;

@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory settings file that records every read and write in order.
+// An in-memory settings file that records every write in order.
 
 #include <algorithm>
 #include <cctype>
@@ -13,7 +13,7 @@ class FakeProfileFile final : public ProfileFile {
 public:
     struct Access {
         std::string section, key;
-        std::string value;  // empty for reads
+        std::string value;
         bool operator==(const Access&) const = default;
     };
 
@@ -27,7 +27,6 @@ public:
     // Names match without regard to case and values come back trimmed, as the real file does.
     std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override {
-        reads.push_back({section, key, {}});
         const Access* entry = const_cast<FakeProfileFile*>(this)->Find(section, key);
         if (entry == nullptr) return std::nullopt;
         const auto first = entry->value.find_first_not_of(" \t");
@@ -48,7 +47,6 @@ public:
         return !failWrites;
     }
 
-    mutable std::vector<Access> reads;
     std::vector<Access> writes;
     bool failWrites = false;
     int openBatches = 0;

@@ -8,31 +8,21 @@ namespace {
 
 class FakeSerialPort final : public SerialPort {
 public:
-    explicit FakeSerialPort(std::shared_ptr<FakePortLine> line) : line_(std::move(line)) {
-        line_->isOpen = true;
-    }
-    ~FakeSerialPort() override {
-        line_->isOpen = false;
-        line_->transcript.push_back("close");
-    }
+    explicit FakeSerialPort(std::shared_ptr<FakePortLine> line) : line_(std::move(line)) {}
+    ~FakeSerialPort() override { line_->transcript.push_back("close"); }
 
     bool GetCommState(CommState& state) override {
         return Call("GetCommState") && (state = line_->state, true);
     }
     bool SetCommState(const CommState& state) override {
-        if (!Call("SetCommState")) return false;
-        line_->statesSet.push_back(line_->state = state);
-        return true;
+        return Call("SetCommState") && (line_->state = state, true);
     }
     bool GetCommTimeouts(CommTimeouts& timeouts) override {
         return Call("GetCommTimeouts") && (timeouts = line_->timeouts, true);
     }
     bool SetCommTimeouts(const CommTimeouts& timeouts) override {
-        if (!Call("SetCommTimeouts")) return false;
-        line_->timeoutsSet.push_back(line_->timeouts = timeouts);
-        return true;
+        return Call("SetCommTimeouts") && (line_->timeouts = timeouts, true);
     }
-
     bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
         return Take("read ", buffer, count, received);
     }
@@ -43,7 +33,6 @@ public:
     bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override {
         const std::string bytes(reinterpret_cast<const char*>(data), count);
         line_->transcript.push_back("write " + bytes);
-        line_->writes.push_back(bytes);
         for (char command : bytes) {
             const auto answer = line_->answers.find(command);
             if (answer != line_->answers.end()) line_->replies.push_back(answer->second);
@@ -57,11 +46,9 @@ private:
     // A read of either kind; a scripted "read" failure fails both.
     bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
         received = 0;
-        line_->transcript.push_back(call + std::to_string(count));
-        const auto failure = line_->failures.find("read");
-        lastError_ = failure == line_->failures.end() ? 0 : failure->second;
+        if (!Call("read", call + std::to_string(count))) return false;
         if (line_->readThrows) throw std::runtime_error("fake read failure");
-        if (lastError_ != 0 || line_->replies.empty()) return lastError_ == 0;
+        if (line_->replies.empty()) return true;
         std::string& reply = line_->replies.front();
         received = std::min(count, reply.size());
         std::memcpy(buffer, reply.data(), received);
@@ -72,8 +59,8 @@ private:
         return true;
     }
     // Records the call; false, with its error, when the script makes it fail.
-    bool Call(const std::string& name, const std::string& detail = "") {
-        line_->transcript.push_back(name + detail);
+    bool Call(const std::string& name, const std::string& recorded = "") {
+        line_->transcript.push_back(recorded.empty() ? name : recorded);
         const auto failure = line_->failures.find(name);
         lastError_ = failure == line_->failures.end() ? 0 : failure->second;
         return lastError_ == 0;
@@ -86,7 +73,6 @@ private:
 }  // namespace
 
 std::unique_ptr<SerialPort> FakeSerialPorts::Open(const std::string& name, uint32_t& error) {
-    openedNames_.push_back(name);
     FakePortLine& line = Line(name);
     line.transcript.push_back("open");
     error = line.openError;

@@ -18,24 +18,18 @@ struct FakePortLine {
     // Calls that fail, by name ("GetCommState", "read", ...), with their error code.
     std::map<std::string, uint32_t> failures;
     bool readThrows = false;  // every read throws std::runtime_error
-    CommState state;          // what GetCommState reports
-    CommTimeouts timeouts;    // what GetCommTimeouts reports
+    CommState state;          // what GetCommState reports, and the last one set
+    CommTimeouts timeouts;    // likewise for the time-outs
     // One entry per read call (pending or not), oldest first. A read returns at most the count it
     // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
     // Replies queued on writing a command byte, as a meter answers it.
     std::map<char, std::string> answers;
 
-    // --- record
-    bool isOpen = false;
-    std::vector<std::string> writes;
-    std::vector<CommState> statesSet;
-    std::vector<CommTimeouts> timeoutsSet;
-    // Every call in order: "write v", "read 64", "drain 83" (a read of what arrived),
-    // "GetCommState", ...
+    // --- record: every call in order: "open", "write v", "read 64", "drain 83" (a read of
+    // what arrived), "GetCommState", ..., "close".
     std::vector<std::string> transcript;
 
-    // Convenience for scripts: queue n copies of a reply.
     void QueueReplies(const std::string& reply, int n = 1) {
         replies.insert(replies.end(), n, reply);
     }
@@ -49,8 +43,6 @@ public:
         if (!line) line = std::make_shared<FakePortLine>();
         return *line;
     }
-    // Names passed to open(), in order.
-    const std::vector<std::string>& OpenedNames() const { return openedNames_; }
 
     std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
     std::string ErrorText(uint32_t code) const override {
@@ -59,5 +51,4 @@ public:
 
 private:
     std::map<std::string, std::shared_ptr<FakePortLine>> lines_;
-    std::vector<std::string> openedNames_;
 };

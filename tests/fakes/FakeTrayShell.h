@@ -9,15 +9,6 @@
 #include "desktop/SpTrayIc.h"
 #include "platform/TrayShell.h"
 
-struct ShellCall {
-    NotifyMessage message;
-    uint32_t size;
-    TrayWindowId window;
-    uint32_t id, flags, callbackMessage;
-    std::string tip;
-    TrayIconHandle icon;
-};
-
 class FakeTrayShell final : public TrayShell {
 public:
     TrayWindowId CreateWindow(TrayWindow& owner) override {
@@ -28,28 +19,28 @@ public:
         windows.erase(window);
         destroyedWindows.push_back(window);
     }
+    // Each call as its message and the fields its flags set: "Modify icon 13".
     bool NotifyIcon(NotifyMessage message, const NotifyIconData& d) override {
-        calls.push_back({message, d.cbSize, d.hWnd, d.uID, d.uFlags, d.uCallbackMessage,
-                         std::string(d.szTip, strnlen(d.szTip, sizeof d.szTip)), d.hIcon});
+        std::string text = message == NotifyMessage::Add      ? "Add"
+                           : message == NotifyMessage::Modify ? "Modify"
+                                                              : "Delete";
+        if (d.uFlags & kNifMessage) text += " msg";
+        if (d.uFlags & kNifIcon) text += " icon " + std::to_string(d.hIcon);
+        if (d.uFlags & kNifTip) text += " tip " + std::string(d.szTip, strnlen(d.szTip, 64));
+        calls.push_back(text);
+        last = d;
         return true;
     }
 
     // The shell's reports to a window.
     void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
                uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
-        TrayNotification n;
-        n.callbackMessage = callbackMessage;
-        n.iconId = 1;
-        n.mouseMessage = mouseMessage;
-        n.x = x;
-        n.y = y;
-        n.keyState = keyState;
-        n.altDown = altDown;
-        windows.at(window)->OnTrayNotification(n);
+        windows.at(window)->OnTrayNotification(
+            {callbackMessage, 1, mouseMessage, x, y, keyState, altDown});
     }
-    bool QueryEndSession(TrayWindowId window) { return windows.at(window)->QueryEndSession(); }
 
-    std::vector<ShellCall> calls;
+    std::vector<std::string> calls;
+    NotifyIconData last;
     std::vector<TrayWindowId> destroyedWindows;
     std::map<TrayWindowId, TrayWindow*> windows;
 

@@ -21,28 +21,13 @@ protected:
         icon->SetIcon(IconPicture(kOwnPicture));
         icon->SetHint("Quorvane");
     }
-
     // Shown with the dot list; the calls so far are forgotten.
     void ShowWithDots() {
         icon->SetIcons(&dots);
         icon->SetVisible(true);
         shell.calls.clear();
     }
-
-    // Each shell call as its message and the fields its flags set: "Modify icon 13".
-    Texts Calls() const {
-        Texts texts;
-        for (const ShellCall& c : shell.calls) {
-            std::string text = c.message == NotifyMessage::Add      ? "Add"
-                               : c.message == NotifyMessage::Modify ? "Modify"
-                                                                    : "Delete";
-            if (c.flags & kNifMessage) text += " msg";
-            if (c.flags & kNifIcon) text += " icon " + std::to_string(c.icon);
-            if (c.flags & kNifTip) text += " tip " + c.tip;
-            texts.push_back(text);
-        }
-        return texts;
-    }
+    bool QueryEndSession() { return shell.windows.at(icon->WindowHandle())->QueryEndSession(); }
 
     FakeTrayShell shell;
     ImageList dots;
@@ -51,49 +36,34 @@ protected:
 
 TEST_F(TrayIconTest, ShowingHidingAndDestructionAddAndDeleteOnce) {
     for (const bool visible : {false, true, true, false, false}) icon->SetVisible(visible);
-    EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip Quorvane", "Delete"}));
-    const ShellCall& add = shell.calls[0];
+    EXPECT_EQ(shell.calls, (Texts{"Add msg icon 50 tip Quorvane", "Delete"}));
     const TrayWindowId window = icon->WindowHandle();
-    EXPECT_EQ(std::tuple(add.size, add.window, add.id, add.callbackMessage),
+    const NotifyIconData& d = shell.last;
+    EXPECT_EQ(std::tuple(d.cbSize, d.hWnd, d.uID, d.uCallbackMessage),
               std::tuple(88u, window, 1u, 0x400u));
 
     // Destruction removes a visible icon and nothing else.
     icon->SetVisible(true);
     icon.reset();
-    EXPECT_EQ(Calls().back(), "Delete");
-    EXPECT_EQ(shell.calls.size(), 4u);
+    EXPECT_EQ(shell.calls, (Texts{"Add msg icon 50 tip Quorvane", "Delete",
+                                  "Add msg icon 50 "
+                                  "tip Quorvane",
+                                  "Delete"}));
     { TSpTrayIcon hidden(shell); }
     EXPECT_EQ(shell.calls.size(), 4u);
-    EXPECT_EQ(shell.destroyedWindows.size(), 2u);
-    EXPECT_EQ(shell.destroyedWindows[0], window);
+    EXPECT_EQ(shell.destroyedWindows, (std::vector<TrayWindowId>{window, window + 1}));
 }
 
-TEST_F(TrayIconTest, IconIndexChangesThePictureOncePerRealChange) {
+TEST_F(TrayIconTest, IconIndexAndImageListChangeThePictureOncePerRealChange) {
     icon->SetIconIndex(1);
     EXPECT_EQ(icon->IconIndex(), -1) << "no list to pick from";
-
     ShowWithDots();
     icon->SetIconIndex(2);
     icon->SetIconIndex(2);
     icon->SetIconIndex(4);  // past the four dots: the colour stays
     EXPECT_EQ(icon->IconIndex(), 2);
     icon->SetIconIndex(-1);
-    EXPECT_EQ(Calls(), (Texts{"Modify icon 13", "Modify icon 50"}));
-}
-
-TEST_F(TrayIconTest, HintGoesToTheTooltipCutAt63Characters) {
-    icon->SetHint(std::string(70, 'h'));
-    EXPECT_TRUE(shell.calls.empty()) << "hidden: nothing to tell the shell";
-    icon->SetVisible(true);
-    icon->SetHint("Quorvane");
-    // A character that would not fit whole is left out, not split.
-    icon->SetHint(std::string(62, 'a') + "\xC3\xA9");
-    EXPECT_EQ(Calls(), (Texts{"Add msg icon 50 tip " + std::string(63, 'h'), "Modify tip Quorvane",
-                              "Modify tip " + std::string(62, 'a')}));
-}
-
-TEST_F(TrayIconTest, NewOrDestroyedImageListBringsBackTheOwnPicture) {
-    ShowWithDots();
+    // A new or destroyed list brings back the own picture.
     icon->SetIconIndex(3);
     auto other = std::make_unique<ImageList>(std::initializer_list<TrayIconHandle>{21, 22});
     icon->SetIcons(other.get());
@@ -102,8 +72,18 @@ TEST_F(TrayIconTest, NewOrDestroyedImageListBringsBackTheOwnPicture) {
     other.reset();
     EXPECT_EQ(icon->Icons(), nullptr);
     EXPECT_EQ(icon->IconIndex(), -1);
-    EXPECT_EQ(Calls(),
-              (Texts{"Modify icon 14", "Modify icon 50", "Modify icon 22", "Modify icon 50"}));
+    EXPECT_EQ(shell.calls, (Texts{"Modify icon 13", "Modify icon 50", "Modify icon 14",
+                                  "Modify icon 50", "Modify icon 22", "Modify icon 50"}));
+}
+
+TEST_F(TrayIconTest, HintGoesToTheTooltipCutAt63Characters) {
+    icon->SetHint(std::string(70, 'h'));
+    EXPECT_TRUE(shell.calls.empty()) << "hidden: nothing to tell the shell";
+    icon->SetVisible(true);
+    // A character that would not fit whole is left out, not split.
+    icon->SetHint(std::string(62, 'a') + "\xC3\xA9");
+    EXPECT_EQ(shell.calls, (Texts{"Add msg icon 50 tip " + std::string(63, 'h'),
+                                  "Modify tip " + std::string(62, 'a')}));
 }
 
 TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) {
@@ -112,7 +92,7 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
     // The copy's change notification refreshes, then the write refreshes again.
     icon->SetIcon(IconPicture(60));
     icon->Icon().SetHandle(61);
-    EXPECT_EQ(Calls(), (Texts{"Modify icon 60", "Modify icon 60", "Modify icon 61"}));
+    EXPECT_EQ(shell.calls, (Texts{"Modify icon 60", "Modify icon 60", "Modify icon 61"}));
 
     TSpTrayIcon bare(shell);
     bare.SetIcons(&dots);
@@ -120,7 +100,7 @@ TEST_F(TrayIconTest, OwnPictureChangesReachTheShellAndAnEmptyOneRemovesTheIcon) 
     shell.calls.clear();
     bare.SetIconIndex(0);
     bare.SetIconIndex(-1);  // its own picture is empty
-    EXPECT_EQ(Calls(), (Texts{"Modify icon 11", "Delete"}));
+    EXPECT_EQ(shell.calls, (Texts{"Modify icon 11", "Delete"}));
 }
 
 TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
@@ -132,10 +112,9 @@ TEST_F(TrayIconTest, LoadingAppliesEverythingAtTheEnd) {
     loaded.SetHint("Quorvane");
     loaded.SetVisible(true);
     EXPECT_TRUE(shell.calls.empty());
-
     loaded.Loaded();
     EXPECT_EQ(loaded.IconIndex(), -1) << "past the list";
-    EXPECT_EQ(Calls(), Texts{"Add msg icon 50 tip Quorvane"});
+    EXPECT_EQ(shell.calls, Texts{"Add msg icon 50 tip Quorvane"});
 }
 
 TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
@@ -145,7 +124,7 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
         {0x204, {"down right"}}, {0x205, {"click", "up right"}},
         {0x206, {"dblclick", "down right double"}}, {0x207, {"down middle"}},
         {0x208, {"click", "up middle"}}, {0x209, {"dblclick", "down middle double"}},
-        {0x20A, {}}, {0x1FF, {}}, {0x20B, {}}};
+        {0x20A, {}}, {0x1FF, {}}};
     // clang-format on
     for (const auto& [message, events] : table) {
         TrayEventLog log(*icon);
@@ -168,39 +147,32 @@ TEST_F(TrayIconTest, MouseMessagesRaiseTheirEventsWithKeysAndPosition) {
               (ShiftState{ShiftKey::ssLeft, ShiftKey::ssMiddle, ShiftKey::ssDouble}));
 }
 
-TEST_F(TrayIconTest, ThrowingHandlerIsReportedAndTheIconGoesOn) {
+TEST_F(TrayIconTest, ThrowingHandlersAreReportedAndTheIconGoesOn) {
     TrayEventLog log(*icon);
     std::vector<std::string> reports;
     icon->OnException = [&](const std::string& message) { reports.push_back(message); };
     icon->OnClick = [](TSpTrayIcon&) { throw std::runtime_error("menu failed"); };
     shell.Mouse(icon->WindowHandle(), 0x205);
-    EXPECT_EQ(reports, std::vector<std::string>{"menu failed"});
+    EXPECT_EQ(reports, Texts{"menu failed"});
     EXPECT_TRUE(log.events.empty()) << "the rest of that message is dropped";
-
     icon->OnMouseDown = [](TSpTrayIcon&, MouseButton, ShiftState, int, int) { throw 42; };
     shell.Mouse(icon->WindowHandle(), 0x204);
     shell.Mouse(icon->WindowHandle(), 0x200);
     EXPECT_EQ(reports.size(), 2u);
-    EXPECT_EQ(log.events, std::vector<std::string>{"move"});
-}
+    EXPECT_EQ(log.events, Texts{"move"});
 
-TEST_F(TrayIconTest, EndOfSessionAsksOnCloseQuery) {
-    const TrayWindowId window = icon->WindowHandle();
-    EXPECT_TRUE(shell.QueryEndSession(window)) << "agrees without a handler";
-
+    // The end of the session asks OnCloseQuery, which starts out agreeing.
+    EXPECT_TRUE(QueryEndSession()) << "agrees without a handler";
     bool startedTrue = false;
     icon->OnCloseQuery = [&](TSpTrayIcon&, bool& canClose) {
         startedTrue = canClose;
         canClose = false;
     };
-    EXPECT_FALSE(shell.QueryEndSession(window));
+    EXPECT_FALSE(QueryEndSession());
     EXPECT_TRUE(startedTrue);
-
-    std::string report;
-    icon->OnException = [&](const std::string& message) { report = message; };
     icon->OnCloseQuery = [](TSpTrayIcon&, bool&) { throw std::runtime_error("busy"); };
-    EXPECT_TRUE(shell.QueryEndSession(window));
-    EXPECT_EQ(report, "busy");
+    EXPECT_TRUE(QueryEndSession());
+    EXPECT_EQ(reports.back(), "busy");
 }
 
 }  // namespace

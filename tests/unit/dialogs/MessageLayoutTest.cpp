@@ -7,27 +7,23 @@
 
 namespace {
 
-// A fixed-pitch font: every character 7 pixels wide, every line 13 pixels high.
-constexpr int kCharWidth = 7;
-constexpr int kLineHeight = 13;
+using Lines = std::vector<std::string>;
 
+// A fixed-pitch font: every character 7 pixels wide, every line 13 pixels high.
+constexpr int kLineHeight = 13;
 class FixedPitchMeasurer final : public TextMeasurer {
 public:
-    int TextWidth(const std::string& text) const override {
-        return kCharWidth * static_cast<int>(text.size());
-    }
+    int TextWidth(const std::string& text) const override { return Width(text.size()); }
     int TextHeight(const std::string&) const override { return kLineHeight; }
+    static int Width(std::size_t chars) { return 7 * static_cast<int>(chars); }
 };
-
 int Width(int chars) {
-    return kCharWidth * chars;
+    return FixedPitchMeasurer::Width(chars);
 }
 
-const LayoutSize kScreen{1024, 768};
 const LayoutSize kFrame{8, 27};
-
 MessageLayout Lay(const std::string& caption, const std::string& type, const std::string& message,
-                  const std::string& buttons = "", LayoutSize screen = kScreen,
+                  const std::string& buttons = "", LayoutSize screen = {1024, 768},
                   LayoutSize frame = kFrame) {
     return LayOutMessageDialog(caption, type, message, buttons, FixedPitchMeasurer(), screen,
                                frame);
@@ -50,26 +46,17 @@ TEST(MessageLayout, ErrorNoteWithIconIsLaidOutStepByStep) {
     EXPECT_EQ(l.windowPos, (LayoutPoint{(1024 - 239) / 2, (768 - 112) / 2}));
 }
 
-TEST(MessageLayout, SemicolonsMakeLinesIncludingEmptyOnes) {
+TEST(MessageLayout, SemicolonsAndLineBreaksMakeLinesAndMarkersAreCleanedUp) {
     const MessageLayout sound =
         Lay("Sound Card error", "!", "A problem was encountered with the sound card:;;x");
-    EXPECT_EQ(sound.lines, (std::vector<std::string>{
-                               "A problem was encountered with the sound card:", "", "x"}));
+    EXPECT_EQ(sound.lines, (Lines{"A problem was encountered with the sound card:", "", "x"}));
     EXPECT_EQ(sound.labelText, "A problem was encountered with the sound card:\r\n\r\nx");
     EXPECT_EQ(sound.textHeight, 3 * kLineHeight);
     EXPECT_EQ(sound.textWidth, Width(4 + 46));
-    EXPECT_EQ(Lay("", "", "one;").lines, (std::vector<std::string>{"one", ""}));
-}
-
-TEST(MessageLayout, LineBreaksAndMarkersAreCleanedUp) {
-    const MessageLayout semicolons = Lay("Note", "i", "first;second line;third");
-    for (const char* message : {"first\r\nsecond line\r\nthird", "first\n\rsecond line\nthird",
-                                "first\rsecond line\r\nthird"}) {
-        const MessageLayout l = Lay("Note", "i", message);
-        EXPECT_EQ(l.lines, semicolons.lines);
-        EXPECT_EQ(l.label, semicolons.label);
-        EXPECT_EQ(l.outer, semicolons.outer);
-    }
+    EXPECT_EQ(Lay("", "", "one;").lines, (Lines{"one", ""}));
+    for (const char* message :
+         {"first\r\nsecond\r\nthird", "first\n\rsecond\nthird", "first\rsecond\r\nthird"})
+        EXPECT_EQ(Lay("Note", "i", message).lines, (Lines{"first", "second", "third"}));
     // CR LF is one break; a lone CR after it is another.
     EXPECT_EQ(CleanMessageText("a\r\n\rb"), "a;;b");
     // Only the first marker goes, and only with its leading blank.
@@ -83,7 +70,6 @@ TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
     std::string message(200, 'x');
     for (int i = 0; i < 99; ++i) message += ";x";
     const LayoutSize screen{800, 480};
-
     const MessageLayout plain = Lay("Error", "", message, "", screen);
     EXPECT_EQ(plain.textWidth, 800 - 20);
     EXPECT_EQ(plain.textHeight, 100 * kLineHeight);  // wrapping does not add lines
@@ -93,53 +79,47 @@ TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
     EXPECT_EQ(plain.label.left, 20);
     // Buttons stay at the bottom of the clamped window.
     EXPECT_EQ(plain.buttons[0].rect.bottom, plain.client.height - 10);
-
     // The icon's margin is reserved as well.
     EXPECT_EQ(Lay("Error", "!", message, "", screen).textWidth, 800 - (32 + 20 + 10));
-}
 
-TEST(MessageLayout, WideCaptionWidensTheWindowAndTextStaysCentred) {
-    const std::string caption(60, 'C');
-    const MessageLayout l = Lay(caption, "", "Hi", "", kScreen, {0, 0});
+    // A wide caption widens the window; the text stays centred.
+    const MessageLayout l = Lay(std::string(60, 'C'), "", "Hi", "", screen, {0, 0});
     EXPECT_EQ(l.captionWidth, Width(60));
     EXPECT_EQ(l.client.width, Width(60) + 20);
     EXPECT_EQ(l.label.left, (l.client.width - Width(6)) / 2);
     EXPECT_EQ(l.label.Width(), Width(6));
 }
 
-TEST(MessageLayout, NarrowRowSharesTheWidestButtonsWidth) {
-    const MessageLayout l = Lay("Q", "?", "Sure?", "&Yes   &No");
-    ASSERT_EQ(l.buttons.size(), 2u);
-    EXPECT_EQ(l.buttons[1].rect.Width(), Width(6));  // "W&NoW" is widened to "W&YesW"
-    EXPECT_EQ(l.buttons[1].rect.left, l.buttons[0].rect.right + 10);
-    EXPECT_EQ(l.buttons[1].name, "button2");
-    EXPECT_EQ(MessageResultChar(l.buttons, 2), 'N');
-}
+TEST(MessageLayout, ButtonRowsShareTheWidestWidthOnlyWhileNarrow) {
+    const MessageLayout narrow = Lay("Q", "?", "Sure?", "&Yes   &No");
+    ASSERT_EQ(narrow.buttons.size(), 2u);
+    EXPECT_EQ(narrow.buttons[1].rect.Width(), Width(6));  // "W&NoW" is widened to "W&YesW"
+    EXPECT_EQ(narrow.buttons[1].rect.left, narrow.buttons[0].rect.right + 10);
+    EXPECT_EQ(narrow.buttons[1].name, "button2");
+    EXPECT_EQ(MessageResultChar(narrow.buttons, 2), 'N');
 
-TEST(MessageLayout, WideRowGivesEachButtonItsOwnWidth) {
     const MessageLayout l = Lay("Q", "?", "Sure?", "&Yes &No &Cancel Abort Retry");
     const int own[] = {Width(6), Width(5), Width(9), Width(7), Width(7)};
     ASSERT_EQ(l.buttons.size(), 5u);
     EXPECT_EQ(l.buttonWidth, Width(9));
     EXPECT_EQ(l.rowWidth, own[0] + own[1] + own[2] + own[3] + own[4] + 4 * 10);
-    int left = (l.client.width - l.rowWidth) / 2;
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(l.buttons[i].rect.left, left) << "button " << i + 1;
-        EXPECT_EQ(l.buttons[i].rect.Width(), own[i]) << "button " << i + 1;
-        left += own[i] + 10;
-    }
     // The row is wider than the text, so it sets the window width.
     EXPECT_EQ(l.client.width, l.rowWidth + 20);
+    int left = 10;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(std::pair(l.buttons[i].rect.left, l.buttons[i].rect.Width()),
+                  std::pair(left, own[i]))
+            << "button " << i + 1;
+        left += own[i] + 10;
+    }
 }
 
-TEST(MessageLayout, ButtonList) {
-    EXPECT_EQ(SplitButtonList(""), (std::vector<std::string>{"&OK"}));
-    EXPECT_EQ(SplitButtonList("   "), (std::vector<std::string>{"&OK"}));
-    EXPECT_EQ(SplitButtonList("  &Yes   &No\x01 "), (std::vector<std::string>{"&Yes", "&No"}));
-    EXPECT_EQ(ButtonResultChar("&yes"), 'Y');
-    EXPECT_EQ(ButtonResultChar("retry"), 'R');
-    EXPECT_EQ(ButtonResultChar("Save &as"), 'A');
-    EXPECT_EQ(ButtonResultChar("x&"), 'X');
+TEST(MessageLayout, ButtonListAndResultCharacters) {
+    EXPECT_EQ(SplitButtonList("   "), Lines{"&OK"});
+    EXPECT_EQ(SplitButtonList("  &Yes   &No\x01 "), (Lines{"&Yes", "&No"}));
+    for (const auto& [caption, result] :
+         {std::pair{"&yes", 'Y'}, {"retry", 'R'}, {"Save &as", 'A'}, {"x&", 'X'}})
+        EXPECT_EQ(ButtonResultChar(caption), result) << caption;
     const auto ok = Lay("", "", "Done").buttons;
     EXPECT_EQ(MessageResultChar(ok, 1), 'O');
     EXPECT_EQ(MessageResultChar(ok, 0), ' ');  // closed without a button
@@ -162,9 +142,7 @@ TEST(MessageLayout, TypeChoosesIconAndSound) {
     for (const auto& [type, icon, sound, typeChar] : cases) {
         SCOPED_TRACE(type);
         const MessageLayout l = Lay("Note", type, "text");
-        EXPECT_EQ(l.icon, icon);
-        EXPECT_EQ(l.sound, sound);
-        EXPECT_EQ(l.typeChar, typeChar);
+        EXPECT_EQ(std::tuple(l.icon, l.sound, l.typeChar), std::tuple(icon, sound, typeChar));
         const bool hasIcon = icon != MessageIcon::None;
         EXPECT_EQ(l.iconSize, hasIcon ? 32 : 0);
         EXPECT_GE(l.label.left, hasIcon ? 52 : 20);

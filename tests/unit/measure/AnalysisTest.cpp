@@ -6,40 +6,51 @@
 
 namespace {
 
-const AnalysisSettings kDefaults;
-
-SignalState StateOf(const std::string& frame, const AnalysisSettings& s = kDefaults) {
+SignalState StateOf(const std::string& frame, const AnalysisSettings& s = {}) {
     return Analyze(frame, s).State;
 }
 
-TEST(AnalysisTest, LengthSilenceAndNoiseFloor) {
-    for (const std::size_t size : {0u, 63u, 65u}) {
+TEST(AnalysisTest, LengthSilenceNoiseFloorAndPowerLimit) {
+    for (const std::size_t size : {0u, 63u, 65u})
         EXPECT_EQ(StateOf(Filled(80, size)), SignalState::NotResponding);
-    }
-    AnalysisSettings settings;
-    settings.NoiseFloor = 0;
+    AnalysisSettings settings{.NoiseFloor = 0};
     std::string silent = Filled(0);
     silent[5] = silent[40] = 1;
     EXPECT_EQ(StateOf(silent, settings), SignalState::NoSignal);
     silent[40] = 2;
     EXPECT_NE(StateOf(silent, settings), SignalState::NoSignal);
-
     settings.NoiseFloor = 10;
     EXPECT_EQ(StateOf(Filled(10), settings), SignalState::Data);  // Rms equal to the floor
     std::string below = Filled(10);
     below[7] = 9;
     EXPECT_EQ(StateOf(below, settings), SignalState::Noise);
+
+    // The power limit is exceeded only strictly.
+    settings = {.PowerLimitEnabled = true, .MaxVolts = 2.0};
+    const std::string frame = ArchFrame(102);  // 2.0 V
+    EXPECT_EQ(StateOf(frame, settings), SignalState::SignalOk);
+    settings.MaxVolts = 1.99;
+    EXPECT_EQ(StateOf(frame, settings), SignalState::OverPower);
+    settings.PowerLimitEnabled = false;
+    EXPECT_EQ(StateOf(frame, settings), SignalState::SignalOk);
 }
 
-TEST(AnalysisTest, FrameStartsAtFirstOfEqualSmallestSamples) {
+TEST(AnalysisTest, FrameStartsAtFirstOfEqualSmallestSamplesAndACleanArchStaysPut) {
     std::string frame = Filled(200);
     frame[4] = frame[19] = 3;  // samples 5 and 20
     frame[5] = static_cast<char>(150);
-    const Measurement m = Analyze(frame, kDefaults);
+    const Measurement m = Analyze(frame, {});
     EXPECT_EQ(m.State, SignalState::Data);
-    EXPECT_EQ(m.Samples[0], 3);
-    EXPECT_EQ(m.Samples[1], 150);
-    EXPECT_EQ(m.Samples[63], 200);
+    EXPECT_EQ(std::tuple(m.Samples[0], m.Samples[1], m.Samples[63]), std::tuple(3, 150, 200));
+
+    const std::string arch = ArchFrame(200);
+    const Measurement ok = Analyze(arch, {});
+    EXPECT_EQ(ok.State, SignalState::SignalOk);
+    EXPECT_EQ(ok.Samples[1], At(arch, 2));  // neither rotated nor shifted
+    EXPECT_EQ(std::pair(ok.Peak, ok.Mid), std::pair(200.0, 10.0));
+    EXPECT_LT(ok.ErrRms, 0.001);
+    EXPECT_LT(std::abs(ok.ErrMean), 0.1);
+    EXPECT_LT(ok.ImdDb, -40.0);
 }
 
 TEST(AnalysisTest, TwoToneNeedsNullsStrictlyBelowNinetyPercent) {
@@ -64,67 +75,41 @@ TEST(AnalysisTest, TwoToneNeedsNullsStrictlyBelowNinetyPercent) {
     edge += std::string(1, 100) + '\0' + ArchFrame(100).substr(33, 30) + '\x5a';
     EXPECT_EQ(StateOf(edge), SignalState::Data);
     edge[63] = 89;
-    const Measurement aligned = Analyze(edge, kDefaults);
+    const Measurement aligned = Analyze(edge, {});
     EXPECT_TRUE(aligned.TwoTone);
     EXPECT_EQ(aligned.Samples[0], 89);
 }
 
 TEST(AnalysisTest, AlignFrameKeepsOnlyAStrictlyBetterFit) {
     // With a peak of 0 samples 1, 32, 33 and 64 set the misfits: kept b1^2 + b32^2, earlier
-    // (sample 2 first) b32^2 + b33^2, later (sample 64 first) b64^2 + b1^2.
-    enum Pick { Kept, Earlier, Later };
+    // (sample 2 first) b32^2 + b33^2, later (sample 64 first) b64^2 + b1^2. The 42 at
+    // sample 6 shows where the frame went: 5 kept, 4 earlier, 6 later.
     const struct {
-        int b1, b32, b33, b64;
-        Pick expected;
-    } cases[] = {{0, 0, 1, 1, Kept},  {3, 0, 0, 3, Earlier}, {3, 3, 0, 0, Later},
-                 {0, 3, 0, 3, Later}, {0, 3, 0, 4, Earlier}, {3, 0, 4, 0, Later}};
+        int b1, b32, b33, b64, at;
+    } cases[] = {{0, 0, 1, 1, 5}, {3, 0, 0, 3, 4}, {3, 3, 0, 0, 6},
+                 {0, 3, 0, 3, 6}, {0, 3, 0, 4, 4}, {3, 0, 4, 0, 6}};
     for (const auto& c : cases) {
         SampleFrame frame{};
-        frame[5] = 42;  // tells the candidates apart
+        frame[5] = 42;
         frame[0] = static_cast<std::uint8_t>(c.b1);
         frame[31] = static_cast<std::uint8_t>(c.b32);
         frame[32] = static_cast<std::uint8_t>(c.b33);
         frame[63] = static_cast<std::uint8_t>(c.b64);
-        const SampleFrame result = AlignFrame(frame, 0.0);
-        const int expectedAt5 = c.expected == Kept ? 5 : c.expected == Earlier ? 4 : 6;
-        EXPECT_EQ(result[expectedAt5], 42) << c.b1 << ' ' << c.b32 << ' ' << c.b33 << ' ' << c.b64;
+        EXPECT_EQ(AlignFrame(frame, 0.0)[c.at], 42)
+            << c.b1 << ' ' << c.b32 << ' ' << c.b33 << ' ' << c.b64;
     }
-}
-
-TEST(AnalysisTest, CleanArchIsSignalOkAndNeitherRotatedNorShifted) {
-    const std::string frame = ArchFrame(200);
-    const Measurement m = Analyze(frame, kDefaults);
-    EXPECT_EQ(m.State, SignalState::SignalOk);
-    EXPECT_EQ(m.Samples[1], At(frame, 2));  // neither rotated nor shifted
-    EXPECT_EQ(m.Peak, 200.0);
-    EXPECT_EQ(m.Mid, 10.0);
-    EXPECT_LT(m.ErrRms, 0.001);
-    EXPECT_LT(std::abs(m.ErrMean), 0.1);
-    EXPECT_LT(m.ImdDb, -40.0);
-}
-
-TEST(AnalysisTest, PowerLimitIsExceededOnlyStrictly) {
-    AnalysisSettings settings{.PowerLimitEnabled = true, .MaxVolts = 2.0};
-    const std::string frame = ArchFrame(102);  // 2.0 V
-    EXPECT_EQ(StateOf(frame, settings), SignalState::SignalOk);
-    settings.MaxVolts = 1.99;
-    EXPECT_EQ(StateOf(frame, settings), SignalState::OverPower);
-    settings.PowerLimitEnabled = false;
-    EXPECT_EQ(StateOf(frame, settings), SignalState::SignalOk);
 }
 
 TEST(AnalysisTest, QualityThresholdsAreInclusive) {
     const struct {
         double errRms, imdDb, errMean;
         SignalState expected;
-    } cases[] = {
-        {0.015, -22.0, 5.0, SignalState::SignalOk},
-        {0.0151, -30.0, 0.5, SignalState::Overmodulated},
-        {0.001, -21.9, -0.5, SignalState::Underdriving},
-        {0.02, -30.0, 0.1, SignalState::Undecided},
-        {0.02, -30.0, -0.1, SignalState::Undecided},
-        {0.02, -30.0, 0.1001, SignalState::Overmodulated},
-    };
+    } cases[] = {{0.015, -22.0, 5.0, SignalState::SignalOk},
+                 {0.0151, -30.0, 0.5, SignalState::Overmodulated},
+                 {0.001, -21.9, -0.5, SignalState::Underdriving},
+                 {0.02, -30.0, 0.1, SignalState::Undecided},
+                 {0.02, -30.0, -0.1, SignalState::Undecided},
+                 {0.02, -30.0, 0.1001, SignalState::Overmodulated}};
     for (const auto& c : cases) {
         Measurement m;
         m.ErrRms = c.errRms;
@@ -135,7 +120,7 @@ TEST(AnalysisTest, QualityThresholdsAreInclusive) {
     }
 }
 
-TEST(AnalysisTest, DeviationFiguresAndHarmonicRatio) {
+TEST(AnalysisTest, DeviationFiguresHarmonicRatioAndPower) {
     Measurement m;
     m.Peak = 100.0;
     m.DevSquares = 46.5 * 46.5;
@@ -151,10 +136,9 @@ TEST(AnalysisTest, DeviationFiguresAndHarmonicRatio) {
     m.HarmCos[3] = 1.0;       // 1 part in 101
     MeasureDeviation(m);
     EXPECT_NEAR(m.ImdDb, -20.043, 0.001);
-}
 
-TEST(AnalysisTest, PowerCoefficientsPerJumper) {
     EXPECT_NEAR(PowerFromPeakVolts(5.0, true), 61.1945, 1e-9);
     EXPECT_NEAR(PowerFromPeakVolts(5.0, false), 1087.565, 1e-9);
 }
+
 }  // namespace

@@ -9,20 +9,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(TextCycleTest, ZeroFrameListsSixteenRowsAndFigures) {
+TEST(TextCycleTest, RowsOfFourAndFiguresAreShownAndLogged) {
     RecordingLogger log;
+    Lines zero{"Received bytes: 64"};
+    zero.insert(zero.end(), 16, "  0   0   0   0");
+    zero.insert(zero.end(), {"Minimum value: 0(   0.000 V)", "Maximum value: 0(   0.000 V)",
+                             "RMS Value:        0.000 (   0.000 V)"});
     const TextCycleResult result = RunTextCycle(Filled(0), '.', log);
-    Lines expected{"Received bytes: 64"};
-    expected.insert(expected.end(), 16, "  0   0   0   0");
-    expected.insert(expected.end(), {"Minimum value: 0(   0.000 V)", "Maximum value: 0(   0.000 V)",
-                                     "RMS Value:        0.000 (   0.000 V)"});
-    EXPECT_EQ(result.MemoLines, expected);
+    EXPECT_EQ(result.MemoLines, zero);
     EXPECT_TRUE(result.ShowTextModeStatus);
-    EXPECT_EQ(log.lines, expected);
-}
+    EXPECT_EQ(log.lines, zero);
 
-TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnlyAndEmptyReplyIsNotLogged) {
-    RecordingLogger log;
+    // An incomplete group counts in the figures only.
     const std::string reply{'\xff', '\x80', '\0', '\x0a', '\x01', '\x02'};
     EXPECT_EQ(RunTextCycle(reply, ',', log).MemoLines,
               (Lines{"Received bytes: 6", "255 128   0  10", "Minimum value: 0(   0,000 V)",
@@ -36,4 +34,5 @@ TEST(TextCycleTest, IncompleteGroupCountsInTheFiguresOnlyAndEmptyReplyIsNotLogge
     EXPECT_FALSE(empty.ShowTextModeStatus);  // the status word stays as it was
     EXPECT_TRUE(log.lines.empty());
 }
+
 }  // namespace

@@ -35,22 +35,12 @@ TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
     EXPECT_EQ(file_.Read("MISC", "Flag"), std::nullopt);  // no '=': not a key
     EXPECT_EQ(file_.Read("MISC", "Empty"), "");
     EXPECT_EQ(file_.Read("", "Orphan"), std::nullopt);
-    EXPECT_EQ(file_.Read("SHOW POWER", "Show Power"), std::nullopt);
 
     fs::remove(home_.SettingsPath());
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     fs::create_directories(home_.SettingsPath());  // a folder where the file should be
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     EXPECT_FALSE(file_.Write("COM PARMS", "Port", "1"));
-}
-
-TEST_F(LinuxProfileFileTest, FirstWriteCreatesFolderAndCrLfFile) {
-    ASSERT_TRUE(file_.Write("COM PARMS", "Port", "1"));
-    ASSERT_TRUE(file_.Write("SCREEN PARMS", "Left", "402"));
-    ASSERT_TRUE(file_.Write("COM PARMS", "Baud", "19200"));
-    EXPECT_EQ(home_.ReadSettings(),
-              "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
-    EXPECT_TRUE(AloneInFolder());
 }
 
 TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
@@ -76,6 +66,15 @@ TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
     EXPECT_FALSE(file_.Write("A]B", "Key", "1"));  // would not read back
     EXPECT_FALSE(file_.Write("MISC", "A=B", "1"));
     EXPECT_FALSE(file_.Write("MISC", "Key", "one\r\n[EVIL]"));
+
+    // A first write creates the folder and a CR LF file.
+    fs::remove_all(home_.ConfigDir());
+    ASSERT_TRUE(file_.Write("COM PARMS", "Port", "1"));
+    ASSERT_TRUE(file_.Write("SCREEN PARMS", "Left", "402"));
+    ASSERT_TRUE(file_.Write("COM PARMS", "Baud", "19200"));
+    EXPECT_EQ(home_.ReadSettings(),
+              "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
+    EXPECT_TRUE(AloneInFolder());
 }
 
 TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {

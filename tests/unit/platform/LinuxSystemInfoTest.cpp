@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -21,17 +22,19 @@ TEST(LinuxSystemInfo, IsNeverTakenForTheNtFamily) {
 
 TEST(LinuxSystemInfo, MapsLocalesToWindowsLanguageIds) {
     // The languages that choose the lenient conversions' decimal character, and variants.
-    const auto id = &LinuxSystemInfo::WindowsLanguageId;
-    EXPECT_EQ(id(QLocale::German, QLocale::Germany), 0x0407);
-    EXPECT_EQ(id(QLocale::German, QLocale::Austria), 0x0C07);
-    EXPECT_EQ(id(QLocale::English, QLocale::UnitedStates), 0x0409);
-    EXPECT_EQ(id(QLocale::English, QLocale::UnitedKingdom), 0x0809);
-    EXPECT_EQ(id(QLocale::Spanish, QLocale::Spain), 0x0C0A);
-    EXPECT_EQ(id(QLocale::French, QLocale::France), 0x040C);
-    EXPECT_EQ(id(QLocale::French, QLocale::Canada), 0x0C0C);
-    EXPECT_EQ(id(QLocale::Italian, QLocale::Italy), 0x0410);
-    EXPECT_EQ(id(QLocale::Russian, QLocale::Ukraine), 0x0419);
-    EXPECT_EQ(id(QLocale::Esperanto, QLocale::AnyTerritory), 0);
+    const std::tuple<QLocale::Language, QLocale::Territory, uint16_t> cases[] = {
+        {QLocale::German, QLocale::Germany, 0x0407},
+        {QLocale::German, QLocale::Austria, 0x0C07},
+        {QLocale::English, QLocale::UnitedStates, 0x0409},
+        {QLocale::English, QLocale::UnitedKingdom, 0x0809},
+        {QLocale::Spanish, QLocale::Spain, 0x0C0A},
+        {QLocale::French, QLocale::France, 0x040C},
+        {QLocale::French, QLocale::Canada, 0x0C0C},
+        {QLocale::Italian, QLocale::Italy, 0x0410},
+        {QLocale::Russian, QLocale::Ukraine, 0x0419},
+        {QLocale::Esperanto, QLocale::AnyTerritory, 0}};
+    for (const auto& [language, territory, id] : cases)
+        EXPECT_EQ(LinuxSystemInfo::WindowsLanguageId(language, territory), id) << id;
 }
 
 }  // namespace

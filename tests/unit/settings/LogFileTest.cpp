@@ -1,6 +1,7 @@
 #include "settings/LogFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,8 +9,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-
-#include <unistd.h>
 
 namespace {
 
@@ -19,9 +18,8 @@ class LogFileTest : public ::testing::Test {
 protected:
     LogFileTest() { fs::create_directories(folder_); }
     ~LogFileTest() override { fs::remove_all(folder_); }
-
-    std::string Contents() const {
-        std::ifstream in(path_, std::ios::binary);
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
@@ -32,34 +30,28 @@ protected:
     LogFile log_;
 };
 
-TEST_F(LogFileTest, OpenTruncatesAndEachLineEndsInCrLfAtOnce) {
-    std::ofstream(path_) << "left over from the last run\n";
-    ASSERT_TRUE(log_.Open(path_));
-    EXPECT_EQ(Contents(), "");
-    log_.Log("Starting Quorvane");
-    EXPECT_EQ(Contents(), "Starting Quorvane\r\n");  // flushed without closing
-    log_.Log("");
-    log_.Log("  s;S\t64 ");
-    EXPECT_EQ(Contents(), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
-    EXPECT_FALSE(log_.WriteFailed());
-}
-
-TEST_F(LogFileTest, LogsOnlyWhileOpenAndClosesOnce) {
+TEST_F(LogFileTest, EachOpenStartsAfreshAndEveryLineEndsInCrLfAtOnce) {
     log_.Log("before open");
     log_.Close();  // never opened: harmless
     EXPECT_FALSE(log_.Open((folder_ / "missing" / "quorvane.log").string()));
     log_.Log("dropped");
     EXPECT_TRUE(fs::is_empty(folder_));
 
+    std::ofstream(path_) << "left over from the last run\n";
     ASSERT_TRUE(log_.Open(path_));
+    EXPECT_EQ(Contents(path_), "");
     log_.Log("first run");
-    ASSERT_TRUE(log_.Open(path_));  // a second Open starts afresh
-    log_.Log("second run");
+    ASSERT_TRUE(log_.Open(path_));
+    log_.Log("Starting Quorvane");
+    EXPECT_EQ(Contents(path_), "Starting Quorvane\r\n");  // flushed without closing
+    log_.Log("");
+    log_.Log("  s;S\t64 ");
     log_.Close();
     EXPECT_FALSE(log_.IsOpen());
     log_.Close();
     log_.Log("after close");
-    EXPECT_EQ(Contents(), "second run\r\n");
+    EXPECT_EQ(Contents(path_), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
+    EXPECT_FALSE(log_.WriteFailed());
 
     // A line that cannot be written is noted (the device is root's, and so is the test then).
     if (fs::exists("/dev/full") && ::geteuid() == 0) {
@@ -83,25 +75,21 @@ TEST_F(LogFileTest, RefusesALinkAndAnotherUsersFileAndLeavesThemAlone) {
             ASSERT_EQ(::chown(path_.c_str(), 12345, 12345), 0);
         EXPECT_FALSE(log_.Open(path_));
         log_.Log("planted");
-        std::ifstream in(link ? target : path_);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+        EXPECT_EQ(Contents(link ? target : path_), "keep");
     }
 }
 
 TEST_F(LogFileTest, LinesFromTwoThreadsNeverMix) {
     ASSERT_TRUE(log_.Open(path_));
-    const std::string serial(20000, 's');
-    const std::string gui(20000, 'g');
+    const std::string serial(20000, 's'), gui(20000, 'g');
     auto writer = [this](const std::string& line) {
         for (int i = 0; i < 100; ++i) log_.Log(line);
     };
-    std::thread a(writer, serial);
-    std::thread b(writer, gui);
+    std::thread a(writer, serial), b(writer, gui);
     a.join();
     b.join();
     log_.Close();
-
-    std::istringstream in(Contents());
+    std::istringstream in(Contents(path_));
     int lines = 0;
     for (std::string line; std::getline(in, line); ++lines)
         ASSERT_TRUE(line == serial + "\r" || line == gui + "\r") << line.substr(0, 40);
