@@ -26,21 +26,6 @@ public:
     EnvelopeChart* Chart() const { return f_.Chart; }
     StatusPanel* Panel1() const { return f_.Panel1; }
     QPlainTextEdit* Memo1() const { return f_.Memo1; }
-    QAction* ComPort1() const { return f_.ComPort1; }
-    QAction* PSK63() const { return f_.PSK63; }
-    QAction* RefreshRate1() const { return f_.RefreshRate1; }
-    QAction* AlwaysonTop1() const { return f_.AlwaysonTop1; }
-    QAction* DataMode1() const { return f_.DataMode1; }
-    QAction* ALC() const { return f_.ALC; }
-    QAction* Feedbackgain1() const { return f_.Feedbackgain1; }
-    QAction* argetIMD1() const { return f_.argetIMD1; }
-    QAction* NoiseThreshold1() const { return f_.NoiseThreshold1; }
-    QAction* PowerLimit() const { return f_.PowerLimit; }
-    QAction* ShowPower() const { return f_.ShowPower; }
-    QAction* SetSoundCard() const { return f_.SetSoundCard; }
-    QAction* TestSoundCard() const { return f_.TestSoundCard; }
-    QAction* About1() const { return f_.About1; }
-    QAction* ColorCode1() const { return f_.ColorCode1; }
 
 private:
     TMainForm& f_;

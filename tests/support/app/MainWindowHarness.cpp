@@ -82,6 +82,12 @@ void MainWindowHarness::Shutdown() {
     form_->FormDestroy();
 }
 
+QAction* MainWindowHarness::Command(const char* name) const {
+    auto* action = form_->findChild<QAction*>(name);
+    if (!action) throw std::logic_error(std::string("no command ") + name);
+    return action;
+}
+
 bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
                                 const std::function<void()>& act) {
     bool opened = false;

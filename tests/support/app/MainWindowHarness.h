@@ -1,7 +1,6 @@
 #pragma once
 // The real main window, offscreen, against the meter emulator on a real pseudo-terminal,
-// in a private settings folder and working directory. Fakes stand in only for the
-// mixer and the system information.
+// in a private settings folder and working directory; fakes for the mixer and the system.
 
 #include <functional>
 #include <memory>
@@ -58,6 +57,8 @@ public:
     // Every message dialog shown so far; each was answered with its first button.
     const std::vector<MessageRequest>& Messages() const { return recorder_.Shown(); }
 
+    // The pop-up menu's command by its name, as the window names it.
+    QAction* Command(const char* name) const;
     // Picks `command` as the operator would and, once `dialog` is open as the active modal
     // window, runs `act` and closes the dialog with its close box. False when the command
     // ended without opening the dialog.
@@ -65,16 +66,13 @@ public:
 
     // A key of the settings file as it is on disk now; empty when it is missing.
     std::string Saved(const std::string& section, const std::string& key) const;
-
     // A second emulator linked as COMn.
     std::unique_ptr<MeterSim> StartMeterOn(int comPort);
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
-
     // quorvane.log of the working directory; empty when there is none.
     std::string LogText() const;
     const std::string& WorkDir() const { return workDir_; }
-
     // Status line texts by label name; Splatter() is the status word.
     std::string Label(const char* name) const;
     std::string Splatter() const { return Label("Splatter"); }
