@@ -18,17 +18,8 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options) {
     // ctest names the emulator; a test binary run by hand falls back to the one built with it.
     if (program == nullptr || *program == '\0') program = QUORVANE_BUILT_METER_SIM;
     SetScenario(options.scenario);
-    std::vector<std::string> args = {program,
-                                     "--link",
-                                     linkPath,
-                                     "--scenario",
-                                     options.scenario,
-                                     "--scenario-file",
-                                     workDir_ + "/scenario",
-                                     "--command-log",
-                                     workDir_ + "/commands",
-                                     "--version",
-                                     options.version};
+    std::vector<std::string> args{program, "--link", linkPath, "--scenario-file"};
+    args.insert(args.end(), {workDir_ + "/scenario", "--command-log", workDir_ + "/commands"});
     if (!options.answerIdentification) args.push_back("--no-id");
     pid_ = Spawn(args, [](posix_spawn_file_actions_t* actions) {
         posix_spawn_file_actions_addopen(actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);

@@ -10,12 +10,11 @@ class MeterSim {
 public:
     struct Options {
         std::string scenario = "clean";
-        std::string version = "1.10";      // "none": identification without a version
         bool answerIdentification = true;  // false: "v" goes unanswered
     };
 
-    // Starts the emulator and waits until its line is up; throws std::runtime_error when
-    // it cannot.
+    // Starts the emulator, whose firmware is 1.10, and waits until its line is up; throws
+    // std::runtime_error when it cannot.
     MeterSim(const std::string& linkPath, const Options& options);
     // Ends the emulator the orderly way (it removes its link).
     ~MeterSim();

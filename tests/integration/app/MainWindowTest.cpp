@@ -17,8 +17,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "audio/usound.h"
 #include "desktop/SpTrayIc.h"
 #include "dialogs/NumberConversion.h"
+#include "dialogs/aoxmask.h"
 #include "measure/EnvelopeChart.h"
 #include "support/app/MainWindowHarness.h"
 
@@ -78,7 +80,7 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
         if (c.runsOn == 1) fs::create_directory(h.WorkDir() + "/quorvane.log");
         ASSERT_EQ(h.Start(), c.runsOn != 0);
         ASSERT_EQ(h.Messages().size(), c.message ? 1u : 0u);
-        if (c.message) EXPECT_EQ(h.Messages()[0].message, c.message);
+        for (const MessageRequest& shown : h.Messages()) EXPECT_EQ(shown.message, c.message);
         if (c.runsOn == 0) {
             EXPECT_TRUE(h.LogText().ends_with(
                 "Restoring port found in ini file (2)\r\nTerminating quorvane.exe\r\n"));
@@ -95,7 +97,7 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
         h.Shutdown();
         EXPECT_EQ(h.Saved("COM PARMS", "Port"), port);
         // The dialogs save before the main window does.
-        if (!*c.settings) EXPECT_TRUE(h.Home().ReadSettings().starts_with("[SHOW POWER]\r\n"));
+        EXPECT_TRUE(*c.settings || h.Home().ReadSettings().starts_with("[SHOW POWER]\r\n"));
     }
 }
 
@@ -173,6 +175,7 @@ TEST(DisplayTest, TextModeListsTheFrameOverTheChartAndInTheLog) {
 TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     MainWindowHarness::Options options;
     options.mixer.push_back(OneCardMixer()[0]);
+    options.mixer[1].ProductName = "USB Audio CODEC";
     MainWindowHarness h(options);
     ASSERT_TRUE(h.Start());
     h.BreakPort(7);
@@ -225,7 +228,7 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
              return !h.Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); },
          "MISC", "Always on Top", "0"},
         {"SetSoundCard", d.SoundCardForm.get(),
-         [&] { QTest::keyClick(d.SoundCardForm->ComboBox1, Qt::Key_Down); },
+         [&] { Pick(d.SoundCardForm->ComboBox1, "USB Audio CODEC"); },
          [&] { return p.VolumeControl()->DeviceIndex() == 1 && mixer.ClosedHandles.size() == 1; },
          "MISC", "Sound Card", "1"},
         {"TestSoundCard", d.TestSoundCardForm.get(),
@@ -237,7 +240,7 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
          [&] { TypeInto(d.PortForm->ComPortComboBox->lineEdit(), "COM12"); },
          [&, before = com12->CommandCount('S')] {
              h.Cycle();
-             return Title(h) == "PSK63 RF Monitoring on COM12" &&
+             return Title(h).ends_with("RF Monitoring on COM12") &&
                     com12->CommandCount('S') > before; },
          "COM PARMS", "Port", "12"},
         // clang-format on
@@ -249,11 +252,11 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         } else {
             h.Command(c.command)->trigger();
         }
-        if (c.effect) EXPECT_TRUE(c.effect()) << h.Splatter();
+        EXPECT_TRUE(!c.effect || c.effect()) << Title(h) << ", notes: " << h.Messages().size();
     }
     h.Shutdown();
     for (const auto& c : commands)
-        if (c.section) EXPECT_EQ(h.Saved(c.section, c.key), c.saved) << c.key;
+        EXPECT_TRUE(!c.section || h.Saved(c.section, c.key) == c.saved) << c.command;
 
     options.settings = h.Home().ReadSettings();
     MainWindowHarness next(options);
@@ -286,29 +289,26 @@ TEST(CommandsTest, GainClosedUntouchedKeepsItsValueUnderAnotherLocale) {
 
 // The About box asks the meter again, with the cycles held meanwhile, and what it hears
 // decides PSK63 as at start-up.
-TEST(FirmwareTest, StartUpAndTheAboutBoxDecidePsk63) {
-    for (const auto& [version, psk63] : {std::pair{"1.10", true}, std::pair{"1.00", false}}) {
-        SCOPED_TRACE(version);
-        MainWindowHarness h({.meter = {.version = version}});
-        ASSERT_TRUE(h.Start());
-        const MainFormProbe p = h.Probe();
-        EXPECT_EQ(h.Command("PSK63")->isEnabled(), psk63);
-        const std::string firmware = h.Splatter();
-        h.Command("PSK63")->setEnabled(!psk63);
-        p.Timer1()->start();
-        TAboutForm& about = *h.Dialogs().AboutForm;
-        ASSERT_TRUE(h.Operate(h.Command("About1"), about, [&] {
-            EXPECT_FALSE(p.Timer1()->isActive());
-            EXPECT_EQ(about.FirmwareInfoLabel->text().toStdString(), "Firmware: " + firmware);
-            EXPECT_EQ(h.Command("PSK63")->isEnabled(), psk63);
-            EXPECT_EQ(h.Meter().CommandCount('v'), 2);
-            h.Meter().Kill();  // a click on the firmware line asks again
-            QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
-            EXPECT_EQ(about.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
-            EXPECT_FALSE(h.Command("PSK63")->isEnabled());
-        }));
-        EXPECT_TRUE(p.Timer1()->isActive());
-    }
+TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    QAction* psk63 = h.Command("PSK63");
+    EXPECT_TRUE(psk63->isEnabled());
+    const std::string firmware = h.Splatter();
+    psk63->setEnabled(false);
+    h.Probe().Timer1()->start();
+    TAboutForm& about = *h.Dialogs().AboutForm;
+    ASSERT_TRUE(h.Operate(h.Command("About1"), about, [&] {
+        EXPECT_FALSE(h.Probe().Timer1()->isActive());
+        EXPECT_EQ(about.FirmwareInfoLabel->text().toStdString(), "Firmware: " + firmware);
+        EXPECT_TRUE(psk63->isEnabled());
+        EXPECT_EQ(h.Meter().CommandCount('v'), 2);
+        h.Meter().Kill();  // a click on the firmware line asks again
+        QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(about.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
+        EXPECT_FALSE(psk63->isEnabled());
+    }));
+    EXPECT_TRUE(h.Probe().Timer1()->isActive());
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ protected:
 
 TEST_F(MeterEmulatorTest, LinkOpensAndIdentifiesAnsweringAndMuteMeters) {
     for (const bool answers : {true, false}) {
+        sim.reset();  // it takes its link along
         sim = std::make_unique<MeterSim>(home.ConfigDir() + "/dosdevices/com5",
                                          MeterSim::Options{.answerIdentification = answers});
         RecordingLogger log;

@@ -202,3 +202,5 @@ SND_CTL_PLUGIN_DEFINE_FUNC(qvtest) {
     *handlep = qv->ext.handle;
     return 0;
 }
+
+SND_CTL_PLUGIN_SYMBOL(qvtest) /* the macro ends in its own semicolon */
