@@ -72,11 +72,10 @@ struct Sandbox {
 class Program {
 public:
     Program(const Sandbox& box, const char* platform) {
-        if ((pid_ = ::fork()) != 0) return;
-        if (::chdir(box.work.c_str()) != 0) ::_exit(126);
-        ::setenv("QT_QPA_PLATFORM", platform, 1);
-        ::execl(QUORVANE_PROGRAM, QUORVANE_PROGRAM, static_cast<char*>(nullptr));
-        ::_exit(127);
+        const ScopedEnv qpa("QT_QPA_PLATFORM", platform);
+        pid_ = Spawn({QUORVANE_PROGRAM}, [&](posix_spawn_file_actions_t* actions) {
+            posix_spawn_file_actions_addchdir_np(actions, box.work.c_str());
+        });
     }
     ~Program() { End(SIGKILL); }
     pid_t Pid() const { return pid_; }

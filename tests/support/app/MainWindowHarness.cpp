@@ -108,22 +108,10 @@ bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
     return opened;
 }
 
-std::string MainWindowHarness::Saved(const std::string& section, const std::string& key) const {
-    return profile_->Read(section, key).value_or("");
-}
-
-std::unique_ptr<MeterSim> MainWindowHarness::StartMeterOn(int comPort) {
-    return std::make_unique<MeterSim>(LinkPath(comPort), MeterSim::Options{});
-}
-
 void MainWindowHarness::BreakPort(int comPort) {
     std::error_code ignored;
     fs::remove(LinkPath(comPort), ignored);
     fs::create_symlink(home_.Root() + "/no-such-device", LinkPath(comPort));
-}
-
-std::string MainWindowHarness::LinkPath(int comPort) const {
-    return home_.ConfigDir() + "/dosdevices/com" + std::to_string(comPort);
 }
 
 std::string MainWindowHarness::LogText() const {

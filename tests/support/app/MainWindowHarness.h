@@ -65,9 +65,13 @@ public:
     bool Operate(QAction* command, QDialog& dialog, const std::function<void()>& act = {});
 
     // A key of the settings file as it is on disk now; empty when it is missing.
-    std::string Saved(const std::string& section, const std::string& key) const;
+    std::string Saved(const std::string& section, const std::string& key) const {
+        return profile_->Read(section, key).value_or("");
+    }
     // A second emulator linked as COMn.
-    std::unique_ptr<MeterSim> StartMeterOn(int comPort);
+    std::unique_ptr<MeterSim> StartMeterOn(int comPort) {
+        return std::make_unique<MeterSim>(LinkPath(comPort), MeterSim::Options{});
+    }
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
     // quorvane.log of the working directory; empty when there is none.
@@ -78,7 +82,9 @@ public:
     std::string Splatter() const { return Label("Splatter"); }
 
 private:
-    std::string LinkPath(int comPort) const;
+    std::string LinkPath(int comPort) const {
+        return home_.ConfigDir() + "/dosdevices/com" + std::to_string(comPort);
+    }
 
     TempConfigHome home_;
     std::string workDir_;
