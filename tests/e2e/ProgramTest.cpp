@@ -145,7 +145,8 @@ TEST(ProgramTest, ReachesTheMetersStatus) {
     EXPECT_TRUE(WaitUntil([&] { return XServer::HasWindow(program.Pid(), "OK", false); }));
 }
 
-// Each orderly end writes the settings file anew.
+// Each orderly end writes the settings file anew, and gives up the single-instance claim
+// for the next start.
 TEST(ProgramTest, WritesTheSettingsOnEveryOrderlyEnd) {
     Sandbox box(kMinimized);
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
