@@ -50,12 +50,6 @@ TEST_F(AlsaMixerTest, EachElementSetsAndGetsItsOwnControl) {
                : control == kPcm  ? volume.GetWaveVolume()
                                   : static_cast<int>(master.GetValue(mute));
     };
-    const auto state = [&] {
-        std::map<std::string, std::optional<std::pair<long, long>>> all;
-        for (const char* control : {kMaster, kMasterSwitch, kPcm, kCapture})
-            all[control] = config_.State(control);
-        return all;
-    };
     const struct {
         const char* control;
         int value;
@@ -67,10 +61,10 @@ TEST_F(AlsaMixerTest, EachElementSetsAndGetsItsOwnControl) {
                 {kMasterSwitch, 1, 0, {0, 1}, 0}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
-        auto expected = state();
+        auto expected = config_.State();
         set(row.control, row.value);
-        expected[row.control] = std::pair(row.raw, row.raw);
-        EXPECT_EQ(state(), expected);
+        expected[row.control] = {row.raw, row.raw};
+        EXPECT_EQ(config_.State(), expected);
         EXPECT_EQ(get(row.control), row.value);
         config_.SetState(row.control, row.elsewhere.first, row.elsewhere.second);
         EXPECT_EQ(get(row.control), row.seen);

@@ -28,7 +28,7 @@ AlsaTestConfig::~AlsaTestConfig() {
     std::filesystem::remove_all(dir_, ignored);
 }
 
-std::map<std::string, std::pair<long, long>> AlsaTestConfig::ReadState() const {
+std::map<std::string, std::pair<long, long>> AlsaTestConfig::State() const {
     std::map<std::string, std::pair<long, long>> state;
     std::ifstream in(dir_ + "/state");
     for (std::string line; std::getline(in, line);) {
@@ -41,15 +41,8 @@ std::map<std::string, std::pair<long, long>> AlsaTestConfig::ReadState() const {
     return state;
 }
 
-std::optional<std::pair<long, long>> AlsaTestConfig::State(const std::string& control) const {
-    const auto state = ReadState();
-    const auto it = state.find(control);
-    if (it == state.end()) return std::nullopt;
-    return it->second;
-}
-
 void AlsaTestConfig::SetState(const std::string& control, long left, long right) {
-    auto state = ReadState();
+    auto state = State();
     state[control] = {left, right};
     std::ostringstream text;
     for (const auto& [name, values] : state)

@@ -17,14 +17,12 @@ public:
     AlsaTestConfig(const AlsaTestConfig&) = delete;
     AlsaTestConfig& operator=(const AlsaTestConfig&) = delete;
 
-    // The test device's raw values of one control (left, right).
-    std::optional<std::pair<long, long>> State(const std::string& control) const;
+    // The test device's raw values (left, right) by control name.
+    std::map<std::string, std::pair<long, long>> State() const;
     // Changes one control's values behind the program's back.
     void SetState(const std::string& control, long left, long right);
 
 private:
-    std::map<std::string, std::pair<long, long>> ReadState() const;
-
     std::string dir_;
     std::optional<ScopedEnv> configPath_;
     std::optional<ScopedEnv> pulseServer_;
