@@ -29,7 +29,7 @@ class MainWindowHarness {
 public:
     struct Options {
         bool startMeter = true;   // an emulator linked as COM1
-        MeterSim::Options meter;  // its scenario and version
+        MeterSim::Options meter;  // its scenario, whether it answers "v"
         std::vector<FakeDevice> mixer = OneCardMixer();
         std::string settings;  // quorvane.ini written before start-up, if not empty
     };
