@@ -10,14 +10,11 @@ class MeterSim {
 public:
     struct Options {
         std::string scenario = "clean";
-        std::string version = "1.10";      // "none": identification without a version
         bool answerIdentification = true;  // false: "v" goes unanswered
-        std::string followSink;            // the clean arch follows this sink's volume
-        int sinkPollMs = 0;                // how often it reads the sink; 0: its default
     };
 
-    // Starts the emulator and waits until its line is up; throws std::runtime_error when
-    // it cannot.
+    // Starts the emulator, whose firmware is 1.10, and waits until its line is up; throws
+    // std::runtime_error when it cannot.
     MeterSim(const std::string& linkPath, const Options& options);
     // Ends the emulator the orderly way (it removes its link).
     ~MeterSim();
@@ -30,15 +27,10 @@ public:
     std::string CommandsReceived() const;
     int CommandCount(char command) const;
 
-    const std::string& SlavePath() const { return slavePath_; }
-    const std::string& LinkPath() const { return linkPath_; }
-
     // Ends it at once, the way an unplugged meter vanishes: the line hangs up.
     void Kill();
 
 private:
-    std::string linkPath_;
     std::string workDir_;
-    std::string slavePath_;
     pid_t pid_ = -1;
 };

@@ -53,8 +53,3 @@ std::string TempConfigHome::ReadSettings() const {
     std::ifstream in(SettingsPath(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-bool TempConfigHome::SettingsExist() const {
-    std::error_code error;
-    return fs::exists(SettingsPath(), error);
-}

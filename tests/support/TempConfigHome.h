@@ -26,7 +26,6 @@ public:
     void WriteSettings(const std::string& content) const;
     // The settings file's bytes; empty when it does not exist.
     std::string ReadSettings() const;
-    bool SettingsExist() const;
 
 private:
     std::string root_;

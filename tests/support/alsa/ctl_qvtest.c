@@ -5,9 +5,7 @@
  *
  * Configuration:
  *   ctl_type.qvtest { lib "<path of this module>" }
- *   ctl.name { type qvtest state "<state file>" [fail_list true] }
- * fail_list makes listing the controls fail, so opening the mixer fails after the
- * control device itself opened. */
+ *   ctl.name { type qvtest state "<state file>" } */
 
 #include <alsa/asoundlib.h>
 #include <alsa/control_external.h>
@@ -18,15 +16,11 @@
 
 enum { CHANNELS = 2, TEXT_MAX = 1024 };
 
-struct control_def {
+static const struct {
     const char* name;
-    int type; /* SND_CTL_ELEM_TYPE_INTEGER or _BOOLEAN */
-    long min;
-    long max;
-    long initial;
-};
-
-static const struct control_def controls[] = {
+    int type;
+    long min, max, initial;
+} controls[] = {
     {"Master Playback Volume", SND_CTL_ELEM_TYPE_INTEGER, 0, 255, 200},
     {"Master Playback Switch", SND_CTL_ELEM_TYPE_BOOLEAN, 0, 1, 1},
     {"PCM Playback Volume", SND_CTL_ELEM_TYPE_INTEGER, -500, 500, 0},
@@ -37,69 +31,44 @@ enum { CONTROL_COUNT = sizeof(controls) / sizeof(controls[0]) };
 struct qvtest {
     snd_ctl_ext_t ext;
     char* state_path;
-    int fail_list;
     long values[CONTROL_COUNT][CHANNELS];
     char seen[TEXT_MAX]; /* file text as last read or written */
     int pending_events;  /* value-change events still to report */
 };
 
-static void read_text(const struct qvtest* qv, char* text) {
-    text[0] = '\0';
-    FILE* f = fopen(qv->state_path, "r");
-    if (!f) return;
-    size_t n = fread(text, 1, TEXT_MAX - 1, f);
-    text[n] = '\0';
-    fclose(f);
-}
-
-static void parse_text(struct qvtest* qv, const char* text) {
-    for (int c = 0; c < CONTROL_COUNT; ++c) {
-        qv->values[c][0] = qv->values[c][1] = controls[c].initial;
-        size_t len = strlen(controls[c].name);
-        for (const char* line = text; line && *line; line = strchr(line, '\n')) {
-            if (*line == '\n') ++line;
-            long left, right;
-            if (strncmp(line, controls[c].name, len) == 0 && line[len] == '=' &&
-                sscanf(line + len + 1, "%ld,%ld", &left, &right) == 2) {
-                qv->values[c][0] = left;
-                qv->values[c][1] = right;
-                break;
-            }
-        }
-    }
-}
-
 /* Refreshes the values from the file; a change made outside queues events. */
 static void load(struct qvtest* qv) {
-    char text[TEXT_MAX];
-    read_text(qv, text);
+    char text[TEXT_MAX] = "";
+    FILE* f = fopen(qv->state_path, "r");
+    if (f) {
+        text[fread(text, 1, TEXT_MAX - 1, f)] = '\0';
+        fclose(f);
+    }
     if (strcmp(text, qv->seen) != 0) {
         if (qv->ext.subscribed) qv->pending_events = CONTROL_COUNT;
         memcpy(qv->seen, text, sizeof(text));
     }
-    parse_text(qv, text);
+    for (int c = 0; c < CONTROL_COUNT; ++c) {
+        qv->values[c][0] = qv->values[c][1] = controls[c].initial;
+        const char* line = strstr(text, controls[c].name);
+        if (line)
+            sscanf(line + strlen(controls[c].name), "=%ld,%ld", &qv->values[c][0],
+                   &qv->values[c][1]);
+    }
 }
 
-/* Writes through a temporary file so a reader never sees half a file. */
 static int save(struct qvtest* qv) {
     char text[TEXT_MAX];
     size_t used = 0;
-    for (int c = 0; c < CONTROL_COUNT; ++c) {
+    for (int c = 0; c < CONTROL_COUNT; ++c)
         used += (size_t)snprintf(text + used, sizeof(text) - used, "%s=%ld,%ld\n", controls[c].name,
                                  qv->values[c][0], qv->values[c][1]);
-    }
-    size_t tmp_len = strlen(qv->state_path) + 5;
-    char* tmp = malloc(tmp_len);
-    if (!tmp) return -ENOMEM;
-    snprintf(tmp, tmp_len, "%s.tmp", qv->state_path);
-    FILE* f = fopen(tmp, "w");
-    int err = 0;
-    if (!f || fputs(text, f) < 0) err = -EIO;
-    if (f && fclose(f) != 0) err = -EIO;
-    if (!err && rename(tmp, qv->state_path) != 0) err = -errno;
-    free(tmp);
-    if (!err) memcpy(qv->seen, text, sizeof(text));
-    return err;
+    FILE* f = fopen(qv->state_path, "w");
+    if (!f) return -errno;
+    const int failed = fputs(text, f) < 0;
+    if (fclose(f) != 0 || failed) return -EIO;
+    memcpy(qv->seen, text, sizeof(text));
+    return 0;
 }
 
 static int qv_elem_count(snd_ctl_ext_t* ext) {
@@ -108,8 +77,7 @@ static int qv_elem_count(snd_ctl_ext_t* ext) {
 }
 
 static int qv_elem_list(snd_ctl_ext_t* ext, unsigned int offset, snd_ctl_elem_id_t* id) {
-    struct qvtest* qv = ext->private_data;
-    if (qv->fail_list) return -EIO;
+    (void)ext;
     if (offset >= CONTROL_COUNT) return -EINVAL;
     snd_ctl_elem_id_set_interface(id, SND_CTL_ELEM_IFACE_MIXER);
     snd_ctl_elem_id_set_name(id, controls[offset].name);
@@ -118,10 +86,9 @@ static int qv_elem_list(snd_ctl_ext_t* ext, unsigned int offset, snd_ctl_elem_id
 
 static snd_ctl_ext_key_t qv_find_elem(snd_ctl_ext_t* ext, const snd_ctl_elem_id_t* id) {
     (void)ext;
-    const char* name = snd_ctl_elem_id_get_name(id);
-    for (int c = 0; c < CONTROL_COUNT; ++c) {
-        if (strcmp(name, controls[c].name) == 0) return (snd_ctl_ext_key_t)c;
-    }
+    for (int c = 0; c < CONTROL_COUNT; ++c)
+        if (strcmp(snd_ctl_elem_id_get_name(id), controls[c].name) == 0)
+            return (snd_ctl_ext_key_t)c;
     return SND_CTL_EXT_KEY_NOT_FOUND;
 }
 
@@ -149,8 +116,7 @@ static int qv_read_integer(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* valu
     struct qvtest* qv = ext->private_data;
     if (key >= CONTROL_COUNT) return -EINVAL;
     load(qv);
-    value[0] = qv->values[key][0];
-    value[1] = qv->values[key][1];
+    memcpy(value, qv->values[key], sizeof(qv->values[key]));
     return 0;
 }
 
@@ -158,10 +124,9 @@ static int qv_write_integer(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* val
     struct qvtest* qv = ext->private_data;
     if (key >= CONTROL_COUNT) return -EINVAL;
     load(qv);
-    if (qv->values[key][0] == value[0] && qv->values[key][1] == value[1]) return 0;
-    qv->values[key][0] = value[0];
-    qv->values[key][1] = value[1];
-    int err = save(qv);
+    if (memcmp(qv->values[key], value, sizeof(qv->values[key])) == 0) return 0;
+    memcpy(qv->values[key], value, sizeof(qv->values[key]));
+    const int err = save(qv);
     return err < 0 ? err : 1;
 }
 
@@ -174,9 +139,8 @@ static int qv_read_event(snd_ctl_ext_t* ext, snd_ctl_elem_id_t* id, unsigned int
     struct qvtest* qv = ext->private_data;
     load(qv);
     if (qv->pending_events <= 0) return -EAGAIN;
-    int c = --qv->pending_events;
     snd_ctl_elem_id_set_interface(id, SND_CTL_ELEM_IFACE_MIXER);
-    snd_ctl_elem_id_set_name(id, controls[c].name);
+    snd_ctl_elem_id_set_name(id, controls[--qv->pending_events].name);
     *event_mask = SND_CTL_EVENT_MASK_VALUE;
     return 1;
 }
@@ -203,43 +167,25 @@ static const snd_ctl_ext_callback_t qv_callback = {
 SND_CTL_PLUGIN_DEFINE_FUNC(qvtest) {
     (void)root;
     const char* state = NULL;
-    int fail_list = 0;
     snd_config_iterator_t i, next;
     snd_config_for_each(i, next, conf) {
         snd_config_t* n = snd_config_iterator_entry(i);
         const char* id;
-        if (snd_config_get_id(n, &id) < 0) continue;
-        if (strcmp(id, "comment") == 0 || strcmp(id, "type") == 0 || strcmp(id, "hint") == 0)
-            continue;
-        if (strcmp(id, "state") == 0) {
-            if (snd_config_get_string(n, &state) < 0) return -EINVAL;
-            continue;
-        }
-        if (strcmp(id, "fail_list") == 0) {
-            fail_list = snd_config_get_bool(n);
-            if (fail_list < 0) return -EINVAL;
-            continue;
-        }
-        SNDERR("Unknown field %s", id);
-        return -EINVAL;
+        if (snd_config_get_id(n, &id) == 0 && strcmp(id, "state") == 0 &&
+            snd_config_get_string(n, &state) < 0)
+            return -EINVAL;
     }
     if (!state) {
         SNDERR("qvtest needs a state file");
         return -EINVAL;
     }
-
     struct qvtest* qv = calloc(1, sizeof(*qv));
-    if (!qv) return -ENOMEM;
-    qv->state_path = strdup(state);
-    if (!qv->state_path) {
+    if (!qv || !(qv->state_path = strdup(state))) {
         free(qv);
         return -ENOMEM;
     }
-    qv->fail_list = fail_list;
     load(qv);
-
     qv->ext.version = SND_CTL_EXT_VERSION;
-    qv->ext.card_idx = 0;
     strncpy(qv->ext.id, "QvTest", sizeof(qv->ext.id) - 1);
     strncpy(qv->ext.driver, "qvtest", sizeof(qv->ext.driver) - 1);
     strncpy(qv->ext.name, "Quorvane Test", sizeof(qv->ext.name) - 1);
@@ -248,11 +194,9 @@ SND_CTL_PLUGIN_DEFINE_FUNC(qvtest) {
     qv->ext.poll_fd = -1;
     qv->ext.callback = &qv_callback;
     qv->ext.private_data = qv;
-
-    int err = snd_ctl_ext_create(&qv->ext, name, mode);
+    const int err = snd_ctl_ext_create(&qv->ext, name, mode);
     if (err < 0) {
-        free(qv->state_path);
-        free(qv);
+        qv_close(&qv->ext);
         return err;
     }
     *handlep = qv->ext.handle;

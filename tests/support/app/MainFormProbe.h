@@ -19,7 +19,6 @@ public:
     }
 
     Settings& Settings_() const { return f_.Settings_; }
-    int& Minimized() const { return f_.Minimized; }
     MeterLink& Link() const { return f_.Link; }
     std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
     std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }
@@ -27,22 +26,6 @@ public:
     EnvelopeChart* Chart() const { return f_.Chart; }
     StatusPanel* Panel1() const { return f_.Panel1; }
     QPlainTextEdit* Memo1() const { return f_.Memo1; }
-    QMenu* LedIconPopupMenu() const { return f_.LedIconPopupMenu; }
-    QAction* ComPort1() const { return f_.ComPort1; }
-    QAction* PSK63() const { return f_.PSK63; }
-    QAction* RefreshRate1() const { return f_.RefreshRate1; }
-    QAction* AlwaysonTop1() const { return f_.AlwaysonTop1; }
-    QAction* DataMode1() const { return f_.DataMode1; }
-    QAction* ALC() const { return f_.ALC; }
-    QAction* Feedbackgain1() const { return f_.Feedbackgain1; }
-    QAction* argetIMD1() const { return f_.argetIMD1; }
-    QAction* NoiseThreshold1() const { return f_.NoiseThreshold1; }
-    QAction* PowerLimit() const { return f_.PowerLimit; }
-    QAction* ShowPower() const { return f_.ShowPower; }
-    QAction* SetSoundCard() const { return f_.SetSoundCard; }
-    QAction* TestSoundCard() const { return f_.TestSoundCard; }
-    QAction* About1() const { return f_.About1; }
-    QAction* ColorCode1() const { return f_.ColorCode1; }
 
 private:
     TMainForm& f_;

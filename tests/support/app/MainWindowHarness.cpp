@@ -1,6 +1,5 @@
 #include "support/app/MainWindowHarness.h"
 
-#include <unistd.h>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -19,23 +18,18 @@ namespace fs = std::filesystem;
 std::vector<FakeDevice> OneCardMixer() {
     FakeDevice card;
     card.ProductName = "Test Card";
-    FakeDestination playback;
-    playback.Line = FakeLineOf("Volume Control", component::kDstSpeakers,
-                               {FakeVolume(PercentToRaw(75)), FakeMute()});
-    playback.Sources.push_back(
-        FakeLineOf("Wave", component::kSrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()}));
-    FakeDestination recording;
-    recording.Line = FakeLineOf("Recording Control", component::kDstWaveIn, {FakeVolume()});
-    recording.Sources.push_back(
-        FakeLineOf("Microphone", component::kSrcMicrophone, {FakeVolume()}));
-    card.Destinations = {playback, recording};
+    card.Destinations = {
+        {FakeLineOf("Volume Control", component::kDstSpeakers,
+                    {FakeVolume(PercentToRaw(75)), FakeMute()}),
+         {FakeLineOf("Wave", component::kSrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()})}},
+        {FakeLineOf("Recording Control", component::kDstWaveIn, {FakeVolume()}),
+         {FakeLineOf("Microphone", component::kSrcMicrophone, {FakeVolume()})}}};
     return {card};
 }
 
 MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
 
 MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
-    if (options.mixerOverride) mixerInUse_ = options.mixerOverride;
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
     if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
@@ -58,7 +52,7 @@ MainWindowHarness::~MainWindowHarness() {
 
 bool MainWindowHarness::Start() {
     form_ = std::make_unique<TMainForm>(
-        MainFormServices{ports_, *profile_, system_, *mixerInUse_, messages_, &sharing_});
+        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;
@@ -88,6 +82,12 @@ void MainWindowHarness::Shutdown() {
     form_->FormDestroy();
 }
 
+QAction* MainWindowHarness::Command(const char* name) const {
+    auto* action = form_->findChild<QAction*>(name);
+    if (!action) throw std::logic_error(std::string("no command ") + name);
+    return action;
+}
+
 bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
                                 const std::function<void()>& act) {
     bool opened = false;
@@ -108,34 +108,16 @@ bool MainWindowHarness::Operate(QAction* command, QDialog& dialog,
     return opened;
 }
 
-std::string MainWindowHarness::Saved(const std::string& section, const std::string& key) const {
-    return profile_->Read(section, key).value_or("");
-}
-
-std::unique_ptr<MeterSim> MainWindowHarness::StartMeterOn(int comPort, MeterSim::Options options) {
-    return std::make_unique<MeterSim>(LinkPath(comPort), options);
-}
-
 void MainWindowHarness::BreakPort(int comPort) {
-    const std::string link = LinkPath(comPort);
     std::error_code ignored;
-    fs::remove(link, ignored);
-    fs::create_symlink(home_.Root() + "/no-such-device", link);
-}
-
-std::string MainWindowHarness::LinkPath(int comPort) const {
-    return home_.ConfigDir() + "/dosdevices/com" + std::to_string(comPort);
+    fs::remove(LinkPath(comPort), ignored);
+    fs::create_symlink(home_.Root() + "/no-such-device", LinkPath(comPort));
 }
 
 std::string MainWindowHarness::LogText() const {
-    std::ifstream in(workDir_ + "/quorvane.log", std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(workDir_ + "/quorvane.log", std::ios::binary).rdbuf();
     return text.str();
-}
-
-std::string MainWindowHarness::Splatter() const {
-    return Label("Splatter");
 }
 
 std::string MainWindowHarness::Label(const char* name) const {

@@ -1,7 +1,6 @@
 #pragma once
 // The real main window, offscreen, against the meter emulator on a real pseudo-terminal,
-// in a private settings folder and working directory. Fakes stand in only for the
-// mixer and the system information.
+// in a private settings folder and working directory; fakes for the mixer and the system.
 
 #include <functional>
 #include <memory>
@@ -26,19 +25,13 @@
 // "Recording Control" with a microphone.
 std::vector<FakeDevice> OneCardMixer();
 
-class QAction;
-class QDialog;
-
 class MainWindowHarness {
 public:
     struct Options {
         bool startMeter = true;   // an emulator linked as COM1
-        MeterSim::Options meter;  // its scenario and version
+        MeterSim::Options meter;  // its scenario, whether it answers "v"
         std::vector<FakeDevice> mixer = OneCardMixer();
         std::string settings;  // quorvane.ini written before start-up, if not empty
-        // A real mixer (AlsaMixer over a private sound server) in place of the fake one;
-        // it must outlive the harness.
-        ::Mixer* mixerOverride = nullptr;
     };
 
     MainWindowHarness();
@@ -48,10 +41,9 @@ public:
     MainWindowHarness& operator=(const MainWindowHarness&) = delete;
 
     // Start-up and the dialogs, as the program entry runs them. False when start-up ended
-    // the program. The measurement timer is stopped afterwards, so that tests run the
-    // cycles themselves with Cycle(); tests of the timer itself restart it.
+    // the program. The measurement timer is stopped afterwards: tests run the cycles
+    // themselves with Cycle(), each to the end of its display.
     bool Start();
-    // Runs `count` timer ticks, each to the end of its display.
     void Cycle(int count = 1);
     // The dialogs, then the main window's save, as at the end of the program. Runs once.
     void Shutdown();
@@ -60,36 +52,40 @@ public:
     MainFormProbe Probe() const { return MainFormProbe(*form_); }
     DialogSet& Dialogs() { return *dialogs_; }
     MeterSim& Meter() { return *meter_; }
-    // The fake mixer, unused while Options::mixerOverride is set.
     FakeMixer& Mixer() { return mixer_; }
-    FakeSystemInfo& System() { return system_; }
     TempConfigHome& Home() { return home_; }
     // Every message dialog shown so far; each was answered with its first button.
     const std::vector<MessageRequest>& Messages() const { return recorder_.Shown(); }
 
+    // The pop-up menu's command by its name, as the window names it.
+    QAction* Command(const char* name) const;
     // Picks `command` as the operator would and, once `dialog` is open as the active modal
     // window, runs `act` and closes the dialog with its close box. False when the command
     // ended without opening the dialog.
     bool Operate(QAction* command, QDialog& dialog, const std::function<void()>& act = {});
 
     // A key of the settings file as it is on disk now; empty when it is missing.
-    std::string Saved(const std::string& section, const std::string& key) const;
-
+    std::string Saved(const std::string& section, const std::string& key) const {
+        return profile_->Read(section, key).value_or("");
+    }
     // A second emulator linked as COMn.
-    std::unique_ptr<MeterSim> StartMeterOn(int comPort, MeterSim::Options options = {});
+    std::unique_ptr<MeterSim> StartMeterOn(int comPort) {
+        return std::make_unique<MeterSim>(LinkPath(comPort), MeterSim::Options{});
+    }
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
-    std::string LinkPath(int comPort) const;
-
     // quorvane.log of the working directory; empty when there is none.
     std::string LogText() const;
     const std::string& WorkDir() const { return workDir_; }
-
-    // Status line texts.
-    std::string Splatter() const;
+    // Status line texts by label name; Splatter() is the status word.
     std::string Label(const char* name) const;
+    std::string Splatter() const { return Label("Splatter"); }
 
 private:
+    std::string LinkPath(int comPort) const {
+        return home_.ConfigDir() + "/dosdevices/com" + std::to_string(comPort);
+    }
+
     TempConfigHome home_;
     std::string workDir_;
     std::string previousDir_;
@@ -101,7 +97,6 @@ private:
     SharedPortDecision sharing_{driverServices_, rigPort_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
-    ::Mixer* mixerInUse_ = &mixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<TMainForm> form_;

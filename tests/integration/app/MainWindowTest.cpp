@@ -1,0 +1,307 @@
+// The real main window offscreen against the meter emulator: how start-up, a cycle's result
+// and the pop-up menu's commands reach the caption, the status line, the chart, the tray
+// light, the mixer and the settings file. What the words and numbers are is the business of
+// the code behind them.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+
+#include "audio/usound.h"
+#include "desktop/SpTrayIc.h"
+#include "dialogs/NumberConversion.h"
+#include "dialogs/aoxmask.h"
+#include "measure/EnvelopeChart.h"
+#include "support/app/MainWindowHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Title(MainWindowHarness& h) {
+    return h.Form().windowTitle().toStdString();
+}
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Moves the list's selection to `text` with the arrow keys.
+void Pick(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    for (int key = 0; key <= combo->count() && combo->currentIndex() != index; ++key)
+        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(combo->currentIndex(), index);
+}
+
+// Start-up tries the stored port, then one other, and without either ends with a note and
+// the settings file untouched. A log that cannot be created is only noted, and a window
+// saved off every screen comes back on one.
+TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
+    const struct {
+        const char* settings;
+        int meterPort;                 // 0: no meter anywhere
+        std::vector<int> brokenPorts;  // links to nowhere
+        int runsOn;                    // 0: start-up ends the program
+        const char* message;           // the one note shown, if any
+    } cases[] = {
+        {"", 2, {1}, 2, nullptr},
+        {"[COM PARMS]\r\nPort=7\r\n[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nLeft=-5000\r\n"
+         "Top=-5000\r\nWidth=320\r\nHeight=210\r\n",
+         1,
+         {7},
+         1,
+         "Could not create the log file quorvane.log."},
+        {"[COM PARMS]\r\nPort=2\r\n[MISC]\r\nDebug=1\r\n",
+         0,
+         {2, 1},
+         0,
+         "Could not open serial ports COM2 or COM1."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.settings);
+        MainWindowHarness h({.startMeter = c.meterPort == 1, .settings = c.settings});
+        for (int port : c.brokenPorts) h.BreakPort(port);
+        std::unique_ptr<MeterSim> other;
+        if (c.meterPort > 1) other = h.StartMeterOn(c.meterPort);
+        if (c.runsOn == 1) fs::create_directory(h.WorkDir() + "/quorvane.log");
+        ASSERT_EQ(h.Start(), c.runsOn != 0);
+        ASSERT_EQ(h.Messages().size(), c.message ? 1u : 0u);
+        for (const MessageRequest& shown : h.Messages()) EXPECT_EQ(shown.message, c.message);
+        if (c.runsOn == 0) {
+            EXPECT_TRUE(h.LogText().ends_with(
+                "Restoring port found in ini file (2)\r\nTerminating quorvane.exe\r\n"));
+            h.Shutdown();
+            EXPECT_EQ(h.Home().ReadSettings(), c.settings);
+            continue;
+        }
+        const std::string port = std::to_string(c.runsOn);
+        EXPECT_EQ(Title(h), "PSK31 RF Monitoring on COM" + port);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(h.Form().frameGeometry().topLeft()));
+        h.Cycle();
+        EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+        h.Shutdown();
+        EXPECT_EQ(h.Saved("COM PARMS", "Port"), port);
+        // The dialogs save before the main window does.
+        EXPECT_TRUE(*c.settings || h.Home().ReadSettings().starts_with("[SHOW POWER]\r\n"));
+    }
+}
+
+int PixelsOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour;
+    return count;
+}
+
+TEST(DisplayTest, ACycleReachesStatusLineCaptionLightChartAndTextMode) {
+    MainWindowHarness h({.settings = "[MISC]\r\nDebug=1\r\n"});
+    ASSERT_TRUE(h.Start());
+    const std::string caption = Title(h);
+    h.Cycle();
+    const QImage chart = h.Probe().Chart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(PixelsOf(chart, qRgb(0, 255, 0)), 100) << "no bars";
+    EXPECT_GT(PixelsOf(chart, qRgb(255, 255, 0)), 100) << "no arch";
+    EXPECT_EQ(Title(h), caption) << "the caption changes only while minimized";
+
+    h.Form().setWindowState(Qt::WindowMinimized);
+    const struct {
+        const char* scenario;
+        const char* status;
+        const char* title;
+        bool lightShown;
+        int light;
+        int chartPoints;
+    } rows[] = {{"underdriven", "UNDERDRIVING", "WEAK", true, 1, 256},
+                {"splatter", "SPLATTER!", "SPLATTER", true, 3, 256},
+                {"silent", "QUORVANE NOT RESPONDING", "NOT RESPONDING", false, 3, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scenario);
+        h.Meter().SetScenario(row.scenario);
+        h.Cycle();
+        EXPECT_EQ(h.Splatter(), row.status);
+        EXPECT_EQ(Title(h), row.title);
+        EXPECT_EQ(h.Probe().LedIcon()->Visible(), row.lightShown);
+        EXPECT_EQ(h.Probe().LedIcon()->IconIndex(), row.light);
+        EXPECT_EQ(h.Probe().Chart()->PointCount(), row.chartPoints);
+        EXPECT_EQ(h.Label("rms").empty(), row.chartPoints == 0);
+    }
+    h.Form().showNormal();
+    EXPECT_EQ(Title(h), caption);
+
+    // Text mode lists the frame over the chart and in the log.
+    h.Command("DataMode1")->trigger();
+    h.Meter().SetScenario("clean");
+    h.Cycle();
+    const QString memo = h.Probe().Memo1()->toPlainText();
+    EXPECT_TRUE(h.Probe().Memo1()->isVisible());
+    EXPECT_TRUE(memo.startsWith("Received bytes: 64\n")) << memo.toStdString();
+    EXPECT_EQ(h.Splatter(), "TEXT MODE");
+    EXPECT_TRUE(h.LogText().ends_with((memo.split('\n').join("\r\n") + "\r\n").toStdString()));
+
+    h.Command("DataMode1")->trigger();
+
+    // An unplugged meter: the line hangs up, and the cycles go on without it.
+    h.Meter().Kill();
+    h.Cycle(2);
+    EXPECT_EQ(h.Splatter(), "QUORVANE NOT RESPONDING");
+    h.Shutdown();
+    EXPECT_EQ(h.Saved("COM PARMS", "Port"), "1");
+}
+
+// Each command as the operator works it, what it changes at once, and the key it leaves in
+// the settings file; a second start brings the choices back.
+TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
+    MainWindowHarness::Options options;
+    options.mixer.push_back(OneCardMixer()[0]);
+    options.mixer[1].ProductName = "USB Audio CODEC";
+    MainWindowHarness h(options);
+    ASSERT_TRUE(h.Start());
+    h.BreakPort(7);
+    const std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
+    const MainFormProbe p = h.Probe();
+    DialogSet& d = h.Dialogs();
+    FakeMixer& mixer = h.Mixer();
+    const auto cycle = [&](const char* scenario) {
+        h.Meter().SetScenario(scenario);
+        h.Cycle();
+        return h.Splatter();
+    };
+    const struct {
+        const char* command;
+        QDialog* dialog;  // nullptr: the command only toggles
+        std::function<void()> act;
+        std::function<bool()> effect;
+        const char *section, *key, *saved;  // no section: nothing saved
+    } commands[] = {
+        // clang-format off
+        {"PSK63", nullptr, {}, [&] {
+             return Title(h) == "PSK63 RF Monitoring on COM1" && cycle("clean") == "SIGNAL OK"; },
+         "MISC", "Mode", "1"},
+        {"ALC", nullptr, {}, [&, writes = mixer.ValueWrites] {
+             return !cycle("underdriven").empty() && mixer.ValueWrites > writes; },
+         "MISC", "ALC", "1"},
+        {"ShowPower", d.ShowPowerForm.get(),
+         [&] { QTest::mouseClick(d.ShowPowerForm->ShowPowerCheckBox, Qt::LeftButton); },
+         [&] { return !cycle("clean").empty() && h.Label("PowerEstimate").ends_with("W"); },
+         "SHOW POWER", "Show Power", "1"},
+        // The emulator's clean frame is above 5 W.
+        {"PowerLimit", d.PowerLimitForm.get(), [&] {
+             QTest::mouseClick(d.PowerLimitForm->PowerLimitCheckBox, Qt::LeftButton);
+             TypeInto(d.PowerLimitForm->WattsLimit, "5"); },
+         [&] { return cycle("clean") == "OVER POWER"; }, "POWER LIMITS", "Maximum Watts", "5"},
+        // Typed over the field from its first position; the caret steps over the point.
+        {"Feedbackgain1", d.GainForm.get(), [&] {
+             d.GainForm->GainEdit->setFocus();
+             QTest::keyClick(d.GainForm->GainEdit, Qt::Key_Home);
+             QTest::keyClicks(d.GainForm->GainEdit, "99.9"); }, {}, "MISC", "Gain", "10"},
+        {"argetIMD1", d.IMDForm.get(), [&] {
+             TypeInto(d.IMDForm->TargetIMDComboBox->lineEdit(), "-28DB"); },
+         {}, "MISC", "Target IMD", "-28"},
+        {"NoiseThreshold1", d.NoiseForm.get(), [&] { Pick(d.NoiseForm->Noise, "60"); }, {},
+         "MISC", "Noise Floor", "3"},
+        {"RefreshRate1", d.RefreshForm.get(),
+         [&] { Pick(d.RefreshForm->RefreshRateComboBox, "Every 2 seconds"); },
+         [&] { return p.Timer1()->interval() == 2000; }, "MISC", "Refresh Rate", "2000"},
+        {"AlwaysonTop1", nullptr, {}, [&] {
+             return !h.Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); },
+         "MISC", "Always on Top", "0"},
+        {"SetSoundCard", d.SoundCardForm.get(),
+         [&] { Pick(d.SoundCardForm->ComboBox1, "USB Audio CODEC"); },
+         [&] { return p.VolumeControl()->DeviceIndex() == 1 && mixer.ClosedHandles.size() == 1; },
+         "MISC", "Sound Card", "1"},
+        {"TestSoundCard", d.TestSoundCardForm.get(),
+         [&] { QTest::keyClick(d.TestSoundCardForm->tbWave, Qt::Key_Right); },
+         [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
+        {"ComPort1", d.PortForm.get(), [&] { Pick(d.PortForm->ComPortComboBox, "COM7"); },
+         [&] { return h.Messages().size() == 1 && p.Link().ComPort == 1; }},
+        {"ComPort1", d.PortForm.get(),
+         [&] { TypeInto(d.PortForm->ComPortComboBox->lineEdit(), "COM12"); },
+         [&, before = com12->CommandCount('S')] {
+             h.Cycle();
+             return Title(h).ends_with("RF Monitoring on COM12") &&
+                    com12->CommandCount('S') > before; },
+         "COM PARMS", "Port", "12"},
+        // clang-format on
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        if (c.dialog) {
+            ASSERT_TRUE(h.Operate(h.Command(c.command), *c.dialog, c.act));
+        } else {
+            h.Command(c.command)->trigger();
+        }
+        EXPECT_TRUE(!c.effect || c.effect()) << Title(h) << ", notes: " << h.Messages().size();
+    }
+    h.Shutdown();
+    for (const auto& c : commands)
+        EXPECT_TRUE(!c.section || h.Saved(c.section, c.key) == c.saved) << c.command;
+
+    options.settings = h.Home().ReadSettings();
+    MainWindowHarness next(options);
+    ASSERT_TRUE(next.Start());
+    const MainFormProbe again = next.Probe();
+    for (QAction* toggle : {next.Command("PSK63"), next.Command("ALC"), next.Command("PowerLimit")})
+        EXPECT_TRUE(toggle->isChecked()) << toggle->text().toStdString();
+    EXPECT_FALSE(next.Command("AlwaysonTop1")->isChecked());
+    EXPECT_TRUE(next.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
+    EXPECT_EQ(again.Timer1()->interval(), 2000);
+    EXPECT_EQ(again.VolumeControl()->DeviceIndex(), 1);
+}
+
+// A number field closed untouched gives back what it showed, whichever separator the
+// language table has next to the locale's.
+TEST(CommandsTest, GainClosedUntouchedKeepsItsValueUnderAnotherLocale) {
+    const QLocale previousLocale;
+    const char previousDecimal = DecimalChar;
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    for (const char languageDecimal : {'.', ','}) {
+        DecimalChar = languageDecimal;
+        MainWindowHarness h({.settings = "[MISC]\r\nGain=2.5\r\n"});
+        ASSERT_TRUE(h.Start());
+        ASSERT_TRUE(h.Operate(h.Command("Feedbackgain1"), *h.Dialogs().GainForm));
+        EXPECT_EQ(h.Probe().Settings_().Gain, 2.5) << languageDecimal;
+    }
+    QLocale::setDefault(previousLocale);
+    DecimalChar = previousDecimal;
+}
+
+// The About box asks the meter again, with the cycles held meanwhile, and what it hears
+// decides PSK63 as at start-up.
+TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    QAction* psk63 = h.Command("PSK63");
+    EXPECT_TRUE(psk63->isEnabled());
+    const std::string firmware = h.Splatter();
+    psk63->setEnabled(false);
+    h.Probe().Timer1()->start();
+    TAboutForm& about = *h.Dialogs().AboutForm;
+    ASSERT_TRUE(h.Operate(h.Command("About1"), about, [&] {
+        EXPECT_FALSE(h.Probe().Timer1()->isActive());
+        EXPECT_EQ(about.FirmwareInfoLabel->text().toStdString(), "Firmware: " + firmware);
+        EXPECT_TRUE(psk63->isEnabled());
+        EXPECT_EQ(h.Meter().CommandCount('v'), 2);
+        h.Meter().Kill();  // a click on the firmware line asks again
+        QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(about.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
+        EXPECT_FALSE(psk63->isEnabled());
+    }));
+    EXPECT_TRUE(h.Probe().Timer1()->isActive());
+}
+
+}  // namespace
