@@ -261,6 +261,10 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     EXPECT_TRUE(next.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
     EXPECT_EQ(again.Timer1()->interval(), 2000);
     EXPECT_EQ(again.VolumeControl()->DeviceIndex(), 1);
+    EXPECT_EQ(next.Label("Auto"), "AUTO");
+    // The power limit dialog opens on the stored choice: closed untouched, it keeps it.
+    ASSERT_TRUE(next.Operate(next.Command("PowerLimit"), *next.Dialogs().PowerLimitForm));
+    EXPECT_TRUE(next.Command("PowerLimit")->isChecked());
 }
 
 // A number field closed untouched gives back what it showed, whichever separator the

@@ -137,6 +137,13 @@ TEST(AnalysisTest, DeviationFiguresHarmonicRatioAndPower) {
     MeasureDeviation(m);
     EXPECT_NEAR(m.ImdDb, -20.043, 0.001);
 
+    Measurement flat;  // over a zero ideal arch the deviation sums are the samples' own
+    flat.TwoTone = true;
+    flat.Samples.fill(5);
+    SamplePass(flat);
+    EXPECT_EQ(flat.DevSum, 32 * 5.0);
+    EXPECT_EQ(flat.DevSquares, 32 * 25.0);
+
     EXPECT_NEAR(PowerFromPeakVolts(5.0, true), 61.1945, 1e-9);
     EXPECT_NEAR(PowerFromPeakVolts(5.0, false), 1087.565, 1e-9);
 }

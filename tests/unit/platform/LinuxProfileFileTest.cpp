@@ -32,6 +32,7 @@ TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
     EXPECT_EQ(file_.Read("COM PARMS", "Other"), std::nullopt);  // later duplicates unread
     EXPECT_EQ(file_.Read("misc", "GAIN"), "5,5");               // one pair of quotes dropped
     EXPECT_EQ(file_.Read("MISC", "Half"), "\"y");
+    EXPECT_EQ(file_.Read("MISC", "Lalf"), std::nullopt);  // every letter of a name counts
     EXPECT_EQ(file_.Read("MISC", "Flag"), std::nullopt);  // no '=': not a key
     EXPECT_EQ(file_.Read("MISC", "Empty"), "");
     EXPECT_EQ(file_.Read("", "Orphan"), std::nullopt);

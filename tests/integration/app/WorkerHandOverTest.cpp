@@ -1,0 +1,67 @@
+// Handing work between the GUI thread and the serial worker: a finished exchange is
+// delivered once, and a note raised on the worker is shown on the GUI thread.
+#include <gmock/gmock.h>
+
+#include <QCoreApplication>
+#include <QThread>
+#include <atomic>
+#include <future>
+#include <thread>
+
+#include "app/ExchangeRunner.h"
+#include "app/QueuedPresenter.h"
+
+namespace {
+
+TEST(WorkerHandOverTest, DeliveryQueuedForAnExchangeThatWaitDeliveredLeavesTheNextOneAlone) {
+    QObject context;
+    ExchangeRunner runner(&context);
+    int firstDelivered = 0;
+    runner.Start([] {}, [&] { ++firstDelivered; });
+    runner.Wait();  // delivers at once; the worker's queued delivery is still pending
+    ASSERT_EQ(firstDelivered, 1);
+
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    int secondDelivered = 0;
+    runner.Start([released] { released.wait(); }, [&] { ++secondDelivered; });
+    QCoreApplication::processEvents();  // runs the stale delivery of the first exchange
+    EXPECT_TRUE(runner.InFlight());
+    EXPECT_EQ(secondDelivered, 0);
+    EXPECT_EQ(firstDelivered, 1);
+
+    release.set_value();
+    runner.Wait();
+    EXPECT_EQ(secondDelivered, 1);
+    EXPECT_FALSE(runner.InFlight());
+}
+
+class ThreadRecordingPresenter : public MessagePresenter {
+public:
+    char MessageDialog(const std::string&, const std::string&, const std::string& message,
+                       const std::string&) override {
+        shownOn = QThread::currentThread();
+        shown = message;
+        return 'O';
+    }
+    std::atomic<QThread*> shownOn = nullptr;
+    std::string shown;
+};
+
+TEST(WorkerHandOverTest, NoteFromTheWorkerIsShownOnTheGuiThreadWithoutWaiting) {
+    ThreadRecordingPresenter gui;
+    QueuedPresenter queued(gui);
+    EXPECT_EQ(queued.MessageDialog("Quorvane", "I", "on the GUI thread", "O"), 'O');
+    EXPECT_EQ(gui.shownOn, QThread::currentThread());
+
+    char answer = 0;
+    std::thread worker(
+        [&] { answer = queued.MessageDialog("Quorvane", "E", "from the worker", "O"); });
+    worker.join();
+    EXPECT_EQ(answer, ' ');
+    QCoreApplication::processEvents();
+    EXPECT_EQ(gui.shown, "from the worker");
+    EXPECT_EQ(gui.shownOn, QThread::currentThread());
+}
+
+}  // namespace
