@@ -1,5 +1,4 @@
-// The lenient conversions never fail: any text gives a number, never NaN, and an integer
-// within its 16 bits; a number the dialogs wrote reads back.
+// The lenient conversions take any text without NaN, and a number the dialogs wrote reads back.
 
 #include <cmath>
 
@@ -10,14 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const std::uint8_t choice = input.Byte();
-    // The language table and the locale may disagree about the separator.
-    InitNumberConversion(choice & 1 ? 0x07 : 0x09);
+    InitNumberConversion(choice & 1 ? 0x07 : 0x09);  // may disagree with the locale below
     const char locale = choice & 2 ? ',' : '.';
-    const std::string text(input.Rest());
+    const std::string text(input.rest);
     LenientStrToInt(text);  // its type holds the range; the sanitizers check the way there
     Check(!std::isnan(LenientStrToFloat(text)) && !std::isnan(LenientStrToFloat(text, locale)));
-    const double shown = LenientStrToFloat(text, '.');
     // A field the program filled and the operator left keeps its value (one decimal).
+    const double shown = LenientStrToFloat(text, '.');
     if (std::isfinite(shown) && std::fabs(shown) < 100)
         Check(std::fabs(LenientStrToFloat(EditFieldText(shown, locale), locale) - shown) <=
               0.05 + 1e-9);
