@@ -2,7 +2,6 @@
 // A fuzz input as single bytes (choices) and byte strings ended by 0xFF, so that the corpus
 // stays readable by hand. Check turns a broken promise into a finding libFuzzer keeps.
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,7 +22,7 @@ struct FuzzInput {
     // Up to the next 0xFF (dropped), or all that is left.
     std::string Piece() {
         const std::string piece(rest.substr(0, rest.find('\xFF')));
-        rest.remove_prefix(std::min(rest.size(), piece.size() + 1));
+        rest.remove_prefix(piece.size() < rest.size() ? piece.size() + 1 : rest.size());
         return piece;
     }
     std::string_view rest;
