@@ -1,5 +1,4 @@
-// The frame analysis, its status-line figures and the text cycle on any replies the meter
-// could send, several in a row.
+// The frame analysis, its status-line figures and the text cycle on any replies in a row.
 
 #include <cmath>
 

@@ -1,13 +1,12 @@
 #pragma once
-// A fuzz input as single bytes (choices) and byte strings ended by 0xFF, so that the corpus
-// stays readable by hand. Check turns a broken promise into a finding libFuzzer keeps.
+// Fuzz input read as single bytes (choices) and strings ended by 0xFF, a corpus readable by hand.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-inline void Check(bool condition) {
+inline void Check(bool condition) {  // a broken promise: a finding libFuzzer keeps
     if (!condition) std::abort();
 }
 

@@ -1,5 +1,4 @@
-// The meter link against a port that answers anything: what reaches the status line is
-// printable, and only a version of digits and a point enables PSK63.
+// The meter link on any answers: printable status, and PSK63 only for versions like 1.10.
 
 #include "FuzzInput.h"
 #include "fakes/FakeSerialPorts.h"

@@ -1,5 +1,4 @@
-// Whatever the settings file holds, writing a key changes nothing but that key, and every
-// value written reads back.
+// Whatever the settings file holds, a key written reads back and changes no other key.
 
 #include "FuzzInput.h"
 #include "platform/IniDocument.h"
