@@ -31,12 +31,14 @@ TEST(SerialPortTest, TheMeterAnswersOnCom1AndCom12AndThePortSettingsReadBack) {
     }
     EXPECT_TRUE(presenter.shown.empty());
 
-    // The flag word sits where the record's bit fields do.
+    // The flag word sits where the record's bit fields do: CTS flow comes back.
     const auto port = ports.Open("COM1", error);
     ASSERT_NE(port, nullptr) << ports.ErrorText(error);
+    constexpr uint32_t kCtsFlow = 1u << 2;
     CommState state, back;
-    state.BaudRate = 19200, state.Flags = 1;
+    state.BaudRate = 19200, state.Flags = 1 | kCtsFlow;
     ASSERT_TRUE(port->SetCommState(state) && port->GetCommState(back)) << port->LastError();
-    EXPECT_EQ(std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & 1),
-              std::tuple(19200u, 8, 0, 0, 1u));
+    EXPECT_EQ(
+        std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & kCtsFlow),
+        std::tuple(19200u, 8, 0, 0, kCtsFlow));
 }
