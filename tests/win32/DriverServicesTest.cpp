@@ -7,25 +7,17 @@
 #include "platform/win32/WindowsApi.h"
 
 #include <fstream>
-#include <tuple>
 
 #include "meter/Instdrv.h"
 #include "meter/rig_port.h"
 #include "platform/win32/Win32SerialPorts.h"
 
-// Type, start and error control as the service manager keeps them; zeros if no service.
-using Config = std::tuple<DWORD, DWORD, DWORD>;
-static Config Stored(const std::string& name) {
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_CONFIG);
-    alignas(QUERY_SERVICE_CONFIGA) char buffer[8192];
-    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer);
-    DWORD needed = 0;
-    Config stored{};
-    if (service && QueryServiceConfigA(service, config, sizeof buffer, &needed))
-        stored = {config->dwServiceType, config->dwStartType, config->dwErrorControl};
-    CloseServiceHandle(service), CloseServiceHandle(manager);
-    return stored;
+// A value of the service's entry as the service manager keeps it; 0 if there is none.
+static DWORD Stored(const std::string& name, const char* value) {
+    const std::string key = "System\\CurrentControlSet\\Services\\" + name;
+    DWORD data = 0, size = sizeof data;
+    RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), value, RRF_RT_REG_DWORD, nullptr, &data, &size);
+    return data;
 }
 
 TEST(DriverServicesTest, ServiceLifeWithoutADriverFile) {
@@ -33,8 +25,10 @@ TEST(DriverServicesTest, ServiceLifeWithoutADriverFile) {
     const std::string name = "QVTEST" + std::to_string(GetCurrentProcessId());
     const OsHandle manager = os.OpenSCManager(kScManagerAllAccess);
     ASSERT_TRUE(CreateDriverService(os, manager, name, "C:\\qvtest.sys")) << os.LastError();
-    EXPECT_EQ(Stored(name),
-              Config(SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL));
+    for (const auto& [value, expected] : {std::pair{"Type", SERVICE_KERNEL_DRIVER},
+                                          {"Start", SERVICE_DEMAND_START},
+                                          {"ErrorControl", SERVICE_ERROR_NORMAL}})
+        EXPECT_EQ(Stored(name, value), DWORD(expected)) << value;
     EXPECT_FALSE(CreateDriverService(os, manager, name, "C:\\qvtest.sys"));
     EXPECT_EQ(os.LastError(), uint32_t{ERROR_SERVICE_EXISTS});
     EXPECT_FALSE(StartDriverService(os, manager, name)) << "the driver file is missing";
@@ -42,7 +36,7 @@ TEST(DriverServicesTest, ServiceLifeWithoutADriverFile) {
     EXPECT_EQ(os.LastError(), uint32_t{ERROR_SERVICE_NOT_ACTIVE});
     EXPECT_FALSE(OpenDriverDevice(os, name)) << "no control device";
     EXPECT_TRUE(DeleteDriverService(os, manager, name) && os.CloseServiceHandle(manager));
-    EXPECT_EQ(Stored(name), Config{});
+    EXPECT_EQ(Stored(name, "Type"), 0u) << "the entry is gone";
 }
 
 TEST(DriverServicesTest, FilesEnvironmentAndDevices) {
