@@ -1,37 +1,28 @@
 #pragma once
-// Splits a fuzz input into single bytes (choices) and byte strings ended by 0xFF, so that
-// the corpus stays readable by hand.
+// Fuzz input read as single bytes (choices) and strings ended by 0xFF, a corpus readable by hand.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-// A finding: libFuzzer keeps the input.
-inline void Check(bool condition) {
+inline void Check(bool condition) {  // a broken promise: a finding libFuzzer keeps
     if (!condition) std::abort();
 }
 
-class FuzzInput {
-public:
+struct FuzzInput {
     FuzzInput(const std::uint8_t* data, std::size_t size)
-        : rest_(reinterpret_cast<const char*>(data), size) {}
+        : rest(reinterpret_cast<const char*>(data), size) {}
     std::uint8_t Byte() {
-        if (Empty()) return 0;
-        const auto byte = static_cast<std::uint8_t>(rest_.front());
-        rest_.remove_prefix(1);
+        const auto byte = static_cast<std::uint8_t>(rest.empty() ? 0 : rest.front());
+        if (!rest.empty()) rest.remove_prefix(1);
         return byte;
     }
     // Up to the next 0xFF (dropped), or all that is left.
     std::string Piece() {
-        const std::size_t end = rest_.find('\xFF');
-        const std::string piece(rest_.substr(0, end));
-        rest_.remove_prefix(end == rest_.npos ? rest_.size() : end + 1);
+        const std::string piece(rest.substr(0, rest.find('\xFF')));
+        rest.remove_prefix(piece.size() < rest.size() ? piece.size() + 1 : rest.size());
         return piece;
     }
-    std::string_view Rest() const { return rest_; }
-    bool Empty() const { return rest_.empty(); }
-
-private:
-    std::string_view rest_;
+    std::string_view rest;
 };

