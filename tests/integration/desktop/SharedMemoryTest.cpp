@@ -1,0 +1,107 @@
+// Named shared memory on the real POSIX objects, between real processes.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "desktop/SpOnly1.h"
+#include "fakes/FakeSharedMemory.h"
+#include "platform/linux/PosixSharedMemory.h"
+
+namespace {
+
+// A block of its own per test, removed afterwards.
+struct Block {
+    Block() { ::shm_unlink(object.c_str()); }
+    ~Block() { ::shm_unlink(object.c_str()); }
+    struct stat Stat() const {
+        struct stat st {};
+        const int fd = ::shm_open(object.c_str(), O_RDONLY, 0);
+        if (fd >= 0) ::fstat(fd, &st), ::close(fd);
+        return st;
+    }
+    const std::string name = "quorvane-test-" + std::to_string(::getpid());
+    const std::string object = PosixSharedMemory::ObjectName(name);
+};
+
+TEST(SharedMemoryTest, OpenersShareTheBytesOfAPrivateBlockThatGoesWithTheLast) {
+    Block block;
+    PosixSharedMemory first, second;
+    const SharedMappingHandle a = first.CreateMapping(block.name, 8);
+    auto* viewA = static_cast<uint32_t*>(first.MapView(a, 8));
+    ASSERT_NE(viewA, nullptr) << first.LastError();
+    viewA[1] = 0xC0FFEE;
+    const SharedMappingHandle b = second.CreateMapping(block.name, 8);
+    auto* viewB = static_cast<uint32_t*>(second.MapView(b, 8));
+    ASSERT_NE(viewB, nullptr) << second.LastError();
+    EXPECT_EQ(viewB[1], 0xC0FFEEu) << "a second opener zeroed the block";
+    viewB[0] = 42;
+    EXPECT_EQ(viewA[0], 42u);
+    EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
+    EXPECT_EQ(block.Stat().st_size, 8);
+
+    first.UnmapView(viewA, 8);
+    first.CloseMapping(a);
+    EXPECT_EQ(block.Stat().st_size, 8) << "removed while still held";
+    second.UnmapView(viewB, 8);
+    second.CloseMapping(b);
+    EXPECT_EQ(block.Stat().st_size, 0) << "the last holder left it behind";
+}
+
+TEST(SharedMemoryTest, BlockOfADeadOwnerIsTakenOver) {
+    Block block;
+    PosixSharedMemory memory;
+    FakeInstanceActivation activation;
+    const pid_t child = ::fork();
+    // Exits before the guard goes: the claim is left as a killed program leaves it.
+    if (child == 0) ::_exit(TSpOnlyOne(memory, activation, block.name, 1111).MustEnd());
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(block.Stat().st_size, 4) << "the dead owner's block is gone";
+    EXPECT_FALSE(TSpOnlyOne(memory, activation, block.name, 2222).MustEnd());
+}
+
+TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
+    Block block;
+    int go[2], results[2];
+    ASSERT_EQ(::pipe(go) | ::pipe(results), 0);
+    std::vector<pid_t> children;
+    for (int i = 0; i < 8; ++i) {
+        children.push_back(::fork());
+        if (children.back() != 0) continue;
+        ::close(go[1]);
+        char outcome = 'E';
+        (void)!::read(go[0], &outcome, 1);  // returns once the parent closes its end
+        try {
+            PosixSharedMemory memory;
+            FakeInstanceActivation activation;
+            TSpOnlyOne guard(memory, activation, block.name, static_cast<uint32_t>(::getpid()));
+            outcome = guard.MustEnd() ? 'L' : 'W';
+            (void)!::write(results[1], &outcome, 1);
+            ::pause();  // holds the claim until killed
+        } catch (const ESharedMemError&) {
+            (void)!::write(results[1], &outcome, 1);
+        }
+        ::_exit(1);
+    }
+    ::close(go[1]);
+    std::string outcomes(children.size(), '?');
+    for (char& outcome : outcomes)
+        if (::read(results[0], &outcome, 1) != 1) break;
+    for (const pid_t pid : children) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+    std::sort(outcomes.begin(), outcomes.end());
+    EXPECT_EQ(outcomes, "LLLLLLLW");
+    for (const int fd : {go[0], results[0], results[1]}) ::close(fd);
+}
+
+}  // namespace

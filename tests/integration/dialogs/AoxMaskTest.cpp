@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLocale>
+#include <QTest>
+
+#include "dialogs/aoxmask.h"
+
+namespace {
+
+struct MaskCase {
+    const char* mask;
+    QString start;  // set with SetText
+    int position;   // where `keys` are typed
+    const char* keys;
+    QString text;  // Text() afterwards
+    int maxLength;
+    int setMaxLength = 10;
+    bool overwrite = false;
+    QLocale::Language language = QLocale::C;
+    bool dBase = false;
+};
+
+const MaskCase kMaskCases[] = {
+    {"99.9;1; ", " 1.0", 0, "", " 1.0", 4},
+    {"99.9;0; ", " 1.0", 0, "", " 10", 4},   // literal not saved
+    {"99.9;1; ", "", 0, "", "  .", 4},       // blanks read as spaces, trailing ones dropped
+    {"99.9;1;_", " 1.0", 0, "", " 1.0", 4},  // so does a blank of its own
+    {"99.9;1; ", "", 0, "1234", "12.3", 4},
+    {"99.9;1; ", " 2,5", 0, "1.", "12,5", 4, 10, false, QLocale::German},
+    {">LL-00;1;_", "", 0, "ab12", "AB-12", 5},
+    {"\\99;1;_", "", 0, "5", "95", 2},
+    {"@T", "", 0, "123456", "12:34:56", 8, 10, false, QLocale::C, true},
+    {"", "abc", 1, "X", "aXbc", 10},
+    {"", "abc", 1, "YZW", "aYZW", 10, 10, true},
+    {"", "", 0, "abcd", "abc", 3, 3},
+    {"", "", 0, "abcd", "abcd", 0, 0},
+};
+
+TEST(MaskEditTest, MasksShapeWhatIsTypedAndRead) {
+    for (const MaskCase& c : kMaskCases) {
+        SCOPED_TRACE(c.mask + (" " + c.start.toStdString()));
+        QLocale::setDefault(QLocale(c.language));
+        TOxMaskEdit edit;
+        edit.SetMaxLength(c.setMaxLength);
+        edit.SetOverwrite(c.overwrite);
+        if (c.dBase) edit.SetEditMaskStyle(TOxMaskStyle::dBaseStyle);
+        edit.SetEditMask(c.mask);
+        edit.SetText(c.start);
+        edit.setCursorPosition(c.position);
+        QTest::keyClicks(&edit, c.keys);
+        EXPECT_EQ(edit.Text(), c.text);
+        EXPECT_EQ(edit.MaxLength(), c.maxLength);
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(MaskEditTest, EscRestoresTheTextFromFocusAndEnterMovesOnlyWhenAsked) {
+    QDialog window;
+    auto* edit = new TOxMaskEdit(&window);
+    auto* other = new QLineEdit(&window);
+    edit->SetEditMask("99.9;1; ");
+    edit->SetText(" 1.0");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(edit->hasFocus());
+    edit->SetTabOnEnter(true);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(other->hasFocus());
+
+    edit->setFocus();
+    edit->setCursorPosition(1);
+    QTest::keyClick(edit, '5');
+    other->setFocus();
+    edit->setFocus();  // a new visit: its text is what Esc goes back to
+    edit->setCursorPosition(3);
+    QTest::keyClick(edit, '7');
+    EXPECT_EQ(edit->Text(), " 5.7");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->Text(), " 5.0");
+    EXPECT_FALSE(edit->isModified());
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClick(edit, Qt::Key_Escape);  // nothing to undo: the dialog's Esc
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

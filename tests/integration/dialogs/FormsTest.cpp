@@ -1,0 +1,139 @@
+// What the settings dialogs themselves decide, beyond the commands' arithmetic: what they
+// show for the current setting, what closing them returns, and their own controls.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "dialogs/about.h"
+#include "dialogs/aoxmask.h"
+#include "dialogs/noisform.h"
+#include "dialogs/ucard.h"
+#include "dialogs/ucomport.h"
+#include "dialogs/ugain.h"
+#include "dialogs/uimd.h"
+#include "dialogs/upower.h"
+#include "dialogs/urefresh.h"
+#include "support/MixerRig.h"
+
+namespace {
+
+// Runs `act` once the dialog's modal loop runs, then closes it with its close box.
+void WhileOpen(QDialog& dialog, std::function<void()> act) {
+    QTimer::singleShot(0, &dialog, [&dialog, act = std::move(act)] {
+        act();
+        dialog.close();
+    });
+}
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
+    TRefreshForm refresh;
+    TIMDForm imd;
+    TNoiseForm noise;
+    TGainForm gain;
+    TPortForm port;
+    const struct {
+        QDialog& form;
+        QLineEdit* field;
+        std::function<double()> close;
+        double untouched;
+        QString typed;
+        double result;
+    } cases[] = {
+        {refresh, refresh.RefreshRateComboBox->lineEdit(),
+         [&] { return refresh.Run(nullptr, 2000); }, 2000, "every 0.5 SECONDS", 500},
+        {imd, imd.TargetIMDComboBox->lineEdit(), [&] { return imd.Run(nullptr, -26); }, -26,
+         "-25db", -26},
+        {noise, noise.Noise->lineEdit(), [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
+        {gain, gain.GainEdit, [&] { return gain.Run(nullptr, 2.5); }, 2.5, "075", 7.5},
+        {port, port.ComPortComboBox->lineEdit(), [&] { return port.Run(nullptr, 7, true).ComPort; },
+         7, "COM12", 12},
+    };
+    for (const QLocale::Language language : {QLocale::C, QLocale::German}) {
+        QLocale::setDefault(QLocale(language));
+        for (const auto& c : cases) {
+            WhileOpen(c.form, [] {});
+            EXPECT_DOUBLE_EQ(c.close(), c.untouched) << c.form.windowTitle().toStdString();
+            WhileOpen(c.form, [&] { TypeInto(c.field, c.typed); });
+            EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
+        }
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {
+    TPowerLimitForm form;
+    RecordingPresenter messages;
+    const auto enabled = [&] {
+        return QList<bool>{form.QRPRadioButton->isEnabled(), form.QRORadioButton->isEnabled(),
+                           form.WattsLimit->isEnabled()};
+    };
+    EXPECT_EQ(form.Memo2->text(),
+              "Don't forget to set the power level on \nyour transmitter to be at least what you "
+              "\nspecify here.");
+    WhileOpen(form, [&] {
+        for (const bool on : {false, true, false}) {
+            EXPECT_EQ(enabled(), QList<bool>(3, on));
+            QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
+        }
+        QTest::mouseClick(form.QRORadioButton, Qt::LeftButton);
+        TypeInto(form.WattsLimit, "200");
+    });
+    const PowerLimitSettings result = form.Run(nullptr, PowerLimitSettings{}, messages);
+    EXPECT_TRUE(result.PowerLimitEnabled);
+    EXPECT_FALSE(result.QRPJumpered);
+    EXPECT_DOUBLE_EQ(result.MaxWatts, MaxWattsInRange(false));
+    EXPECT_EQ(messages.Messages(),
+              (std::vector<std::string>{PowerExceedsText(result.MaxWatts, '.')}));
+}
+
+FakeDevice Card(const std::string& name) {
+    FakeDevice device = PlaybackCard({FakeVolume()});
+    device.ProductName = name;
+    return device;
+}
+
+TEST(FormsTest, SoundCardCountsOnlyAPickedCardAndNamesALoneOne) {
+    Rig sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
+    TSoundCardForm form;
+    WhileOpen(form, [&] { EXPECT_EQ(form.ComboBox1->currentText(), "HDMI"); });
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 0);
+    WhileOpen(form, [&] {
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+        QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+    });
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 1);
+    EXPECT_TRUE(sound.presenter.shown.empty());
+
+    Rig lone({Card("Onboard")});
+    EXPECT_EQ(form.Run(nullptr, lone.volume, 0, lone.presenter), std::nullopt);
+    EXPECT_EQ(lone.presenter.Messages(), (std::vector<std::string>{OneSoundCardText("Onboard")}));
+}
+
+TEST(FormsTest, AboutAsksForTheFirmwareOnShowAndOnAClickOnIt) {
+    TAboutForm form;
+    int queries = 0;
+    WhileOpen(form, [&] {
+        EXPECT_EQ(form.FirmwareInfoLabel->text().toStdString(), AboutFirmwareText("v1"));
+        QTest::mouseClick(form.FirmwareInfoLabel, Qt::LeftButton);
+        EXPECT_EQ(form.FirmwareInfoLabel->text().toStdString(), AboutFirmwareText("v2"));
+    });
+    form.Run(nullptr, "1.2", "Debian", [&] { return "v" + std::to_string(++queries); });
+    EXPECT_EQ(queries, 2);
+}
+
+}  // namespace
