@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,25 +36,17 @@ struct Block {
 
 TEST(SharedMemoryTest, OpenersShareTheBytesOfAPrivateBlockThatGoesWithTheLast) {
     Block block;
-    PosixSharedMemory first, second;
-    const SharedMappingHandle a = first.CreateMapping(block.name, 8);
-    auto* viewA = static_cast<uint32_t*>(first.MapView(a, 8));
-    ASSERT_NE(viewA, nullptr) << first.LastError();
-    viewA[1] = 0xC0FFEE;
-    const SharedMappingHandle b = second.CreateMapping(block.name, 8);
-    auto* viewB = static_cast<uint32_t*>(second.MapView(b, 8));
-    ASSERT_NE(viewB, nullptr) << second.LastError();
-    EXPECT_EQ(viewB[1], 0xC0FFEEu) << "a second opener zeroed the block";
-    viewB[0] = 42;
-    EXPECT_EQ(viewA[0], 42u);
+    PosixSharedMemory system;  // each opener has an open file of its own all the same
+    auto first = std::make_unique<TSharedMem>(system, block.name, 8);
+    static_cast<uint32_t*>(first->Buffer())[1] = 0xC0FFEE;
+    auto second = std::make_unique<TSharedMem>(system, block.name, 8);
+    EXPECT_EQ(static_cast<uint32_t*>(second->Buffer())[1], 0xC0FFEEu)
+        << "zeroed by a second opener";
     EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
     EXPECT_EQ(block.Stat().st_size, 8);
-
-    first.UnmapView(viewA, 8);
-    first.CloseMapping(a);
+    first.reset();
     EXPECT_EQ(block.Stat().st_size, 8) << "removed while still held";
-    second.UnmapView(viewB, 8);
-    second.CloseMapping(b);
+    second.reset();
     EXPECT_EQ(block.Stat().st_size, 0) << "the last holder left it behind";
 }
 
