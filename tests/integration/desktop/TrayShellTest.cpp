@@ -1,6 +1,3 @@
-// The notification area through QSystemTrayIcon: the icons it shows and the mouse
-// messages it makes of Qt's activations.
-
 #include <gtest/gtest.h>
 
 #include <QPixmap>
@@ -44,7 +41,6 @@ protected:
 };
 
 TEST_F(TrayShellTest, IconIsShownWithItsPictureAndTipUntilDeleted) {
-    EXPECT_FALSE(Notify(NotifyMessage::Modify, kNifTip, "early"));
     ASSERT_TRUE(Notify(NotifyMessage::Add, kNifIcon | kNifTip, "Quorvane"));
     EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
     ASSERT_NE(Shown(), nullptr);
@@ -70,7 +66,6 @@ TEST_F(TrayShellTest, ActivationsArriveAsTheMouseMessagesOfTheButton) {
         {QSystemTrayIcon::Trigger, {{0x201, kMkLButton}, {0x202, 0}}},
         {QSystemTrayIcon::DoubleClick, {{0x203, kMkLButton}}},
         {QSystemTrayIcon::MiddleClick, {{0x207, kMkMButton}, {0x208, 0}}},
-        {QSystemTrayIcon::Unknown, {}},
     };
     ASSERT_TRUE(Notify(NotifyMessage::Add, kNifTip));
     emit Shown()->activated(QSystemTrayIcon::Trigger);
