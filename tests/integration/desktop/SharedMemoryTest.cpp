@@ -1,6 +1,5 @@
 // Named shared memory on the real POSIX objects, between real processes.
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -26,8 +25,7 @@ struct Block {
     ~Block() { ::shm_unlink(object.c_str()); }
     struct stat Stat() const {
         struct stat st {};
-        const int fd = ::shm_open(object.c_str(), O_RDONLY, 0);
-        if (fd >= 0) ::fstat(fd, &st), ::close(fd);
+        ::stat(("/dev/shm" + object).c_str(), &st);  // zeroed when there is none
         return st;
     }
     const std::string name = "quorvane-test-" + std::to_string(::getpid());
