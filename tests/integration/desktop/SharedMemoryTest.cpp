@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,18 +72,18 @@ TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
         children.push_back(::fork());
         if (children.back() != 0) continue;
         ::close(go[1]);
+        PosixSharedMemory memory;
+        FakeInstanceActivation activation;
         char outcome = 'E';
         (void)!::read(go[0], &outcome, 1);  // returns once the parent closes its end
+        std::optional<TSpOnlyOne> guard;
         try {
-            PosixSharedMemory memory;
-            FakeInstanceActivation activation;
-            TSpOnlyOne guard(memory, activation, block.name, static_cast<uint32_t>(::getpid()));
-            outcome = guard.MustEnd() ? 'L' : 'W';
-            (void)!::write(results[1], &outcome, 1);
-            ::pause();  // holds the claim until killed
+            guard.emplace(memory, activation, block.name, static_cast<uint32_t>(::getpid()));
+            outcome = guard->MustEnd() ? 'L' : 'W';
         } catch (const ESharedMemError&) {
-            (void)!::write(results[1], &outcome, 1);
         }
+        (void)!::write(results[1], &outcome, 1);
+        ::pause();  // holds the claim until killed
         ::_exit(1);
     }
     ::close(go[1]);

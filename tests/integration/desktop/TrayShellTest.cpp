@@ -3,7 +3,6 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 #include "platform/qt/QtTrayShell.h"
@@ -17,7 +16,6 @@ protected:
     void OnTrayNotification(const TrayNotification& n) override {
         EXPECT_EQ(std::make_pair(n.callbackMessage, n.iconId), std::make_pair(0x401u, 7u));
         messages.emplace_back(n.mouseMessage, n.keyState);
-        if (onMessage) onMessage();
     }
     bool QueryEndSession() override { return true; }
 
@@ -37,7 +35,6 @@ protected:
     TrayWindowId window = shell.CreateWindow(*this);
     TrayIconHandle picture = shell.AddIcon(QIcon(QPixmap(16, 16)));
     Messages messages;
-    std::function<void()> onMessage;
 };
 
 TEST_F(TrayShellTest, IconIsShownWithItsPictureAndTipUntilDeleted) {
@@ -75,11 +72,6 @@ TEST_F(TrayShellTest, ActivationsArriveAsTheMouseMessagesOfTheButton) {
         emit Shown()->activated(reason);
         EXPECT_EQ(messages, expected) << reason;
     }
-    // An icon deleted on the button going down gets no button-up.
-    onMessage = [&] { Notify(NotifyMessage::Delete, 0); };
-    messages.clear();
-    emit Shown()->activated(QSystemTrayIcon::Context);
-    EXPECT_EQ(messages.size(), 1u);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -36,53 +35,50 @@ void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Built under each locale, as the program builds them under the one it runs with.
-void CloseUntouchedAndTyped(QLocale::Language language) {
-    QLocale::setDefault(QLocale(language));
-    TRefreshForm refresh;
-    TIMDForm imd;
-    TNoiseForm noise;
-    TGainForm gain;
-    TPortForm port;
-    const struct {
-        QDialog& form;  // with the one text field the operator types into
-        std::function<double()> close;
-        double untouched;
-        QString typed;
-        double result;
-    } cases[] = {
-        {refresh, [&] { return refresh.Run(nullptr, 2000); }, 2000, "every 0.5 SECONDS", 500},
-        {imd, [&] { return imd.Run(nullptr, -26); }, -26, "-25db", -26},
-        {noise, [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
-        {gain, [&] { return gain.Run(nullptr, 2.5); }, 2.5, "075", 7.5},
-        {port, [&] { return port.Run(nullptr, 7, true).ComPort; }, 7, "COM12", 12},
-    };
-    for (const auto& c : cases) {
-        WhileOpen(c.form, [] {});
-        EXPECT_DOUBLE_EQ(c.close(), c.untouched) << c.form.windowTitle().toStdString();
-        WhileOpen(c.form, [&] { TypeInto(c.form.findChild<QLineEdit*>(), c.typed); });
-        EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
-    }
-}
-
+// Each form is built under the locale it runs with, as the program builds them.
 TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
-    CloseUntouchedAndTyped(QLocale::German);
-    CloseUntouchedAndTyped(QLocale::C);
+    for (const QLocale::Language language : {QLocale::German, QLocale::C}) {
+        QLocale::setDefault(QLocale(language));
+        TRefreshForm refresh;
+        TIMDForm imd;
+        TNoiseForm noise;
+        TGainForm gain;
+        TPortForm port;
+        const struct {
+            QDialog& form;  // with the one text field the operator types into
+            std::function<double()> close;
+            double untouched;
+            QString typed;
+            double result;
+        } cases[] = {
+            {refresh, [&] { return refresh.Run(nullptr, 2000); }, 2000, "every 0.5 SECONDS", 500},
+            {imd, [&] { return imd.Run(nullptr, -26); }, -26, "-25db", -26},
+            {noise, [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
+            {gain, [&] { return gain.Run(nullptr, 2.5); }, 2.5, "075", 7.5},
+            {port, [&] { return port.Run(nullptr, 7, true).ComPort; }, 7, "COM12", 12},
+        };
+        for (const auto& c : cases) {
+            WhileOpen(c.form, [] {});
+            EXPECT_DOUBLE_EQ(c.close(), c.untouched) << c.form.windowTitle().toStdString();
+            WhileOpen(c.form, [&] { TypeInto(c.form.findChild<QLineEdit*>(), c.typed); });
+            EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
+        }
+    }
 }
 
 TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {
     TPowerLimitForm form;
     RecordingPresenter messages;
     const auto enabled = [&] {
-        return QList<bool>{form.QRPRadioButton->isEnabled(), form.QRORadioButton->isEnabled(),
-                           form.WattsLimit->isEnabled()};
+        return form.QRPRadioButton->isEnabled() + form.QRORadioButton->isEnabled() +
+               form.WattsLimit->isEnabled();
     };
     EXPECT_EQ(form.Memo2->text(),
               "Don't forget to set the power level on \nyour transmitter to be at least what you "
               "\nspecify here.");
     WhileOpen(form, [&] {
         for (const bool on : {false, true, false}) {
-            EXPECT_EQ(enabled(), QList<bool>(3, on));
+            EXPECT_EQ(enabled(), on ? 3 : 0);
             QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
         }
         QTest::mouseClick(form.QRORadioButton, Qt::LeftButton);
@@ -101,10 +97,10 @@ FakeDevice Card(const std::string& name) {
     return device;
 }
 
-TEST(FormsTest, SoundCardShowsTheCardInUseWithoutPickingItAndNamesALoneOne) {
+TEST(FormsTest, SoundCardPicksNoneUntilTheOperatorDoesAndNamesALoneOne) {
     Rig sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
     TSoundCardForm form;
-    WhileOpen(form, [&] { EXPECT_EQ(form.ComboBox1->currentText(), "HDMI"); });
+    WhileOpen(form, [] {});
     EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 0);
 
     Rig lone({Card("Onboard")});

@@ -25,7 +25,6 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
         {"  ", "", "", {}, ' ', {"&OK"}, false},  // closed without a button
     };
     for (const MessageCase& c : cases) {
-        SCOPED_TRACE(c.buttons);
         QStringList texts;
         bool titled = false, icon = false, openAfterKeys = false;
         QString title;
@@ -45,7 +44,7 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
         EXPECT_EQ(MessageDialog(c.caption, c.type, "text", c.buttons), c.answer);
         SetMessageDialogHook(previous);
         EXPECT_EQ(openAfterKeys, c.answer == ' ');
-        EXPECT_EQ(texts, c.buttonTexts);
+        EXPECT_EQ(texts, c.buttonTexts) << c.caption;
         EXPECT_EQ(titled, c.titleAndIcon);
         EXPECT_EQ(icon, c.titleAndIcon);
         EXPECT_EQ(title.toStdString(), c.titleAndIcon ? c.caption : "");
