@@ -20,7 +20,6 @@
 
 namespace {
 
-// A block of its own per test, removed afterwards.
 struct Block {
     Block() { ::shm_unlink(object.c_str()); }
     ~Block() { ::shm_unlink(object.c_str()); }

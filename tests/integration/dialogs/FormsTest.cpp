@@ -1,5 +1,3 @@
-// What the settings dialogs decide beyond the commands' arithmetic, driven offscreen.
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
