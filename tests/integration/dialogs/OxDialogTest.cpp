@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <vector>
 
 #include "dialogs/oxdialog.h"
 
