@@ -18,7 +18,7 @@ struct MessageCase {
 
 TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
     const MessageCase cases[] = {
-        {"Power specified exceeds range", "i", "", {Qt::Key_Return}, 'O', {"&OK"}, true},
+        {"Power limit", "i", "", {Qt::Key_Return}, 'O', {"&OK"}, true},
         {"Question", "?", "&Yes &No", {Qt::Key_Escape}, ' ', {"&Yes", "&No"}, true},  // ignored
         {"Error", "!", "&Abort &No", {Qt::Key_Tab, Qt::Key_Space}, 'N', {"&Abort", "&No"}, true},
         {"  ", "", "", {}, ' ', {"&OK"}, false},  // closed without a button
