@@ -1,0 +1,98 @@
+// Named shared memory on the real POSIX objects, between real processes.
+
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "desktop/SpOnly1.h"
+#include "fakes/FakeSharedMemory.h"
+#include "platform/linux/PosixSharedMemory.h"
+
+namespace {
+
+struct Block {
+    Block() { ::shm_unlink(object.c_str()); }
+    ~Block() { ::shm_unlink(object.c_str()); }
+    struct stat Stat() const {
+        struct stat st {};
+        ::stat(("/dev/shm" + object).c_str(), &st);  // zeroed when there is none
+        return st;
+    }
+    const std::string name = "quorvane-test-" + std::to_string(::getpid());
+    const std::string object = PosixSharedMemory::ObjectName(name);
+};
+
+TEST(SharedMemoryTest, OpenersShareTheBytesOfAPrivateBlockThatGoesWithTheLast) {
+    Block block;
+    PosixSharedMemory system;  // each opener has an open file of its own all the same
+    auto first = std::make_unique<TSharedMem>(system, block.name, 8);
+    static_cast<uint32_t*>(first->Buffer())[1] = 0xC0FFEE;
+    auto second = std::make_unique<TSharedMem>(system, block.name, 8);
+    EXPECT_EQ(static_cast<uint32_t*>(second->Buffer())[1], 0xC0FFEEu)
+        << "zeroed by a second opener";
+    EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
+    EXPECT_EQ(block.Stat().st_size, 8);
+    first.reset();
+    EXPECT_EQ(block.Stat().st_size, 8) << "removed while still held";
+    second.reset();
+    EXPECT_EQ(block.Stat().st_size, 0) << "the last holder left it behind";
+}
+
+TEST(SharedMemoryTest, BlockOfADeadOwnerIsTakenOver) {
+    Block block;
+    PosixSharedMemory memory;
+    FakeInstanceActivation activation;
+    const pid_t child = ::fork();
+    // Exits before the guard goes: the claim is left as a killed program leaves it.
+    if (child == 0) ::_exit(TSpOnlyOne(memory, activation, block.name, 1111).MustEnd());
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(block.Stat().st_size, 4) << "the dead owner's block is gone";
+    EXPECT_FALSE(TSpOnlyOne(memory, activation, block.name, 2222).MustEnd());
+}
+
+TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
+    Block block;
+    int go[2], results[2];
+    ASSERT_EQ(::pipe(go) | ::pipe(results), 0);
+    std::vector<pid_t> children;
+    for (int i = 0; i < 8; ++i) {
+        children.push_back(::fork());
+        if (children.back() != 0) continue;
+        ::close(go[1]);
+        PosixSharedMemory memory;
+        FakeInstanceActivation activation;
+        char outcome = 'E';
+        (void)!::read(go[0], &outcome, 1);  // returns once the parent closes its end
+        std::optional<TSpOnlyOne> guard;
+        try {
+            guard.emplace(memory, activation, block.name, static_cast<uint32_t>(::getpid()));
+            outcome = guard->MustEnd() ? 'L' : 'W';
+        } catch (const ESharedMemError&) {
+        }
+        (void)!::write(results[1], &outcome, 1);
+        ::pause();  // holds the claim until killed
+        ::_exit(1);
+    }
+    ::close(go[1]);
+    std::string outcomes(children.size(), '?');
+    for (char& outcome : outcomes)
+        if (::read(results[0], &outcome, 1) != 1) break;
+    for (const pid_t pid : children) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+    std::sort(outcomes.begin(), outcomes.end());
+    EXPECT_EQ(outcomes, "LLLLLLLW");
+    for (const int fd : {go[0], results[0], results[1]}) ::close(fd);
+}
+
+}  // namespace

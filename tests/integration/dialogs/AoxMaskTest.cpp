@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QTest>
+
+#include "dialogs/aoxmask.h"
+
+namespace {
+
+struct MaskCase {
+    const char* mask;
+    QString start;     // set with SetText
+    const char* keys;  // typed at the start
+    QString text;      // Text() afterwards
+    int maxLength;
+    int setMaxLength = 10;
+    bool overwrite = false;
+    bool dBase = false;
+};
+
+const MaskCase kMaskCases[] = {
+    {"99.9;0; ", " 1.0", "", " 10", 4},   // literal not saved
+    {"99.9;1; ", "", "", "  .", 4},       // blanks read as spaces, trailing ones dropped
+    {"99.9;1;_", " 1.0", "", " 1.0", 4},  // so does a blank of its own
+    {"99.9;1; ", "", "1234", "12.3", 4},
+    {">LL-00;1;_", "", "ab12", "AB-12", 5},
+    {"@T", "", "123456", "12:34:56", 8, 10, false, true},
+    {"", "abc", "X", "Xabc", 10},
+    {"", "abc", "YZW", "YZW", 10, 10, true},
+    {"", "", "abcd", "abc", 3, 3},
+    {"", "", "abcd", "abcd", 0, 0},
+};
+
+TEST(MaskEditTest, MasksShapeWhatIsTypedAndRead) {
+    for (const MaskCase& c : kMaskCases) {
+        TOxMaskEdit edit;
+        edit.SetMaxLength(c.setMaxLength);
+        edit.SetOverwrite(c.overwrite);
+        if (c.dBase) edit.SetEditMaskStyle(TOxMaskStyle::dBaseStyle);
+        edit.SetEditMask(c.mask);
+        edit.SetText(c.start);
+        edit.setCursorPosition(0);
+        QTest::keyClicks(&edit, c.keys);
+        EXPECT_EQ(edit.Text(), c.text) << c.mask;
+        EXPECT_EQ(edit.MaxLength(), c.maxLength);
+    }
+}
+
+TEST(MaskEditTest, EscRestoresTheTextFromFocusAndEnterMovesOnlyWhenAsked) {
+    QDialog window;
+    auto* edit = new TOxMaskEdit(&window);
+    auto* other = new QLineEdit(&window);
+    edit->SetEditMask("99.9;1; ");
+    edit->SetText(" 1.0");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(edit->hasFocus());
+    edit->SetTabOnEnter(true);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(other->hasFocus());
+
+    edit->SetText(" 3.0");
+    edit->setFocus();  // a new visit: its text is what Esc goes back to
+    edit->setCursorPosition(1);
+    QTest::keyClick(edit, '5');
+    EXPECT_EQ(edit->Text(), " 5.0");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->Text(), " 3.0");
+    EXPECT_FALSE(edit->isModified());
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClick(edit, Qt::Key_Escape);  // nothing to undo: the dialog's Esc
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "dialogs/noisform.h"
+#include "dialogs/ucard.h"
+#include "dialogs/ucomport.h"
+#include "dialogs/ugain.h"
+#include "dialogs/uimd.h"
+#include "dialogs/upower.h"
+#include "dialogs/urefresh.h"
+#include "support/MixerRig.h"
+
+namespace {
+
+// Runs `act` once the dialog's modal loop runs, then closes it with its close box.
+void WhileOpen(QDialog& dialog, std::function<void()> act) {
+    QTimer::singleShot(0, &dialog, [&dialog, act = std::move(act)] {
+        act();
+        dialog.close();
+    });
+}
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+// Each form is built under the locale it runs with, as the program builds them.
+TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
+    for (const QLocale::Language language : {QLocale::German, QLocale::C}) {
+        QLocale::setDefault(QLocale(language));
+        TRefreshForm refresh;
+        TIMDForm imd;
+        TNoiseForm noise;
+        TGainForm gain;
+        TPortForm port;
+        const struct {
+            QDialog& form;  // with the one text field the operator types into
+            std::function<double()> close;
+            double untouched;
+            QString typed;
+            double result;
+        } cases[] = {
+            {refresh, [&] { return refresh.Run(nullptr, 2000); }, 2000, "every 0.5 SECONDS", 500},
+            {imd, [&] { return imd.Run(nullptr, -26); }, -26, "-25db", -26},
+            {noise, [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
+            {gain, [&] { return gain.Run(nullptr, 2.5); }, 2.5, "075", 7.5},
+            {port, [&] { return port.Run(nullptr, 7, true).ComPort; }, 7, "COM12", 12},
+        };
+        for (const auto& c : cases) {
+            WhileOpen(c.form, [] {});
+            EXPECT_DOUBLE_EQ(c.close(), c.untouched) << c.form.windowTitle().toStdString();
+            WhileOpen(c.form, [&] { TypeInto(c.form.findChild<QLineEdit*>(), c.typed); });
+            EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
+        }
+    }
+}
+
+TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {
+    TPowerLimitForm form;
+    RecordingPresenter messages;
+    const auto enabled = [&] {
+        return form.QRPRadioButton->isEnabled() + form.QRORadioButton->isEnabled() +
+               form.WattsLimit->isEnabled();
+    };
+    EXPECT_TRUE(form.Memo2->text().startsWith(
+        "Don't forget to set the power level on \nyour transmitter to be at least what you \n"));
+    WhileOpen(form, [&] {
+        for (const bool on : {false, true, false}) {
+            EXPECT_EQ(enabled(), on ? 3 : 0);
+            QTest::mouseClick(form.PowerLimitCheckBox, Qt::LeftButton);
+        }
+        QTest::mouseClick(form.QRORadioButton, Qt::LeftButton);
+        TypeInto(form.WattsLimit, "200");
+    });
+    const PowerLimitSettings result = form.Run(nullptr, PowerLimitSettings{}, messages);
+    EXPECT_TRUE(result.PowerLimitEnabled);
+    EXPECT_FALSE(result.QRPJumpered);
+    EXPECT_DOUBLE_EQ(result.MaxWatts, MaxWattsInRange(false));
+    EXPECT_EQ(messages.Messages(), std::vector{PowerExceedsText(result.MaxWatts, '.')});
+}
+
+FakeDevice Card(const std::string& name) {
+    FakeDevice device = PlaybackCard({FakeVolume()});
+    device.ProductName = name;
+    return device;
+}
+
+TEST(FormsTest, SoundCardPicksNoneUntilTheOperatorDoesAndNamesALoneOne) {
+    Rig sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
+    TSoundCardForm form;
+    WhileOpen(form, [] {});
+    EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 0);
+
+    Rig lone({Card("Onboard")});
+    WhileOpen(form, [] {});  // closes the list should it be shown after all
+    EXPECT_EQ(form.Run(nullptr, lone.volume, 0, lone.presenter), std::nullopt);
+    EXPECT_EQ(lone.presenter.Messages(), std::vector{OneSoundCardText("Onboard")});
+}
+
+}  // namespace
