@@ -146,6 +146,7 @@ TEST(GraphLabelsTest, FixedDecimalsWithTheLocaleSeparatorAndBoundedSteps) {
     EXPECT_EQ(LevelStepSize(0.001, 5.0), 0);
     EXPECT_EQ(LevelStepSize(0.5, 1e300), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(LevelStepSize(0.5, -1e300), -std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(LevelStepSize(std::numeric_limits<double>::quiet_NaN(), 5.0), 0);
 }
 
 }  // namespace

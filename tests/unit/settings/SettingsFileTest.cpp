@@ -34,6 +34,9 @@ TEST(SettingsFile, ReadsIntegersAndBooleansOrTheDefault) {
     // clang-format on
     for (const auto& [text, value] : cases)
         EXPECT_EQ(Reading(text).Integer(), value.value_or(-7)) << '"' << text << '"';
+    int parsed = 0;  // a quoted value keeps its blanks up to the parser
+    EXPECT_TRUE(ParseSettingInteger(" \t12 \r", parsed));
+    EXPECT_EQ(parsed, 12);
     for (const auto& [text, byDefault, expected] : {std::tuple{"0", true, false},
                                                     {"-1", false, true},
                                                     {"0x0", true, false},
