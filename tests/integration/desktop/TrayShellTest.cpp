@@ -50,6 +50,8 @@ TEST_F(TrayShellTest, IconIsShownWithItsPictureAndTipUntilDeleted) {
 
     EXPECT_TRUE(Notify(NotifyMessage::Delete, 0));
     EXPECT_EQ(Shown(), nullptr);
+    EXPECT_FALSE(Notify(NotifyMessage::Modify, kNifTip));  // an icon that is gone
+    EXPECT_FALSE(Notify(NotifyMessage::Delete, 0));
     ASSERT_TRUE(Notify(NotifyMessage::Add, kNifTip));
     shell.DestroyWindow(window);
     EXPECT_EQ(Shown(), nullptr);

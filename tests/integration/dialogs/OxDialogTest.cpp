@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +27,7 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
     };
     for (const MessageCase& c : cases) {
         QStringList texts;
-        bool titled = false, icon = false, openAfterKeys = false;
+        bool titled = false, icon = false, openAfterKeys = false, placed = false;
         QString title;
         const MessageDialogHook previous = SetMessageDialogHook([&](TDialogForm& form) {
             QTimer::singleShot(0, &form, [&] {
@@ -34,6 +36,12 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
                 titled = !(form.windowFlags() & Qt::FramelessWindowHint);
                 icon = form.IconImage() != nullptr;
                 title = form.windowTitle();
+                // The client area fills the dialog inside its one-pixel border (none when the
+                // window manager draws a title bar), and the dialog lies on the screen.
+                const QWidget* client = form.findChild<QLabel*>("Message")->parentWidget();
+                const int inset = titled ? 0 : 1;
+                placed = client->geometry() == form.rect().adjusted(inset, inset, -inset, -inset) &&
+                         form.screen()->geometry().contains(form.geometry());
                 for (const QKeyCombination key : c.keys)
                     QTest::keyClick(form.focusWidget(), key.key(), key.keyboardModifiers());
                 openAfterKeys = form.isVisible();
@@ -45,6 +53,7 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
         EXPECT_EQ(openAfterKeys, c.answer == ' ');
         EXPECT_EQ(texts, c.buttonTexts) << c.caption;
         EXPECT_EQ(titled, c.titleAndIcon);
+        EXPECT_TRUE(placed) << c.caption;
         EXPECT_EQ(icon, c.titleAndIcon);
         EXPECT_EQ(title.toStdString(), c.titleAndIcon ? c.caption : "");
     }
