@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/PosixSharedMemory.h"
@@ -137,6 +138,23 @@ private:
 const char kMinimized[] = "[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n";
 
 // Minimized, the caption carries the status the meter's frames earn.
+// Questions answered before any window opens, and an unknown option refused; a program
+// that started instead is ended by the time limit and fails its case.
+TEST(ProgramTest, AnswersItsCommandLine) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"--version", 0, "Quorvane Version "}, {"-h", 0, "--version"}, {"--bogus", 2, "bogus"}};
+    for (const auto& [option, status, printed] : cases) {
+        const std::string command =
+            std::string("timeout 30 ") + QUORVANE_PROGRAM + " " + option + " 2>&1";
+        FILE* out = ::popen(command.c_str(), "r");
+        ASSERT_NE(out, nullptr);
+        std::string text;
+        for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+        EXPECT_EQ(WEXITSTATUS(::pclose(out)), status) << option;
+        EXPECT_NE(text.find(printed), std::string::npos) << option << ": " << text;
+    }
+}
+
 TEST(ProgramTest, ReachesTheMetersStatus) {
     XServer x;
     ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
