@@ -92,10 +92,11 @@ TEST(TspVolumeControl, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
     rig.volume.SetWaveVolume(70);
     EXPECT_EQ(rig.mixer.ValueWrites, 0);
 
-    // Of several volume controls on a line the first counts.
+    // Of several volume controls on a line the first counts; without a Wave line the Wave
+    // volume is Master's.
     Rig several({PlaybackCard({FakeMute(), FakeVolume(52428), FakeVolume(65535)})});
-    EXPECT_EQ(several.volume.GetMasterVolume(), 80);
-    several.volume.SetMasterVolume(25);
+    EXPECT_EQ(several.volume.GetWaveVolume(), 80);
+    several.volume.SetWaveVolume(25);
     EXPECT_EQ(several.mixer.Value(0, 0), 16383u);
 }
 
