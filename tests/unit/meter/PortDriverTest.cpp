@@ -75,6 +75,11 @@ TEST(Instdrv, ServiceStepsAndDeviceName) {
     EXPECT_TRUE(OpenDriverDevice(os, "KESTRAL"));  // a probe closes what it opened
     EXPECT_EQ(os.handles, std::set{manager});
 
+    FakeDriverServices denied;  // without rights on the manager nothing more is tried
+    denied.errors["OpenSCManager"] = {5};
+    UninstallDriver(denied, "KESTRAL");
+    EXPECT_EQ(denied.calls, Calls{"OpenSCManager(0xf003f)"});
+
     EXPECT_EQ(DriverDeviceName("KESTRAL", 0x05650004), "\\\\.\\KESTRAL");
     EXPECT_EQ(DriverDeviceName("KESTRAL", 0x08930005), "\\\\.\\Global\\KESTRAL");
 }
