@@ -73,24 +73,20 @@ public:
         return mmsyserr::kNoError;
     }
     uint32_t GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) override {
-        if (device >= devices_.size()) return mmsyserr::kBadDeviceId;
         const bool byId = query == LineQuery::ByLineId;
-        const int destination = byId ? (line.LineID >> 8) & 0xFF : int(line.Destination);
-        const int source = byId                           ? int(line.LineID & 0xFF) - 1
-                           : query == LineQuery::BySource ? int(line.Source)
-                                                          : -1;
-        const FakeLine* found = (byId && (line.LineID >> 16) != 0xA0)
-                                    ? nullptr
-                                    : LineByIndex(device, destination, source);
+        const uint32_t id =
+            byId ? line.LineID
+                 : LineId(line.Destination, query == LineQuery::BySource ? line.Source : -1);
+        const FakeLine* found = Find(device, id);
         if (!found) return mmsyserr::kInvalidLine;
         if (const uint32_t failure = byId ? found->IdQueryError : found->QueryError) return failure;
-        const auto& sources = devices_[device].Destinations[destination].Sources;
-        line = {uint32_t(destination),
-                uint32_t(source < 0 ? 0 : source),
-                0x00A00000u | uint32_t(destination) << 8 | uint32_t(source + 1),
-                kLineActive | (source < 0 ? 0 : kLineSource),
+        const uint32_t destination = (id >> 8) & 0xFF, source = id & 0xFF;
+        line = {destination,
+                source ? source - 1 : 0,
+                id,
+                kLineActive | (source ? kLineSource : 0),
                 found->ComponentType,
-                uint32_t(source < 0 ? sources.size() : 0),
+                uint32_t(source ? 0 : devices_[device].Destinations[destination].Sources.size()),
                 uint32_t(found->Controls.size()),
                 found->Name};
         return mmsyserr::kNoError;
@@ -98,19 +94,14 @@ public:
     uint32_t GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
                              std::vector<MixerControl>& controls) override {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
-        const int destination = (lineId >> 8) & 0xFF, source = int(lineId & 0xFF) - 1;
-        const FakeLine* line = (lineId >> 16) == 0xA0
-                                   ? LineByIndex(handle - kHandleBase, destination, source)
-                                   : nullptr;
+        const FakeLine* line = Find(handle - kHandleBase, lineId);
         if (!line) return mmsyserr::kInvalidLine;
         if (line->ControlsError) return line->ControlsError;
         if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
         controls.clear();
         for (uint32_t i = 0; i < count; ++i) {
             const FakeControl& c = line->Controls[i];
-            // Ids unlike the indices, so code that mixes the two up fails.
-            controls.push_back({0x70000000u | (lineId & 0xFFFF) << 8 | i, c.ControlType, c.Name,
-                                c.Minimum, c.Maximum});
+            controls.push_back({lineId << 8 | i, c.ControlType, c.Name, c.Minimum, c.Maximum});
         }
         return mmsyserr::kNoError;
     }
@@ -137,7 +128,7 @@ public:
     // destination itself.
     uint32_t& Value(uint32_t device, int destination, int source = -1,
                     uint32_t type = kVolumeControlType) {
-        if (FakeLine* line = LineByIndex(device, destination, source))
+        if (FakeLine* line = Find(device, LineId(destination, source)))
             for (FakeControl& control : line->Controls)
                 if (control.ControlType == type) return control.Value;
         throw std::out_of_range("FakeMixer: no such control in the table");
@@ -152,20 +143,25 @@ public:
 private:
     static constexpr HMixer kHandleBase = 0x500;
 
-    FakeLine* LineByIndex(std::size_t device, int destination, int source) {
-        if (device >= devices_.size() || destination < 0) return nullptr;
+    // Line ids are 0xA0DDSS (destination, source + 1, 0 for the destination itself) and
+    // control ids the line id and the index, so code that takes an index for an id fails.
+    static uint32_t LineId(uint32_t destination, int source) {
+        return 0xA00000u | (destination & 0xFF) << 8 | uint32_t(source + 1);
+    }
+    FakeLine* Find(std::size_t device, uint32_t id) {
+        const std::size_t destination = (id >> 8) & 0xFF, source = id & 0xFF;
+        if (device >= devices_.size() || (id >> 16) != 0xA0) return nullptr;
         auto& destinations = devices_[device].Destinations;
-        if (static_cast<std::size_t>(destination) >= destinations.size()) return nullptr;
+        if (destination >= destinations.size()) return nullptr;
         FakeDestination& d = destinations[destination];
-        if (source < 0) return &d.Line;
-        return static_cast<std::size_t>(source) < d.Sources.size() ? &d.Sources[source] : nullptr;
+        return source == 0                  ? &d.Line
+               : source <= d.Sources.size() ? &d.Sources[source - 1]
+                                            : nullptr;
     }
     uint32_t ControlById(HMixer handle, uint32_t id, FakeControl*& control) {
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
-        FakeLine* line = LineByIndex(handle - kHandleBase, static_cast<int>((id >> 16) & 0xFF),
-                                     static_cast<int>((id >> 8) & 0xFF) - 1);
-        if ((id & 0xFF000000u) != 0x70000000u || !line || (id & 0xFF) >= line->Controls.size())
-            return mmsyserr::kInvalidControl;
+        FakeLine* line = Find(handle - kHandleBase, id >> 8);
+        if (!line || (id & 0xFF) >= line->Controls.size()) return mmsyserr::kInvalidControl;
         control = &line->Controls[id & 0xFF];
         return mmsyserr::kNoError;
     }

@@ -12,29 +12,23 @@
 #include "fakes/RecordingLogger.h"
 #include "fakes/RecordingPresenter.h"
 
+using namespace std::string_literals;
 using ::testing::ElementsAre;
 using Transcript = std::vector<std::string>;
 
 namespace {
 
-class SharingStub final : public PortSharing {
-public:
-    SharingStub(SerialPorts& ports, bool share) : ports_(ports), share_(share) {}
-    bool ShouldShare(Logger& log) override { return log.Log("decision"), share_; }
-    std::unique_ptr<SerialPort> HookComPort(const std::string& openName, uint32_t& error) override {
-        return ports_.Open("hooked " + openName, error);
+struct SharingStub final : PortSharing {
+    SharingStub(SerialPorts& ports, bool share) : ports(ports), share(share) {}
+    bool ShouldShare(Logger& log) override { return log.Log("decision"), share; }
+    std::unique_ptr<SerialPort> HookComPort(const std::string& name, uint32_t& error) override {
+        return ports.Open("hooked " + name, error);
     }
-
-private:
-    SerialPorts& ports_;
-    bool share_;
+    SerialPorts& ports;
+    bool share;
 };
 
-const std::string kFrame = [] {
-    std::string frame(64, '\0');
-    for (int i = 0; i < 64; ++i) frame[i] = static_cast<char>(10 + i);
-    return frame;
-}();
+const std::string kFrame(64, '\x10');
 
 // A link over scripted ports, with a meter on `comPort` that answers "v" and "s"/"S".
 struct LinkRig {
@@ -49,7 +43,6 @@ struct LinkRig {
         FakePortLine& line = Meter(3, identification);
         EXPECT_TRUE(link.OpenComPort());
         line.transcript.clear();
-        log.lines.clear();
         return line;
     }
 
@@ -61,90 +54,71 @@ struct LinkRig {
 
 class MeterLinkTest : public ::testing::Test, public LinkRig {};
 
-// From port 10 on the opened name carries the device prefix; logs and caption never do.
-TEST(MeterLinkOpen, LogsEveryStepAndConfiguresTheMeterLine) {
-    for (const auto& [port, openName] : {std::pair{9, "COM9"}, {10, "\\\\.\\COM10"}}) {
-        SCOPED_TRACE(openName);
-        LinkRig rig;
-        FakePortLine& line = rig.Meter(port, "");
-        line.state = {28, 9600, 4113, 7, 2, 2};
-        line.timeouts = {50, 1, 2, 30, 40};
-        ASSERT_TRUE(rig.link.OpenComPort());
-
-        const std::string bare = "COM" + std::to_string(port);
-        EXPECT_EQ(line.transcript, (Transcript{"open", "GetCommState", "SetCommState",
-                                               "GetCommTimeouts", "SetCommTimeouts"}));
-        EXPECT_THAT(rig.log.lines,
-                    ElementsAre("CreateFile on port " + bare + " returned with valid handle.",
-                                "dcb.Flags going in = 4113", "dcb.DCBLength = 28",
-                                "dcb.Flags about to be set to 1",
-                                "Comport " + bare + " successfully opened."));
-        EXPECT_EQ(rig.link.Caption(), "PSK31 RF Monitoring on " + bare);
-        EXPECT_TRUE(rig.link.IsOpen());
-        const CommState& s = line.state;
-        EXPECT_EQ(std::tuple(s.BaudRate, s.ByteSize, s.Parity, s.StopBits, s.Flags),
-                  std::tuple(19200u, 8, 0, 0, 1u));
-        // The write time-outs stay as the port had them.
-        const CommTimeouts& t = line.timeouts;
-        EXPECT_EQ(std::tuple(t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier,
-                             t.ReadTotalTimeoutConstant, t.WriteTotalTimeoutMultiplier,
-                             t.WriteTotalTimeoutConstant),
-                  std::tuple(0u, 5u, 0u, 30u, 40u));
-    }
+// The write time-outs stay as the port had them.
+TEST_F(MeterLinkTest, OpenLogsEveryStepAndConfiguresTheMeterLine) {
+    FakePortLine& line = Meter(9, "");
+    line.state = {28, 9600, 4113, 7, 2, 2};
+    line.timeouts = {50, 1, 2, 30, 40};
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_THAT(log.lines,
+                ElementsAre("CreateFile on port COM9 returned with valid handle.",
+                            "dcb.Flags going in = 4113", "dcb.DCBLength = 28",
+                            "dcb.Flags about to be set to 1", "Comport COM9 successfully opened."));
+    EXPECT_EQ(link.Caption(), "PSK31 RF Monitoring on COM9");
+    const CommState& s = line.state;
+    const CommTimeouts& t = line.timeouts;
+    EXPECT_EQ(
+        std::tuple(s.BaudRate, s.ByteSize, s.Parity, s.StopBits, s.Flags, t.ReadIntervalTimeout,
+                   t.ReadTotalTimeoutMultiplier, t.ReadTotalTimeoutConstant,
+                   t.WriteTotalTimeoutMultiplier, t.WriteTotalTimeoutConstant),
+        std::tuple(19200u, 8, 0, 0, 1u, 0u, 5u, 0u, 30u, 40u));
 }
 
+// A port that fails to open or to configure is logged, closed at once and not used.
 TEST(MeterLinkOpen, FailuresAreLoggedAndLeaveThePortClosed) {
-    LinkRig refused;
-    refused.link.ComPort = 4;
-    refused.ports.Line("COM4").openError = 0x80070005;
-    EXPECT_FALSE(refused.link.OpenComPort());
-    EXPECT_THAT(refused.log.lines,
-                ElementsAre("CreateFile on port COM4 failed with error 2147942405",
-                            "error text 2147942405"));
-    EXPECT_EQ(refused.link.Caption(), "PSK31 RF Monitoring on COM4");
-
-    const std::pair<const char*, const char*> steps[] = {{"GetCommState", "GetCommState"},
-                                                         {"SetCommState", "SetCommState"},
-                                                         {"GetCommTimeouts", "GetCommTimeOuts"},
-                                                         {"SetCommTimeouts", "SetCommTimeOuts"}};
+    // clang-format off
+    const std::pair<const char*, const char*> steps[] = {
+        {"open", "CreateFile"}, {"GetCommState", "GetCommState"}, {"SetCommState", "SetCommState"},
+        {"GetCommTimeouts", "GetCommTimeOuts"}, {"SetCommTimeouts", "SetCommTimeOuts"}};
+    // clang-format on
     for (const auto& [step, call] : steps) {
-        SCOPED_TRACE(call);
         LinkRig rig;
         FakePortLine& line = rig.Meter(7, "");
-        line.failures[step] = 31;
+        (step == "open"s ? line.openError : line.failures[step]) = 0x80070005;
         EXPECT_FALSE(rig.link.OpenComPort());
-        EXPECT_EQ(rig.log.lines.back(), std::string(call) + " on port COM7 failed with error 31");
         EXPECT_FALSE(rig.link.IsOpen());
-        // Closed at once, and nothing may reach it afterwards.
-        rig.link.Send("s");
-        EXPECT_TRUE(rig.link.Receive(64).empty());
-        EXPECT_EQ(line.transcript.back(), "close");
+        rig.link.Send("s");  // nothing may reach it afterwards
+        EXPECT_EQ(rig.link.Caption(), "PSK31 RF Monitoring on COM7");
+        EXPECT_EQ(line.transcript.back(), step == "open"s ? "open" : "close");
+        const std::string logged = std::string(call) + " on port COM7 failed with error 2147942405";
+        if (step == "open"s)
+            EXPECT_THAT(rig.log.lines, ElementsAre(logged, "error text 2147942405"));
+        else
+            EXPECT_EQ(rig.log.lines.back(), logged);
     }
 }
 
+// From port 10 on the opened name carries the device prefix; logs and caption never do.
 TEST_F(MeterLinkTest, SharingDecidesBetweenTheDriverAndTheDirectPort) {
-    SharingStub sharing(ports, true);
-    MeterLink shared(ports, log, presenter, &sharing);
+    SharingStub sharing(ports, true), notSharing(ports, false);
+    MeterLink shared(ports, log, presenter, &sharing), direct(ports, log, presenter, &notSharing);
     shared.ComPort = 11;
     ASSERT_TRUE(shared.OpenComPort());
     EXPECT_EQ(ports.Line("hooked \\\\.\\COM11").transcript[0], "open");  // under its open name
     EXPECT_EQ(Transcript(log.lines.begin(), log.lines.begin() + 4),
               (Transcript{"decision", "Calling HookComPort for COM11", "Returned from HookComPort",
                           "CreateFile on port COM11 returned with valid handle."}));
-
-    SharingStub notSharing(ports, false);
-    MeterLink direct(ports, log, presenter, &notSharing);
-    direct.ComPort = 2;
+    EXPECT_EQ(shared.Caption(), "PSK31 RF Monitoring on COM11");
+    direct.ComPort = 12;
     ASSERT_TRUE(direct.OpenComPort());
-    EXPECT_EQ(ports.Line("COM2").transcript[0], "open");
+    EXPECT_EQ(ports.Line("\\\\.\\COM12").transcript[0], "open");
 }
 
 TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThrows) {
     EXPECT_TRUE(link.Receive(64).empty());  // no port yet
     FakePortLine& line = OpenMeter();
     line.QueueReplies(std::string(300, 'x'));
-    EXPECT_TRUE(link.Receive(0).empty());
-    EXPECT_TRUE(link.Receive(-5).empty());
+    EXPECT_TRUE(link.Receive(0).empty() && link.Receive(-5).empty());
     EXPECT_EQ(link.Receive(1000).size(), 255u);
     EXPECT_EQ(link.Receive(20).size(), 20u);
     EXPECT_EQ(line.transcript, (Transcript{"read 255", "read 20"}));
@@ -153,7 +127,6 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
     line.failures["read"] = 5;
     EXPECT_TRUE(link.Receive(64).empty());
     EXPECT_TRUE(presenter.shown.empty());
-
     line.failures.clear();
     line.readThrows = true;
     EXPECT_TRUE(link.Receive(64).empty());
@@ -163,14 +136,14 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
               "Error|!|An exception was raised attempting to read from the com port.|");
 }
 
+// Drains of 83 per flush until a read brings nothing; a meter that keeps talking is cut
+// off after 4096 bytes (50 reads of 83).
 TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
     FakePortLine& line = OpenMeter();
-    // Drains of 83 per flush: the queued replies, one empty read; a meter that keeps
-    // talking is cut off after 4096 bytes (50 reads of 83).
-    for (const auto& [junk, size, flushReads] : {std::tuple{6, 83, 7}, {60, 83, 50}}) {
+    for (const auto& [junk, flushReads] : {std::pair{6, 7}, {60, 50}}) {
         line.transcript.clear();
         line.replies.clear();
-        line.QueueReplies(std::string(size, 'j'), junk);
+        line.QueueReplies(std::string(83, 'j'), junk);
         link.GetFirmwareInfo(false);
         Transcript expected(flushReads, "drain 83");
         expected.insert(expected.end(), {"write v", "read 31"});
@@ -180,41 +153,35 @@ TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
 }
 
 // The reply is read as 31 bytes at most and shown as printable text; the version is up to
-// four characters after the first "Version".
+// four characters after the first "Version ".
 TEST(MeterLinkFirmware, ShownTextAndVersionFromTheIdentification) {
     const std::string absent = "QUORVANE firmware not detected";
     const std::tuple<std::string, std::string, std::string> replies[] = {
-        {"QUORVANE Version 1.00", "QUORVANE Version 1.00", "1.00"},
         {"QUORVANE Version 1.10b Version 0.5", "QUORVANE Version 1.10b Version ", "1.10"},
         {"QUORVANE Version 2", "QUORVANE Version 2", "2"},
         {"QUORVANE Version", "QUORVANE Version", ""},
-        {"QUORVANE RF Meter", "QUORVANE RF Meter", ""},
         {"QUORVANE\x07 Version \xFF\xFE\r\n", "QUORVANE Version ", "\xFF\xFE\r\n"},
-        {"\x80\x81\x00", absent, ""},
-        {"", absent, ""}};  // a silent meter
+        {"\x80\x81\x00", absent, ""}};
     for (const auto& [reply, shown, version] : replies) {
-        SCOPED_TRACE(reply);
         LinkRig rig;
         rig.OpenMeter(reply);
         rig.link.FirmwareVersion = "0.99";
-        EXPECT_EQ(rig.link.GetFirmwareInfo(false), shown);
-        EXPECT_EQ(rig.link.FirmwareVersion, version);
+        EXPECT_EQ(rig.link.GetFirmwareInfo(false), shown) << reply;
+        EXPECT_EQ(rig.link.FirmwareVersion, version) << reply;
     }
 }
 
 TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     FakePortLine& line = OpenMeter("");
     GraphExchangeResult result = link.GraphExchange({});
-    EXPECT_TRUE(result.FirmwareQueried);
-    EXPECT_TRUE(result.NoFirmware);  // the cycle ends there
+    EXPECT_TRUE(result.FirmwareQueried && result.NoFirmware);  // the cycle ends there
     EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write v", "read 31", "drain 83"}));
 
     line.answers['v'] = "QUORVANE Version 1.10";
     line.transcript.clear();
     result = link.GraphExchange({});
-    EXPECT_TRUE(result.FirmwareQueried);
-    EXPECT_FALSE(result.NoFirmware);
-    EXPECT_FALSE(result.IdentificationText);
+    EXPECT_EQ(std::tuple(result.FirmwareQueried, result.NoFirmware, result.IdentificationText),
+              std::tuple(true, false, false));
     EXPECT_EQ(result.Reply, kFrame);
     EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write v", "read 31", "drain 83", "drain 83",
                                            "write s", "read 64"}));
@@ -227,38 +194,31 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     link.TextExchange({.Psk63Checked = true});
     EXPECT_EQ(line.transcript,
               (Transcript{"drain 83", "write S", "read 64", "write S", "read 64"}));
+
+    // Identification text in a data reply is cut to its printable first 31 bytes and drained.
+    const std::string text = "QUORVANE RF Meter\x07 Version 1.10 ready and waiting for more!";
+    line.answers['s'] = text;
+    line.transcript.clear();
+    for (const DataReply& reply : {DataReply(link.GraphExchange({})), link.TextExchange({})})
+        EXPECT_EQ(std::pair(reply.IdentificationText, reply.Reply),
+                  std::pair(true, "QUORVANE RF Meter Version 1.10"s));
+    EXPECT_EQ(Transcript(line.transcript.end() - 3, line.transcript.end()),
+              (Transcript{"write s", "read 64", "drain 83"}));
 }
 
-TEST_F(MeterLinkTest, SimulatedModeAsksNoFirmwareButStillSendsTheDataCommand) {
+// The simulated meter asks for no firmware but still sends the data command.
+TEST_F(MeterLinkTest, SimulatedMode) {
     FakePortLine& line = OpenMeter("");
     ExchangeRequest request{.FakeDataEnabled = true};
     request.FakeData = [] { return std::string(64, 'f'); };
     const GraphExchangeResult result = link.GraphExchange(request);
-    EXPECT_FALSE(result.FirmwareQueried);
-    EXPECT_FALSE(result.NoFirmware);
-    EXPECT_EQ(result.Reply, std::string(64, 'f'));
+    EXPECT_EQ(std::tuple(result.FirmwareQueried, result.NoFirmware, result.Reply),
+              std::tuple(false, false, std::string(64, 'f')));
     EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write s"}));
-
     link.FirmwareVersion = "0.99";
     EXPECT_EQ(link.GetFirmwareInfo(true), "Simulated Mode");
     EXPECT_EQ(link.FirmwareVersion, "0.99");
     EXPECT_EQ(line.transcript.size(), 2u);
-}
-
-TEST_F(MeterLinkTest, IdentificationTextInADataReplyIsCutAndDrained) {
-    FakePortLine& line = OpenMeter();
-    link.FirmwareVersion = "1.10";
-    const std::string text = "QUORVANE RF Meter Version 1.10 ready and waiting for more text!!";
-    line.answers['s'] = text;
-
-    const GraphExchangeResult graph = link.GraphExchange({});
-    EXPECT_TRUE(graph.IdentificationText);
-    EXPECT_EQ(graph.Reply, text.substr(0, 31));
-    line.transcript.clear();
-    const TextExchangeResult shown = link.TextExchange({});
-    EXPECT_TRUE(shown.IdentificationText);
-    EXPECT_EQ(shown.Reply, text.substr(0, 31));
-    EXPECT_EQ(line.transcript, (Transcript{"write s", "read 64", "drain 83"}));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDriverServices.h"
+#include "fakes/FakeSerialPorts.h"
 #include "fakes/RecordingLogger.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
@@ -14,16 +14,17 @@ using ::testing::ElementsAre;
 
 TEST(LinuxDriverServicesTest, LinuxNeverSharesAndOpensPortsDirectly) {
     LinuxDriverServices linuxOs;
-    FakeDriverServices portsHost;
-    RigPort rig{linuxOs, portsHost.Ports()};
+    FakeSerialPorts ports;
+    RigPort rig{linuxOs, ports};
     SharedPortDecision decision{linuxOs, rig};
     RecordingLogger log;
     EXPECT_FALSE(decision.ShouldShare(log));
     EXPECT_THAT(log.lines, ElementsAre(::testing::EndsWith("kestral.sys not found.")));
     uint32_t error = 0;
-    EXPECT_NE(decision.HookComPort("COM3", error), nullptr);
+    const auto port = decision.HookComPort("COM3", error);
+    EXPECT_NE(port, nullptr);
     EXPECT_FALSE(rig.IsNT());
-    EXPECT_THAT(portsHost.calls, ElementsAre("OpenPort(COM3)"));
+    EXPECT_THAT(ports.Line("COM3").transcript, ElementsAre("open"));
 }
 
 }  // namespace
