@@ -299,11 +299,13 @@ TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
         EXPECT_FALSE(h.Probe().Timer1()->isActive());
         EXPECT_EQ(about.FirmwareInfoLabel->text().toStdString(), "Firmware: " + firmware);
         EXPECT_TRUE(psk63->isEnabled());
+        EXPECT_EQ(h.Label("Mode"), "PSK31");
         EXPECT_EQ(h.Meter().CommandCount('v'), 2);
         h.Meter().Kill();  // a click on the firmware line asks again
         QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(about.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
         EXPECT_FALSE(psk63->isEnabled());
+        EXPECT_EQ(h.Label("Mode"), "");
     }));
     EXPECT_TRUE(h.Probe().Timer1()->isActive());
 }

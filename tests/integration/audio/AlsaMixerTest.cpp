@@ -35,6 +35,8 @@ TEST_F(AlsaMixerTest, EachElementSetsAndGetsItsOwnControl) {
     MixerCaps caps;
     ASSERT_EQ(mixer_.GetDevCaps(0, caps), mmsyserr::kNoError);
     EXPECT_EQ(caps.ProductName, "Default (Quorvane Test)");
+    HMixer none = 0;  // a device number past the last is refused, not opened
+    EXPECT_EQ(mixer_.Open(mixer_.GetNumDevs(), 0, none), mmsyserr::kBadDeviceId);
     TspVolumeControl volume(mixer_, presenter_, 0, 0);
     EXPECT_TRUE(presenter_.shown.empty());
     ASSERT_EQ(volume.Devices().Count(), 4);  // playback, Wave, recording, Capture

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
 #include <QTest>
 
 #include "dialogs/aoxmask.h"
@@ -44,6 +45,21 @@ TEST(MaskEditTest, MasksShapeWhatIsTypedAndRead) {
         EXPECT_EQ(edit.Text(), c.text) << c.mask;
         EXPECT_EQ(edit.MaxLength(), c.maxLength);
     }
+}
+
+// The mask's own blank is what the empty places show; the caption's label beside the field
+// shows with it, and is disabled with it.
+TEST(MaskEditTest, BlankCharacterAndCaptionAreShown) {
+    QWidget form;
+    auto* edit = new TOxMaskEdit(&form);
+    edit->SetEditMask("99.9;1;*");
+    EXPECT_EQ(edit->displayText(), "**.*");
+    edit->setEnabled(false);
+    edit->SetCaption("Gain:");
+    form.show();
+    ASSERT_NE(edit->CaptionLabel(), nullptr);
+    EXPECT_TRUE(edit->CaptionLabel()->isVisible());
+    EXPECT_FALSE(edit->CaptionLabel()->isEnabled());
 }
 
 TEST(MaskEditTest, EscRestoresTheTextFromFocusAndEnterMovesOnlyWhenAsked) {

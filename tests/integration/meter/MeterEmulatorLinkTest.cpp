@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <tuple>
 
 #include "fakes/RecordingLogger.h"
 #include "fakes/RecordingPresenter.h"
@@ -56,6 +57,22 @@ TEST_F(MeterEmulatorTest, LinkOpensAndIdentifiesAnsweringAndMuteMeters) {
         EXPECT_EQ(link.FirmwareVersion, answers ? "1.10" : "");
         EXPECT_EQ(sim->CommandsReceived(), "v");
         EXPECT_TRUE(presenter.shown.empty());
+    }
+}
+
+// Settings read back as they were set: the speed, the stop bits and the DTR and RTS line
+// control in the flag word (a pseudo-terminal keeps neither byte size nor parity).
+TEST_F(MeterEmulatorTest, PortSettingsReadBack) {
+    Start({});
+    const uint32_t dtrOn = 1u << 4, rtsOn = 1u << 12, binary = 1;
+    for (const CommState& set :
+         {CommState{.BaudRate = 110, .Flags = binary | dtrOn | rtsOn, .StopBits = 2},
+          CommState{.BaudRate = 9600, .Flags = binary}}) {
+        ASSERT_TRUE(port->SetCommState(set)) << set.BaudRate;
+        CommState got;
+        ASSERT_TRUE(port->GetCommState(got));
+        EXPECT_EQ(std::tie(got.BaudRate, got.Flags, got.StopBits),
+                  std::tie(set.BaudRate, set.Flags, set.StopBits));
     }
 }
 
