@@ -44,11 +44,12 @@ public:
     void BeginBatch() override { ++openBatches; }
     bool EndBatch() override {
         batchesEnded += --openBatches == 0;
-        return !failWrites;
+        return !failWrites && !failReplace;
     }
 
     std::vector<Access> writes;
     bool failWrites = false;
+    bool failReplace = false;  // the batch's end cannot put the new file in place
     int openBatches = 0;
     int batchesEnded = 0;  // outermost ones: each a replace of the real file
     int writesAlone = 0;   // writes outside any batch: a replace each

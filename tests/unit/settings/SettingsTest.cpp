@@ -67,6 +67,10 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     profile.failWrites = true;
     EXPECT_FALSE(SaveSettings(file, kUnusual, WindowPlacement{}));
     EXPECT_EQ(profile.writes.size(), expected.size());
+    // Every key written, but the file not replaced: still a failed save.
+    profile.failWrites = false;
+    profile.failReplace = true;
+    EXPECT_FALSE(SaveSettings(file, kUnusual, WindowPlacement{}));
 }
 
 }  // namespace
