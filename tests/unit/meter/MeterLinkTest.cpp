@@ -19,7 +19,7 @@ using Transcript = std::vector<std::string>;
 namespace {
 
 struct SharingStub final : PortSharing {
-    SharingStub(SerialPorts& ports, bool share) : ports(ports), share(share) {}
+    SharingStub(SerialPorts& hookPorts, bool shares) : ports(hookPorts), share(shares) {}
     bool ShouldShare(Logger& log) override { return log.Log("decision"), share; }
     std::unique_ptr<SerialPort> HookComPort(const std::string& name, uint32_t& error) override {
         return ports.Open("hooked " + name, error);
