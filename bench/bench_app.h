@@ -10,6 +10,9 @@ bool BenchDisplayPath();
 // Longest gap between 10 ms heartbeat timer events on the GUI thread while Timer1 polls
 // the emulator every 1000 ms for `seconds`; target < 50 ms.
 bool BenchHeartbeat(int seconds);
+// The same with "Follow fldigi" on, against an fldigi that never answers and then against
+// one that is not there; target < 50 ms each.
+bool BenchFldigiHeartbeat(int seconds);
 
 // CPU time and peak resident memory while polling every 1000 ms, then every 500 ms, for
 // `seconds` each; target < 0.5 % of one core at 1000 ms.

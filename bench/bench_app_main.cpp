@@ -1,6 +1,7 @@
 // The main window's figures against the meter emulator, offscreen:
 //   display   what a graph cycle costs once the reply is in (target < 1 ms median)
 //   heartbeat the GUI thread's longest stall while cycles wait on the meter (target < 50 ms)
+//   heartbeat-fldigi  the same while following an fldigi that is silent, then gone
 //   polling   CPU time and peak memory of polling at 1000 ms and at 500 ms (target at
 //             1000 ms < 0.5 % of one core)
 // QUORVANE_BENCH_SECONDS sets the length of each timed run (default 60 s); arguments
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     bool met = true;
     if (wanted("display")) met &= BenchDisplayPath();
     if (wanted("heartbeat")) met &= BenchHeartbeat(runSeconds);
+    if (wanted("heartbeat-fldigi")) met &= BenchFldigiHeartbeat(runSeconds);
     if (wanted("polling")) met &= BenchPolling(runSeconds);
     std::printf("%s\n", met ? "all targets met" : "TARGET MISSED");
     return met ? 0 : 1;

@@ -43,6 +43,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     BuildControls();
     BuildPopupMenu();
     BuildTrayIcon();
+    BuildFldigiLink();
     // Created disabled at 1000 ms; start-up enables it once the port is open.
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -89,6 +90,8 @@ void TMainForm::BuildPopupMenu() {
     PopupMenu1->setObjectName("PopupMenu1");
     ComPort1 = AddMenuItem(PopupMenu1, "ComPort1", "Com Port", false, &TMainForm::ComPort1Click);
     PSK63 = AddMenuItem(PopupMenu1, "PSK63", "PSK63", true, &TMainForm::PSK63Click);
+    FollowFldigi = AddMenuItem(PopupMenu1, "FollowFldigi", "Follow fldigi", true,
+                               &TMainForm::FollowFldigiClick);
     RefreshRate1 = AddMenuItem(PopupMenu1, "RefreshRate1", "Refresh Rate", false,
                                &TMainForm::RefreshRate1Click);
     AlwaysonTop1 = AddMenuItem(PopupMenu1, "AlwaysonTop1", "Always on Top", true,
@@ -176,6 +179,8 @@ bool TMainForm::FormCreate() {
     ReadRemainingSettings(settingsFile_, Settings_);
     Timer1->setInterval(TimerInterval());
     PowerLimit->setChecked(Settings_.PowerLimitEnabled);
+    FollowFldigi->setChecked(Settings_.FldigiFollow);
+    FollowFldigiClick();
     return true;
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/ExchangeRunner.h"
 #include "app/QueuedPresenter.h"
+#include "fldigi/FldigiFollow.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
 #include "meter/MeterLink.h"
@@ -20,6 +21,7 @@
 
 struct DialogSet;
 class EnvelopeChart;
+class FldigiLink;
 class LedIconImages;
 class Mixer;
 class MessagePresenter;
@@ -65,6 +67,7 @@ public:
     // Menu commands.
     void ComPort1Click();
     void PSK63Click();
+    void FollowFldigiClick();
     void RefreshRate1Click();
     void AlwaysonTop1Click();
     void DataMode1Click();
@@ -117,6 +120,7 @@ private:
     QMenu* PopupMenu1;
     QAction* ComPort1;
     QAction* PSK63;
+    QAction* FollowFldigi;
     QAction* RefreshRate1;
     QAction* AlwaysonTop1;
     QAction* DataMode1;
@@ -181,6 +185,13 @@ private:
     bool QrpSelected() override;
     bool IsMinimized() override;
 
+    // Following fldigi (umain_fldigi.cpp).
+    void BuildFldigiLink();
+    void PollFldigi();
+    void FollowFldigiMode();
+    void ShowFldigiNote();
+    bool FldigiAllowsLevelStep() const;
+
     void LedIconMouseDown(int button, int x, int y);
     // The program is on its way out: commands resuming after their dialog apply nothing.
     bool Ending() const;
@@ -195,6 +206,8 @@ private:
     ExchangeRunner exchange_;
     std::unique_ptr<QtTrayShell> trayShell_;
     std::unique_ptr<LedIconImages> ledImages_;
+    FldigiLink* fldigiLink_ = nullptr;
+    FldigiFollow fldigi_;
     std::string caption_;
     char decimalSeparator_ = '.';
     bool destroyed_ = false;

@@ -11,6 +11,7 @@
 #include "measure/TextCycle.h"
 
 void TMainForm::Timer1Timer() {
+    PollFldigi();
     // A tick that falls due while the last exchange still waits on the meter is skipped,
     // as a blocked timer would skip it.
     if (exchange_.InFlight()) return;
@@ -63,6 +64,7 @@ void TMainForm::FinishGraphCycle(const GraphExchangeResult& result) {
         return;
     }
     graph_.Run(*this, result.Reply, CurrentGraphSettings());
+    ShowFldigiNote();
     Chart->Commit();
     emit CycleFinished();
 }
@@ -133,7 +135,7 @@ void TMainForm::SetIconIndex(int index) {
 }
 
 void TMainForm::ChangeAudioLevel(std::int32_t step) {
-    if (VolumeControl)
+    if (VolumeControl && FldigiAllowsLevelStep())
         ::ChangeAudioLevel(*VolumeControl, ALC->isChecked(), Settings_.AudioFloor, step);
 }
 

@@ -16,6 +16,9 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.PowerLimitEnabled =
         file.ReadBool(kPowerLimits, kPowerLimitEnabled, defaults.PowerLimitEnabled);
     settings.QRPJumpered = file.ReadBool(kPowerLimits, kQrpJumpered, defaults.QRPJumpered);
+    settings.FldigiFollow = file.ReadBool(kFldigi, kFollow, defaults.FldigiFollow);
+    settings.FldigiHost = file.ReadString(kFldigi, kHost, defaults.FldigiHost);
+    settings.FldigiPort = file.ReadInteger(kFldigi, kPort, defaults.FldigiPort);
 }
 
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window) {
@@ -44,6 +47,9 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteFloat(kPowerLimits, kMaximumWatts, settings.MaxWatts));
     keep(file.WriteBool(kPowerLimits, kPowerLimitEnabled, settings.PowerLimitEnabled));
     keep(file.WriteBool(kPowerLimits, kQrpJumpered, settings.QRPJumpered));
+    keep(file.WriteBool(kFldigi, kFollow, settings.FldigiFollow));
+    keep(file.WriteString(kFldigi, kHost, settings.FldigiHost));
+    keep(file.WriteInteger(kFldigi, kPort, settings.FldigiPort));
     keep(save.Commit());
     return ok;
 }

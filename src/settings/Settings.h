@@ -2,6 +2,8 @@
 // The settings record that the main window keeps for the program's life, the names it has
 // in quorvane.ini, and the two bulk transfers that start-up and shutdown make.
 
+#include <string>
+
 #include "settings/SettingsFile.h"
 
 // Section and key names exactly as quorvane.ini spells them.
@@ -11,6 +13,7 @@ inline constexpr char kScreenParms[] = "SCREEN PARMS";
 inline constexpr char kMisc[] = "MISC";
 inline constexpr char kPowerLimits[] = "POWER LIMITS";
 inline constexpr char kShowPowerSection[] = "SHOW POWER";
+inline constexpr char kFldigi[] = "FLDIGI";
 
 inline constexpr char kPort[] = "Port";
 inline constexpr char kLeft[] = "Left";
@@ -35,6 +38,8 @@ inline constexpr char kMaximumWatts[] = "Maximum Watts";
 inline constexpr char kPowerLimitEnabled[] = "Power Limit Enabled";
 inline constexpr char kQrpJumpered[] = "QRP jumpered";
 inline constexpr char kShowPower[] = "Show Power";
+inline constexpr char kFollow[] = "Follow";
+inline constexpr char kHost[] = "Host";
 }  // namespace IniKey
 
 // Defaults are those a missing file gives.
@@ -57,6 +62,10 @@ struct Settings {
     double MaxWatts = 5.0;
     bool PowerLimitEnabled = false;
     bool QRPJumpered = true;
+    // "Follow fldigi" and where fldigi's XML-RPC server listens (fldigi's defaults).
+    bool FldigiFollow = false;
+    std::string FldigiHost = "127.0.0.1";
+    int FldigiPort = 7362;
 
     bool operator==(const Settings&) const = default;
 };
@@ -70,7 +79,7 @@ struct WindowPlacement {
     int minimized = 0;
 };
 
-// The last start-up reads, after the mixer is created: Gain through QRPJumpered, in the
+// The last start-up reads, after the mixer is created: Gain through the fldigi keys, in the
 // order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
 

@@ -26,6 +26,7 @@ public:
     EnvelopeChart* Chart() const { return f_.Chart; }
     StatusPanel* Panel1() const { return f_.Panel1; }
     QPlainTextEdit* Memo1() const { return f_.Memo1; }
+    FldigiLink* Fldigi() const { return f_.fldigiLink_; }
 
 private:
     TMainForm& f_;

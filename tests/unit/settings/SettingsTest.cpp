@@ -15,7 +15,8 @@ using Access = FakeProfileFile::Access;
 const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
     .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
     .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
-    .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false};
+    .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
+    .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000};
 // clang-format on
 
 TEST(ReadRemainingSettings, MissingKeysGiveDefaultsAndEarlierReadsStay) {
@@ -49,7 +50,8 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"MISC", "Audio Floor", "150"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
         {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "-5"},
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
-        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"}};
+        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"},
+        {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
     EXPECT_EQ(std::pair(profile.batchesEnded, profile.writesAlone), std::pair(1, 0));
