@@ -1,5 +1,6 @@
 #include "dialogs/ucard.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,8 @@ std::optional<int> TSoundCardForm::Run(QWidget* mainWindow, TspVolumeControl& vo
     ComboBox1->clear();
     for (int device = 0; device < count; ++device)
         ComboBox1->addItem(QString::fromStdString(volume.GetDeviceName(device)));
+    // The list opens wide enough for whole names: a sound server's outputs have long ones.
+    ComboBox1->view()->setMinimumWidth(ComboBox1->view()->sizeHintForColumn(0));
     // The list shows the card in use without picking it.
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(current);

@@ -64,7 +64,9 @@ inline constexpr uint32_t kMuteControlType = 0x20010002;    // boolean
 
 // MIXERCAPS: what a device reports about itself.
 struct MixerCaps {
-    std::string ProductName;  // at most 31 characters, as szPname holds
+    // At most 31 characters, as szPname holds; a sound server's output on Linux keeps up to
+    // 63 of its description, the name the operator knows it by.
+    std::string ProductName;
     uint32_t Destinations = 0;
 };
 

@@ -20,8 +20,8 @@ using NativeDriverServices = Win32DriverServices;
 using NativeSharedMemory = Win32SharedMemory;
 using NativeInstanceActivation = Win32WindowActivation;
 #else
-#include "platform/linux/AlsaMixer.h"
 #include "platform/linux/LinuxDriverServices.h"
+#include "platform/linux/LinuxMixer.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
 #include "platform/linux/LinuxSystemInfo.h"
@@ -31,7 +31,7 @@ using NativeInstanceActivation = Win32WindowActivation;
 using NativeSerialPorts = LinuxSerialPorts;
 using NativeProfileFile = LinuxProfileFile;  // $XDG_CONFIG_HOME/quorvane/quorvane.ini
 using NativeSystemInfo = LinuxSystemInfo;
-using NativeMixer = AlsaMixer;
+using NativeMixer = LinuxMixer;  // ALSA's devices, then the sound server's outputs
 using NativeDriverServices = LinuxDriverServices;
 using NativeSharedMemory = PosixSharedMemory;
 using NativeInstanceActivation = LocalSocketActivation;

@@ -21,6 +21,8 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options) {
     std::vector<std::string> args{program, "--link", linkPath, "--scenario-file"};
     args.insert(args.end(), {workDir_ + "/scenario", "--command-log", workDir_ + "/commands"});
     if (!options.answerIdentification) args.push_back("--no-id");
+    if (!options.followSink.empty())
+        args.insert(args.end(), {"--follow-sink", options.followSink, "--sink-poll-ms", "50"});
     pid_ = Spawn(args, [](posix_spawn_file_actions_t* actions) {
         posix_spawn_file_actions_addopen(actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     });

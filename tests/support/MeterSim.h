@@ -11,6 +11,7 @@ public:
     struct Options {
         std::string scenario = "clean";
         bool answerIdentification = true;  // false: "v" goes unanswered
+        std::string followSink;            // the clean transmitter follows this sink's volume
     };
 
     // Starts the emulator, whose firmware is 1.10, and waits until its line is up; throws

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/linux/MixerErrorText.h"
+
 namespace {
 
 constexpr std::size_t kNameChars = 63;     // szName holds 64 with its terminator
@@ -465,22 +467,5 @@ uint32_t AlsaMixer::SetControlValue(HMixer handle, uint32_t controlId, uint32_t 
 }
 
 std::string AlsaMixer::ErrorText(uint32_t code) {
-    switch (code) {
-        case mmsyserr::kError:
-            return "The sound system reported an error.";
-        case mmsyserr::kNotEnabled:
-            return "The sound driver could not be enabled.";
-        case mmsyserr::kInvalidFlag:
-            return "An invalid query kind was passed.";
-        case mmsyserr::kInvalidParam:
-            return "An invalid parameter was passed.";
-        case mmsyserr::kInvalidLine:
-            return "The mixer has no such line.";
-        case mmsyserr::kInvalidControl:
-            return "The mixer has no such control.";
-        case mmsyserr::kInvalidValue:
-            return "The value is out of the control's range.";
-        default:
-            return {};
-    }
+    return LinuxMixerErrorText(code);
 }

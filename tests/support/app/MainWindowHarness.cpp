@@ -29,7 +29,8 @@ std::vector<FakeDevice> OneCardMixer() {
 
 MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
 
-MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
+MainWindowHarness::MainWindowHarness(Options options)
+    : mixer_(options.mixer), realMixer_(options.realMixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
     if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
@@ -51,8 +52,8 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(
-        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_});
+    form_ = std::make_unique<TMainForm>(MainFormServices{
+        ports_, *profile_, system_, realMixer_ ? *realMixer_ : mixer_, messages_, &sharing_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;

@@ -31,7 +31,8 @@ public:
         bool startMeter = true;   // an emulator linked as COM1
         MeterSim::Options meter;  // its scenario, whether it answers "v"
         std::vector<FakeDevice> mixer = OneCardMixer();
-        std::string settings;  // quorvane.ini written before start-up, if not empty
+        ::Mixer* realMixer = nullptr;  // steered instead of the fake when given
+        std::string settings;          // quorvane.ini written before start-up, if not empty
     };
 
     MainWindowHarness();
@@ -97,6 +98,7 @@ private:
     SharedPortDecision sharing_{driverServices_, rigPort_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
+    ::Mixer* realMixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<TMainForm> form_;

@@ -1,0 +1,64 @@
+#pragma once
+// A private PulseAudio (scripts/sound-server) with the given null sinks, the first the
+// default, named by PULSE_SERVER while the object lives; pactl reads and sets volumes.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "meter-sim/SinkFollower.h"
+#include "support/ScopedEnv.h"
+
+class SoundServer {
+public:
+    // Each sink as NAME=DESCRIPTION.
+    explicit SoundServer(const std::vector<std::string>& sinks) {
+        std::string command = kScript + " start --owner " + std::to_string(::getpid());
+        for (const std::string& sink : sinks) command += " --sink '" + sink + "'";
+        std::istringstream exports(Output(command));
+        for (std::string line; std::getline(exports, line);) {
+            if (const std::string name = line.substr(0, line.find('=') + 1);
+                name == "export PULSE_SERVER=")
+                server_.emplace("PULSE_SERVER", line.substr(name.size()));
+            else if (name == "export QUORVANE_SOUND_DIR=")
+                dir_ = line.substr(name.size());
+        }
+        if (!server_ || dir_.empty()) throw std::runtime_error("the sound server did not start");
+    }
+    ~SoundServer() { Output(kScript + " stop " + dir_); }
+    SoundServer(const SoundServer&) = delete;
+    SoundServer& operator=(const SoundServer&) = delete;
+
+    // The first channel's volume in percent, as the desktop shows it.
+    std::optional<int> Volume(const std::string& sink) const {
+        return SinkVolumeFromPactl(Output("pactl get-sink-volume " + sink));
+    }
+    void SetVolume(const std::string& sink, int percent) const {
+        Output("pactl set-sink-volume " + sink + " " + std::to_string(percent) + "%");
+    }
+    // Stops or resumes the server's process, as a hung server would be.
+    void Freeze(bool frozen) const {
+        Output(std::string("kill -") + (frozen ? "STOP" : "CONT") + " \"$(cat " + dir_ + "/pid)\"");
+    }
+
+private:
+    inline static const std::string kScript = QUORVANE_SOUND_SERVER;
+
+    // What the command prints (its errors go to the test's).
+    static std::string Output(const std::string& command) {
+        std::string text;
+        if (FILE* out = ::popen(command.c_str(), "r")) {
+            for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+            ::pclose(out);
+        }
+        return text;
+    }
+
+    std::string dir_;
+    std::optional<ScopedEnv> server_;
+};
