@@ -23,11 +23,12 @@ void TMainForm::MeterDisconnected(const std::string& why) {
     if (Minimized) ShowTitle(kMeterDisconnected);
     // No light and, with no cycles, no level steps while there is nothing to measure.
     SetIconVisible(false);
-    reconnectTimer_->start();
+    // A hang-up found while the program ends leaves nothing to retry.
+    if (!destroyed_) reconnectTimer_->start();
 }
 
 void TMainForm::ReconnectTimerTimer() {
-    if (exchange_.InFlight() || destroyed_) return;
+    if (exchange_.InFlight()) return;
     auto firmware = std::make_shared<std::optional<std::string>>();
     exchange_.Start(
         [this, firmware, fake = Settings_.FakeDataEnabled] {
