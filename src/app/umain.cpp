@@ -25,6 +25,7 @@ constexpr int kDesignedHeight = 328;
 constexpr int kDesignedLeft = 402;
 constexpr int kDesignedTop = 177;
 constexpr int kDefaultIntervalMs = 1000;
+constexpr int kReconnectIntervalMs = 2000;
 constexpr const char* kLogFileName = "quorvane.log";
 }  // namespace
 
@@ -49,6 +50,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(kDefaultIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    reconnectTimer_ = new QTimer(this);
+    reconnectTimer_->setObjectName("ReconnectTimer");
+    reconnectTimer_->setInterval(kReconnectIntervalMs);
+    connect(reconnectTimer_, &QTimer::timeout, this, &TMainForm::ReconnectTimerTimer);
 }
 
 TMainForm::~TMainForm() {
@@ -203,6 +208,7 @@ bool TMainForm::OpenStartupPort() {
     const bool opened = Link.OpenComPort();
     SetCaption(Link.Caption());
     if (opened) return true;
+    std::string reasons = "\n" + Link.OpenFailure();
 
     Log("OpenComPort failed on port " + std::to_string(stored));
     const int alternative = stored == 1 ? 2 : 1;
@@ -212,7 +218,9 @@ bool TMainForm::OpenStartupPort() {
     SetCaption(Link.Caption());
     if (openedAlternative) return true;
 
-    services_.Messages.MessageDialog("Error", "!", "Could not open serial ports " + tried + ".");
+    reasons += "\n" + Link.OpenFailure();
+    services_.Messages.MessageDialog("Error", "!",
+                                     "Could not open serial ports " + tried + "." + reasons);
     Log("OpenComPort failed on port " + std::to_string(alternative));
     Link.ComPort = stored;
     Log("Restoring port found in ini file (" + std::to_string(stored) + ")");
@@ -293,6 +301,7 @@ void TMainForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     Timer1->stop();
+    reconnectTimer_->stop();
     WaitForCycle();
 
     Settings_.ComPort = Link.ComPort;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/ExchangeRunner.h"
@@ -88,6 +89,8 @@ public:
     void Timer1Timer();
     // Blocks until the exchange in flight, if any, has finished and been shown.
     void WaitForCycle();
+    // While the meter is disconnected: one try to reopen its port, off this thread.
+    void ReconnectTimerTimer();
 
     const std::string& Caption() const { return caption_; }
     const GraphCycle& Graph() const { return graph_; }
@@ -114,6 +117,7 @@ private:
     MeterLink Link;
 
     QTimer* Timer1;
+    QTimer* reconnectTimer_;
     EnvelopeChart* Chart;
     StatusPanel* Panel1;
     QPlainTextEdit* Memo1;
@@ -165,6 +169,15 @@ private:
     void ShowTitle(const std::string& title);
     GraphSettings CurrentGraphSettings() const;
     int TimerInterval() const;
+
+    // The meter's port hung up (or could not be reopened): the port is closed, the status
+    // line says so, and the port is tried again every 2 s.
+    void MeterDisconnected(const std::string& why);
+    void FinishReconnect(const std::optional<std::string>& firmware);
+    // Commands that use the port themselves hold the cycles and the retries meanwhile;
+    // HoldPort says whether either was running, for ResumePolling to take up again.
+    bool HoldPort();
+    void ResumePolling(bool polling);
 
     // GraphView.
     void ClearSeries() override;

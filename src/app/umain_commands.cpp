@@ -27,21 +27,27 @@ void TMainForm::ComPort1Click() {
     const PortChoice choice = dialogs_->PortForm->Run(this, previous, ntFamily);
     if (Ending()) return;
 
-    // The port is about to change under the cycle: let the exchange in flight finish.
-    WaitForCycle();
+    // The port is about to change under the cycle: let the exchange in flight finish. The
+    // retries for a port that was unplugged end here: the operator chose again.
+    const bool polling = HoldPort();
     Link.ClosePort();
     Link.ComPort = choice.ComPort;
     const bool opened = Link.OpenComPort();
     SetCaption(Link.Caption());
-    if (opened) return;
-
-    services_.Messages.MessageDialog("Error", "!", "Could not open " + choice.ListText);
-    WaitForCycle();
-    Link.ComPort = previous;
-    dialogs_->PortForm->ShowPort(previous);
-    // If the old port is gone too, the cycles report that the meter does not answer.
-    Link.OpenComPort();
-    SetCaption(Link.Caption());
+    if (!opened) {
+        services_.Messages.MessageDialog(
+            "Error", "!", "Could not open " + choice.ListText + "\n" + Link.OpenFailure());
+        WaitForCycle();
+        Link.ComPort = previous;
+        dialogs_->PortForm->ShowPort(previous);
+        Link.OpenComPort();
+        SetCaption(Link.Caption());
+    }
+    // If the old port is gone too, it is tried again until it comes back.
+    if (Link.IsOpen())
+        ResumePolling(polling);
+    else
+        MeterDisconnected(ComPortName(Link.ComPort) + " could not be opened");
 }
 
 void TMainForm::PSK63Click() {
@@ -127,8 +133,7 @@ void TMainForm::TestSoundCardClick() {
 }
 
 void TMainForm::About1Click() {
-    Timer1->stop();
-    WaitForCycle();
+    const bool polling = HoldPort();
     dialogs_->AboutForm->Run(
         this, services_.System.ProgramVersion(), services_.System.OsName(), [this] {
             const std::string text = Link.GetFirmwareInfo(Settings_.FakeDataEnabled);
@@ -137,7 +142,7 @@ void TMainForm::About1Click() {
             Panel1->Mode->setText(!psk63 ? "" : (PSK63->isChecked() ? "PSK63" : "PSK31"));
             return text;
         });
-    Timer1->start();
+    ResumePolling(polling);
 }
 
 void TMainForm::LedIconMouseDown(int, int x, int y) {

@@ -9,12 +9,13 @@
 #include "desktop/SpTrayIc.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/TextCycle.h"
+#include "meter/MeterProtocol.h"
 
 void TMainForm::Timer1Timer() {
     PollFldigi();
     // A tick that falls due while the last exchange still waits on the meter is skipped,
-    // as a blocked timer would skip it.
-    if (exchange_.InFlight()) return;
+    // as a blocked timer would skip it; without a port the retries are at work.
+    if (exchange_.InFlight() || !Link.IsOpen()) return;
     if (DataMode1->isChecked())
         StartTextCycle();
     else
@@ -53,6 +54,11 @@ void TMainForm::StartTextCycle() {
 }
 
 void TMainForm::FinishGraphCycle(const GraphExchangeResult& result) {
+    if (Link.HungUp()) {
+        MeterDisconnected(ComPortName(Link.ComPort) + " hung up");
+        emit CycleFinished();
+        return;
+    }
     if (result.FirmwareQueried) ShowFirmwareMode(Link.FirmwareVersion);
     if (result.NoFirmware) {
         emit CycleFinished();
@@ -70,6 +76,11 @@ void TMainForm::FinishGraphCycle(const GraphExchangeResult& result) {
 }
 
 void TMainForm::FinishTextCycle(const TextExchangeResult& result) {
+    if (Link.HungUp()) {
+        MeterDisconnected(ComPortName(Link.ComPort) + " hung up");
+        emit CycleFinished();
+        return;
+    }
     if (result.IdentificationText) {
         SetSplatter(result.Reply);
         emit CycleFinished();

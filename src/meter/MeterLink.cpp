@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+
+#include "meter/PortFailure.h"
 
 namespace {
 
@@ -13,26 +16,43 @@ MeterLink::MeterLink(SerialPorts& ports, Logger& log, MessagePresenter& presente
                      PortSharing* sharing)
     : ports_(ports), log_(log), presenter_(presenter), sharing_(sharing) {}
 
-bool MeterLink::OpenComPort() {
+bool MeterLink::OpenComPort(bool quietRepeat) {
     const std::string name = ComPortName(ComPort);
     caption_ = MonitoringCaption(false, ComPort);
+    hungUp_ = false;
 
     uint32_t error = 0;
     port_ = OpenPort(name, error);
     if (!port_) {
+        if (NoteOpenFailure(name, error) && quietRepeat) return false;
         log_.Log("CreateFile on port " + name + " failed with error " + std::to_string(error));
         log_.Log(ports_.ErrorText(error));
+        log_.Log(openFailure_);
         return false;
     }
     log_.Log("CreateFile on port " + name + " returned with valid handle.");
 
     if (!ConfigurePort(name)) {
+        NoteOpenFailure(name, port_->LastError());
         // The callers go on to open another port; don't keep this one locked meanwhile.
         port_.reset();
         return false;
     }
+    openFailure_.clear();
     log_.Log("Comport " + name + " successfully opened.");
     return true;
+}
+
+bool MeterLink::NoteOpenFailure(const std::string& name, uint32_t error) {
+    std::string reason = OpenFailureReason(name, ports_.Codes(), error, ports_.Device(name),
+                                           ports_.ErrorText(error));
+    const bool repeated = reason == openFailure_;
+    openFailure_ = std::move(reason);
+    return repeated;
+}
+
+void MeterLink::NoteIoFailure() {
+    if (IsHangUpError(ports_.Codes(), port_->LastError())) hungUp_ = true;
 }
 
 std::unique_ptr<SerialPort> MeterLink::OpenPort(const std::string& name, uint32_t& error) {
@@ -77,25 +97,29 @@ bool MeterLink::ConfigurePort(const std::string& name) {
 
 void MeterLink::ClosePort() {
     port_.reset();
+    hungUp_ = false;
 }
 
 void MeterLink::Send(const std::string& bytes) {
-    if (!port_) return;
+    if (!port_ || hungUp_) return;
     std::size_t written = 0;
     // As on the meter's own platform, a failed write shows up as a missing reply.
-    port_->Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written);
+    if (!port_->Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written))
+        NoteIoFailure();
 }
 
 std::string MeterLink::Receive(int count, bool arrivedOnly) {
-    if (!port_ || count <= 0) return {};
+    if (!port_ || hungUp_ || count <= 0) return {};
     std::array<uint8_t, kReceiveBufferBytes> buffer{};
     const std::size_t wanted =
         std::min<std::size_t>(static_cast<std::size_t>(count), buffer.size());
     std::size_t received = 0;
     try {
         if (!(arrivedOnly ? port_->ReadPending(buffer.data(), wanted, received)
-                          : port_->Read(buffer.data(), wanted, received)))
+                          : port_->Read(buffer.data(), wanted, received))) {
+            NoteIoFailure();
             return {};
+        }
     } catch (...) {
         presenter_.MessageDialog("Error", "!",
                                  "An exception was raised attempting to read from the com port.");

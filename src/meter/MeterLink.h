@@ -57,11 +57,18 @@ public:
     std::string FirmwareVersion;
 
     // Opens and configures COM<ComPort>, logging each step. Afterwards Caption() holds
-    // the caption the window is to show, whether or not the open worked.
-    bool OpenComPort();
+    // the caption the window is to show, whether or not the open worked, and a failure
+    // leaves its reason in OpenFailure(). `quietRepeat`: a failure whose reason is the one
+    // of the last failed open goes unlogged (retries while the meter is unplugged).
+    bool OpenComPort(bool quietRepeat = false);
     const std::string& Caption() const { return caption_; }
+    // "COMn: <reason>" of the last failed open, in the operator's words.
+    const std::string& OpenFailure() const { return openFailure_; }
     void ClosePort();
     bool IsOpen() const { return port_ != nullptr; }
+    // The open port's device went away (unplugged): its reads and writes failed with a
+    // hang-up, and the link tries no more of them until the port is closed.
+    bool HungUp() const { return hungUp_; }
 
     void Send(const std::string& bytes);
     // Up to `count` bytes (at most 255); empty without a port, on a failed read or when
@@ -80,6 +87,9 @@ private:
     std::unique_ptr<SerialPort> OpenPort(const std::string& name, uint32_t& error);
     bool ConfigurePort(const std::string& name);
     bool LogFailure(const std::string& call, const std::string& name);
+    // Keeps the reason of a failed open; true when it is the same as the last one.
+    bool NoteOpenFailure(const std::string& name, uint32_t error);
+    void NoteIoFailure();
     std::string GetData(const ExchangeRequest& request);
     // Throws away what has arrived, 83 bytes a read, without waiting for more.
     void Flush();
@@ -92,4 +102,6 @@ private:
     PortSharing* sharing_;
     std::unique_ptr<SerialPort> port_;
     std::string caption_;
+    std::string openFailure_;
+    bool hungUp_ = false;
 };

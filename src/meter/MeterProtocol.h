@@ -20,6 +20,8 @@ inline constexpr unsigned kMeterBaudRate = 19200;
 
 inline constexpr const char* kFirmwareNotDetected = "QUORVANE firmware not detected";
 inline constexpr const char* kSimulatedModeText = "Simulated Mode";
+// The status line (and the taskbar text) while the meter's port is gone.
+inline constexpr const char* kMeterDisconnected = "METER DISCONNECTED";
 
 // "COM" and the number: the name every log line and caption shows.
 std::string ComPortName(int comPort);

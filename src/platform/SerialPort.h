@@ -42,8 +42,20 @@ public:
     static constexpr int kQuietGapMs = 25;
     virtual bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) = 0;
     virtual bool Write(const uint8_t* data, std::size_t count, std::size_t& written) = 0;
-    // Error code of the last failed call on this port (errno on Linux).
+    // Error code of the last failed call on this port (errno on Linux). A read that runs
+    // out of time succeeds with fewer bytes; a port whose device went away (unplugged)
+    // fails its calls instead, with a code that IsHangUpError (meter/PortFailure.h) knows.
     virtual uint32_t LastError() const = 0;
+};
+
+// The numbering the error codes of a SerialPorts follow.
+enum class ErrorCodeSet { Errno, Win32 };
+
+// What the system says about the device behind a COM name, to explain a failed open.
+struct PortDevice {
+    std::string Path;           // the device node, or the link's target; empty on Windows
+    std::string Group;          // the node's owner group; empty when unknown
+    bool GroupMayOpen = false;  // that group may read and write the node
 };
 
 // Opens ports by their COM name ("COM3", or "\\.\COM12" from port 10 on).
@@ -54,4 +66,8 @@ public:
     virtual std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) = 0;
     // The system's message text for an error code.
     virtual std::string ErrorText(uint32_t code) const = 0;
+    // The numbering of the codes: errno's unless an implementation says otherwise.
+    virtual ErrorCodeSet Codes() const { return ErrorCodeSet::Errno; }
+    // What the system says of the device `name` stands for; nothing unless it says more.
+    virtual PortDevice Device(const std::string&) const { return {}; }
 };

@@ -2,6 +2,8 @@
 // folder, runtime directory and so single-instance scope, working directory, the meter
 // emulator as COM1, the test ALSA mixer as its sound card), under Xvfb where it needs one.
 
+#include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -28,6 +30,7 @@
 #include "support/alsa/AlsaTestConfig.h"
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -40,12 +43,24 @@ std::string ReadFile(const std::string& path) {
 }
 
 // Generous: slow machines and sanitizers.
-bool WaitUntil(const std::function<bool()>& done) {
-    for (int polls = 0; !done(); ++polls) {
-        if (polls == 1200) return false;
+bool WaitUntil(const std::function<bool()>& done, std::chrono::seconds limit = 60s) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return true;
+}
+
+// A process's open descriptors and resident kilobytes.
+std::pair<long, long> Footprint(pid_t pid) {
+    const std::string proc = "/proc/" + std::to_string(pid);
+    std::error_code gone;
+    const fs::directory_iterator fds(proc + "/fd", gone);
+    std::ifstream status(proc + "/status");
+    std::string line;
+    while (std::getline(status, line) && !line.starts_with("VmRSS:")) continue;
+    return {std::distance(fs::begin(fds), fs::end(fds)), std::atol(line.c_str() + 6)};
 }
 
 struct Sandbox {
@@ -72,9 +87,11 @@ struct Sandbox {
 // One run, its output going to the test's; killed if still running when destroyed.
 class Program {
 public:
-    Program(const Sandbox& box, const char* platform) {
+    // `runAs`: a command to start it through (setpriv as another user).
+    Program(const Sandbox& box, const char* platform, std::vector<std::string> runAs = {}) {
         const ScopedEnv qpa("QT_QPA_PLATFORM", platform);
-        pid_ = Spawn({QUORVANE_PROGRAM}, [&](posix_spawn_file_actions_t* actions) {
+        runAs.push_back(QUORVANE_PROGRAM);
+        pid_ = Spawn(runAs, [&](posix_spawn_file_actions_t* actions) {
             posix_spawn_file_actions_addchdir_np(actions, box.work.c_str());
         });
     }
@@ -208,6 +225,80 @@ TEST(ProgramTest, SecondStartBringsTheFirstForward) {
     EXPECT_EQ(box.sim->CommandCount('v'), identifications);
     EXPECT_TRUE(ReadFile(box.work + "/quorvane.log").starts_with(log));
     EXPECT_EQ(box.home.ReadSettings(), settings);
+}
+
+// Unplugged for 3 s and plugged back, ten times: the program notices, reopens the port,
+// identifies the meter again and polls on; no restart, no descriptor left, no growth.
+TEST(ProgramTest, SurvivesTheMeterBeingUnpluggedAndPluggedBack) {
+    XServer x;
+    ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
+    Sandbox box("[MISC]\r\nDebug=1\r\nRefresh Rate=250\r\n[SCREEN PARMS]\r\nWindow State=1\r\n");
+    Program program(box, "xcb");
+    // Minimized, the taskbar text carries the status: "OK" for SIGNAL OK.
+    const pid_t pid = program.Pid();
+    const auto shows = [&](const char* title) { return XServer::HasWindow(pid, title, false); };
+    ASSERT_TRUE(WaitUntil([&] { return shows("OK"); }));
+    std::pair<long, long> settled;
+    for (int round = 1; round <= 10; ++round) {
+        const int identifications = box.sim->CommandCount('v');
+        const auto unplugged = std::chrono::steady_clock::now();
+        box.sim->Plug(false);
+        EXPECT_TRUE(WaitUntil([&] { return shows("METER DISCONNECTED"); }, 2s)) << round;
+        std::this_thread::sleep_until(unplugged + 3s);
+        box.sim->Plug(true);
+        ASSERT_TRUE(WaitUntil([&] { return shows("OK"); }, 5s)) << round;
+        EXPECT_GT(box.sim->CommandCount('v'), identifications);
+        if (round == 1) settled = Footprint(pid);
+        EXPECT_EQ(Footprint(pid).first, settled.first);
+    }
+    EXPECT_LT(Footprint(pid).second - settled.second, 2048);
+    EXPECT_NE(ReadFile(box.work + "/quorvane.log").find("Polling resumed every 250 ms"),
+              std::string::npos);
+}
+
+// A start that opens neither port says why for each, in its note and log: held by another
+// program, missing, no permission (as root: run as a user outside the device's group).
+TEST(ProgramTest, SaysWhyAPortCouldNotBeOpened) {
+    Sandbox box("[MISC]\r\nDebug=1\r\n");
+    const std::string root = box.home.Root(), links = box.home.ConfigDir() + "/dosdevices/",
+                      com1 = links + "com1", device = root + "/ttyS9";
+    fs::create_symlink(root + "/gone", links + "com2");
+    const auto expectReason = [&](const std::string& reason, std::vector<std::string> runAs = {}) {
+        fs::remove(box.work + "/quorvane.log");
+        Program program(box, "offscreen", std::move(runAs));
+        EXPECT_TRUE(WaitUntil([&] {
+            return ReadFile(box.work + "/quorvane.log").find("\n" + reason + "\r") !=
+                   std::string::npos;
+        })) << reason;
+    };
+    const int held = ::open(com1.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::ioctl(held, TIOCEXCL), 0);
+    expectReason("COM1: in use by another program.");
+    ::close(held);
+    box.sim.reset();
+    fs::create_symlink(root + "/gone", com1);
+    expectReason("COM1: not present (no device at " + root + "/gone).");
+
+    fs::remove(com1);
+    fs::create_symlink(device, com1);
+    std::ofstream{device};
+    fs::permissions(device, fs::perms::group_read | fs::perms::group_write);  // not the owner
+    std::vector<std::string> runAs;
+    std::string group = ::getgrgid(::getegid())->gr_name;  // the new file's
+    if (::geteuid() == 0) {
+        const struct group* dialout = ::getgrnam("dialout");
+        if (!dialout) GTEST_SKIP() << "no dialout group to keep a user out of";
+        for (const auto& entry : fs::recursive_directory_iterator(root))
+            ::lchown(entry.path().c_str(), 65534, 65534);
+        ::lchown(root.c_str(), 65534, 65534);
+        ::lchown(device.c_str(), 0, dialout->gr_gid);
+        group = dialout->gr_name;
+        runAs = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+    }
+    expectReason("COM1: no permission for " + device + ", add your user to the " + group +
+                     " group: sudo usermod -aG " + group + " $USER, then log in again.",
+                 runAs);
+    ::shm_unlink("/quorvane-65534");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 
-MeterSim::MeterSim(const std::string& linkPath, const Options& options) {
+MeterSim::MeterSim(const std::string& linkPath, const Options& options) : linkPath_(linkPath) {
     workDir_ = (fs::temp_directory_path() / "meter-sim-XXXXXX").string();
     if (mkdtemp(workDir_.data()) == nullptr) throw std::runtime_error("cannot create " + workDir_);
     const char* program = std::getenv("QUORVANE_METER_SIM");
@@ -66,4 +66,9 @@ int MeterSim::CommandCount(char command) const {
 void MeterSim::Kill() {
     EndChild(pid_, SIGKILL);
     pid_ = -1;
+}
+
+void MeterSim::Plug(bool in) {
+    ::kill(pid_, in ? SIGUSR2 : SIGUSR1);
+    for (int polls = 0; fs::exists(linkPath_) != in && polls < 1000; ++polls) ::usleep(10'000);
 }

@@ -30,8 +30,11 @@ public:
 
     // Ends it at once, the way an unplugged meter vanishes: the line hangs up.
     void Kill();
+    // Unplugs the meter (its line hangs up) or plugs it back in; waits for its device to follow.
+    void Plug(bool in);
 
 private:
+    std::string linkPath_;
     std::string workDir_;
     pid_t pid_ = -1;
 };

@@ -1,6 +1,6 @@
 // meter-sim: a stand-in for the Quorvane meter on a pseudo-terminal, for demos and tests.
 //
-//   meter-sim [--link PATH] [--version V | --no-id] [--scenario NAME]
+//   meter-sim [--help] [--link PATH] [--version V | --no-id] [--scenario NAME]
 //             [--scenario-file PATH] [--command-log PATH] [--instant]
 //             [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]
 //
@@ -10,6 +10,9 @@
 // the sound server's sink SINK (read with pactl every MS milliseconds, default 1000).
 // Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until
 // SIGTERM or SIGINT, then removes its link.
+// SIGUSR1 unplugs the meter: the pseudo-terminal is closed (the program's side hangs up)
+// and the link left dangling, as a USB adapter pulled out; SIGUSR2 plugs it back in: a
+// new pseudo-terminal, linked at the same path, and "ready <slave path>" again.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -39,8 +42,13 @@ namespace fs = std::filesystem;
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t unplugRequested = 0;
+volatile std::sig_atomic_t plugRequested = 0;
 void RequestStop(int) {
     stopRequested = 1;
+}
+void RequestPlug(int signal) {
+    (signal == SIGUSR1 ? unplugRequested : plugRequested) = 1;
 }
 
 struct Options {
@@ -57,14 +65,16 @@ struct Options {
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
-    std::cerr << "meter-sim: " << problem << "\n"
-              << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
-                 " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]"
-                 " [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]\n"
-              << "scenarios:";
-    for (auto name : MeterScenarioNames()) std::cerr << ' ' << name;
-    std::cerr << "\n";
-    std::exit(2);
+    std::ostream& out = problem.empty() ? std::cout : std::cerr;
+    if (!problem.empty()) out << "meter-sim: " << problem << "\n";
+    out << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
+           " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]"
+           " [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]\n"
+        << "scenarios:";
+    for (auto name : MeterScenarioNames()) out << ' ' << name;
+    out << "\nsignals: SIGUSR1 unplugs the meter (its line hangs up, its link dangles), SIGUSR2"
+           " plugs it back in at the same link\n";
+    std::exit(problem.empty() ? 0 : 2);
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -75,7 +85,9 @@ Options ParseOptions(int argc, char** argv) {
             if (i + 1 >= argc) Usage(arg + " needs a value");
             return argv[++i];
         };
-        if (arg == "--link") {
+        if (arg == "--help" || arg == "-h") {
+            Usage("");
+        } else if (arg == "--link") {
             options.link = value();
         } else if (arg == "--version") {
             options.version = value();
@@ -183,8 +195,12 @@ bool PlaceLink(const std::string& link, const std::string& target) {
     std::error_code error;
     const fs::path path(link);
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), error);
-    fs::remove(path, error);  // a link left by an earlier run
-    fs::create_symlink(target, path, error);
+    // Made aside and renamed over the old one (an earlier run's, or this run's before a
+    // plug), so that the name is never missing meanwhile.
+    const fs::path aside = link + ".new";
+    fs::remove(aside, error);
+    fs::create_symlink(target, aside, error);
+    if (!error) fs::rename(aside, path, error);
     if (error) std::cerr << "meter-sim: cannot link " << link << ": " << error.message() << "\n";
     return !error;
 }
@@ -195,58 +211,97 @@ void RemoveLink(const std::string& link, const std::string& target) {
     if (fs::read_symlink(link, error) == fs::path(target)) fs::remove(link, error);
 }
 
+// One plug-in of the meter: the pseudo-terminal pair and the link to its slave.
+struct Line {
+    int master = -1;
+    int slaveHold = -1;
+    std::string slaveName;
+};
+
+// False, with the reason on stderr, when the line cannot be set up.
+bool PlugIn(const Options& options, Line& line) {
+    line.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (line.master < 0 || ::grantpt(line.master) != 0 || ::unlockpt(line.master) != 0) {
+        std::perror("meter-sim: pseudo-terminal");
+        return false;
+    }
+    char slaveName[128];
+    if (::ptsname_r(line.master, slaveName, sizeof slaveName) != 0) {
+        std::perror("meter-sim: ptsname");
+        return false;
+    }
+    line.slaveName = slaveName;
+    // Our own hold on the slave keeps the line up while the program closes and reopens it.
+    line.slaveHold = ::open(slaveName, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (line.slaveHold < 0) {
+        std::perror("meter-sim: slave");
+        return false;
+    }
+    MakeRaw(line.slaveHold);
+    if (!options.link.empty() && !PlaceLink(options.link, slaveName)) return false;
+    std::cout << "ready " << slaveName << std::endl;
+    return true;
+}
+
+// As a USB adapter pulled out: the line hangs up (the program's end of it sees POLLHUP
+// and EIO) and its device node goes. The link stays, dangling, as a link to a removed
+// adapter does; it points at a name no pseudo-terminal gets, so that another program's
+// new terminal cannot stand in for the meter.
+void Unplug(const Options& options, Line& line) {
+    if (line.slaveHold >= 0) ::close(line.slaveHold);
+    if (line.master >= 0) ::close(line.master);
+    if (!options.link.empty()) PlaceLink(options.link, line.slaveName + ".unplugged");
+    line.master = line.slaveHold = -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
 
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        std::perror("meter-sim: pseudo-terminal");
-        return 1;
-    }
-    char slaveName[128];
-    if (::ptsname_r(master, slaveName, sizeof slaveName) != 0) {
-        std::perror("meter-sim: ptsname");
-        return 1;
-    }
-    // Our own hold on the slave keeps the line up while the program closes and reopens it.
-    const int slaveHold = ::open(slaveName, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slaveHold < 0) {
-        std::perror("meter-sim: slave");
-        return 1;
-    }
-    MakeRaw(slaveHold);
-
-    if (!options.link.empty() && !PlaceLink(options.link, slaveName)) return 1;
-
-    // The stop signals are only let through while waiting, so a reply is never cut short.
-    sigset_t stopSignals, waitMask;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGHUP);
-    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+    // The stop and plug signals are only let through while waiting, so a reply is never
+    // cut short.
+    sigset_t blocked, waitMask;
+    sigemptyset(&blocked);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGUSR1, SIGUSR2}) sigaddset(&blocked, signal);
+    sigprocmask(SIG_BLOCK, &blocked, &waitMask);
     struct sigaction action {};
     action.sa_handler = RequestStop;
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
+    action.sa_handler = RequestPlug;
+    sigaction(SIGUSR1, &action, nullptr);
+    sigaction(SIGUSR2, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
-    // Started with the stop signals blocked, so they reach the loop below, not this thread.
+    Line line;
+    if (!PlugIn(options, line)) return 1;
+
+    // Started with the signals blocked, so they reach the loop below, not this thread.
     std::unique_ptr<SinkFollower> follower;
     if (!options.followSink.empty())
         follower = std::make_unique<SinkFollower>(options.followSink,
                                                   std::chrono::milliseconds(options.sinkPollMs));
 
-    std::cout << "ready " << slaveName << std::endl;
-
     std::mt19937 random(std::random_device{}());
     const timespec hangUpPause{0, 20'000'000};
     while (!stopRequested) {
-        pollfd pfd{master, POLLIN, 0};
+        if (unplugRequested) {
+            unplugRequested = 0;
+            Unplug(options, line);
+            std::cout << "unplugged" << std::endl;
+        }
+        if (plugRequested) {
+            plugRequested = 0;
+            if (line.master < 0 && !PlugIn(options, line)) return 1;
+        }
+        if (line.master < 0) {
+            ::ppoll(nullptr, 0, nullptr, &waitMask);  // unplugged: only a signal wakes us
+            continue;
+        }
+        pollfd pfd{line.master, POLLIN, 0};
         const int ready = ::ppoll(&pfd, 1, nullptr, &waitMask);
         if (ready < 0) continue;  // EINTR: the loop condition sees the stop request
         if ((pfd.revents & POLLIN) == 0) {
@@ -255,17 +310,16 @@ int main(int argc, char** argv) {
             continue;
         }
         unsigned char commands[64];
-        const ssize_t got = ::read(master, commands, sizeof commands);
+        const ssize_t got = ::read(line.master, commands, sizeof commands);
         if (got <= 0) {
             if (errno != EAGAIN && errno != EINTR) ::ppoll(nullptr, 0, &hangUpPause, &waitMask);
             continue;
         }
         for (ssize_t i = 0; i < got; ++i)
-            Answer(master, options, follower.get(), commands[i], random);
+            Answer(line.master, options, follower.get(), commands[i], random);
     }
 
-    if (!options.link.empty()) RemoveLink(options.link, slaveName);
-    ::close(slaveHold);
-    ::close(master);
+    Unplug(options, line);
+    if (!options.link.empty()) RemoveLink(options.link, line.slaveName + ".unplugged");
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "platform/linux/ConfigPaths.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -16,6 +17,8 @@
 #include <climits>
 #include <cstring>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -93,7 +96,7 @@ int CeilMs(std::chrono::steady_clock::duration left) {
 
 class LinuxSerialPort final : public SerialPort {
 public:
-    explicit LinuxSerialPort(int fd) : fd_(fd) {}
+    LinuxSerialPort(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
     ~LinuxSerialPort() override {
         // The exclusive flag outlives the descriptor on a pseudo-terminal whose other end
         // stays open, which would lock us out of our own port on the next open.
@@ -137,7 +140,15 @@ private:
     }
     bool SetModemLine(int line, bool raise);
 
+    // A device whose node went without a hang-up (a driver that only removes it) is gone
+    // all the same: a read that ran out of time looks for it.
+    bool NodeGone() const {
+        struct stat node {};
+        return ::stat(path_.c_str(), &node) != 0 && errno == ENOENT;
+    }
+
     int fd_;
+    std::string path_;
     uint32_t lastError_ = 0;
     CommTimeouts timeouts_;
     uint32_t dcbLength_ = CommState{}.DCBlength;
@@ -329,6 +340,7 @@ bool LinuxSerialPort::Read(uint8_t* buffer, std::size_t count, std::size_t& rece
         // Hang-up or error without data: the device is gone (USB unplugged).
         return Fail((pfd.revents & POLLNVAL) ? EBADF : EIO);
     }
+    if (received < count && !immediate && NodeGone()) return Fail(ENODEV);
     return true;
 }
 
@@ -409,10 +421,28 @@ std::unique_ptr<SerialPort> LinuxSerialPorts::Open(const std::string& name, uint
     }
     if (!PreparePort(fd, error)) return nullptr;
     error = 0;
-    return std::make_unique<LinuxSerialPort>(fd);
+    return std::make_unique<LinuxSerialPort>(fd, path);
 }
 
 std::string LinuxSerialPorts::ErrorText(uint32_t code) const {
     char buffer[256];
     return ::strerror_r(static_cast<int>(code), buffer, sizeof buffer);
+}
+
+PortDevice LinuxSerialPorts::Device(const std::string& name) const {
+    PortDevice device;
+    device.Path = ComDevicePath(name);
+    std::vector<char> target(PATH_MAX);
+    const ssize_t length = ::readlink(device.Path.c_str(), target.data(), target.size());
+    const std::string node = device.Path;
+    if (length > 0) device.Path.assign(target.data(), static_cast<std::size_t>(length));
+    struct stat status {};
+    if (node.empty() || ::stat(node.c_str(), &status) != 0) return device;
+    device.GroupMayOpen = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    std::vector<char> buffer(4096);
+    group entry{};
+    group* found = nullptr;
+    if (::getgrgid_r(status.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        device.Group = found->gr_name;
+    return device;
 }

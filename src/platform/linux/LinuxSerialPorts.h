@@ -12,9 +12,12 @@
 std::string ComDevicePath(const std::string& name);
 
 // Opens ports exclusively, raw 8N1 without flow control. A port whose device vanishes
-// (USB unplugged) fails its reads and writes with EIO instead of hanging.
+// (USB unplugged, the line hung up) fails its reads and writes with EIO instead of hanging.
 class LinuxSerialPorts final : public SerialPorts {
 public:
     std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
     std::string ErrorText(uint32_t code) const override;
+    ErrorCodeSet Codes() const override { return ErrorCodeSet::Errno; }
+    // A link names its target, so that a dangling one says which device is missing.
+    PortDevice Device(const std::string& name) const override;
 };

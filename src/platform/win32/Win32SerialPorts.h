@@ -9,4 +9,5 @@ class Win32SerialPorts final : public SerialPorts {
 public:
     std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
     std::string ErrorText(uint32_t code) const override;
+    ErrorCodeSet Codes() const override { return ErrorCodeSet::Win32; }
 };

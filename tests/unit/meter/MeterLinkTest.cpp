@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <tuple>
 
 #include "fakes/FakeSerialPorts.h"
@@ -91,8 +92,10 @@ TEST(MeterLinkOpen, FailuresAreLoggedAndLeaveThePortClosed) {
         EXPECT_EQ(rig.link.Caption(), "PSK31 RF Monitoring on COM7");
         EXPECT_EQ(line.transcript.back(), step == "open"s ? "open" : "close");
         const std::string logged = std::string(call) + " on port COM7 failed with error 2147942405";
+        EXPECT_EQ(rig.link.OpenFailure(), "COM7: error text 2147942405 (error 2147942405).");
         if (step == "open"s)
-            EXPECT_THAT(rig.log.lines, ElementsAre(logged, "error text 2147942405"));
+            EXPECT_THAT(rig.log.lines,
+                        ElementsAre(logged, "error text 2147942405", rig.link.OpenFailure()));
         else
             EXPECT_EQ(rig.log.lines.back(), logged);
     }
@@ -124,8 +127,8 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
     EXPECT_EQ(line.transcript, (Transcript{"read 255", "read 20"}));
 
     line.QueueReplies("abc");
-    line.failures["read"] = 5;
-    EXPECT_TRUE(link.Receive(64).empty());
+    line.failures["read"] = EAGAIN;
+    EXPECT_TRUE(link.Receive(64).empty() && !link.HungUp());
     EXPECT_TRUE(presenter.shown.empty());
     line.failures.clear();
     line.readThrows = true;
