@@ -146,8 +146,7 @@ std::string Xdotool(const std::string& arguments) {
     return text;
 }
 
-// The visible window of `pid` titled `title`, or "". A search by name also returns other
-// windows of the program, so each one's title is checked.
+// The visible window of `pid` titled `title`, or "" (a search by name finds others too).
 std::string WindowNamed(pid_t pid, const std::string& title) {
     std::istringstream found(
         Xdotool("search --onlyvisible --pid " + std::to_string(pid) + " --name ."));
@@ -158,8 +157,7 @@ std::string WindowNamed(pid_t pid, const std::string& title) {
 
 // The COM number whose dosdevices link names `target`, or 0.
 int ComPortLinkedTo(const Sandbox& box, const std::string& target) {
-    std::error_code error;
-    for (const auto& link : fs::directory_iterator(box.home.ConfigDir() + "/dosdevices", error))
+    for (const auto& link : fs::directory_iterator(box.home.ConfigDir() + "/dosdevices"))
         if (fs::is_symlink(link.symlink_status()) && fs::read_symlink(link.path()) == target)
             return std::stoi(link.path().filename().string().substr(3));
     return 0;
@@ -261,7 +259,6 @@ TEST(ProgramTest, PortDialogTiesANewAdapterToAComNumber) {
         std::string dialog;
         ASSERT_TRUE(WaitUntil(
             [&] { return !(dialog = WindowNamed(program.Pid(), "Com Port Selection")).empty(); }));
-        // Beside the main window it reaches past the screen's edge.
         // Beside the main window it reaches past the screen's edge. The list is kept open
         // for the screenshot, then an entry is picked by its text.
         Xdotool("windowmove --sync " + dialog + " 100 100 windowfocus --sync " + dialog +
