@@ -82,6 +82,7 @@ int RunQuorvane(int argc, char** argv) {
     NativeSystemInfo system;
     InitNumberConversion(system.UserLanguageId());
     NativeSerialPorts ports;
+    NativeSerialDevices devices;
     NativeProfileFile profile;
     NativeMixer mixer;
     EndingAwarePresenter messages;
@@ -91,7 +92,7 @@ int RunQuorvane(int argc, char** argv) {
 
     int status = 0;
     {
-        TMainForm mainForm({ports, profile, system, mixer, messages, &sharing});
+        TMainForm mainForm({ports, profile, system, mixer, messages, &sharing, &devices});
         if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,

@@ -34,6 +34,7 @@ class SystemInfo;
 class TSpTrayIcon;
 class TspVolumeControl;
 class SerialPorts;
+class SerialDeviceList;
 
 // What the main window is wired to: the real platform in the program, fakes in tests.
 struct MainFormServices {
@@ -43,6 +44,8 @@ struct MainFormServices {
     Mixer& MixerDevices;
     MessagePresenter& Messages;
     PortSharing* Sharing = nullptr;
+    // The port dialog lists plain COM names without it.
+    SerialDeviceList* Devices = nullptr;
 };
 
 class TMainForm : public QWidget, private GraphView {

@@ -15,6 +15,7 @@
 #include "dialogs/Commands.h"
 #include "measure/EnvelopeChart.h"
 #include "meter/MeterProtocol.h"
+#include "meter/PortListing.h"
 #include "platform/SystemInfo.h"
 
 namespace {
@@ -24,14 +25,22 @@ constexpr uint32_t kNotNtFamilyBit = 0x80000000u;
 void TMainForm::ComPort1Click() {
     const int previous = Link.ComPort;
     const bool ntFamily = (services_.System.VersionWord() & kNotNtFamilyBit) == 0;
-    const PortChoice choice = dialogs_->PortForm->Run(this, previous, ntFamily);
+    SerialDeviceList* devices = services_.Devices;
+    const PortChoice choice = dialogs_->PortForm->Run(
+        this, previous, ntFamily,
+        devices ? ListPorts(*devices, kComPortEntryCount) : PlainPortEntries(kComPortEntryCount));
     if (Ending()) return;
+    // A device that no COM name reached gets the first free one, for good, so that the
+    // saved port stays a COM number.
+    const int chosen = choice.NewDevice && devices
+                           ? AssignFirstFreeComPort(*devices, *choice.NewDevice)
+                           : choice.ComPort;
 
     // The port is about to change under the cycle: let the exchange in flight finish. The
     // retries for a port that was unplugged end here: the operator chose again.
     const bool polling = HoldPort();
     Link.ClosePort();
-    Link.ComPort = choice.ComPort;
+    Link.ComPort = chosen;
     const bool opened = Link.OpenComPort();
     SetCaption(Link.Caption());
     if (!opened) {

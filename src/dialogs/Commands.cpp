@@ -58,6 +58,16 @@ PortHelpTexts PortFormTexts(bool ntFamily) {
             address + "."};
 }
 
+PortHelpTexts LinuxPortFormTexts() {
+    return {
+        "Select the serial port that talks to the Quorvane. Adapters are listed with what "
+        "they are; one shown as New gets the next free COM number, tied to its "
+        "/dev/serial/by-id/ name so that it is found again in any USB socket.",
+        "NOTE: opening a serial port needs membership in the dialout group (log in again "
+        "after joining it). Sharing the port with another program is not available here: "
+        "the meter needs a port of its own."};
+}
+
 std::string CouldNotOpenText(std::string_view listText) {
     return "Could not open " + std::string(listText);
 }

@@ -30,6 +30,8 @@ struct PortHelpTexts {
     std::string Label2;
 };
 PortHelpTexts PortFormTexts(bool ntFamily);
+// The notes on Linux, where adapters keep their names and the port is never shared.
+PortHelpTexts LinuxPortFormTexts();
 std::string CouldNotOpenText(std::string_view listText);
 
 // --- Refresh rate -----------------------------------------------------------------------

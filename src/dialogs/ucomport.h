@@ -1,16 +1,20 @@
 #pragma once
 // The COM port dialog: which serial port talks to the meter.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/FixedDialog.h"
+#include "meter/PortListing.h"
 
 class QComboBox;
 class QLabel;
 
 struct PortChoice {
     std::string ListText;  // as the operator left it, for the "Could not open" note
-    int ComPort;
+    int ComPort;           // 0 with NewDevice: the device still needs a COM number
+    std::optional<SerialDevice> NewDevice;
 };
 
 class TPortForm : public FixedDialog {
@@ -18,13 +22,21 @@ class TPortForm : public FixedDialog {
 public:
     explicit TPortForm(QWidget* parent = nullptr);
 
-    // Shows the current port and the notes for the Windows family, lets the operator choose,
-    // and returns the list's text with the port number it names.
-    PortChoice Run(QWidget* mainWindow, int comPort, bool ntFamily);
+    // Shows `entries` with the current port and the notes for this system, lets the
+    // operator choose, and returns the list's text with the port or device it names.
+    PortChoice Run(QWidget* mainWindow, int comPort, bool ntFamily, std::vector<PortEntry> entries);
     // Puts a port back in the list after the chosen one failed to open.
     void ShowPort(int comPort);
 
     QLabel* Label1;
     QLabel* Label2;
     QComboBox* ComPortComboBox;
+
+private:
+    void SetEntries(std::vector<PortEntry> entries);
+    // Widens the field to the dialog's width while devices are listed; after FitToFont,
+    // which lays the controls out as drawn.
+    void FitField();
+
+    std::vector<PortEntry> entries_;
 };

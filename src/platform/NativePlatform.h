@@ -7,12 +7,14 @@
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32ProfileFile.h"
+#include "platform/win32/Win32SerialDevices.h"
 #include "platform/win32/Win32SerialPorts.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32WindowActivation.h"
 
 using NativeSerialPorts = Win32SerialPorts;
+using NativeSerialDevices = Win32SerialDevices;
 using NativeProfileFile = Win32ProfileFile;  // quorvane.ini in the Windows directory
 using NativeSystemInfo = Win32SystemInfo;
 using NativeMixer = Win32Mixer;
@@ -27,8 +29,10 @@ using NativeInstanceActivation = Win32WindowActivation;
 #include "platform/linux/LinuxSystemInfo.h"
 #include "platform/linux/LocalSocketActivation.h"
 #include "platform/linux/PosixSharedMemory.h"
+#include "platform/linux/UdevSerialDevices.h"
 
 using NativeSerialPorts = LinuxSerialPorts;
+using NativeSerialDevices = UdevSerialDevices;
 using NativeProfileFile = LinuxProfileFile;  // $XDG_CONFIG_HOME/quorvane/quorvane.ini
 using NativeSystemInfo = LinuxSystemInfo;
 using NativeMixer = LinuxMixer;  // ALSA's devices, then the sound server's outputs

@@ -154,6 +154,32 @@ private:
 
 const char kMinimized[] = "[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n";
 
+// xdotool's output for `arguments`, on the test's display.
+std::string Xdotool(const std::string& arguments) {
+    FILE* out = ::popen(("xdotool " + arguments + " 2>/dev/null").c_str(), "r");
+    std::string text;
+    for (int c; out && (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    if (out) ::pclose(out);
+    return text;
+}
+
+// The visible window of `pid` titled `title`, or "" (a search by name finds others too).
+std::string WindowNamed(pid_t pid, const std::string& title) {
+    std::istringstream found(
+        Xdotool("search --onlyvisible --pid " + std::to_string(pid) + " --name ."));
+    for (std::string window; std::getline(found, window);)
+        if (Xdotool("getwindowname " + window) == title + "\n") return window;
+    return {};
+}
+
+// The COM number whose dosdevices link names `target`, or 0.
+int ComPortLinkedTo(const Sandbox& box, const std::string& target) {
+    for (const auto& link : fs::directory_iterator(box.home.ConfigDir() + "/dosdevices"))
+        if (fs::is_symlink(link.symlink_status()) && fs::read_symlink(link.path()) == target)
+            return std::stoi(link.path().filename().string().substr(3));
+    return 0;
+}
+
 // Minimized, the caption carries the status the meter's frames earn.
 // Questions answered before any window opens, and an unknown option refused; a program
 // that started instead is ended by the time limit and fails its case.
@@ -299,6 +325,62 @@ TEST(ProgramTest, SaysWhyAPortCouldNotBeOpened) {
                      " group: sudo usermod -aG " + group + " $USER, then log in again.",
                  runAs);
     ::shm_unlink("/quorvane-65534");
+}
+
+// An adapter that no COM name reaches is listed with what it is; picking it ties the first
+// free COM number to its stable name, the program talks to it, and the next start does too.
+TEST(ProgramTest, PortDialogTiesANewAdapterToAComNumber) {
+    XServer x;
+    ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
+    Sandbox box("[MISC]\r\nDebug=1\r\n");
+    const std::string byId = box.home.Root() + "/by-id";
+    fs::create_directories(byId);
+    const std::string stable = byId + "/usb-Quorvane_Meter_QV0001-if00";
+    MeterSim adapter(stable, MeterSim::Options{});
+    const ScopedEnv hook("QUORVANE_SERIAL_BY_ID", byId);
+    const std::string entry =
+        "New  usb-Quorvane_Meter_QV0001-if00  (" + fs::canonical(stable).string() + ")";
+    int port = 0;
+    {
+        Program program(box, "xcb");
+        ASSERT_TRUE(WaitUntil([&] { return XServer::HasWindow(program.Pid(), kCaption, true); }));
+        // The pop-up menu opens where the pointer is, "Com Port" first in it.
+        Xdotool("mousemove --window " + WindowNamed(program.Pid(), kCaption) +
+                " 60 60 click 3 sleep 1 mousemove_relative 30 12 click 1");
+        std::string dialog;
+        ASSERT_TRUE(WaitUntil(
+            [&] { return !(dialog = WindowNamed(program.Pid(), "Com Port Selection")).empty(); }));
+        // Beside the main window it reaches past the screen's edge. The list is kept open
+        // for the screenshot, then an entry is picked by its text.
+        Xdotool("windowmove --sync " + dialog + " 100 100 windowfocus --sync " + dialog +
+                " key alt+Down sleep 1");
+        const std::string shots = QUORVANE_SCREENSHOT_DIR;
+        fs::create_directories(shots);
+        EXPECT_EQ(
+            std::system(
+                ("import -window root -crop 420x420+95+95 " + shots + "/port-dialog.png").c_str()),
+            0);
+        Xdotool("key --window " + dialog + " Escape sleep 1 key ctrl+a type '" + entry + "'");
+        Xdotool("key --window " + dialog + " Escape");
+
+        ASSERT_TRUE(WaitUntil([&] { return (port = ComPortLinkedTo(box, stable)) != 0; }));
+        const std::string caption = "PSK31 RF Monitoring on COM" + std::to_string(port);
+        EXPECT_TRUE(WaitUntil([&] { return XServer::HasWindow(program.Pid(), caption, true); }));
+        const int asked = adapter.CommandCount('s');
+        EXPECT_TRUE(WaitUntil([&] { return adapter.CommandCount('s') > asked + 1; }));
+        std::system(("import -window root " + shots + "/port-picked.png").c_str());
+        EXPECT_EQ(program.End(SIGTERM), 0);
+    }
+    const std::string settings = box.home.SettingsPath();
+    EXPECT_EQ(LinuxProfileFile(settings).Read("COM PARMS", "Port"), std::to_string(port));
+
+    // Minimized, the title carries the status word: "OK" for SIGNAL OK.
+    LinuxProfileFile(settings).Write("SCREEN PARMS", "Window State", "1");
+    const int first = box.sim->CommandCount('s'), asked = adapter.CommandCount('s');
+    Program restarted(box, "xcb");
+    EXPECT_TRUE(WaitUntil([&] { return XServer::HasWindow(restarted.Pid(), "OK", false); }));
+    EXPECT_GT(adapter.CommandCount('s'), asked);
+    EXPECT_EQ(box.sim->CommandCount('s'), first);
 }
 
 }  // namespace

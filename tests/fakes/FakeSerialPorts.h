@@ -6,9 +6,11 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/SerialDeviceList.h"
 #include "platform/SerialPort.h"
 
 // Script and record of one port name, shared by every port opened under that name.
@@ -51,4 +53,26 @@ public:
 
 private:
     std::map<std::string, std::shared_ptr<FakePortLine>> lines_;
+};
+
+// Scripted devices: what is present, what each COM number opens, the ties made.
+class FakeSerialDeviceList final : public SerialDeviceList {
+public:
+    std::vector<SerialDevice> present;
+    std::map<int, std::string> nodes;  // unset: the number opens nothing present
+    std::set<int> assigned;
+    bool refuseTies = false;
+
+    std::vector<SerialDevice> PresentDevices() override { return present; }
+    std::string ComPortNode(int port) override {
+        const auto found = nodes.find(port);
+        return found == nodes.end() ? "/dev/absent" + std::to_string(port) : found->second;
+    }
+    bool ComPortAssigned(int port) override { return assigned.contains(port); }
+    bool AssignComPort(int port, const SerialDevice& device) override {
+        if (refuseTies) return false;
+        assigned.insert(port);
+        nodes[port] = device.Node;
+        return true;
+    }
 };

@@ -53,7 +53,8 @@ TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
             {imd, [&] { return imd.Run(nullptr, -26); }, -26, "-25db", -26},
             {noise, [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
             {gain, [&] { return gain.Run(nullptr, 2.5); }, 2.5, "075", 7.5},
-            {port, [&] { return port.Run(nullptr, 7, true).ComPort; }, 7, "COM12", 12},
+            {port, [&] { return port.Run(nullptr, 7, true, PlainPortEntries(16)).ComPort; }, 7,
+             "COM12", 12},
         };
         for (const auto& c : cases) {
             WhileOpen(c.form, [] {});
