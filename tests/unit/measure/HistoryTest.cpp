@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "measure/HistoryCsv.h"
+#include "measure/HistoryDecimation.h"
+#include "unit/measure/MeasureFrames.h"
+
+namespace {
+
+HistoryRecord At(std::int64_t millis, float imd = -30.0f) {
+    HistoryRecord r;
+    r.UtcSeconds = std::uint32_t(millis / 1000);
+    r.Millis = std::uint16_t(millis % 1000);
+    r.ImdDb = imd;
+    return r;
+}
+
+// A full ring keeps the newest records in time order; a clock set back cannot reorder them.
+TEST(HistoryStoreTest, AFullRingKeepsTheNewestInTimeOrder) {
+    HistoryStore store(3);
+    for (int t : {1000, 2000, 3000, 4000, 5000, 4500}) store.Append(At(t, float(t)));
+    ASSERT_EQ(store.Size(), 3u);
+    EXPECT_EQ(store.At(0).UtcMillis(), 4000);
+    EXPECT_EQ(store.Newest().UtcMillis(), 5000);
+    EXPECT_EQ(store.Newest().ImdDb, 4500.0f);
+    EXPECT_EQ(store.FirstAtOrAfter(4001), 1u);
+    EXPECT_EQ(store.FirstAtOrAfter(9000), 3u);
+}
+
+// A rated cycle gives every figure, one that stopped early leaves the rest empty; times in
+// UTC across a leap day.
+TEST(HistoryCsvTest, ALineCarriesTheCyclesFigures) {
+    const Measurement clean = Analyze(ArchFrame(200), AnalysisSettings{});
+    const HistoryRecord rated = MakeHistoryRecord(clean, 1796657522250, true, 42);
+    std::istringstream line(HistoryCsvLine(rated));
+    std::string field[7];
+    for (auto& f : field) std::getline(line, f, ',');
+    EXPECT_EQ(field[0], "2026-12-07T15:32:02.250Z");
+    EXPECT_EQ(field[1], "SIGNAL OK");
+    EXPECT_NEAR(std::stod(field[2]), clean.PeakVolts, 0.0005);
+    EXPECT_NEAR(std::stod(field[3]), PowerFromPeakVolts(clean.PeakVolts, true), 0.005);
+    EXPECT_NEAR(std::stod(field[4]), clean.ImdDb, 0.005);
+    EXPECT_NEAR(std::stod(field[5]), clean.ErrRms * 100.0, 0.0005);
+    EXPECT_EQ(field[6], "42");
+
+    const Measurement noise = Analyze(Filled(5), AnalysisSettings{});
+    EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(noise, 1709251199999, false, 7)),
+              "2024-02-29T23:59:59.999Z,NOISE,,,,,7");
+}
+
+// The saved file and the running log both start with the header once; the log adds to a
+// file of an earlier session and cannot be made where no file can be.
+TEST(HistoryCsvTest, SaveAndLogWriteOneLinePerRecord) {
+    const auto dir = std::filesystem::temp_directory_path() / "history-csv-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    HistoryStore store;
+    for (int t : {1000, 2000}) store.Append(At(t));
+    const auto lines = [](const std::filesystem::path& path) {
+        std::ifstream file(path);
+        std::vector<std::string> all;
+        for (std::string l; std::getline(file, l);) all.push_back(l);
+        return all;
+    };
+    ASSERT_TRUE(SaveHistoryCsv(store, (dir / "saved.csv").string()));
+    EXPECT_EQ(lines(dir / "saved.csv"),
+              (std::vector<std::string>{kHistoryCsvHeader, HistoryCsvLine(store.At(0)),
+                                        HistoryCsvLine(store.At(1))}));
+    for (int session = 0; session < 2; ++session) {
+        HistoryCsvLog log;
+        ASSERT_TRUE(log.Open((dir / "log.csv").string()));
+        log.Append(store.At(session));
+    }
+    EXPECT_EQ(lines(dir / "log.csv"), lines(dir / "saved.csv"));
+    EXPECT_FALSE(HistoryCsvLog().Open((dir / "missing" / "log.csv").string()));
+    EXPECT_FALSE(SaveHistoryCsv(store, (dir / "missing" / "saved.csv").string()));
+    std::filesystem::remove_all(dir);
+}
+
+// Alternating clean and splatter cycles keep both extremes in every column; records outside
+// the span and figures never reached are left out, the span's end is in the last column.
+TEST(HistoryDecimationTest, EachColumnKeepsItsLowestAndHighest) {
+    HistoryStore store;
+    for (int t = 0; t <= 60000; t += 250) store.Append(At(t, t % 500 ? -15.0f : -70.0f));
+    store.Append(At(60000, kNoFigure));
+    const auto spans = DecimateToColumns(store, &HistoryRecord::ImdDb, 10000, 60000, 10);
+    ASSERT_EQ(spans.size(), 10u);
+    for (int c = 0; c < 10; ++c) {
+        EXPECT_EQ(spans[c].Column, c);
+        EXPECT_EQ(spans[c].Low, -70.0f);
+        EXPECT_EQ(spans[c].High, -15.0f);
+    }
+    const auto lastOnly = DecimateToColumns(store, &HistoryRecord::ImdDb, 59900, 60000, 4);
+    ASSERT_EQ(lastOnly.size(), 1u);
+    EXPECT_EQ(lastOnly[0].Column, 3);
+    EXPECT_TRUE(DecimateToColumns(store, &HistoryRecord::ImdDb, 0, 60000, 0).empty());
+}
+
+}  // namespace
