@@ -14,6 +14,7 @@
 #include "app/QueuedPresenter.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
+#include "measure/HistoryCsv.h"
 #include "meter/MeterLink.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
@@ -28,6 +29,7 @@ class ProfileFile;
 class QtTrayShell;
 class StatusPanel;
 class SystemInfo;
+class THistoryForm;
 class TSpTrayIcon;
 class TspVolumeControl;
 class SerialPorts;
@@ -76,6 +78,7 @@ public:
     void ShowPowerClick();
     void SetSoundCardClick();
     void TestSoundCardClick();
+    void History1Click();
     void About1Click();
     void ColorCode1Click();
     void asdf1Click();  // the tray menu's Exit
@@ -128,6 +131,7 @@ private:
     QAction* ShowPower;
     QAction* SetSoundCard;
     QAction* TestSoundCard;
+    QAction* History1;
     QAction* About1;
     QMenu* LedIconPopupMenu;
     QAction* ColorCode1;
@@ -156,6 +160,8 @@ private:
     void StartTextCycle();
     void FinishGraphCycle(const GraphExchangeResult& result);
     void FinishTextCycle(const TextExchangeResult& result);
+    void OpenHistoryLog();
+    void RecordHistory(const Measurement& m);
     ExchangeRequest MakeExchangeRequest();
     void SetCaption(const std::string& caption);
     void ShowTitle(const std::string& title);
@@ -192,6 +198,11 @@ private:
     LogFile LogFile_;
     GraphCycle graph_;
     FakeData fakeData_;
+    // Every graph cycle's figures this session, the running CSV log of them if asked for,
+    // and their window once opened.
+    HistoryStore history_;
+    HistoryCsvLog historyLog_;
+    THistoryForm* historyForm_ = nullptr;
     ExchangeRunner exchange_;
     std::unique_ptr<QtTrayShell> trayShell_;
     std::unique_ptr<LedIconImages> ledImages_;

@@ -2,6 +2,8 @@
 // The settings record that the main window keeps for the program's life, the names it has
 // in quorvane.ini, and the two bulk transfers that start-up and shutdown make.
 
+#include <string>
+
 #include "settings/SettingsFile.h"
 
 // Section and key names exactly as quorvane.ini spells them.
@@ -11,6 +13,7 @@ inline constexpr char kScreenParms[] = "SCREEN PARMS";
 inline constexpr char kMisc[] = "MISC";
 inline constexpr char kPowerLimits[] = "POWER LIMITS";
 inline constexpr char kShowPowerSection[] = "SHOW POWER";
+inline constexpr char kHistory[] = "HISTORY";
 
 inline constexpr char kPort[] = "Port";
 inline constexpr char kLeft[] = "Left";
@@ -35,6 +38,8 @@ inline constexpr char kMaximumWatts[] = "Maximum Watts";
 inline constexpr char kPowerLimitEnabled[] = "Power Limit Enabled";
 inline constexpr char kQrpJumpered[] = "QRP jumpered";
 inline constexpr char kShowPower[] = "Show Power";
+inline constexpr char kLog[] = "Log";
+inline constexpr char kFile[] = "File";
 }  // namespace IniKey
 
 // Defaults are those a missing file gives.
@@ -57,6 +62,9 @@ struct Settings {
     double MaxWatts = 5.0;
     bool PowerLimitEnabled = false;
     bool QRPJumpered = true;
+    // [HISTORY]: every cycle's figures appended to a CSV file; only read, never written.
+    bool HistoryLog = false;
+    std::string HistoryFile = "quorvane-history.csv";
 
     bool operator==(const Settings&) const = default;
 };
@@ -73,6 +81,9 @@ struct WindowPlacement {
 // The last start-up reads, after the mixer is created: Gain through QRPJumpered, in the
 // order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
+
+// The [HISTORY] keys, read at start-up after the rest.
+void ReadHistorySettings(const SettingsFile& file, Settings& settings);
 
 // The shutdown save, key by key in the fixed order ("Debug", "Fake Data" and "Fake Peak"
 // are never written), put in place together. Every key is attempted; false when any
