@@ -122,6 +122,7 @@ void TMainForm::BuildPopupMenu() {
                                &TMainForm::SetSoundCardClick);
     TestSoundCard = AddMenuItem(PopupMenu1, "TestSoundCard", "Test Sound Card", false,
                                 &TMainForm::TestSoundCardClick);
+    History1 = AddMenuItem(PopupMenu1, "History1", "History...", false, &TMainForm::History1Click);
     About1 = AddMenuItem(PopupMenu1, "About1", "About", false, &TMainForm::About1Click);
 
     LedIconPopupMenu = new QMenu(this);
@@ -182,6 +183,7 @@ bool TMainForm::FormCreate() {
     UpdateLevelLabel();
 
     ReadRemainingSettings(settingsFile_, Settings_);
+    OpenHistoryLog();
     Timer1->setInterval(TimerInterval());
     PowerLimit->setChecked(Settings_.PowerLimitEnabled);
     FollowFldigi->setChecked(Settings_.FldigiFollow);

@@ -16,6 +16,7 @@
 #include "fldigi/FldigiFollow.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
+#include "measure/HistoryCsv.h"
 #include "meter/MeterLink.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
@@ -31,6 +32,7 @@ class ProfileFile;
 class QtTrayShell;
 class StatusPanel;
 class SystemInfo;
+class THistoryForm;
 class TSpTrayIcon;
 class TspVolumeControl;
 class SerialPorts;
@@ -83,6 +85,7 @@ public:
     void ShowPowerClick();
     void SetSoundCardClick();
     void TestSoundCardClick();
+    void History1Click();
     void About1Click();
     void ColorCode1Click();
     void asdf1Click();  // the tray menu's Exit
@@ -139,6 +142,7 @@ private:
     QAction* ShowPower;
     QAction* SetSoundCard;
     QAction* TestSoundCard;
+    QAction* History1;
     QAction* About1;
     QMenu* LedIconPopupMenu;
     QAction* ColorCode1;
@@ -167,6 +171,8 @@ private:
     void StartTextCycle();
     void FinishGraphCycle(const GraphExchangeResult& result);
     void FinishTextCycle(const TextExchangeResult& result);
+    void OpenHistoryLog();
+    void RecordHistory(const Measurement& m);
     ExchangeRequest MakeExchangeRequest();
     void SetCaption(const std::string& caption);
     void ShowTitle(const std::string& title);
@@ -219,6 +225,11 @@ private:
     LogFile LogFile_;
     GraphCycle graph_;
     FakeData fakeData_;
+    // Every graph cycle's figures this session, the running CSV log of them if asked for,
+    // and their window once opened.
+    HistoryStore history_;
+    HistoryCsvLog historyLog_;
+    THistoryForm* historyForm_ = nullptr;
     ExchangeRunner exchange_;
     std::unique_ptr<QtTrayShell> trayShell_;
     std::unique_ptr<LedIconImages> ledImages_;

@@ -13,6 +13,7 @@
 #include "base/MessagePresenter.h"
 #include "desktop/SpTrayIc.h"
 #include "dialogs/Commands.h"
+#include "dialogs/uhistory.h"
 #include "measure/EnvelopeChart.h"
 #include "meter/MeterProtocol.h"
 #include "meter/PortListing.h"
@@ -139,6 +140,13 @@ void TMainForm::SetSoundCardClick() {
 
 void TMainForm::TestSoundCardClick() {
     if (VolumeControl) dialogs_->TestSoundCardForm->Run(this, *VolumeControl);
+}
+
+void TMainForm::History1Click() {
+    if (!historyForm_)
+        historyForm_ = new THistoryForm(
+            history_, [this] { return Settings_.TargetIMD; }, services_.Messages, this);
+    historyForm_->Open();
 }
 
 void TMainForm::About1Click() {

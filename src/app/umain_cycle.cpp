@@ -1,6 +1,8 @@
 // The main window's measurement cycles: the timer tick, the meter exchange off the GUI
 // thread, and what the graph and text cycles show when the reply is in.
 
+#include <QDateTime>
+
 #include "app/DialogSet.h"
 #include "app/StatusPanel.h"
 #include "app/umain.h"
@@ -69,9 +71,10 @@ void TMainForm::FinishGraphCycle(const GraphExchangeResult& result) {
         emit CycleFinished();
         return;
     }
-    graph_.Run(*this, result.Reply, CurrentGraphSettings());
+    const Measurement m = graph_.Run(*this, result.Reply, CurrentGraphSettings());
     ShowFldigiNote();
     Chart->Commit();
+    RecordHistory(m);
     emit CycleFinished();
 }
 
@@ -92,6 +95,21 @@ void TMainForm::FinishTextCycle(const TextExchangeResult& result) {
     Memo1->setPlainText(lines.join('\n'));
     if (text.ShowTextModeStatus) SetSplatter(std::string(kTextModeStatus));
     emit CycleFinished();
+}
+
+void TMainForm::OpenHistoryLog() {
+    ReadHistorySettings(settingsFile_, Settings_);
+    if (!Settings_.HistoryLog || historyLog_.Open(Settings_.HistoryFile)) return;
+    services_.Messages.MessageDialog(
+        "Error", "!", "Could not open the history file " + Settings_.HistoryFile + ".");
+}
+
+void TMainForm::RecordHistory(const Measurement& m) {
+    // The history window repaints on its own timer; a cycle only adds its record.
+    const HistoryRecord record =
+        MakeHistoryRecord(m, QDateTime::currentMSecsSinceEpoch(), QrpSelected(), MixerLevel());
+    history_.Append(record);
+    historyLog_.Append(record);
 }
 
 GraphSettings TMainForm::CurrentGraphSettings() const {

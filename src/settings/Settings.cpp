@@ -21,6 +21,14 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.FldigiPort = file.ReadInteger(kFldigi, kPort, defaults.FldigiPort);
 }
 
+void ReadHistorySettings(const SettingsFile& file, Settings& settings) {
+    using namespace IniKey;
+    settings.HistoryLog = file.ReadBool(kHistory, kLog, false);
+    // An empty value means the default name, as a missing key does.
+    const std::string path = file.ReadString(kHistory, kFile, "");
+    if (!path.empty()) settings.HistoryFile = path;
+}
+
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window) {
     using namespace IniKey;
     // One replace for the whole save: an interrupted save leaves the old settings whole.

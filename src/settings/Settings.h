@@ -14,6 +14,7 @@ inline constexpr char kMisc[] = "MISC";
 inline constexpr char kPowerLimits[] = "POWER LIMITS";
 inline constexpr char kShowPowerSection[] = "SHOW POWER";
 inline constexpr char kFldigi[] = "FLDIGI";
+inline constexpr char kHistory[] = "HISTORY";
 
 inline constexpr char kPort[] = "Port";
 inline constexpr char kLeft[] = "Left";
@@ -40,6 +41,8 @@ inline constexpr char kQrpJumpered[] = "QRP jumpered";
 inline constexpr char kShowPower[] = "Show Power";
 inline constexpr char kFollow[] = "Follow";
 inline constexpr char kHost[] = "Host";
+inline constexpr char kLog[] = "Log";
+inline constexpr char kFile[] = "File";
 }  // namespace IniKey
 
 // Defaults are those a missing file gives.
@@ -66,6 +69,9 @@ struct Settings {
     bool FldigiFollow = false;
     std::string FldigiHost = "127.0.0.1";
     int FldigiPort = 7362;
+    // [HISTORY]: every cycle's figures appended to a CSV file; only read, never written.
+    bool HistoryLog = false;
+    std::string HistoryFile = "quorvane-history.csv";
 
     bool operator==(const Settings&) const = default;
 };
@@ -82,6 +88,9 @@ struct WindowPlacement {
 // The last start-up reads, after the mixer is created: Gain through the fldigi keys, in the
 // order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
+
+// The [HISTORY] keys, read at start-up after the rest.
+void ReadHistorySettings(const SettingsFile& file, Settings& settings);
 
 // The shutdown save, key by key in the fixed order ("Debug", "Fake Data" and "Fake Peak"
 // are never written), put in place together. Every key is attempted; false when any

@@ -10,17 +10,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
 #include <tuple>
 
+#include "measure/HistoryCsv.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/PosixSharedMemory.h"
 #include "support/MeterSim.h"
@@ -381,6 +387,86 @@ TEST(ProgramTest, PortDialogTiesANewAdapterToAComNumber) {
     EXPECT_TRUE(WaitUntil([&] { return XServer::HasWindow(restarted.Pid(), "OK", false); }));
     EXPECT_GT(adapter.CommandCount('s'), asked);
     EXPECT_EQ(box.sim->CommandCount('s'), first);
+}
+
+// What a command prints on standard output, its last line end dropped.
+std::string Output(const std::string& command) {
+    FILE* out = ::popen(command.c_str(), "r");
+    std::string text;
+    for (int c; out && (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    if (out) ::pclose(out);
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+std::string WindowId(pid_t pid, const std::string& title) {
+    const std::string ids = Output("xdotool search --all --pid " + std::to_string(pid) +
+                                   " --onlyvisible --name '^" + title + "$' 2>/dev/null");
+    return ids.substr(0, ids.find('\n'));
+}
+
+// Alternating clean and splatter cycles at four a second: the history window, opened from
+// the pop-up menu by keyboard and set to the whole session, shows IMD on both sides of the
+// target line (its screenshot stays in the build tree as history.png), and the running CSV
+// log has one line per cycle with the figures of its status word.
+TEST(ProgramTest, HistoryShowsCleanAndSplatterCycles) {
+    XServer display;
+    ASSERT_TRUE(display.Up()) << "Xvfb did not start (scripts/setup installs it)";
+    Sandbox box("[MISC]\r\nRefresh Rate=250\r\n[HISTORY]\r\nLog=1\r\nFile=history.csv\r\n");
+    Program program(box, "xcb");
+    std::string main;
+    ASSERT_TRUE(WaitUntil([&] { return !(main = WindowId(program.Pid(), kCaption)).empty(); }));
+    // "History..." is the last entry but one.
+    Output("xdotool windowfocus --sync " + main + " key --delay 300 Menu Up Up Return");
+    std::string history;
+    ASSERT_TRUE(WaitUntil([&] { return !(history = WindowId(program.Pid(), "History")).empty(); }));
+    Output("xdotool windowfocus --sync " + history + " key End");
+    // QUORVANE_HISTORY_SECONDS makes a longer run of it.
+    const char* seconds = std::getenv("QUORVANE_HISTORY_SECONDS");
+    const int turns = seconds ? std::max(2, std::atoi(seconds) / 2) : 12;
+    for (int turn = 0; turn < turns; ++turn) {
+        box.sim->SetScenario(turn % 2 ? "splatter" : "clean");
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+    }
+    const std::string shot = (fs::current_path() / "history.png").string();
+    Output("import -window " + history + " " + shot);
+    EXPECT_EQ(program.End(SIGTERM), 0);
+
+    const QImage image(QString::fromStdString(shot));
+    ASSERT_FALSE(image.isNull()) << shot;
+    int targetRow = -1, longest = 0, above = 0, below = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int yellow = 0;
+        for (int x = 0; x < image.width(); ++x) yellow += image.pixel(x, y) == qRgb(255, 255, 0);
+        if (yellow > longest) std::tie(longest, targetRow) = std::make_tuple(yellow, y);
+    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == qRgb(0, 255, 0)) ++(y < targetRow ? above : below);
+    EXPECT_GT(longest, image.width() / 2) << shot;
+    EXPECT_GT(above, 0) << "no splatter above the target line in " << shot;
+    EXPECT_GT(below, 0) << "no clean cycle below the target line in " << shot;
+
+    std::istringstream csv(ReadFile(box.work + "/history.csv"));
+    std::string line, previousTime;
+    ASSERT_TRUE(std::getline(csv, line));
+    EXPECT_EQ(line, kHistoryCsvHeader);
+    std::map<std::string, int> statuses;
+    int cycles = 0;
+    for (; std::getline(csv, line); ++cycles) {
+        std::istringstream fields(line);
+        std::string f[7];
+        for (auto& field : f) std::getline(fields, field, ',');
+        ASSERT_FALSE(f[6].empty()) << line;
+        EXPECT_GE(f[0], previousTime);
+        previousTime = f[0];
+        ++statuses[f[1]];
+        // The status word follows from the IMD against the target, -22 dB.
+        EXPECT_EQ(f[1], std::stod(f[4]) < -22 ? "SIGNAL OK" : "SPLATTER!") << line;
+    }
+    EXPECT_EQ(cycles, box.sim->CommandCount('s'));
+    EXPECT_GT(statuses["SIGNAL OK"], 10);
+    EXPECT_GT(statuses["SPLATTER!"], 10);
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#include "measure/HistoryCsv.h"
+
+#include <cmath>
+
+#include "measure/FixedFormat.h"
+
+namespace {
+// Days since 1970-01-01 to a civil date (proleptic Gregorian), in whole-era arithmetic.
+struct CivilDate {
+    std::int64_t year;
+    unsigned month, day;
+};
+CivilDate CivilFromDays(std::int64_t days) {
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const auto dayOfEra = unsigned(days - era * 146097);
+    const unsigned yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;  // March is 0
+    const unsigned day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+    const unsigned month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    return {std::int64_t(yearOfEra) + era * 400 + (month <= 2), month, day};
+}
+
+std::string Padded(std::int64_t value, int digits) {
+    std::string text = std::to_string(value);
+    if (int(text.size()) < digits) text.insert(0, digits - text.size(), '0');
+    return text;
+}
+
+std::string Figure(float value, int decimals) {
+    return std::isfinite(value) ? FormatFixed(value, 0, decimals, '.') : std::string();
+}
+}  // namespace
+
+std::string UtcText(std::int64_t utcMillis) {
+    const std::int64_t seconds = utcMillis / 1000;
+    const std::int64_t days = seconds / 86400;
+    const std::int64_t ofDay = seconds % 86400;
+    const CivilDate date = CivilFromDays(days);
+    return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2) + "T" +
+           Padded(ofDay / 3600, 2) + ":" + Padded(ofDay / 60 % 60, 2) + ":" +
+           Padded(ofDay % 60, 2) + "." + Padded(utcMillis % 1000, 3) + "Z";
+}
+
+std::string HistoryCsvLine(const HistoryRecord& r) {
+    return UtcText(r.UtcMillis()) + "," + std::string(StatusWord(SignalState(r.State))) + "," +
+           Figure(r.PeakVolts, 3) + "," + Figure(r.Watts, 2) + "," + Figure(r.ImdDb, 2) + "," +
+           Figure(r.ErrRmsPercent, 3) + "," + std::to_string(r.LevelPercent);
+}
+
+bool SaveHistoryCsv(const HistoryStore& store, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool ok = std::fprintf(file, "%s\n", kHistoryCsvHeader) > 0;
+    for (std::size_t i = 0; ok && i < store.Size(); ++i)
+        ok = std::fprintf(file, "%s\n", HistoryCsvLine(store.At(i)).c_str()) > 0;
+    // A full disk may only show when the buffer goes out.
+    return std::fclose(file) == 0 && ok;
+}
+
+HistoryCsvLog::~HistoryCsvLog() {
+    Close();
+}
+
+bool HistoryCsvLog::Open(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "ab");
+    if (!file_) return false;
+    std::fseek(file_, 0, SEEK_END);
+    if (std::ftell(file_) == 0) {
+        std::fprintf(file_, "%s\n", kHistoryCsvHeader);
+        std::fflush(file_);
+    }
+    return true;
+}
+
+void HistoryCsvLog::Append(const HistoryRecord& record) {
+    if (!file_) return;
+    std::fprintf(file_, "%s\n", HistoryCsvLine(record).c_str());
+    std::fflush(file_);
+}
+
+void HistoryCsvLog::Close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The history as comma-separated text: a header line, then one line per cycle, always with
+// '.' as the decimal point (the comma separates fields) and times in UTC, ISO 8601. A
+// figure the cycle did not reach is an empty field.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "measure/HistoryStore.h"
+
+inline constexpr char kHistoryCsvHeader[] =
+    "utc,status,peak_volts,watts,imd_db,rms_error_percent,level_percent";
+
+// "2026-12-07T15:32:02.250Z"
+std::string UtcText(std::int64_t utcMillis);
+// One line without its line end.
+std::string HistoryCsvLine(const HistoryRecord& record);
+
+// Writes the header and every record kept to `path`, replacing the file; false when it
+// could not be written whole.
+bool SaveHistoryCsv(const HistoryStore& store, const std::string& path);
+
+// The running log: each record is appended as it is made and flushed at once, so that a
+// crash loses at most the line being written. The header starts a new or empty file only.
+class HistoryCsvLog {
+public:
+    HistoryCsvLog() = default;
+    ~HistoryCsvLog();
+    HistoryCsvLog(const HistoryCsvLog&) = delete;
+    HistoryCsvLog& operator=(const HistoryCsvLog&) = delete;
+
+    bool Open(const std::string& path);
+    void Append(const HistoryRecord& record);
+    void Close();
+    bool IsOpen() const { return file_ != nullptr; }
+
+private:
+    std::FILE* file_ = nullptr;
+};
