@@ -13,8 +13,12 @@ std::uint8_t ByteAt(std::string_view reply, std::size_t i) {
     return static_cast<std::uint8_t>(reply[i]);
 }
 
+// Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "(" + string at -O3.
 std::string Volts(double counts, char sep) {
-    return "(" + FormatFixed(CountsToVolts(counts), 8, 3, sep) + " V)";
+    std::string text = "(";
+    text += FormatFixed(CountsToVolts(counts), 8, 3, sep);
+    text += " V)";
+    return text;
 }
 
 std::vector<std::string> MemoLines(std::string_view reply, char sep) {
