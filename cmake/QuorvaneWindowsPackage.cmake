@@ -22,6 +22,21 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
+# The copied DLLs carry their symbols and, for the runtime, debug information: strip them as
+# the program itself is stripped (cpack strips targets only; this runs after every copy).
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        file(GLOB_RECURSE copied \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        foreach(dll IN LISTS copied)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\"
+                            RESULT_VARIABLE failed)
+            if(failed)
+                message(FATAL_ERROR \"Could not strip \${dll}\")
+            endif()
+        endforeach()
+    endif()
+")
+
 set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quorvane")
@@ -35,6 +50,8 @@ set(CPACK_PACKAGE_EXECUTABLES quorvane Quorvane)
 set(CPACK_NSIS_PACKAGE_NAME Quorvane)
 set(CPACK_NSIS_DISPLAY_NAME "Quorvane ${PROJECT_VERSION}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for the 64-bit program (NSIS makes 32-bit ones unless told).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/quorvane.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/icons/quorvane.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME quorvane.exe)
