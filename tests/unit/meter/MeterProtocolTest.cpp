@@ -20,18 +20,16 @@ TEST(MeterProtocol, IdentificationIsItsFirstEightBytesAndVersionsCompareOnlyAsNu
               "QUORVANE V~ 1");
 }
 
+// Old firmware: item off, label empty, caption left as it is, check mark ignored.
 TEST(MeterProtocol, ModeDisplayAfterAFirmwareQuery) {
-    const PskModeDisplay psk63 = PskModeAfterFirmwareQuery("1.10", true, 12);
-    EXPECT_TRUE(psk63.Psk63Enabled);
-    EXPECT_EQ(psk63.ModeLabel, "PSK63");
-    EXPECT_TRUE(psk63.CaptionChanges);
-    EXPECT_EQ(psk63.Caption, "PSK63 RF Monitoring on COM12");
-    const PskModeDisplay psk31 = PskModeAfterFirmwareQuery("1.10", false, 2);
-    EXPECT_EQ(psk31.ModeLabel + " " + psk31.Caption, "PSK31 PSK31 RF Monitoring on COM2");
-    // Old firmware: item off, label empty, caption left as it is, check mark ignored.
-    const PskModeDisplay old = PskModeAfterFirmwareQuery("1.00", true, 2);
-    EXPECT_EQ(std::tuple(old.Psk63Enabled, old.ModeLabel, old.CaptionChanges),
-              std::tuple(false, "", false));
+    using Shown = std::tuple<bool, std::string, bool, std::string>;
+    for (const auto& [version, checked, port, shown] :
+         {std::tuple{"1.10", true, 12, Shown{true, "PSK63", true, "PSK63 RF Monitoring on COM12"}},
+          {"1.10", false, 2, Shown{true, "PSK31", true, "PSK31 RF Monitoring on COM2"}},
+          {"1.00", true, 2, Shown{false, "", false, ""}}}) {
+        const PskModeDisplay d = PskModeAfterFirmwareQuery(version, checked, port);
+        EXPECT_EQ(Shown(d.Psk63Enabled, d.ModeLabel, d.CaptionChanges, d.Caption), shown);
+    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 // What the file reads from a key holding `text`: each with a default of its own.
 struct Reading {
     Reading(const char* text, char separator = '.') : file(profile, separator) {
-        profile.Set("MISC", "Key", text);
+        profile.Write("MISC", "Key", text);
     }
     int Integer() const { return file.ReadInteger("MISC", "Key", -7); }
     bool Bool(bool byDefault) const { return file.ReadBool("MISC", "Key", byDefault); }

@@ -21,7 +21,7 @@ const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc 
 
 TEST(ReadRemainingSettings, MissingKeysGiveDefaultsAndEarlierReadsStay) {
     FakeProfileFile profile;
-    profile.Set("MISC", "Fake Data", "-1");  // only a positive value turns it on
+    profile.Write("MISC", "Fake Data", "-1");  // only a positive value turns it on
     Settings settings = kUnusual;
     ReadRemainingSettings(SettingsFile(profile), settings);
 
@@ -58,8 +58,8 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
 
     // Out-of-range values come back as saved (the main window runs a bad refresh rate at
     // 1000 ms but keeps it); the earlier reads are the main window's own.
-    profile.Set("MISC", "Fake Data", "1");  // only ever put there by hand
-    profile.Set("MISC", "Fake Peak", "100");
+    profile.Write("MISC", "Fake Data", "1");  // only ever put there by hand
+    profile.Write("MISC", "Fake Peak", "100");
     Settings loaded{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true, .SoundCard = 2};
     ReadRemainingSettings(file, loaded);
     EXPECT_EQ(loaded, settings);
