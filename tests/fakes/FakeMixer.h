@@ -106,7 +106,6 @@ public:
         return mmsyserr::kNoError;
     }
     uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
-        ++ValueReads;
         FakeControl* control = nullptr;
         if (const uint32_t error = ControlById(handle, controlId, control)) return error;
         value = control->Value;
@@ -135,7 +134,7 @@ public:
     }
 
     std::map<uint32_t, std::string> ErrorTexts;  // what ErrorText answers
-    int ValueReads = 0, ValueWrites = 0;
+    int ValueWrites = 0;
     std::set<HMixer> OpenHandles;
     std::vector<HMixer> ClosedHandles;
     uintptr_t LastCallbackWindow = 0;
