@@ -123,13 +123,12 @@ public:
         return it == ErrorTexts.end() ? std::string() : it->second;
     }
 
-    // The stored value of the first control of `type` on a line; source -1 is the
+    // The stored value of the first volume control on a line; source -1 is the
     // destination itself.
-    uint32_t& Value(uint32_t device, int destination, int source = -1,
-                    uint32_t type = kVolumeControlType) {
+    uint32_t& Value(uint32_t device, int destination, int source = -1) {
         if (FakeLine* line = Find(device, LineId(destination, source)))
             for (FakeControl& control : line->Controls)
-                if (control.ControlType == type) return control.Value;
+                if (control.ControlType == kVolumeControlType) return control.Value;
         throw std::out_of_range("FakeMixer: no such control in the table");
     }
 
