@@ -106,7 +106,6 @@ public:
         return mmsyserr::kNoError;
     }
     uint32_t GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) override {
-        ++ValueReads;
         FakeControl* control = nullptr;
         if (const uint32_t error = ControlById(handle, controlId, control)) return error;
         value = control->Value;
@@ -124,18 +123,17 @@ public:
         return it == ErrorTexts.end() ? std::string() : it->second;
     }
 
-    // The stored value of the first control of `type` on a line; source -1 is the
+    // The stored value of the first volume control on a line; source -1 is the
     // destination itself.
-    uint32_t& Value(uint32_t device, int destination, int source = -1,
-                    uint32_t type = kVolumeControlType) {
+    uint32_t& Value(uint32_t device, int destination, int source = -1) {
         if (FakeLine* line = Find(device, LineId(destination, source)))
             for (FakeControl& control : line->Controls)
-                if (control.ControlType == type) return control.Value;
+                if (control.ControlType == kVolumeControlType) return control.Value;
         throw std::out_of_range("FakeMixer: no such control in the table");
     }
 
     std::map<uint32_t, std::string> ErrorTexts;  // what ErrorText answers
-    int ValueReads = 0, ValueWrites = 0;
+    int ValueWrites = 0;
     std::set<HMixer> OpenHandles;
     std::vector<HMixer> ClosedHandles;
     uintptr_t LastCallbackWindow = 0;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "desktop/SpTrayIc.h"
 #include "platform/TrayShell.h"
 
 class FakeTrayShell final : public TrayShell {
@@ -15,24 +14,22 @@ public:
         windows[nextWindow_] = &owner;
         return nextWindow_++;
     }
-    void DestroyWindow(TrayWindowId window) override {
-        windows.erase(window);
-        destroyedWindows.push_back(window);
-    }
-    // Each call as its message and the fields its flags set: "Modify icon 13".
+    void DestroyWindow(TrayWindowId window) override { windows.erase(window); }
+    // Each call as its message and the fields its flags set: "Modify icon 13"; an icon
+    // that does not name its window and callback message is not one the shell can report to.
     bool NotifyIcon(NotifyMessage message, const NotifyIconData& d) override {
         std::string text = message == NotifyMessage::Add      ? "Add"
                            : message == NotifyMessage::Modify ? "Modify"
                                                               : "Delete";
-        if (d.uFlags & kNifMessage) text += " msg";
+        if (!windows.count(d.hWnd) || d.uID != 1) text += " unknown";
+        if (d.uFlags & kNifMessage) text += d.uCallbackMessage == 0x400 ? " msg" : " other msg";
         if (d.uFlags & kNifIcon) text += " icon " + std::to_string(d.hIcon);
         if (d.uFlags & kNifTip) text += " tip " + std::string(d.szTip, strnlen(d.szTip, 64));
         calls.push_back(text);
-        last = d;
         return true;
     }
 
-    // The shell's reports to a window.
+    // The shell's report of a mouse message to a window.
     void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
                uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
         windows.at(window)->OnTrayNotification(
@@ -40,45 +37,8 @@ public:
     }
 
     std::vector<std::string> calls;
-    NotifyIconData last;
-    std::vector<TrayWindowId> destroyedWindows;
     std::map<TrayWindowId, TrayWindow*> windows;
 
 private:
     TrayWindowId nextWindow_ = 100;
-};
-
-// Every event of a tray icon as text ("down right double", "click", ...), with the shift
-// state and position of the mouse events.
-class TrayEventLog {
-public:
-    explicit TrayEventLog(TSpTrayIcon& icon) {
-        icon.OnMouseDown = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
-            Mouse("down " + Name(b) + (s.Contains(ShiftKey::ssDouble) ? " double" : ""), s, x, y);
-        };
-        icon.OnMouseUp = [this](TSpTrayIcon&, MouseButton b, ShiftState s, int x, int y) {
-            Mouse("up " + Name(b), s, x, y);
-        };
-        icon.OnMouseMove = [this](TSpTrayIcon&, ShiftState s, int x, int y) {
-            Mouse("move", s, x, y);
-        };
-        icon.OnClick = [this](TSpTrayIcon&) { events.push_back("click"); };
-        icon.OnDblClick = [this](TSpTrayIcon&) { events.push_back("dblclick"); };
-    }
-
-    std::vector<std::string> events;
-    std::vector<ShiftState> shifts;
-    std::vector<std::pair<int, int>> positions;
-
-private:
-    static std::string Name(MouseButton button) {
-        return button == MouseButton::mbLeft    ? "left"
-               : button == MouseButton::mbRight ? "right"
-                                                : "middle";
-    }
-    void Mouse(const std::string& what, ShiftState shift, int x, int y) {
-        events.push_back(what);
-        shifts.push_back(shift);
-        positions.emplace_back(x, y);
-    }
 };
