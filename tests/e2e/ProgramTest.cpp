@@ -148,7 +148,7 @@ private:
 const char kMinimized[] = "[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n";
 
 // What `command` prints, and how it ended.
-std::string Run(const std::string& command, int* status = nullptr) {
+std::string Shell(const std::string& command, int* status = nullptr) {
     FILE* out = ::popen(command.c_str(), "r");
     std::string text;
     for (int c; out && (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
@@ -158,7 +158,7 @@ std::string Run(const std::string& command, int* status = nullptr) {
 }
 
 std::string Xdotool(const std::string& arguments) {
-    return Run("xdotool " + arguments + " 2>/dev/null");
+    return Shell("xdotool " + arguments + " 2>/dev/null");
 }
 
 // The first window of `pid` titled exactly `title` (no regular-expression characters), or "".
@@ -185,7 +185,7 @@ TEST(ProgramTest, AnswersItsCommandLine) {
     for (const auto& [option, status, printed] : cases) {
         int ended = -1;
         const std::string text =
-            Run(std::string("timeout 30 ") + QUORVANE_PROGRAM + " " + option + " 2>&1", &ended);
+            Shell(std::string("timeout 30 ") + QUORVANE_PROGRAM + " " + option + " 2>&1", &ended);
         EXPECT_EQ(ended, status) << option;
         EXPECT_NE(text.find(printed), std::string::npos) << option << ": " << text;
     }
@@ -379,7 +379,7 @@ TEST(ProgramTest, HistoryShowsCleanAndSplatterCycles) {
         std::this_thread::sleep_for(std::chrono::seconds(2));
     }
     const std::string shot = (fs::current_path() / "history.png").string();
-    Run("import -window " + history + " " + shot);
+    Shell("import -window " + history + " " + shot);
     EXPECT_EQ(program.End(SIGTERM), 0);
 
     const QImage image(QString::fromStdString(shot));
