@@ -286,6 +286,10 @@ TEST(ProgramTest, SaysWhyAPortCouldNotBeOpened) {
         for (const auto& entry : fs::recursive_directory_iterator(root))
             ::lchown(entry.path().c_str(), 65534, 65534);
         ::lchown(root.c_str(), 65534, 65534);
+        // A private temporary folder (TMPDIR) above the sandbox must let the user through.
+        for (fs::path up = fs::path(root).parent_path(); up != up.root_path();
+             up = up.parent_path())
+            fs::permissions(up, fs::perms::others_exec, fs::perm_options::add);
         ::lchown(device.c_str(), 0, dialout->gr_gid);
         group = dialout->gr_name;
         runAs = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
