@@ -1,6 +1,5 @@
 #include "support/MeterSim.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +19,6 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options) : linkPa
     SetScenario(options.scenario);
     std::vector<std::string> args{program, "--link", linkPath, "--scenario-file"};
     args.insert(args.end(), {workDir_ + "/scenario", "--command-log", workDir_ + "/commands"});
-    if (!options.answerIdentification) args.push_back("--no-id");
     if (!options.followSink.empty())
         args.insert(args.end(), {"--follow-sink", options.followSink, "--sink-poll-ms", "50"});
     pid_ = Spawn(args, [](posix_spawn_file_actions_t* actions) {
@@ -50,17 +48,13 @@ void MeterSim::SetScenario(const std::string& name) {
     fs::rename(path + ".new", path);
 }
 
-std::string MeterSim::CommandsReceived() const {
-    std::ifstream log(workDir_ + "/commands");
-    std::string commands;
-    for (std::string line; std::getline(log, line);)
-        commands += line.size() == 1 ? line[0] : static_cast<char>(std::stoi(line, nullptr, 16));
-    return commands;
-}
-
 int MeterSim::CommandCount(char command) const {
-    const std::string commands = CommandsReceived();
-    return static_cast<int>(std::count(commands.begin(), commands.end(), command));
+    std::ifstream log(workDir_ + "/commands");
+    int count = 0;
+    for (std::string line; std::getline(log, line);)
+        count += (line.size() == 1 ? line[0] : static_cast<char>(std::stoi(line, nullptr, 16))) ==
+                 command;
+    return count;
 }
 
 void MeterSim::Kill() {

@@ -10,8 +10,7 @@ class MeterSim {
 public:
     struct Options {
         std::string scenario = "clean";
-        bool answerIdentification = true;  // false: "v" goes unanswered
-        std::string followSink;            // the clean transmitter follows this sink's volume
+        std::string followSink;  // the clean transmitter follows this sink's volume
     };
 
     // Starts the emulator, whose firmware is 1.10, and waits until its line is up; throws
@@ -24,8 +23,7 @@ public:
 
     // Takes effect from the next reply on.
     void SetScenario(const std::string& name);
-    // Every command byte received so far, in order.
-    std::string CommandsReceived() const;
+    // How often `command` arrived so far.
     int CommandCount(char command) const;
 
     // Ends it at once, the way an unplugged meter vanishes: the line hangs up.

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "dialogs/NumberConversion.h"
 #include "dialogs/noisform.h"
 #include "dialogs/ucard.h"
 #include "dialogs/ucomport.h"
@@ -33,10 +34,14 @@ void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Each form is built under the locale it runs with, as the program builds them.
+// Each form is built under the locale it runs with, as the program builds them; the
+// language table's separator may differ from the locale's.
 TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
-    for (const QLocale::Language language : {QLocale::German, QLocale::C}) {
+    const char previousDecimal = DecimalChar;
+    for (const auto& [language, decimal] :
+         {std::pair{QLocale::German, '.'}, {QLocale::German, ','}, {QLocale::C, '.'}}) {
         QLocale::setDefault(QLocale(language));
+        DecimalChar = decimal;
         TRefreshForm refresh;
         TIMDForm imd;
         TNoiseForm noise;
@@ -63,6 +68,7 @@ TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
             EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
         }
     }
+    DecimalChar = previousDecimal;
 }
 
 TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {

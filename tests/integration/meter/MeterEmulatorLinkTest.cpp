@@ -1,14 +1,11 @@
-// The serial layer and the meter link against the meter emulator on a real
-// pseudo-terminal, reached the way the program reaches a port: through a dosdevices link.
+// The serial layer against the meter emulator on a real pseudo-terminal, reached the way
+// the program reaches a port: through a dosdevices link.
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <tuple>
 
-#include "fakes/RecordingLogger.h"
-#include "fakes/RecordingPresenter.h"
-#include "meter/MeterLink.h"
 #include "platform/linux/LinuxSerialPorts.h"
 #include "support/MeterSim.h"
 #include "support/TempConfigHome.h"
@@ -41,24 +38,6 @@ protected:
     LinuxSerialPorts ports;
     std::unique_ptr<SerialPort> port;
 };
-
-TEST_F(MeterEmulatorTest, LinkOpensAndIdentifiesAnsweringAndMuteMeters) {
-    for (const bool answers : {true, false}) {
-        sim.reset();  // it takes its link along
-        sim = std::make_unique<MeterSim>(home.ConfigDir() + "/dosdevices/com5",
-                                         MeterSim::Options{.answerIdentification = answers});
-        RecordingLogger log;
-        RecordingPresenter presenter;
-        MeterLink link{ports, log, presenter};
-        link.ComPort = 5;
-        ASSERT_TRUE(link.OpenComPort()) << ::testing::PrintToString(log.lines);
-        EXPECT_EQ(link.GetFirmwareInfo(false),
-                  answers ? "QUORVANE RF Meter Version 1.10" : "QUORVANE firmware not detected");
-        EXPECT_EQ(link.FirmwareVersion, answers ? "1.10" : "");
-        EXPECT_EQ(sim->CommandsReceived(), "v");
-        EXPECT_TRUE(presenter.shown.empty());
-    }
-}
 
 // Settings read back as they were set: the speed, the stop bits and the DTR and RTS line
 // control in the flag word (a pseudo-terminal keeps neither byte size nor parity).

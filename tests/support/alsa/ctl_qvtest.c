@@ -95,7 +95,6 @@ static snd_ctl_ext_key_t qv_find_elem(snd_ctl_ext_t* ext, const snd_ctl_elem_id_
 static int qv_get_attribute(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, int* type, unsigned int* acc,
                             unsigned int* count) {
     (void)ext;
-    if (key >= CONTROL_COUNT) return -EINVAL;
     *type = controls[key].type;
     *acc = SND_CTL_EXT_ACCESS_READWRITE;
     *count = CHANNELS;
@@ -105,7 +104,6 @@ static int qv_get_attribute(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, int* type
 static int qv_get_integer_info(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* imin, long* imax,
                                long* istep) {
     (void)ext;
-    if (key >= CONTROL_COUNT) return -EINVAL;
     *imin = controls[key].min;
     *imax = controls[key].max;
     *istep = 1;
@@ -114,7 +112,6 @@ static int qv_get_integer_info(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* 
 
 static int qv_read_integer(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* value) {
     struct qvtest* qv = ext->private_data;
-    if (key >= CONTROL_COUNT) return -EINVAL;
     load(qv);
     memcpy(value, qv->values[key], sizeof(qv->values[key]));
     return 0;
@@ -122,7 +119,6 @@ static int qv_read_integer(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* valu
 
 static int qv_write_integer(snd_ctl_ext_t* ext, snd_ctl_ext_key_t key, long* value) {
     struct qvtest* qv = ext->private_data;
-    if (key >= CONTROL_COUNT) return -EINVAL;
     load(qv);
     if (memcmp(qv->values[key], value, sizeof(qv->values[key])) == 0) return 0;
     memcpy(qv->values[key], value, sizeof(qv->values[key]));
@@ -187,10 +183,7 @@ SND_CTL_PLUGIN_DEFINE_FUNC(qvtest) {
     load(qv);
     qv->ext.version = SND_CTL_EXT_VERSION;
     strncpy(qv->ext.id, "QvTest", sizeof(qv->ext.id) - 1);
-    strncpy(qv->ext.driver, "qvtest", sizeof(qv->ext.driver) - 1);
     strncpy(qv->ext.name, "Quorvane Test", sizeof(qv->ext.name) - 1);
-    strncpy(qv->ext.longname, "Quorvane test mixer", sizeof(qv->ext.longname) - 1);
-    strncpy(qv->ext.mixername, "Quorvane Test", sizeof(qv->ext.mixername) - 1);
     qv->ext.poll_fd = -1;
     qv->ext.callback = &qv_callback;
     qv->ext.private_data = qv;

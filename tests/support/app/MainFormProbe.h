@@ -18,7 +18,6 @@ public:
         form.FinishGraphCycle(result);
     }
 
-    Settings& Settings_() const { return f_.Settings_; }
     MeterLink& Link() const { return f_.Link; }
     std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
     std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }

@@ -27,8 +27,6 @@ std::vector<FakeDevice> OneCardMixer() {
     return {card};
 }
 
-MainWindowHarness::MainWindowHarness() : MainWindowHarness(Options{}) {}
-
 MainWindowHarness::MainWindowHarness(Options options)
     : mixer_(options.mixer), realMixer_(options.realMixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");

@@ -29,13 +29,12 @@ class MainWindowHarness {
 public:
     struct Options {
         bool startMeter = true;   // an emulator linked as COM1
-        MeterSim::Options meter;  // its scenario, whether it answers "v"
+        MeterSim::Options meter;  // its scenario, the sink it follows
         std::vector<FakeDevice> mixer = OneCardMixer();
         ::Mixer* realMixer = nullptr;  // steered instead of the fake when given
         std::string settings;          // quorvane.ini written before start-up, if not empty
     };
 
-    MainWindowHarness();
     explicit MainWindowHarness(Options options);
     ~MainWindowHarness();
     MainWindowHarness(const MainWindowHarness&) = delete;
