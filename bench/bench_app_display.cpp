@@ -47,7 +47,7 @@ Spread SpreadOf(std::vector<double> ms) {
 }  // namespace
 
 bool BenchDisplayPath() {
-    MainWindowHarness h;
+    MainWindowHarness h(MainWindowHarness::Options{});
     if (!h.Start()) {
         std::printf("display: start-up failed\n");
         return false;

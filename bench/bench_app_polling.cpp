@@ -102,7 +102,7 @@ bool BenchPolling(int seconds) {
     constexpr double kTargetPercentAt1Hz = 0.5;
     bool met = true;
     for (const int intervalMs : {1000, 500}) {
-        MainWindowHarness h;
+        MainWindowHarness h(MainWindowHarness::Options{});
         if (!h.Start()) {
             std::printf("polling: start-up failed\n");
             return false;
