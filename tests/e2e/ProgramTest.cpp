@@ -2,7 +2,9 @@
 // folder, runtime directory and so single-instance scope, working directory, the meter
 // emulator as COM1, the test ALSA mixer as its sound card), under Xvfb where it needs one.
 
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -66,6 +68,23 @@ std::pair<long, long> Footprint(pid_t pid) {
     return {std::distance(fs::begin(fds), fs::end(fds)), std::atol(line.c_str() + 6)};
 }
 
+// The program's shared-memory block is one per user, whatever the sandbox: runs of these
+// tests from other processes (another build, the mutation tester) wait for each other.
+class UserWideLock {
+public:
+    UserWideLock()
+        : fd_(::open(("/tmp/quorvane-e2e-" + std::to_string(::geteuid()) + ".lock").c_str(),
+                     O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~UserWideLock() { ::close(fd_); }
+    UserWideLock(const UserWideLock&) = delete;
+    UserWideLock& operator=(const UserWideLock&) = delete;
+
+private:
+    int fd_;
+};
+
 struct Sandbox {
     explicit Sandbox(const std::string& settings) {
         fs::create_directories(work);
@@ -79,6 +98,7 @@ struct Sandbox {
     // A killed instance leaves its block behind, outside the sandbox.
     ~Sandbox() { ::shm_unlink(PosixSharedMemory::ObjectName("quorvane").c_str()); }
 
+    UserWideLock lock;
     TempConfigHome home;
     const std::string work = home.Root() + "/work";
     const std::string run = home.Root() + "/run";
