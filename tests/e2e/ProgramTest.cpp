@@ -1,6 +1,6 @@
 // The built program as the operator runs it, each run in a sandbox of its own (settings
 // folder, runtime directory and so single-instance scope, working directory, the meter
-// emulator as COM1, the test ALSA mixer as its sound card), under Xvfb where it needs one.
+// emulator as COM1, a private sound server as its sound card), under Xvfb where it needs one.
 
 #include <fcntl.h>
 #include <grp.h>
@@ -31,8 +31,8 @@
 #include "support/MeterSim.h"
 #include "support/Process.h"
 #include "support/ScopedEnv.h"
+#include "support/SoundServer.h"
 #include "support/TempConfigHome.h"
-#include "support/alsa/AlsaTestConfig.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -103,7 +103,7 @@ struct Sandbox {
     const std::string work = home.Root() + "/work";
     const std::string run = home.Root() + "/run";
     ScopedEnv runtime{"XDG_RUNTIME_DIR", run};
-    AlsaTestConfig mixer{QUORVANE_ALSA_TEST_PLUGIN};
+    SoundServer sound{{"qvtest=Quorvane Test"}};
     std::unique_ptr<MeterSim> sim;
 };
 

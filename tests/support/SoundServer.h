@@ -1,6 +1,7 @@
 #pragma once
 // A private PulseAudio (scripts/sound-server) with the given null sinks, the first the
-// default, named by PULSE_SERVER while the object lives; pactl reads and sets volumes.
+// default, named by PULSE_SERVER while the object lives, so ALSA's "default" reaches it
+// too; pactl reads and sets what the desktop would.
 
 #include <unistd.h>
 
@@ -34,12 +35,12 @@ public:
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
-    // The first channel's volume in percent, as the desktop shows it.
-    std::optional<int> Volume(const std::string& sink) const {
-        return SinkVolumeFromPactl(Output("pactl get-sink-volume " + sink));
-    }
-    void SetVolume(const std::string& sink, int percent) const {
-        Output("pactl set-sink-volume " + sink + " " + std::to_string(percent) + "%");
+    // What pactl prints for these arguments.
+    std::string Pactl(const std::string& arguments) const { return Output("pactl " + arguments); }
+    // The first channel's volume in percent, as the desktop shows it; `kind` is sink or
+    // source.
+    std::optional<int> Volume(const std::string& name, const std::string& kind = "sink") const {
+        return SinkVolumeFromPactl(Pactl("get-" + kind + "-volume " + name));
     }
     // Stops or resumes the server's process, as a hung server would be.
     void Freeze(bool frozen) const {

@@ -47,7 +47,6 @@ TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTh
         }
         EXPECT_EQ(volume.GetMasterVolume(), 61);  // 40000 of 65535
         EXPECT_EQ(volume.GetWaveVolume(), 31);    // 20000 of 65535
-        EXPECT_FALSE(volume.CheckError());
         EXPECT_TRUE(presenter.shown.empty());
     }
     EXPECT_EQ(mixer.ClosedHandles.size(), 1u);
@@ -95,34 +94,51 @@ TEST(TspVolumeControl, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
     EXPECT_EQ(several.mixer.Value(0, 0), 16383u);
 }
 
-TEST(TspVolumeControl, MissingOrBusyDeviceShowsTheErrorsAndTouchesNoValue) {
+TEST(TspVolumeControl, AMissingDeviceShowsTheErrorsAndTouchesNoValue) {
     for (const int cards : {0, 1}) {
         SCOPED_TRACE(cards);
         Rig rig(std::vector<FakeDevice>(cards, TypicalCard()), cards);  // one past the last
-        ASSERT_THAT(rig.presenter.Messages(), ElementsAre(kOutOfRange, kOutOfRange));
-        const ShownMessage& shown = rig.presenter.shown[0];
-        EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
-        EXPECT_EQ(rig.volume.Devices().Count(), 0);
-        EXPECT_EQ(rig.volume.MixerHandle(), kMixerClosed);
         rig.volume.SetMasterVolume(50);
-        EXPECT_EQ(rig.volume.GetMasterVolume(), 0);
-        EXPECT_EQ(rig.volume.GetMixerCount(), cards);
+        EXPECT_EQ(std::tuple(rig.volume.Devices().Count(), rig.volume.MixerHandle(),
+                             rig.volume.GetMasterVolume(), rig.volume.GetMixerCount()),
+                  std::tuple(0, kMixerClosed, 0, cards));
+        const ShownMessage& shown = rig.presenter.shown.at(0);
+        EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
         // Naming the missing device fails too, and the error stays until the next call.
         EXPECT_EQ(rig.volume.GetDeviceName(cards), "");
         EXPECT_TRUE(rig.volume.CheckError());
         EXPECT_EQ(rig.presenter.Messages(), std::vector(4, kOutOfRange));
         EXPECT_EQ(rig.volume.GetDeviceName(0), cards ? "SoundMAX Digital Audio" : "");
     }
+}
 
-    // A failed open still takes the inventory; each control query then names a closed mixer.
-    FakeDevice busy = TypicalCard();
-    busy.OpenError = mmsyserr::kAllocated;
-    Rig rig({busy});
-    EXPECT_EQ(rig.volume.Devices().Count(), 6);
-    ASSERT_EQ(rig.presenter.shown.size(), 1u + 6u);
-    EXPECT_EQ(rig.presenter.shown[1].message, SoundCardError("The device handle is invalid."));
-    rig.volume.SetMasterVolume(50);
-    EXPECT_EQ(rig.mixer.Value(0, 0), 40000u);
+// A failed open still takes the inventory; each control query then names a closed mixer,
+// and no value moves. The open's own error has a text of ours for the common codes, the
+// system's for the rest, and no dialog without one.
+TEST(TspVolumeControl, AFailedOpenNamesTheProblemOrStaysSilentWithoutText) {
+    const std::pair<uint32_t, const char*> codes[] = {
+        {4, "Specified resource is already allocated."},
+        {6, "No device driver is present."},
+        {8, "Function isn't supported."},
+        {1, "Unspecified error."},
+        {99, nullptr},
+        {32, "Attempted to open with an unsupported waveform-audio format."}};
+    for (const auto& [code, text] : codes) {
+        SCOPED_TRACE(code);
+        FakeDevice card = TypicalCard();
+        card.OpenError = code;
+        Rig rig({card});
+        rig.mixer.ErrorTexts = {{6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
+        rig.presenter.shown.clear();
+        rig.volume.OpenMixer();
+        EXPECT_EQ(rig.volume.Devices().Count(), 6);
+        const std::vector<std::string> messages = rig.presenter.Messages();
+        ASSERT_EQ(messages.size(), (text ? 1u : 0u) + 6u);
+        if (text) EXPECT_EQ(messages[0], SoundCardError(text));
+        EXPECT_EQ(messages.back(), SoundCardError("The device handle is invalid."));
+        rig.volume.SetMasterVolume(50);
+        EXPECT_EQ(rig.mixer.Value(0, 0), 40000u);
+    }
 }
 
 TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
@@ -136,12 +152,8 @@ TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLineOrItsControls) {
     card.Destinations[2].Sources[1].IdQueryError = mmsyserr::kNotSupported;
     card.Destinations[2].Sources[2].ControlsError = mmsyserr::kNoMem;
     Rig rig({card});
-    rig.mixer.ErrorTexts[mmsyserr::kError] = "Unspecified error.";
-    rig.presenter.shown.clear();  // the first run had no text for kError, so no dialog
-    rig.volume.OpenMixer();
     EXPECT_THAT(rig.presenter.Messages(),
-                ElementsAre(SoundCardError("Unspecified error."),
-                            SoundCardError("Function isn't supported."),
+                ElementsAre(SoundCardError("Function isn't supported."),
                             SoundCardError("Unable to allocate or lock memory.")));
     std::vector<std::string> names;
     for (int i = 0; i < rig.volume.Devices().Count(); ++i)
@@ -157,28 +169,6 @@ TEST(TspVolumeControl, PercentScalesOntoTheFullRangeAndRoundsBack) {
         EXPECT_EQ(PercentToRaw(percent), raw) << percent;
     for (const auto& [raw, percent] : {std::pair{32768u, 50}, {327u, 0}, {328u, 1}})
         EXPECT_EQ(RawToPercent(raw), percent) << raw;
-}
-
-// Texts of our own for the common codes, the system's for the rest, none without one.
-TEST(TspVolumeControl, ErrorDialogNamesTheProblemOrStaysSilentWithoutText) {
-    const std::pair<uint32_t, const char*> codes[] = {
-        {4, "Specified resource is already allocated."},
-        {6, "No device driver is present."},
-        {8, "Function isn't supported."},
-        {1, "Unspecified error."},
-        {99, nullptr},
-        {32, "Attempted to open with an unsupported waveform-audio format."}};
-    for (const auto& [code, text] : codes) {
-        FakeDevice card;  // no lines, so the open is the only call that can fail
-        card.OpenError = code;
-        FakeMixer mixer({card});
-        mixer.ErrorTexts = {{6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
-        RecordingPresenter presenter;
-        TspVolumeControl volume(mixer, presenter, kWindow, 0);
-        EXPECT_EQ(volume.LastError(), 0u) << code;  // the later capabilities query succeeded
-        EXPECT_EQ(presenter.Messages(),
-                  text ? std::vector{SoundCardError(text)} : std::vector<std::string>{});
-    }
 }
 
 // Signed, minimum, maximum and range only for the bounded classes; a wide range wraps as
