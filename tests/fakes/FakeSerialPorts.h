@@ -2,15 +2,16 @@
 // Scriptable serial ports for tests: per port name, what opening and each call does, the
 // replies the reads return, and a record of everything the code under test did.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
-#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "platform/SerialDeviceList.h"
 #include "platform/SerialPort.h"
 
 // Script and record of one port name, shared by every port opened under that name.
@@ -37,6 +38,64 @@ struct FakePortLine {
     }
 };
 
+class FakeSerialPort final : public SerialPort {
+public:
+    explicit FakeSerialPort(std::shared_ptr<FakePortLine> line) : line_(std::move(line)) {}
+    ~FakeSerialPort() override { line_->transcript.push_back("close"); }
+
+    bool GetCommState(CommState& state) override {
+        return Call("GetCommState") && (state = line_->state, true);
+    }
+    bool SetCommState(const CommState& state) override {
+        return Call("SetCommState") && (line_->state = state, true);
+    }
+    bool GetCommTimeouts(CommTimeouts& timeouts) override {
+        return Call("GetCommTimeouts") && (timeouts = line_->timeouts, true);
+    }
+    bool SetCommTimeouts(const CommTimeouts& timeouts) override {
+        return Call("SetCommTimeouts") && (line_->timeouts = timeouts, true);
+    }
+    bool Read(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        return Take("read ", buffer, count, received);
+    }
+    // The next entry counts as arrived already: it is taken the same way.
+    bool ReadPending(uint8_t* buffer, std::size_t count, std::size_t& received) override {
+        return Take("drain ", buffer, count, received);
+    }
+    bool Write(const uint8_t* data, std::size_t count, std::size_t& written) override {
+        const std::string bytes(reinterpret_cast<const char*>(data), written = count);
+        line_->transcript.push_back("write " + bytes);
+        for (char command : bytes)
+            if (line_->answers.contains(command)) line_->replies.push_back(line_->answers[command]);
+        return true;
+    }
+    uint32_t LastError() const override { return lastError_; }
+
+private:
+    // A read of either kind; a scripted "read" failure fails both.
+    bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
+        received = 0;
+        if (!Call("read", call + std::to_string(count))) return false;
+        if (line_->readThrows) throw std::runtime_error("fake read failure");
+        if (line_->replies.empty()) return true;
+        std::string& reply = line_->replies.front();
+        received = std::min(count, reply.size());
+        std::memcpy(buffer, reply.data(), received);
+        reply.erase(0, received);
+        if (reply.empty()) line_->replies.pop_front();
+        return true;
+    }
+    // Records the call; false, with its error, when the script makes it fail.
+    bool Call(const std::string& name, const std::string& recorded = "") {
+        line_->transcript.push_back(recorded.empty() ? name : recorded);
+        lastError_ = line_->failures.contains(name) ? line_->failures[name] : 0;
+        return lastError_ == 0;
+    }
+
+    std::shared_ptr<FakePortLine> line_;
+    uint32_t lastError_ = 0;
+};
+
 class FakeSerialPorts final : public SerialPorts {
 public:
     // The line that `name` opens, as the code under test spells it ("COM3", "\\.\COM12").
@@ -46,33 +105,15 @@ public:
         return *line;
     }
 
-    std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override;
+    std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override {
+        Line(name).transcript.push_back("open");
+        error = Line(name).openError;
+        return error != 0 ? nullptr : std::make_unique<FakeSerialPort>(lines_[name]);
+    }
     std::string ErrorText(uint32_t code) const override {
         return "error text " + std::to_string(code);
     }
 
 private:
     std::map<std::string, std::shared_ptr<FakePortLine>> lines_;
-};
-
-// Scripted devices: what is present, what each COM number opens, the ties made.
-class FakeSerialDeviceList final : public SerialDeviceList {
-public:
-    std::vector<SerialDevice> present;
-    std::map<int, std::string> nodes;  // unset: the number opens nothing present
-    std::set<int> assigned;
-    bool refuseTies = false;
-
-    std::vector<SerialDevice> PresentDevices() override { return present; }
-    std::string ComPortNode(int port) override {
-        const auto found = nodes.find(port);
-        return found == nodes.end() ? "/dev/absent" + std::to_string(port) : found->second;
-    }
-    bool ComPortAssigned(int port) override { return assigned.contains(port); }
-    bool AssignComPort(int port, const SerialDevice& device) override {
-        if (refuseTies) return false;
-        assigned.insert(port);
-        nodes[port] = device.Node;
-        return true;
-    }
 };

@@ -2,10 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeSerialPorts.h"
+#include <map>
+#include <set>
+
 #include "meter/PortListing.h"
 
 namespace {
+
+// Scripted devices: what is present, what each COM number opens, the ties made.
+struct FakeSerialDeviceList final : SerialDeviceList {
+    std::vector<SerialDevice> present;
+    std::map<int, std::string> nodes;  // unset: the number opens nothing present
+    std::set<int> assigned;
+    bool refuseTies = false;
+
+    std::vector<SerialDevice> PresentDevices() override { return present; }
+    std::string ComPortNode(int port) override {
+        return nodes.contains(port) ? nodes[port] : "/dev/absent" + std::to_string(port);
+    }
+    bool ComPortAssigned(int port) override { return assigned.contains(port); }
+    bool AssignComPort(int port, const SerialDevice& device) override {
+        if (refuseTies) return false;
+        assigned.insert(port);
+        nodes[port] = device.Node;
+        return true;
+    }
+};
 
 std::vector<std::string> Texts(const std::vector<PortEntry>& entries) {
     std::vector<std::string> texts;
