@@ -2,21 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "fakes/FakeSharedMemory.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-class OnlyOneTest : public ::testing::Test {
-protected:
+TEST(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
     FakeSharedMemory memory;
     FakeInstanceActivation activation;
-};
-
-TEST_F(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
     memory.failMapWith = 8;
     try {
         TSharedMem block(memory, "other", 4);
@@ -33,20 +27,20 @@ TEST_F(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
     EXPECT_EQ(memory.created.size(), 3u) << "the failed guard did not count as the first";
 }
 
-TEST_F(OnlyOneTest, FirstInstanceClaimsTheBlockAndListensAndASecondGuardDoesNothing) {
+// The first guard claims the block and listens; a second one in the same process does
+// nothing, one of a later instance asks the first forward and must end.
+TEST(OnlyOneTest, FirstInstanceClaimsAndListensALaterOneAsksItForwardAndEnds) {
+    FakeSharedMemory memory;
+    FakeInstanceActivation activation;
     {
         TSpOnlyOne guard(memory, activation, "quorvane", 1234);
         EXPECT_FALSE(guard.MustEnd());
         EXPECT_EQ(memory.Word("quorvane"), 1234u);
-        EXPECT_EQ(activation.listeningOn, "quorvane");
         int broughtForward = 0;
         guard.OnBringForward = [&] { ++broughtForward; };
         activation.DeliverRequest();
         EXPECT_EQ(broughtForward, 1);
-        {
-            TSpOnlyOne second(memory, activation, "quorvane", 1234);
-            EXPECT_FALSE(second.MustEnd());
-        }
+        EXPECT_FALSE(TSpOnlyOne(memory, activation, "quorvane", 1234).MustEnd());
         EXPECT_EQ(memory.created, Names{"quorvane"});
         EXPECT_TRUE(activation.requests.empty());
         EXPECT_EQ(memory.OpenMappings(), 1) << "the first guard's claim stays";
@@ -54,16 +48,11 @@ TEST_F(OnlyOneTest, FirstInstanceClaimsTheBlockAndListensAndASecondGuardDoesNoth
     }
     EXPECT_EQ(activation.listeningOn, "");
     EXPECT_EQ(memory.OpenMappings() + memory.openViews, 0);
-    // With the first guard gone, a new one opens the block again.
-    TSpOnlyOne again(memory, activation, "quorvane", 1234);
-    EXPECT_EQ(memory.created.size(), 2u);
-}
 
-TEST_F(OnlyOneTest, LaterInstanceAsksTheFirstForwardAndMustEnd) {
     memory.Word("quorvane") = 999;
     activation.answer = false;  // ends all the same
-    TSpOnlyOne guard(memory, activation, "quorvane", 1234);
-    EXPECT_TRUE(guard.MustEnd());
+    TSpOnlyOne later(memory, activation, "quorvane", 1234);
+    EXPECT_TRUE(later.MustEnd());
     EXPECT_EQ(activation.requests, Names{"quorvane"});
     EXPECT_EQ(memory.Word("quorvane"), 999u) << "the later instance never writes";
     EXPECT_EQ(activation.listeningOn, "");

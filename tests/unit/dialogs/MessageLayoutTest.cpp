@@ -11,15 +11,14 @@ using Lines = std::vector<std::string>;
 
 // A fixed-pitch font: every character 7 pixels wide, every line 13 pixels high.
 constexpr int kLineHeight = 13;
+constexpr int Width(std::size_t chars) {
+    return 7 * static_cast<int>(chars);
+}
 class FixedPitchMeasurer final : public TextMeasurer {
 public:
     int TextWidth(const std::string& text) const override { return Width(text.size()); }
     int TextHeight(const std::string&) const override { return kLineHeight; }
-    static int Width(std::size_t chars) { return 7 * static_cast<int>(chars); }
 };
-int Width(int chars) {
-    return FixedPitchMeasurer::Width(chars);
-}
 
 const LayoutSize kFrame{8, 27};
 MessageLayout Lay(const std::string& caption, const std::string& type, const std::string& message,
@@ -90,7 +89,7 @@ TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
     EXPECT_EQ(l.label.Width(), Width(6));
 }
 
-TEST(MessageLayout, ButtonRowsShareTheWidestWidthOnlyWhileNarrow) {
+TEST(MessageLayout, ButtonRowsShareTheWidestWidthOnlyWhileNarrowAndAnswerWithTheirLetter) {
     const MessageLayout narrow = Lay("Q", "?", "Sure?", "&Yes   &No");
     ASSERT_EQ(narrow.buttons.size(), 2u);
     EXPECT_EQ(narrow.buttons[1].rect.Width(), Width(6));  // "W&NoW" is widened to "W&YesW"
@@ -112,18 +111,15 @@ TEST(MessageLayout, ButtonRowsShareTheWidestWidthOnlyWhileNarrow) {
             << "button " << i + 1;
         left += own[i] + 10;
     }
-}
 
-TEST(MessageLayout, ButtonListAndResultCharacters) {
     EXPECT_EQ(SplitButtonList("   "), Lines{"&OK"});
     EXPECT_EQ(SplitButtonList("  &Yes   &No\x01 "), (Lines{"&Yes", "&No"}));
     for (const auto& [caption, result] :
          {std::pair{"&yes", 'Y'}, {"retry", 'R'}, {"Save &as", 'A'}, {"x&", 'X'}})
         EXPECT_EQ(ButtonResultChar(caption), result) << caption;
-    const auto ok = Lay("", "", "Done").buttons;
-    EXPECT_EQ(MessageResultChar(ok, 1), 'O');
-    EXPECT_EQ(MessageResultChar(ok, 0), ' ');  // closed without a button
-    EXPECT_EQ(MessageResultChar(ok, 2), ' ');
+    const auto ok = Lay("", "", "Done").buttons;  // 0: closed without a button
+    for (const auto& [n, answer] : {std::pair{0, ' '}, {1, 'O'}, {2, ' '}})
+        EXPECT_EQ(MessageResultChar(ok, n), answer) << n;
     EXPECT_NO_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8"));
     EXPECT_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8 9"), std::length_error);
 }

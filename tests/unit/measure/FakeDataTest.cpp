@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "measure/Analysis.h"
 #include "unit/measure/MeasureFrames.h"
 
 namespace {
@@ -30,28 +29,23 @@ TEST(FakeDataTest, MixerLevelClipsOrDividesTheArch) {
     EXPECT_EQ(fake.Frame(0, 240.0, 0), Filled(1));
 }
 
+// The noise spans -floor .. floor - 1 around the arch and is clipped at 0 and 255, never
+// wrapped; a negative floor adds none.
 TEST(FakeDataTest, NoiseSpansTheFloorAndStaysInRange) {
     FakeData fake(7);
     const std::string clean = fake.Frame(50, 100.0, 0);
-    EXPECT_EQ(fake.Frame(50, 100.0, -3), clean);  // a negative floor adds none
-    int lowest = 0, highest = 0, zeros = 0, saturated = 0;
+    EXPECT_EQ(fake.Frame(50, 100.0, -3), clean);
+    int lowest = 0, highest = 0;
     for (int i = 0; i < 20; ++i) {
         const std::string noisy = fake.Frame(50, 100.0, 10);
-        const std::string quiet = fake.Frame(0, 240.0, 10);   // 1 - 10 .. 1 + 9
-        const std::string loud = fake.Frame(50, 240.0, 100);  // 220 - 100 .. 220 + 99
         for (int n = 1; n <= 64; ++n) {
             lowest = std::min(lowest, At(noisy, n) - At(clean, n));
             highest = std::max(highest, At(noisy, n) - At(clean, n));
-            zeros += At(quiet, n) == 0;
-            saturated += At(loud, n) == 255;
         }
-        EXPECT_GE(At(loud, 16), 120);  // clipped at 255, never wrapped
-        EXPECT_LE(Highest(quiet), 10);
+        EXPECT_LE(Highest(fake.Frame(0, 240.0, 10)), 10);    // 1 - 10 .. 1 + 9
+        EXPECT_GE(At(fake.Frame(50, 240.0, 100), 16), 120);  // 220 - 100 .. 220 + 99
     }
     EXPECT_EQ(std::pair(lowest, highest), std::pair(-10, 9));
-    EXPECT_GT(zeros, 0);
-    EXPECT_GT(saturated, 0);
-    EXPECT_TRUE(Analyze(fake.Frame(50, 240.0, 10), AnalysisSettings{}).TwoTone);
 }
 
 }  // namespace

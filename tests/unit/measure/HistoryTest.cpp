@@ -1,12 +1,16 @@
+// The history: its store, CSV lines and files, and the chart's columns and scales.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "measure/FixedFormat.h"
 #include "measure/HistoryCsv.h"
 #include "measure/HistoryDecimation.h"
+#include "measure/PlotScale.h"
 #include "unit/measure/MeasureFrames.h"
 
 namespace {
@@ -43,31 +47,22 @@ TEST(HistoryCsvTest, ALineCarriesTheCyclesFigures) {
     EXPECT_EQ(line, "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922," + watts + ",-70.23,0.027,42");
 }
 
-// The saved file and the running log both start with the header once; the log adds to a
-// file of an earlier session and cannot be made where no file can be.
-TEST(HistoryCsvTest, SaveAndLogWriteOneLinePerRecord) {
+// The running log writes the header once: a later session adds to the earlier file. It
+// cannot be made where no file can be.
+TEST(HistoryCsvTest, TheLogAddsToTheFileOfAnEarlierSession) {
     const auto dir = std::filesystem::temp_directory_path() / "history-csv-test";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    HistoryStore store;
-    for (int t : {1000, 2000}) store.Append(At(t));
-    for (int session = 0; session < 2; ++session) {
+    for (const int t : {1000, 2000}) {
         HistoryCsvLog log;
         ASSERT_TRUE(log.Open((dir / "log.csv").string()));
-        log.Append(store.At(session));
+        log.Append(At(t));
     }
-    ASSERT_TRUE(SaveHistoryCsv(store, (dir / "saved.csv").string()));
-    const auto text = [](const std::filesystem::path& path) {
-        std::ostringstream all;
-        all << std::ifstream(path).rdbuf();
-        return all.str();
-    };
-    EXPECT_EQ(text(dir / "saved.csv"), std::string(kHistoryCsvHeader) + "\n" +
-                                           HistoryCsvLine(store.At(0)) + "\n" +
-                                           HistoryCsvLine(store.At(1)) + "\n");
-    EXPECT_EQ(text(dir / "log.csv"), text(dir / "saved.csv"));
+    std::ostringstream text;
+    text << std::ifstream(dir / "log.csv").rdbuf();
+    EXPECT_EQ(text.str(), std::string(kHistoryCsvHeader) + "\n" + HistoryCsvLine(At(1000)) + "\n" +
+                              HistoryCsvLine(At(2000)) + "\n");
     EXPECT_FALSE(HistoryCsvLog().Open((dir / "missing" / "log.csv").string()));
-    EXPECT_FALSE(SaveHistoryCsv(store, (dir / "missing" / "saved.csv").string()));
     std::filesystem::remove_all(dir);
 }
 
@@ -88,6 +83,48 @@ TEST(HistoryDecimationTest, EachColumnKeepsItsLowestAndHighest) {
     ASSERT_EQ(lastOnly.size(), 1u);
     EXPECT_EQ(lastOnly[0].Column, 3);
     EXPECT_TRUE(DecimateToColumns(store, &HistoryRecord::ImdDb, 0, 60000, 0).empty());
+}
+
+TEST(PlotScaleTest, TicksAreRoundStepsInsideTheRangeAndNoMoreThanAsked) {
+    const struct {
+        PlotRange range;
+        int maxTicks;
+        double step;
+        std::vector<double> values;
+        int decimals;
+    } rows[] = {{{0.5, 64.5}, 8, 10, {10, 20, 30, 40, 50, 60}, 0},  // 64 slots one wide
+                {{-37.2, -12.5}, 6, 5, {-35, -30, -25, -20, -15}, 0},
+                {{-0.4, 1.0}, 5, 0.5, {0, 0.5, 1}, 1},  // across zero: a 0, never a -0
+                {{0, 0.001}, 3, 0.0005, {0, 0.0005, 0.001}, 4},
+                {{}, 5, 0, {}, 0},
+                {{3, 3}, 5, 0, {}, 0}};  // empty or one value: no marks
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.range.Low << ".." << row.range.High);
+        const PlotTicks ticks = NiceTicks(row.range, row.maxTicks);
+        EXPECT_DOUBLE_EQ(ticks.Step, row.step);
+        ASSERT_EQ(ticks.Values.size(), row.values.size());
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            EXPECT_DOUBLE_EQ(ticks.Values[i], row.values[i]);
+            EXPECT_FALSE(ticks.Values[i] == 0.0 && std::signbit(ticks.Values[i]));
+        }
+        EXPECT_EQ(ticks.Decimals(), row.decimals);
+    }
+}
+
+TEST(PlotScaleTest, RangeGrowsToItsValuesAndMapsOntoThePixelSpan) {
+    PlotRange range;
+    EXPECT_TRUE(range.Empty());
+    range.Include(240);
+    // Empty or a single value: everything in the middle of the span.
+    EXPECT_DOUBLE_EQ(PlotScale(range, 10, 30).ToPixel(7), 20);
+    range.Include(-240);
+    range.Include(12);
+    EXPECT_EQ(std::pair(range.Low, range.High), std::pair(-240.0, 240.0));
+    // A vertical axis: the high end at the top.
+    const PlotScale y(range, 259, 11);
+    EXPECT_DOUBLE_EQ(y.ToPixel(240), 11);
+    EXPECT_DOUBLE_EQ(y.ToPixel(-120), 197);
+    EXPECT_DOUBLE_EQ(PlotScale({0.5, 64.5}, 20, 427).ToPixel(32.5), 223.5);
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
-#include "platform/linux/ConfigPaths.h"
-
+// Where the settings file lives and which Linux device a COM name opens.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "platform/linux/ConfigPaths.h"
+#include "platform/linux/LinuxSerialPorts.h"
+#include "support/ScopedEnv.h"
 #include "support/TempConfigHome.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(ConfigPaths, FollowXdgConfigHomeElseHome) {
     TempConfigHome home;  // puts XDG_CONFIG_HOME back when done
@@ -16,9 +21,7 @@ TEST(ConfigPaths, FollowXdgConfigHomeElseHome) {
     setenv("XDG_CONFIG_HOME", "/srv/config//", 1);
     EXPECT_EQ(SettingsFilePath(), "/srv/config/quorvane/quorvane.ini");
 
-    const char* oldHome = std::getenv("HOME");
-    const std::string savedHome = oldHome ? oldHome : "";
-    setenv("HOME", "/home/op", 1);
+    const ScopedEnv user("HOME", "/home/op");
     for (const char* relative : {"", "relative/config"}) {  // both ignored, as XDG says
         setenv("XDG_CONFIG_HOME", relative, 1);
         EXPECT_EQ(SettingsFilePath(), "/home/op/.config/quorvane/quorvane.ini") << relative;
@@ -27,7 +30,40 @@ TEST(ConfigPaths, FollowXdgConfigHomeElseHome) {
     EXPECT_EQ(QuorvaneConfigDir(), "/home/op/.config/quorvane");
     unsetenv("HOME");  // then the password database knows
     EXPECT_TRUE(QuorvaneConfigDir().ends_with("/.config/quorvane")) << QuorvaneConfigDir();
-    if (oldHome) setenv("HOME", savedHome.c_str(), 1);
+}
+
+TEST(ComDevicePath, DefaultMapWithoutDosdevices) {
+    TempConfigHome home;
+    // clang-format off
+    const std::pair<const char*, const char*> names[] = {{"COM1", "/dev/ttyS0"},
+        {"COM4", "/dev/ttyS3"}, {"COM5", "/dev/ttyUSB0"}, {"COM12", "/dev/ttyUSB7"},
+        {"\\\\.\\COM12", "/dev/ttyUSB7"}, {"COM13", "/dev/ttyACM0"}, {"COM16", "/dev/ttyACM3"},
+        {"COM17", "/dev/ttyS16"}, {"com2", "/dev/ttyS1"}, {"COM0", ""}, {"COM", ""},
+        {"COM1x", ""}, {"LPT1", ""}, {"COM-1", ""}, {"\\\\.\\RIGPORT", ""}, {"", ""}};
+    // clang-format on
+    for (const auto& [name, device] : names) EXPECT_EQ(ComDevicePath(name), device) << name;
+}
+
+TEST(ComDevicePath, DosdevicesLinkWinsEvenWhenItsDeviceIsGone) {
+    TempConfigHome home;
+    const fs::path folder = fs::path(home.ConfigDir()) / "dosdevices";
+    fs::create_directories(folder);
+    fs::create_symlink("/dev/null", folder / "com3");
+    fs::create_symlink(folder / "unplugged", folder / "com14");
+
+    EXPECT_EQ(ComDevicePath("COM3"), (folder / "com3").string());
+    EXPECT_EQ(ComDevicePath("\\\\.\\COM14"), (folder / "com14").string());
+    EXPECT_EQ(ComDevicePath("COM4"), "/dev/ttyS3");
+
+    // Names that are no port fail as missing; a link to something that is not a terminal is
+    // refused, not half-opened.
+    LinuxSerialPorts ports;
+    uint32_t error = 0;
+    EXPECT_EQ(ports.Open("LPT1", error), nullptr);
+    EXPECT_EQ(error, static_cast<uint32_t>(ENOENT));
+    EXPECT_FALSE(ports.ErrorText(ENOENT).empty());
+    EXPECT_EQ(ports.Open("COM3", error), nullptr);
+    EXPECT_EQ(error, static_cast<uint32_t>(ENOTTY));
 }
 
 }  // namespace

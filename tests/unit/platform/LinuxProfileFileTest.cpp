@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
+TEST_F(LinuxProfileFileTest, LooksUpLikeWindowsAndFailsWhereItCannotWrite) {
     home_.WriteSettings(
         "Orphan=1\r\n; Port=0\r\n[com parms]\r\n PORT =  7  \r\nPort=9\r\n[ Misc ]\r\n"
         "Gain = \"5,5\"\r\nHalf=\"y\r\nFlag\r\nEmpty=\r\n[COM PARMS]\r\nOther=4\r\n");
@@ -37,11 +37,19 @@ TEST_F(LinuxProfileFileTest, LooksUpLikeWindows) {
     EXPECT_EQ(file_.Read("MISC", "Empty"), "");
     EXPECT_EQ(file_.Read("", "Orphan"), std::nullopt);
 
+    // A read-only file (even for root), a folder where the file should be and a file where
+    // its folder should be all fail and are left alone.
+    fs::permissions(home_.SettingsPath(), fs::perms::owner_read);
+    EXPECT_FALSE(file_.Write("COM PARMS", "Port", "5"));
+    EXPECT_EQ(file_.Read("COM PARMS", "Port"), "7");
     fs::remove(home_.SettingsPath());
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
-    fs::create_directories(home_.SettingsPath());  // a folder where the file should be
+    fs::create_directories(home_.SettingsPath());
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);
     EXPECT_FALSE(file_.Write("COM PARMS", "Port", "1"));
+    TempConfigHome other;
+    std::ofstream(other.ConfigDir()) << "not a folder";
+    EXPECT_FALSE(LinuxProfileFile().Write("COM PARMS", "Port", "5"));
 }
 
 TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
@@ -76,39 +84,6 @@ TEST_F(LinuxProfileFileTest, EditsKeepEverythingElse) {
     EXPECT_EQ(home_.ReadSettings(),
               "[COM PARMS]\r\nPort=1\r\nBaud=19200\r\n\r\n[SCREEN PARMS]\r\nLeft=402\r\n");
     EXPECT_TRUE(AloneInFolder());
-}
-
-TEST_F(LinuxProfileFileTest, UnwritableFileOrFolderFailsAndKeepsTheOldFile) {
-    const std::string before = "[COM PARMS]\r\nPort=3\r\n";
-    home_.WriteSettings(before);
-    fs::permissions(home_.SettingsPath(), fs::perms::owner_read);
-    EXPECT_FALSE(file_.Write("COM PARMS", "Port", "5"));  // read-only, even for root
-    EXPECT_EQ(home_.ReadSettings(), before);
-
-    // Root writes into read-only folders anyway, so try that as an unprivileged user.
-    fs::permissions(home_.SettingsPath(), fs::perms::all);
-    fs::permissions(home_.Root(), fs::perms::others_exec, fs::perm_options::add);
-    fs::permissions(home_.ConfigDir(), fs::perms::owner_read | fs::perms::owner_exec |
-                                           fs::perms::others_read | fs::perms::others_exec);
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        LinuxProfileFile file(home_.SettingsPath());
-        if (file.Read("COM PARMS", "Port") != "3") _exit(2);
-        _exit(file.Write("COM PARMS", "Port", "5") ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "the temporary folder is private to root";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write succeeded, 3: could not drop root";
-    EXPECT_EQ(home_.ReadSettings(), before);
-    EXPECT_TRUE(AloneInFolder());
-
-    TempConfigHome other;  // a file where the folder should be
-    std::ofstream(other.ConfigDir()) << "not a folder";
-    EXPECT_FALSE(LinuxProfileFile().Write("COM PARMS", "Port", "5"));
 }
 
 TEST_F(LinuxProfileFileTest, KeepsPermissionsAndWritesThroughSymlinks) {
@@ -158,18 +133,9 @@ TEST_F(LinuxProfileFileTest, ABatchReadsTheFileOnceAndReplacesItOnce) {
     EXPECT_TRUE(fs::exists(live));
 }
 
-TEST_F(LinuxProfileFileTest, SurvivesJunkLongLinesAndHugeFiles) {
-    std::string junk;
-    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) % 256);
-    junk += "\n" + std::string(400'000, '=') + "\n[MISC]\n" + std::string("Nul\0Key=1\n", 10);
-    junk += "Long=" + std::string(500'000, 'v') + "\n[COM PARMS]\nPort=6\n";
-    home_.WriteSettings(junk);
-    EXPECT_EQ(file_.Read("MISC", "Long")->size(), 500'000u);
-    EXPECT_EQ(file_.Read("MISC", std::string("Nul\0Key", 7)), "1");
-    ASSERT_TRUE(file_.Write("COM PARMS", "Port", "2"));
-    EXPECT_EQ(home_.ReadSettings(), junk.replace(junk.size() - 2, 1, "2"));
-
-    // Too big to be ours: neither read nor rewritten, and said so once.
+// Too big to be ours: neither read nor rewritten, and said so once.
+TEST_F(LinuxProfileFileTest, AHugeFileIsLeftAsItIs) {
+    home_.WriteSettings("[COM PARMS]\nPort=6\n");
     fs::resize_file(home_.SettingsPath(), LinuxProfileFile::kMaxFileSize + 1);
     testing::internal::CaptureStderr();
     EXPECT_EQ(file_.Read("COM PARMS", "Port"), std::nullopt);

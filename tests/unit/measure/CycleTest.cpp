@@ -1,20 +1,22 @@
-#include "measure/GraphCycle.h"
-
+// The graph and text cycles: what one meter reply shows, logs and steps.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
+#include "fakes/RecordingLogger.h"
+#include "measure/GraphCycle.h"
+#include "measure/TextCycle.h"
 #include "unit/measure/MeasureFrames.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 
 // Records the calls of one cycle in order; chart points are kept apart.
 class RecordingView : public GraphView {
 public:
-    Calls calls;
+    Texts calls;
     std::vector<double> bars, ideal;
     std::vector<std::int32_t> allSteps;  // of every cycle
     bool minimized = false, showPower = false, qrp = true;
@@ -45,8 +47,8 @@ class GraphCycleTest : public testing::Test {
 protected:
     Measurement Run(const std::string& reply) { return cycle.Run(view, reply, settings); }
     // The last calls of the cycle: status, title, icon, steps, level.
-    Calls Tail(std::size_t count) const {
-        return Calls(view.calls.end() - count, view.calls.end());
+    Texts Tail(std::size_t count) const {
+        return Texts(view.calls.end() - count, view.calls.end());
     }
 
     RecordingView view;
@@ -57,19 +59,19 @@ protected:
 TEST_F(GraphCycleTest, InvalidAndDataFramesShowTheirStatusOnly) {
     Run(Filled(1));
     EXPECT_EQ(view.calls,
-              (Calls{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NO SIGNAL", "Icon:0"}));
+              (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NO SIGNAL", "Icon:0"}));
     view.minimized = true;
     Run(Filled(100, 63));
-    EXPECT_EQ(view.calls, (Calls{"Clear", "Rms:", "Imd:", "Splatter:QUORVANE NOT RESPONDING",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "Rms:", "Imd:", "Splatter:QUORVANE NOT RESPONDING",
                                  "Title:NOT RESPONDING", "IconHidden"}));
     EXPECT_TRUE(view.bars.empty());
     Run(Filled(5));
-    EXPECT_EQ(view.calls, (Calls{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NOISE",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NOISE",
                                  "Title:NOISE", "Icon:0"}));
     Run(Filled(100));
     EXPECT_EQ(view.bars, std::vector<double>(64, 100.0));
     EXPECT_TRUE(view.ideal.empty());
-    EXPECT_EQ(view.calls, (Calls{"Clear", "IconShown", "Max:PEAK: 2.0V", "Splatter:DATA",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Max:PEAK: 2.0V", "Splatter:DATA",
                                  "Title:DATA", "Level:LEVEL:40%"}));
 }
 
@@ -77,7 +79,7 @@ TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
     view.showPower = true;
     const Measurement ok = Run(ArchFrame(200));
     EXPECT_EQ(view.calls,
-              (Calls{"Clear", "IconShown", "Max:PEAK: 3.9V", "Power:24.0W",
+              (Texts{"Clear", "IconShown", "Max:PEAK: 3.9V", "Power:24.0W",
                      "Imd:" + ImdLabel(ok.ImdDb, '.'), "Rms:" + RmsLabel(ok.ErrRms, '.'),
                      "Splatter:SIGNAL OK", "Icon:2", "Level:LEVEL:40%"}));
     EXPECT_EQ(view.bars[32], 10.0);
@@ -90,21 +92,21 @@ TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
     // Thin arches step up and full ones down, by ErrRms x Gain x 100; all peak at 200.
     const Measurement splatter = Run(ArchFrame(200, 0.5));
     EXPECT_EQ(view.calls[3], "Power:434,9W");
-    EXPECT_EQ(Tail(5), (Calls{"Splatter:SPLATTER!", "Title:SPLATTER", "Icon:3",
+    EXPECT_EQ(Tail(5), (Texts{"Splatter:SPLATTER!", "Title:SPLATTER", "Icon:3",
                               "Step:-" + std::to_string(LevelStepSize(splatter.ErrRms, 10.0)),
                               "Level:LEVEL:40%"}));
     const Measurement weak = Run(ArchFrame(200, 2.0));
-    EXPECT_EQ(Tail(5), (Calls{"Splatter:UNDERDRIVING", "Title:WEAK", "Icon:1",
+    EXPECT_EQ(Tail(5), (Texts{"Splatter:UNDERDRIVING", "Title:WEAK", "Icon:1",
                               "Step:" + std::to_string(LevelStepSize(weak.ErrRms, 10.0)),
                               "Level:LEVEL:40%"}));
     Run(ArchFrame(200));
-    EXPECT_EQ(Tail(4), (Calls{"Splatter:SIGNAL OK", "Title:OK", "Icon:2", "Level:LEVEL:40%"}));
+    EXPECT_EQ(Tail(4), (Texts{"Splatter:SIGNAL OK", "Title:OK", "Icon:2", "Level:LEVEL:40%"}));
 
     settings.Analysis.PowerLimitEnabled = true;
     settings.Analysis.MaxVolts = 1.0;
     Run(ArchFrame(200));
     EXPECT_EQ(Tail(5),
-              (Calls{"Splatter:OVER POWER", "Title:PWR+", "Icon:3", "Step:-1", "Level:LEVEL:40%"}));
+              (Texts{"Splatter:OVER POWER", "Title:PWR+", "Icon:3", "Step:-1", "Level:LEVEL:40%"}));
 
     settings.Analysis.PowerLimitEnabled = false;
     std::string wobbly = ArchFrame(200);  // +-30 on the flanks: far off the arch, centred on it
@@ -139,14 +141,38 @@ TEST(GraphLabelsTest, FixedDecimalsWithTheLocaleSeparatorAndBoundedSteps) {
     EXPECT_EQ(RmsLabel(0.0123, '.'), "RMS:1.23%");
     EXPECT_EQ(RmsLabel(1.23456, ','), "RMS:123,46%");
     EXPECT_EQ(ImdLabel(-25.04, '.'), "IMD:-25.0db");
-    EXPECT_EQ(MaxVoltageLabel(2.5, '.'), "PEAK: 2.5V");
-    EXPECT_EQ(PowerEstimateLabel(7.8, '.'), " 7.8W");
-    EXPECT_EQ(PowerEstimateLabel(123.45, ','), "123,5W");
-    EXPECT_EQ(LevelStepSize(0.0159, 5.0), 7);  // truncated
+    EXPECT_EQ(PowerEstimateLabel(7.8, '.'), " 7.8W");  // wider ones in the cycles above
+    EXPECT_EQ(LevelStepSize(0.0159, 5.0), 7);          // truncated
     EXPECT_EQ(LevelStepSize(0.001, 5.0), 0);
     EXPECT_EQ(LevelStepSize(0.5, 1e300), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(LevelStepSize(0.5, -1e300), -std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(LevelStepSize(std::numeric_limits<double>::quiet_NaN(), 5.0), 0);
+}
+
+TEST(TextCycleTest, RowsOfFourAndFiguresAreShownAndLogged) {
+    RecordingLogger log;
+    Texts zero{"Received bytes: 64"};
+    zero.insert(zero.end(), 16, "  0   0   0   0");
+    zero.insert(zero.end(), {"Minimum value: 0(   0.000 V)", "Maximum value: 0(   0.000 V)",
+                             "RMS Value:        0.000 (   0.000 V)"});
+    const TextCycleResult result = RunTextCycle(Filled(0), '.', log);
+    EXPECT_EQ(result.MemoLines, zero);
+    EXPECT_TRUE(result.ShowTextModeStatus);
+    EXPECT_EQ(log.lines, zero);
+
+    // An incomplete group counts in the figures only.
+    const std::string reply{'\xff', '\x80', '\0', '\x0a', '\x01', '\x02'};
+    EXPECT_EQ(RunTextCycle(reply, ',', log).MemoLines,
+              (Texts{"Received bytes: 6", "255 128   0  10", "Minimum value: 0(   0,000 V)",
+                     "Maximum value: 255(   5,000 V)", "RMS Value:      116,558 (   2,285 V)"}));
+    EXPECT_EQ(RunTextCycle(Filled(128, 5), '.', log).MemoLines[2],
+              "Minimum value: 128(   2.510 V)");
+
+    log.lines.clear();
+    const TextCycleResult empty = RunTextCycle("", '.', log);
+    EXPECT_EQ(empty.MemoLines, Texts{"No data received."});
+    EXPECT_FALSE(empty.ShowTextModeStatus);  // the status word stays as it was
+    EXPECT_TRUE(log.lines.empty());
 }
 
 }  // namespace
