@@ -1,0 +1,74 @@
+// The serial and mixer layers through Wine's COM ports and winmm, with wine-run's meter
+// emulators behind COM1 and COM12 and its private PulseAudio behind the mixer.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <tuple>
+
+#include "audio/usound.h"
+#include "base/Logger.h"
+#include "fakes/RecordingPresenter.h"
+#include "meter/MeterLink.h"
+#include "meter/rig_port.h"
+#include "platform/win32/Win32DriverServices.h"
+#include "platform/win32/Win32Mixer.h"
+#include "platform/win32/Win32SerialPorts.h"
+
+TEST(SerialPortTest, TheMeterAnswersOnCom12AndCom1sSettingsReadBack) {
+    Win32SerialPorts ports;
+    uint32_t error = 0;
+    EXPECT_EQ(ports.Open("\\\\.\\COM99", error), nullptr);
+    EXPECT_FALSE(ports.ErrorText(error).empty()) << error;
+    // COM1 is a serial device to the DOS-device lookup, as the hook request needs.
+    Win32DriverServices os;
+    const std::string device = RigPort(os, ports).GetDosDeviceTarget("COM1");
+    EXPECT_EQ(device.rfind("\\Device\\", 0), 0u) << device;
+    EXPECT_EQ(device.back(), '\0') << "the list's own terminators are kept";
+    if (!std::getenv("QUORVANE_METER_PORTS"))
+        GTEST_SKIP() << "no meter emulator: build with QUORVANE_METER_SIM set to meter-sim";
+    NullLogger log;
+    RecordingPresenter presenter;
+    MeterLink link(ports, log, presenter);
+    link.ComPort = 12;  // from COM10 on, under the device prefix
+    ASSERT_TRUE(link.OpenComPort());
+    EXPECT_EQ(link.GetFirmwareInfo(false).rfind("QUORVANE", 0), 0u);
+    EXPECT_EQ(link.GraphExchange({}).Reply.size(), 64u);
+    EXPECT_TRUE(presenter.shown.empty());
+
+    // COM1 by its bare name: CTS flow comes back, as the flag word sits where the bit fields do.
+    const auto port = ports.Open("COM1", error);
+    ASSERT_NE(port, nullptr) << ports.ErrorText(error);
+    constexpr uint32_t kCtsFlow = 1u << 2;
+    CommState state, back;
+    state.BaudRate = 19200, state.Flags = 1 | kCtsFlow;
+    ASSERT_TRUE(port->SetCommState(state) && port->GetCommState(back)) << port->LastError();
+    EXPECT_EQ(
+        std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & kCtsFlow),
+        std::tuple(19200u, 8, 0, 0, kCtsFlow));
+}
+
+TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
+    Win32Mixer mixer;
+    const uint32_t count = mixer.GetNumDevs();
+    HMixer handle = -1;
+    EXPECT_EQ(mixer.Open(count, 0, handle), mmsyserr::kBadDeviceId);
+    EXPECT_EQ(handle, -1) << "outputs only change on success";
+    if (count == 0) GTEST_SKIP() << "Wine offers no mixer here (no sound server it can reach)";
+    int withVolume = 0;
+    for (int device = 0; device < static_cast<int>(count); ++device) {
+        SCOPED_TRACE(device);
+        RecordingPresenter presenter;
+        TspVolumeControl control(mixer, presenter, 0, device);
+        EXPECT_TRUE(presenter.shown.empty()) << presenter.shown.front().message;
+        EXPECT_FALSE(control.GetDeviceName(device).empty());
+        const int master = control.FindMasterLine();
+        if (master < 0 || control.Devices()[master].IndexOfType(kVolumeControlType) < 0) continue;
+        ++withVolume;
+        for (const int percent : {0, 37, 100}) {
+            control.SetMasterVolume(percent);
+            EXPECT_EQ(control.GetMasterVolume(), percent);
+        }
+    }
+    EXPECT_GT(withVolume, 0) << "no device has a Master volume";
+}
