@@ -134,7 +134,9 @@ TEST(TspVolumeControl, AFailedOpenNamesTheProblemOrStaysSilentWithoutText) {
         EXPECT_EQ(rig.volume.Devices().Count(), 6);
         const std::vector<std::string> messages = rig.presenter.Messages();
         ASSERT_EQ(messages.size(), (text ? 1u : 0u) + 6u);
-        if (text) EXPECT_EQ(messages[0], SoundCardError(text));
+        if (text) {
+            EXPECT_EQ(messages[0], SoundCardError(text));
+        }
         EXPECT_EQ(messages.back(), SoundCardError("The device handle is invalid."));
         rig.volume.SetMasterVolume(50);
         EXPECT_EQ(rig.mixer.Value(0, 0), 40000u);
