@@ -31,7 +31,7 @@ MainWindowHarness::MainWindowHarness(Options options)
     : mixer_(options.mixer), realMixer_(options.realMixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
-    if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
+    meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
     profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
