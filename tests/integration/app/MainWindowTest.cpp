@@ -28,6 +28,7 @@
 #include "measure/EnvelopeChart.h"
 #include "measure/HistoryChart.h"
 #include "support/Process.h"
+#include "support/ScopedEnv.h"
 #include "support/app/MainWindowHarness.h"
 
 namespace fs = std::filesystem;
@@ -179,6 +180,10 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     ASSERT_TRUE(h.Start());
     h.BreakPort(7);
     const std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
+    const std::string byId = h.Home().Root() + "/by-id", adapter = byId + "/usb-Meter_QV1-if00";
+    fs::create_directory(byId);
+    const ScopedEnv byIdHook(kSerialByIdVariable, byId);
+    const MeterSim adapterSim(adapter, {});
     const MainFormProbe p = h.Probe();
     DialogSet& d = h.Dialogs();
     FakeMixer& mixer = h.Mixer();
@@ -236,6 +241,12 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         {"ComPort1", d.PortForm.get(), [&] { Pick(d.PortForm->ComPortComboBox, "COM7"); },
          [&] { return h.Messages().size() == 1 && p.Link().ComPort == 1 &&
                       h.Messages()[0].message.starts_with("Could not open COM7\nCOM7: not present"); }},
+        // An adapter that no COM name reaches: picked, it gets the first free one for good.
+        {"ComPort1", d.PortForm.get(), [&] {
+             Pick(d.PortForm->ComPortComboBox, QString::fromStdString(
+                 "New  usb-Meter_QV1-if00  (" + fs::canonical(adapter).string() + ")")); },
+         [&] { return Title(h).ends_with("on COM2") &&
+                      fs::read_symlink(h.Home().ConfigDir() + "/dosdevices/com2") == adapter; }},
         {"ComPort1", d.PortForm.get(),
          [&] { TypeInto(d.PortForm->ComPortComboBox->lineEdit(), "COM12"); },
          [&, before = com12->CommandCount('S')] {

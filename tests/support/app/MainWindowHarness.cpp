@@ -50,8 +50,9 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(MainFormServices{
-        ports_, *profile_, system_, realMixer_ ? *realMixer_ : mixer_, messages_, &sharing_});
+    form_ = std::make_unique<TMainForm>(MainFormServices{ports_, *profile_, system_,
+                                                         realMixer_ ? *realMixer_ : mixer_,
+                                                         messages_, &sharing_, &devices_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;

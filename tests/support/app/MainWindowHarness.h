@@ -17,6 +17,7 @@
 #include "platform/linux/LinuxDriverServices.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
+#include "platform/linux/UdevSerialDevices.h"
 #include "support/MeterSim.h"
 #include "support/TempConfigHome.h"
 
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<MeterSim> meter_;
     FakeSystemInfo system_;
     LinuxSerialPorts ports_;
+    UdevSerialDevices devices_;
     LinuxDriverServices driverServices_;
     RigPort rigPort_{driverServices_, ports_};
     SharedPortDecision sharing_{driverServices_, rigPort_};
