@@ -1,7 +1,8 @@
 // The real main window offscreen against the meter emulator: how start-up, a cycle's result
 // and the pop-up menu's commands reach the caption, the status line, the chart, the tray
-// light, the mixer and the settings file. What the words and numbers are is the business of
-// the code behind them.
+// light, the mixer, the session history and the settings file, and how it follows
+// tools/fldigi-sim over real HTTP. What the words and numbers are is the business of the
+// code behind them.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,20 @@
 #include <QSlider>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <utility>
 
+#include "audio/LevelControl.h"
 #include "audio/usound.h"
 #include "desktop/SpTrayIc.h"
 #include "dialogs/aoxmask.h"
+#include "dialogs/uhistory.h"
+#include "fldigi/FldigiLink.h"
 #include "measure/EnvelopeChart.h"
+#include "measure/HistoryChart.h"
+#include "support/Process.h"
+#include "support/ScopedEnv.h"
 #include "support/app/MainWindowHarness.h"
 
 namespace fs = std::filesystem;
@@ -51,15 +60,15 @@ void Pick(QComboBox* combo, const QString& text) {
 TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
     const struct {
         const char* settings;
-        int meterPort;                 // 0: no meter anywhere
-        std::vector<int> brokenPorts;  // links to nowhere
+        int otherMeter;                // a second emulator on COMn, 0: none
+        std::vector<int> brokenPorts;  // links to nowhere, COM1's emulator's among them
         int runsOn;                    // 0: start-up ends the program
         const char* message;           // the one note shown, if any
     } cases[] = {
         {"", 2, {1}, 2, nullptr},
         {"[COM PARMS]\r\nPort=7\r\n[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nLeft=-5000\r\n"
          "Top=-5000\r\nWidth=320\r\nHeight=210\r\n",
-         1,
+         0,
          {7},
          1,
          "Could not create the log file quorvane.log."},
@@ -71,10 +80,10 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.settings);
-        MainWindowHarness h({.startMeter = c.meterPort == 1, .settings = c.settings});
+        MainWindowHarness h({.settings = c.settings});
         for (int port : c.brokenPorts) h.BreakPort(port);
-        std::unique_ptr<MeterSim> other;
-        if (c.meterPort > 1) other = h.StartMeterOn(c.meterPort);
+        const std::unique_ptr<MeterSim> other =
+            c.otherMeter ? h.StartMeterOn(c.otherMeter) : nullptr;
         if (c.runsOn == 1) fs::create_directory(h.WorkDir() + "/quorvane.log");
         ASSERT_EQ(h.Start(), c.runsOn != 0);
         ASSERT_EQ(h.Messages().size(), c.message ? 1u : 0u);
@@ -100,6 +109,8 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
     }
 }
 
+const QRgb kGreen = qRgb(0, 255, 0), kYellow = qRgb(255, 255, 0);
+
 int PixelsOf(const QImage& image, QRgb colour) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -113,8 +124,8 @@ TEST(DisplayTest, ACycleReachesStatusLineCaptionLightChartAndTextMode) {
     const std::string caption = Title(h);
     h.Cycle();
     const QImage chart = h.Probe().Chart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_GT(PixelsOf(chart, qRgb(0, 255, 0)), 100) << "no bars";
-    EXPECT_GT(PixelsOf(chart, qRgb(255, 255, 0)), 100) << "no arch";
+    EXPECT_GT(PixelsOf(chart, kGreen), 100) << "no bars";
+    EXPECT_GT(PixelsOf(chart, kYellow), 100) << "no arch";
     EXPECT_EQ(Title(h), caption) << "the caption changes only while minimized";
 
     h.Form().setWindowState(Qt::WindowMinimized);
@@ -169,6 +180,10 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     ASSERT_TRUE(h.Start());
     h.BreakPort(7);
     const std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
+    const std::string byId = h.Home().Root() + "/by-id", adapter = byId + "/usb-Meter_QV1-if00";
+    fs::create_directory(byId);
+    const ScopedEnv byIdHook(kSerialByIdVariable, byId);
+    const MeterSim adapterSim(adapter, {});
     const MainFormProbe p = h.Probe();
     DialogSet& d = h.Dialogs();
     FakeMixer& mixer = h.Mixer();
@@ -226,6 +241,12 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         {"ComPort1", d.PortForm.get(), [&] { Pick(d.PortForm->ComPortComboBox, "COM7"); },
          [&] { return h.Messages().size() == 1 && p.Link().ComPort == 1 &&
                       h.Messages()[0].message.starts_with("Could not open COM7\nCOM7: not present"); }},
+        // An adapter that no COM name reaches: picked, it gets the first free one for good.
+        {"ComPort1", d.PortForm.get(), [&] {
+             Pick(d.PortForm->ComPortComboBox, QString::fromStdString(
+                 "New  usb-Meter_QV1-if00  (" + fs::canonical(adapter).string() + ")")); },
+         [&] { return Title(h).ends_with("on COM2") &&
+                      fs::read_symlink(h.Home().ConfigDir() + "/dosdevices/com2") == adapter; }},
         {"ComPort1", d.PortForm.get(),
          [&] { TypeInto(d.PortForm->ComPortComboBox->lineEdit(), "COM12"); },
          [&, before = com12->CommandCount('S')] {
@@ -288,6 +309,123 @@ TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
         EXPECT_EQ(h.Label("Mode"), "");
     }));
     EXPECT_TRUE(h.Probe().Timer1()->isActive());
+}
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(HistoryTest, EachCycleIsLoggedWithTheStatusLinesFigures) {
+    MainWindowHarness h({.settings = "[HISTORY]\r\nLog=1\r\nFile=history.csv\r\n"});
+    ASSERT_TRUE(h.Start());
+    const std::string log = h.WorkDir() + "/history.csv";
+    int cycles = 0;
+    for (const char* scenario : {"clean", "splatter", "noise", "clean"}) {
+        SCOPED_TRACE(scenario);
+        h.Meter().SetScenario(scenario);
+        h.Cycle();
+        ++cycles;
+        const std::vector<std::string> lines = Lines(log);
+        ASSERT_EQ(lines.size(), 1u + cycles);
+        // The line's own fields are the record's business; here: this cycle's record.
+        const std::string& line = lines.back();
+        EXPECT_NE(line.find("," + h.Splatter() + ","), std::string::npos) << line;
+        EXPECT_EQ("LEVEL:" + line.substr(line.rfind(',') + 1) + "%", h.Label("Level"));
+    }
+
+    h.Command("History1")->trigger();
+    auto* window = h.Form().findChild<THistoryForm*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/saved.csv")));
+    EXPECT_EQ(Lines(h.WorkDir() + "/saved.csv"), Lines(log));
+    const std::size_t shown = h.Messages().size();
+    EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
+    EXPECT_EQ(h.Messages().size(), shown + 1);
+
+    // The target line across the chart, the splatter cycle's IMD above it, the clean below.
+    window->SpanComboBox->setCurrentIndex(window->SpanComboBox->count() - 1);
+    const QImage chart = window->Chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto yellowIn = [&](int y) {
+        return PixelsOf(chart.copy(0, y, chart.width(), 1), kYellow);
+    };
+    int target = 0;
+    for (int y = 1; y < chart.height(); ++y)
+        if (yellowIn(y) > yellowIn(target)) target = y;
+    EXPECT_GT(yellowIn(target), chart.width() / 2);
+    EXPECT_GT(PixelsOf(chart.copy(0, 0, chart.width(), target), kGreen), 0);
+    EXPECT_GT(PixelsOf(chart.copy(0, target + 1, chart.width(), chart.height()), kGreen), 0);
+}
+
+// The stand-in fldigi, its state file and the port it took in a folder of its own.
+struct FldigiSim {
+    FldigiSim() { Start(0); }
+    ~FldigiSim() {
+        Kill();
+        fs::remove_all(dir);
+    }
+    void Set(const std::string& state) {
+        std::ofstream(dir + "/state.new") << state << '\n';
+        fs::rename(dir + "/state.new", dir + "/state");
+    }
+    void Start(int asked) {
+        fs::remove(dir + "/ready");
+        pid = Spawn({QUORVANE_FLDIGI_SIM, "--port", std::to_string(asked), "--state",
+                     dir + "/state", "--ready", dir + "/ready"},
+                    [](posix_spawn_file_actions_t*) {});
+        for (int polls = 0; polls < 3000 && !fs::exists(dir + "/ready"); ++polls) ::usleep(10'000);
+        std::ifstream(dir + "/ready") >> port;
+    }
+    void Kill() { EndChild(std::exchange(pid, -1), SIGKILL); }
+
+    std::string dir = mkdtemp((fs::temp_directory_path() / "fldigi-sim-XXXXXX").string().data());
+    pid_t pid = -1;
+    int port = 0;
+};
+
+// Cycles with the message loop running in between until each poll has its answer.
+void Cycles(MainWindowHarness& h, int count) {
+    for (int i = 0; i < count; ++i) {
+        h.Cycle();
+        for (int waits = 0; waits < 500 && h.Probe().Fldigi()->InFlight(); ++waits)
+            QTest::qWait(10);
+    }
+}
+
+TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
+    FldigiSim fldigi;  // BPSK31 RX until set
+    MainWindowHarness h({.meter = {.scenario = "splatter"},
+                         .settings = "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" +
+                                     std::to_string(fldigi.port) + "\r\n"});
+    ASSERT_TRUE(h.Start());
+    const auto level = [&h] { return MixerLevel(*h.Probe().VolumeControl()); };
+    const int splatterLevel = level();
+    const auto follow = [&](const char* state) {
+        fldigi.Set(state);
+        Cycles(h, 2);
+    };
+    Cycles(h, 1);
+    follow("BPSK63 RX");
+    EXPECT_EQ(h.Meter().CommandCount('S'), 1);
+    EXPECT_EQ(h.Form().windowTitle().toStdString(), "PSK63 RF Monitoring on COM1");
+    EXPECT_EQ(level(), splatterLevel) << "the level control stepped while fldigi received";
+    follow("BPSK63 TX");
+    EXPECT_LT(level(), splatterLevel) << "no cut while fldigi sent";
+    follow("RTTY TX");
+    EXPECT_EQ(h.Splatter(), "NOT PSK");
+    follow("SILENT");  // every poll runs into its time-out
+    EXPECT_EQ(h.Splatter(), "FLDIGI?");
+
+    fldigi.Kill();
+    Cycles(h, 2);
+    EXPECT_EQ(h.Splatter(), "FLDIGI?");
+    fldigi.Start(fldigi.port);  // the port it had
+    follow("BPSK31 TX");
+    EXPECT_EQ(h.Splatter(), "SPLATTER!");
+    EXPECT_EQ(h.Form().windowTitle().toStdString(), "PSK31 RF Monitoring on COM1");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ MainWindowHarness::MainWindowHarness(Options options)
     : mixer_(options.mixer), realMixer_(options.realMixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
-    if (options.startMeter) meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
+    meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
     profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
@@ -50,8 +50,9 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(MainFormServices{
-        ports_, *profile_, system_, realMixer_ ? *realMixer_ : mixer_, messages_, &sharing_});
+    form_ = std::make_unique<TMainForm>(MainFormServices{ports_, *profile_, system_,
+                                                         realMixer_ ? *realMixer_ : mixer_,
+                                                         messages_, &sharing_, &devices_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;

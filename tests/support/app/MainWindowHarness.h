@@ -17,9 +17,35 @@
 #include "platform/linux/LinuxDriverServices.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
+#include "platform/linux/UdevSerialDevices.h"
 #include "support/MeterSim.h"
 #include "support/TempConfigHome.h"
-#include "support/app/MainFormProbe.h"
+
+// The tests' and benchmarks' view of the main window's private state and controls, under
+// the window's own names.
+class MainFormProbe {
+public:
+    explicit MainFormProbe(TMainForm& form) : f_(form) {}
+
+    // A graph cycle's reply shown as the exchange hands it over, without the wire.
+    static void ShowGraphReply(TMainForm& form, const std::string& reply) {
+        GraphExchangeResult result;
+        result.Reply = reply;
+        form.FinishGraphCycle(result);
+    }
+
+    MeterLink& Link() const { return f_.Link; }
+    std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
+    std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }
+    QTimer* Timer1() const { return f_.Timer1; }
+    EnvelopeChart* Chart() const { return f_.Chart; }
+    StatusPanel* Panel1() const { return f_.Panel1; }
+    QPlainTextEdit* Memo1() const { return f_.Memo1; }
+    FldigiLink* Fldigi() const { return f_.fldigiLink_; }
+
+private:
+    TMainForm& f_;
+};
 
 // One card: "Volume Control" with Master at 75 % and a "Wave" source at 80 %, and a
 // "Recording Control" with a microphone.
@@ -28,8 +54,7 @@ std::vector<FakeDevice> OneCardMixer();
 class MainWindowHarness {
 public:
     struct Options {
-        bool startMeter = true;   // an emulator linked as COM1
-        MeterSim::Options meter;  // its scenario, the sink it follows
+        MeterSim::Options meter;  // the emulator linked as COM1: its scenario, the sink it follows
         std::vector<FakeDevice> mixer = OneCardMixer();
         ::Mixer* realMixer = nullptr;  // steered instead of the fake when given
         std::string settings;          // quorvane.ini written before start-up, if not empty
@@ -92,6 +117,7 @@ private:
     std::unique_ptr<MeterSim> meter_;
     FakeSystemInfo system_;
     LinuxSerialPorts ports_;
+    UdevSerialDevices devices_;
     LinuxDriverServices driverServices_;
     RigPort rigPort_{driverServices_, ports_};
     SharedPortDecision sharing_{driverServices_, rigPort_};
