@@ -21,7 +21,7 @@ namespace {
 
 struct SharingStub final : PortSharing {
     SharingStub(SerialPorts& hookPorts, bool shares) : ports(hookPorts), share(shares) {}
-    bool ShouldShare(Logger& log) override { return log.Log("decision"), share; }
+    bool ShouldShare(Logger&) override { return share; }
     std::unique_ptr<SerialPort> HookComPort(const std::string& name, uint32_t& error) override {
         return ports.Open("hooked " + name, error);
     }
@@ -55,16 +55,13 @@ struct LinkRig {
 
 class MeterLinkTest : public ::testing::Test, public LinkRig {};
 
-// The write time-outs stay as the port had them.
-TEST_F(MeterLinkTest, OpenLogsEveryStepAndConfiguresTheMeterLine) {
+// 19200 8N1 in binary mode without flow control; the write time-outs stay as the port had them.
+TEST_F(MeterLinkTest, OpenConfiguresTheMeterLine) {
     FakePortLine& line = Meter(9, "");
     line.state = {28, 9600, 4113, 7, 2, 2};
     line.timeouts = {50, 1, 2, 30, 40};
     ASSERT_TRUE(link.OpenComPort());
-    EXPECT_THAT(log.lines,
-                ElementsAre("CreateFile on port COM9 returned with valid handle.",
-                            "dcb.Flags going in = 4113", "dcb.DCBLength = 28",
-                            "dcb.Flags about to be set to 1", "Comport COM9 successfully opened."));
+    EXPECT_EQ(log.lines.back(), "Comport COM9 successfully opened.");
     EXPECT_EQ(link.Caption(), "PSK31 RF Monitoring on COM9");
     const CommState& s = line.state;
     const CommTimeouts& t = line.timeouts;
@@ -108,9 +105,7 @@ TEST_F(MeterLinkTest, SharingDecidesBetweenTheDriverAndTheDirectPort) {
     shared.ComPort = 11;
     ASSERT_TRUE(shared.OpenComPort());
     EXPECT_EQ(ports.Line("hooked \\\\.\\COM11").transcript[0], "open");  // under its open name
-    EXPECT_EQ(Transcript(log.lines.begin(), log.lines.begin() + 4),
-              (Transcript{"decision", "Calling HookComPort for COM11", "Returned from HookComPort",
-                          "CreateFile on port COM11 returned with valid handle."}));
+    EXPECT_EQ(log.lines.back(), "Comport COM11 successfully opened.");
     EXPECT_EQ(shared.Caption(), "PSK31 RF Monitoring on COM11");
     direct.ComPort = 12;
     ASSERT_TRUE(direct.OpenComPort());
@@ -134,9 +129,8 @@ TEST_F(MeterLinkTest, ReceiveStaysInsideItsBufferAndFailsQuietlyUnlessTheReadThr
     line.readThrows = true;
     EXPECT_TRUE(link.Receive(64).empty());
     ASSERT_EQ(presenter.shown.size(), 1u);
-    const ShownMessage& note = presenter.shown[0];
-    EXPECT_EQ(note.caption + "|" + note.type + "|" + note.message + "|" + note.buttons,
-              "Error|!|An exception was raised attempting to read from the com port.|");
+    EXPECT_EQ(presenter.shown[0].message,
+              "An exception was raised attempting to read from the com port.");
 }
 
 // Drains of 83 per flush until a read brings nothing; a meter that keeps talking is cut
@@ -148,10 +142,8 @@ TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
         line.replies.clear();
         line.QueueReplies(std::string(83, 'j'), junk);
         link.GetFirmwareInfo(false);
-        Transcript expected(flushReads, "drain 83");
-        expected.insert(expected.end(), {"write v", "read 31"});
-        line.transcript.resize(expected.size());
-        EXPECT_EQ(line.transcript, expected) << junk;
+        const auto query = std::find(line.transcript.begin(), line.transcript.end(), "write v");
+        EXPECT_EQ(query - line.transcript.begin(), flushReads) << junk;  // drains only before it
     }
 }
 
@@ -208,17 +200,13 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     EXPECT_EQ(Transcript(line.transcript.end() - 3, line.transcript.end()),
               (Transcript{"write s", "read 64", "drain 83"}));
 
-    // The simulated meter is asked for no firmware but still sent the data command.
+    // Simulated frames replace the meter's, which is asked for no firmware but still sent
+    // the data command.
     line.transcript.clear();
     link.FirmwareVersion = "";
     ExchangeRequest simulated{.FakeDataEnabled = true};
     simulated.FakeData = [] { return std::string(64, 'f'); };
-    result = link.GraphExchange(simulated);
-    EXPECT_EQ(std::tuple(result.FirmwareQueried, result.NoFirmware, result.Reply),
-              std::tuple(false, false, std::string(64, 'f')));
-    link.FirmwareVersion = "0.99";
-    EXPECT_EQ(link.GetFirmwareInfo(true), "Simulated Mode");
-    EXPECT_EQ(link.FirmwareVersion, "0.99");
+    EXPECT_EQ(link.GraphExchange(simulated).Reply, std::string(64, 'f'));
     EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write s"}));
 }
 

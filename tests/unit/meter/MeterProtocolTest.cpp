@@ -8,16 +8,11 @@
 
 namespace {
 
-TEST(MeterProtocol, IdentificationIsItsFirstEightBytesAndVersionsCompareOnlyAsNumbers) {
-    EXPECT_TRUE(IsIdentificationText(std::string("QUORVANE\0\x01", 10)));
-    for (const char* reply : {"QUORVAN", "quorvane RF Meter", " QUORVANE"})
-        EXPECT_FALSE(IsIdentificationText(reply)) << reply;
+TEST(MeterProtocol, VersionsCompareOnlyAsNumbers) {
     for (const char* version : {"", "1.00", "09.9", "1.", "\xFF\xFE", "1.0a", "1..1", "A.00"})
         EXPECT_FALSE(FirmwareSupportsPsk63(version)) << version;
     for (const char* version : {"1.01", "10", "2", "1.1"})
         EXPECT_TRUE(FirmwareSupportsPsk63(version)) << version;
-    EXPECT_EQ(PrintableText(std::string("QUORVANE\0\x01 V\r\n\x7F\x80\xFF~ 1", 20)),
-              "QUORVANE V~ 1");
 }
 
 // Old firmware: item off, label empty, caption left as it is, check mark ignored.
