@@ -17,8 +17,7 @@
 // Script and record of one port name, shared by every port opened under that name.
 struct FakePortLine {
     // --- script
-    uint32_t openError = 0;  // non-zero: open fails with this code
-    // Calls that fail, by name ("GetCommState", "read", ...), with their error code.
+    // Calls that fail, by name ("open", "GetCommState", "read", ...), with their error code.
     std::map<std::string, uint32_t> failures;
     bool readThrows = false;  // every read throws std::runtime_error
     CommState state;          // what GetCommState reports, and the last one set
@@ -107,7 +106,7 @@ public:
 
     std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override {
         Line(name).transcript.push_back("open");
-        error = Line(name).openError;
+        error = Line(name).failures["open"];
         return error != 0 ? nullptr : std::make_unique<FakeSerialPort>(lines_[name]);
     }
     std::string ErrorText(uint32_t code) const override {
