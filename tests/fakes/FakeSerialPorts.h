@@ -8,7 +8,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,9 +18,8 @@ struct FakePortLine {
     // --- script
     // Calls that fail, by name ("open", "GetCommState", "read", ...), with their error code.
     std::map<std::string, uint32_t> failures;
-    bool readThrows = false;  // every read throws std::runtime_error
-    CommState state;          // what GetCommState reports, and the last one set
-    CommTimeouts timeouts;    // likewise for the time-outs
+    CommState state;        // what GetCommState reports, and the last one set
+    CommTimeouts timeouts;  // likewise for the time-outs
     // One entry per read call (pending or not), oldest first. A read returns at most the count it
     // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
@@ -75,7 +73,6 @@ private:
     bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
         received = 0;
         if (!Call("read", call + std::to_string(count))) return false;
-        if (line_->readThrows) throw std::runtime_error("fake read failure");
         if (line_->replies.empty()) return true;
         std::string& reply = line_->replies.front();
         received = std::min(count, reply.size());
