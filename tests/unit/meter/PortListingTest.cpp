@@ -14,7 +14,6 @@ struct FakeSerialDeviceList final : SerialDeviceList {
     std::vector<SerialDevice> present;
     std::map<int, std::string> nodes;  // unset: the number opens nothing present
     std::set<int> assigned;
-    bool refuseTies = false;
 
     std::vector<SerialDevice> PresentDevices() override { return present; }
     std::string ComPortNode(int port) override {
@@ -22,7 +21,6 @@ struct FakeSerialDeviceList final : SerialDeviceList {
     }
     bool ComPortAssigned(int port) override { return assigned.contains(port); }
     bool AssignComPort(int port, const SerialDevice& device) override {
-        if (refuseTies) return false;
         assigned.insert(port);
         nodes[port] = device.Node;
         return true;
@@ -59,10 +57,6 @@ TEST(PortListing, ListsReachedDevicesThenNewOnesAndTiesTheFirstFreeNumber) {
     EXPECT_EQ(AssignFirstFreeComPort(devices, meter), 4);
     const std::vector<PortEntry> after = ListPorts(devices, 5);
     EXPECT_EQ(after[2].Text, "COM4  Quorvane Meter  (/dev/ttyACM0)");
-
-    devices.refuseTies = true;
-    devices.present.push_back({"/dev/ttyUSB1", "", ""});
-    EXPECT_EQ(AssignFirstFreeComPort(devices, devices.present.back()), 0);
 }
 
 }  // namespace
