@@ -158,9 +158,7 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
     line.transcript.clear();
     link.FirmwareVersion = "1.00";
     EXPECT_FALSE(link.GraphExchange({.Psk63Checked = true}).FirmwareQueried);
-    link.TextExchange({.Psk63Checked = true});
-    EXPECT_EQ(line.transcript,
-              (Transcript{"drain 83", "write S", "read 64", "write S", "read 64"}));
+    EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write S", "read 64"}));
 
     // Identification text in a data reply is cut to its printable first 31 bytes and drained.
     const std::string text = "QUORVANE RF Meter\x07 Version 1.10 ready and waiting for more!";
@@ -171,15 +169,6 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
                   std::pair(true, "QUORVANE RF Meter Version 1.10"s));
     EXPECT_EQ(Transcript(line.transcript.end() - 3, line.transcript.end()),
               (Transcript{"write s", "read 64", "drain 83"}));
-
-    // Simulated frames replace the meter's, which is asked for no firmware but still sent
-    // the data command.
-    line.transcript.clear();
-    link.FirmwareVersion = "";
-    ExchangeRequest simulated{.FakeDataEnabled = true};
-    simulated.FakeData = [] { return std::string(64, 'f'); };
-    EXPECT_EQ(link.GraphExchange(simulated).Reply, std::string(64, 'f'));
-    EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write s"}));
 }
 
 }  // namespace
