@@ -11,12 +11,9 @@
 #include <sstream>
 
 #include "fakes/FakeSerialPorts.h"
-#include "fakes/RecordingLogger.h"
-#include "meter/Instdrv.h"
 #include "meter/SharedPortDecision.h"
 #include "meter/rig_port.h"
 
-using namespace std::string_literals;
 using ::testing::ElementsAre;
 using Calls = std::vector<std::string>;
 using Errors = std::map<std::string, std::deque<uint32_t>>;
@@ -82,9 +79,7 @@ public:
         return New(Call("OpenService"));
     }
     bool StartService(OsHandle) override { return Call("StartService"); }
-    bool ControlService(OsHandle, uint32_t control) override {
-        return Call("ControlService", control);
-    }
+    bool ControlService(OsHandle, uint32_t code) override { return Call("ControlService", code); }
     bool DeleteService(OsHandle) override { return Call("DeleteService"); }
     bool CloseServiceHandle(OsHandle handle) override {
         return Call("CloseServiceHandle") && handles.erase(handle);
@@ -293,7 +288,7 @@ TEST(PortDriver, SharesOnlyOnNtWithTheDriverBesideTheProgram) {
          {std::tuple{0x08930005u, 0u, true}, {0x08930005u, 2u, false}, {0xC0000A04u, 0u, false}}) {
         Host host(Errors{{"FindFile", {findError}}});
         host.version = version;
-        RecordingLogger log;
+        NullLogger log;
         EXPECT_EQ(SharedPortDecision(host, host.rig).ShouldShare(log), shared) << findError;
         EXPECT_EQ(host.calls.back(), version == 0x08930005u ? lookedFor : "GetVersion");
     }
