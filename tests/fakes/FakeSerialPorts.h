@@ -16,7 +16,7 @@
 // Script and record of one port name, shared by every port opened under that name.
 struct FakePortLine {
     // --- script
-    // Calls that fail, by name ("open", "GetCommState", "read", ...), with their error code.
+    // Calls that fail, by name ("open", "GetCommState", ...), with their error code.
     std::map<std::string, uint32_t> failures;
     CommState state;        // what GetCommState reports, and the last one set
     CommTimeouts timeouts;  // likewise for the time-outs
@@ -69,10 +69,9 @@ public:
     uint32_t LastError() const override { return lastError_; }
 
 private:
-    // A read of either kind; a scripted "read" failure fails both.
     bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
         received = 0;
-        if (!Call("read", call + std::to_string(count))) return false;
+        line_->transcript.push_back(call + std::to_string(count));
         if (line_->replies.empty()) return true;
         std::string& reply = line_->replies.front();
         received = std::min(count, reply.size());
@@ -82,8 +81,8 @@ private:
         return true;
     }
     // Records the call; false, with its error, when the script makes it fail.
-    bool Call(const std::string& name, const std::string& recorded = "") {
-        line_->transcript.push_back(recorded.empty() ? name : recorded);
+    bool Call(const std::string& name) {
+        line_->transcript.push_back(name);
         lastError_ = line_->failures.contains(name) ? line_->failures[name] : 0;
         return lastError_ == 0;
     }

@@ -32,9 +32,8 @@ TEST(PortFailureTest, ReasonsByEachSystemsCodes) {
         {windows, 2, {}, "COM5: not present."},
         {windows, 5, {}, "COM5: in use by another program."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(OpenFailureReason("COM5", c.codes, c.code, c.device, "-"), c.reason) << c.code;
-    }
     EXPECT_TRUE(IsHangUpError(posix, EIO) && IsHangUpError(windows, 1617));
     EXPECT_FALSE(IsHangUpError(posix, EAGAIN) || IsHangUpError(windows, 121));
 }

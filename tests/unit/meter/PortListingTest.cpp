@@ -27,12 +27,6 @@ struct FakeSerialDeviceList final : SerialDeviceList {
     }
 };
 
-std::vector<std::string> Texts(const std::vector<PortEntry>& entries) {
-    std::vector<std::string> texts;
-    for (const PortEntry& entry : entries) texts.push_back(entry.Text);
-    return texts;
-}
-
 TEST(PortListing, ListsReachedDevicesThenNewOnesAndTiesTheFirstFreeNumber) {
     FakeSerialDeviceList devices;
     const SerialDevice meter{"/dev/ttyACM0", "/dev/serial/by-id/usb-Meter", "Quorvane Meter"};
@@ -51,7 +45,9 @@ TEST(PortListing, ListsReachedDevicesThenNewOnesAndTiesTheFirstFreeNumber) {
                                                "COM2",
                                                "COM4"};
     const std::vector<PortEntry> before = ListPorts(devices, 5);
-    EXPECT_EQ(Texts(before), expected);
+    std::vector<std::string> texts;
+    for (const PortEntry& entry : before) texts.push_back(entry.Text);
+    EXPECT_EQ(texts, expected);
     EXPECT_EQ(before[3].Device.StableName, meter.StableName);
 
     EXPECT_EQ(AssignFirstFreeComPort(devices, meter), 4);
