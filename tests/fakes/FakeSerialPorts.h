@@ -8,7 +8,6 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,12 +16,10 @@
 // Script and record of one port name, shared by every port opened under that name.
 struct FakePortLine {
     // --- script
-    uint32_t openError = 0;  // non-zero: open fails with this code
-    // Calls that fail, by name ("GetCommState", "read", ...), with their error code.
+    // Calls that fail, by name ("open", "GetCommState", ...), with their error code.
     std::map<std::string, uint32_t> failures;
-    bool readThrows = false;  // every read throws std::runtime_error
-    CommState state;          // what GetCommState reports, and the last one set
-    CommTimeouts timeouts;    // likewise for the time-outs
+    CommState state;        // what GetCommState reports, and the last one set
+    CommTimeouts timeouts;  // likewise for the time-outs
     // One entry per read call (pending or not), oldest first. A read returns at most the count it
     // asks for; the rest of the entry stays for the next read. No entry left: nothing arrives.
     std::deque<std::string> replies;
@@ -72,11 +69,9 @@ public:
     uint32_t LastError() const override { return lastError_; }
 
 private:
-    // A read of either kind; a scripted "read" failure fails both.
     bool Take(const char* call, uint8_t* buffer, std::size_t count, std::size_t& received) {
         received = 0;
-        if (!Call("read", call + std::to_string(count))) return false;
-        if (line_->readThrows) throw std::runtime_error("fake read failure");
+        line_->transcript.push_back(call + std::to_string(count));
         if (line_->replies.empty()) return true;
         std::string& reply = line_->replies.front();
         received = std::min(count, reply.size());
@@ -86,8 +81,8 @@ private:
         return true;
     }
     // Records the call; false, with its error, when the script makes it fail.
-    bool Call(const std::string& name, const std::string& recorded = "") {
-        line_->transcript.push_back(recorded.empty() ? name : recorded);
+    bool Call(const std::string& name) {
+        line_->transcript.push_back(name);
         lastError_ = line_->failures.contains(name) ? line_->failures[name] : 0;
         return lastError_ == 0;
     }
@@ -107,7 +102,7 @@ public:
 
     std::unique_ptr<SerialPort> Open(const std::string& name, uint32_t& error) override {
         Line(name).transcript.push_back("open");
-        error = Line(name).openError;
+        error = Line(name).failures["open"];
         return error != 0 ? nullptr : std::make_unique<FakeSerialPort>(lines_[name]);
     }
     std::string ErrorText(uint32_t code) const override {

@@ -32,22 +32,6 @@ struct Block {
     const std::string object = PosixSharedMemory::ObjectName(name);
 };
 
-TEST(SharedMemoryTest, OpenersShareTheBytesOfAPrivateBlockThatGoesWithTheLast) {
-    Block block;
-    PosixSharedMemory system;  // each opener has an open file of its own all the same
-    auto first = std::make_unique<TSharedMem>(system, block.name, 8);
-    static_cast<uint32_t*>(first->Buffer())[1] = 0xC0FFEE;
-    auto second = std::make_unique<TSharedMem>(system, block.name, 8);
-    EXPECT_EQ(static_cast<uint32_t*>(second->Buffer())[1], 0xC0FFEEu)
-        << "zeroed by a second opener";
-    EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
-    EXPECT_EQ(block.Stat().st_size, 8);
-    first.reset();
-    EXPECT_EQ(block.Stat().st_size, 8) << "removed while still held";
-    second.reset();
-    EXPECT_EQ(block.Stat().st_size, 0) << "the last holder left it behind";
-}
-
 TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
     Block block;
     int go[2], results[2];
@@ -79,11 +63,21 @@ TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
     std::sort(outcomes.begin(), outcomes.end());
     EXPECT_EQ(outcomes, "LLLLLLLW");
     for (const int fd : {go[0], results[0], results[1]}) ::close(fd);
-    // Killed, the winner leaves its claim behind, and the next start takes it over.
+    // Killed, the winner leaves its claim behind, and the next start takes it over. Every
+    // opener, each with an open file of its own, shares the bytes of the block, which is
+    // private to the user and goes with its last holder.
     ASSERT_EQ(block.Stat().st_size, 4) << "the dead owner's block is gone";
     PosixSharedMemory memory;
     FakeInstanceActivation activation;
-    EXPECT_FALSE(TSpOnlyOne(memory, activation, block.name, 2222).MustEnd());
+    auto next = std::make_unique<TSpOnlyOne>(memory, activation, block.name, 2222);
+    EXPECT_FALSE(next->MustEnd());
+    auto opener = std::make_unique<TSharedMem>(memory, block.name, 4);
+    EXPECT_EQ(*static_cast<uint32_t*>(opener->Buffer()), 2222u) << "zeroed by a later opener";
+    EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
+    next.reset();
+    EXPECT_EQ(block.Stat().st_size, 4) << "removed while still held";
+    opener.reset();
+    EXPECT_EQ(block.Stat().st_size, 0) << "the last holder left it behind";
 }
 
 }  // namespace

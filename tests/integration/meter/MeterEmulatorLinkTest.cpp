@@ -12,39 +12,18 @@
 
 namespace {
 
-class MeterEmulatorTest : public ::testing::Test {
-protected:
-    // Starts the emulator as COM5 and opens the port as the link sets it up: 5 ms a byte.
-    void Start(const MeterSim::Options& options) {
-        sim = std::make_unique<MeterSim>(home.ConfigDir() + "/dosdevices/com5", options);
-        uint32_t error = 0;
-        port = ports.Open("COM5", error);
-        ASSERT_NE(port, nullptr) << ports.ErrorText(error);
-        CommTimeouts timeouts;
-        timeouts.ReadTotalTimeoutMultiplier = 5;
-        ASSERT_TRUE(port->SetCommTimeouts(timeouts));
-    }
-    // What one command brings back within the time-outs.
-    std::string Exchange(char command, std::size_t count = 64) {
-        std::size_t written = 0, received = 0;
-        EXPECT_TRUE(port->Write(reinterpret_cast<const uint8_t*>(&command), 1, written));
-        std::string buffer(count, '\0');
-        EXPECT_TRUE(port->Read(reinterpret_cast<uint8_t*>(buffer.data()), count, received));
-        return buffer.substr(0, received);
-    }
-
+// The emulator as COM5. The line is the program's alone while open. Settings read back as
+// they were set: the speed, the stop bits and the DTR and RTS line control in the flag word
+// (a pseudo-terminal keeps neither byte size nor parity). A read returns what arrived within
+// its time-out, and the next reply is not mixed up with the ones before it. A flush takes
+// what has arrived and never waits for more, whatever the time-outs say.
+TEST(MeterEmulatorTest, SettingsReadBackAndReadsTakeWhatArrived) {
     TempConfigHome home;
-    std::unique_ptr<MeterSim> sim;
+    MeterSim sim(home.ConfigDir() + "/dosdevices/com5", {});
     LinuxSerialPorts ports;
-    std::unique_ptr<SerialPort> port;
-};
-
-// Settings read back as they were set: the speed, the stop bits and the DTR and RTS line
-// control in the flag word (a pseudo-terminal keeps neither byte size nor parity). The line
-// is the program's alone while open.
-TEST_F(MeterEmulatorTest, PortSettingsReadBack) {
-    Start({});
     uint32_t error = 0;
+    const std::unique_ptr<SerialPort> port = ports.Open("COM5", error);
+    ASSERT_NE(port, nullptr) << ports.ErrorText(error);
     EXPECT_EQ(ports.Open("COM5", error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(EBUSY));
     const uint32_t dtrOn = 1u << 4, rtsOn = 1u << 12, binary = 1;
@@ -57,34 +36,33 @@ TEST_F(MeterEmulatorTest, PortSettingsReadBack) {
         EXPECT_EQ(std::tie(got.BaudRate, got.Flags, got.StopBits),
                   std::tie(set.BaudRate, set.Flags, set.StopBits));
     }
-}
 
-// A read returns what arrived within its time-out, and the next reply is not mixed up with
-// the ones before it.
-TEST_F(MeterEmulatorTest, ReadTimeOutReturnsWhatArrived) {
-    Start({});
-    for (const auto& [scenario, size] : {std::pair{"short", 40u}, {"silent", 0u}, {"clean", 64u}}) {
-        sim->SetScenario(scenario);
-        EXPECT_EQ(Exchange('s').size(), size) << scenario;
-    }
-}
-
-// A flush takes what has arrived and never waits for more, whatever the time-outs say.
-TEST_F(MeterEmulatorTest, PendingReadTakesWhatArrivedWithoutWaiting) {
-    Start({.scenario = "short"});
-    const auto pending = [&] {
-        std::string buffer(83, '\0');
-        std::size_t received = 0;
-        EXPECT_TRUE(port->ReadPending(reinterpret_cast<uint8_t*>(buffer.data()), 83, received));
-        return buffer.substr(0, received);
+    CommTimeouts timeouts;
+    timeouts.ReadTotalTimeoutMultiplier = 5;  // as the link sets it up
+    ASSERT_TRUE(port->SetCommTimeouts(timeouts));
+    std::string buffer(83, '\0');
+    auto* bytes = reinterpret_cast<uint8_t*>(buffer.data());
+    std::size_t count = 0;
+    const auto exchange = [&](std::size_t wanted) {  // what one data query brings back
+        EXPECT_TRUE(port->Write(reinterpret_cast<const uint8_t*>("s"), 1, count));
+        EXPECT_TRUE(port->Read(bytes, wanted, count));
+        return count;
     };
-    EXPECT_EQ(pending(), "");
-    EXPECT_EQ(Exchange('s', 10).size(), 10u);
+    const auto pending = [&] {
+        EXPECT_TRUE(port->ReadPending(bytes, buffer.size(), count));
+        return count;
+    };
+    for (const auto& [scenario, size] : {std::pair{"short", 40u}, {"silent", 0u}, {"clean", 64u}}) {
+        sim.SetScenario(scenario);
+        EXPECT_EQ(exchange(64), size) << scenario;
+    }
+    sim.SetScenario("short");
+    EXPECT_EQ(exchange(10), 10u);
     ASSERT_TRUE(port->SetCommTimeouts(CommTimeouts{}));  // all zero: reads wait for every byte
-    std::string rest;
-    while (rest.size() < 30) rest += pending();  // the 40-byte reply's other 30, as they come
-    EXPECT_EQ(rest.size(), 30u);
-    EXPECT_EQ(pending(), "");
+    std::size_t rest = 0;
+    while (rest < 30) rest += pending();  // the 40-byte reply's other 30, as they come
+    EXPECT_EQ(rest, 30u);
+    EXPECT_EQ(pending(), 0u);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace {
 
 TEST(MeterScenarios, AnalysisGivesTheNamedState) {
     BuildHarmonicTables();
-    EXPECT_FALSE(MeterScenarioNamed("Clean"));
-    EXPECT_EQ(MeterIdentification("1.10-experimental-build").size(), 31u);  // fits the reply
     const std::pair<const char*, SignalState> expected[] = {
         {"clean", SignalState::SignalOk},           {"splatter", SignalState::Overmodulated},
         {"underdriven", SignalState::Underdriving}, {"noise", SignalState::Noise},

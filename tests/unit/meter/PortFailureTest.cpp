@@ -11,6 +11,9 @@ TEST(PortFailureTest, ReasonsByEachSystemsCodes) {
     const PortDevice dialout{"/dev/ttyUSB0", "dialout", true};
     const PortDevice rootOnly{"/dev/ttyS4", "root", true}, closed{"/dev/ttyS4", "uucp", false};
     const PortDevice gone{"/dev/ttyUSB0", "", false};
+    const char* askAdministrator =
+        "COM5: no permission for /dev/ttyS4, ask the administrator for read and write access to "
+        "it.";
     const struct {
         ErrorCodeSet codes;
         uint32_t code;
@@ -21,21 +24,16 @@ TEST(PortFailureTest, ReasonsByEachSystemsCodes) {
          "COM5: no permission for /dev/ttyUSB0, add your user to the dialout group: sudo "
          "usermod -aG dialout $USER, then log in again."},
         // Root's group, or a group that may not open it either: only the administrator helps.
-        {posix, EACCES, rootOnly,
-         "COM5: no permission for /dev/ttyS4, ask the administrator for read and write access "
-         "to it."},
-        {posix, EPERM, closed,
-         "COM5: no permission for /dev/ttyS4, ask the administrator for read and write access "
-         "to it."},
+        {posix, EACCES, rootOnly, askAdministrator},
+        {posix, EPERM, closed, askAdministrator},
         {posix, ENOENT, gone, "COM5: not present (no device at /dev/ttyUSB0)."},
         {posix, EBUSY, dialout, "COM5: in use by another program."},
         {posix, EINVAL, dialout, "COM5: - (error 22)."},
         {windows, 2, {}, "COM5: not present."},
         {windows, 5, {}, "COM5: in use by another program."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(OpenFailureReason("COM5", c.codes, c.code, c.device, "-"), c.reason) << c.code;
-    }
     EXPECT_TRUE(IsHangUpError(posix, EIO) && IsHangUpError(windows, 1617));
     EXPECT_FALSE(IsHangUpError(posix, EAGAIN) || IsHangUpError(windows, 121));
 }

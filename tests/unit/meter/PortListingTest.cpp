@@ -14,7 +14,6 @@ struct FakeSerialDeviceList final : SerialDeviceList {
     std::vector<SerialDevice> present;
     std::map<int, std::string> nodes;  // unset: the number opens nothing present
     std::set<int> assigned;
-    bool refuseTies = false;
 
     std::vector<SerialDevice> PresentDevices() override { return present; }
     std::string ComPortNode(int port) override {
@@ -22,18 +21,11 @@ struct FakeSerialDeviceList final : SerialDeviceList {
     }
     bool ComPortAssigned(int port) override { return assigned.contains(port); }
     bool AssignComPort(int port, const SerialDevice& device) override {
-        if (refuseTies) return false;
         assigned.insert(port);
         nodes[port] = device.Node;
         return true;
     }
 };
-
-std::vector<std::string> Texts(const std::vector<PortEntry>& entries) {
-    std::vector<std::string> texts;
-    for (const PortEntry& entry : entries) texts.push_back(entry.Text);
-    return texts;
-}
 
 TEST(PortListing, ListsReachedDevicesThenNewOnesAndTiesTheFirstFreeNumber) {
     FakeSerialDeviceList devices;
@@ -53,16 +45,14 @@ TEST(PortListing, ListsReachedDevicesThenNewOnesAndTiesTheFirstFreeNumber) {
                                                "COM2",
                                                "COM4"};
     const std::vector<PortEntry> before = ListPorts(devices, 5);
-    EXPECT_EQ(Texts(before), expected);
+    std::vector<std::string> texts;
+    for (const PortEntry& entry : before) texts.push_back(entry.Text);
+    EXPECT_EQ(texts, expected);
     EXPECT_EQ(before[3].Device.StableName, meter.StableName);
 
     EXPECT_EQ(AssignFirstFreeComPort(devices, meter), 4);
     const std::vector<PortEntry> after = ListPorts(devices, 5);
     EXPECT_EQ(after[2].Text, "COM4  Quorvane Meter  (/dev/ttyACM0)");
-
-    devices.refuseTies = true;
-    devices.present.push_back({"/dev/ttyUSB1", "", ""});
-    EXPECT_EQ(AssignFirstFreeComPort(devices, devices.present.back()), 0);
 }
 
 }  // namespace
