@@ -1,9 +1,8 @@
 #pragma once
-// An in-memory settings file that records every write in order. Names match without regard
-// to case, as in the real file; values are kept as written, blanks included.
+// An in-memory settings file that records every write in order. Values are kept as written,
+// blanks included. Names must match exactly: the program reads and writes a key under one
+// spelling.
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +21,7 @@ public:
     std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override {
         for (auto entry = writes.rbegin(); entry != writes.rend(); ++entry)
-            if (entry->stored && Same(entry->section, section) && Same(entry->key, key))
+            if (entry->stored && entry->section == section && entry->key == key)
                 return entry->value;
         return std::nullopt;
     }
@@ -46,10 +45,5 @@ public:
     int writesAlone = 0;       // writes outside any batch: a replace each
 
 private:
-    static bool Same(const std::string& a, const std::string& b) {
-        return std::equal(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-    }
     int openBatches_ = 0;
 };

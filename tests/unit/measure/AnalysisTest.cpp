@@ -92,30 +92,23 @@ TEST(AnalysisTest, AlignFrameKeepsOnlyAStrictlyBetterFit) {
 }
 
 TEST(AnalysisTest, QualityThresholdsAreInclusive) {
-    const struct {
-        double errRms, imdDb, errMean;
-        SignalState expected;
-    } cases[] = {{0.015, -22.0, 5.0, SignalState::SignalOk},
-                 {0.0151, -30.0, 0.5, SignalState::Overmodulated},
-                 {0.001, -21.9, -0.5, SignalState::Underdriving},
-                 {0.02, -30.0, 0.1, SignalState::Undecided},
-                 {0.02, -30.0, -0.1, SignalState::Undecided},
-                 {0.02, -30.0, 0.1001, SignalState::Overmodulated}};
-    for (const auto& c : cases) {
-        Measurement m;
-        m.ErrRms = c.errRms;
-        m.ImdDb = c.imdDb;
-        m.ErrMean = c.errMean;
+    // ErrRms, ImdDb and ErrMean against a target of -22 dB.
+    const std::tuple<double, double, double, SignalState> cases[] = {
+        {0.015, -22.0, 5.0, SignalState::SignalOk},
+        {0.0151, -30.0, 0.5, SignalState::Overmodulated},
+        {0.001, -21.9, -0.5, SignalState::Underdriving},
+        {0.02, -30.0, 0.1, SignalState::Undecided},
+        {0.02, -30.0, -0.1, SignalState::Undecided},
+        {0.02, -30.0, 0.1001, SignalState::Overmodulated}};
+    for (const auto& [errRms, imdDb, errMean, expected] : cases) {
+        Measurement m{.ImdDb = imdDb, .ErrRms = errRms, .ErrMean = errMean};
         ClassifyQuality(m, -22);
-        EXPECT_EQ(m.State, c.expected) << c.errRms << ' ' << c.imdDb << ' ' << c.errMean;
+        EXPECT_EQ(m.State, expected) << errRms << ' ' << imdDb << ' ' << errMean;
     }
 }
 
 TEST(AnalysisTest, DeviationFiguresHarmonicRatioAndPower) {
-    Measurement m;
-    m.Peak = 100.0;
-    m.DevSquares = 46.5 * 46.5;
-    m.DevSum = -3.2;
+    Measurement m{.Peak = 100.0, .DevSquares = 46.5 * 46.5, .DevSum = -3.2};
     MeasureDeviation(m);
     EXPECT_DOUBLE_EQ(m.ErrRms, 0.015);
     EXPECT_DOUBLE_EQ(m.ErrMean, -0.1);
@@ -128,8 +121,7 @@ TEST(AnalysisTest, DeviationFiguresHarmonicRatioAndPower) {
     MeasureDeviation(m);
     EXPECT_NEAR(m.ImdDb, -20.043, 0.001);
 
-    Measurement flat;  // over a zero ideal arch the deviation sums are the samples' own
-    flat.TwoTone = true;
+    Measurement flat{.TwoTone = true};  // over a zero ideal arch the sums are the samples' own
     flat.Samples.fill(5);
     SamplePass(flat);
     EXPECT_EQ(flat.DevSum, 32 * 5.0);

@@ -7,6 +7,10 @@
 
 #include "measure/Analysis.h"
 
+// The program builds the harmonic tables once at start-up, before the first frame; so do the
+// tests.
+inline const bool kHarmonicTablesBuilt = (BuildHarmonicTables(), true);
+
 // round(peak x |sin(pi(2n-1)/64)|^power): power 1 is a clean idle PSK envelope, above 1 a
 // thinner (underdriven) one, below 1 a fuller (overdriven) one.
 inline std::string ArchFrame(double peak, double power = 1.0) {
