@@ -12,8 +12,7 @@
 class FakeProfileFile final : public ProfileFile {
 public:
     struct Access {
-        std::string section, key;
-        std::string value;
+        std::string section, key, value;
         bool stored = true;  // false: failed, and not read back
         bool operator==(const Access&) const = default;
     };

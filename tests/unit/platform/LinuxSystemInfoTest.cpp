@@ -16,7 +16,6 @@ TEST(LinuxSystemInfo, MapsLocalesToWindowsLanguageIds) {
     // The languages that choose the lenient conversions' decimal character, and variants.
     const std::tuple<QLocale::Language, QLocale::Territory, uint16_t> cases[] = {
         {QLocale::German, QLocale::Germany, 0x0407},
-        {QLocale::German, QLocale::Austria, 0x0C07},
         {QLocale::English, QLocale::UnitedStates, 0x0409},
         {QLocale::English, QLocale::UnitedKingdom, 0x0809},
         {QLocale::Spanish, QLocale::Spain, 0x0C0A},
