@@ -28,7 +28,6 @@ public:
     bool Write(const std::string& section, const std::string& key,
                const std::string& value) override {
         writes.push_back({section, key, value, !failWrites});
-        writesAlone += openBatches_ == 0;
         return !failWrites;
     }
     void BeginBatch() override { ++openBatches_; }
@@ -41,7 +40,6 @@ public:
     bool failWrites = false;
     bool failReplace = false;  // the batch's end cannot put the new file in place
     int batchesEnded = 0;      // outermost ones: each a replace of the real file
-    int writesAlone = 0;       // writes outside any batch: a replace each
 
 private:
     int openBatches_ = 0;

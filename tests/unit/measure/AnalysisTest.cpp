@@ -112,8 +112,7 @@ TEST(AnalysisTest, DeviationFiguresHarmonicRatioAndPower) {
     Measurement flat{.TwoTone = true};  // over a zero ideal arch the sums are the samples' own
     flat.Samples.fill(5);
     SamplePass(flat);
-    EXPECT_EQ(flat.DevSum, 32 * 5.0);
-    EXPECT_EQ(flat.DevSquares, 32 * 25.0);
+    EXPECT_EQ(std::pair(flat.DevSum, flat.DevSquares), std::pair(32 * 5.0, 32 * 25.0));
 
     EXPECT_NEAR(PowerFromPeakVolts(5.0, true), 61.1945, 1e-9);
     EXPECT_NEAR(PowerFromPeakVolts(5.0, false), 1087.565, 1e-9);

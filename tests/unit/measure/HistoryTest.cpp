@@ -26,11 +26,9 @@ TEST(HistoryStoreTest, AFullRingKeepsTheNewestInTimeOrder) {
     HistoryStore store(3);
     for (int t : {1000, 2000, 3000, 4000, 5000, 4500}) store.Append(At(t, float(t)));
     ASSERT_EQ(store.Size(), 3u);
-    EXPECT_EQ(store.At(0).UtcMillis(), 4000);
-    EXPECT_EQ(store.Newest().UtcMillis(), 5000);
-    EXPECT_EQ(store.Newest().ImdDb, 4500.0f);
-    EXPECT_EQ(store.FirstAtOrAfter(4001), 1u);
-    EXPECT_EQ(store.FirstAtOrAfter(9000), 3u);
+    EXPECT_EQ(std::tuple(store.At(0).UtcMillis(), store.Newest().UtcMillis(), store.Newest().ImdDb),
+              std::tuple(4000, 5000, 4500.0f));
+    EXPECT_EQ(std::tuple(store.FirstAtOrAfter(4001), store.FirstAtOrAfter(9000)), std::tuple(1, 3));
 }
 
 // A cycle that stopped early leaves its figures empty, a rated one has them all (the watts

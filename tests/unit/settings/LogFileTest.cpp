@@ -23,9 +23,8 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    const fs::path folder_ = fs::temp_directory_path() /
-                             ("quorvane-log-" + std::to_string(getpid()) + "-" +
-                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("quorvane-log-" + std::to_string(getpid()));
     const std::string path_ = (folder_ / "quorvane.log").string();
     LogFile log_;
 };
