@@ -30,17 +30,13 @@ public:
         writes.push_back({section, key, value, !failWrites});
         return !failWrites;
     }
-    void BeginBatch() override { ++openBatches_; }
     bool EndBatch() override {
-        batchesEnded += --openBatches_ == 0;
+        ++batchesEnded;
         return !failWrites && !failReplace;
     }
 
     std::vector<Access> writes;
     bool failWrites = false;
     bool failReplace = false;  // the batch's end cannot put the new file in place
-    int batchesEnded = 0;      // outermost ones: each a replace of the real file
-
-private:
-    int openBatches_ = 0;
+    int batchesEnded = 0;      // each a replace of the real file
 };

@@ -13,8 +13,6 @@
 
 namespace {
 
-using Access = FakeProfileFile::Access;
-
 // Every field away from its default, so that a field read or written in another's place shows.
 // clang-format off
 const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
@@ -32,7 +30,7 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     EXPECT_TRUE(SaveSettings(file, settings, WindowPlacement{100, 50, 447, 328, 1}));
     // "Debug", "Fake Data" and "Fake Peak" are the operator's own: never written.
     // clang-format off
-    const std::vector<Access> expected = {{"COM PARMS", "Port", "3"},
+    const std::vector<FakeProfileFile::Access> expected = {{"COM PARMS", "Port", "3"},
         {"SCREEN PARMS", "Left", "100"}, {"SCREEN PARMS", "Top", "50"},
         {"SCREEN PARMS", "Width", "447"}, {"SCREEN PARMS", "Height", "328"},
         {"SCREEN PARMS", "Window State", "1"}, {"MISC", "Always on Top", "0"},
