@@ -1,7 +1,6 @@
 #pragma once
-// An in-memory settings file that records every write in order. Values are kept as written,
-// blanks included. Names must match exactly: the program reads and writes a key under one
-// spelling.
+// An in-memory settings file that records every write in order, values as written, blanks
+// included. Names match exactly: the program reads and writes a key under one spelling.
 
 #include <optional>
 #include <string>

@@ -6,8 +6,9 @@
 
 namespace {
 
-// Sample 16 is the top of the first arch.
-TEST(FakeDataTest, MixerLevelClipsOrDividesTheArch) {
+// The mixer level clips or divides the arch (sample 16 is its top); noise of up to the floor
+// either way is clipped at 0 and 255, never wrapped, and a negative floor adds none.
+TEST(FakeDataTest, MixerLevelClipsOrDividesTheArchAndNoiseIsClipped) {
     FakeData fake(1);
     const std::string full = fake.Frame(50, 240.0, 0);
     EXPECT_EQ(std::tuple(At(full, 1), At(full, 16), At(full, 64)), std::tuple(11, 220, 11));
@@ -20,12 +21,7 @@ TEST(FakeDataTest, MixerLevelClipsOrDividesTheArch) {
         for (int n = 1; n <= 64; ++n) ASSERT_EQ(At(weak, n), At(clean, n) / divisor) << level;
     }
     EXPECT_EQ(fake.Frame(0, 240.0, 0), Filled(1));
-}
 
-// Noise of up to the floor either way is clipped at 0 and 255, never wrapped; a negative
-// floor adds none.
-TEST(FakeDataTest, NoiseIsClippedNotWrapped) {
-    FakeData fake(7);
     EXPECT_EQ(fake.Frame(50, 100.0, -3), fake.Frame(50, 100.0, 0));
     EXPECT_NE(fake.Frame(50, 100.0, 10), fake.Frame(50, 100.0, 0));
     for (int i = 0; i < 20; ++i) {

@@ -14,11 +14,9 @@
 namespace {
 
 HistoryRecord At(std::int64_t millis, float imd = -30.0f) {
-    HistoryRecord r;
-    r.UtcSeconds = std::uint32_t(millis / 1000);
-    r.Millis = std::uint16_t(millis % 1000);
-    r.ImdDb = imd;
-    return r;
+    return {.UtcSeconds = std::uint32_t(millis / 1000),
+            .Millis = std::uint16_t(millis % 1000),
+            .ImdDb = imd};
 }
 
 // A full ring keeps the newest records in time order; a clock set back cannot reorder them.

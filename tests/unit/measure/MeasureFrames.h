@@ -7,8 +7,7 @@
 
 #include "measure/Analysis.h"
 
-// The program builds the harmonic tables once at start-up, before the first frame; so do the
-// tests.
+// Built once before the first frame is analysed, as the program does at start-up.
 inline const bool kHarmonicTablesBuilt = (BuildHarmonicTables(), true);
 
 // round(peak x |sin(pi(2n-1)/64)|^power): power 1 is a clean idle PSK envelope, above 1 a

@@ -30,7 +30,9 @@ TEST(ConfigPaths, FollowXdgConfigHomeElseHome) {
     EXPECT_TRUE(QuorvaneConfigDir().ends_with("/.config/quorvane")) << QuorvaneConfigDir();
 }
 
-TEST(ComDevicePath, DefaultMapWithoutDosdevices) {
+// A link in dosdevices names the port's device, even one that is gone; without one the
+// default map holds.
+TEST(ComDevicePath, DosdevicesLinkElseTheDefaultMap) {
     TempConfigHome home;
     // clang-format off
     const std::pair<const char*, const char*> names[] = {{"COM1", "/dev/ttyS0"},
@@ -40,10 +42,7 @@ TEST(ComDevicePath, DefaultMapWithoutDosdevices) {
         {"COM1x", ""}, {"LPT1", ""}, {"COM-1", ""}, {"\\\\.\\RIGPORT", ""}, {"", ""}};
     // clang-format on
     for (const auto& [name, device] : names) EXPECT_EQ(ComDevicePath(name), device) << name;
-}
 
-TEST(ComDevicePath, DosdevicesLinkWinsEvenWhenItsDeviceIsGone) {
-    TempConfigHome home;
     const fs::path folder = fs::path(home.ConfigDir()) / "dosdevices";
     fs::create_directories(folder);
     fs::create_symlink("/dev/null", folder / "com3");

@@ -6,13 +6,11 @@
 
 namespace {
 
-// The port dialog words its help for the NT family only where the top bit is clear.
-TEST(LinuxSystemInfo, IsNeverTakenForTheNtFamily) {
+// The port dialog words its help for the NT family only where the version's top bit is clear.
+TEST(LinuxSystemInfo, IsNeverTheNtFamilyAndMapsLocalesToWindowsLanguageIds) {
     EXPECT_NE(LinuxSystemInfo().VersionWord() & 0x80000000u, 0u);
     EXPECT_EQ(LinuxSystemInfo::VersionWordFromKernel("junk"), 0x80000000u);
-}
 
-TEST(LinuxSystemInfo, MapsLocalesToWindowsLanguageIds) {
     // The languages that choose the lenient conversions' decimal character, and variants.
     const std::tuple<QLocale::Language, QLocale::Territory, uint16_t> cases[] = {
         {QLocale::German, QLocale::Germany, 0x0407},
