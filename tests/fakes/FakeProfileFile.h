@@ -1,9 +1,7 @@
 #pragma once
-// An in-memory settings file that records every write in order. Names match without regard
-// to case, as in the real file; values are kept as written, blanks included.
+// An in-memory settings file that records every write in order, values as written, blanks
+// included. Names match exactly: the program reads and writes a key under one spelling.
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +11,7 @@
 class FakeProfileFile final : public ProfileFile {
 public:
     struct Access {
-        std::string section, key;
-        std::string value;
+        std::string section, key, value;
         bool stored = true;  // false: failed, and not read back
         bool operator==(const Access&) const = default;
     };
@@ -22,7 +19,7 @@ public:
     std::optional<std::string> Read(const std::string& section,
                                     const std::string& key) const override {
         for (auto entry = writes.rbegin(); entry != writes.rend(); ++entry)
-            if (entry->stored && Same(entry->section, section) && Same(entry->key, key))
+            if (entry->stored && entry->section == section && entry->key == key)
                 return entry->value;
         return std::nullopt;
     }
@@ -30,26 +27,15 @@ public:
     bool Write(const std::string& section, const std::string& key,
                const std::string& value) override {
         writes.push_back({section, key, value, !failWrites});
-        writesAlone += openBatches_ == 0;
         return !failWrites;
     }
-    void BeginBatch() override { ++openBatches_; }
     bool EndBatch() override {
-        batchesEnded += --openBatches_ == 0;
+        ++batchesEnded;
         return !failWrites && !failReplace;
     }
 
     std::vector<Access> writes;
     bool failWrites = false;
     bool failReplace = false;  // the batch's end cannot put the new file in place
-    int batchesEnded = 0;      // outermost ones: each a replace of the real file
-    int writesAlone = 0;       // writes outside any batch: a replace each
-
-private:
-    static bool Same(const std::string& a, const std::string& b) {
-        return std::equal(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-    }
-    int openBatches_ = 0;
+    int batchesEnded = 0;      // each a replace of the real file
 };

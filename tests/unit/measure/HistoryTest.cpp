@@ -1,13 +1,11 @@
 // The history: its store, CSV lines and files, and the chart's columns and scales.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "measure/FixedFormat.h"
 #include "measure/HistoryCsv.h"
 #include "measure/HistoryDecimation.h"
 #include "measure/PlotScale.h"
@@ -16,11 +14,9 @@
 namespace {
 
 HistoryRecord At(std::int64_t millis, float imd = -30.0f) {
-    HistoryRecord r;
-    r.UtcSeconds = std::uint32_t(millis / 1000);
-    r.Millis = std::uint16_t(millis % 1000);
-    r.ImdDb = imd;
-    return r;
+    return {.UtcSeconds = std::uint32_t(millis / 1000),
+            .Millis = std::uint16_t(millis % 1000),
+            .ImdDb = imd};
 }
 
 // A full ring keeps the newest records in time order; a clock set back cannot reorder them.
@@ -28,11 +24,9 @@ TEST(HistoryStoreTest, AFullRingKeepsTheNewestInTimeOrder) {
     HistoryStore store(3);
     for (int t : {1000, 2000, 3000, 4000, 5000, 4500}) store.Append(At(t, float(t)));
     ASSERT_EQ(store.Size(), 3u);
-    EXPECT_EQ(store.At(0).UtcMillis(), 4000);
-    EXPECT_EQ(store.Newest().UtcMillis(), 5000);
-    EXPECT_EQ(store.Newest().ImdDb, 4500.0f);
-    EXPECT_EQ(store.FirstAtOrAfter(4001), 1u);
-    EXPECT_EQ(store.FirstAtOrAfter(9000), 3u);
+    EXPECT_EQ(std::tuple(store.At(0).UtcMillis(), store.Newest().UtcMillis(), store.Newest().ImdDb),
+              std::tuple(4000, 5000, 4500.0f));
+    EXPECT_EQ(std::tuple(store.FirstAtOrAfter(4001), store.FirstAtOrAfter(9000)), std::tuple(1, 3));
 }
 
 // A cycle that stopped early leaves its figures empty, a rated one has them all (the watts
@@ -42,9 +36,8 @@ TEST(HistoryCsvTest, ALineCarriesTheCyclesFigures) {
     EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(noise, 1709251199999, false, 7)),
               "2024-02-29T23:59:59.999Z,NOISE,,,,,7");
     const Measurement clean = Analyze(ArchFrame(200), AnalysisSettings{});
-    const std::string line = HistoryCsvLine(MakeHistoryRecord(clean, 1796657522250, true, 42));
-    const std::string watts = FormatFixed(PowerFromPeakVolts(clean.PeakVolts, true), 0, 2, '.');
-    EXPECT_EQ(line, "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922," + watts + ",-70.23,0.027,42");
+    EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(clean, 1796657522250, true, 42)),
+              "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922,24.02,-70.23,0.027,42");
 }
 
 // The running log writes the header once: a later session adds to the earlier file. It
@@ -74,11 +67,9 @@ TEST(HistoryDecimationTest, EachColumnKeepsItsLowestAndHighest) {
     store.Append(At(60000, kNoFigure));
     const auto spans = DecimateToColumns(store, &HistoryRecord::ImdDb, 10000, 60000, 10);
     ASSERT_EQ(spans.size(), 10u);
-    for (int c = 0; c < 10; ++c) {
-        EXPECT_EQ(spans[c].Column, c);
-        EXPECT_EQ(spans[c].Low, -70.0f);
-        EXPECT_EQ(spans[c].High, -15.0f);
-    }
+    for (int c = 0; c < 10; ++c)
+        EXPECT_EQ(std::tuple(spans[c].Column, spans[c].Low, spans[c].High),
+                  std::tuple(c, -70.0f, -15.0f));
     const auto lastOnly = DecimateToColumns(store, &HistoryRecord::ImdDb, 59900, 60000, 4);
     ASSERT_EQ(lastOnly.size(), 1u);
     EXPECT_EQ(lastOnly[0].Column, 3);
@@ -86,45 +77,36 @@ TEST(HistoryDecimationTest, EachColumnKeepsItsLowestAndHighest) {
 }
 
 TEST(PlotScaleTest, TicksAreRoundStepsInsideTheRangeAndNoMoreThanAsked) {
-    const struct {
-        PlotRange range;
-        int maxTicks;
-        double step;
-        std::vector<double> values;
-        int decimals;
-    } rows[] = {{{0.5, 64.5}, 8, 10, {10, 20, 30, 40, 50, 60}, 0},  // 64 slots one wide
-                {{-37.2, -12.5}, 6, 5, {-35, -30, -25, -20, -15}, 0},
-                {{-0.4, 1.0}, 5, 0.5, {0, 0.5, 1}, 1},  // across zero: a 0, never a -0
-                {{0, 0.001}, 3, 0.0005, {0, 0.0005, 0.001}, 4},
-                {{}, 5, 0, {}, 0},
-                {{3, 3}, 5, 0, {}, 0}};  // empty or one value: no marks
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.range.Low << ".." << row.range.High);
-        const PlotTicks ticks = NiceTicks(row.range, row.maxTicks);
-        EXPECT_DOUBLE_EQ(ticks.Step, row.step);
-        ASSERT_EQ(ticks.Values.size(), row.values.size());
-        for (std::size_t i = 0; i < row.values.size(); ++i) {
-            EXPECT_DOUBLE_EQ(ticks.Values[i], row.values[i]);
-            EXPECT_FALSE(ticks.Values[i] == 0.0 && std::signbit(ticks.Values[i]));
-        }
-        EXPECT_EQ(ticks.Decimals(), row.decimals);
+    // The range, the most ticks asked for, the step, the ticks and their decimals.
+    const std::tuple<PlotRange, int, double, std::vector<double>, int> rows[] = {
+        {{0.5, 64.5}, 8, 10, {10, 20, 30, 40, 50, 60}, 0},  // 64 slots one wide
+        {{-37.2, -12.5}, 6, 5, {-35, -30, -25, -20, -15}, 0},
+        {{-0.4, 1.0}, 5, 0.5, {0, 0.5, 1}, 1},
+        {{0, 0.001}, 3, 0.0005, {0, 0.0005, 0.001}, 4},
+        {{}, 5, 0, {}, 0},
+        {{3, 3}, 5, 0, {}, 0}};  // empty or one value: no marks
+    for (const auto& [range, maxTicks, step, values, decimals] : rows) {
+        SCOPED_TRACE(testing::Message() << range.Low << ".." << range.High);
+        const PlotTicks ticks = NiceTicks(range, maxTicks);
+        EXPECT_DOUBLE_EQ(ticks.Step, step);
+        ASSERT_EQ(ticks.Values.size(), values.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            EXPECT_DOUBLE_EQ(ticks.Values[i], values[i]);
+        EXPECT_EQ(ticks.Decimals(), decimals);
     }
 }
 
+// A vertical axis: the high end at the top; an empty range or a single value puts
+// everything in the middle of the span.
 TEST(PlotScaleTest, RangeGrowsToItsValuesAndMapsOntoThePixelSpan) {
     PlotRange range;
     EXPECT_TRUE(range.Empty());
     range.Include(240);
-    // Empty or a single value: everything in the middle of the span.
     EXPECT_DOUBLE_EQ(PlotScale(range, 10, 30).ToPixel(7), 20);
     range.Include(-240);
     range.Include(12);
-    EXPECT_EQ(std::pair(range.Low, range.High), std::pair(-240.0, 240.0));
-    // A vertical axis: the high end at the top.
     const PlotScale y(range, 259, 11);
-    EXPECT_DOUBLE_EQ(y.ToPixel(240), 11);
-    EXPECT_DOUBLE_EQ(y.ToPixel(-120), 197);
-    EXPECT_DOUBLE_EQ(PlotScale({0.5, 64.5}, 20, 427).ToPixel(32.5), 223.5);
+    EXPECT_EQ(std::tuple(y.ToPixel(240), y.ToPixel(0), y.ToPixel(-240)), std::tuple(11, 135, 259));
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 #include "measure/Analysis.h"
 
+// Built once before the first frame is analysed, as the program does at start-up.
+inline const bool kHarmonicTablesBuilt = (BuildHarmonicTables(), true);
+
 // round(peak x |sin(pi(2n-1)/64)|^power): power 1 is a clean idle PSK envelope, above 1 a
 // thinner (underdriven) one, below 1 a fuller (overdriven) one.
 inline std::string ArchFrame(double peak, double power = 1.0) {
