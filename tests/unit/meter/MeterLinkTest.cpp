@@ -169,6 +169,13 @@ TEST_F(MeterLinkTest, GraphExchangeIdentifiesTheMeterBeforeAskingForFrames) {
                   std::pair(true, "QUORVANE RF Meter Version 1.10"s));
     EXPECT_EQ(Transcript(line.transcript.end() - 3, line.transcript.end()),
               (Transcript{"write s", "read 64", "drain 83"}));
+
+    // The simulated meter's frames replace the port's, which is still sent the data command.
+    line.transcript.clear();
+    ExchangeRequest simulated{.FakeDataEnabled = true};
+    simulated.FakeData = [] { return std::string(64, 'f'); };
+    EXPECT_EQ(link.GraphExchange(simulated).Reply, std::string(64, 'f'));
+    EXPECT_EQ(line.transcript, (Transcript{"drain 83", "write s"}));
 }
 
 }  // namespace
