@@ -21,16 +21,8 @@ TempConfigHome::TempConfigHome() {
 }
 
 TempConfigHome::~TempConfigHome() {
-    if (root_.empty()) return;
-    // Tests may leave read-only folders behind; open them up so that removal succeeds.
     std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root_, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_directory(error) && !it->is_symlink(error))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
-    }
-    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(root_, error);
+    if (!root_.empty()) fs::remove_all(root_, error);
 }
 
 std::string TempConfigHome::ConfigDir() const {

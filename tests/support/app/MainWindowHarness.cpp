@@ -27,8 +27,7 @@ std::vector<FakeDevice> OneCardMixer() {
     return {card};
 }
 
-MainWindowHarness::MainWindowHarness(Options options)
-    : mixer_(options.mixer), realMixer_(options.realMixer) {
+MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
     meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
@@ -50,9 +49,8 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(MainFormServices{ports_, *profile_, system_,
-                                                         realMixer_ ? *realMixer_ : mixer_,
-                                                         messages_, &sharing_, &devices_});
+    form_ = std::make_unique<TMainForm>(
+        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_, &devices_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;

@@ -34,7 +34,6 @@ public:
         form.FinishGraphCycle(result);
     }
 
-    MeterLink& Link() const { return f_.Link; }
     std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
     std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }
     QTimer* Timer1() const { return f_.Timer1; }
@@ -56,8 +55,7 @@ public:
     struct Options {
         MeterSim::Options meter;  // the emulator linked as COM1: its scenario, the sink it follows
         std::vector<FakeDevice> mixer = OneCardMixer();
-        ::Mixer* realMixer = nullptr;  // steered instead of the fake when given
-        std::string settings;          // quorvane.ini written before start-up, if not empty
+        std::string settings;  // quorvane.ini written before start-up, if not empty
     };
 
     explicit MainWindowHarness(Options options);
@@ -102,9 +100,10 @@ public:
     // quorvane.log of the working directory; empty when there is none.
     std::string LogText() const;
     const std::string& WorkDir() const { return workDir_; }
-    // Status line texts by label name; Splatter() is the status word.
+    // Status line texts by label name, Splatter() its status word; Title() is the caption.
     std::string Label(const char* name) const;
     std::string Splatter() const { return Label("Splatter"); }
+    std::string Title() const { return form_->windowTitle().toStdString(); }
 
 private:
     std::string LinkPath(int comPort) const {
@@ -123,7 +122,6 @@ private:
     SharedPortDecision sharing_{driverServices_, rigPort_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
-    ::Mixer* realMixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<TMainForm> form_;
