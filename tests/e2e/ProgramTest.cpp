@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -142,16 +141,6 @@ private:
     pid_t pid_ = -1;
     std::optional<ScopedEnv> display_;
 };
-
-// What `command` prints, and how it ended.
-std::string Shell(const std::string& command, int* status = nullptr) {
-    FILE* out = ::popen(command.c_str(), "r");
-    std::string text;
-    for (int c; out && (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
-    const int ended = out ? ::pclose(out) : -1;
-    if (status) *status = WEXITSTATUS(ended);
-    return text;
-}
 
 // The first window of `pid` titled exactly `title` (no regular-expression characters), or "".
 std::string Window(pid_t pid, const std::string& title, bool onlyVisible = true) {

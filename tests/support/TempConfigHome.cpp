@@ -25,14 +25,6 @@ TempConfigHome::~TempConfigHome() {
     if (!root_.empty()) fs::remove_all(root_, error);
 }
 
-std::string TempConfigHome::ConfigDir() const {
-    return root_ + "/quorvane";
-}
-
-std::string TempConfigHome::SettingsPath() const {
-    return ConfigDir() + "/quorvane.ini";
-}
-
 void TempConfigHome::WriteSettings(const std::string& content) const {
     std::error_code error;
     fs::create_directories(ConfigDir(), error);

@@ -17,10 +17,9 @@ public:
 
     // The folder XDG_CONFIG_HOME names.
     const std::string& Root() const { return root_; }
-    // Root()/quorvane: the settings file and the dosdevices links live here.
-    std::string ConfigDir() const;
-    // Root()/quorvane/quorvane.ini
-    std::string SettingsPath() const;
+    // Where the settings file and the dosdevices links live.
+    std::string ConfigDir() const { return root_ + "/quorvane"; }
+    std::string SettingsPath() const { return ConfigDir() + "/quorvane.ini"; }
 
     // Writes the settings file byte for byte, creating its folder.
     void WriteSettings(const std::string& content) const;

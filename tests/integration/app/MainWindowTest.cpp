@@ -305,7 +305,6 @@ TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
     MainWindowHarness h({});
     ASSERT_TRUE(h.Start());
     QAction* psk63 = h.Command("PSK63");
-    EXPECT_TRUE(psk63->isEnabled());
     const std::string firmware = h.Splatter();
     psk63->setEnabled(false);
     h.Probe().Timer1()->start();
@@ -325,13 +324,10 @@ TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
     EXPECT_TRUE(h.Probe().Timer1()->isActive());
 }
 
-// The stand-in fldigi, its state file and the port it took in a folder of its own.
+// The stand-in fldigi with its state file, in `dir`, and the port it took.
 struct FldigiSim {
-    FldigiSim() { Start(0); }
-    ~FldigiSim() {
-        Kill();
-        fs::remove_all(dir);
-    }
+    explicit FldigiSim(const std::string& folder) : dir(folder) { Start(0); }
+    ~FldigiSim() { Kill(); }
     void Set(const std::string& state) {
         std::ofstream(dir + "/state.new") << state << '\n';
         fs::rename(dir + "/state.new", dir + "/state");
@@ -346,7 +342,7 @@ struct FldigiSim {
     }
     void Kill() { EndChild(std::exchange(pid, -1), SIGKILL); }
 
-    std::string dir = mkdtemp((fs::temp_directory_path() / "fldigi-sim-XXXXXX").string().data());
+    const std::string dir;
     pid_t pid = -1;
     int port = 0;
 };
@@ -361,10 +357,11 @@ void Cycles(MainWindowHarness& h, int count) {
 }
 
 TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
-    FldigiSim fldigi;  // BPSK31 RX until set
-    MainWindowHarness h({.meter = {.scenario = "splatter"},
-                         .settings = "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" +
-                                     std::to_string(fldigi.port) + "\r\n"});
+    MainWindowHarness h({});
+    FldigiSim fldigi(h.Home().Root());  // BPSK31 RX until set
+    h.Meter().SetScenario("splatter");
+    h.Home().WriteSettings(
+        "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" + std::to_string(fldigi.port) + "\r\n");
     ASSERT_TRUE(h.Start());
     const auto level = [&h] { return MixerLevel(*h.Probe().VolumeControl()); };
     const int splatterLevel = level();

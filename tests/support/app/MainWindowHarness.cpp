@@ -30,7 +30,7 @@ std::vector<FakeDevice> OneCardMixer() {
 MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
-    meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
+    meter_ = std::make_unique<MeterSim>(LinkPath(1), MeterSim::Options{});
     profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
@@ -62,11 +62,9 @@ bool MainWindowHarness::Start() {
     return true;
 }
 
-void MainWindowHarness::Cycle(int count) {
-    for (int i = 0; i < count; ++i) {
-        form_->Timer1Timer();
-        form_->WaitForCycle();
-    }
+void MainWindowHarness::Cycle() {
+    form_->Timer1Timer();
+    form_->WaitForCycle();
 }
 
 void MainWindowHarness::Shutdown() {

@@ -53,7 +53,6 @@ std::vector<FakeDevice> OneCardMixer();
 class MainWindowHarness {
 public:
     struct Options {
-        MeterSim::Options meter;  // the emulator linked as COM1: its scenario, the sink it follows
         std::vector<FakeDevice> mixer = OneCardMixer();
         std::string settings;  // quorvane.ini written before start-up, if not empty
     };
@@ -67,7 +66,7 @@ public:
     // the program. The measurement timer is stopped afterwards: tests run the cycles
     // themselves with Cycle(), each to the end of its display.
     bool Start();
-    void Cycle(int count = 1);
+    void Cycle();
     // The dialogs, then the main window's save, as at the end of the program. Runs once.
     void Shutdown();
 
