@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "app/StatusPanel.h"
@@ -108,12 +106,6 @@ void MainWindowHarness::BreakPort(int comPort) {
     std::error_code ignored;
     fs::remove(LinkPath(comPort), ignored);
     fs::create_symlink(home_.Root() + "/no-such-device", LinkPath(comPort));
-}
-
-std::string MainWindowHarness::LogText() const {
-    std::ostringstream text;
-    text << std::ifstream(workDir_ + "/quorvane.log", std::ios::binary).rdbuf();
-    return text.str();
 }
 
 std::string MainWindowHarness::Label(const char* name) const {

@@ -96,8 +96,6 @@ public:
     }
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
-    // quorvane.log of the working directory; empty when there is none.
-    std::string LogText() const;
     const std::string& WorkDir() const { return workDir_; }
     // Status line texts by label name, Splatter() its status word; Title() is the caption.
     std::string Label(const char* name) const;
