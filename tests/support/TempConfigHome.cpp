@@ -33,7 +33,7 @@ void TempConfigHome::WriteSettings(const std::string& content) const {
     if (!out.flush()) ADD_FAILURE() << "cannot write " << SettingsPath();
 }
 
-std::string TempConfigHome::ReadSettings() const {
-    std::ifstream in(SettingsPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }

@@ -8,6 +8,9 @@
 
 #include "support/ScopedEnv.h"
 
+// A file's bytes; empty when it cannot be read.
+std::string FileText(const std::string& path);
+
 class TempConfigHome {
 public:
     TempConfigHome();
@@ -24,7 +27,7 @@ public:
     // Writes the settings file byte for byte, creating its folder.
     void WriteSettings(const std::string& content) const;
     // The settings file's bytes; empty when it does not exist.
-    std::string ReadSettings() const;
+    std::string ReadSettings() const { return FileText(SettingsPath()); }
 
 private:
     std::string root_;

@@ -154,8 +154,7 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
 
     h.Command("History1")->trigger();
     auto* window = h.Form().findChild<THistoryForm*>();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window && window->isVisible());
     ASSERT_TRUE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/saved.csv")));
     EXPECT_EQ(Lines(h.WorkDir() + "/saved.csv"), Lines(log));
     EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
@@ -192,7 +191,6 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     fs::create_directory(byId);
     const ScopedEnv byIdHook(kSerialByIdVariable, byId);
     const MeterSim adapterSim(adapter, {});
-    const MainFormProbe p = h.Probe();
     DialogSet& d = h.Dialogs();
     FakeMixer& mixer = h.Mixer();
     const auto cycle = [&](const char* scenario) {
@@ -235,20 +233,21 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
          "MISC", "Noise Floor", "3"},
         {"RefreshRate1", d.RefreshForm.get(),
          [&] { Pick(d.RefreshForm->RefreshRateComboBox, "Every 2 seconds"); },
-         [&] { return p.Timer1()->interval() == 2000; }, "MISC", "Refresh Rate", "2000"},
+         [&] { return h.Probe().Timer1()->interval() == 2000; }, "MISC", "Refresh Rate", "2000"},
         {"AlwaysonTop1", nullptr, {}, [&] {
              return !h.Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); },
          "MISC", "Always on Top", "0"},
         {"SetSoundCard", d.SoundCardForm.get(),
          [&] { Pick(d.SoundCardForm->ComboBox1, "USB Audio CODEC"); },
-         [&] { return p.VolumeControl()->DeviceIndex() == 1 && mixer.ClosedHandles.size() == 1; },
+         [&] { return h.Probe().VolumeControl()->DeviceIndex() == 1 &&
+                      mixer.ClosedHandles.size() == 1; },
          "MISC", "Sound Card", "1"},
         {"TestSoundCard", d.TestSoundCardForm.get(),
          [&] { QTest::keyClick(d.TestSoundCardForm->tbWave, Qt::Key_Right); },
          [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
         {"ComPort1", d.PortForm.get(), [&] { Pick(d.PortForm->ComPortComboBox, "COM7"); },
          [&] { return h.Messages().size() == 1 && h.Title().ends_with("on COM1") &&
-                      h.Messages()[0].message.starts_with("Could not open COM7\nCOM7: not present"); }},
+                      h.Messages()[0].message.starts_with("Could not open COM7\n"); }},
         // An adapter that no COM name reaches: picked, it gets the first free one for good.
         {"ComPort1", d.PortForm.get(), [&] {
              Pick(d.PortForm->ComPortComboBox, QString::fromStdString(
@@ -280,13 +279,12 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     options.settings = h.Home().ReadSettings();
     MainWindowHarness next(options);
     ASSERT_TRUE(next.Start());
-    const MainFormProbe again = next.Probe();
     for (QAction* toggle : {next.Command("PSK63"), next.Command("ALC"), next.Command("PowerLimit")})
         EXPECT_TRUE(toggle->isChecked()) << toggle->text().toStdString();
     EXPECT_FALSE(next.Command("AlwaysonTop1")->isChecked());
     EXPECT_TRUE(next.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
-    EXPECT_EQ(again.Timer1()->interval(), 2000);
-    EXPECT_EQ(again.VolumeControl()->DeviceIndex(), 1);
+    EXPECT_EQ(next.Probe().Timer1()->interval(), 2000);
+    EXPECT_EQ(next.Probe().VolumeControl()->DeviceIndex(), 1);
     EXPECT_EQ(next.Label("Auto"), "AUTO");
     // The power limit dialog opens on the stored choice: closed untouched, it keeps it.
     ASSERT_TRUE(next.Operate(next.Command("PowerLimit"), *next.Dialogs().PowerLimitForm));
