@@ -1,5 +1,6 @@
 #pragma once
-// Child processes of a test: started from PATH without a shell, ended again.
+// Child processes of a test: started from PATH without a shell and ended again, or run
+// through the shell for what they print.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -7,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -38,4 +40,14 @@ inline void EndChild(pid_t pid, int signal = SIGTERM) {
         }
         ::usleep(10'000);
     }
+}
+
+// What `command` prints (its errors go to the test's), and how it ended.
+inline std::string Shell(const std::string& command, int* status = nullptr) {
+    FILE* out = ::popen(command.c_str(), "r");
+    std::string text;
+    for (int c; out && (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    const int ended = out ? ::pclose(out) : -1;
+    if (status) *status = WEXITSTATUS(ended);
+    return text;
 }

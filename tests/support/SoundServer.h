@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "meter-sim/SinkFollower.h"
+#include "support/Process.h"
 #include "support/ScopedEnv.h"
 
 class SoundServer {
@@ -21,7 +21,7 @@ public:
     explicit SoundServer(const std::vector<std::string>& sinks) {
         std::string command = kScript + " start --owner " + std::to_string(::getpid());
         for (const std::string& sink : sinks) command += " --sink '" + sink + "'";
-        std::istringstream exports(Output(command));
+        std::istringstream exports(Shell(command));
         for (std::string line; std::getline(exports, line);) {
             if (const std::string name = line.substr(0, line.find('=') + 1);
                 name == "export PULSE_SERVER=")
@@ -31,12 +31,12 @@ public:
         }
         if (!server_ || dir_.empty()) throw std::runtime_error("the sound server did not start");
     }
-    ~SoundServer() { Output(kScript + " stop " + dir_); }
+    ~SoundServer() { Shell(kScript + " stop " + dir_); }
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
     // What pactl prints for these arguments.
-    std::string Pactl(const std::string& arguments) const { return Output("pactl " + arguments); }
+    std::string Pactl(const std::string& arguments) const { return Shell("pactl " + arguments); }
     // The first channel's volume in percent, as the desktop shows it; `kind` is sink or
     // source.
     std::optional<int> Volume(const std::string& name, const std::string& kind = "sink") const {
@@ -44,21 +44,11 @@ public:
     }
     // Stops or resumes the server's process, as a hung server would be.
     void Freeze(bool frozen) const {
-        Output(std::string("kill -") + (frozen ? "STOP" : "CONT") + " \"$(cat " + dir_ + "/pid)\"");
+        Shell(std::string("kill -") + (frozen ? "STOP" : "CONT") + " \"$(cat " + dir_ + "/pid)\"");
     }
 
 private:
     inline static const std::string kScript = QUORVANE_SOUND_SERVER;
-
-    // What the command prints (its errors go to the test's).
-    static std::string Output(const std::string& command) {
-        std::string text;
-        if (FILE* out = ::popen(command.c_str(), "r")) {
-            for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
-            ::pclose(out);
-        }
-        return text;
-    }
 
     std::string dir_;
     std::optional<ScopedEnv> server_;

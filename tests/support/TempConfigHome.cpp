@@ -21,24 +21,8 @@ TempConfigHome::TempConfigHome() {
 }
 
 TempConfigHome::~TempConfigHome() {
-    if (root_.empty()) return;
-    // Tests may leave read-only folders behind; open them up so that removal succeeds.
     std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root_, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_directory(error) && !it->is_symlink(error))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
-    }
-    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(root_, error);
-}
-
-std::string TempConfigHome::ConfigDir() const {
-    return root_ + "/quorvane";
-}
-
-std::string TempConfigHome::SettingsPath() const {
-    return ConfigDir() + "/quorvane.ini";
+    if (!root_.empty()) fs::remove_all(root_, error);
 }
 
 void TempConfigHome::WriteSettings(const std::string& content) const {
@@ -49,7 +33,7 @@ void TempConfigHome::WriteSettings(const std::string& content) const {
     if (!out.flush()) ADD_FAILURE() << "cannot write " << SettingsPath();
 }
 
-std::string TempConfigHome::ReadSettings() const {
-    std::ifstream in(SettingsPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }

@@ -8,6 +8,9 @@
 
 #include "support/ScopedEnv.h"
 
+// A file's bytes; empty when it cannot be read.
+std::string FileText(const std::string& path);
+
 class TempConfigHome {
 public:
     TempConfigHome();
@@ -17,15 +20,14 @@ public:
 
     // The folder XDG_CONFIG_HOME names.
     const std::string& Root() const { return root_; }
-    // Root()/quorvane: the settings file and the dosdevices links live here.
-    std::string ConfigDir() const;
-    // Root()/quorvane/quorvane.ini
-    std::string SettingsPath() const;
+    // Where the settings file and the dosdevices links live.
+    std::string ConfigDir() const { return root_ + "/quorvane"; }
+    std::string SettingsPath() const { return ConfigDir() + "/quorvane.ini"; }
 
     // Writes the settings file byte for byte, creating its folder.
     void WriteSettings(const std::string& content) const;
     // The settings file's bytes; empty when it does not exist.
-    std::string ReadSettings() const;
+    std::string ReadSettings() const { return FileText(SettingsPath()); }
 
 private:
     std::string root_;

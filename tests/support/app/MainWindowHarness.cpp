@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "app/StatusPanel.h"
@@ -27,11 +25,10 @@ std::vector<FakeDevice> OneCardMixer() {
     return {card};
 }
 
-MainWindowHarness::MainWindowHarness(Options options)
-    : mixer_(options.mixer), realMixer_(options.realMixer) {
+MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
-    meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
+    meter_ = std::make_unique<MeterSim>(LinkPath(1), MeterSim::Options{});
     profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
@@ -50,9 +47,8 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(MainFormServices{ports_, *profile_, system_,
-                                                         realMixer_ ? *realMixer_ : mixer_,
-                                                         messages_, &sharing_, &devices_});
+    form_ = std::make_unique<TMainForm>(
+        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_, &devices_});
     if (!form_->FormCreate()) {
         shutDown_ = true;
         return false;
@@ -64,11 +60,9 @@ bool MainWindowHarness::Start() {
     return true;
 }
 
-void MainWindowHarness::Cycle(int count) {
-    for (int i = 0; i < count; ++i) {
-        form_->Timer1Timer();
-        form_->WaitForCycle();
-    }
+void MainWindowHarness::Cycle() {
+    form_->Timer1Timer();
+    form_->WaitForCycle();
 }
 
 void MainWindowHarness::Shutdown() {
@@ -112,12 +106,6 @@ void MainWindowHarness::BreakPort(int comPort) {
     std::error_code ignored;
     fs::remove(LinkPath(comPort), ignored);
     fs::create_symlink(home_.Root() + "/no-such-device", LinkPath(comPort));
-}
-
-std::string MainWindowHarness::LogText() const {
-    std::ostringstream text;
-    text << std::ifstream(workDir_ + "/quorvane.log", std::ios::binary).rdbuf();
-    return text.str();
 }
 
 std::string MainWindowHarness::Label(const char* name) const {

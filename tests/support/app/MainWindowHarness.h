@@ -34,7 +34,6 @@ public:
         form.FinishGraphCycle(result);
     }
 
-    MeterLink& Link() const { return f_.Link; }
     std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
     std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }
     QTimer* Timer1() const { return f_.Timer1; }
@@ -54,10 +53,8 @@ std::vector<FakeDevice> OneCardMixer();
 class MainWindowHarness {
 public:
     struct Options {
-        MeterSim::Options meter;  // the emulator linked as COM1: its scenario, the sink it follows
         std::vector<FakeDevice> mixer = OneCardMixer();
-        ::Mixer* realMixer = nullptr;  // steered instead of the fake when given
-        std::string settings;          // quorvane.ini written before start-up, if not empty
+        std::string settings;  // quorvane.ini written before start-up, if not empty
     };
 
     explicit MainWindowHarness(Options options);
@@ -69,7 +66,7 @@ public:
     // the program. The measurement timer is stopped afterwards: tests run the cycles
     // themselves with Cycle(), each to the end of its display.
     bool Start();
-    void Cycle(int count = 1);
+    void Cycle();
     // The dialogs, then the main window's save, as at the end of the program. Runs once.
     void Shutdown();
 
@@ -99,12 +96,11 @@ public:
     }
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
-    // quorvane.log of the working directory; empty when there is none.
-    std::string LogText() const;
     const std::string& WorkDir() const { return workDir_; }
-    // Status line texts by label name; Splatter() is the status word.
+    // Status line texts by label name, Splatter() its status word; Title() is the caption.
     std::string Label(const char* name) const;
     std::string Splatter() const { return Label("Splatter"); }
+    std::string Title() const { return form_->windowTitle().toStdString(); }
 
 private:
     std::string LinkPath(int comPort) const {
@@ -123,7 +119,6 @@ private:
     SharedPortDecision sharing_{driverServices_, rigPort_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
-    ::Mixer* realMixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<TMainForm> form_;
