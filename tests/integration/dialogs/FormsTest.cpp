@@ -93,19 +93,13 @@ TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {
     EXPECT_EQ(messages.Messages(), std::vector{PowerExceedsText(result.MaxWatts, '.')});
 }
 
-FakeDevice Card(const std::string& name) {
-    FakeDevice device = PlaybackCard({FakeVolume()});
-    device.ProductName = name;
-    return device;
-}
-
 TEST(FormsTest, SoundCardPicksNoneUntilTheOperatorDoesAndNamesALoneOne) {
-    Rig sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
+    Rig sound({{"Onboard"}, {"USB Audio"}, {"HDMI"}});
     TSoundCardForm form;
     WhileOpen(form, [] {});
     EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 0);
 
-    Rig lone({Card("Onboard")});
+    Rig lone({{"Onboard"}});
     WhileOpen(form, [] {});  // closes the list should it be shown after all
     EXPECT_EQ(form.Run(nullptr, lone.volume, 0, lone.presenter), std::nullopt);
     EXPECT_EQ(lone.presenter.Messages(), std::vector{OneSoundCardText("Onboard")});
