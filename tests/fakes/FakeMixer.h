@@ -94,6 +94,7 @@ public:
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
         const FakeLine* line = Find(handle - kHandleBase, lineId);
         if (!line) return mmsyserr::kInvalidLine;
+        if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
         controls.clear();
         for (uint32_t i = 0; i < count; ++i) {
             const FakeControl& c = line->Controls[i];

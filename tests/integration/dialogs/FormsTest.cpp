@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>

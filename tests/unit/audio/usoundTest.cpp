@@ -1,13 +1,11 @@
 #include "audio/usound.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "support/MixerRig.h"
 
-using ::testing::ElementsAre;
 using namespace component;
 
 namespace {
@@ -150,7 +148,8 @@ TEST(TspVolumeControl, FailedLineQueriesLeaveOutThatLine) {
     std::vector<std::string> names;
     for (int i = 0; i < rig.volume.Devices().Count(); ++i)
         names.push_back(rig.volume.Devices()[i].Name);
-    EXPECT_THAT(names, ElementsAre("Recording Control", "Line In", "Line Out", "Wave"));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Recording Control", "Line In", "Line Out", "Wave"}));
     EXPECT_EQ(rig.volume.GetMasterVolume(), 100);
     EXPECT_EQ(rig.volume.GetWaveVolume(), 50);
 }
