@@ -116,14 +116,12 @@ TEST_F(TrayIconTest, ThrowingHandlersAreReportedAndTheIconGoesOn) {
         throw std::runtime_error("menu failed");
     };
     Mouse(0x204);
-    icon->OnMouseDown = [](TSpTrayIcon&, MouseButton, ShiftState, int, int) { throw 42; };
-    Mouse(0x204);
     icon->OnMouseDown = record;
     Mouse(0x204);
     EXPECT_EQ(downs, Texts{"right at 0,0"});
 
     EXPECT_TRUE(QueryEndSession());
-    EXPECT_EQ(reports, (Texts{"menu failed", "Unknown exception"}));
+    EXPECT_EQ(reports, Texts{"menu failed"});
 }
 
 }  // namespace

@@ -71,7 +71,6 @@ TEST(PortAndRateCommands, TextsConvertBackAndUnknownTextsFallBack) {
     for (const auto& [text, port] :
          {std::pair{"COM12", 12}, {"COM123", 12}, {"COM", 0}, {"", 0}, {"COMx5", 0}})
         EXPECT_EQ(ComPortFromText(text), port) << text;
-    EXPECT_EQ(ComPortFromText(ComPortText(7)), 7);
 
     for (int interval : RefreshRateIntervals)
         EXPECT_EQ(RefreshIntervalFromText(RefreshRateText(interval)), interval);
@@ -89,7 +88,6 @@ TEST(GainCommand, FieldTextMatchesPrintfAndEnteredGainIsClampedInclusively) {
         std::snprintf(expected, sizeof expected, "%4.1f", value);
         EXPECT_EQ(EditFieldText(value, '.'), expected) << value;
     }
-    EXPECT_EQ(EditFieldText(0.1, ','), " 0,1");
     const std::pair<const char*, double> gains[] = {{" 0.0", 0.1}, {"99.9", 10.0}, {" 2.5", 2.5},
                                                     {" 0.1", 0.1}, {"10.0", 10.0}, {"  . ", 0.1}};
     for (const auto& [text, gain] : gains) EXPECT_DOUBLE_EQ(GainFromText(text, '.'), gain) << text;
