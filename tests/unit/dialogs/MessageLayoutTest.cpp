@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <tuple>
@@ -63,8 +64,7 @@ TEST(MessageLayout, MessagesThatFitTheScreenAreReadable) {
         {"Q", "?", "Sure?", "&Yes &No &Cancel Abort Retry"},
         {"", "", "Done", "1 2 3 4 5 6 7 8"},
         {"Note", "i", "One;;and a much longer third line;", "&OK"},
-        {std::string(60, 'C'), "", "Hi", ""},
-    };
+        {std::string(60, 'C'), "", "Hi", ""}};
     for (const auto& [caption, type, message, buttons] : cases) {
         SCOPED_TRACE(message);
         ExpectReadable(Lay(caption, type, message, buttons));
@@ -91,7 +91,6 @@ TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
     EXPECT_EQ(l.outer, screen);
     EXPECT_EQ(l.windowPos, (LayoutPoint{0, 0}));
     EXPECT_LE(l.label.right, l.client.width);
-    EXPECT_EQ(l.label.Height(), 100 * kLineHeight);
     EXPECT_EQ(l.buttons[0].rect.bottom, l.client.height - kMargin);
 }
 
