@@ -28,7 +28,6 @@ protected:
     void Mouse(uint32_t message, int x = 0, int y = 0, uint32_t callback = 0x400) {
         shell.Mouse(icon->WindowHandle(), message, x, y, callback);
     }
-    bool QueryEndSession() { return shell.windows.at(icon->WindowHandle())->QueryEndSession(); }
 
     FakeTrayShell shell;
     ImageList dots;
@@ -120,7 +119,7 @@ TEST_F(TrayIconTest, ThrowingHandlersAreReportedAndTheIconGoesOn) {
     Mouse(0x204);
     EXPECT_EQ(downs, Texts{"right at 0,0"});
 
-    EXPECT_TRUE(QueryEndSession());
+    EXPECT_TRUE(shell.windows.at(icon->WindowHandle())->QueryEndSession());
     EXPECT_EQ(reports, Texts{"menu failed"});
 }
 
