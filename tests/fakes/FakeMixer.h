@@ -1,8 +1,8 @@
 #pragma once
 // A mixer built from a table of devices, destinations, sources and controls, so each
-// sound-card layout a test needs is one table. Every call can be made to fail.
+// sound-card layout a test needs is one table. Opening a device and querying a line can be
+// made to fail.
 
-#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -22,9 +22,7 @@ struct FakeLine {
     std::string Name;
     uint32_t ComponentType = 0;
     std::vector<FakeControl> Controls;
-    uint32_t QueryError = 0;     // result of the by-destination / by-source query
-    uint32_t IdQueryError = 0;   // result of the by-line-id query
-    uint32_t ControlsError = 0;  // result of GetLineControls
+    uint32_t QueryError = 0;  // result of the by-destination / by-source query
 };
 
 struct FakeDestination {
@@ -79,7 +77,7 @@ public:
                  : LineId(line.Destination, query == LineQuery::BySource ? line.Source : -1);
         const FakeLine* found = Find(device, id);
         if (!found) return mmsyserr::kInvalidLine;
-        if (const uint32_t failure = byId ? found->IdQueryError : found->QueryError) return failure;
+        if (!byId && found->QueryError) return found->QueryError;
         const uint32_t destination = (id >> 8) & 0xFF, source = id & 0xFF;
         line = {destination,
                 source ? source - 1 : 0,
@@ -96,7 +94,6 @@ public:
         if (!OpenHandles.count(handle)) return mmsyserr::kInvalidHandle;
         const FakeLine* line = Find(handle - kHandleBase, lineId);
         if (!line) return mmsyserr::kInvalidLine;
-        if (line->ControlsError) return line->ControlsError;
         if (count != line->Controls.size()) return mmsyserr::kInvalidParam;
         controls.clear();
         for (uint32_t i = 0; i < count; ++i) {
@@ -118,9 +115,9 @@ public:
         control->Value = value;
         return mmsyserr::kNoError;
     }
+    // The system has a text for every code but 99.
     std::string ErrorText(uint32_t code) override {
-        const auto it = ErrorTexts.find(code);
-        return it == ErrorTexts.end() ? std::string() : it->second;
+        return code == 99 ? "" : "system " + std::to_string(code);
     }
 
     // The stored value of the first volume control on a line; source -1 is the
@@ -132,7 +129,6 @@ public:
         throw std::out_of_range("FakeMixer: no such control in the table");
     }
 
-    std::map<uint32_t, std::string> ErrorTexts;  // what ErrorText answers
     int ValueWrites = 0;
     std::set<HMixer> OpenHandles;
     std::vector<HMixer> ClosedHandles;

@@ -30,10 +30,9 @@ public:
     }
 
     // The shell's report of a mouse message to a window.
-    void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x = 0, int32_t y = 0,
-               uint32_t keyState = 0, bool altDown = false, uint32_t callbackMessage = 0x400) {
-        windows.at(window)->OnTrayNotification(
-            {callbackMessage, 1, mouseMessage, x, y, keyState, altDown});
+    void Mouse(TrayWindowId window, uint32_t mouseMessage, int32_t x, int32_t y,
+               uint32_t callbackMessage) {
+        windows.at(window)->OnTrayNotification({callbackMessage, 1, mouseMessage, x, y, 0, false});
     }
 
     std::vector<std::string> calls;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -48,13 +47,9 @@ TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
         TNoiseForm noise;
         TGainForm gain;
         TPortForm port;
-        const struct {
-            QDialog& form;  // with the one text field the operator types into
-            std::function<double()> close;
-            double untouched;
-            QString typed;
-            double result;
-        } cases[] = {
+        // A form with the one text field the operator types into, how it closes, what it gives
+        // back untouched, a typed text and what that gives.
+        const std::tuple<QDialog&, std::function<double()>, double, QString, double> cases[] = {
             {refresh, [&] { return refresh.Run(nullptr, 2000); }, 2000, "every 0.5 SECONDS", 500},
             {imd, [&] { return imd.Run(nullptr, -26); }, -26, "-25db", -26},
             {noise, [&] { return noise.Run(nullptr, 3); }, 3, "65", 3},
@@ -62,11 +57,11 @@ TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
             {port, [&] { return port.Run(nullptr, 7, true, PlainPortEntries(16)).ComPort; }, 7,
              "COM12", 12},
         };
-        for (const auto& c : cases) {
-            WhileOpen(c.form, [] {});
-            EXPECT_DOUBLE_EQ(c.close(), c.untouched) << c.form.windowTitle().toStdString();
-            WhileOpen(c.form, [&] { TypeInto(c.form.findChild<QLineEdit*>(), c.typed); });
-            EXPECT_DOUBLE_EQ(c.close(), c.result) << c.typed.toStdString();
+        for (const auto& [form, close, untouched, typed, result] : cases) {
+            WhileOpen(form, [] {});
+            EXPECT_DOUBLE_EQ(close(), untouched) << form.windowTitle().toStdString();
+            WhileOpen(form, [&] { TypeInto(form.findChild<QLineEdit*>(), typed); });
+            EXPECT_DOUBLE_EQ(close(), result) << typed.toStdString();
         }
     }
     DecimalChar = previousDecimal;
@@ -93,19 +88,13 @@ TEST(FormsTest, PowerLimitFieldsFollowItsCheckBoxAndTooMuchIsCappedWithANote) {
     EXPECT_EQ(messages.Messages(), std::vector{PowerExceedsText(result.MaxWatts, '.')});
 }
 
-FakeDevice Card(const std::string& name) {
-    FakeDevice device = PlaybackCard({FakeVolume()});
-    device.ProductName = name;
-    return device;
-}
-
 TEST(FormsTest, SoundCardPicksNoneUntilTheOperatorDoesAndNamesALoneOne) {
-    Rig sound({Card("Onboard"), Card("USB Audio"), Card("HDMI")});
+    Rig sound({{"Onboard"}, {"USB Audio"}, {"HDMI"}});
     TSoundCardForm form;
     WhileOpen(form, [] {});
     EXPECT_EQ(form.Run(nullptr, sound.volume, 2, sound.presenter), 0);
 
-    Rig lone({Card("Onboard")});
+    Rig lone({{"Onboard"}});
     WhileOpen(form, [] {});  // closes the list should it be shown after all
     EXPECT_EQ(form.Run(nullptr, lone.volume, 0, lone.presenter), std::nullopt);
     EXPECT_EQ(lone.presenter.Messages(), std::vector{OneSoundCardText("Onboard")});

@@ -1,5 +1,6 @@
 #include "desktop/SpOnly1.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "fakes/FakeSharedMemory.h"
@@ -12,12 +13,8 @@ TEST(OnlyOneTest, FailureNamesTheBlockAndTheCodeAndLeavesNoBlockBehind) {
     FakeSharedMemory memory;
     FakeInstanceActivation activation;
     memory.failMapWith = 8;
-    try {
-        TSharedMem block(memory, "other", 4);
-        ADD_FAILURE() << "no error";
-    } catch (const ESharedMemError& e) {
-        EXPECT_STREQ(e.what(), "Error creating shared memory other (8)");
-    }
+    EXPECT_THAT([&] { TSharedMem block(memory, "other", 4); },
+                testing::ThrowsMessage<ESharedMemError>("Error creating shared memory other (8)"));
     EXPECT_EQ(memory.OpenMappings(), 0) << "a mapping that cannot be mapped is closed again";
     memory.failMapWith = 0;
     memory.failCreateWith = 13;
