@@ -139,7 +139,9 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
         EXPECT_EQ(h.Splatter(), row.status);
         EXPECT_EQ(h.Title(), row.title ? row.title : caption);
         EXPECT_EQ(h.Probe().LedIcon()->Visible(), row.light >= 0);
-        if (row.light >= 0) EXPECT_EQ(h.Probe().LedIcon()->IconIndex(), row.light);
+        if (row.light >= 0) {
+            EXPECT_EQ(h.Probe().LedIcon()->IconIndex(), row.light);
+        }
         EXPECT_EQ(h.Probe().Chart()->PointCount(), row.chartPoints);
         // The line's own fields are the record's business; here: this cycle's record.
         const std::vector<std::string> lines = Lines(log);
