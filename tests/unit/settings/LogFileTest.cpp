@@ -5,10 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "support/TempConfigHome.h"
 
 namespace {
 
@@ -18,10 +19,6 @@ class LogFileTest : public ::testing::Test {
 protected:
     LogFileTest() { fs::create_directories(folder_); }
     ~LogFileTest() override { fs::remove_all(folder_); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 
     const fs::path folder_ =
         fs::temp_directory_path() / ("quorvane-log-" + std::to_string(getpid()));
@@ -38,17 +35,17 @@ TEST_F(LogFileTest, EachOpenStartsAfreshAndEveryLineEndsInCrLfAtOnce) {
 
     std::ofstream(path_) << "left over from the last run\n";
     ASSERT_TRUE(log_.Open(path_));
-    EXPECT_EQ(Contents(path_), "");
+    EXPECT_EQ(FileText(path_), "");
     log_.Log("first run");
     ASSERT_TRUE(log_.Open(path_));
     log_.Log("Starting Quorvane");
-    EXPECT_EQ(Contents(path_), "Starting Quorvane\r\n");  // flushed without closing
+    EXPECT_EQ(FileText(path_), "Starting Quorvane\r\n");  // flushed without closing
     log_.Log("");
     log_.Log("  s;S\t64 ");
     log_.Close();
     log_.Close();
     log_.Log("after close");
-    EXPECT_EQ(Contents(path_), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
+    EXPECT_EQ(FileText(path_), "Starting Quorvane\r\n\r\n  s;S\t64 \r\n");
 }
 
 // In a shared working folder someone else may have put the name there first.
@@ -65,7 +62,7 @@ TEST_F(LogFileTest, RefusesALinkAndAnotherUsersFileAndLeavesThemAlone) {
             ASSERT_EQ(::chown(path_.c_str(), 12345, 12345), 0);
         EXPECT_FALSE(log_.Open(path_));
         log_.Log("planted");
-        EXPECT_EQ(Contents(link ? target : path_), "keep");
+        EXPECT_EQ(FileText(link ? target : path_), "keep");
     }
 }
 
@@ -79,7 +76,7 @@ TEST_F(LogFileTest, LinesFromTwoThreadsNeverMix) {
     a.join();
     b.join();
     log_.Close();
-    std::istringstream in(Contents(path_));
+    std::istringstream in(FileText(path_));
     int lines = 0;
     for (std::string line; std::getline(in, line); ++lines)
         ASSERT_TRUE(line == serial + "\r" || line == gui + "\r") << line.substr(0, 40);
