@@ -7,7 +7,7 @@
 // labels updated and the window painted; target < 1 ms median.
 bool BenchDisplayPath();
 
-// Longest gap between 10 ms heartbeat timer events on the GUI thread while Timer1 polls
+// Longest gap between 10 ms heartbeat timer events on the GUI thread while pollTimer_ polls
 // the emulator every 1000 ms for `seconds`; target < 50 ms.
 bool BenchHeartbeat(int seconds);
 // The same with "Follow fldigi" on, against an fldigi that never answers and then against

@@ -53,7 +53,7 @@ bool BenchDisplayPath() {
         return false;
     }
     // The figures' full path, power estimate included.
-    h.Dialogs().ShowPowerForm->ShowPowerCheckBox->setChecked(true);
+    h.Dialogs().showPowerDialog->showPowerCheckBox->setChecked(true);
 
     // Two-tone frames: every series filled, every label written.
     std::mt19937 random(1);
@@ -64,14 +64,14 @@ bool BenchDisplayPath() {
         MeterDataReply(MeterScenario::Underdriven, id, random)};
 
     for (int i = 0; i < kWarmUpCycles; ++i) {
-        MainFormProbe::ShowGraphReply(h.Form(), frames[0]);
+        MainWindowProbe::ShowGraphReply(h.Form(), frames[0]);
         QApplication::processEvents();
     }
     std::vector<double> shown, shownCpu, painted;
     for (int i = 0; i < kCycles; ++i) {
         const double startCpu = ThreadCpuMs();
         const auto start = Clock::now();
-        MainFormProbe::ShowGraphReply(h.Form(), frames[i % frames.size()]);
+        MainWindowProbe::ShowGraphReply(h.Form(), frames[i % frames.size()]);
         const auto updated = Clock::now();
         shownCpu.push_back(ThreadCpuMs() - startCpu);
         // The chart lays its items out from the event loop; then one synchronous paint.

@@ -26,12 +26,12 @@ struct Run {
     double wallSeconds = 0.0;
 };
 
-// Runs the message loop for `seconds` with Timer1 at `intervalMs`, beating every 10 ms when
+// Runs the message loop for `seconds` with pollTimer_ at `intervalMs`, beating every 10 ms when
 // asked to. The beats wake the GUI thread a hundred times a second, so they stay out of
 // the CPU figures.
 Run Poll(MainWindowHarness& h, int intervalMs, int seconds, bool beat) {
     Run run;
-    QObject::connect(&h.Form(), &TMainForm::CycleFinished, [&run] { ++run.cycles; });
+    QObject::connect(&h.Form(), &MainWindow::CycleFinished, [&run] { ++run.cycles; });
     QTimer heartbeat;
     heartbeat.setTimerType(Qt::PreciseTimer);
     heartbeat.setInterval(10);
@@ -44,13 +44,13 @@ Run Poll(MainWindowHarness& h, int intervalMs, int seconds, bool beat) {
     });
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    h.Probe().Timer1()->setInterval(intervalMs);
+    h.Probe().PollTimer()->setInterval(intervalMs);
     const auto start = Clock::now();
-    h.Probe().Timer1()->start();
+    h.Probe().PollTimer()->start();
     if (beat) heartbeat.start();
     last = Clock::now();
     loop.exec();
-    h.Probe().Timer1()->stop();
+    h.Probe().PollTimer()->stop();
     h.Form().WaitForCycle();
     run.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     return run;

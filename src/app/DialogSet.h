@@ -5,31 +5,33 @@
 
 #include <memory>
 
-#include "dialogs/about.h"
-#include "dialogs/noisform.h"
-#include "dialogs/ucard.h"
-#include "dialogs/ucomport.h"
-#include "dialogs/ugain.h"
-#include "dialogs/uimd.h"
-#include "dialogs/upower.h"
-#include "dialogs/urefresh.h"
-#include "dialogs/ushowpower.h"
-#include "dialogs/utestcard.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/GainDialog.h"
+#include "dialogs/NoiseThresholdDialog.h"
+#include "dialogs/PortDialog.h"
+#include "dialogs/PowerLimitDialog.h"
+#include "dialogs/RefreshRateDialog.h"
+#include "dialogs/ShowPowerDialog.h"
+#include "dialogs/SoundCardDialog.h"
+#include "dialogs/TargetImdDialog.h"
+#include "dialogs/TestSoundCardDialog.h"
 
 class ProfileFile;
 
 struct DialogSet {
     explicit DialogSet(ProfileFile& profile)
-        : ShowPowerForm(std::make_unique<TShowPowerForm>(profile)) {}
+        : showPowerDialog(std::make_unique<ShowPowerDialog>(profile)) {}
 
-    std::unique_ptr<TPortForm> PortForm = std::make_unique<TPortForm>();
-    std::unique_ptr<TRefreshForm> RefreshForm = std::make_unique<TRefreshForm>();
-    std::unique_ptr<TAboutForm> AboutForm = std::make_unique<TAboutForm>();
-    std::unique_ptr<TGainForm> GainForm = std::make_unique<TGainForm>();
-    std::unique_ptr<TIMDForm> IMDForm = std::make_unique<TIMDForm>();
-    std::unique_ptr<TNoiseForm> NoiseForm = std::make_unique<TNoiseForm>();
-    std::unique_ptr<TPowerLimitForm> PowerLimitForm = std::make_unique<TPowerLimitForm>();
-    std::unique_ptr<TSoundCardForm> SoundCardForm = std::make_unique<TSoundCardForm>();
-    std::unique_ptr<TShowPowerForm> ShowPowerForm;
-    std::unique_ptr<TTestSoundCardForm> TestSoundCardForm = std::make_unique<TTestSoundCardForm>();
+    std::unique_ptr<PortDialog> portDialog = std::make_unique<PortDialog>();
+    std::unique_ptr<RefreshRateDialog> refreshRateDialog = std::make_unique<RefreshRateDialog>();
+    std::unique_ptr<AboutDialog> aboutDialog = std::make_unique<AboutDialog>();
+    std::unique_ptr<GainDialog> gainDialog = std::make_unique<GainDialog>();
+    std::unique_ptr<TargetImdDialog> targetImdDialog = std::make_unique<TargetImdDialog>();
+    std::unique_ptr<NoiseThresholdDialog> noiseThresholdDialog =
+        std::make_unique<NoiseThresholdDialog>();
+    std::unique_ptr<PowerLimitDialog> powerLimitDialog = std::make_unique<PowerLimitDialog>();
+    std::unique_ptr<SoundCardDialog> soundCardDialog = std::make_unique<SoundCardDialog>();
+    std::unique_ptr<ShowPowerDialog> showPowerDialog;
+    std::unique_ptr<TestSoundCardDialog> testSoundCardDialog =
+        std::make_unique<TestSoundCardDialog>();
 };

@@ -9,14 +9,14 @@
 
 #include "app/CommandLine.h"
 #include "app/DialogSet.h"
+#include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
-#include "app/umain.h"
-#include "audio/usound.h"
-#include "desktop/QtOnlyOne.h"
+#include "audio/MixerInventory.h"
+#include "desktop/QtSingleInstance.h"
+#include "dialogs/MessageDialog.h"
 #include "dialogs/NumberConversion.h"
-#include "dialogs/oxdialog.h"
+#include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
-#include "meter/rig_port.h"
 #include "platform/NativePlatform.h"
 
 namespace {
@@ -24,10 +24,10 @@ namespace {
 // Once a signal has asked the program to end, no note waits for the operator any more.
 class EndingAwarePresenter final : public MessagePresenter {
 public:
-    char MessageDialog(const std::string& caption, const std::string& type,
-                       const std::string& message, const std::string& buttons) override {
+    char ShowMessage(const std::string& caption, const std::string& type,
+                     const std::string& message, const std::string& buttons) override {
         if (TerminationRequested()) return ' ';
-        return dialogs_.MessageDialog(caption, type, message, buttons);
+        return dialogs_.ShowMessage(caption, type, message, buttons);
     }
 
 private:
@@ -42,7 +42,7 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-void ShowMainWindow(TMainForm& form) {
+void ShowMainWindow(MainWindow& form) {
     if (form.windowState() & Qt::WindowMinimized)
         form.showMinimized();
     else if (form.windowState() & Qt::WindowMaximized)
@@ -69,10 +69,10 @@ int RunQuorvane(int argc, char** argv) {
 
     // The guard runs before the settings, the log or the port are touched, so that a
     // second start leaves the running instance's files and port alone.
-    std::unique_ptr<QtOnlyOne> guard;
+    std::unique_ptr<QtSingleInstance> guard;
     try {
-        guard = std::make_unique<QtOnlyOne>("quorvane");
-    } catch (const ESharedMemError& error) {
+        guard = std::make_unique<QtSingleInstance>("quorvane");
+    } catch (const SharedBlockError& error) {
         // Whatever another user put in the way, the operator's start goes on.
         std::fprintf(stderr, "quorvane: %s; running without the single-instance guard\n",
                      error.what());
@@ -87,12 +87,12 @@ int RunQuorvane(int argc, char** argv) {
     NativeMixer mixer;
     EndingAwarePresenter messages;
     NativeDriverServices driverServices;
-    RigPort rigPort(driverServices, ports);
+    PortSharingDriver rigPort(driverServices, ports);
     SharedPortDecision sharing(driverServices, rigPort);
 
     int status = 0;
     {
-        TMainForm mainForm({ports, profile, system, mixer, messages, &sharing, &devices});
+        MainWindow mainForm({ports, profile, system, mixer, messages, &sharing, &devices});
         if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
@@ -101,7 +101,7 @@ int RunQuorvane(int argc, char** argv) {
         // writes it once, in one replace, the dialogs' keys included.
         std::optional<ProfileBatch> startup(std::in_place, profile);
         std::optional<ProfileBatch> shutdown;
-        if (!mainForm.FormCreate()) return 1;
+        if (!mainForm.StartUp()) return 1;
         {
             DialogSet dialogs(profile);
             startup.reset();
@@ -116,7 +116,7 @@ int RunQuorvane(int argc, char** argv) {
             mainForm.AttachDialogs(nullptr);
             shutdown.emplace(profile);
         }
-        mainForm.FormDestroy();
+        mainForm.ShutDown();
         // The log is closed by now; the terminal or the session's journal still hears it.
         if (!shutdown->Commit())
             std::fputs("quorvane: could not write the settings file\n", stderr);

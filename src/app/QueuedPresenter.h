@@ -13,15 +13,15 @@ class QueuedPresenter final : public MessagePresenter {
 public:
     explicit QueuedPresenter(MessagePresenter& gui) : gui_(gui) {}
 
-    char MessageDialog(const std::string& caption, const std::string& type,
-                       const std::string& message, const std::string& buttons) override {
+    char ShowMessage(const std::string& caption, const std::string& type,
+                     const std::string& message, const std::string& buttons) override {
         QCoreApplication* app = QCoreApplication::instance();
         if (!app || QThread::currentThread() == app->thread())
-            return gui_.MessageDialog(caption, type, message, buttons);
+            return gui_.ShowMessage(caption, type, message, buttons);
         QMetaObject::invokeMethod(
             app,
             [&gui = gui_, caption, type, message, buttons] {
-                gui.MessageDialog(caption, type, message, buttons);
+                gui.ShowMessage(caption, type, message, buttons);
             },
             Qt::QueuedConnection);
         return ' ';

@@ -3,7 +3,7 @@
 #include "app/Fonts.h"
 
 StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
-    setObjectName("Panel1");
+    setObjectName("statusLine");
     setFixedHeight(kHeight);
     setAutoFillBackground(true);
     QPalette grey = palette();
@@ -13,14 +13,14 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
 
     // Each label reaches to the next one on its row, so a longer text is cut
     // at its neighbour instead of being drawn over it.
-    Splatter = MakeLabel("Splatter", 0, 0, 288);
-    Auto = MakeLabel("Auto", 288, 0, 48);
-    Mode = MakeLabel("Mode", 336, 0, 111);
+    statusWord = MakeLabel("statusWord", 0, 0, 288);
+    alc = MakeLabel("alc", 288, 0, 48);
+    mode = MakeLabel("mode", 336, 0, 111);
     rms = MakeLabel("rms", 0, 22, 88);
-    IMD = MakeLabel("IMD", 88, 22, 104);
-    Level = MakeLabel("Level", 192, 22, 96);
-    MaxVoltage = MakeLabel("MaxVoltage", 288, 22, 104);
-    PowerEstimate = MakeLabel("PowerEstimate", 392, 22, 80);
+    imd = MakeLabel("imd", 88, 22, 104);
+    level = MakeLabel("level", 192, 22, 96);
+    peakVolts = MakeLabel("peakVolts", 288, 22, 104);
+    power = MakeLabel("power", 392, 22, 80);
 }
 
 QLabel* StatusPanel::MakeLabel(const char* name, int left, int top, int width) {

@@ -11,14 +11,14 @@ public:
 
     explicit StatusPanel(QWidget* parent = nullptr);
 
-    QLabel* Splatter;
-    QLabel* Auto;
-    QLabel* Mode;
+    QLabel* statusWord;
+    QLabel* alc;
+    QLabel* mode;
     QLabel* rms;
-    QLabel* IMD;
-    QLabel* Level;
-    QLabel* MaxVoltage;
-    QLabel* PowerEstimate;
+    QLabel* imd;
+    QLabel* level;
+    QLabel* peakVolts;
+    QLabel* power;
 
 private:
     QLabel* MakeLabel(const char* name, int left, int top, int width);

@@ -1,6 +1,6 @@
 #include "audio/LevelControl.h"
 
-#include "audio/usound.h"
+#include "audio/MixerInventory.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ int Clamp(int64_t value, int32_t audioFloor) {
 
 }  // namespace
 
-int32_t MixerLevel(TspVolumeControl& volume) {
+int32_t MixerLevel(MixerInventory& volume) {
     const int32_t master = volume.GetMasterVolume();
     const int32_t wave = volume.GetWaveVolume();
     if (wave > 0) return wave * master / 100;
@@ -29,7 +29,7 @@ MixerVolumes SteppedVolumes(MixerVolumes now, int32_t step, int32_t audioFloor) 
     return {Clamp(master, audioFloor), Clamp(wave, audioFloor)};
 }
 
-void ChangeAudioLevel(TspVolumeControl& volume, bool alcChecked, int32_t audioFloor, int32_t step) {
+void ChangeAudioLevel(MixerInventory& volume, bool alcChecked, int32_t audioFloor, int32_t step) {
     if (!alcChecked) return;
     MixerVolumes now;
     now.Master = volume.GetMasterVolume();

@@ -8,6 +8,6 @@ public:
     virtual ~MessagePresenter() = default;
     // Shows a modal note; ';' in the message starts a new line. Returns the hot-key
     // letter of the pressed button, upper-cased, or ' ' when closed without one.
-    virtual char MessageDialog(const std::string& caption, const std::string& type,
-                               const std::string& message, const std::string& buttons = "") = 0;
+    virtual char ShowMessage(const std::string& caption, const std::string& type,
+                             const std::string& message, const std::string& buttons = "") = 0;
 };

@@ -51,8 +51,8 @@ LedIconImages::LedIconImages(QtTrayShell& shell) : Picture_(Register(shell, Tria
     for (int i = 0; i < kDotCount; ++i) IconList_.Add(Register(shell, DotImage(i)));
 }
 
-std::unique_ptr<TSpTrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images) {
-    auto icon = std::make_unique<TSpTrayIcon>(shell);
+std::unique_ptr<TrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images) {
+    auto icon = std::make_unique<TrayIcon>(shell);
     // As the main window's stored description would set it.
     icon->BeginLoading();
     icon->SetIcon(images.Picture());

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <memory>
 
-#include "desktop/SpTrayIc.h"
+#include "desktop/TrayIcon.h"
 
 class QtTrayShell;
 
@@ -31,6 +31,6 @@ private:
 
 // LedIcon as the main window carries it: Icon = the triangle, Icons = IconList,
 // IconIndex -1, Hint "Quorvane", hidden. The main window sets OnMouseDown to its
-// LedIconMouseDown and OnException to its error report. Destroy the icon before `images`
+// TrayMouseDown and OnException to its error report. Destroy the icon before `images`
 // and before the shell.
-std::unique_ptr<TSpTrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images);
+std::unique_ptr<TrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images);

@@ -26,8 +26,8 @@ int ComPortFromText(std::string_view listText);
 // The GetVersion-style word has its top bit clear on the NT family.
 bool IsNtFamily(uint32_t versionWord);
 struct PortHelpTexts {
-    std::string Label1;
-    std::string Label2;
+    std::string explanation;
+    std::string hint;
 };
 PortHelpTexts PortFormTexts(bool ntFamily);
 // The notes on Linux, where adapters keep their names and the port is never shared.

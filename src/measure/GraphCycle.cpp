@@ -11,7 +11,7 @@ constexpr std::int32_t kCreepCycles = 25;
 
 // The status word, and the shorter word on the taskbar while minimized.
 void ShowStatus(GraphView& view, const char* status, const char* title) {
-    view.SetSplatter(status);
+    view.SetStatusWord(status);
     if (view.IsMinimized()) view.SetTitle(title);
 }
 }  // namespace
@@ -51,7 +51,7 @@ Measurement GraphCycle::Run(GraphView& view, std::string_view reply,
                             const GraphSettings& settings) {
     const char sep = settings.DecimalSeparator;
     Measurement m;
-    view.ClearSeries();
+    view.ClearChart();
 
     if (!CheckLength(reply, m)) {
         view.SetRms("");

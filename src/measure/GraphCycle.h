@@ -14,13 +14,13 @@ class GraphView {
 public:
     virtual ~GraphView() = default;
 
-    virtual void ClearSeries() = 0;
+    virtual void ClearChart() = 0;
     // Series1 (n, b) and Series2 (n, -b).
     virtual void AppendEnvelope(int n, double b) = 0;
     // Series3 (n, v) and Series4 (n, -v).
     virtual void AppendIdeal(int n, double v) = 0;
 
-    virtual void SetSplatter(const std::string& text) = 0;
+    virtual void SetStatusWord(const std::string& text) = 0;
     virtual void SetRms(const std::string& text) = 0;
     virtual void SetImd(const std::string& text) = 0;
     virtual void SetMaxVoltage(const std::string& text) = 0;

@@ -121,8 +121,8 @@ std::string MeterLink::Receive(int count, bool arrivedOnly) {
             return {};
         }
     } catch (...) {
-        presenter_.MessageDialog("Error", "!",
-                                 "An exception was raised attempting to read from the com port.");
+        presenter_.ShowMessage("Error", "!",
+                               "An exception was raised attempting to read from the com port.");
         return {};
     }
     return std::string(reinterpret_cast<const char*>(buffer.data()), std::min(received, wanted));

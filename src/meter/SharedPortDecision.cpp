@@ -15,5 +15,5 @@ bool SharedPortDecision::ShouldShare(Logger& log) {
 
 std::unique_ptr<SerialPort> SharedPortDecision::HookComPort(const std::string& openName,
                                                             uint32_t& error) {
-    return rigPort_.HookComPort(openName, error);
+    return sharingDriver_.HookComPort(openName, error);
 }

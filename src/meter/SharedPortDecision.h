@@ -3,17 +3,18 @@
 // file lies beside the program; otherwise the port is opened directly.
 
 #include "meter/PortSharing.h"
-#include "meter/rig_port.h"
+#include "meter/PortSharingDriver.h"
 #include "platform/DriverServices.h"
 
 class SharedPortDecision final : public PortSharing {
 public:
-    SharedPortDecision(DriverServices& os, RigPort& rigPort) : os_(os), rigPort_(rigPort) {}
+    SharedPortDecision(DriverServices& os, PortSharingDriver& rigPort)
+        : os_(os), sharingDriver_(rigPort) {}
 
     bool ShouldShare(Logger& log) override;
     std::unique_ptr<SerialPort> HookComPort(const std::string& openName, uint32_t& error) override;
 
 private:
     DriverServices& os_;
-    RigPort& rigPort_;
+    PortSharingDriver& sharingDriver_;
 };

@@ -15,8 +15,8 @@ struct ShownMessage {
 
 class RecordingPresenter final : public MessagePresenter {
 public:
-    char MessageDialog(const std::string& caption, const std::string& type,
-                       const std::string& message, const std::string& buttons) override {
+    char ShowMessage(const std::string& caption, const std::string& type,
+                     const std::string& message, const std::string& buttons) override {
         shown.push_back({caption, type, message, buttons});
         return 'O';
     }

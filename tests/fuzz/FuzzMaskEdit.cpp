@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "FuzzInput.h"
-#include "dialogs/aoxmask.h"
+#include "dialogs/MaskedEdit.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     new QApplication(*argc, *argv);  // never destroyed: Qt's globals may go first
@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const std::uint8_t choice = input.Byte();
-    TOxMaskEdit edit;
-    edit.SetEditMaskStyle(choice & 1 ? TOxMaskStyle::dBaseStyle : TOxMaskStyle::StandardStyle);
+    CaptionedMaskedEdit edit;
+    edit.SetEditMaskStyle(choice & 1 ? MaskStyle::dBaseStyle : MaskStyle::StandardStyle);
     edit.SetOverwrite(choice & 2);
     edit.SetMaxLength(input.Byte() % 40);
     edit.SetEditMask(QString::fromLatin1(input.Piece()));

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "audio/usound.h"
+#include "audio/MixerInventory.h"
 #include "fakes/FakeMixer.h"
 #include "fakes/RecordingPresenter.h"
 
@@ -26,5 +26,5 @@ struct Rig {
         : mixer(std::move(devices)), volume(mixer, presenter, kWindow, deviceIndex) {}
     FakeMixer mixer;
     RecordingPresenter presenter;
-    TspVolumeControl volume;
+    MixerInventory volume;
 };

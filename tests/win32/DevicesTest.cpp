@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "audio/usound.h"
+#include "audio/MixerInventory.h"
 #include "base/Logger.h"
 #include "fakes/RecordingPresenter.h"
 #include "meter/MeterLink.h"
-#include "meter/rig_port.h"
+#include "meter/PortSharingDriver.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32SerialPorts.h"
@@ -22,7 +22,7 @@ TEST(SerialPortTest, TheMeterAnswersOnCom12AndCom1sSettingsReadBack) {
     EXPECT_FALSE(ports.ErrorText(error).empty()) << error;
     // COM1 is a serial device to the DOS-device lookup, as the hook request needs.
     Win32DriverServices os;
-    const std::string device = RigPort(os, ports).GetDosDeviceTarget("COM1");
+    const std::string device = PortSharingDriver(os, ports).GetDosDeviceTarget("COM1");
     EXPECT_EQ(device.rfind("\\Device\\", 0), 0u) << device;
     EXPECT_EQ(device.back(), '\0') << "the list's own terminators are kept";
     if (!std::getenv("QUORVANE_METER_PORTS"))
@@ -59,7 +59,7 @@ TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
     for (int device = 0; device < static_cast<int>(count); ++device) {
         SCOPED_TRACE(device);
         RecordingPresenter presenter;
-        TspVolumeControl control(mixer, presenter, 0, device);
+        MixerInventory control(mixer, presenter, 0, device);
         EXPECT_TRUE(presenter.shown.empty()) << presenter.shown.front().message;
         EXPECT_FALSE(control.GetDeviceName(device).empty());
         const int master = control.FindMasterLine();

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <tuple>
 
-#include "meter/Instdrv.h"
+#include "meter/DriverService.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32SharedMemory.h"

@@ -22,10 +22,10 @@
 #include <utility>
 
 #include "audio/LevelControl.h"
-#include "audio/usound.h"
-#include "desktop/SpTrayIc.h"
-#include "dialogs/aoxmask.h"
-#include "dialogs/uhistory.h"
+#include "audio/MixerInventory.h"
+#include "desktop/TrayIcon.h"
+#include "dialogs/HistoryWindow.h"
+#include "dialogs/MaskedEdit.h"
 #include "fldigi/FldigiLink.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/HistoryChart.h"
@@ -89,7 +89,7 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         EXPECT_TRUE(screen.contains(h.Form().frameGeometry().topLeft()));
         h.Cycle();
-        EXPECT_EQ(h.Splatter(), "SIGNAL OK");
+        EXPECT_EQ(h.StatusWord(), "SIGNAL OK");
         h.Shutdown();
         EXPECT_EQ(h.Saved("COM PARMS", "Port"), port);
     }
@@ -136,26 +136,26 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
         h.Form().setWindowState(row.title ? Qt::WindowMinimized : Qt::WindowNoState);
         h.Meter().SetScenario(row.scenario);
         h.Cycle();
-        EXPECT_EQ(h.Splatter(), row.status);
+        EXPECT_EQ(h.StatusWord(), row.status);
         EXPECT_EQ(h.Title(), row.title ? row.title : caption);
-        EXPECT_EQ(h.Probe().LedIcon()->Visible(), row.light >= 0);
+        EXPECT_EQ(h.Probe().TrayLight()->Visible(), row.light >= 0);
         if (row.light >= 0) {
-            EXPECT_EQ(h.Probe().LedIcon()->IconIndex(), row.light);
+            EXPECT_EQ(h.Probe().TrayLight()->IconIndex(), row.light);
         }
         EXPECT_EQ(h.Probe().Chart()->PointCount(), row.chartPoints);
         // The line's own fields are the record's business; here: this cycle's record.
         const std::vector<std::string> lines = Lines(log);
         ASSERT_EQ(lines.size(), 1 + cycles++);
         const std::string& line = lines.back();
-        EXPECT_NE(line.find("," + h.Splatter() + ","), std::string::npos) << line;
-        EXPECT_EQ("LEVEL:" + line.substr(line.rfind(',') + 1) + "%", h.Label("Level"));
+        EXPECT_NE(line.find("," + h.StatusWord() + ","), std::string::npos) << line;
+        EXPECT_EQ("LEVEL:" + line.substr(line.rfind(',') + 1) + "%", h.Label("level"));
     }
     const QImage chart = Grab(h.Probe().Chart());
     EXPECT_GT(PixelsOf(chart, kGreen), 100) << "no bars";
     EXPECT_GT(PixelsOf(chart, kYellow), 100) << "no arch";
 
-    h.Command("History1")->trigger();
-    auto* window = h.Form().findChild<THistoryForm*>();
+    h.Command("openHistory")->trigger();
+    auto* window = h.Form().findChild<HistoryWindow*>();
     ASSERT_TRUE(window && window->isVisible());
     ASSERT_TRUE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/saved.csv")));
     EXPECT_EQ(Lines(h.WorkDir() + "/saved.csv"), Lines(log));
@@ -163,8 +163,8 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     EXPECT_EQ(h.Messages().size(), 1u);
 
     // The target line across the chart, the splatter cycle's IMD above it, the clean below.
-    window->SpanComboBox->setCurrentIndex(window->SpanComboBox->count() - 1);
-    const QImage history = Grab(window->Chart);
+    window->spanList->setCurrentIndex(window->spanList->count() - 1);
+    const QImage history = Grab(window->chart);
     const auto yellowIn = [&](int y) { return PixelsOf(history, kYellow, y, y + 1); };
     int target = 0;
     for (int y = 1; y < history.height(); ++y)
@@ -174,9 +174,10 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     EXPECT_GT(PixelsOf(history, kGreen, target + 1), 0);
 
     // Text mode lists the frame over the chart.
-    h.Command("DataMode1")->trigger();
+    h.Command("textMode")->trigger();
     h.Cycle();
-    EXPECT_TRUE(h.Probe().Memo1()->isVisible() && !h.Probe().Memo1()->toPlainText().isEmpty());
+    EXPECT_TRUE(h.Probe().TextView()->isVisible() &&
+                !h.Probe().TextView()->toPlainText().isEmpty());
 }
 
 // Each command as the operator works it, what it changes at once, and the key it leaves in
@@ -198,7 +199,7 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     const auto cycle = [&](const char* scenario) {
         h.Meter().SetScenario(scenario);
         h.Cycle();
-        return h.Splatter();
+        return h.StatusWord();
     };
     const struct {
         const char* command;
@@ -208,56 +209,56 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         const char *section, *key, *saved;  // no section: nothing saved
     } commands[] = {
         // clang-format off
-        {"PSK63", nullptr, {}, [&] {
+        {"psk63", nullptr, {}, [&] {
              return h.Title() == "PSK63 RF Monitoring on COM1" && cycle("clean") == "SIGNAL OK"; },
          "MISC", "Mode", "1"},
-        {"ALC", nullptr, {}, [&, writes = mixer.ValueWrites] {
+        {"levelControl", nullptr, {}, [&, writes = mixer.ValueWrites] {
              return !cycle("underdriven").empty() && mixer.ValueWrites > writes; },
          "MISC", "ALC", "1"},
-        {"ShowPower", d.ShowPowerForm.get(),
-         [&] { QTest::mouseClick(d.ShowPowerForm->ShowPowerCheckBox, Qt::LeftButton); },
-         [&] { return !cycle("clean").empty() && h.Label("PowerEstimate").ends_with("W"); },
+        {"chooseShowPower", d.showPowerDialog.get(),
+         [&] { QTest::mouseClick(d.showPowerDialog->showPowerCheckBox, Qt::LeftButton); },
+         [&] { return !cycle("clean").empty() && h.Label("power").ends_with("W"); },
          "SHOW POWER", "Show Power", "1"},
         // The emulator's clean frame is above 5 W.
-        {"PowerLimit", d.PowerLimitForm.get(), [&] {
-             QTest::mouseClick(d.PowerLimitForm->PowerLimitCheckBox, Qt::LeftButton);
-             TypeInto(d.PowerLimitForm->WattsLimit, "5"); },
+        {"choosePowerLimit", d.powerLimitDialog.get(), [&] {
+             QTest::mouseClick(d.powerLimitDialog->limitCheckBox, Qt::LeftButton);
+             TypeInto(d.powerLimitDialog->wattsEdit, "5"); },
          [&] { return cycle("clean") == "OVER POWER"; }, "POWER LIMITS", "Maximum Watts", "5"},
         // Typed over the field from its first position; the caret steps over the point.
-        {"Feedbackgain1", d.GainForm.get(), [&] {
-             d.GainForm->GainEdit->setFocus();
-             QTest::keyClick(d.GainForm->GainEdit, Qt::Key_Home);
-             QTest::keyClicks(d.GainForm->GainEdit, "99.9"); }, {}, "MISC", "Gain", "10"},
-        {"argetIMD1", d.IMDForm.get(), [&] {
-             TypeInto(d.IMDForm->TargetIMDComboBox->lineEdit(), "-28DB"); },
+        {"chooseGain", d.gainDialog.get(), [&] {
+             d.gainDialog->gainEdit->setFocus();
+             QTest::keyClick(d.gainDialog->gainEdit, Qt::Key_Home);
+             QTest::keyClicks(d.gainDialog->gainEdit, "99.9"); }, {}, "MISC", "Gain", "10"},
+        {"chooseTargetImd", d.targetImdDialog.get(), [&] {
+             TypeInto(d.targetImdDialog->targetList->lineEdit(), "-28DB"); },
          {}, "MISC", "Target IMD", "-28"},
-        {"NoiseThreshold1", d.NoiseForm.get(), [&] { Pick(d.NoiseForm->Noise, "60"); }, {},
+        {"chooseNoiseThreshold", d.noiseThresholdDialog.get(), [&] { Pick(d.noiseThresholdDialog->floorList, "60"); }, {},
          "MISC", "Noise Floor", "3"},
-        {"RefreshRate1", d.RefreshForm.get(),
-         [&] { Pick(d.RefreshForm->RefreshRateComboBox, "Every 2 seconds"); },
-         [&] { return h.Probe().Timer1()->interval() == 2000; }, "MISC", "Refresh Rate", "2000"},
-        {"AlwaysonTop1", nullptr, {}, [&] {
+        {"chooseRefreshRate", d.refreshRateDialog.get(),
+         [&] { Pick(d.refreshRateDialog->rateList, "Every 2 seconds"); },
+         [&] { return h.Probe().PollTimer()->interval() == 2000; }, "MISC", "Refresh Rate", "2000"},
+        {"alwaysOnTop", nullptr, {}, [&] {
              return !h.Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); },
          "MISC", "Always on Top", "0"},
-        {"SetSoundCard", d.SoundCardForm.get(),
-         [&] { Pick(d.SoundCardForm->ComboBox1, "USB Audio CODEC"); },
-         [&] { return h.Probe().VolumeControl()->DeviceIndex() == 1 &&
+        {"chooseSoundCard", d.soundCardDialog.get(),
+         [&] { Pick(d.soundCardDialog->cardList, "USB Audio CODEC"); },
+         [&] { return h.Probe().Inventory()->DeviceIndex() == 1 &&
                       mixer.ClosedHandles.size() == 1; },
          "MISC", "Sound Card", "1"},
-        {"TestSoundCard", d.TestSoundCardForm.get(),
-         [&] { QTest::keyClick(d.TestSoundCardForm->tbWave, Qt::Key_Right); },
+        {"testSoundCard", d.testSoundCardDialog.get(),
+         [&] { QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Right); },
          [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
-        {"ComPort1", d.PortForm.get(), [&] { Pick(d.PortForm->ComPortComboBox, "COM7"); },
+        {"choosePort", d.portDialog.get(), [&] { Pick(d.portDialog->portList, "COM7"); },
          [&] { return h.Messages().size() == 1 && h.Title().ends_with("on COM1") &&
                       h.Messages()[0].message.starts_with("Could not open COM7\n"); }},
         // An adapter that no COM name reaches: picked, it gets the first free one for good.
-        {"ComPort1", d.PortForm.get(), [&] {
-             Pick(d.PortForm->ComPortComboBox, QString::fromStdString(
+        {"choosePort", d.portDialog.get(), [&] {
+             Pick(d.portDialog->portList, QString::fromStdString(
                  "New  usb-Meter_QV1-if00  (" + fs::canonical(adapter).string() + ")")); },
          [&] { return h.Title().ends_with("on COM2") &&
                       fs::read_symlink(h.Home().ConfigDir() + "/dosdevices/com2") == adapter; }},
-        {"ComPort1", d.PortForm.get(),
-         [&] { TypeInto(d.PortForm->ComPortComboBox->lineEdit(), "COM12"); },
+        {"choosePort", d.portDialog.get(),
+         [&] { TypeInto(d.portDialog->portList->lineEdit(), "COM12"); },
          [&, before = com12->CommandCount('S')] {
              h.Cycle();
              return h.Title().ends_with("RF Monitoring on COM12") &&
@@ -281,41 +282,42 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     options.settings = h.Home().ReadSettings();
     MainWindowHarness next(options);
     ASSERT_TRUE(next.Start());
-    for (QAction* toggle : {next.Command("PSK63"), next.Command("ALC"), next.Command("PowerLimit")})
+    for (QAction* toggle :
+         {next.Command("psk63"), next.Command("levelControl"), next.Command("choosePowerLimit")})
         EXPECT_TRUE(toggle->isChecked()) << toggle->text().toStdString();
-    EXPECT_FALSE(next.Command("AlwaysonTop1")->isChecked());
-    EXPECT_TRUE(next.Dialogs().ShowPowerForm->ShowPowerCheckBox->isChecked());
-    EXPECT_EQ(next.Probe().Timer1()->interval(), 2000);
-    EXPECT_EQ(next.Probe().VolumeControl()->DeviceIndex(), 1);
-    EXPECT_EQ(next.Label("Auto"), "AUTO");
+    EXPECT_FALSE(next.Command("alwaysOnTop")->isChecked());
+    EXPECT_TRUE(next.Dialogs().showPowerDialog->showPowerCheckBox->isChecked());
+    EXPECT_EQ(next.Probe().PollTimer()->interval(), 2000);
+    EXPECT_EQ(next.Probe().Inventory()->DeviceIndex(), 1);
+    EXPECT_EQ(next.Label("alc"), "AUTO");
     // The power limit dialog opens on the stored choice: closed untouched, it keeps it.
-    ASSERT_TRUE(next.Operate(next.Command("PowerLimit"), *next.Dialogs().PowerLimitForm));
-    EXPECT_TRUE(next.Command("PowerLimit")->isChecked());
+    ASSERT_TRUE(next.Operate(next.Command("choosePowerLimit"), *next.Dialogs().powerLimitDialog));
+    EXPECT_TRUE(next.Command("choosePowerLimit")->isChecked());
 }
 
 // The About box asks the meter again, with the cycles held meanwhile, and what it hears
-// decides PSK63 as at start-up.
+// decides psk63Action_ as at start-up.
 TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
     MainWindowHarness h({});
     ASSERT_TRUE(h.Start());
-    QAction* psk63 = h.Command("PSK63");
-    const std::string firmware = h.Splatter();
+    QAction* psk63 = h.Command("psk63");
+    const std::string firmware = h.StatusWord();
     psk63->setEnabled(false);
-    h.Probe().Timer1()->start();
-    TAboutForm& about = *h.Dialogs().AboutForm;
-    ASSERT_TRUE(h.Operate(h.Command("About1"), about, [&] {
-        EXPECT_FALSE(h.Probe().Timer1()->isActive());
-        EXPECT_EQ(about.FirmwareInfoLabel->text().toStdString(), "Firmware: " + firmware);
+    h.Probe().PollTimer()->start();
+    AboutDialog& about = *h.Dialogs().aboutDialog;
+    ASSERT_TRUE(h.Operate(h.Command("showAbout"), about, [&] {
+        EXPECT_FALSE(h.Probe().PollTimer()->isActive());
+        EXPECT_EQ(about.firmwareLabel->text().toStdString(), "Firmware: " + firmware);
         EXPECT_TRUE(psk63->isEnabled());
-        EXPECT_EQ(h.Label("Mode"), "PSK31");
+        EXPECT_EQ(h.Label("mode"), "PSK31");
         EXPECT_EQ(h.Meter().CommandCount('v'), 2);
         h.Meter().Kill();  // a click on the firmware line asks again
-        QTest::mouseClick(about.FirmwareInfoLabel, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(about.FirmwareInfoLabel->text(), "Firmware: QUORVANE firmware not detected");
+        QTest::mouseClick(about.firmwareLabel, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(about.firmwareLabel->text(), "Firmware: QUORVANE firmware not detected");
         EXPECT_FALSE(psk63->isEnabled());
-        EXPECT_EQ(h.Label("Mode"), "");
+        EXPECT_EQ(h.Label("mode"), "");
     }));
-    EXPECT_TRUE(h.Probe().Timer1()->isActive());
+    EXPECT_TRUE(h.Probe().PollTimer()->isActive());
 }
 
 // The stand-in fldigi with its state file, in `dir`, and the port it took.
@@ -357,7 +359,7 @@ TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     h.Home().WriteSettings(
         "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" + std::to_string(fldigi.port) + "\r\n");
     ASSERT_TRUE(h.Start());
-    const auto level = [&h] { return MixerLevel(*h.Probe().VolumeControl()); };
+    const auto level = [&h] { return MixerLevel(*h.Probe().Inventory()); };
     const int splatterLevel = level();
     const auto follow = [&](const char* state) {
         fldigi.Set(state);
@@ -371,12 +373,12 @@ TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     follow("BPSK63 TX");
     EXPECT_LT(level(), splatterLevel) << "no cut while fldigi sent";
     follow("SILENT");  // every poll runs into its time-out
-    EXPECT_EQ(h.Splatter(), "FLDIGI?");
+    EXPECT_EQ(h.StatusWord(), "FLDIGI?");
 
     fldigi.Kill();
     fldigi.Start(fldigi.port);  // the port it had
     follow("BPSK31 TX");
-    EXPECT_EQ(h.Splatter(), "SPLATTER!");
+    EXPECT_EQ(h.StatusWord(), "SPLATTER!");
     EXPECT_EQ(h.Title(), "PSK31 RF Monitoring on COM1");
 }
 

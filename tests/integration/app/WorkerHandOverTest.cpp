@@ -38,8 +38,8 @@ TEST(WorkerHandOverTest, DeliveryQueuedForAnExchangeThatWaitDeliveredLeavesTheNe
 
 class RecordingPresenter : public MessagePresenter {
 public:
-    char MessageDialog(const std::string&, const std::string&, const std::string& message,
-                       const std::string&) override {
+    char ShowMessage(const std::string&, const std::string&, const std::string& message,
+                     const std::string&) override {
         shown.push_back(message);
         return 'O';
     }
@@ -49,10 +49,10 @@ public:
 TEST(WorkerHandOverTest, NoteFromTheWorkerIsShownOnTheGuiThreadWithoutWaiting) {
     RecordingPresenter gui;
     QueuedPresenter queued(gui);
-    EXPECT_EQ(queued.MessageDialog("Quorvane", "I", "on the GUI thread", "O"), 'O');
+    EXPECT_EQ(queued.ShowMessage("Quorvane", "I", "on the GUI thread", "O"), 'O');
     char answer = 0;
     std::thread worker(
-        [&] { answer = queued.MessageDialog("Quorvane", "E", "from the worker", "O"); });
+        [&] { answer = queued.ShowMessage("Quorvane", "E", "from the worker", "O"); });
     worker.join();
     EXPECT_EQ(answer, ' ');
     EXPECT_EQ(gui.shown, std::vector<std::string>{"on the GUI thread"});

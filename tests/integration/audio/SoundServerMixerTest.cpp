@@ -8,7 +8,7 @@
 #include <thread>
 #include <tuple>
 
-#include "audio/usound.h"
+#include "audio/MixerInventory.h"
 #include "fakes/RecordingPresenter.h"
 #include "platform/linux/LinuxMixer.h"
 #include "support/SoundServer.h"
@@ -34,11 +34,11 @@ TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
     EXPECT_EQ(caps.ProductName, "USB Audio CODEC (radio)");  // "radio" sorts first
 
     RecordingPresenter presenter;
-    TspVolumeControl speakers(alsa, presenter, 0, 0);
+    MixerInventory speakers(alsa, presenter, 0, 0);
     ASSERT_EQ(speakers.Devices().Count(), 3);  // playback, recording, Capture
     EXPECT_EQ(speakers.GetMasterVolume(), 50);
     PulseMixer sinks;
-    TspVolumeControl radio(sinks, presenter, 0, 0);
+    MixerInventory radio(sinks, presenter, 0, 0);
     for (int percent = 0; percent <= 100; ++percent) {
         speakers.SetMasterVolume(percent);
         speakers.SetVolume(2, 100 - percent);
@@ -50,7 +50,7 @@ TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
     }
     EXPECT_EQ(server.Volume("speakers"), 100);
     EXPECT_EQ(server.Volume("@DEFAULT_SOURCE@", "source"), 0);
-    const TSoundDevice& master = speakers.Devices()[0];
+    const SoundLine& master = speakers.Devices()[0];
     const int mute = master.IndexOfType(kMuteControlType);
     master.SetValue(mute, 1);
     EXPECT_EQ(server.Pactl("get-sink-mute speakers"), "Mute: yes\n");

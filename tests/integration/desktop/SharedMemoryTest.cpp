@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/SpOnly1.h"
+#include "desktop/SingleInstance.h"
 #include "fakes/FakeSharedMemory.h"
 #include "platform/linux/PosixSharedMemory.h"
 
@@ -45,11 +45,11 @@ TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
         FakeInstanceActivation activation;
         char outcome = 'E';
         (void)!::read(go[0], &outcome, 1);  // returns once the parent closes its end
-        std::optional<TSpOnlyOne> guard;
+        std::optional<SingleInstance> guard;
         try {
             guard.emplace(memory, activation, block.name, static_cast<uint32_t>(::getpid()));
             outcome = guard->MustEnd() ? 'L' : 'W';
-        } catch (const ESharedMemError&) {
+        } catch (const SharedBlockError&) {
         }
         (void)!::write(results[1], &outcome, 1);
         ::pause();  // holds the claim until killed
@@ -69,9 +69,9 @@ TEST(SharedMemoryTest, OfClaimsStartedTogetherOnlyOneWins) {
     ASSERT_EQ(block.Stat().st_size, 4) << "the dead owner's block is gone";
     PosixSharedMemory memory;
     FakeInstanceActivation activation;
-    auto next = std::make_unique<TSpOnlyOne>(memory, activation, block.name, 2222);
+    auto next = std::make_unique<SingleInstance>(memory, activation, block.name, 2222);
     EXPECT_FALSE(next->MustEnd());
-    auto opener = std::make_unique<TSharedMem>(memory, block.name, 4);
+    auto opener = std::make_unique<SharedBlock>(memory, block.name, 4);
     EXPECT_EQ(*static_cast<uint32_t*>(opener->Buffer()), 2222u) << "zeroed by a later opener";
     EXPECT_EQ(block.Stat().st_mode & 0777, 0600u);
     next.reset();

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "app/StatusPanel.h"
-#include "audio/usound.h"
+#include "audio/MixerInventory.h"
 
 namespace fs = std::filesystem;
 
@@ -47,9 +47,9 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<TMainForm>(
-        MainFormServices{ports_, *profile_, system_, mixer_, messages_, &sharing_, &devices_});
-    if (!form_->FormCreate()) {
+    form_ = std::make_unique<MainWindow>(
+        MainWindowServices{ports_, *profile_, system_, mixer_, messages_, &sharing_, &devices_});
+    if (!form_->StartUp()) {
         shutDown_ = true;
         return false;
     }
@@ -61,7 +61,7 @@ bool MainWindowHarness::Start() {
 }
 
 void MainWindowHarness::Cycle() {
-    form_->Timer1Timer();
+    form_->PollTick();
     form_->WaitForCycle();
 }
 
@@ -72,8 +72,8 @@ void MainWindowHarness::Shutdown() {
     form_->WaitForCycle();
     form_->AttachDialogs(nullptr);
     dialogs_.reset();
-    rigPort_.FinalizePortDriver();
-    form_->FormDestroy();
+    sharingDriver_.FinalizePortDriver();
+    form_->ShutDown();
 }
 
 QAction* MainWindowHarness::Command(const char* name) const {
@@ -109,7 +109,7 @@ void MainWindowHarness::BreakPort(int comPort) {
 }
 
 std::string MainWindowHarness::Label(const char* name) const {
-    auto* label = Probe().Panel1()->findChild<QLabel*>(name);
+    auto* label = Probe().StatusLine()->findChild<QLabel*>(name);
     if (!label) throw std::logic_error(std::string("no status label ") + name);
     return label->text().toStdString();
 }

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "app/DialogSet.h"
-#include "app/umain.h"
-#include "dialogs/oxdialog.h"
+#include "app/MainWindow.h"
+#include "dialogs/MessageDialog.h"
 #include "fakes/FakeMixer.h"
 #include "fakes/FakeSystemInfo.h"
+#include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
-#include "meter/rig_port.h"
 #include "platform/linux/LinuxDriverServices.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
@@ -22,28 +22,28 @@
 #include "support/TempConfigHome.h"
 
 // The tests' and benchmarks' view of the main window's private state and controls, under
-// the window's own names.
-class MainFormProbe {
+// names of their own.
+class MainWindowProbe {
 public:
-    explicit MainFormProbe(TMainForm& form) : f_(form) {}
+    explicit MainWindowProbe(MainWindow& form) : f_(form) {}
 
     // A graph cycle's reply shown as the exchange hands it over, without the wire.
-    static void ShowGraphReply(TMainForm& form, const std::string& reply) {
+    static void ShowGraphReply(MainWindow& form, const std::string& reply) {
         GraphExchangeResult result;
         result.Reply = reply;
         form.FinishGraphCycle(result);
     }
 
-    std::unique_ptr<TspVolumeControl>& VolumeControl() const { return f_.VolumeControl; }
-    std::unique_ptr<TSpTrayIcon>& LedIcon() const { return f_.LedIcon; }
-    QTimer* Timer1() const { return f_.Timer1; }
-    EnvelopeChart* Chart() const { return f_.Chart; }
-    StatusPanel* Panel1() const { return f_.Panel1; }
-    QPlainTextEdit* Memo1() const { return f_.Memo1; }
+    std::unique_ptr<MixerInventory>& Inventory() const { return f_.mixer_; }
+    std::unique_ptr<TrayIcon>& TrayLight() const { return f_.trayIcon_; }
+    QTimer* PollTimer() const { return f_.pollTimer_; }
+    EnvelopeChart* Chart() const { return f_.chart_; }
+    StatusPanel* StatusLine() const { return f_.statusLine_; }
+    QPlainTextEdit* TextView() const { return f_.textView_; }
     FldigiLink* Fldigi() const { return f_.fldigiLink_; }
 
 private:
-    TMainForm& f_;
+    MainWindow& f_;
 };
 
 // One card: "Volume Control" with Master at 75 % and a "Wave" source at 80 %, and a
@@ -70,8 +70,8 @@ public:
     // The dialogs, then the main window's save, as at the end of the program. Runs once.
     void Shutdown();
 
-    TMainForm& Form() { return *form_; }
-    MainFormProbe Probe() const { return MainFormProbe(*form_); }
+    MainWindow& Form() { return *form_; }
+    MainWindowProbe Probe() const { return MainWindowProbe(*form_); }
     DialogSet& Dialogs() { return *dialogs_; }
     MeterSim& Meter() { return *meter_; }
     FakeMixer& Mixer() { return mixer_; }
@@ -97,9 +97,9 @@ public:
     // Makes COMn a link to nowhere, so that opening it fails.
     void BreakPort(int comPort);
     const std::string& WorkDir() const { return workDir_; }
-    // Status line texts by label name, Splatter() its status word; Title() is the caption.
+    // Status line texts by label name, StatusWord() its status word; Title() is the caption.
     std::string Label(const char* name) const;
-    std::string Splatter() const { return Label("Splatter"); }
+    std::string StatusWord() const { return Label("statusWord"); }
     std::string Title() const { return form_->windowTitle().toStdString(); }
 
 private:
@@ -115,13 +115,13 @@ private:
     LinuxSerialPorts ports_;
     UdevSerialDevices devices_;
     LinuxDriverServices driverServices_;
-    RigPort rigPort_{driverServices_, ports_};
-    SharedPortDecision sharing_{driverServices_, rigPort_};
+    PortSharingDriver sharingDriver_{driverServices_, ports_};
+    SharedPortDecision sharing_{driverServices_, sharingDriver_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
-    std::unique_ptr<TMainForm> form_;
+    std::unique_ptr<MainWindow> form_;
     std::unique_ptr<DialogSet> dialogs_;
     bool shutDown_ = false;
 };

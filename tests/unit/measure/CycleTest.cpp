@@ -20,10 +20,10 @@ public:
     std::vector<double> bars, ideal;
     bool minimized = false, showPower = false, qrp = true;
 
-    void ClearSeries() override { calls = {"Clear"}, bars.clear(), ideal.clear(); }
+    void ClearChart() override { calls = {"Clear"}, bars.clear(), ideal.clear(); }
     void AppendEnvelope(int, double b) override { bars.push_back(b); }
     void AppendIdeal(int, double v) override { ideal.push_back(v); }
-    void SetSplatter(const std::string& t) override { calls.push_back("Splatter:" + t); }
+    void SetStatusWord(const std::string& t) override { calls.push_back("Status:" + t); }
     void SetRms(const std::string& t) override { calls.push_back("Rms:" + t); }
     void SetImd(const std::string& t) override { calls.push_back("Imd:" + t); }
     void SetMaxVoltage(const std::string& t) override { calls.push_back("Max:" + t); }
@@ -55,19 +55,19 @@ protected:
 TEST_F(GraphCycleTest, InvalidAndDataFramesShowTheirStatusOnly) {
     Run(Filled(1));
     EXPECT_EQ(view.calls,
-              (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NO SIGNAL", "Icon:0"}));
+              (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Status:NO SIGNAL", "Icon:0"}));
     view.minimized = true;
     Run(Filled(100, 63));
-    EXPECT_EQ(view.calls, (Texts{"Clear", "Rms:", "Imd:", "Splatter:QUORVANE NOT RESPONDING",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "Rms:", "Imd:", "Status:QUORVANE NOT RESPONDING",
                                  "Title:NOT RESPONDING", "IconHidden"}));
     EXPECT_TRUE(view.bars.empty());
     Run(Filled(5));
-    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Splatter:NOISE",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Rms:", "Imd:", "Status:NOISE",
                                  "Title:NOISE", "Icon:0"}));
     Run(Filled(100));
     EXPECT_EQ(view.bars, std::vector<double>(64, 100.0));
     EXPECT_TRUE(view.ideal.empty());
-    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Max:PEAK: 2.0V", "Splatter:DATA",
+    EXPECT_EQ(view.calls, (Texts{"Clear", "IconShown", "Max:PEAK: 2.0V", "Status:DATA",
                                  "Title:DATA", "Level:LEVEL:40%"}));
 }
 
@@ -76,7 +76,7 @@ TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
     Run(ArchFrame(200));
     EXPECT_EQ(view.calls,
               (Texts{"Clear", "IconShown", "Max:PEAK: 3.9V", "Power:24.0W", "Imd:IMD:-70.2db",
-                     "Rms:RMS:0.03%", "Splatter:SIGNAL OK", "Icon:2", "Level:LEVEL:40%"}));
+                     "Rms:RMS:0.03%", "Status:SIGNAL OK", "Icon:2", "Level:LEVEL:40%"}));
     EXPECT_EQ(view.bars[32], 10.0);
     EXPECT_LT(view.ideal[32], -9.0);  // the ideal line turns over for the second arch
 
@@ -87,18 +87,18 @@ TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
     // Thin arches step up and full ones down by ErrRms (2.82 %, 2.95 %) x Gain x 100.
     Run(ArchFrame(200, 0.5));
     EXPECT_EQ(view.calls[3], "Power:434,9W");
-    EXPECT_EQ(Tail(5), (Texts{"Splatter:SPLATTER!", "Title:SPLATTER", "Icon:3", "Step:-28",
+    EXPECT_EQ(Tail(5), (Texts{"Status:SPLATTER!", "Title:SPLATTER", "Icon:3", "Step:-28",
                               "Level:LEVEL:40%"}));
     Run(ArchFrame(200, 2.0));
-    EXPECT_EQ(Tail(5), (Texts{"Splatter:UNDERDRIVING", "Title:WEAK", "Icon:1", "Step:29",
-                              "Level:LEVEL:40%"}));
+    EXPECT_EQ(Tail(5),
+              (Texts{"Status:UNDERDRIVING", "Title:WEAK", "Icon:1", "Step:29", "Level:LEVEL:40%"}));
     Run(ArchFrame(200));
-    EXPECT_EQ(Tail(4), (Texts{"Splatter:SIGNAL OK", "Title:OK", "Icon:2", "Level:LEVEL:40%"}));
+    EXPECT_EQ(Tail(4), (Texts{"Status:SIGNAL OK", "Title:OK", "Icon:2", "Level:LEVEL:40%"}));
 
     settings.Analysis.PowerLimitEnabled = true;
     Run(ArchFrame(200));
     EXPECT_EQ(Tail(5),
-              (Texts{"Splatter:OVER POWER", "Title:PWR+", "Icon:3", "Step:-1", "Level:LEVEL:40%"}));
+              (Texts{"Status:OVER POWER", "Title:PWR+", "Icon:3", "Step:-1", "Level:LEVEL:40%"}));
 
     settings.Analysis.PowerLimitEnabled = false;
     std::string wobbly = ArchFrame(200);  // +-30 on the flanks: far off the arch, centred on it

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "fakes/FakeSerialPorts.h"
+#include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
-#include "meter/rig_port.h"
 
 using ::testing::ElementsAre;
 using Calls = std::vector<std::string>;
@@ -174,7 +174,7 @@ private:
     FakeSerialPorts lines_;
 
 public:
-    RigPort rig{*this, *this};
+    PortSharingDriver rig{*this, *this};
 };
 
 // The first port loads the driver: one left by an earlier run is used as it is, also without

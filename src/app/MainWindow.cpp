@@ -1,0 +1,373 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/Fonts.h"
+#include "app/StatusPanel.h"
+#include "audio/LevelControl.h"
+#include "audio/MixerInventory.h"
+#include "base/MessagePresenter.h"
+#include "desktop/LedIconImages.h"
+#include "desktop/TrayIcon.h"
+#include "measure/EnvelopeChart.h"
+#include "measure/HarmonicTables.h"
+#include "measure/TextCycle.h"
+#include "meter/MeterProtocol.h"
+#include "platform/SystemInfo.h"
+#include "platform/qt/QtTrayShell.h"
+
+namespace {
+constexpr int kDesignedWidth = 447;
+constexpr int kDesignedHeight = 328;
+constexpr int kDesignedLeft = 402;
+constexpr int kDesignedTop = 177;
+constexpr int kDefaultIntervalMs = 1000;
+constexpr int kReconnectIntervalMs = 2000;
+constexpr const char* kLogFileName = "quorvane.log";
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint),
+      link_(services.Ports, log_, linkMessages_, services.Sharing),
+      services_(services),
+      linkMessages_(services.Messages),
+      settingsFile_(services.Profile, services.System.LocaleDecimalSeparator()),
+      exchange_(this),
+      decimalSeparator_(services.System.LocaleDecimalSeparator()) {
+    setObjectName("mainWindow");
+    setGeometry(kDesignedLeft, kDesignedTop, kDesignedWidth, kDesignedHeight);
+    BuildControls();
+    BuildPopupMenu();
+    BuildTrayIcon();
+    BuildFldigiLink();
+    // Created disabled at 1000 ms; start-up enables it once the port is open.
+    pollTimer_ = new QTimer(this);
+    pollTimer_->setObjectName("pollTimer");
+    pollTimer_->setInterval(kDefaultIntervalMs);
+    connect(pollTimer_, &QTimer::timeout, this, &MainWindow::PollTick);
+    reconnectTimer_ = new QTimer(this);
+    reconnectTimer_->setObjectName("reconnectTimer");
+    reconnectTimer_->setInterval(kReconnectIntervalMs);
+    connect(reconnectTimer_, &QTimer::timeout, this, &MainWindow::ReconnectTick);
+}
+
+MainWindow::~MainWindow() {
+    ShutDown();
+    // The tray icon leaves the notification area before its pictures and shell go.
+    trayIcon_.reset();
+}
+
+void MainWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    chart_ = new EnvelopeChart(this);
+    statusLine_ = new StatusPanel(this);
+    layout->addWidget(chart_, 1);
+    layout->addWidget(statusLine_);
+
+    // The memo lies over the chart while text mode is on; it is not part of the layout.
+    textView_ = new QPlainTextEdit(this);
+    textView_->setObjectName("textView");
+    textView_->setReadOnly(true);
+    textView_->setFont(FixedPitchFont(11, false));
+    textView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textView_->setContextMenuPolicy(Qt::NoContextMenu);
+    textView_->hide();
+}
+
+QAction* MainWindow::AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
+                                 void (MainWindow::*handler)()) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void MainWindow::BuildPopupMenu() {
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName("contextMenu");
+    portAction_ =
+        AddMenuItem(contextMenu_, "choosePort", "Com Port", false, &MainWindow::ChoosePort);
+    psk63Action_ = AddMenuItem(contextMenu_, "psk63", "PSK63", true, &MainWindow::TogglePsk63);
+    followFldigiAction_ = AddMenuItem(contextMenu_, "followFldigi", "Follow fldigi", true,
+                                      &MainWindow::ToggleFollowFldigi);
+    refreshRateAction_ = AddMenuItem(contextMenu_, "chooseRefreshRate", "Refresh Rate", false,
+                                     &MainWindow::ChooseRefreshRate);
+    alwaysOnTopAction_ = AddMenuItem(contextMenu_, "alwaysOnTop", "Always on Top", true,
+                                     &MainWindow::ToggleAlwaysOnTop);
+    alwaysOnTopAction_->setChecked(true);
+    textModeAction_ =
+        AddMenuItem(contextMenu_, "textMode", "Text Mode", true, &MainWindow::ToggleTextMode);
+    levelControlAction_ = AddMenuItem(contextMenu_, "levelControl", "Automatic Level Control", true,
+                                      &MainWindow::ToggleLevelControl);
+    levelControlAction_->setChecked(true);
+    gainAction_ =
+        AddMenuItem(contextMenu_, "chooseGain", "Feedback gain", false, &MainWindow::ChooseGain);
+    targetImdAction_ = AddMenuItem(contextMenu_, "chooseTargetImd", "Target IMD", false,
+                                   &MainWindow::ChooseTargetImd);
+    noiseThresholdAction_ = AddMenuItem(contextMenu_, "chooseNoiseThreshold", "Noise Threshold",
+                                        false, &MainWindow::ChooseNoiseThreshold);
+    powerLimitAction_ = AddMenuItem(contextMenu_, "choosePowerLimit", "Power Limit", true,
+                                    &MainWindow::ChoosePowerLimit);
+    // The check mark mirrors PowerLimitEnabled; only the dialog changes it.
+    connect(powerLimitAction_, &QAction::triggered, this,
+            [this] { powerLimitAction_->setChecked(settings_.PowerLimitEnabled); });
+    showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", "Show Power", false,
+                                   &MainWindow::ChooseShowPower);
+    soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", "Set Sound Card", false,
+                                   &MainWindow::ChooseSoundCard);
+    testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
+                                       &MainWindow::OpenSoundCardTest);
+    historyAction_ =
+        AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
+    aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
+
+    trayMenu_ = new QMenu(this);
+    trayMenu_->setObjectName("trayMenu");
+    colorCodeAction_ = AddMenuItem(trayMenu_, "colorCodeHelp", "&Color Code Help", false,
+                                   &MainWindow::ShowColorCode);
+    exitAction_ =
+        AddMenuItem(trayMenu_, "exitFromTray", "Quorvane &Exit", false, &MainWindow::ExitFromTray);
+}
+
+void MainWindow::BuildTrayIcon() {
+    trayShell_ = std::make_unique<QtTrayShell>();
+    ledImages_ = std::make_unique<LedIconImages>(*trayShell_);
+    trayIcon_ = MakeLedIcon(*trayShell_, *ledImages_);
+    trayIcon_->OnMouseDown = [this](TrayIcon&, MouseButton button, ShiftState, int x, int y) {
+        if (button == MouseButton::mbRight) TrayMouseDown(int(button), x, y);
+    };
+    trayIcon_->OnException = [this](const std::string& message) {
+        services_.Messages.ShowMessage("Error", "!", message);
+    };
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool MainWindow::StartUp() {
+    // Step 1, the minimize and restore handlers, is changeEvent. Every key below comes
+    // from one reading of the file.
+    ProfileBatch startup(services_.Profile);
+    settings_.Debug = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kDebug, false);
+    if (settings_.Debug && OpenLog()) Log("Starting Quorvane");
+
+    if (!OpenStartupPort()) return false;
+
+    PlaceWindow();
+
+    settings_.AlwaysOnTop = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlwaysOnTop, true);
+    alwaysOnTopAction_->setChecked(settings_.AlwaysOnTop);
+    ApplyStayOnTop(settings_.AlwaysOnTop);
+
+    settings_.Alc = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlc, false);
+    levelControlAction_->setChecked(settings_.Alc);
+    statusLine_->alc->setText(settings_.Alc ? "AUTO" : "");
+
+    settings_.Psk63 = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kMode, false);
+    psk63Action_->setChecked(settings_.Psk63);
+
+    // "Fake Data" is read only below, so this first exchange always goes to the port.
+    const std::string firmware = link_.GetFirmwareInfo(settings_.FakeDataEnabled);
+    ShowFirmwareMode(link_.FirmwareVersion);
+    SetStatusWord(firmware);
+    for (QLabel* label :
+         {statusLine_->rms, statusLine_->imd, statusLine_->peakVolts, statusLine_->power})
+        label->clear();
+
+    pollTimer_->start();
+    BuildHarmonicTables();
+
+    settings_.SoundCard = settingsFile_.ReadInteger(IniKey::kMisc, IniKey::kSoundCard, 0);
+    CreateVolumeControl();
+    UpdateLevelLabel();
+
+    ReadRemainingSettings(settingsFile_, settings_);
+    OpenHistoryLog();
+    pollTimer_->setInterval(TimerInterval());
+    powerLimitAction_->setChecked(settings_.PowerLimitEnabled);
+    followFldigiAction_->setChecked(settings_.FldigiFollow);
+    ToggleFollowFldigi();
+    return true;
+}
+
+bool MainWindow::OpenLog() {
+    if (log_.Open(kLogFileName)) return true;
+    // Without a log the program still does its job; the operator should know why
+    // the file asked for is missing.
+    settings_.Debug = false;
+    services_.Messages.ShowMessage(
+        "Error", "!", std::string("Could not create the log file ") + kLogFileName + ".");
+    return false;
+}
+
+bool MainWindow::OpenStartupPort() {
+    const int stored = settingsFile_.ReadInteger(IniKey::kComParms, IniKey::kPort, 1);
+    Log("COM PORT found in quorvane.ini: " + std::to_string(stored));
+    std::string tried = ComPortName(stored);
+
+    link_.ComPort = stored;
+    const bool opened = link_.OpenComPort();
+    SetCaption(link_.Caption());
+    if (opened) return true;
+    std::string reasons = "\n" + link_.OpenFailure();
+
+    Log("OpenComPort failed on port " + std::to_string(stored));
+    const int alternative = stored == 1 ? 2 : 1;
+    tried += " or " + ComPortName(alternative);
+    link_.ComPort = alternative;
+    const bool openedAlternative = link_.OpenComPort();
+    SetCaption(link_.Caption());
+    if (openedAlternative) return true;
+
+    reasons += "\n" + link_.OpenFailure();
+    services_.Messages.ShowMessage("Error", "!",
+                                   "Could not open serial ports " + tried + "." + reasons);
+    Log("OpenComPort failed on port " + std::to_string(alternative));
+    link_.ComPort = stored;
+    Log("Restoring port found in ini file (" + std::to_string(stored) + ")");
+    Log("Terminating quorvane.exe");
+    log_.Close();
+    destroyed_ = true;  // no shutdown save on this path
+    return false;
+}
+
+void MainWindow::PlaceWindow() {
+    QScreen* primary = QGuiApplication::primaryScreen();
+    const int screenWidth = primary ? primary->geometry().width() : kDesignedWidth;
+    using namespace IniKey;
+    // Each value is applied at once: the default of "Left" sees the designed width.
+    move(settingsFile_.ReadInteger(kScreenParms, kLeft, screenWidth - width()), y());
+    move(x(), settingsFile_.ReadInteger(kScreenParms, kTop, 0));
+    // A size of 0 or less means nothing; it would leave a window too narrow to use.
+    const auto size = [this](const char* key, int fallback) {
+        const int stored = settingsFile_.ReadInteger(kScreenParms, key, fallback);
+        return stored > 0 ? stored : fallback;
+    };
+    resize(size(kWidth, 300), height());
+    resize(width(), size(kHeight, 200));
+    const int state = settingsFile_.ReadInteger(kScreenParms, kWindowState, 0);
+
+    // A hand-edited size larger than the screen, or a window saved on a monitor that has
+    // gone, would be out of reach: bring it onto the primary screen.
+    if (primary) {
+        const QRect area = primary->availableGeometry();
+        resize(std::min(width(), area.width()), std::min(height(), area.height()));
+        if (!QGuiApplication::screenAt(frameGeometry().center()))
+            move(std::clamp(x(), area.left(), std::max(area.left(), area.right() - width())),
+                 std::clamp(y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    if (state == 1)
+        setWindowState(Qt::WindowMinimized);
+    else if (state == 2)
+        setWindowState(Qt::WindowMaximized);
+}
+
+void MainWindow::ApplyStayOnTop(bool onTop) {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == onTop) return;
+    // Changing the flag re-creates the native window: keep its place and state.
+    const QRect frame = geometry();
+    const bool wasVisible = isVisible();
+    const Qt::WindowStates state = windowState();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    setGeometry(frame);
+    setWindowState(state);
+    if (wasVisible) show();
+}
+
+void MainWindow::ShowFirmwareMode(const std::string& firmwareVersion) {
+    const PskModeDisplay mode =
+        PskModeAfterFirmwareQuery(firmwareVersion, psk63Action_->isChecked(), link_.ComPort);
+    psk63Action_->setEnabled(mode.Psk63Enabled);
+    statusLine_->mode->setText(QString::fromStdString(mode.ModeLabel));
+    if (mode.CaptionChanges) SetCaption(mode.Caption);
+}
+
+void MainWindow::CreateVolumeControl() {
+    mixer_.reset();
+    mixer_ = std::make_unique<MixerInventory>(services_.MixerDevices, services_.Messages,
+                                              uintptr_t(winId()), settings_.SoundCard);
+}
+
+void MainWindow::UpdateLevelLabel() {
+    statusLine_->level->setText(QString::fromStdString(LevelLabel(MixerLevel())));
+}
+
+int MainWindow::TimerInterval() const {
+    return settings_.RefreshRate > 0 ? settings_.RefreshRate : kDefaultIntervalMs;
+}
+
+// ---------------------------------------------------------------- shutdown
+
+void MainWindow::ShutDown() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    pollTimer_->stop();
+    reconnectTimer_->stop();
+    WaitForCycle();
+
+    settings_.ComPort = link_.ComPort;
+    settings_.AlwaysOnTop = alwaysOnTopAction_->isChecked();
+    settings_.Alc = levelControlAction_->isChecked();
+    settings_.Psk63 = psk63Action_->isChecked();
+    // "Refresh Rate" keeps the value read from the file unless the operator chose one.
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    // Left and Top place the frame, as move() does at start-up.
+    const QPoint frameOffset = geometry().topLeft() - pos();
+    WindowPlacement placement;
+    placement.left = isMaximized() ? normal.x() - frameOffset.x() : pos().x();
+    placement.top = isMaximized() ? normal.y() - frameOffset.y() : pos().y();
+    placement.width = normal.width();
+    placement.height = normal.height();
+    placement.minimized = minimized_;
+    if (!SaveSettings(settingsFile_, settings_, placement))
+        Log("Could not write the settings file");
+
+    link_.ClosePort();
+    log_.Close();
+}
+
+// ---------------------------------------------------------------- window events
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    contextMenu_->popup(event->globalPos());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (windowState() & Qt::WindowMinimized) {
+        minimized_ = 1;
+    } else if (minimized_) {
+        minimized_ = 0;
+        setWindowTitle(QString::fromStdString(caption_));
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (textView_->isVisible()) textView_->setGeometry(chart_->geometry());
+}
+
+void MainWindow::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    // While minimized the taskbar text carries status words; the caption returns on restore.
+    if (!minimized_) setWindowTitle(QString::fromStdString(caption));
+}
+
+void MainWindow::ShowTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::BringForward() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}

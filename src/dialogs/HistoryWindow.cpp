@@ -1,0 +1,93 @@
+#include "dialogs/HistoryWindow.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+#include "base/MessagePresenter.h"
+#include "measure/HistoryChart.h"
+#include "measure/HistoryCsv.h"
+
+namespace {
+struct SpanEntry {
+    const char* text;
+    std::int64_t millis;  // 0: the whole session
+};
+constexpr std::array<SpanEntry, 3> kSpans = {
+    {{"10 min", 10 * 60 * 1000}, {"1 h", 60 * 60 * 1000}, {"Session", 0}}};
+constexpr int kRepaintMs = 1000;
+}  // namespace
+
+HistoryWindow::HistoryWindow(const HistoryStore& store, std::function<int()> targetImd,
+                             MessagePresenter& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      store_(store),
+      targetImd_(std::move(targetImd)),
+      messages_(messages) {
+    setObjectName("HistoryForm");
+    setWindowTitle("History");
+    resize(560, 420);
+    spanList = new QComboBox(this);
+    spanList->setObjectName("spanList");
+    for (const SpanEntry& span : kSpans) spanList->addItem(span.text);
+    saveButton = new QPushButton("Save as CSV...", this);
+    saveButton->setObjectName("saveButton");
+    chart = new HistoryChart(store_, this);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(spanList);
+    controls->addStretch(1);
+    controls->addWidget(saveButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(chart, 1);
+
+    repaintTimer_ = new QTimer(this);
+    repaintTimer_->setInterval(kRepaintMs);
+    connect(repaintTimer_, &QTimer::timeout, this, &HistoryWindow::Repaint);
+    connect(spanList, &QComboBox::currentIndexChanged, this, &HistoryWindow::SpanChanged);
+    connect(saveButton, &QPushButton::clicked, this, &HistoryWindow::SaveClick);
+    SpanChanged(0);
+}
+
+void HistoryWindow::Open() {
+    Repaint();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool HistoryWindow::SaveTo(const QString& path) {
+    if (SaveHistoryCsv(store_, path.toStdString())) return true;
+    messages_.ShowMessage("Error", "!", "Could not write " + path.toStdString());
+    return false;
+}
+
+void HistoryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    repaintTimer_->start();
+}
+
+void HistoryWindow::hideEvent(QHideEvent* event) {
+    // Hidden, it costs the cycles nothing.
+    repaintTimer_->stop();
+    QWidget::hideEvent(event);
+}
+
+void HistoryWindow::SpanChanged(int index) {
+    if (index >= 0 && index < int(kSpans.size())) chart->SetSpanMillis(kSpans[index].millis);
+}
+
+void HistoryWindow::SaveClick() {
+    const QString path = QFileDialog::getSaveFileName(this, "Save as CSV", "quorvane-history.csv",
+                                                      "CSV files (*.csv);;All files (*)");
+    if (!path.isEmpty()) SaveTo(path);
+}
+
+void HistoryWindow::Repaint() {
+    chart->SetTargetImd(targetImd_());
+}

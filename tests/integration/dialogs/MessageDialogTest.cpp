@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/MessageDialog.h"
+
+namespace {
+
+struct MessageCase {
+    std::string caption, type, buttons;
+    std::vector<QKeyCombination> keys;  // pressed on the focused button
+    char answer;
+    QString shown;  // the buttons' texts, then the title and whether there is an icon
+};
+
+TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
+    // clang-format off
+    const MessageCase cases[] = {
+        {"Power limit", "i", "", {Qt::Key_Return}, 'O', "&OK title 'Power limit' icon"},
+        {"Question", "?", "&Yes &No", {Qt::Key_Escape}, ' ', "&Yes &No title 'Question' icon"},
+        {"Error", "!", "&Abort &No", {Qt::Key_Tab, Qt::Key_Space}, 'N',
+         "&Abort &No title 'Error' icon"},
+        {"  ", "", "", {}, ' ', "&OK frameless ''"},  // closed without a button
+    };
+    // clang-format on
+    for (const MessageCase& c : cases) {
+        QStringList shown;
+        bool openAfterKeys = false, placed = false;
+        const MessageDialogHook previous = SetMessageDialogHook([&](MessageDialog& form) {
+            QTimer::singleShot(0, &form, [&] {
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+                for (int n = 1; form.Button(n); ++n) shown << form.Button(n)->text();
+                const bool titled = !(form.windowFlags() & Qt::FramelessWindowHint);
+                shown << (titled ? "title" : "frameless") << "'" + form.windowTitle() + "'";
+                if (form.IconImage()) shown << "icon";
+                // The client area fills the dialog inside its one-pixel border (none when the
+                // window manager draws a title bar), and the dialog lies on the screen.
+                const QWidget* client = form.findChild<QLabel*>("Message")->parentWidget();
+                const int inset = titled ? 0 : 1;
+                placed = client->geometry() == form.rect().adjusted(inset, inset, -inset, -inset) &&
+                         form.screen()->geometry().contains(form.geometry());
+                for (const QKeyCombination key : c.keys)
+                    QTest::keyClick(form.focusWidget(), key.key(), key.keyboardModifiers());
+                openAfterKeys = form.isVisible();
+                form.AnswerWith(0);  // whatever the keys did, let the dialog return
+            });
+        });
+        EXPECT_EQ(ShowMessage(c.caption, c.type, "text", c.buttons), c.answer);
+        SetMessageDialogHook(previous);
+        EXPECT_EQ(openAfterKeys, c.answer == ' ');
+        EXPECT_EQ(shown.join(' '), c.shown);
+        EXPECT_TRUE(placed) << c.caption;
+    }
+}
+
+}  // namespace

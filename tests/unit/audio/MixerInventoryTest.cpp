@@ -1,0 +1,154 @@
+#include "audio/MixerInventory.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "support/MixerRig.h"
+
+using namespace component;
+
+namespace {
+
+// A card as Windows shows a common one: playback first, then recording.
+FakeDevice TypicalCard() {
+    return {"SoundMAX Digital Audio",
+            {{FakeLineOf("Volume Control", kDstSpeakers, {FakeVolume(40000), FakeMute()}),
+              {FakeLineOf("SW Synth", kSrcSynthesizer, {FakeVolume(1000)}),
+               FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(20000), FakeMute()}),
+               FakeLineOf("CD Audio", kSrcCompactDisc, {FakeVolume()})}},
+             {FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
+              {FakeLineOf("Microphone", kSrcMicrophone, {FakeVolume()}),
+               FakeLineOf("Line In", kSrcAnalog, {FakeVolume()})}}}};
+}
+const std::string kOutOfRange = SoundCardError("Specified device identifier is out of range.");
+
+TEST(MixerInventory, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTheMixer) {
+    FakeMixer mixer({TypicalCard()});
+    RecordingPresenter presenter;
+    {
+        MixerInventory volume(mixer, presenter, kWindow, 0);
+        EXPECT_EQ(mixer.LastCallbackWindow, kWindow);
+        // Name, destination, output, type name.
+        // clang-format off
+        const std::tuple<std::string, bool, bool, std::string> expected[] = {
+            {"Volume Control", true, true, "Speakers"}, {"SW Synth", false, true, "Synthesizer"},
+            {"Wave", false, true, "Wave Out"}, {"CD Audio", false, true, "Compact Disc"},
+            {"Recording Control", true, false, "Wave Input"},
+            {"Microphone", false, false, "Microphone"}, {"Line In", false, false, "Analog"}};
+        // clang-format on
+        ASSERT_EQ(volume.Devices().Count(), 7);
+        for (int i = 0; i < 7; ++i) {
+            const SoundLine& l = volume.Devices()[i];
+            EXPECT_EQ(std::tuple(l.Name, l.IsDestination, l.IsOutput, l.TypeName), expected[i]);
+        }
+        EXPECT_EQ(volume.Devices()[0].Control(0).Maximum, 65535);
+        EXPECT_EQ(volume.GetMasterVolume(), 61);  // 40000 of 65535
+        EXPECT_EQ(volume.GetWaveVolume(), 31);    // 20000 of 65535
+        EXPECT_TRUE(presenter.shown.empty());
+    }
+    EXPECT_EQ(mixer.ClosedHandles.size(), 1u);
+    EXPECT_TRUE(mixer.OpenHandles.empty());
+}
+
+// Master is the first output destination; Wave the first output source named so, in any
+// case; without one the Wave volume is Master's.
+TEST(MixerInventory, WhichLinesTheMasterAndWaveVolumesMove) {
+    const FakeDestination recording{FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
+                                    {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume()})}};
+    for (const auto& [name, isWave] :
+         {std::pair{"SW Synth", false}, {"Wave/MP3", true}, {"WAVE", true}, {"Wav", false}}) {
+        SCOPED_TRACE(name);
+        FakeDevice card =
+            PlaybackCard({FakeVolume()}, {FakeLineOf(name, kSrcWaveOut, {FakeVolume()})});
+        card.Destinations.insert(card.Destinations.begin(), recording);
+        card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume()}), {}});
+        Rig rig({card});
+        rig.volume.SetMasterVolume(100);
+        rig.volume.SetWaveVolume(50);
+        EXPECT_EQ(rig.volume.FindWaveLine(), isWave ? 3 : -1);
+        EXPECT_EQ(std::tuple(rig.mixer.Value(0, 1), rig.mixer.Value(0, 1, 0),
+                             rig.mixer.Value(0, 0, 0), rig.mixer.Value(0, 2)),
+                  std::tuple(isWave ? 65535u : 32767u, isWave ? 32767u : 0u, 0u, 0u));
+    }
+}
+
+TEST(MixerInventory, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
+    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", kSrcWaveOut, {FakeMute(0)})});
+    // A later output destination with a volume is never taken for Master.
+    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}), {}});
+    Rig rig({card});
+    EXPECT_EQ(rig.volume.GetMasterVolume() + rig.volume.GetWaveVolume(), 0);
+    rig.volume.SetMasterVolume(70);
+    rig.volume.SetWaveVolume(70);
+    EXPECT_EQ(rig.mixer.ValueWrites, 0);
+
+    // Of several volume controls on a line the first counts; without a Wave line the Wave
+    // volume is Master's.
+    Rig several({PlaybackCard({FakeMute(), FakeVolume(52428), FakeVolume(65535)})});
+    EXPECT_EQ(several.volume.GetWaveVolume(), 80);
+    several.volume.SetWaveVolume(25);
+    EXPECT_EQ(several.mixer.Value(0, 0), 16383u);
+}
+
+TEST(MixerInventory, AMissingDeviceShowsTheErrorsAndTouchesNoValue) {
+    for (const int cards : {0, 1}) {
+        SCOPED_TRACE(cards);
+        Rig rig(std::vector<FakeDevice>(cards, TypicalCard()), cards);  // one past the last
+        rig.volume.SetMasterVolume(50);
+        EXPECT_EQ(std::tuple(rig.volume.Devices().Count(), rig.volume.MixerHandle(),
+                             rig.volume.GetMasterVolume(), rig.volume.GetMixerCount()),
+                  std::tuple(0, kMixerClosed, 0, cards));
+        const ShownMessage& shown = rig.presenter.shown.at(0);
+        EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
+        // Naming the missing device fails too.
+        EXPECT_EQ(rig.volume.GetDeviceName(cards), "");
+        EXPECT_EQ(rig.presenter.Messages(), std::vector(3, kOutOfRange));
+        EXPECT_EQ(rig.volume.GetDeviceName(0), cards ? "SoundMAX Digital Audio" : "");
+    }
+}
+
+// A failed open still takes the inventory; each control query then names a closed mixer,
+// and no value moves. The open's own error has a text of ours for the common codes, the
+// system's for the rest, and no dialog without one.
+TEST(MixerInventory, AFailedOpenNamesTheProblemOrStaysSilentWithoutText) {
+    const std::pair<uint32_t, const char*> codes[] = {
+        {6, "No device driver is present."},
+        {1, "system 1"},
+        {99, nullptr},
+        {32, "Attempted to open with an unsupported waveform-audio format."}};
+    for (const auto& [code, text] : codes) {
+        SCOPED_TRACE(code);
+        FakeDevice card = TypicalCard();
+        card.OpenError = code;
+        Rig rig({card});
+        EXPECT_EQ(rig.volume.Devices().Count(), 7);
+        const std::vector<std::string> messages = rig.presenter.Messages();
+        ASSERT_EQ(messages.size(), (text ? 1u : 0u) + 7u);
+        EXPECT_EQ(messages[0], SoundCardError(text ? text : "The device handle is invalid."));
+        EXPECT_EQ(messages.back(), SoundCardError("The device handle is invalid."));
+        rig.volume.SetMasterVolume(50);
+        EXPECT_EQ(rig.mixer.Value(0, 0), 40000u);
+    }
+}
+
+// A line the driver will not describe is left out, with the error's text where there is
+// one, and the rest of the card still works.
+TEST(MixerInventory, FailedLineQueriesLeaveOutThatLine) {
+    FakeDevice card = TypicalCard();
+    card.Destinations[0].Line.QueryError = mmsyserr::kNotSupported;  // its sources go too
+    card.Destinations[1].Sources[0].QueryError = 99;  // a code without text: no dialog
+    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}),
+                                 {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(32768)})}});
+    Rig rig({card});
+    EXPECT_EQ(rig.presenter.Messages(), std::vector{SoundCardError("Function isn't supported.")});
+    std::vector<std::string> names;
+    for (int i = 0; i < rig.volume.Devices().Count(); ++i)
+        names.push_back(rig.volume.Devices()[i].Name);
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Recording Control", "Line In", "Line Out", "Wave"}));
+    EXPECT_EQ(rig.volume.GetMasterVolume(), 100);
+    EXPECT_EQ(rig.volume.GetWaveVolume(), 50);
+}
+
+}  // namespace
