@@ -77,20 +77,22 @@ SampleFrame RotateFrame(const SampleFrame& frame, int k);
 // height peak best over the first half.
 SampleFrame AlignFrame(const SampleFrame& frame, double peak);
 
-// Step 1: exactly 64 bytes, else NotResponding.
+// The reply must be exactly 64 bytes, else NotResponding.
 bool CheckLength(std::string_view reply, Measurement& m);
-// Steps 2-3: NoSignal when every sample is 0 or 1, Noise when Rms is below the noise floor.
+// NoSignal when every sample is 0 or 1, Noise when Rms is below the noise floor.
 bool CheckSignal(Measurement& m, int noiseFloor);
-// Steps 4-9 without the power: rotation, Peak, Mid, TwoTone, alignment, PeakVolts.
+// The frame's shape: rotated to start at its lowest sample; Peak, Mid and TwoTone; a
+// two-tone frame aligned to the ideal arch; PeakVolts. The power is left to EstimatePower.
 void ShapeFrame(Measurement& m);
 void EstimatePower(Measurement& m, bool qrpJumpered);
-// Step 10: ideal arch and harmonic sums of a two-tone frame.
+// The ideal arch, the deviation sums and the harmonic sums of a two-tone frame.
 void SamplePass(Measurement& m);
-// Steps 11-12: Data when not two-tone, OverPower above the power limit.
+// Data when not two-tone, OverPower above the power limit.
 bool CheckTwoToneAndPower(Measurement& m, const AnalysisSettings& settings);
-// Steps 13-14: ImdDb, ErrRms, ErrMean. Expects the sums of SamplePass.
+// ImdDb from the harmonic sums, ErrRms and ErrMean from the deviation sums of SamplePass.
 void MeasureDeviation(Measurement& m);
-// Step 15: SignalOk, Underdriving, Overmodulated or Undecided.
+// SignalOk when ErrRms is within its limit and ImdDb does not exceed the target; otherwise
+// Underdriving or Overmodulated by the sign of an ErrMean beyond its limit, else Undecided.
 void ClassifyQuality(Measurement& m, int targetImd);
 
 // All stages in order, without the power estimate.

@@ -7,8 +7,8 @@
 inline constexpr int kFrameSamples = 64;
 inline constexpr int kHarmonics = 10;
 
-// Indexed [h][n] with h = 1..10 and n = 1..64; row 0 and column 0 are unused so that the
-// formulas keep their one-based subscripts.
+// Indexed [h][n] with h = 1..10 and n = 1..64; row 0 and column 0 are unused so that h and
+// n count from 1, as the samples b1..b64 do.
 using HarmonicTable = std::array<std::array<double, kFrameSamples + 1>, kHarmonics + 1>;
 
 // The angle of harmonic h at sample n: h x pi x (2n - 1) / 64.

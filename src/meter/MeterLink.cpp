@@ -103,7 +103,7 @@ void MeterLink::ClosePort() {
 void MeterLink::Send(const std::string& bytes) {
     if (!port_ || hungUp_) return;
     std::size_t written = 0;
-    // As on the meter's own platform, a failed write shows up as a missing reply.
+    // A failed write is not reported by itself: it shows up as a missing reply.
     if (!port_->Write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), written))
         NoteIoFailure();
 }

@@ -37,9 +37,9 @@ bool IsIdentificationText(const std::string& reply);
 // The (at most) four characters after the first "Version "; empty when there is none.
 std::string FirmwareVersionIn(const std::string& identification);
 
-// Firmware above 1.00 knows the PSK63 command. Compared as byte strings, as the
-// meter's versions always have been, but only a version of digits and at most one point
-// is compared at all: line noise in the version field must not switch PSK63 on.
+// Firmware above 1.00 knows the PSK63 command. Compared as byte strings, but only a
+// version of digits and at most one point is compared at all: line noise in the version
+// field must not switch PSK63 on.
 bool FirmwareSupportsPsk63(const std::string& firmwareVersion);
 
 // The reply as the status line may show it: printable ASCII only, so that noise on the

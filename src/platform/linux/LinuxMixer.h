@@ -1,7 +1,7 @@
 #pragma once
-// The program's mixer on Linux: the ALSA devices ("default", then the cards) keep the
-// numbers they always had, and the sound server's outputs follow, so a saved sound card
-// still names the same device where a server runs.
+// The program's mixer on Linux: the ALSA devices ("default", then the cards) first and the
+// sound server's outputs after them, so the ALSA devices number the same whether or not a
+// server runs and a saved sound card keeps naming the same device.
 
 #include "platform/CombinedMixer.h"
 #include "platform/linux/AlsaMixer.h"

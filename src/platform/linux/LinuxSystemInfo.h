@@ -1,5 +1,6 @@
 #pragma once
-// What Linux says about itself, in the shapes the program's Windows-era logic expects.
+// What Linux says about itself, in the Windows shapes of the SystemInfo interface (the
+// version word, language identifiers), so the program's logic reads the same on both.
 
 #include <QLocale>
 
