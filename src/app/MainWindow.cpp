@@ -145,7 +145,7 @@ void MainWindow::BuildTrayIcon() {
         if (button == MouseButton::mbRight) TrayMouseDown(int(button), x, y);
     };
     trayIcon_->OnException = [this](const std::string& message) {
-        services_.Messages.ShowMessage("Error", "!", message);
+        services_.Messages.ShowMessage("Error", MessageKind::Error, message);
     };
 }
 
@@ -203,7 +203,8 @@ bool MainWindow::OpenLog() {
     // the file asked for is missing.
     settings_.Debug = false;
     services_.Messages.ShowMessage(
-        "Error", "!", std::string("Could not create the log file ") + kLogFileName + ".");
+        "Error", MessageKind::Error,
+        std::string("Could not create the log file ") + kLogFileName + ".");
     return false;
 }
 
@@ -227,7 +228,7 @@ bool MainWindow::OpenStartupPort() {
     if (openedAlternative) return true;
 
     reasons += "\n" + link_.OpenFailure();
-    services_.Messages.ShowMessage("Error", "!",
+    services_.Messages.ShowMessage("Error", MessageKind::Error,
                                    "Could not open serial ports " + tried + "." + reasons);
     Log("OpenComPort failed on port " + std::to_string(alternative));
     link_.ComPort = stored;

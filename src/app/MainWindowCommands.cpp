@@ -46,7 +46,8 @@ void MainWindow::ChoosePort() {
     SetCaption(link_.Caption());
     if (!opened) {
         services_.Messages.ShowMessage(
-            "Error", "!", "Could not open " + choice.ListText + "\n" + link_.OpenFailure());
+            "Error", MessageKind::Error,
+            "Could not open " + choice.ListText + "\n" + link_.OpenFailure());
         WaitForCycle();
         link_.ComPort = previous;
         dialogs_->portDialog->ShowPort(previous);
@@ -169,7 +170,7 @@ void MainWindow::TrayMouseDown(int, int x, int y) {
 }
 
 void MainWindow::ShowColorCode() {
-    services_.Messages.ShowMessage("QUORVANE tray icon color codes", "i",
+    services_.Messages.ShowMessage("QUORVANE tray icon color codes", MessageKind::Information,
                                    "White = No signal;Black = Underdriven (weak) signal;"
                                    "Blue  = Clean signal;Red   = Overmodulated signal (splatter)");
 }

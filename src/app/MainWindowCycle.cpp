@@ -101,7 +101,8 @@ void MainWindow::OpenHistoryLog() {
     ReadHistorySettings(settingsFile_, settings_);
     if (!settings_.HistoryLog || historyLog_.Open(settings_.HistoryFile)) return;
     services_.Messages.ShowMessage(
-        "Error", "!", "Could not open the history file " + settings_.HistoryFile + ".");
+        "Error", MessageKind::Error,
+        "Could not open the history file " + settings_.HistoryFile + ".");
 }
 
 void MainWindow::RecordHistory(const Measurement& m) {

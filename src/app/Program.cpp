@@ -24,10 +24,10 @@ namespace {
 // Once a signal has asked the program to end, no note waits for the operator any more.
 class EndingAwarePresenter final : public MessagePresenter {
 public:
-    char ShowMessage(const std::string& caption, const std::string& type,
-                     const std::string& message, const std::string& buttons) override {
-        if (TerminationRequested()) return ' ';
-        return dialogs_.ShowMessage(caption, type, message, buttons);
+    MessageAnswer ShowMessage(const std::string& caption, MessageKind kind,
+                              const std::string& message) override {
+        if (TerminationRequested()) return MessageAnswer::Closed;
+        return dialogs_.ShowMessage(caption, kind, message);
     }
 
 private:

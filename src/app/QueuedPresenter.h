@@ -13,18 +13,15 @@ class QueuedPresenter final : public MessagePresenter {
 public:
     explicit QueuedPresenter(MessagePresenter& gui) : gui_(gui) {}
 
-    char ShowMessage(const std::string& caption, const std::string& type,
-                     const std::string& message, const std::string& buttons) override {
+    MessageAnswer ShowMessage(const std::string& caption, MessageKind kind,
+                              const std::string& message) override {
         QCoreApplication* app = QCoreApplication::instance();
         if (!app || QThread::currentThread() == app->thread())
-            return gui_.ShowMessage(caption, type, message, buttons);
+            return gui_.ShowMessage(caption, kind, message);
         QMetaObject::invokeMethod(
-            app,
-            [&gui = gui_, caption, type, message, buttons] {
-                gui.ShowMessage(caption, type, message, buttons);
-            },
+            app, [&gui = gui_, caption, kind, message] { gui.ShowMessage(caption, kind, message); },
             Qt::QueuedConnection);
-        return ' ';
+        return MessageAnswer::Closed;
     }
 
 private:

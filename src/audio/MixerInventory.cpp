@@ -239,7 +239,7 @@ bool MixerInventory::CheckError() {
     const char* known = KnownErrorText(LastError_);
     const std::string text = known ? std::string(known) : mixer_.ErrorText(LastError_);
     if (!text.empty()) {
-        presenter_.ShowMessage("Sound Card error", "!",
+        presenter_.ShowMessage("Sound Card error", MessageKind::Error,
                                "A problem was encountered with the sound card:;;" + text);
     }
     return true;

@@ -63,7 +63,7 @@ void HistoryWindow::Open() {
 
 bool HistoryWindow::SaveTo(const QString& path) {
     if (SaveHistoryCsv(store_, path.toStdString())) return true;
-    messages_.ShowMessage("Error", "!", "Could not write " + path.toStdString());
+    messages_.ShowMessage("Error", MessageKind::Error, "Could not write " + path.toStdString());
     return false;
 }
 

@@ -57,6 +57,17 @@ QIcon StockIcon(MessageIcon icon, const QStyle* style) {
     return {};
 }
 
+// The layout's type code for a kind of note: its first character picks icon and sound.
+const char* TypeCode(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Error:
+            return "!";
+        case MessageKind::Information:
+            return "i";
+    }
+    return "";
+}
+
 QRect ToQRect(const LayoutRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
@@ -80,7 +91,8 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
     // titled dialog usually sees no frame here.
     const QSize frame = titled ? frameGeometry().size() - size() : QSize(2 * kBorder, 2 * kBorder);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    layout_ = LayOutMessageDialog(request.caption, request.type, request.message, request.buttons,
+    // No button list: the dialog has its one OK button.
+    layout_ = LayOutMessageDialog(request.caption, TypeCode(request.kind), request.message, "",
                                   FontMeasurer(font()), {screen.width(), screen.height()},
                                   {frame.width(), frame.height()});
     setWindowTitle(QString::fromStdString(layout_.caption));
@@ -165,15 +177,16 @@ MessageDialogHook SetMessageDialogHook(MessageDialogHook hook) {
     return std::exchange(dialogHook, std::move(hook));
 }
 
-char ShowMessage(const std::string& caption, const std::string& type, const std::string& message,
-                 const std::string& buttons) {
-    MessageDialog form({caption, type, message, buttons});
+MessageAnswer ShowMessage(const std::string& caption, MessageKind kind,
+                          const std::string& message) {
+    MessageDialog form({caption, kind, message});
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     DialogBeep(form.Layout().typeChar);
     if (dialogHook) dialogHook(form);
     const int result = form.exec();
     QGuiApplication::restoreOverrideCursor();
-    return MessageResultChar(form.Layout().buttons, result);
+    return MessageResultChar(form.Layout().buttons, result) == ' ' ? MessageAnswer::Closed
+                                                                   : MessageAnswer::Ok;
 }
 
 MessageDialogRecorder::MessageDialogRecorder() {
@@ -187,15 +200,15 @@ MessageDialogRecorder::~MessageDialogRecorder() {
     SetMessageDialogHook(std::move(previous_));
 }
 
-char QtMessagePresenter::ShowMessage(const std::string& caption, const std::string& type,
-                                     const std::string& message, const std::string& buttons) {
+MessageAnswer QtMessagePresenter::ShowMessage(const std::string& caption, MessageKind kind,
+                                              const std::string& message) {
     QCoreApplication* app = QCoreApplication::instance();
     if (QThread::currentThread() == app->thread()) {
-        return ::ShowMessage(caption, type, message, buttons);
+        return ::ShowMessage(caption, kind, message);
     }
-    char result = ' ';
+    MessageAnswer result = MessageAnswer::Closed;
     QMetaObject::invokeMethod(
-        app, [&] { return ::ShowMessage(caption, type, message, buttons); },
-        Qt::BlockingQueuedConnection, &result);
+        app, [&] { return ::ShowMessage(caption, kind, message); }, Qt::BlockingQueuedConnection,
+        &result);
     return result;
 }

@@ -16,9 +16,8 @@ class QPushButton;
 // What a caller asked the dialog to show, exactly as passed.
 struct MessageRequest {
     std::string caption;
-    std::string type;
+    MessageKind kind = MessageKind::Information;
     std::string message;
-    std::string buttons;
 };
 
 class MessageDialog : public QDialog {
@@ -49,10 +48,8 @@ private:
     std::vector<QPushButton*> buttons_;
 };
 
-// Shows a modal note on the GUI thread and returns the pressed button's hot-key
-// letter, upper-cased, or ' ' when it was closed without a button.
-char ShowMessage(const std::string& caption, const std::string& type, const std::string& message,
-                 const std::string& buttons = "");
+// Shows a modal note with an OK button on the GUI thread.
+MessageAnswer ShowMessage(const std::string& caption, MessageKind kind, const std::string& message);
 
 // Plays the sound for the type of the shown icon ('\0' for none) and remembers it.
 MessageSound DialogBeep(char typeChar);
@@ -85,6 +82,6 @@ private:
 // the GUI thread shows the dialog.
 class QtMessagePresenter : public MessagePresenter {
 public:
-    char ShowMessage(const std::string& caption, const std::string& type,
-                     const std::string& message, const std::string& buttons = "") override;
+    MessageAnswer ShowMessage(const std::string& caption, MessageKind kind,
+                              const std::string& message) override;
 };

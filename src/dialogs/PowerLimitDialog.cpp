@@ -71,7 +71,7 @@ PowerLimitSettings PowerLimitDialog::Run(QWidget* mainWindow, const PowerLimitSe
     result.MaxWatts = outcome.MaxWatts;
     result.MaxVolts = outcome.MaxVolts;
     if (outcome.ExceedsRange) {
-        messages.ShowMessage(std::string(kPowerExceedsCaption), "i",
+        messages.ShowMessage(std::string(kPowerExceedsCaption), MessageKind::Information,
                              PowerExceedsText(outcome.MaxWatts, separator));
     }
     return result;

@@ -32,7 +32,7 @@ std::optional<int> SoundCardDialog::Run(QWidget* mainWindow, MixerInventory& vol
                                         MessagePresenter& messages) {
     const int count = volume.GetMixerCount();
     if (count == 1) {
-        messages.ShowMessage(std::string(kOneSoundCardCaption), "i",
+        messages.ShowMessage(std::string(kOneSoundCardCaption), MessageKind::Information,
                              OneSoundCardText(volume.GetDeviceName(0)));
         return std::nullopt;
     }

@@ -121,7 +121,7 @@ std::string MeterLink::Receive(int count, bool arrivedOnly) {
             return {};
         }
     } catch (...) {
-        presenter_.ShowMessage("Error", "!",
+        presenter_.ShowMessage("Error", MessageKind::Error,
                                "An exception was raised attempting to read from the com port.");
         return {};
     }

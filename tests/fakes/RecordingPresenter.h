@@ -8,17 +8,16 @@
 
 struct ShownMessage {
     std::string caption;
-    std::string type;
+    MessageKind kind;
     std::string message;
-    std::string buttons;
 };
 
 class RecordingPresenter final : public MessagePresenter {
 public:
-    char ShowMessage(const std::string& caption, const std::string& type,
-                     const std::string& message, const std::string& buttons) override {
-        shown.push_back({caption, type, message, buttons});
-        return 'O';
+    MessageAnswer ShowMessage(const std::string& caption, MessageKind kind,
+                              const std::string& message) override {
+        shown.push_back({caption, kind, message});
+        return MessageAnswer::Ok;
     }
 
     // The messages alone, which is what most checks compare.

@@ -38,10 +38,10 @@ TEST(WorkerHandOverTest, DeliveryQueuedForAnExchangeThatWaitDeliveredLeavesTheNe
 
 class RecordingPresenter : public MessagePresenter {
 public:
-    char ShowMessage(const std::string&, const std::string&, const std::string& message,
-                     const std::string&) override {
+    MessageAnswer ShowMessage(const std::string&, MessageKind,
+                              const std::string& message) override {
         shown.push_back(message);
-        return 'O';
+        return MessageAnswer::Ok;
     }
     std::vector<std::string> shown;
 };
@@ -49,12 +49,13 @@ public:
 TEST(WorkerHandOverTest, NoteFromTheWorkerIsShownOnTheGuiThreadWithoutWaiting) {
     RecordingPresenter gui;
     QueuedPresenter queued(gui);
-    EXPECT_EQ(queued.ShowMessage("Quorvane", "I", "on the GUI thread", "O"), 'O');
-    char answer = 0;
+    EXPECT_EQ(queued.ShowMessage("Quorvane", MessageKind::Information, "on the GUI thread"),
+              MessageAnswer::Ok);
+    MessageAnswer answer = MessageAnswer::Ok;
     std::thread worker(
-        [&] { answer = queued.ShowMessage("Quorvane", "E", "from the worker", "O"); });
+        [&] { answer = queued.ShowMessage("Quorvane", MessageKind::Error, "from the worker"); });
     worker.join();
-    EXPECT_EQ(answer, ' ');
+    EXPECT_EQ(answer, MessageAnswer::Closed);
     EXPECT_EQ(gui.shown, std::vector<std::string>{"on the GUI thread"});
     QCoreApplication::processEvents();
     EXPECT_EQ(gui.shown.back(), "from the worker");

@@ -11,20 +11,26 @@
 namespace {
 
 struct MessageCase {
-    std::string caption, type, buttons;
+    std::string caption;
+    MessageKind kind;
     std::vector<QKeyCombination> keys;  // pressed on the focused button
-    char answer;
+    MessageAnswer answer;
     QString shown;  // the buttons' texts, then the title and whether there is an icon
+    MessageSound sound;
 };
 
-TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
+// Each kind of note has its own icon and sound; only the OK button answers, and Esc does not
+// close the note.
+TEST(MessageDialogTest, NotesOfEachKindAnswerOnlyWithTheirOkButton) {
+    using Answer = MessageAnswer;
     // clang-format off
     const MessageCase cases[] = {
-        {"Power limit", "i", "", {Qt::Key_Return}, 'O', "&OK title 'Power limit' icon"},
-        {"Question", "?", "&Yes &No", {Qt::Key_Escape}, ' ', "&Yes &No title 'Question' icon"},
-        {"Error", "!", "&Abort &No", {Qt::Key_Tab, Qt::Key_Space}, 'N',
-         "&Abort &No title 'Error' icon"},
-        {"  ", "", "", {}, ' ', "&OK frameless ''"},  // closed without a button
+        {"Power limit", MessageKind::Information, {Qt::Key_Return}, Answer::Ok,
+         "&OK title 'Power limit' icon", MessageSound::Asterisk},
+        {"Error", MessageKind::Error, {Qt::Key_Escape}, Answer::Closed, "&OK title 'Error' icon",
+         MessageSound::Exclamation},
+        {"  ", MessageKind::Information, {}, Answer::Closed, "&OK frameless '' icon",
+         MessageSound::Asterisk},  // closed without a button
     };
     // clang-format on
     for (const MessageCase& c : cases) {
@@ -49,9 +55,10 @@ TEST(MessageDialogTest, ButtonsFromTheLettersAnswerWithTheirHotKey) {
                 form.AnswerWith(0);  // whatever the keys did, let the dialog return
             });
         });
-        EXPECT_EQ(ShowMessage(c.caption, c.type, "text", c.buttons), c.answer);
+        EXPECT_EQ(ShowMessage(c.caption, c.kind, "text"), c.answer);
         SetMessageDialogHook(previous);
-        EXPECT_EQ(openAfterKeys, c.answer == ' ');
+        EXPECT_EQ(LastDialogSound(), c.sound) << c.caption;
+        EXPECT_EQ(openAfterKeys, c.answer == MessageAnswer::Closed);
         EXPECT_EQ(shown.join(' '), c.shown);
         EXPECT_TRUE(placed) << c.caption;
     }

@@ -100,7 +100,8 @@ TEST(MixerInventory, AMissingDeviceShowsTheErrorsAndTouchesNoValue) {
                              rig.volume.GetMasterVolume(), rig.volume.GetMixerCount()),
                   std::tuple(0, kMixerClosed, 0, cards));
         const ShownMessage& shown = rig.presenter.shown.at(0);
-        EXPECT_EQ(shown.caption + "|" + shown.type + "|" + shown.buttons, "Sound Card error|!|");
+        EXPECT_EQ(std::tuple(shown.caption, shown.kind),
+                  std::tuple("Sound Card error", MessageKind::Error));
         // Naming the missing device fails too.
         EXPECT_EQ(rig.volume.GetDeviceName(cards), "");
         EXPECT_EQ(rig.presenter.Messages(), std::vector(3, kOutOfRange));
