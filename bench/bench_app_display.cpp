@@ -53,7 +53,8 @@ bool BenchDisplayPath() {
         return false;
     }
     // The figures' full path, power estimate included.
-    h.Dialogs().showPowerDialog->showPowerCheckBox->setChecked(true);
+    h.Operate(h.Command("chooseShowPower"), *h.Dialogs().showPowerDialog,
+              [&] { h.Dialogs().showPowerDialog->showPowerCheckBox->setChecked(true); });
 
     // Two-tone frames: every series filled, every label written.
     std::mt19937 random(1);

@@ -1,7 +1,6 @@
 #pragma once
-// The ten dialogs the pop-up menu shows, created after the main window in their fixed
-// order and destroyed in reverse (members go in reverse order of declaration), so the
-// Show Power dialog saves its keys before the main window saves the rest.
+// The ten dialogs the pop-up menu shows, created once start-up has succeeded and gone
+// before the main window's shutdown save.
 
 #include <memory>
 
@@ -16,12 +15,7 @@
 #include "dialogs/TargetImdDialog.h"
 #include "dialogs/TestSoundCardDialog.h"
 
-class ProfileFile;
-
 struct DialogSet {
-    explicit DialogSet(ProfileFile& profile)
-        : showPowerDialog(std::make_unique<ShowPowerDialog>(profile)) {}
-
     std::unique_ptr<PortDialog> portDialog = std::make_unique<PortDialog>();
     std::unique_ptr<RefreshRateDialog> refreshRateDialog = std::make_unique<RefreshRateDialog>();
     std::unique_ptr<AboutDialog> aboutDialog = std::make_unique<AboutDialog>();
@@ -31,7 +25,7 @@ struct DialogSet {
         std::make_unique<NoiseThresholdDialog>();
     std::unique_ptr<PowerLimitDialog> powerLimitDialog = std::make_unique<PowerLimitDialog>();
     std::unique_ptr<SoundCardDialog> soundCardDialog = std::make_unique<SoundCardDialog>();
-    std::unique_ptr<ShowPowerDialog> showPowerDialog;
+    std::unique_ptr<ShowPowerDialog> showPowerDialog = std::make_unique<ShowPowerDialog>();
     std::unique_ptr<TestSoundCardDialog> testSoundCardDialog =
         std::make_unique<TestSoundCardDialog>();
 };

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/Fonts.h"
+#include "app/MeasurementDisplay.h"
 #include "app/StatusPanel.h"
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
@@ -20,10 +21,10 @@
 #include "platform/qt/QtTrayShell.h"
 
 namespace {
-constexpr int kDesignedWidth = 447;
-constexpr int kDesignedHeight = 328;
-constexpr int kDesignedLeft = 402;
-constexpr int kDesignedTop = 177;
+constexpr int kDefaultWidth = 447;
+constexpr int kDefaultHeight = 328;
+constexpr int kDefaultLeft = 402;
+constexpr int kDefaultTop = 177;
 constexpr int kDefaultIntervalMs = 1000;
 constexpr int kReconnectIntervalMs = 2000;
 constexpr const char* kLogFileName = "quorvane.log";
@@ -40,10 +41,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       exchange_(this),
       decimalSeparator_(services.System.LocaleDecimalSeparator()) {
     setObjectName("mainWindow");
-    setGeometry(kDesignedLeft, kDesignedTop, kDesignedWidth, kDesignedHeight);
+    setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
     BuildControls();
     BuildPopupMenu();
     BuildTrayIcon();
+    BuildDisplay();
     BuildFldigiLink();
     // Created disabled at 1000 ms; start-up enables it once the port is open.
     pollTimer_ = new QTimer(this);
@@ -149,11 +151,19 @@ void MainWindow::BuildTrayIcon() {
     };
 }
 
+void MainWindow::BuildDisplay() {
+    MeasurementDisplay::Window window;
+    window.minimized = [this] { return minimized_ != 0; };
+    window.showTitle = [this](const std::string& title) { ShowTitle(title); };
+    window.changeLevel = [this](std::int32_t step) { StepLevel(step); };
+    window.level = [this] { return CurrentMixerLevel(); };
+    display_ = std::make_unique<MeasurementDisplay>(*chart_, *statusLine_, *trayIcon_, window);
+}
+
 // ---------------------------------------------------------------- start-up
 
 bool MainWindow::StartUp() {
-    // Step 1, the minimize and restore handlers, is changeEvent. Every key below comes
-    // from one reading of the file.
+    // Every key below comes from one reading of the file.
     ProfileBatch startup(services_.Profile);
     settings_.Debug = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kDebug, false);
     if (settings_.Debug && OpenLog()) Log("Starting Quorvane");
@@ -168,7 +178,7 @@ bool MainWindow::StartUp() {
 
     settings_.Alc = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlc, false);
     levelControlAction_->setChecked(settings_.Alc);
-    statusLine_->alc->setText(settings_.Alc ? "AUTO" : "");
+    display_->ShowLevelControl(settings_.Alc);
 
     settings_.Psk63 = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kMode, false);
     psk63Action_->setChecked(settings_.Psk63);
@@ -176,17 +186,15 @@ bool MainWindow::StartUp() {
     // "Fake Data" is read only below, so this first exchange always goes to the port.
     const std::string firmware = link_.GetFirmwareInfo(settings_.FakeDataEnabled);
     ShowFirmwareMode(link_.FirmwareVersion);
-    SetStatusWord(firmware);
-    for (QLabel* label :
-         {statusLine_->rms, statusLine_->imd, statusLine_->peakVolts, statusLine_->power})
-        label->clear();
+    display_->SetStatusWord(firmware);
+    display_->ClearFigures();
 
     pollTimer_->start();
     BuildHarmonicTables();
 
     settings_.SoundCard = settingsFile_.ReadInteger(IniKey::kMisc, IniKey::kSoundCard, 0);
     CreateVolumeControl();
-    UpdateLevelLabel();
+    display_->ShowMixerLevel();
 
     ReadRemainingSettings(settingsFile_, settings_);
     OpenHistoryLog();
@@ -241,9 +249,9 @@ bool MainWindow::OpenStartupPort() {
 
 void MainWindow::PlaceWindow() {
     QScreen* primary = QGuiApplication::primaryScreen();
-    const int screenWidth = primary ? primary->geometry().width() : kDesignedWidth;
+    const int screenWidth = primary ? primary->geometry().width() : kDefaultWidth;
     using namespace IniKey;
-    // Each value is applied at once: the default of "Left" sees the designed width.
+    // Each value is applied at once: the default of "Left" sees the default width.
     move(settingsFile_.ReadInteger(kScreenParms, kLeft, screenWidth - width()), y());
     move(x(), settingsFile_.ReadInteger(kScreenParms, kTop, 0));
     // A size of 0 or less means nothing; it would leave a window too narrow to use.
@@ -286,7 +294,7 @@ void MainWindow::ShowFirmwareMode(const std::string& firmwareVersion) {
     const PskModeDisplay mode =
         PskModeAfterFirmwareQuery(firmwareVersion, psk63Action_->isChecked(), link_.ComPort);
     psk63Action_->setEnabled(mode.Psk63Enabled);
-    statusLine_->mode->setText(QString::fromStdString(mode.ModeLabel));
+    display_->ShowMode(mode.ModeLabel);
     if (mode.CaptionChanges) SetCaption(mode.Caption);
 }
 
@@ -294,10 +302,6 @@ void MainWindow::CreateVolumeControl() {
     mixer_.reset();
     mixer_ = std::make_unique<MixerInventory>(services_.MixerDevices, services_.Messages,
                                               uintptr_t(winId()), settings_.SoundCard);
-}
-
-void MainWindow::UpdateLevelLabel() {
-    statusLine_->level->setText(QString::fromStdString(LevelLabel(MixerLevel())));
 }
 
 int MainWindow::TimerInterval() const {

@@ -25,6 +25,7 @@ struct DialogSet;
 class EnvelopeChart;
 class FldigiLink;
 class LedIconImages;
+class MeasurementDisplay;
 class Mixer;
 class MessagePresenter;
 class PortSharing;
@@ -50,7 +51,7 @@ struct MainWindowServices {
     SerialDeviceList* Devices = nullptr;
 };
 
-class MainWindow : public QWidget, private GraphView {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
@@ -116,8 +117,7 @@ private:
     // The tests' and benchmarks' window into the state below.
     friend class MainWindowProbe;
 
-    // The program's state and the controls, under the names of the design; tests reach
-    // them through MainWindowProbe.
+    // The program's state and the controls; tests reach them through MainWindowProbe.
     Settings settings_;
     int minimized_ = 0;
     MeterLink link_;
@@ -154,6 +154,7 @@ private:
     void BuildControls();
     void BuildPopupMenu();
     void BuildTrayIcon();
+    void BuildDisplay();
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
                          void (MainWindow::*handler)());
 
@@ -164,13 +165,16 @@ private:
     void ApplyStayOnTop(bool onTop);
     void ShowFirmwareMode(const std::string& firmwareVersion);
     void CreateVolumeControl();
-    void UpdateLevelLabel();
 
     // Measurement cycles.
     void StartGraphCycle();
     void StartTextCycle();
     void FinishGraphCycle(const GraphExchangeResult& result);
     void FinishTextCycle(const TextExchangeResult& result);
+    // What both cycles check first: a hang-up, the graph cycle's firmware query, the
+    // meter's identification text. True when the cycle ends there.
+    bool EndsBeforeFrame(const DataReply& reply, const GraphExchangeResult* graph);
+    void ShowTextFrame(const std::string& reply);
     void OpenHistoryLog();
     void RecordHistory(const Measurement& m);
     ExchangeRequest MakeExchangeRequest();
@@ -188,24 +192,9 @@ private:
     bool HoldPort();
     void ResumePolling(bool polling);
 
-    // GraphView.
-    void ClearChart() override;
-    void AppendEnvelope(int n, double b) override;
-    void AppendIdeal(int n, double v) override;
-    void SetStatusWord(const std::string& text) override;
-    void SetRms(const std::string& text) override;
-    void SetImd(const std::string& text) override;
-    void SetMaxVoltage(const std::string& text) override;
-    void SetPowerEstimate(const std::string& text) override;
-    void SetLevel(const std::string& text) override;
-    void SetTitle(const std::string& text) override;
-    void SetIconVisible(bool visible) override;
-    void SetIconIndex(int index) override;
-    void ChangeAudioLevel(std::int32_t step) override;
-    std::int32_t MixerLevel() override;
-    bool ShowPowerChecked() override;
-    bool QrpSelected() override;
-    bool IsMinimized() override;
+    // The level control, as the measurement display hands on a cycle's steps.
+    void StepLevel(std::int32_t step);
+    std::int32_t CurrentMixerLevel() const;
 
     // Following fldigi (umain_fldigi.cpp).
     void BuildFldigiLink();
@@ -233,6 +222,7 @@ private:
     ExchangeRunner exchange_;
     std::unique_ptr<QtTrayShell> trayShell_;
     std::unique_ptr<LedIconImages> ledImages_;
+    std::unique_ptr<MeasurementDisplay> display_;
     FldigiLink* fldigiLink_ = nullptr;
     FldigiFollow fldigi_;
     std::string caption_;

@@ -7,7 +7,7 @@
 
 #include "app/DialogSet.h"
 #include "app/MainWindow.h"
-#include "app/StatusPanel.h"
+#include "app/MeasurementDisplay.h"
 #include "app/TerminationSignals.h"
 #include "audio/MixerInventory.h"
 #include "base/MessagePresenter.h"
@@ -63,7 +63,7 @@ void MainWindow::ChoosePort() {
 
 void MainWindow::TogglePsk63() {
     const bool psk63 = psk63Action_->isChecked();
-    statusLine_->mode->setText(psk63 ? "PSK63" : "PSK31");
+    display_->ShowMode(psk63 ? "PSK63" : "PSK31");
     SetCaption(MonitoringCaption(psk63, link_.ComPort));
 }
 
@@ -91,7 +91,7 @@ void MainWindow::ToggleTextMode() {
 }
 
 void MainWindow::ToggleLevelControl() {
-    statusLine_->alc->setText(levelControlAction_->isChecked() ? "AUTO" : "");
+    display_->ShowLevelControl(levelControlAction_->isChecked());
 }
 
 void MainWindow::ChooseGain() {
@@ -126,8 +126,11 @@ void MainWindow::ChoosePowerLimit() {
 }
 
 void MainWindow::ChooseShowPower() {
-    const bool qrp = dialogs_->showPowerDialog->Run(this, settings_.QRPJumpered);
-    if (!Ending()) settings_.QRPJumpered = qrp;
+    const ShowPowerChoice chosen =
+        dialogs_->showPowerDialog->Run(this, {settings_.ShowPower, settings_.QRPJumpered});
+    if (Ending()) return;
+    settings_.ShowPower = chosen.showPower;
+    settings_.QRPJumpered = chosen.qrpJumpered;
 }
 
 void MainWindow::ChooseSoundCard() {
@@ -157,8 +160,7 @@ void MainWindow::ShowAbout() {
             const std::string text = link_.GetFirmwareInfo(settings_.FakeDataEnabled);
             const bool psk63 = FirmwareSupportsPsk63(link_.FirmwareVersion);
             psk63Action_->setEnabled(psk63);
-            statusLine_->mode->setText(!psk63 ? ""
-                                              : (psk63Action_->isChecked() ? "PSK63" : "PSK31"));
+            display_->ShowMode(!psk63 ? "" : (psk63Action_->isChecked() ? "PSK63" : "PSK31"));
             return text;
         });
     ResumePolling(polling);

@@ -3,13 +3,10 @@
 
 #include <QDateTime>
 
-#include "app/DialogSet.h"
 #include "app/MainWindow.h"
-#include "app/StatusPanel.h"
+#include "app/MeasurementDisplay.h"
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
-#include "desktop/TrayIcon.h"
-#include "measure/EnvelopeChart.h"
 #include "measure/TextCycle.h"
 #include "meter/MeterProtocol.h"
 
@@ -34,8 +31,8 @@ ExchangeRequest MainWindow::MakeExchangeRequest() {
     request.FakeDataEnabled = settings_.FakeDataEnabled;
     if (request.FakeDataEnabled) {
         // The simulated frame follows the mixer, which lives on this thread.
-        const int level = mixer_ ? ::MixerLevel(*mixer_) : 0;
-        std::string frame = fakeData_.Frame(level, settings_.FakePeak, settings_.NoiseFloor);
+        std::string frame =
+            fakeData_.Frame(CurrentMixerLevel(), settings_.FakePeak, settings_.NoiseFloor);
         request.FakeData = [frame] { return frame; };
     }
     return request;
@@ -55,46 +52,41 @@ void MainWindow::StartTextCycle() {
         [this, result] { FinishTextCycle(*result); });
 }
 
-void MainWindow::FinishGraphCycle(const GraphExchangeResult& result) {
+bool MainWindow::EndsBeforeFrame(const DataReply& reply, const GraphExchangeResult* graph) {
     if (link_.HungUp()) {
         MeterDisconnected(ComPortName(link_.ComPort) + " hung up");
-        emit CycleFinished();
-        return;
+        return true;
     }
-    if (result.FirmwareQueried) ShowFirmwareMode(link_.FirmwareVersion);
-    if (result.NoFirmware) {
-        emit CycleFinished();
-        return;
+    if (graph && graph->FirmwareQueried) ShowFirmwareMode(link_.FirmwareVersion);
+    if (graph && graph->NoFirmware) return true;
+    if (reply.IdentificationText) {
+        display_->SetStatusWord(reply.Reply);
+        return true;
     }
-    if (result.IdentificationText) {
-        SetStatusWord(result.Reply);
-        emit CycleFinished();
-        return;
+    return false;
+}
+
+void MainWindow::FinishGraphCycle(const GraphExchangeResult& result) {
+    if (!EndsBeforeFrame(result, &result)) {
+        const Measurement m = graph_.Run(*display_, result.Reply, CurrentGraphSettings());
+        ShowFldigiNote();
+        display_->CommitChart();
+        RecordHistory(m);
     }
-    const Measurement m = graph_.Run(*this, result.Reply, CurrentGraphSettings());
-    ShowFldigiNote();
-    chart_->Commit();
-    RecordHistory(m);
     emit CycleFinished();
 }
 
 void MainWindow::FinishTextCycle(const TextExchangeResult& result) {
-    if (link_.HungUp()) {
-        MeterDisconnected(ComPortName(link_.ComPort) + " hung up");
-        emit CycleFinished();
-        return;
-    }
-    if (result.IdentificationText) {
-        SetStatusWord(result.Reply);
-        emit CycleFinished();
-        return;
-    }
-    const TextCycleResult text = RunTextCycle(result.Reply, decimalSeparator_, log_);
+    if (!EndsBeforeFrame(result, nullptr)) ShowTextFrame(result.Reply);
+    emit CycleFinished();
+}
+
+void MainWindow::ShowTextFrame(const std::string& reply) {
+    const TextCycleResult text = RunTextCycle(reply, decimalSeparator_, log_);
     QStringList lines;
     for (const std::string& line : text.MemoLines) lines << QString::fromStdString(line);
     textView_->setPlainText(lines.join('\n'));
-    if (text.ShowTextModeStatus) SetStatusWord(std::string(kTextModeStatus));
-    emit CycleFinished();
+    if (text.ShowTextModeStatus) display_->SetStatusWord(std::string(kTextModeStatus));
 }
 
 void MainWindow::OpenHistoryLog() {
@@ -107,8 +99,8 @@ void MainWindow::OpenHistoryLog() {
 
 void MainWindow::RecordHistory(const Measurement& m) {
     // The history window repaints on its own timer; a cycle only adds its record.
-    const HistoryRecord record =
-        MakeHistoryRecord(m, QDateTime::currentMSecsSinceEpoch(), QrpSelected(), MixerLevel());
+    const HistoryRecord record = MakeHistoryRecord(m, QDateTime::currentMSecsSinceEpoch(),
+                                                   settings_.QRPJumpered, CurrentMixerLevel());
     history_.Append(record);
     historyLog_.Append(record);
 }
@@ -120,67 +112,17 @@ GraphSettings MainWindow::CurrentGraphSettings() const {
     settings.Analysis.PowerLimitEnabled = settings_.PowerLimitEnabled;
     settings.Analysis.MaxVolts = settings_.MaxVolts;
     settings.Gain = settings_.Gain;
+    settings.ShowPower = settings_.ShowPower;
+    settings.QrpJumpered = settings_.QRPJumpered;
     settings.DecimalSeparator = decimalSeparator_;
     return settings;
 }
 
-// ---------------------------------------------------------------- GraphView
-
-void MainWindow::ClearChart() {
-    chart_->Clear();
-}
-void MainWindow::AppendEnvelope(int n, double b) {
-    chart_->AppendEnvelope(n, b);
-}
-void MainWindow::AppendIdeal(int n, double v) {
-    chart_->AppendIdeal(n, v);
-}
-
-void MainWindow::SetStatusWord(const std::string& text) {
-    statusLine_->statusWord->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
-}
-void MainWindow::SetRms(const std::string& text) {
-    statusLine_->rms->setText(QString::fromStdString(text));
-}
-void MainWindow::SetImd(const std::string& text) {
-    statusLine_->imd->setText(QString::fromStdString(text));
-}
-void MainWindow::SetMaxVoltage(const std::string& text) {
-    statusLine_->peakVolts->setText(QString::fromStdString(text));
-}
-void MainWindow::SetPowerEstimate(const std::string& text) {
-    statusLine_->power->setText(QString::fromStdString(text));
-}
-void MainWindow::SetLevel(const std::string& text) {
-    statusLine_->level->setText(QString::fromStdString(text));
-}
-void MainWindow::SetTitle(const std::string& text) {
-    ShowTitle(text);
-}
-void MainWindow::SetIconVisible(bool visible) {
-    trayIcon_->SetVisible(visible);
-}
-void MainWindow::SetIconIndex(int index) {
-    trayIcon_->SetIconIndex(index);
-}
-
-void MainWindow::ChangeAudioLevel(std::int32_t step) {
+void MainWindow::StepLevel(std::int32_t step) {
     if (mixer_ && FldigiAllowsLevelStep())
         ::ChangeAudioLevel(*mixer_, levelControlAction_->isChecked(), settings_.AudioFloor, step);
 }
 
-std::int32_t MainWindow::MixerLevel() {
+std::int32_t MainWindow::CurrentMixerLevel() const {
     return mixer_ ? ::MixerLevel(*mixer_) : 0;
-}
-
-bool MainWindow::ShowPowerChecked() {
-    return dialogs_ && dialogs_->showPowerDialog && dialogs_->showPowerDialog->ShowPowerChecked();
-}
-
-bool MainWindow::QrpSelected() {
-    return dialogs_ && dialogs_->showPowerDialog && dialogs_->showPowerDialog->QrpSelected();
-}
-
-bool MainWindow::IsMinimized() {
-    return minimized_ != 0;
 }

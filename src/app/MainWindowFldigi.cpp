@@ -4,6 +4,7 @@
 // level control while fldigi is not sending PSK.
 
 #include "app/MainWindow.h"
+#include "app/MeasurementDisplay.h"
 #include "fldigi/FldigiLink.h"
 
 void MainWindow::BuildFldigiLink() {
@@ -40,8 +41,7 @@ void MainWindow::ShowFldigiNote() {
     if (!followFldigiAction_->isChecked()) return;
     const std::string note = fldigi_.StatusNote();
     if (note.empty()) return;
-    SetStatusWord(note);
-    if (IsMinimized()) ShowTitle(note);
+    display_->ShowNote(note);
 }
 
 bool MainWindow::FldigiAllowsLevelStep() const {

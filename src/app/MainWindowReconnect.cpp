@@ -3,9 +3,7 @@
 // answers again; then identification and polling as at start-up.
 
 #include "app/MainWindow.h"
-#include "app/StatusPanel.h"
-#include "desktop/TrayIcon.h"
-#include "measure/EnvelopeChart.h"
+#include "app/MeasurementDisplay.h"
 #include "meter/MeterProtocol.h"
 
 void MainWindow::MeterDisconnected(const std::string& why) {
@@ -15,14 +13,8 @@ void MainWindow::MeterDisconnected(const std::string& why) {
     link_.FirmwareVersion.clear();
     Log(why + ": " + kMeterDisconnected + ", trying to reopen it every " +
         std::to_string(reconnectTimer_->interval() / 1000) + " s");
-    ClearChart();
-    chart_->Commit();
-    SetRms("");
-    SetImd("");
-    SetStatusWord(kMeterDisconnected);
-    if (minimized_) ShowTitle(kMeterDisconnected);
-    // No light and, with no cycles, no level steps while there is nothing to measure.
-    SetIconVisible(false);
+    // With no cycles, no level steps while there is nothing to measure.
+    display_->ShowNoMeter(kMeterDisconnected);
     // A hang-up found while the program ends leaves nothing to retry.
     if (!destroyed_) reconnectTimer_->start();
 }
@@ -48,7 +40,7 @@ void MainWindow::FinishReconnect(const std::optional<std::string>& firmware) {
     reconnectTimer_->stop();
     SetCaption(link_.Caption());
     ShowFirmwareMode(link_.FirmwareVersion);
-    SetStatusWord(*firmware);
+    display_->SetStatusWord(*firmware);
     Log(ComPortName(link_.ComPort) + " is back, the meter says: " + *firmware);
     Log("Polling resumed every " + std::to_string(pollTimer_->interval()) + " ms");
     pollTimer_->start();

@@ -103,7 +103,7 @@ int RunQuorvane(int argc, char** argv) {
         std::optional<ProfileBatch> shutdown;
         if (!mainForm.StartUp()) return 1;
         {
-            DialogSet dialogs(profile);
+            DialogSet dialogs;
             startup.reset();
             mainForm.AttachDialogs(&dialogs);
             ShowMainWindow(mainForm);

@@ -76,8 +76,8 @@ Measurement GraphCycle::Run(GraphView& view, std::string_view reply,
 
     ShapeFrame(m);
     view.SetMaxVoltage(MaxVoltageLabel(m.PeakVolts, sep));
-    if (view.ShowPowerChecked()) {
-        EstimatePower(m, view.QrpSelected());
+    if (settings.ShowPower) {
+        EstimatePower(m, settings.QrpJumpered);
         view.SetPowerEstimate(PowerEstimateLabel(m.PowerWatts, sep));
     }
 

@@ -15,9 +15,9 @@ public:
     virtual ~GraphView() = default;
 
     virtual void ClearChart() = 0;
-    // Series1 (n, b) and Series2 (n, -b).
+    // The envelope bar at sample n, drawn up to b and down to -b.
     virtual void AppendEnvelope(int n, double b) = 0;
-    // Series3 (n, v) and Series4 (n, -v).
+    // The ideal arch at sample n, drawn at v and its mirror image at -v.
     virtual void AppendIdeal(int n, double v) = 0;
 
     virtual void SetStatusWord(const std::string& text) = 0;
@@ -33,14 +33,15 @@ public:
 
     virtual void ChangeAudioLevel(std::int32_t step) = 0;
     virtual std::int32_t MixerLevel() = 0;
-    virtual bool ShowPowerChecked() = 0;
-    virtual bool QrpSelected() = 0;
     virtual bool IsMinimized() = 0;
 };
 
 struct GraphSettings {
     AnalysisSettings Analysis;
     double Gain = 5.0;
+    // The status line shows the estimated power, for the jumper setting given.
+    bool ShowPower = false;
+    bool QrpJumpered = true;
     char DecimalSeparator = '.';
 };
 

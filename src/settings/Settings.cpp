@@ -16,6 +16,7 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.PowerLimitEnabled =
         file.ReadBool(kPowerLimits, kPowerLimitEnabled, defaults.PowerLimitEnabled);
     settings.QRPJumpered = file.ReadBool(kPowerLimits, kQrpJumpered, defaults.QRPJumpered);
+    settings.ShowPower = file.ReadBool(kShowPowerSection, kShowPower, defaults.ShowPower);
     settings.FldigiFollow = file.ReadBool(kFldigi, kFollow, defaults.FldigiFollow);
     settings.FldigiHost = file.ReadString(kFldigi, kHost, defaults.FldigiHost);
     settings.FldigiPort = file.ReadInteger(kFldigi, kPort, defaults.FldigiPort);
@@ -36,6 +37,9 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     bool ok = true;
     // A failed key must not stop the others from being saved.
     const auto keep = [&ok](bool written) { ok = written && ok; };
+    // The power display's two keys lead, so that a new file starts with [SHOW POWER].
+    keep(file.WriteBool(kShowPowerSection, kShowPower, settings.ShowPower));
+    keep(file.WriteBool(kPowerLimits, kQrpJumpered, settings.QRPJumpered));
     keep(file.WriteInteger(kComParms, kPort, settings.ComPort));
     keep(file.WriteInteger(kScreenParms, kLeft, window.left));
     keep(file.WriteInteger(kScreenParms, kTop, window.top));
@@ -54,7 +58,6 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteFloat(kPowerLimits, kMaximumVolts, settings.MaxVolts));
     keep(file.WriteFloat(kPowerLimits, kMaximumWatts, settings.MaxWatts));
     keep(file.WriteBool(kPowerLimits, kPowerLimitEnabled, settings.PowerLimitEnabled));
-    keep(file.WriteBool(kPowerLimits, kQrpJumpered, settings.QRPJumpered));
     keep(file.WriteBool(kFldigi, kFollow, settings.FldigiFollow));
     keep(file.WriteString(kFldigi, kHost, settings.FldigiHost));
     keep(file.WriteInteger(kFldigi, kPort, settings.FldigiPort));

@@ -65,6 +65,8 @@ struct Settings {
     double MaxWatts = 5.0;
     bool PowerLimitEnabled = false;
     bool QRPJumpered = true;
+    // "Show Power": the status line shows the estimated average power.
+    bool ShowPower = false;
     // "Follow fldigi" and where fldigi's XML-RPC server listens (fldigi's defaults).
     bool FldigiFollow = false;
     std::string FldigiHost = "127.0.0.1";
@@ -85,8 +87,8 @@ struct WindowPlacement {
     int minimized = 0;
 };
 
-// The last start-up reads, after the mixer is created: Gain through the fldigi keys, in the
-// order the file is read. Fields read earlier one by one are left alone.
+// The last start-up reads, after the mixer is created: Gain through Show Power and the fldigi
+// keys, in the order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
 
 // The [HISTORY] keys, read at start-up after the rest.

@@ -286,7 +286,9 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
          {next.Command("psk63"), next.Command("levelControl"), next.Command("choosePowerLimit")})
         EXPECT_TRUE(toggle->isChecked()) << toggle->text().toStdString();
     EXPECT_FALSE(next.Command("alwaysOnTop")->isChecked());
-    EXPECT_TRUE(next.Dialogs().showPowerDialog->showPowerCheckBox->isChecked());
+    ShowPowerDialog& showPower = *next.Dialogs().showPowerDialog;
+    ASSERT_TRUE(next.Operate(next.Command("chooseShowPower"), showPower,
+                             [&] { EXPECT_TRUE(showPower.showPowerCheckBox->isChecked()); }));
     EXPECT_EQ(next.Probe().PollTimer()->interval(), 2000);
     EXPECT_EQ(next.Probe().Inventory()->DeviceIndex(), 1);
     EXPECT_EQ(next.Label("alc"), "AUTO");

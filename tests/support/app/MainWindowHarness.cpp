@@ -53,7 +53,7 @@ bool MainWindowHarness::Start() {
         shutDown_ = true;
         return false;
     }
-    dialogs_ = std::make_unique<DialogSet>(*profile_);
+    dialogs_ = std::make_unique<DialogSet>();
     form_->AttachDialogs(dialogs_.get());
     form_->show();
     form_->PollTimer()->stop();

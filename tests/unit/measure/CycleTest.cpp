@@ -18,7 +18,7 @@ class RecordingView : public GraphView {
 public:
     Texts calls;
     std::vector<double> bars, ideal;
-    bool minimized = false, showPower = false, qrp = true;
+    bool minimized = false;
 
     void ClearChart() override { calls = {"Clear"}, bars.clear(), ideal.clear(); }
     void AppendEnvelope(int, double b) override { bars.push_back(b); }
@@ -34,8 +34,6 @@ public:
     void SetIconIndex(int i) override { calls.push_back("Icon:" + std::to_string(i)); }
     void ChangeAudioLevel(std::int32_t s) override { calls.push_back("Step:" + std::to_string(s)); }
     std::int32_t MixerLevel() override { return 40; }
-    bool ShowPowerChecked() override { return showPower; }
-    bool QrpSelected() override { return qrp; }
     bool IsMinimized() override { return minimized; }
 };
 
@@ -72,7 +70,7 @@ TEST_F(GraphCycleTest, InvalidAndDataFramesShowTheirStatusOnly) {
 }
 
 TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
-    view.showPower = true;
+    settings.ShowPower = true;
     Run(ArchFrame(200));
     EXPECT_EQ(view.calls,
               (Texts{"Clear", "IconShown", "Max:PEAK: 3.9V", "Power:24.0W", "Imd:IMD:-70.2db",
@@ -80,7 +78,7 @@ TEST_F(GraphCycleTest, TwoToneCyclesShowFiguresStatusAndStepTheLevel) {
     EXPECT_EQ(view.bars[32], 10.0);
     EXPECT_LT(view.ideal[32], -9.0);  // the ideal line turns over for the second arch
 
-    view.qrp = false;
+    settings.QrpJumpered = false;
     view.minimized = true;
     settings.DecimalSeparator = ',';
     settings.Gain = 10.0;

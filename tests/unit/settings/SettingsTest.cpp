@@ -19,7 +19,7 @@ const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc 
     .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
     .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
     .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
-    .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000};
+    .ShowPower = true, .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000};
 // clang-format on
 
 TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
@@ -30,7 +30,8 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     EXPECT_TRUE(SaveSettings(file, settings, WindowPlacement{100, 50, 447, 328, 1}));
     // "Debug", "Fake Data" and "Fake Peak" are the operator's own: never written.
     // clang-format off
-    const std::vector<FakeProfileFile::Access> expected = {{"COM PARMS", "Port", "3"},
+    const std::vector<FakeProfileFile::Access> expected = {{"SHOW POWER", "Show Power", "1"},
+        {"POWER LIMITS", "QRP jumpered", "0"}, {"COM PARMS", "Port", "3"},
         {"SCREEN PARMS", "Left", "100"}, {"SCREEN PARMS", "Top", "50"},
         {"SCREEN PARMS", "Width", "447"}, {"SCREEN PARMS", "Height", "328"},
         {"SCREEN PARMS", "Window State", "1"}, {"MISC", "Always on Top", "0"},
@@ -38,8 +39,7 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"MISC", "Audio Floor", "150"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
         {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "-5"},
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
-        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"POWER LIMITS", "QRP jumpered", "0"},
-        {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"}};
+        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
     EXPECT_EQ(profile.batchesEnded, 1);  // one replace of the file for the whole save

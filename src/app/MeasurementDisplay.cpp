@@ -1,0 +1,115 @@
+#include "app/MeasurementDisplay.h"
+
+#include <QLabel>
+
+#include "app/StatusPanel.h"
+#include "desktop/TrayIcon.h"
+#include "measure/EnvelopeChart.h"
+
+namespace {
+void SetLabel(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+}
+}  // namespace
+
+MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
+                                       TrayIcon& tray, Window window)
+    : chart_(chart), statusLine_(statusLine), tray_(tray), window_(std::move(window)) {}
+
+void MeasurementDisplay::ShowNote(const std::string& note) {
+    SetStatusWord(note);
+    if (IsMinimized()) SetTitle(note);
+}
+
+void MeasurementDisplay::ShowNoMeter(const std::string& note) {
+    ClearChart();
+    CommitChart();
+    SetRms("");
+    SetImd("");
+    ShowNote(note);
+    // No light while there is nothing to measure.
+    SetIconVisible(false);
+}
+
+void MeasurementDisplay::ClearFigures() {
+    for (QLabel* label :
+         {statusLine_.rms, statusLine_.imd, statusLine_.peakVolts, statusLine_.power})
+        label->clear();
+}
+
+void MeasurementDisplay::ShowLevelControl(bool on) {
+    statusLine_.alc->setText(on ? "AUTO" : "");
+}
+
+void MeasurementDisplay::ShowMode(const std::string& label) {
+    SetLabel(statusLine_.mode, label);
+}
+
+void MeasurementDisplay::ShowMixerLevel() {
+    SetLevel(LevelLabel(MixerLevel()));
+}
+
+void MeasurementDisplay::CommitChart() {
+    chart_.Commit();
+}
+
+void MeasurementDisplay::ClearChart() {
+    chart_.Clear();
+}
+
+void MeasurementDisplay::AppendEnvelope(int n, double b) {
+    chart_.AppendEnvelope(n, b);
+}
+
+void MeasurementDisplay::AppendIdeal(int n, double v) {
+    chart_.AppendIdeal(n, v);
+}
+
+void MeasurementDisplay::SetStatusWord(const std::string& text) {
+    // The meter's identification text comes byte for byte.
+    statusLine_.statusWord->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+
+void MeasurementDisplay::SetRms(const std::string& text) {
+    SetLabel(statusLine_.rms, text);
+}
+
+void MeasurementDisplay::SetImd(const std::string& text) {
+    SetLabel(statusLine_.imd, text);
+}
+
+void MeasurementDisplay::SetMaxVoltage(const std::string& text) {
+    SetLabel(statusLine_.peakVolts, text);
+}
+
+void MeasurementDisplay::SetPowerEstimate(const std::string& text) {
+    SetLabel(statusLine_.power, text);
+}
+
+void MeasurementDisplay::SetLevel(const std::string& text) {
+    SetLabel(statusLine_.level, text);
+}
+
+void MeasurementDisplay::SetTitle(const std::string& text) {
+    window_.showTitle(text);
+}
+
+void MeasurementDisplay::SetIconVisible(bool visible) {
+    tray_.SetVisible(visible);
+}
+
+void MeasurementDisplay::SetIconIndex(int index) {
+    tray_.SetIconIndex(index);
+}
+
+void MeasurementDisplay::ChangeAudioLevel(std::int32_t step) {
+    window_.changeLevel(step);
+}
+
+std::int32_t MeasurementDisplay::MixerLevel() {
+    return window_.level();
+}
+
+bool MeasurementDisplay::IsMinimized() {
+    return window_.minimized();
+}
