@@ -43,19 +43,19 @@ void AboutDialog::Run(QWidget* mainWindow, const std::string& programVersion,
 
 void AboutDialog::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
-    FormShow();
+    ShowFirmware();
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == firmwareLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        FormShow();
+        ShowFirmware();
         return true;
     }
     return FixedDialog::eventFilter(watched, event);
 }
 
-void AboutDialog::FormShow() {
+void AboutDialog::ShowFirmware() {
     if (queryFirmware_)
         firmwareLabel->setText(QString::fromStdString(AboutFirmwareText(queryFirmware_())));
     FitToFont();

@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
+    void ShowFirmware();
     // Labels span the box and centre their text; a long text widens the box.
     QLabel* AddCentredLabel(const QString& name, const QString& text, int top, int height);
 

@@ -50,7 +50,7 @@ HistoryWindow::HistoryWindow(const HistoryStore& store, std::function<int()> tar
     repaintTimer_->setInterval(kRepaintMs);
     connect(repaintTimer_, &QTimer::timeout, this, &HistoryWindow::Repaint);
     connect(spanList, &QComboBox::currentIndexChanged, this, &HistoryWindow::SpanChanged);
-    connect(saveButton, &QPushButton::clicked, this, &HistoryWindow::SaveClick);
+    connect(saveButton, &QPushButton::clicked, this, &HistoryWindow::SaveAsCsv);
     SpanChanged(0);
 }
 
@@ -82,7 +82,7 @@ void HistoryWindow::SpanChanged(int index) {
     if (index >= 0 && index < int(kSpans.size())) chart->SetSpanMillis(kSpans[index].millis);
 }
 
-void HistoryWindow::SaveClick() {
+void HistoryWindow::SaveAsCsv() {
     const QString path = QFileDialog::getSaveFileName(this, "Save as CSV", "quorvane-history.csv",
                                                       "CSV files (*.csv);;All files (*)");
     if (!path.isEmpty()) SaveTo(path);

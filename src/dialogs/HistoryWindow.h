@@ -35,7 +35,7 @@ protected:
 
 private:
     void SpanChanged(int index);
-    void SaveClick();
+    void SaveAsCsv();
     void Repaint();
 
     const HistoryStore& store_;

@@ -26,7 +26,7 @@ int Round(double pixel) {
 }  // namespace
 
 EnvelopeChart::EnvelopeChart(QWidget* parent) : QWidget(parent) {
-    setObjectName("Chart1");
+    setObjectName("envelopeChart");
     // Every paint covers the whole widget in black first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The main window's pop-up menu works over the chart as well.
@@ -34,17 +34,17 @@ EnvelopeChart::EnvelopeChart(QWidget* parent) : QWidget(parent) {
 }
 
 void EnvelopeChart::Clear() {
-    for (auto* series : {&Series1, &Series2, &Series3, &Series4}) series->clear();
+    for (auto* series : {&envelopeTop, &envelopeBottom, &idealTop, &idealBottom}) series->clear();
 }
 
 void EnvelopeChart::AppendEnvelope(int n, double sample) {
-    Series1.push_back({double(n), sample});
-    Series2.push_back({double(n), -sample});
+    envelopeTop.push_back({double(n), sample});
+    envelopeBottom.push_back({double(n), -sample});
 }
 
 void EnvelopeChart::AppendIdeal(int n, double value) {
-    Series3.push_back({double(n), value});
-    Series4.push_back({double(n), -value});
+    idealTop.push_back({double(n), value});
+    idealBottom.push_back({double(n), -value});
 }
 
 void EnvelopeChart::Commit() {
@@ -52,7 +52,7 @@ void EnvelopeChart::Commit() {
 }
 
 int EnvelopeChart::PointCount() const {
-    return int(Series1.size() + Series2.size() + Series3.size() + Series4.size());
+    return int(envelopeTop.size() + envelopeBottom.size() + idealTop.size() + idealBottom.size());
 }
 
 QRect EnvelopeChart::PlotArea() const {
@@ -65,7 +65,7 @@ EnvelopeChart::Scales EnvelopeChart::ScalesNow() const {
     // symmetric about zero so that the mirrored halves are equal.
     PlotRange x;
     double top = 1.0;
-    for (const auto* series : {&Series1, &Series2, &Series3, &Series4}) {
+    for (const auto* series : {&envelopeTop, &envelopeBottom, &idealTop, &idealBottom}) {
         for (const PlotPoint& p : *series) {
             x.Include(p.X - 0.5);
             x.Include(p.X + 0.5);
@@ -90,7 +90,7 @@ void EnvelopeChart::paintEvent(QPaintEvent*) {
 
     // Pixel edges rounded from the slot edges: neighbouring bars touch without a gap.
     const int zero = Round(s.toY.ToPixel(0.0));
-    for (const auto* bars : {&Series1, &Series2}) {
+    for (const auto* bars : {&envelopeTop, &envelopeBottom}) {
         for (const PlotPoint& p : *bars) {
             const int left = Round(s.toX.ToPixel(p.X - 0.5));
             const int right = Round(s.toX.ToPixel(p.X + 0.5));
@@ -99,7 +99,7 @@ void EnvelopeChart::paintEvent(QPaintEvent*) {
         }
     }
     painter.setPen(QPen(kYellow, kIdealPenWidth));
-    for (const auto* line : {&Series3, &Series4}) {
+    for (const auto* line : {&idealTop, &idealBottom}) {
         QPolygonF polyline;
         for (const PlotPoint& p : *line)
             polyline << QPointF(s.toX.ToPixel(p.X), s.toY.ToPixel(p.Y));

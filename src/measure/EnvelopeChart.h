@@ -31,7 +31,7 @@ public:
 
     // The envelope up from zero and down from zero, the bars of both sharing each x; the
     // ideal arch and its mirror image.
-    std::vector<PlotPoint> Series1, Series2, Series3, Series4;
+    std::vector<PlotPoint> envelopeTop, envelopeBottom, idealTop, idealBottom;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
