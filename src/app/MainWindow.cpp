@@ -144,7 +144,7 @@ void MainWindow::BuildTrayIcon() {
     ledImages_ = std::make_unique<LedIconImages>(*trayShell_);
     trayIcon_ = MakeLedIcon(*trayShell_, *ledImages_);
     trayIcon_->OnMouseDown = [this](TrayIcon&, MouseButton button, ShiftState, int x, int y) {
-        if (button == MouseButton::mbRight) TrayMouseDown(int(button), x, y);
+        if (button == MouseButton::Right) TrayMouseDown(int(button), x, y);
     };
     trayIcon_->OnException = [this](const std::string& message) {
         services_.Messages.ShowMessage("Error", MessageKind::Error, message);

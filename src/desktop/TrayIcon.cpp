@@ -7,10 +7,8 @@
 
 namespace {
 
-constexpr uint32_t kWmMouseMove = 0x200;
 constexpr uint32_t kWmLButtonDown = 0x201;
 constexpr uint32_t kWmMButtonDblClk = 0x209;
-constexpr uint32_t kWmMouseLast = 0x20A;
 
 constexpr std::size_t kTipLength = sizeof(NotifyIconData::szTip) - 1;
 
@@ -22,11 +20,6 @@ std::size_t CutLength(const std::string& text, std::size_t limit) {
 }
 
 }  // namespace
-
-void IconPicture::SetHandle(TrayIconHandle handle) {
-    handle_ = handle;
-    if (OnChange) OnChange();
-}
 
 ImageList::~ImageList() {
     std::vector<TrayIcon*> users;
@@ -41,18 +34,17 @@ TrayIconHandle ImageList::GetIcon(int index) const {
 
 ShiftState KeysToShiftState(uint32_t keyState, bool altDown) {
     ShiftState shift;
-    if (keyState & kMkShift) shift = shift.With(ShiftKey::ssShift);
-    if (keyState & kMkControl) shift = shift.With(ShiftKey::ssCtrl);
-    if (keyState & kMkLButton) shift = shift.With(ShiftKey::ssLeft);
-    if (keyState & kMkRButton) shift = shift.With(ShiftKey::ssRight);
-    if (keyState & kMkMButton) shift = shift.With(ShiftKey::ssMiddle);
-    if (altDown) shift = shift.With(ShiftKey::ssAlt);
+    if (keyState & kMkShift) shift = shift.With(ShiftKey::Shift);
+    if (keyState & kMkControl) shift = shift.With(ShiftKey::Ctrl);
+    if (keyState & kMkLButton) shift = shift.With(ShiftKey::Left);
+    if (keyState & kMkRButton) shift = shift.With(ShiftKey::Right);
+    if (keyState & kMkMButton) shift = shift.With(ShiftKey::Middle);
+    if (altDown) shift = shift.With(ShiftKey::Alt);
     return shift;
 }
 
 TrayIcon::TrayIcon(TrayShell& shell) : shell_(shell) {
     windowHandle_ = shell_.CreateWindow(*this);
-    icon_.OnChange = [this] { IconChanged(); };
 }
 
 TrayIcon::~TrayIcon() {
@@ -69,7 +61,7 @@ void TrayIcon::Loaded() {
 }
 
 void TrayIcon::SetIcon(const IconPicture& picture) {
-    icon_.Assign(picture);  // its change notification refreshes once already
+    icon_ = picture;
     if (!loading_) RefreshShownIcon();
 }
 
@@ -122,10 +114,6 @@ void TrayIcon::ImageListRemoved(ImageList* list) {
     if (list == icons_) SetIcons(nullptr);
 }
 
-void TrayIcon::IconChanged() {
-    if (visible_ && !loading_) RefreshShownIcon();
-}
-
 void TrayIcon::UpdateShownIcon() {
     if (!icons_) {
         shownIcon_ = icon_.Handle();
@@ -176,43 +164,20 @@ void TrayIcon::Guarded(Body&& body) {
 
 void TrayIcon::OnTrayNotification(const TrayNotification& n) {
     if (n.callbackMessage != kCallbackMessage) return;
-    if (n.mouseMessage < kWmMouseMove || n.mouseMessage > kWmMouseLast) return;
+    if (n.mouseMessage < kWmLButtonDown || n.mouseMessage > kWmMButtonDblClk) return;
+    // Down, up and double-click for the left, right and middle button, in that order; a
+    // button going up raises nothing.
+    const uint32_t kind = (n.mouseMessage - kWmLButtonDown) % 3;
+    if (kind == 1) return;
+    static constexpr MouseButton buttons[] = {MouseButton::Left, MouseButton::Right,
+                                              MouseButton::Middle};
+    const MouseButton button = buttons[(n.mouseMessage - kWmLButtonDown) / 3];
+    ShiftState shift = KeysToShiftState(n.keyState, n.altDown);
+    if (kind == 2) shift = shift.With(ShiftKey::Double);
     // A mouse message carries the position as two signed 16-bit values.
     const int x = static_cast<int16_t>(n.x);
     const int y = static_cast<int16_t>(n.y);
-    const ShiftState shift = KeysToShiftState(n.keyState, n.altDown);
-    Guarded([&] { MouseMessage(n.mouseMessage, shift, x, y); });
-}
-
-void TrayIcon::MouseMessage(uint32_t message, ShiftState shift, int x, int y) {
-    if (message == kWmMouseMove) {
-        if (OnMouseMove) OnMouseMove(*this, shift, x, y);
-        return;
-    }
-    if (message < kWmLButtonDown || message > kWmMButtonDblClk) return;
-    // Down, up and double-click for the left, right and middle button, in that order.
-    static constexpr MouseButton buttons[] = {MouseButton::mbLeft, MouseButton::mbRight,
-                                              MouseButton::mbMiddle};
-    const MouseButton button = buttons[(message - kWmLButtonDown) / 3];
-    switch ((message - kWmLButtonDown) % 3) {
-        case 0:
-            if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
-            break;
-        case 1:
-            if (OnClick) OnClick(*this);
-            if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
-            break;
-        default:
-            if (OnDblClick) OnDblClick(*this);
-            if (OnMouseDown) OnMouseDown(*this, button, shift.With(ShiftKey::ssDouble), x, y);
-            break;
-    }
-}
-
-bool TrayIcon::QueryEndSession() {
-    bool canClose = true;
     Guarded([&] {
-        if (OnCloseQuery) OnCloseQuery(*this, canClose);
+        if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
     });
-    return canClose;
 }

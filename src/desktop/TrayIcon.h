@@ -1,10 +1,9 @@
 #pragma once
 // TrayIcon: one icon in the notification area, kept in step with its properties, and
-// the shell's mouse reports turned into ordinary mouse events.
+// the shell's reports of mouse buttons going down on it turned into mouse events.
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,20 +11,11 @@
 
 class TrayIcon;
 
-// A picture for the shell. Copies share the picture; changing one in place tells its owner.
+// A picture for the shell; the empty picture has handle 0.
 class IconPicture {
 public:
     explicit IconPicture(TrayIconHandle handle = 0) : handle_(handle) {}
-    // A copy carries the picture only, never the original's change notification.
-    IconPicture(const IconPicture& other) : handle_(other.handle_) {}
-    IconPicture& operator=(const IconPicture&) = delete;  // use Assign, which notifies
-
     TrayIconHandle Handle() const { return handle_; }
-    bool Empty() const { return handle_ == 0; }
-    void SetHandle(TrayIconHandle handle);
-    void Assign(const IconPicture& picture) { SetHandle(picture.handle_); }
-
-    std::function<void()> OnChange;
 
 private:
     TrayIconHandle handle_;
@@ -35,7 +25,6 @@ private:
 class ImageList {
 public:
     ImageList() = default;
-    ImageList(std::initializer_list<TrayIconHandle> icons) : icons_(icons) {}
     ImageList(const ImageList&) = delete;
     ImageList& operator=(const ImageList&) = delete;
     ~ImageList();
@@ -51,24 +40,21 @@ private:
     std::vector<TrayIcon*> users_;
 };
 
-enum class MouseButton { mbLeft, mbRight, mbMiddle };
+enum class MouseButton { Left, Right, Middle };
 
-enum class ShiftKey : uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+// Keys and buttons held during a mouse event; Double marks the down event of a double click.
+enum class ShiftKey : uint8_t { Shift, Alt, Ctrl, Left, Right, Middle, Double };
 
 // A set of ShiftKey.
 class ShiftState {
 public:
     constexpr ShiftState() = default;
-    constexpr ShiftState(std::initializer_list<ShiftKey> members) {
-        for (ShiftKey m : members) bits_ |= Bit(m);
-    }
     constexpr bool Contains(ShiftKey m) const { return (bits_ & Bit(m)) != 0; }
     constexpr ShiftState With(ShiftKey m) const {
         ShiftState s = *this;
         s.bits_ |= Bit(m);
         return s;
     }
-    friend constexpr bool operator==(ShiftState, ShiftState) = default;
 
 private:
     static constexpr uint8_t Bit(ShiftKey m) {
@@ -84,9 +70,6 @@ class TrayIcon final : private TrayWindow {
 public:
     using MouseHandler =
         std::function<void(TrayIcon& Sender, MouseButton Button, ShiftState Shift, int X, int Y)>;
-    using MouseMoveHandler = std::function<void(TrayIcon& Sender, ShiftState Shift, int X, int Y)>;
-    using NotifyHandler = std::function<void(TrayIcon& Sender)>;
-    using CloseQueryHandler = std::function<void(TrayIcon& Sender, bool& CanClose)>;
     using ExceptionReport = std::function<void(const std::string& message)>;
 
     // Fixed values of every shell call.
@@ -103,45 +86,30 @@ public:
     void BeginLoading() { loading_ = true; }
     void Loaded();
 
-    // Changing the picture in place refreshes the shell's icon too.
-    IconPicture& Icon() { return icon_; }
-    const IconPicture& Icon() const { return icon_; }
+    // The icon's own picture, shown while no picture of the list is picked.
     void SetIcon(const IconPicture& picture);
-    ImageList* Icons() const { return icons_; }
     void SetIcons(ImageList* list);
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
-    const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& text);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 
-    // The picture handed to the shell.
-    TrayIconHandle ShownIcon() const { return shownIcon_; }
-    TrayWindowId WindowHandle() const { return windowHandle_; }
-
+    // A button going down on the icon, a double click's second press included.
     MouseHandler OnMouseDown;
-    MouseMoveHandler OnMouseMove;
-    MouseHandler OnMouseUp;
-    NotifyHandler OnClick;
-    NotifyHandler OnDblClick;
-    CloseQueryHandler OnCloseQuery;
     // The application's report for an exception that a handler lets out; stderr when unset.
     ExceptionReport OnException;
 
 private:
     friend class ImageList;
     void ImageListRemoved(ImageList* list);
-    void IconChanged();
     void UpdateShownIcon();
     void RefreshShownIcon();
     bool Notify(NotifyMessage message, uint32_t flags);
-    void MouseMessage(uint32_t message, ShiftState shift, int x, int y);
     template <class Body>
     void Guarded(Body&& body);
 
     void OnTrayNotification(const TrayNotification& notification) override;
-    bool QueryEndSession() override;
 
     TrayShell& shell_;
     IconPicture icon_;

@@ -1,8 +1,7 @@
 #pragma once
 // The notification area, shaped like Shell_NotifyIcon: the tray icon component fills one
 // record and asks the shell to add, modify or delete its icon; the shell reports mouse
-// activity on the icon and the session's end-session query back to a window of the
-// component's own.
+// activity on the icon back to a window of the component's own.
 
 #include <cstdint>
 
@@ -52,8 +51,6 @@ class TrayWindow {
 public:
     virtual ~TrayWindow() = default;
     virtual void OnTrayNotification(const TrayNotification& notification) = 0;
-    // The session is ending; false keeps it from ending when the session allows that.
-    virtual bool QueryEndSession() = 0;
 };
 
 class TrayShell {

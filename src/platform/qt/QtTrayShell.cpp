@@ -3,18 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <cstring>
-#if QT_CONFIG(sessionmanager)
-#include <QSessionManager>
-#endif
 
-QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent) {
-#if QT_CONFIG(sessionmanager)
-    if (qGuiApp) {
-        connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager& manager) { CommitData(manager); });
-    }
-#endif
-}
+QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent) {}
 
 QtTrayShell::~QtTrayShell() {
     while (!icons_.empty()) Remove(icons_.begin());
@@ -132,18 +122,3 @@ bool QtTrayShell::Send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown) 
     window->second->OnTrayNotification(n);
     return true;
 }
-
-#if QT_CONFIG(sessionmanager)
-void QtTrayShell::CommitData(QSessionManager& manager) {
-    const bool mayAsk = manager.allowsInteraction();
-    bool canEnd = true;
-    // Copied: an answer may close windows.
-    const auto windows = windows_;
-    for (const auto& entry : windows) {
-        if (windows_.contains(entry.first) && !entry.second->QueryEndSession()) canEnd = false;
-    }
-    if (!mayAsk) return;
-    if (!canEnd) manager.cancel();
-    manager.release();
-}
-#endif

@@ -12,8 +12,6 @@
 
 #include "platform/TrayShell.h"
 
-class QSessionManager;
-
 class QtTrayShell final : public QObject, public TrayShell {
 public:
     explicit QtTrayShell(QObject* parent = nullptr);
@@ -40,7 +38,6 @@ private:
     void Activated(IconKey key, QSystemTrayIcon::ActivationReason reason);
     // False when the icon or its window went away meanwhile.
     bool Send(IconKey key, uint32_t mouseMessage, uint32_t buttonDown);
-    void CommitData(QSessionManager& manager);
 
     std::map<TrayWindowId, TrayWindow*> windows_;
     std::map<IconKey, ShellIcon> icons_;

@@ -17,7 +17,6 @@ protected:
         EXPECT_EQ(std::make_pair(n.callbackMessage, n.iconId), std::make_pair(0x401u, 7u));
         messages.emplace_back(n.mouseMessage, n.keyState);
     }
-    bool QueryEndSession() override { return true; }
 
     bool Notify(NotifyMessage message, uint32_t flags, const std::string& tip = "") {
         NotifyIconData d{
