@@ -21,16 +21,11 @@ GainDialog::GainDialog(QWidget* parent) : FixedDialog("Feedback gain", 318, 292,
     gainCaption = AddLabel("gainCaption", "Gain: ", QRect(104, 236, 29, 13));
     gainCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    gainEdit = new CaptionedMaskedEdit(this);
+    gainEdit = new MaskedEdit(this);
     gainEdit->setObjectName("gainEdit");
     gainEdit->setGeometry(136, 232, 43, 21);
     gainEdit->setAlignment(Qt::AlignLeft);
-    gainEdit->SetCaptionPos(CaptionPosition::cpLeft);
-    gainEdit->SetEditMaskStyle(MaskStyle::dBaseStyle);
     gainEdit->SetEditMask("99.9;1; ");
-    gainEdit->SetMaxLength(4);
-    gainEdit->SetOverwrite(false);
-    gainEdit->SetTabOnEnter(false);
     gainEdit->SetText(" 1.0");
     FitToFont();
 }

@@ -4,7 +4,7 @@
 #include "dialogs/FixedDialog.h"
 
 class QLabel;
-class CaptionedMaskedEdit;
+class MaskedEdit;
 
 class GainDialog : public FixedDialog {
     Q_OBJECT
@@ -16,5 +16,5 @@ public:
 
     QLabel* explanation;
     QLabel* gainCaption;
-    CaptionedMaskedEdit* gainEdit;
+    MaskedEdit* gainEdit;
 };

@@ -1,9 +1,7 @@
 #include "dialogs/MaskedEdit.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLocale>
-#include <QTimer>
 
 namespace {
 
@@ -15,12 +13,6 @@ const QString kQtMaskSpecials = QStringLiteral("AaNnXx90DdHhBb#><![]{}\\;");
 // 'A'/'a' letter or digit, 'C'/'c' any character (upper case: required).
 const QString kInputChars = QStringLiteral("90#LlAaCc");
 const QString kQtInputChars = QStringLiteral("09#AaNnXx");
-
-// Gap between the edit and its caption label.
-constexpr int kCaptionGap = 3;
-
-// The longest text handed to OnValidateBeforeExit.
-constexpr int kMaxEditText = 255;
 
 QChar FirstSeparator(const QString& format, QChar fallback) {
     for (QChar c : format) {
@@ -34,29 +26,9 @@ QChar DecimalSeparator(const QLocale& locale) {
     return point.isEmpty() ? QLatin1Char('.') : point.front();
 }
 
-// Only the date and time pictures have a mask; the other dBase pictures take free text.
-QString PictureMask(QChar function, const QLocale& locale) {
-    if (function == QLatin1Char('T')) return QStringLiteral("99:99:99");
-    if (function != QLatin1Char('D')) return {};
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    QString mask;
-    for (qsizetype i = 0; i < format.size();) {
-        qsizetype run = 1;
-        while (i + run < format.size() && format[i + run] == format[i]) ++run;
-        if (format[i].isLetter()) {
-            mask += format[i] == QLatin1Char('y') && run >= 4 ? QStringLiteral("9999")
-                                                              : QStringLiteral("99");
-        } else if (!mask.endsWith(QLatin1Char('/'))) {
-            mask += QLatin1Char('/');
-        }
-        i += run;
-    }
-    return mask;
-}
-
 }  // namespace
 
-InputMask TranslateEditMask(const QString& editMask, MaskStyle style, const QLocale& locale) {
+InputMask TranslateEditMask(const QString& editMask, const QLocale& locale) {
     InputMask out;
     QString chars;
     qsizetype i = 0;
@@ -71,10 +43,6 @@ InputMask TranslateEditMask(const QString& editMask, MaskStyle style, const QLoc
         if (blankSep >= 0 && blankSep + 1 < editMask.size()) out.blank = editMask[blankSep + 1];
     }
 
-    if (style == MaskStyle::dBaseStyle && chars.size() >= 2 && chars[0] == QLatin1Char('@') &&
-        QStringLiteral("!ACDEHKMRTZac").contains(chars[1])) {
-        chars = PictureMask(chars[1], locale);
-    }
     if (chars.isEmpty()) return out;
 
     QString qt;
@@ -118,32 +86,10 @@ MaskedEdit::MaskedEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void MaskedEdit::SetEditMask(const QString& mask) {
-    editMask_ = mask;
-    ApplyMask(TranslateEditMask(mask, style_, QLocale()));
-}
-
-void MaskedEdit::SetEditMaskStyle(MaskStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    SetEditMask(QString());
-}
-
-void MaskedEdit::ApplyMask(const InputMask& mask) {
     const QString current = Text();
-    mask_ = mask;
-    setInputMask(mask.qtMask);
-    if (mask.qtMask.isEmpty()) SetMaxLength(requestedMaxLength_);
+    mask_ = TranslateEditMask(mask, QLocale());
+    setInputMask(mask_.qtMask);
     SetText(current);
-}
-
-int MaskedEdit::MaxLength() const {
-    return mask_.qtMask.isEmpty() ? requestedMaxLength_ : static_cast<int>(mask_.literal.size());
-}
-
-void MaskedEdit::SetMaxLength(int length) {
-    requestedMaxLength_ = std::max(length, 0);
-    // A mask fixes the length itself.
-    if (mask_.qtMask.isEmpty()) setMaxLength(requestedMaxLength_ > 0 ? requestedMaxLength_ : 32767);
 }
 
 QString MaskedEdit::Text() const {
@@ -171,31 +117,12 @@ void MaskedEdit::SetText(const QString& text) {
 }
 
 void MaskedEdit::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-            if (editedSinceFocus_) {
-                SetText(textAtFocus_);
-                setModified(false);
-                editedSinceFocus_ = false;
-                event->accept();
-                return;
-            }
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (tabOnEnter_) {
-                event->accept();
-                focusNextChild();
-                return;
-            }
-            break;
-        default:
-            if (overwrite_ && mask_.qtMask.isEmpty() && !hasSelectedText() &&
-                !event->text().isEmpty() && event->text().front().isPrint() &&
-                cursorPosition() < text().size()) {
-                setSelection(cursorPosition(), 1);
-            }
-            break;
+    if (event->key() == Qt::Key_Escape && editedSinceFocus_) {
+        SetText(textAtFocus_);
+        setModified(false);
+        editedSinceFocus_ = false;
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
@@ -217,124 +144,11 @@ void MaskedEdit::focusInEvent(QFocusEvent* event) {
 
 void MaskedEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (IsWindowSwitch(event)) return;
-    entered_ = false;
-    if (!OnValidateBeforeExit) return;
-    QString editText = Text().left(kMaxEditText);
-    bool okToExit = true;
-    OnValidateBeforeExit(*this, editText, okToExit);
-    editText.truncate(kMaxEditText);
-    if (editText != Text()) SetText(editText);
-    // Focus cannot be taken back while it is still moving away.
-    if (!okToExit) QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
+    if (!IsWindowSwitch(event)) entered_ = false;
 }
 
 void MaskedEdit::hideEvent(QHideEvent* event) {
     QLineEdit::hideEvent(event);
     // A dialog shown again starts a new visit to the control.
     if (!event->spontaneous()) entered_ = false;
-}
-
-CaptionedMaskedEdit::CaptionedMaskedEdit(QWidget* parent) : MaskedEdit(parent) {}
-
-CaptionedMaskedEdit::~CaptionedMaskedEdit() {
-    delete label_.data();
-}
-
-void CaptionedMaskedEdit::SetCaption(const QString& caption) {
-    caption_ = caption;
-    UpdateCaptionLabel();
-}
-
-void CaptionedMaskedEdit::SetCaptionPos(CaptionPosition pos) {
-    captionPos_ = pos;
-    PlaceCaption();
-}
-
-void CaptionedMaskedEdit::UpdateCaptionLabel() {
-    // The label is a sibling of the edit, so it needs the edit's parent.
-    QWidget* parent = parentWidget();
-    if (caption_.isEmpty() || parent == nullptr) {
-        if (label_) label_->hide();
-        return;
-    }
-    if (!label_) {
-        label_ = new QLabel(parent);
-        label_->setBuddy(this);
-    } else if (label_->parentWidget() != parent) {
-        label_->setParent(parent);
-    }
-    label_->setText(caption_);
-    label_->setEnabled(isEnabled());
-    label_->adjustSize();
-    PlaceCaption();
-    label_->setVisible(!isHidden());
-}
-
-void CaptionedMaskedEdit::PlaceCaption() {
-    if (!label_ || captionPos_ == CaptionPosition::cpDetached) return;
-    const QRect edit = geometry();
-    const QSize size = label_->size();
-    const int besideY = edit.top() + (edit.height() - size.height()) / 2;
-    const int aboveY = edit.top() - kCaptionGap - size.height();
-    const int belowY = edit.bottom() + 1 + kCaptionGap;
-    const int leftX = edit.left();
-    const int rightX = edit.right() + 1 - size.width();
-    const int centreX = edit.left() + (edit.width() - size.width()) / 2;
-    QPoint at;
-    switch (captionPos_) {
-        case CaptionPosition::cpLeft:
-            at = {edit.left() - kCaptionGap - size.width(), besideY};
-            break;
-        case CaptionPosition::cpRight:
-            at = {edit.right() + 1 + kCaptionGap, besideY};
-            break;
-        case CaptionPosition::cpTopLeft:
-            at = {leftX, aboveY};
-            break;
-        case CaptionPosition::cpTopRight:
-            at = {rightX, aboveY};
-            break;
-        case CaptionPosition::cpTopCenter:
-            at = {centreX, aboveY};
-            break;
-        case CaptionPosition::cpBottomLeft:
-            at = {leftX, belowY};
-            break;
-        case CaptionPosition::cpBottomRight:
-            at = {rightX, belowY};
-            break;
-        case CaptionPosition::cpBottomCenter:
-            at = {centreX, belowY};
-            break;
-        case CaptionPosition::cpDetached:
-            return;
-    }
-    label_->move(at);
-}
-
-void CaptionedMaskedEdit::moveEvent(QMoveEvent* event) {
-    MaskedEdit::moveEvent(event);
-    PlaceCaption();
-}
-
-void CaptionedMaskedEdit::resizeEvent(QResizeEvent* event) {
-    MaskedEdit::resizeEvent(event);
-    PlaceCaption();
-}
-
-void CaptionedMaskedEdit::showEvent(QShowEvent* event) {
-    MaskedEdit::showEvent(event);
-    if (label_ && !event->spontaneous()) label_->setVisible(!caption_.isEmpty());
-}
-
-void CaptionedMaskedEdit::hideEvent(QHideEvent* event) {
-    MaskedEdit::hideEvent(event);
-    if (label_ && !event->spontaneous()) label_->hide();
-}
-
-void CaptionedMaskedEdit::changeEvent(QEvent* event) {
-    MaskedEdit::changeEvent(event);
-    if (event->type() == QEvent::ParentChange) UpdateCaptionLabel();
-    if (event->type() == QEvent::EnabledChange && label_) label_->setEnabled(isEnabled());
 }

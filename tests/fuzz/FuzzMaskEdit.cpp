@@ -13,11 +13,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
-    const std::uint8_t choice = input.Byte();
-    CaptionedMaskedEdit edit;
-    edit.SetEditMaskStyle(choice & 1 ? MaskStyle::dBaseStyle : MaskStyle::StandardStyle);
-    edit.SetOverwrite(choice & 2);
-    edit.SetMaxLength(input.Byte() % 40);
+    MaskedEdit edit;
     edit.SetEditMask(QString::fromLatin1(input.Piece()));
     edit.SetText(QString::fromLatin1(input.Piece()));
     // Then keys: printable ones as typed, control keys by their low bits.
