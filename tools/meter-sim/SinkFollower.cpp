@@ -9,13 +9,14 @@
 namespace {
 
 constexpr int kFrameBytes = 64;
-// Counts of arch height per percent of drive while the final stage is linear.
+// Counts of arch height per percent of drive while the final stage is linear, with the knee
+// at its default; the gain scales inversely with the knee.
 constexpr double kCountsPerPercent = 3.1;
 // The final stage cannot go above this: a stronger drive flattens the arch's tops.
 constexpr double kCeiling = 195.0;
 // Below kSagPercent the flanks sag: the arch becomes |sin|^p, p growing as the drive falls.
 constexpr double kSagPercent = 35.0;
-constexpr double kSagAtKnee = 0.33;
+constexpr double kSagAtSagPercent = 0.33;
 constexpr double kMostSag = 3.0;
 
 std::string Quoted(const std::string& text) {
@@ -26,14 +27,16 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-std::string TransmitterFrame(int volumePercent) {
+std::string TransmitterFrame(int volumePercent, int kneePercent) {
     std::string frame(kFrameBytes, '\0');
     if (volumePercent <= 0) return frame;  // no audio, no RF
     const double drive = volumePercent;
-    const double sag = std::min(kMostSag, 1.0 + kSagAtKnee * std::pow(kSagPercent / drive, 2));
+    const double gain = kCountsPerPercent * kDefaultKneePercent / std::max(kneePercent, 1);
+    const double sag =
+        std::min(kMostSag, 1.0 + kSagAtSagPercent * std::pow(kSagPercent / drive, 2));
     for (int n = 1; n <= kFrameBytes; ++n) {
         const double arch = std::abs(std::sin(std::numbers::pi * (2 * n - 1) / 64.0));
-        const double sample = std::min(kCeiling, kCountsPerPercent * drive * std::pow(arch, sag));
+        const double sample = std::min(kCeiling, gain * drive * std::pow(arch, sag));
         frame[static_cast<std::size_t>(n - 1)] = static_cast<char>(std::lround(sample));
     }
     return frame;

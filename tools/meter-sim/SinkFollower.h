@@ -2,10 +2,13 @@
 // The emulator's transmitter fed by a sound server's sink: the sink's volume sets the audio
 // drive, and the arch follows it the way a real transmitter's envelope follows its audio.
 //   drive below 35 %    the flanks sag (the gain falls at low drive)     UNDERDRIVING
-//   35 % to 75 %        a clean arch that grows with the drive           SIGNAL OK
-//   above 75 %          the tops flatten at the final stage's ceiling    SPLATTER!
+//   35 % to the knee    a clean arch that grows with the drive           SIGNAL OK
+//   above the knee      the tops flatten at the final stage's ceiling    SPLATTER!
 // (the program's analysis at its default settings), so the level control has a real
-// loop to close.
+// loop to close. The knee, 75 % unless told otherwise, stands for the audio gain: the tops
+// reach the ceiling at about five sixths of it, and are flat enough to read as splatter a
+// point or two above it. Below 35 % the sag and the flat tops run into each other, and with
+// a knee below about 30 % no drive reads clean.
 
 #include <atomic>
 #include <chrono>
@@ -16,8 +19,11 @@
 #include <string_view>
 #include <thread>
 
-// The 64-sample reply of a transmitter driven at `volumePercent` of full audio.
-std::string TransmitterFrame(int volumePercent);
+inline constexpr int kDefaultKneePercent = 75;
+
+// The 64-sample reply of a transmitter driven at `volumePercent` of full audio, whose tops
+// start to splatter above `kneePercent` of drive.
+std::string TransmitterFrame(int volumePercent, int kneePercent = kDefaultKneePercent);
 
 // The first channel's volume in what `pactl get-sink-volume` prints
 // ("Volume: front-left: 32768 /  50% / -18.06 dB, ..."); nothing when there is none.

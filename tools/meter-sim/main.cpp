@@ -2,12 +2,14 @@
 //
 //   meter-sim [--help] [--link PATH] [--version V | --no-id] [--scenario NAME]
 //             [--scenario-file PATH] [--command-log PATH] [--instant]
-//             [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]
+//             [--follow-sink SINK [--sink-poll-ms MS] [--knee PERCENT]] [--trailing N]
 //
 // --trailing N sends N stray bytes after each data frame, for the program's flush before
 // the next command to throw away (scripts/soak).
 // With --follow-sink the clean scenario is a transmitter whose arch follows the volume of
-// the sound server's sink SINK (read with pactl every MS milliseconds, default 1000).
+// the sound server's sink SINK (read with pactl every MS milliseconds, default 1000);
+// --knee PERCENT (10 to 100, default 75) is the drive above which its tops flatten into
+// splatter, so that a best-level sweep has a known answer to find.
 // Prints "ready <slave path>" once the line is up, answers "v", "s" and "S" until
 // SIGTERM or SIGINT, then removes its link.
 // SIGUSR1 unplugs the meter: the pseudo-terminal is closed (the program's side hangs up)
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -61,6 +64,7 @@ struct Options {
     bool instant = false;
     std::string followSink;
     int sinkPollMs = 1000;
+    int kneePercent = kDefaultKneePercent;
     int trailing = 0;
 };
 
@@ -69,7 +73,9 @@ struct Options {
     if (!problem.empty()) out << "meter-sim: " << problem << "\n";
     out << "usage: meter-sim [--link PATH] [--version V|none] [--no-id]"
            " [--scenario NAME] [--scenario-file PATH] [--command-log PATH] [--instant]"
-           " [--follow-sink SINK [--sink-poll-ms MS]] [--trailing N]\n"
+           " [--follow-sink SINK [--sink-poll-ms MS] [--knee PERCENT]] [--trailing N]\n"
+           "--knee: the drive, 10 to 100 %, above which the followed transmitter splatters"
+           " (default 75)\n"
         << "scenarios:";
     for (auto name : MeterScenarioNames()) out << ' ' << name;
     out << "\nsignals: SIGUSR1 unplugs the meter (its line hangs up, its link dangles), SIGUSR2"
@@ -109,6 +115,13 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--sink-poll-ms") {
             options.sinkPollMs = std::atoi(value().c_str());
             if (options.sinkPollMs <= 0) Usage("--sink-poll-ms needs a positive number");
+        } else if (arg == "--knee") {
+            const std::string text = value();
+            int knee = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), knee);
+            if (error != std::errc{} || end != text.data() + text.size() || knee < 10 || knee > 100)
+                Usage("--knee needs a percentage from 10 to 100");
+            options.kneePercent = knee;
         } else if (arg == "--trailing") {
             options.trailing = std::atoi(value().c_str());
             if (options.trailing < 0) Usage("--trailing needs a number of bytes");
@@ -164,7 +177,7 @@ std::string DataReply(const Options& options, const SinkFollower* follower,
     const MeterScenario scenario = CurrentScenario(options);
     // Without a reading of the sink no audio reaches the transmitter.
     if (follower && scenario == MeterScenario::Clean)
-        return TransmitterFrame(follower->Volume().value_or(0));
+        return TransmitterFrame(follower->Volume().value_or(0), options.kneePercent);
     return MeterDataReply(scenario, identification, random);
 }
 

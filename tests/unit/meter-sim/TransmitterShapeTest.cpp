@@ -1,6 +1,6 @@
 // The emulator's sink-following transmitter through the program's own analysis: the level
 // control can only find its way if too little drive reads as underdriving, a middle drive
-// as clean and too much as splatter.
+// as clean and too much as splatter, with the splatter from just above the knee.
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,19 @@ namespace {
 
 TEST(TransmitterShape, AnalysisReadsTheDrive) {
     BuildHarmonicTables();
-    const std::pair<int, SignalState> drives[] = {{0, SignalState::NoSignal},
-                                                  {20, SignalState::Underdriving},
-                                                  {55, SignalState::SignalOk},
-                                                  {120, SignalState::Overmodulated}};
-    for (const auto& [volume, state] : drives)
-        EXPECT_EQ(Analyze(TransmitterFrame(volume), {}).State, state) << volume;
+    const struct {
+        int volume, knee;
+        SignalState state;
+    } drives[] = {
+        {0, 75, SignalState::NoSignal},       {20, 75, SignalState::Underdriving},
+        {55, 75, SignalState::SignalOk},      {120, 75, SignalState::Overmodulated},
+        {80, 75, SignalState::Overmodulated}, {80, 80, SignalState::SignalOk},
+        {84, 80, SignalState::Overmodulated}, {40, 40, SignalState::SignalOk},
+        {46, 40, SignalState::Overmodulated},
+    };
+    for (const auto& [volume, knee, state] : drives)
+        EXPECT_EQ(Analyze(TransmitterFrame(volume, knee), {}).State, state)
+            << volume << ' ' << knee;
 }
 
 TEST(SinkVolumeFromPactl, ReadsTheFirstChannelsPercentage) {
