@@ -1,7 +1,6 @@
 #include "audio/MixerInventory.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "base/MessagePresenter.h"
 
@@ -13,10 +12,6 @@ std::string AsciiLower(std::string text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
-}
-
-bool HasAllBits(uint32_t value, uint32_t bits) {
-    return (value & bits) == bits;
 }
 
 // Fixed texts for the codes the operator is most likely to meet; the rest come from
@@ -56,19 +51,17 @@ int RawToPercent(uint32_t raw) {
 
 // ---- SoundLine ----
 
-SoundLine::SoundLine(MixerInventory& owner, bool isDestination, bool isOutput, uint32_t lineFlags,
-                     uint32_t lineId, std::string name, std::string typeName)
+SoundLine::SoundLine(MixerInventory& owner, bool isDestination, bool isOutput, uint32_t lineId,
+                     std::string name)
     : Owner(owner),
       IsDestination(isDestination),
       IsOutput(isOutput),
-      TypeName(std::move(typeName)),
       Name(std::move(name)),
-      LineID(lineId),
-      LineFlags(lineFlags) {}
+      LineID(lineId) {}
 
 int SoundLine::IndexOfType(uint32_t controlType) const {
     for (int i = 0; i < Count(); ++i) {
-        if (controls_[i]->ControlType == controlType) return i;
+        if (controls_[i].ControlType == controlType) return i;
     }
     return -1;
 }
@@ -77,22 +70,21 @@ uint32_t SoundLine::GetValue(int controlIndex) const {
     if (controlIndex < 0 || controlIndex >= Count()) return 0;
     uint32_t value = 0;
     // A failed read leaves the value at 0, which is what the caller shows.
-    Owner.mixer_.GetControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID, value);
+    Owner.mixer_.GetControlValue(Owner.MixerHandle_, controls_[controlIndex].ControlID, value);
     return value;
 }
 
 uint32_t SoundLine::SetValue(int controlIndex, uint32_t value) const {
     if (controlIndex < 0 || controlIndex >= Count()) return mmsyserr::kInvalidParam;
-    return Owner.mixer_.SetControlValue(Owner.MixerHandle_, controls_[controlIndex]->ControlID,
+    return Owner.mixer_.SetControlValue(Owner.MixerHandle_, controls_[controlIndex].ControlID,
                                         value);
 }
 
 // ---- SoundLineList ----
 
-int SoundLineList::AddDevice(bool isDestination, bool isOutput, uint32_t lineFlags, uint32_t lineId,
-                             const std::string& name, const std::string& typeName) {
-    devices_.push_back(std::make_unique<SoundLine>(Owner, isDestination, isOutput, lineFlags,
-                                                   lineId, name, typeName));
+int SoundLineList::AddDevice(bool isDestination, bool isOutput, uint32_t lineId,
+                             const std::string& name) {
+    devices_.push_back(std::make_unique<SoundLine>(Owner, isDestination, isOutput, lineId, name));
     return Count() - 1;
 }
 
@@ -178,10 +170,7 @@ void MixerInventory::OpenMixer() {
                                         LineQuery::ByDestination);
         if (CheckError()) continue;
         const bool isOutput = AsciiLower(LineBuffer_.Name).find("rec") == std::string::npos;
-        std::string typeName;
-        ComponentTypeName(LineBuffer_, typeName);
-        Devices_.AddDevice(true, isOutput, LineBuffer_.LineFlags, LineBuffer_.LineID,
-                           LineBuffer_.Name, typeName);
+        Devices_.AddDevice(true, isOutput, LineBuffer_.LineID, LineBuffer_.Name);
 
         const uint32_t connections = LineBuffer_.Connections;
         for (uint32_t s = 0; s < connections; ++s) {
@@ -190,9 +179,7 @@ void MixerInventory::OpenMixer() {
             LastError_ = mixer_.GetLineInfo(static_cast<uint32_t>(DeviceIndex_), LineBuffer_,
                                             LineQuery::BySource);
             if (CheckError()) continue;
-            ComponentTypeName(LineBuffer_, typeName);
-            Devices_.AddDevice(false, isOutput, LineBuffer_.LineFlags, LineBuffer_.LineID,
-                               LineBuffer_.Name, typeName);
+            Devices_.AddDevice(false, isOutput, LineBuffer_.LineID, LineBuffer_.Name);
         }
     }
 
@@ -214,24 +201,7 @@ void MixerInventory::LoadControls(int lineIndex) {
     LastError_ = mixer_.GetLineControls(MixerHandle_, line.LineID, LineBuffer_.Controls, records);
     if (CheckError()) return;
 
-    for (const MixerControl& record : records) {
-        auto control = std::make_unique<LineControl>();
-        control->Name = record.Name;
-        control->ControlType = record.ControlType;
-        control->ControlID = record.ControlID;
-        const uint32_t type = record.ControlType;
-        // Only these classes carry numeric bounds; the volume fader is one of them.
-        if (HasAllBits(type, 0x10020000) || HasAllBits(type, 0x10020001) ||
-            HasAllBits(type, 0x10030000)) {
-            control->IsSigned = (type & 0x00FF0000) == 0x00020000;
-            control->Minimum = record.Minimum;
-            control->Maximum = record.Maximum;
-            // Wraps like the 32-bit field it mirrors instead of overflowing.
-            control->Range = static_cast<int32_t>(static_cast<uint32_t>(record.Maximum) -
-                                                  static_cast<uint32_t>(record.Minimum));
-        }
-        line.Add(std::move(control));
-    }
+    for (const MixerControl& record : records) line.Add(record);
 }
 
 bool MixerInventory::CheckError() {
@@ -243,26 +213,4 @@ bool MixerInventory::CheckError() {
                                "A problem was encountered with the sound card:;;" + text);
     }
     return true;
-}
-
-bool MixerInventory::ComponentTypeName(const MixerLine& line, std::string& name) {
-    static const char* const kDestinations[] = {"Undefined", "Digital",    "Line Level",
-                                                "Monitor",   "Speakers",   "Headphones",
-                                                "Telephone", "Wave Input", "Voice Recognition"};
-    static const char* const kSources[] = {
-        "Undefined", "Digital",    "Line Level", "Microphone", "Synthesizer", "Compact Disc",
-        "Telephone", "PC Speaker", "Wave Out",   "Auxiliary",  "Analog"};
-    const uint32_t type = line.ComponentType;
-    if (line.LineFlags & kLineSource) {
-        const uint32_t first = component::kSrcUndefined;
-        if (type >= first && type - first < std::size(kSources)) {
-            name = kSources[type - first];
-            return true;
-        }
-    } else if (type < std::size(kDestinations)) {
-        name = kDestinations[type];
-        return true;
-    }
-    name = "NOT VALID";
-    return false;
 }

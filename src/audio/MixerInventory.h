@@ -19,34 +19,20 @@ inline constexpr HMixer kMixerClosed = -1;
 uint32_t PercentToRaw(int percent);
 int RawToPercent(uint32_t raw);
 
-// One control of one line.
-struct LineControl {
-    std::string Name;
-    uint32_t ControlType = 0;
-    uint32_t ControlID = 0;
-    bool IsSigned = false;
-    int32_t Minimum = 0;
-    int32_t Maximum = 0;
-    int32_t Range = 0;
-};
-
 // One mixer line with the controls it owns.
 class SoundLine {
 public:
-    SoundLine(MixerInventory& owner, bool isDestination, bool isOutput, uint32_t lineFlags,
-              uint32_t lineId, std::string name, std::string typeName);
+    SoundLine(MixerInventory& owner, bool isDestination, bool isOutput, uint32_t lineId,
+              std::string name);
 
     MixerInventory& Owner;
     bool IsDestination;
     bool IsOutput;  // false for a recording destination and its sources
-    std::string TypeName;
     std::string Name;
     uint32_t LineID;
-    uint32_t LineFlags;
 
     int Count() const { return static_cast<int>(controls_.size()); }
-    const LineControl& Control(int index) const { return *controls_.at(index); }
-    void Add(std::unique_ptr<LineControl> control) { controls_.push_back(std::move(control)); }
+    void Add(const MixerControl& control) { controls_.push_back(control); }
     void Clear() { controls_.clear(); }
 
     // First control of exactly this type, or -1.
@@ -57,7 +43,7 @@ public:
     uint32_t SetValue(int controlIndex, uint32_t value) const;
 
 private:
-    std::vector<std::unique_ptr<LineControl>> controls_;
+    std::vector<MixerControl> controls_;
 };
 
 // The inventory; positions are the line indices the volume operations take.
@@ -67,8 +53,7 @@ public:
 
     MixerInventory& Owner;
 
-    int AddDevice(bool isDestination, bool isOutput, uint32_t lineFlags, uint32_t lineId,
-                  const std::string& name, const std::string& typeName);
+    int AddDevice(bool isDestination, bool isOutput, uint32_t lineId, const std::string& name);
     // First line whose flags match and, unless namePart is empty, whose name contains
     // namePart ignoring the case of A to Z. -1 when none.
     int FindDevice(bool isDestination, bool isOutput, const std::string& namePart) const;
@@ -110,15 +95,11 @@ public:
 
     void OpenMixer();
     void LoadControls(int lineIndex);
-    // Shows the dialog for LastError when it is non-zero; true then.
+    // Shows the dialog for the last call's result code when it is non-zero; true then.
     bool CheckError();
-    // Name of the line's component type; false (and "NOT VALID") for an unknown code.
-    static bool ComponentTypeName(const MixerLine& line, std::string& name);
 
     const SoundLineList& Devices() const { return Devices_; }
-    uint32_t LastError() const { return LastError_; }
     int DeviceIndex() const { return DeviceIndex_; }
-    uintptr_t CallbackWindow() const { return CallbackWindow_; }
     HMixer MixerHandle() const { return MixerHandle_; }
 
 private:

@@ -29,35 +29,6 @@ inline constexpr uint32_t kInvalidValue = 1026;    // MIXERR_INVALVALUE
 // uses for "closed".
 using HMixer = std::intptr_t;
 
-// Line status flags (fdwLine).
-inline constexpr uint32_t kLineActive = 0x00000001;
-inline constexpr uint32_t kLineDisconnected = 0x00008000;
-inline constexpr uint32_t kLineSource = 0x80000000;
-
-// Component types (dwComponentType): destinations from 0, sources from 0x1000.
-namespace component {
-inline constexpr uint32_t kDstUndefined = 0;
-inline constexpr uint32_t kDstDigital = 1;
-inline constexpr uint32_t kDstLine = 2;
-inline constexpr uint32_t kDstMonitor = 3;
-inline constexpr uint32_t kDstSpeakers = 4;
-inline constexpr uint32_t kDstHeadphones = 5;
-inline constexpr uint32_t kDstTelephone = 6;
-inline constexpr uint32_t kDstWaveIn = 7;
-inline constexpr uint32_t kDstVoiceIn = 8;
-inline constexpr uint32_t kSrcUndefined = 0x1000;
-inline constexpr uint32_t kSrcDigital = 0x1001;
-inline constexpr uint32_t kSrcLine = 0x1002;
-inline constexpr uint32_t kSrcMicrophone = 0x1003;
-inline constexpr uint32_t kSrcSynthesizer = 0x1004;
-inline constexpr uint32_t kSrcCompactDisc = 0x1005;
-inline constexpr uint32_t kSrcTelephone = 0x1006;
-inline constexpr uint32_t kSrcPcSpeaker = 0x1007;
-inline constexpr uint32_t kSrcWaveOut = 0x1008;
-inline constexpr uint32_t kSrcAuxiliary = 0x1009;
-inline constexpr uint32_t kSrcAnalog = 0x100A;
-}  // namespace component
-
 // Control types (dwControlType) the program knows by number.
 inline constexpr uint32_t kVolumeControlType = 0x50030001;  // unsigned fader, 0..65535
 inline constexpr uint32_t kMuteControlType = 0x20010002;    // boolean
@@ -78,21 +49,15 @@ struct MixerLine {
     uint32_t Destination = 0;  // destination index (input for ByDestination / BySource)
     uint32_t Source = 0;       // source index under it (input for BySource)
     uint32_t LineID = 0;       // input for ByLineId
-    uint32_t LineFlags = 0;    // kLineSource, kLineActive, ...
-    uint32_t ComponentType = 0;
     uint32_t Connections = 0;  // source lines of a destination
     uint32_t Controls = 0;
     std::string Name;  // at most 63 characters, as szName holds
 };
 
-// MIXERCONTROL: one control of a line. Minimum and Maximum are the record's two bound
-// words, read as signed.
+// MIXERCONTROL: one control of a line.
 struct MixerControl {
     uint32_t ControlID = 0;
     uint32_t ControlType = 0;
-    std::string Name;  // at most 63 characters
-    int32_t Minimum = 0;
-    int32_t Maximum = 0;
 };
 
 // Every call returns a result code from mmsyserr; outputs are only written on success.

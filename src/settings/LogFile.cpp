@@ -47,7 +47,6 @@ LogFile::~LogFile() {
 bool LogFile::Open(const std::string& path) {
     const std::lock_guard lock(mutex_);
     CloseLocked();
-    writeFailed_ = false;
     file_ = OpenForWriting(path);
     return file_ != nullptr;
 }
@@ -57,10 +56,9 @@ void LogFile::Log(const std::string& text) {
     if (file_ == nullptr) return;
     const bool written = std::fwrite(text.data(), 1, text.size(), file_) == text.size() &&
                          std::fwrite("\r\n", 1, 2, file_) == 2;
-    if (std::fflush(file_) != 0 || !written) {
-        writeFailed_ = true;
-        std::clearerr(file_);  // so that later lines are still tried
-    }
+    // A line that could not be written whole (the disk is full, say) leaves the later
+    // lines still tried.
+    if (std::fflush(file_) != 0 || !written) std::clearerr(file_);
 }
 
 void LogFile::Close() {
@@ -71,14 +69,4 @@ void LogFile::Close() {
 void LogFile::CloseLocked() {
     if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
-}
-
-bool LogFile::IsOpen() const {
-    const std::lock_guard lock(mutex_);
-    return file_ != nullptr;
-}
-
-bool LogFile::WriteFailed() const {
-    const std::lock_guard lock(mutex_);
-    return writeFailed_;
 }

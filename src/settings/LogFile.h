@@ -25,14 +25,9 @@ public:
     // Closes the file; closing again, or a log never opened, does nothing.
     void Close();
 
-    bool IsOpen() const;
-    // True once a line could not be written completely (e.g. the disk is full).
-    bool WriteFailed() const;
-
 private:
     void CloseLocked();
 
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::FILE* file_ = nullptr;
-    bool writeFailed_ = false;
 };

@@ -24,7 +24,6 @@ public:
     bool WriteBool(const std::string& section, const std::string& key, bool value);
     bool WriteFloat(const std::string& section, const std::string& key, double value);
 
-    char DecimalSeparator() const { return separator_; }
     ProfileFile& Profile() const { return file_; }
 
 private:

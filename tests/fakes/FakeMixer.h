@@ -12,15 +12,11 @@
 
 struct FakeControl {
     uint32_t ControlType = kVolumeControlType;
-    std::string Name = "Volume";
-    int32_t Minimum = 0;
-    int32_t Maximum = 65535;
     uint32_t Value = 0;
 };
 
 struct FakeLine {
     std::string Name;
-    uint32_t ComponentType = 0;
     std::vector<FakeControl> Controls;
     uint32_t QueryError = 0;  // result of the by-destination / by-source query
 };
@@ -38,13 +34,13 @@ struct FakeDevice {
 
 // Shorthands for the tables.
 inline FakeControl FakeVolume(uint32_t value = 0) {
-    return {kVolumeControlType, "Volume", 0, 65535, value};
+    return {kVolumeControlType, value};
 }
 inline FakeControl FakeMute(uint32_t value = 0) {
-    return {kMuteControlType, "Mute", 0, 1, value};
+    return {kMuteControlType, value};
 }
-inline FakeLine FakeLineOf(std::string name, uint32_t type, std::vector<FakeControl> controls) {
-    return {std::move(name), type, std::move(controls)};
+inline FakeLine FakeLineOf(std::string name, std::vector<FakeControl> controls) {
+    return {std::move(name), std::move(controls)};
 }
 
 class FakeMixer final : public Mixer {
@@ -82,8 +78,6 @@ public:
         line = {destination,
                 source ? source - 1 : 0,
                 id,
-                kLineActive | (source ? kLineSource : 0),
-                found->ComponentType,
                 uint32_t(source ? 0 : devices_[device].Destinations[destination].Sources.size()),
                 uint32_t(found->Controls.size()),
                 found->Name};
@@ -98,7 +92,7 @@ public:
         controls.clear();
         for (uint32_t i = 0; i < count; ++i) {
             const FakeControl& c = line->Controls[i];
-            controls.push_back({lineId << 8 | i, c.ControlType, c.Name, c.Minimum, c.Maximum});
+            controls.push_back({lineId << 8 | i, c.ControlType});
         }
         return mmsyserr::kNoError;
     }

@@ -15,9 +15,7 @@ inline constexpr uintptr_t kWindow = 0xC0DE;
 inline FakeDevice PlaybackCard(std::vector<FakeControl> controls,
                                std::vector<FakeLine> sources = {}) {
     FakeDevice card;
-    card.Destinations = {
-        {FakeLineOf("Volume Control", component::kDstSpeakers, std::move(controls)),
-         std::move(sources)}};
+    card.Destinations = {{FakeLineOf("Volume Control", std::move(controls)), std::move(sources)}};
     return card;
 }
 

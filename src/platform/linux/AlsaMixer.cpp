@@ -2,7 +2,6 @@
 
 #include <alsa/asoundlib.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <string_view>
 
@@ -56,30 +55,6 @@ std::vector<DeviceName> ListDevices() {
     if (!cards.empty() || DefaultOpens()) devices.push_back({"default", -1});
     for (int c : cards) devices.push_back({"hw:" + std::to_string(c), c});
     return devices;
-}
-
-bool ContainsWord(const std::string& lowerName, std::string_view word) {
-    return lowerName.find(word) != std::string::npos;
-}
-
-uint32_t SourceComponent(const std::string& elementName) {
-    std::string name = elementName;
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (name == "pcm" || ContainsWord(name, "wave")) return component::kSrcWaveOut;
-    if (ContainsWord(name, "mic")) return component::kSrcMicrophone;
-    if (ContainsWord(name, "line")) return component::kSrcLine;
-    if (name == "cd" || ContainsWord(name, "cd ")) return component::kSrcCompactDisc;
-    if (ContainsWord(name, "synth") || ContainsWord(name, "midi") || name == "fm")
-        return component::kSrcSynthesizer;
-    if (ContainsWord(name, "beep") || ContainsWord(name, "pc speaker"))
-        return component::kSrcPcSpeaker;
-    if (ContainsWord(name, "phone") && !ContainsWord(name, "headphone"))
-        return component::kSrcTelephone;
-    if (ContainsWord(name, "aux") || ContainsWord(name, "video")) return component::kSrcAuxiliary;
-    if (ContainsWord(name, "iec958") || ContainsWord(name, "spdif") ||
-        ContainsWord(name, "digital"))
-        return component::kSrcDigital;
-    return component::kSrcUndefined;
 }
 
 // "PCM" is the Wave line to the program, as Windows calls it.
@@ -311,7 +286,7 @@ private:
             if (!master && playback.HasVolume(e)) master = e;
         }
 
-        AddDestination(0, "Volume Control", component::kDstSpeakers, master, playback);
+        AddDestination(0, "Volume Control", master, playback);
         int source = 0;
         for (snd_mixer_elem_t* e : elements) {
             if (e != master && playback.HasVolume(e)) AddSource(0, source++, e, playback);
@@ -319,7 +294,7 @@ private:
         lines_[0].info.Connections = static_cast<uint32_t>(source);
 
         const std::size_t recording = lines_.size();
-        AddDestination(1, "Recording Control", component::kDstWaveIn, nullptr, capture);
+        AddDestination(1, "Recording Control", nullptr, capture);
         source = 0;
         for (snd_mixer_elem_t* e : elements) {
             if (capture.HasVolume(e)) AddSource(1, source++, e, capture);
@@ -327,13 +302,11 @@ private:
         lines_[recording].info.Connections = static_cast<uint32_t>(source);
     }
 
-    void AddDestination(uint32_t destination, const char* name, uint32_t componentType,
-                        snd_mixer_elem_t* element, Direction direction) {
+    void AddDestination(uint32_t destination, const char* name, snd_mixer_elem_t* element,
+                        Direction direction) {
         Line line;
         line.info.Destination = destination;
         line.info.LineID = LineIdOf(destination, -1);
-        line.info.LineFlags = kLineActive;
-        line.info.ComponentType = componentType;
         line.info.Name = name;
         Attach(line, element, direction);
         lines_.push_back(std::move(line));
@@ -345,8 +318,6 @@ private:
         line.info.Destination = destination;
         line.info.Source = static_cast<uint32_t>(source);
         line.info.LineID = LineIdOf(destination, source);
-        line.info.LineFlags = kLineSource | kLineActive;
-        line.info.ComponentType = SourceComponent(snd_mixer_selem_get_name(element));
         line.info.Name = Fit(DisplayName(element), kNameChars);
         Attach(line, element, direction);
         lines_.push_back(std::move(line));
@@ -359,13 +330,9 @@ private:
         line.hasElement = true;
         line.elementName = snd_mixer_selem_get_name(element);
         line.elementIndex = snd_mixer_selem_get_index(element);
-        const std::string label = DisplayName(element);
-        line.controls.push_back({ControlIdOf(line.info.LineID, kVolumeKind), kVolumeControlType,
-                                 Fit(label + " Volume", kNameChars), 0, 65535});
-        if (direction.HasSwitch(element)) {
-            line.controls.push_back({ControlIdOf(line.info.LineID, kMuteKind), kMuteControlType,
-                                     Fit(label + " Mute", kNameChars), 0, 1});
-        }
+        line.controls.push_back({ControlIdOf(line.info.LineID, kVolumeKind), kVolumeControlType});
+        if (direction.HasSwitch(element))
+            line.controls.push_back({ControlIdOf(line.info.LineID, kMuteKind), kMuteControlType});
         line.info.Controls = static_cast<uint32_t>(line.controls.size());
     }
 

@@ -25,8 +25,6 @@ public:
     void BeginBatch() override;
     bool EndBatch() override;
 
-    const std::string& Path() const { return path_; }
-
     // A settings file larger than this is not ours (hand-made, or something else under
     // our name): it reads as missing, is never rewritten, and says so on stderr.
     static constexpr std::uintmax_t kMaxFileSize = 1024u * 1024u;

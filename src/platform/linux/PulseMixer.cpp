@@ -216,8 +216,6 @@ uint32_t PulseMixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery que
     }
     line = MixerLine{};
     line.LineID = kOutputLine;
-    line.LineFlags = kLineActive;
-    line.ComponentType = component::kDstSpeakers;
     line.Controls = 1;
     line.Name = "Volume Control";
     return mmsyserr::kNoError;
@@ -228,7 +226,7 @@ uint32_t PulseMixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t co
     if (!SinkOf(handle)) return mmsyserr::kInvalidHandle;
     if (lineId != kOutputLine) return mmsyserr::kInvalidLine;
     if (count != 1) return mmsyserr::kInvalidParam;
-    controls = {{kVolumeControl, kVolumeControlType, "Master Volume", 0, 65535}};
+    controls = {{kVolumeControl, kVolumeControlType}};
     return mmsyserr::kNoError;
 }
 

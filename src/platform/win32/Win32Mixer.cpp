@@ -88,8 +88,6 @@ uint32_t Win32Mixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery que
     line.Destination = record.dwDestination;
     line.Source = record.dwSource;
     line.LineID = record.dwLineID;
-    line.LineFlags = record.fdwLine;
-    line.ComponentType = record.dwComponentType;
     line.Connections = record.cConnections;
     line.Controls = record.cControls;
     line.Name = FieldText(record.szName);
@@ -118,10 +116,7 @@ uint32_t Win32Mixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t co
         MixerControl control;
         control.ControlID = record.dwControlID;
         control.ControlType = record.dwControlType;
-        control.Name = FieldText(record.szName);
-        control.Minimum = record.Bounds.lMinimum;
-        control.Maximum = record.Bounds.lMaximum;
-        controls.push_back(std::move(control));
+        controls.push_back(control);
     }
     return result;
 }

@@ -16,8 +16,6 @@ public:
     bool Write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
-    const std::string& FileName() const { return fileName_; }
-
 private:
     std::string fileName_;
 };

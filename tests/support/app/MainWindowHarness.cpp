@@ -16,12 +16,10 @@ namespace fs = std::filesystem;
 std::vector<FakeDevice> OneCardMixer() {
     FakeDevice card;
     card.ProductName = "Test Card";
-    card.Destinations = {
-        {FakeLineOf("Volume Control", component::kDstSpeakers,
-                    {FakeVolume(PercentToRaw(75)), FakeMute()}),
-         {FakeLineOf("Wave", component::kSrcWaveOut, {FakeVolume(PercentToRaw(80)), FakeMute()})}},
-        {FakeLineOf("Recording Control", component::kDstWaveIn, {FakeVolume()}),
-         {FakeLineOf("Microphone", component::kSrcMicrophone, {FakeVolume()})}}};
+    card.Destinations = {{FakeLineOf("Volume Control", {FakeVolume(PercentToRaw(75)), FakeMute()}),
+                          {FakeLineOf("Wave", {FakeVolume(PercentToRaw(80)), FakeMute()})}},
+                         {FakeLineOf("Recording Control", {FakeVolume()}),
+                          {FakeLineOf("Microphone", {FakeVolume()})}}};
     return {card};
 }
 

@@ -4,8 +4,6 @@
 
 #include "support/MixerRig.h"
 
-using namespace component;
-
 namespace {
 
 TEST(SteppedVolumes, MovesTheVolumeThatKeepsThemTogetherWithinFloorAndCeiling) {
@@ -29,7 +27,7 @@ TEST(SteppedVolumes, MovesTheVolumeThatKeepsThemTogetherWithinFloorAndCeiling) {
 
 TEST(ChangeAudioLevel, WritesBothVolumesOnlyWhileOnAndMixerLevelCombinesThem) {
     Rig card({PlaybackCard({FakeVolume(PercentToRaw(5))},
-                           {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(PercentToRaw(90))})})});
+                           {FakeLineOf("Wave", {FakeVolume(PercentToRaw(90))})})});
     ChangeAudioLevel(card.volume, false, 10, -20);
     EXPECT_EQ(card.mixer.ValueWrites, 0);
     EXPECT_EQ(MixerLevel(card.volume), 4);  // 5 x 90 div 100: the status line still gets it
@@ -44,7 +42,7 @@ TEST(ChangeAudioLevel, WritesBothVolumesOnlyWhileOnAndMixerLevelCombinesThem) {
     // Without a Wave line, or with one that has no volume (it reads 0, so it takes the
     // rises), the loop works on Master alone.
     for (const auto& sources :
-         {std::vector<FakeLine>{}, std::vector{FakeLineOf("Wave", kSrcWaveOut, {FakeMute()})}}) {
+         {std::vector<FakeLine>{}, std::vector{FakeLineOf("Wave", {FakeMute()})}}) {
         Rig rig({PlaybackCard({FakeVolume(PercentToRaw(80))}, sources)});
         ChangeAudioLevel(rig.volume, true, 10, -5);
         EXPECT_EQ(rig.volume.GetMasterVolume(), 75);

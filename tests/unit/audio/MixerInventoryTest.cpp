@@ -6,20 +6,17 @@
 
 #include "support/MixerRig.h"
 
-using namespace component;
-
 namespace {
 
 // A card as Windows shows a common one: playback first, then recording.
 FakeDevice TypicalCard() {
     return {"SoundMAX Digital Audio",
-            {{FakeLineOf("Volume Control", kDstSpeakers, {FakeVolume(40000), FakeMute()}),
-              {FakeLineOf("SW Synth", kSrcSynthesizer, {FakeVolume(1000)}),
-               FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(20000), FakeMute()}),
-               FakeLineOf("CD Audio", kSrcCompactDisc, {FakeVolume()})}},
-             {FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
-              {FakeLineOf("Microphone", kSrcMicrophone, {FakeVolume()}),
-               FakeLineOf("Line In", kSrcAnalog, {FakeVolume()})}}}};
+            {{FakeLineOf("Volume Control", {FakeVolume(40000), FakeMute()}),
+              {FakeLineOf("SW Synth", {FakeVolume(1000)}),
+               FakeLineOf("Wave", {FakeVolume(20000), FakeMute()}),
+               FakeLineOf("CD Audio", {FakeVolume()})}},
+             {FakeLineOf("Recording Control", {FakeVolume()}),
+              {FakeLineOf("Microphone", {FakeVolume()}), FakeLineOf("Line In", {FakeVolume()})}}}};
 }
 const std::string kOutOfRange = SoundCardError("Specified device identifier is out of range.");
 
@@ -29,20 +26,18 @@ TEST(MixerInventory, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTheM
     {
         MixerInventory volume(mixer, presenter, kWindow, 0);
         EXPECT_EQ(mixer.LastCallbackWindow, kWindow);
-        // Name, destination, output, type name.
+        // Name, destination, output.
         // clang-format off
-        const std::tuple<std::string, bool, bool, std::string> expected[] = {
-            {"Volume Control", true, true, "Speakers"}, {"SW Synth", false, true, "Synthesizer"},
-            {"Wave", false, true, "Wave Out"}, {"CD Audio", false, true, "Compact Disc"},
-            {"Recording Control", true, false, "Wave Input"},
-            {"Microphone", false, false, "Microphone"}, {"Line In", false, false, "Analog"}};
+        const std::tuple<std::string, bool, bool> expected[] = {
+            {"Volume Control", true, true}, {"SW Synth", false, true}, {"Wave", false, true},
+            {"CD Audio", false, true}, {"Recording Control", true, false},
+            {"Microphone", false, false}, {"Line In", false, false}};
         // clang-format on
         ASSERT_EQ(volume.Devices().Count(), 7);
         for (int i = 0; i < 7; ++i) {
             const SoundLine& l = volume.Devices()[i];
-            EXPECT_EQ(std::tuple(l.Name, l.IsDestination, l.IsOutput, l.TypeName), expected[i]);
+            EXPECT_EQ(std::tuple(l.Name, l.IsDestination, l.IsOutput), expected[i]);
         }
-        EXPECT_EQ(volume.Devices()[0].Control(0).Maximum, 65535);
         EXPECT_EQ(volume.GetMasterVolume(), 61);  // 40000 of 65535
         EXPECT_EQ(volume.GetWaveVolume(), 31);    // 20000 of 65535
         EXPECT_TRUE(presenter.shown.empty());
@@ -54,15 +49,14 @@ TEST(MixerInventory, TakesTheInventoryOfEveryLineInDestinationOrderAndClosesTheM
 // Master is the first output destination; Wave the first output source named so, in any
 // case; without one the Wave volume is Master's.
 TEST(MixerInventory, WhichLinesTheMasterAndWaveVolumesMove) {
-    const FakeDestination recording{FakeLineOf("Recording Control", kDstWaveIn, {FakeVolume()}),
-                                    {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume()})}};
+    const FakeDestination recording{FakeLineOf("Recording Control", {FakeVolume()}),
+                                    {FakeLineOf("Wave", {FakeVolume()})}};
     for (const auto& [name, isWave] :
          {std::pair{"SW Synth", false}, {"Wave/MP3", true}, {"WAVE", true}, {"Wav", false}}) {
         SCOPED_TRACE(name);
-        FakeDevice card =
-            PlaybackCard({FakeVolume()}, {FakeLineOf(name, kSrcWaveOut, {FakeVolume()})});
+        FakeDevice card = PlaybackCard({FakeVolume()}, {FakeLineOf(name, {FakeVolume()})});
         card.Destinations.insert(card.Destinations.begin(), recording);
-        card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume()}), {}});
+        card.Destinations.push_back({FakeLineOf("Line Out", {FakeVolume()}), {}});
         Rig rig({card});
         rig.volume.SetMasterVolume(100);
         rig.volume.SetWaveVolume(50);
@@ -74,9 +68,9 @@ TEST(MixerInventory, WhichLinesTheMasterAndWaveVolumesMove) {
 }
 
 TEST(MixerInventory, LinesWithoutOneVolumeControlReadZeroAndIgnoreWrites) {
-    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", kSrcWaveOut, {FakeMute(0)})});
+    FakeDevice card = PlaybackCard({FakeMute(1)}, {FakeLineOf("Wave", {FakeMute(0)})});
     // A later output destination with a volume is never taken for Master.
-    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}), {}});
+    card.Destinations.push_back({FakeLineOf("Line Out", {FakeVolume(65535)}), {}});
     Rig rig({card});
     EXPECT_EQ(rig.volume.GetMasterVolume() + rig.volume.GetWaveVolume(), 0);
     rig.volume.SetMasterVolume(70);
@@ -139,8 +133,8 @@ TEST(MixerInventory, FailedLineQueriesLeaveOutThatLine) {
     FakeDevice card = TypicalCard();
     card.Destinations[0].Line.QueryError = mmsyserr::kNotSupported;  // its sources go too
     card.Destinations[1].Sources[0].QueryError = 99;  // a code without text: no dialog
-    card.Destinations.push_back({FakeLineOf("Line Out", kDstLine, {FakeVolume(65535)}),
-                                 {FakeLineOf("Wave", kSrcWaveOut, {FakeVolume(32768)})}});
+    card.Destinations.push_back(
+        {FakeLineOf("Line Out", {FakeVolume(65535)}), {FakeLineOf("Wave", {FakeVolume(32768)})}});
     Rig rig({card});
     EXPECT_EQ(rig.presenter.Messages(), std::vector{SoundCardError("Function isn't supported.")});
     std::vector<std::string> names;
