@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "measure/ChartAxes.h"
+
 namespace {
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
@@ -15,10 +17,8 @@ constexpr int kIdealPenWidth = 2;
 constexpr int kSideMargin = 20;
 constexpr int kTopMargin = 11;
 constexpr int kAxisBand = 32;
-constexpr int kTickLength = 5;
-constexpr int kLabelGap = 2;
-// Labels closer than this would run into each other.
-constexpr int kMinLabelSpacing = 50;
+// The axis's ticks stand out a little more than the history's.
+const AxisLook kAxisLook{.tickColour = Qt::gray, .tickLength = 5};
 
 int Round(double pixel) {
     return int(std::lround(pixel));
@@ -111,16 +111,5 @@ void EnvelopeChart::paintEvent(QPaintEvent*) {
     const int axisRow = area.bottom() + 1;
     painter.setPen(Qt::gray);
     painter.drawLine(area.left(), axisRow, area.right(), axisRow);
-    const int labelTop = axisRow + kTickLength + kLabelGap;
-    const PlotTicks ticks = NiceTicks(s.x, std::max(2, area.width() / kMinLabelSpacing));
-    for (const double value : ticks.Values) {
-        const int column = int(std::floor(s.toX.ToPixel(value)));
-        painter.setPen(Qt::gray);
-        painter.drawLine(column, axisRow, column, axisRow + kTickLength);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(column - kMinLabelSpacing / 2, labelTop, kMinLabelSpacing,
-                               fontMetrics().height()),
-                         Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(value, 'f', ticks.Decimals()));
-    }
+    PaintBottomAxis(painter, area, s.x, kAxisLook);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "measure/ChartAxes.h"
 #include "measure/PlotScale.h"
 
 namespace {
@@ -17,9 +18,6 @@ constexpr int kRightMargin = 12;
 constexpr int kTitleBand = 16;
 constexpr int kAxisBand = 30;
 constexpr int kPlotGap = 8;
-constexpr int kTickLength = 4;
-constexpr int kMinLabelSpacing = 50;
-constexpr int kMinRowSpacing = 24;
 constexpr int kDotRadius = 1;
 constexpr double kValueMargin = 0.05;
 constexpr double kMillisPerMinute = 60000.0;
@@ -82,16 +80,7 @@ void HistoryChart::PaintPlot(QPainter& painter, const QRect& area, HistoryFigure
                      Qt::AlignLeft | Qt::AlignVCenter, unit);
     painter.setPen(Qt::darkGray);
     painter.drawRect(area.adjusted(-1, -1, 0, 0));
-    const PlotTicks ticks = NiceTicks(values, std::max(2, area.height() / kMinRowSpacing));
-    for (const double value : ticks.Values) {
-        const int row = int(std::lround(toY.ToPixel(value)));
-        painter.setPen(Qt::darkGray);
-        painter.drawLine(area.left() - kTickLength, row, area.left() - 1, row);
-        painter.setPen(Qt::white);
-        painter.drawText(0, row - kMinRowSpacing / 2, area.left() - kTickLength - 2, kMinRowSpacing,
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(value, 'f', ticks.Decimals()));
-    }
+    PaintSideAxis(painter, area, values, Qt::LeftEdge, kLabelBand, {});
     if (withTarget) {
         const int row = int(std::lround(toY.ToPixel(targetImd_)));
         painter.setPen(kTargetColour);
@@ -112,19 +101,8 @@ void HistoryChart::PaintPlot(QPainter& painter, const QRect& area, HistoryFigure
 void HistoryChart::PaintTimeAxis(QPainter& painter, const QRect& area, std::int64_t from,
                                  std::int64_t to) {
     // Minutes before the newest record: the right edge is 0.
-    const PlotRange minutes{double(from - to) / kMillisPerMinute, 0.0};
-    const PlotScale toX(minutes, area.left(), area.right() + 1);
-    const PlotTicks ticks = NiceTicks(minutes, std::max(2, area.width() / kMinLabelSpacing));
-    const int row = area.bottom() + 1;
-    for (const double value : ticks.Values) {
-        const int x = std::min(area.right(), int(std::floor(toX.ToPixel(value))));
-        painter.setPen(Qt::darkGray);
-        painter.drawLine(x, row, x, row + kTickLength);
-        painter.setPen(Qt::white);
-        painter.drawText(x - kMinLabelSpacing / 2, row + kTickLength + 2, kMinLabelSpacing,
-                         fontMetrics().height(), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(value, 'f', ticks.Decimals()));
-    }
+    PaintBottomAxis(painter, area, {double(from - to) / kMillisPerMinute, 0.0}, {});
+    painter.setPen(Qt::white);
     painter.drawText(area.left(), area.top() - kTitleBand, area.width(), kTitleBand,
                      Qt::AlignRight | Qt::AlignVCenter, "minutes before the last cycle");
 }
