@@ -116,6 +116,8 @@ void MainWindow::BuildPopupMenu() {
                                    &MainWindow::ChooseTargetImd);
     noiseThresholdAction_ = AddMenuItem(contextMenu_, "chooseNoiseThreshold", "Noise Threshold",
                                         false, &MainWindow::ChooseNoiseThreshold);
+    bestLevelAction_ = AddMenuItem(contextMenu_, "findBestLevel", "Find Best Level...", false,
+                                   &MainWindow::OpenBestLevel);
     powerLimitAction_ = AddMenuItem(contextMenu_, "choosePowerLimit", "Power Limit", true,
                                     &MainWindow::ChoosePowerLimit);
     // The check mark mirrors PowerLimitEnabled; only the dialog changes it.
@@ -316,6 +318,8 @@ void MainWindow::ShutDown() {
     pollTimer_->stop();
     reconnectTimer_->stop();
     WaitForCycle();
+    // A sweep under way or unanswered leaves the output as it found it.
+    EndSweep(SweepStop::Cancelled);
 
     settings_.ComPort = link_.ComPort;
     settings_.AlwaysOnTop = alwaysOnTopAction_->isChecked();

@@ -17,6 +17,7 @@
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
 #include "measure/HistoryCsv.h"
+#include "measure/LevelSweep.h"
 #include "meter/MeterLink.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
@@ -34,6 +35,7 @@ class QtTrayShell;
 class StatusPanel;
 class SystemInfo;
 class HistoryWindow;
+class BestLevelWindow;
 class TrayIcon;
 class MixerInventory;
 class SerialPorts;
@@ -87,6 +89,7 @@ public:
     void ChooseSoundCard();
     void OpenSoundCardTest();
     void OpenHistory();
+    void OpenBestLevel();
     void ShowAbout();
     void ShowColorCode();
     void ExitFromTray();  // the tray menu's Exit
@@ -143,6 +146,7 @@ private:
     QAction* soundCardAction_;
     QAction* testSoundCardAction_;
     QAction* historyAction_;
+    QAction* bestLevelAction_;
     QAction* aboutAction_;
     QMenu* trayMenu_;
     QAction* colorCodeAction_;
@@ -196,7 +200,20 @@ private:
     void StepLevel(std::int32_t step);
     std::int32_t CurrentMixerLevel() const;
 
-    // Following fldigi (umain_fldigi.cpp).
+    // The best-level sweep (MainWindowSweep.cpp). Level steps of the level control wait
+    // while it runs; whenever it ends without the operator taking its result, the output's
+    // volume goes back to where it was.
+    void StartSweep();
+    bool Sweeping() const;
+    void FeedSweep(const Measurement& m);
+    void FinishSweep();
+    void EndSweep(SweepStop why);
+    void UseBestLevel();
+    void KeepOldLevel();
+    std::string OutputName();
+    static SweepResult KeptResult(const KeptBestLevel& kept);
+
+    // Following fldigi (MainWindowFldigi.cpp).
     void BuildFldigiLink();
     void PollFldigi();
     void FollowFldigiMode();
@@ -218,7 +235,12 @@ private:
     // and their window once opened.
     HistoryStore history_;
     HistoryCsvLog historyLog_;
-    HistoryWindow* historyForm_ = nullptr;
+    HistoryWindow* historyWindow_ = nullptr;
+    BestLevelWindow* bestLevelWindow_ = nullptr;
+    // A sweep running or finished and not yet answered; where the output's volume was.
+    std::unique_ptr<LevelSweep> sweep_;
+    std::optional<SweepResult> sweepResult_;
+    int sweepStartLevel_ = 0;
     ExchangeRunner exchange_;
     std::unique_ptr<QtTrayShell> trayShell_;
     std::unique_ptr<LedIconImages> ledImages_;

@@ -80,6 +80,8 @@ void MainWindow::ToggleAlwaysOnTop() {
 
 void MainWindow::ToggleTextMode() {
     if (textModeAction_->isChecked()) {
+        // Text cycles measure nothing a sweep could use.
+        EndSweep(SweepStop::Cancelled);
         textView_->setGeometry(chart_->geometry());
         textView_->setEnabled(true);
         textView_->show();
@@ -138,6 +140,7 @@ void MainWindow::ChooseSoundCard() {
     const std::optional<int> chosen =
         dialogs_->soundCardDialog->Run(this, *mixer_, settings_.SoundCard, services_.Messages);
     if (!chosen || Ending()) return;
+    EndSweep(SweepStop::Cancelled);  // its levels belong to the output it started on
     settings_.SoundCard = *chosen;
     CreateVolumeControl();
 }
@@ -147,10 +150,10 @@ void MainWindow::OpenSoundCardTest() {
 }
 
 void MainWindow::OpenHistory() {
-    if (!historyForm_)
-        historyForm_ = new HistoryWindow(
+    if (!historyWindow_)
+        historyWindow_ = new HistoryWindow(
             history_, [this] { return settings_.TargetIMD; }, services_.Messages, this);
-    historyForm_->Open();
+    historyWindow_->Open();
 }
 
 void MainWindow::ShowAbout() {

@@ -72,6 +72,7 @@ void MainWindow::FinishGraphCycle(const GraphExchangeResult& result) {
         ShowFldigiNote();
         display_->CommitChart();
         RecordHistory(m);
+        FeedSweep(m);
     }
     emit CycleFinished();
 }
@@ -119,7 +120,8 @@ GraphSettings MainWindow::CurrentGraphSettings() const {
 }
 
 void MainWindow::StepLevel(std::int32_t step) {
-    if (mixer_ && FldigiAllowsLevelStep())
+    // A sweep sets the level itself.
+    if (mixer_ && FldigiAllowsLevelStep() && !Sweeping())
         ::ChangeAudioLevel(*mixer_, levelControlAction_->isChecked(), settings_.AudioFloor, step);
 }
 

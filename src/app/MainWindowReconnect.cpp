@@ -15,6 +15,7 @@ void MainWindow::MeterDisconnected(const std::string& why) {
         std::to_string(reconnectTimer_->interval() / 1000) + " s");
     // With no cycles, no level steps while there is nothing to measure.
     display_->ShowNoMeter(kMeterDisconnected);
+    if (Sweeping()) EndSweep(SweepStop::SignalGone);
     // A hang-up found while the program ends leaves nothing to retry.
     if (!destroyed_) reconnectTimer_->start();
 }

@@ -50,6 +50,12 @@ std::string HistoryCsvLine(const HistoryRecord& r) {
            Figure(r.ErrRmsPercent, 3) + "," + std::to_string(r.LevelPercent);
 }
 
+std::string SweepCsvLine(std::int64_t utcMillis, const SweepStep& step) {
+    return UtcText(utcMillis) + ",SWEEP " + std::string(StatusWord(step.state)) + "," +
+           Figure(float(step.peakVolts), 3) + "," + Figure(float(step.watts), 2) + "," +
+           Figure(float(step.imdDb), 2) + ",," + std::to_string(step.level);
+}
+
 bool SaveHistoryCsv(const HistoryStore& store, const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
@@ -76,9 +82,9 @@ bool HistoryCsvLog::Open(const std::string& path) {
     return true;
 }
 
-void HistoryCsvLog::Append(const HistoryRecord& record) {
+void HistoryCsvLog::AppendLine(const std::string& line) {
     if (!file_) return;
-    std::fprintf(file_, "%s\n", HistoryCsvLine(record).c_str());
+    std::fprintf(file_, "%s\n", line.c_str());
     std::fflush(file_);
 }
 

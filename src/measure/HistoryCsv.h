@@ -8,6 +8,7 @@
 #include <string>
 
 #include "measure/HistoryStore.h"
+#include "measure/LevelSweep.h"
 
 inline constexpr char kHistoryCsvHeader[] =
     "utc,status,peak_volts,watts,imd_db,rms_error_percent,level_percent";
@@ -16,6 +17,9 @@ inline constexpr char kHistoryCsvHeader[] =
 std::string UtcText(std::int64_t utcMillis);
 // One line without its line end.
 std::string HistoryCsvLine(const HistoryRecord& record);
+// A best-level sweep's step at `utcMillis`, its status marked "SWEEP " ("SWEEP SIGNAL OK"),
+// the level the sweep set; no RMS error.
+std::string SweepCsvLine(std::int64_t utcMillis, const SweepStep& step);
 
 // Writes the header and every record kept to `path`, replacing the file; false when it
 // could not be written whole.
@@ -31,7 +35,8 @@ public:
     HistoryCsvLog& operator=(const HistoryCsvLog&) = delete;
 
     bool Open(const std::string& path);
-    void Append(const HistoryRecord& record);
+    void Append(const HistoryRecord& record) { AppendLine(HistoryCsvLine(record)); }
+    void AppendLine(const std::string& line);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
 

@@ -1,5 +1,9 @@
 #include "settings/Settings.h"
 
+#include <cstdio>
+#include <locale>
+#include <sstream>
+
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     using namespace IniKey;
     const Settings defaults;
@@ -63,4 +67,30 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteInteger(kFldigi, kPort, settings.FldigiPort));
     keep(save.Commit());
     return ok;
+}
+
+std::string BestLevelKey(const std::string& outputName) {
+    std::string key;
+    for (char c : outputName)
+        key += std::string_view("=;[]\r\n").find(c) == std::string_view::npos ? c : '_';
+    const auto first = key.find_first_not_of(" \t");
+    if (first == std::string::npos) return "_";
+    return key.substr(first, key.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<KeptBestLevel> ReadBestLevel(const SettingsFile& file, const std::string& output) {
+    std::istringstream text(file.ReadString(IniKey::kBestLevel, BestLevelKey(output), ""));
+    text.imbue(std::locale::classic());
+    KeptBestLevel kept;
+    if (!(text >> kept.level >> kept.watts >> kept.imdDb) || kept.level < 0 || kept.level > 100)
+        return std::nullopt;
+    return kept;
+}
+
+bool SaveBestLevel(SettingsFile& file, const std::string& output, const KeptBestLevel& kept) {
+    char value[64];
+    std::snprintf(value, sizeof value, "%d %.1f %.1f", kept.level, kept.watts, kept.imdDb);
+    ProfileBatch save(file.Profile());
+    const bool written = file.WriteString(IniKey::kBestLevel, BestLevelKey(output), value);
+    return save.Commit() && written;
 }

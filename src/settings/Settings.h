@@ -2,6 +2,7 @@
 // The settings record that the main window keeps for the program's life, the names it has
 // in quorvane.ini, and the two bulk transfers that start-up and shutdown make.
 
+#include <optional>
 #include <string>
 
 #include "settings/SettingsFile.h"
@@ -15,6 +16,7 @@ inline constexpr char kPowerLimits[] = "POWER LIMITS";
 inline constexpr char kShowPowerSection[] = "SHOW POWER";
 inline constexpr char kFldigi[] = "FLDIGI";
 inline constexpr char kHistory[] = "HISTORY";
+inline constexpr char kBestLevel[] = "BEST LEVEL";
 
 inline constexpr char kPort[] = "Port";
 inline constexpr char kLeft[] = "Left";
@@ -98,3 +100,18 @@ void ReadHistorySettings(const SettingsFile& file, Settings& settings);
 // are never written), put in place together. Every key is attempted; false when any
 // write failed.
 bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlacement& window);
+
+// A best-level sweep's result as kept for one sound output, under [BEST LEVEL] with the
+// output's name as key: "61 24.0 -27.0" (level percent, watts, IMD dB; '.' always).
+struct KeptBestLevel {
+    int level = 0;
+    double watts = 0.0;
+    double imdDb = 0.0;
+    bool operator==(const KeptBestLevel&) const = default;
+};
+// The output's name as a key: the characters a key cannot hold ('=', ';', '[', ']', line
+// ends) become '_', and the ends are trimmed.
+std::string BestLevelKey(const std::string& outputName);
+// Nothing when none is kept or the value does not read as one.
+std::optional<KeptBestLevel> ReadBestLevel(const SettingsFile& file, const std::string& output);
+bool SaveBestLevel(SettingsFile& file, const std::string& output, const KeptBestLevel& kept);

@@ -21,6 +21,7 @@ MeterSim::MeterSim(const std::string& linkPath, const Options& options) : linkPa
     args.insert(args.end(), {workDir_ + "/scenario", "--command-log", workDir_ + "/commands"});
     if (!options.followSink.empty())
         args.insert(args.end(), {"--follow-sink", options.followSink, "--sink-poll-ms", "50"});
+    if (options.knee > 0) args.insert(args.end(), {"--knee", std::to_string(options.knee)});
     pid_ = Spawn(args, [](posix_spawn_file_actions_t* actions) {
         posix_spawn_file_actions_addopen(actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     });

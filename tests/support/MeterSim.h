@@ -11,6 +11,7 @@ public:
     struct Options {
         std::string scenario = "clean";
         std::string followSink;  // the clean transmitter follows this sink's volume
+        int knee = 0;            // its tops flatten above this drive; 0: the emulator's own
     };
 
     // Starts the emulator, whose firmware is 1.10, and waits until its line is up; throws

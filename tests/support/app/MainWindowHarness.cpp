@@ -23,10 +23,11 @@ std::vector<FakeDevice> OneCardMixer() {
     return {card};
 }
 
-MainWindowHarness::MainWindowHarness(Options options) : mixer_(options.mixer) {
+MainWindowHarness::MainWindowHarness(Options options)
+    : mixer_(options.mixer), realMixer_(options.realMixer) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
-    meter_ = std::make_unique<MeterSim>(LinkPath(1), MeterSim::Options{});
+    meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
     profile_ = std::make_unique<LinuxProfileFile>(home_.SettingsPath());
     // quorvane.log is written to the working directory: give each test its own. Last, so
     // that a failure above leaves the working directory alone.
@@ -45,8 +46,9 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<MainWindow>(
-        MainWindowServices{ports_, *profile_, system_, mixer_, messages_, &sharing_, &devices_});
+    form_ = std::make_unique<MainWindow>(MainWindowServices{ports_, *profile_, system_,
+                                                            realMixer_ ? *realMixer_ : mixer_,
+                                                            messages_, &sharing_, &devices_});
     if (!form_->StartUp()) {
         shutDown_ = true;
         return false;

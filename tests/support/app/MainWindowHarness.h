@@ -12,6 +12,7 @@
 #include "dialogs/MessageDialog.h"
 #include "fakes/FakeMixer.h"
 #include "fakes/FakeSystemInfo.h"
+#include "platform/Mixer.h"
 #include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
 #include "platform/linux/LinuxDriverServices.h"
@@ -54,7 +55,9 @@ class MainWindowHarness {
 public:
     struct Options {
         std::vector<FakeDevice> mixer = OneCardMixer();
-        std::string settings;  // quorvane.ini written before start-up, if not empty
+        std::string settings;        // quorvane.ini written before start-up, if not empty
+        ::Mixer* realMixer = nullptr;  // in place of the fake one, when given
+        MeterSim::Options meter;
     };
 
     explicit MainWindowHarness(Options options);
@@ -119,6 +122,7 @@ private:
     SharedPortDecision sharing_{driverServices_, sharingDriver_};
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
+    ::Mixer* realMixer_ = nullptr;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<MainWindow> form_;

@@ -38,6 +38,14 @@ TEST(HistoryCsvTest, ALineCarriesTheCyclesFigures) {
     const Measurement clean = Analyze(ArchFrame(200), AnalysisSettings{});
     EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(clean, 1796657522250, true, 42)),
               "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922,24.02,-70.23,0.027,42");
+    // A sweep's step is marked as one, at the level the sweep set, with no RMS error.
+    const SweepStep step{.level = 61,
+                         .peakVolts = 3.9,
+                         .watts = 24.02,
+                         .imdDb = -27.5,
+                         .state = SignalState::Overmodulated};
+    EXPECT_EQ(SweepCsvLine(1796657522250, step),
+              "2026-12-07T15:32:02.250Z,SWEEP SPLATTER!,3.900,24.02,-27.50,,61");
 }
 
 // The running log writes the header once: a later session adds to the earlier file. It

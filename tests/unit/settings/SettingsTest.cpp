@@ -82,6 +82,22 @@ struct Reading {
     SettingsFile file;
 };
 
+// A sweep's result is kept under the output's name, made fit to be a key, and read back
+// whatever the locale's separator; a value that does not read as one is none.
+TEST(BestLevel, KeptPerOutputAndReadBackOrNone) {
+    FakeProfileFile profile;
+    SettingsFile file(profile, ',');
+    EXPECT_EQ(BestLevelKey(" USB [radio]=left; "), "USB _radio__left_");
+    ASSERT_TRUE(SaveBestLevel(file, "USB Audio CODEC", {61, 24.04, -27.25}));
+    EXPECT_EQ(profile.Read("BEST LEVEL", "USB Audio CODEC"), "61 24.0 -27.2");
+    EXPECT_EQ(ReadBestLevel(file, "USB Audio CODEC"), (KeptBestLevel{61, 24.0, -27.2}));
+    EXPECT_EQ(ReadBestLevel(file, "Speakers"), std::nullopt);
+    for (const char* bad : {"61", "x 1 2", "101 1 2", "-1 1 2"}) {
+        profile.Write("BEST LEVEL", "Speakers", bad);
+        EXPECT_EQ(ReadBestLevel(file, "Speakers"), std::nullopt) << bad;
+    }
+}
+
 TEST(SettingsFile, ReadsIntegersAndBooleansOrTheDefault) {
     // Nothing: does not convert, the default comes back.
     // clang-format off
