@@ -4,6 +4,7 @@
 //   heartbeat-fldigi  the same while following an fldigi that is silent, then gone
 //   polling   CPU time and peak memory of polling at 1000 ms and at 500 ms (target at
 //             1000 ms < 0.5 % of one core)
+//   sweep     how long a best-level sweep takes at 250 ms polling (target < 30 s)
 // QUORVANE_BENCH_SECONDS sets the length of each timed run (default 60 s); arguments
 // name the parts to run (all by default).
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     if (wanted("heartbeat")) met &= BenchHeartbeat(runSeconds);
     if (wanted("heartbeat-fldigi")) met &= BenchFldigiHeartbeat(runSeconds);
     if (wanted("polling")) met &= BenchPolling(runSeconds);
+    if (wanted("sweep")) met &= BenchSweep();
     std::printf("%s\n", met ? "all targets met" : "TARGET MISSED");
     return met ? 0 : 1;
 }
