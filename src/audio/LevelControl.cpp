@@ -15,6 +15,9 @@ int Clamp(int64_t value, int32_t audioFloor) {
 
 int32_t MixerLevel(MixerInventory& volume) {
     const int32_t master = volume.GetMasterVolume();
+    // An output with a single volume, as a sound server's outputs have, is at that volume:
+    // the Wave reading would be Master again and square it.
+    if (volume.FindWaveLine() < 0) return master;
     const int32_t wave = volume.GetWaveVolume();
     if (wave > 0) return wave * master / 100;
     return master;

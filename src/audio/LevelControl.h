@@ -11,8 +11,8 @@ struct MixerVolumes {
     int Wave = 0;
 };
 
-// Combined output level in percent: Wave x Master div 100, or Master alone while the
-// Wave volume reads 0.
+// Combined output level in percent: Wave x Master div 100, or Master alone where there is
+// no Wave line or its volume reads 0.
 int32_t MixerLevel(MixerInventory& volume);
 
 // The volumes after one step. The lower volume takes a rise and the higher one a cut
