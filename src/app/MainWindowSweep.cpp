@@ -122,8 +122,10 @@ void MainWindow::FinishSweep() {
     // The best level is tried out until the operator takes it or keeps the old one.
     if (mixer_)
         mixer_->SetMasterVolume(sweepResult_->best ? sweepResult_->best->level : sweepStartLevel_);
-    bestLevelWindow_->ShowFinished(sweep_->Steps(), sweep_->Plan().targetImd, *sweepResult_,
-                                   QString::fromStdString(text));
+    const std::string linear = LinearRangeText(*sweepResult_);
+    bestLevelWindow_->ShowFinished(
+        sweep_->Steps(), sweep_->Plan().targetImd, *sweepResult_,
+        QString::fromStdString(linear.empty() ? text : text + "\n" + linear));
 }
 
 void MainWindow::EndSweep(SweepStop why) {

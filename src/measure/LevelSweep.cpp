@@ -173,3 +173,9 @@ std::string BestLevelText(const SweepResult& result, char decimalSeparator) {
            " %: " + FormatFixed(best.watts, 0, wattDecimals, decimalSeparator) + " W at " +
            FormatFixed(best.imdDb, 0, 0, decimalSeparator) + " dB";
 }
+
+std::string LinearRangeText(const SweepResult& result) {
+    if (result.linearTo <= result.linearFrom) return {};
+    return "Linear from " + std::to_string(result.linearFrom) + " % to " +
+           std::to_string(result.linearTo) + " %";
+}

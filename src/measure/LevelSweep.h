@@ -108,3 +108,6 @@ SweepResult FindBestLevel(const std::vector<SweepStep>& steps);
 // "Best level 61 %: 24 W at -27 dB" (watts with one decimal below 10 W), or "No level met
 // the target IMD".
 std::string BestLevelText(const SweepResult& result, char decimalSeparator);
+// "Linear from 10 % to 40 %": where the power still rose with the drive; empty when the
+// sweep saw no such range.
+std::string LinearRangeText(const SweepResult& result);
