@@ -2,11 +2,12 @@
 // sweep and what they ask for, and what its chart shows of the levels measured.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
+#include <array>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 
 #include "dialogs/BestLevelWindow.h"
@@ -17,13 +18,7 @@ namespace {
 constexpr int kTarget = -22;
 
 SweepStep Step(int level, double watts, double imdDb, SignalState state = SignalState::SignalOk) {
-    SweepStep s;
-    s.level = level;
-    s.watts = watts;
-    s.imdDb = imdDb;
-    s.state = state;
-    s.meetsTarget = imdDb <= kTarget;
-    return s;
+    return {.level = level, .watts = watts, .imdDb = imdDb, .state = state};
 }
 
 // Up in coarse steps through a level without two tones, then back to 40 %, whose second
@@ -32,110 +27,51 @@ const std::vector<SweepStep> kSteps = {
     Step(10, 3, -38),  Step(20, 8, -33),  Step(30, 10, 0, SignalState::Data),
     Step(40, 30, -20), Step(50, 16, -24), Step(40, 12, -31)};
 
-SweepResult BestAt(int level) {
-    SweepResult r;
-    r.best = Step(level, 12, -31);
-    return r;
+std::array<std::pair<QPushButton*, char>, 4> Buttons(const BestLevelWindow& w) {
+    return {{{w.startButton, 'S'}, {w.cancelButton, 'C'}, {w.useButton, 'U'}, {w.keepButton, 'K'}}};
 }
 
 // The buttons' enabled states as "SCUK" letters, '-' for a disabled one.
 std::string Enabled(const BestLevelWindow& w) {
     std::string s;
-    for (const auto& [button, letter] : {std::pair{w.startButton, 'S'},
-                                         {w.cancelButton, 'C'},
-                                         {w.useButton, 'U'},
-                                         {w.keepButton, 'K'}})
-        s += button->isEnabled() ? letter : '-';
+    for (const auto& [button, letter] : Buttons(w)) s += button->isEnabled() ? letter : '-';
     return s;
-}
-
-QImage Grab(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Pure-ish colours, allowing for the blend of an antialiased edge.
-bool Green(QRgb p) {
-    return qGreen(p) > 150 && qRed(p) < 100 && qBlue(p) < 100;
-}
-bool Cyan(QRgb p) {
-    return qGreen(p) > 150 && qBlue(p) > 150 && qRed(p) < 100;
-}
-bool Yellow(QRgb p) {
-    return qRed(p) > 150 && qGreen(p) > 150 && qBlue(p) < 100;
-}
-bool Orange(QRgb p) {
-    return qRed(p) > 200 && qGreen(p) > 100 && qGreen(p) < 200 && qBlue(p) < 80;
-}
-bool White(QRgb p) {
-    return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200;
-}
-
-// Pixels of a colour in the box of `radius` around a point.
-int CountNear(const QImage& image, QPointF at, int radius, bool (*colour)(QRgb)) {
-    int count = 0;
-    for (int y = int(at.y()) - radius; y <= int(at.y()) + radius; ++y)
-        for (int x = int(at.x()) - radius; x <= int(at.x()) + radius; ++x)
-            count += image.valid(x, y) && colour(image.pixel(x, y));
-    return count;
-}
-
-int CountInColumn(const QImage& image, int x, const QRect& rows, bool (*colour)(QRgb)) {
-    int count = 0;
-    for (int y = rows.top(); y <= rows.bottom(); ++y) count += colour(image.pixel(x, y));
-    return count;
 }
 
 TEST(BestLevelWindowTest, ButtonsFollowTheSweepAndEachAsksForItsOwnStep) {
     BestLevelWindow window;
-    const std::vector<SweepStep> upTo30(kSteps.begin(), kSteps.begin() + 3);
-    // A phase the main window shows, the buttons that work then and the result line.
-    const struct {
-        const char* phase;
-        std::function<void()> show;
-        std::string enabled;
-        std::string result;
-    } phases[] = {
-        {"opened", [&] { window.ShowStored("Last time: best level 55 %"); }, "S---",
-         "Last time: best level 55 %"},
-        {"running", [&] { window.ShowRunning(upTo30, 40, kTarget); }, "-C--", ""},
-        {"best found",
-         [&] {
-             window.ShowFinished(kSteps, kTarget, BestAt(40), "Best level 40 %\nLinear up to 40 %");
-         },
-         "S-UK", "Best level 40 %\nLinear up to 40 %"},
-        {"none met the target",
-         [&] { window.ShowFinished(kSteps, kTarget, {}, "No level met the target IMD"); }, "S--K",
-         "No level met the target IMD"},
-        {"stopped", [&] { window.ShowStopped("Stopped: the signal went away"); }, "S---",
-         "Stopped: the signal went away"},
+    std::string asked;
+    QObject::connect(&window, &BestLevelWindow::StartRequested, [&] { asked += 'S'; });
+    QObject::connect(&window, &BestLevelWindow::CancelRequested, [&] { asked += 'C'; });
+    QObject::connect(&window, &BestLevelWindow::UseRequested, [&] { asked += 'U'; });
+    QObject::connect(&window, &BestLevelWindow::KeepRequested, [&] { asked += 'K'; });
+    const SweepResult best{.best = kSteps[5]};
+    const QString note = "Best level 40 %\nLinear up to 40 %";
+    // A phase the main window shows and the buttons that work then.
+    const std::pair<std::function<void()>, std::string> phases[] = {
+        {[&] { window.ShowStored(note); }, "S---"},
+        {[&] { window.ShowRunning(kSteps, 40, kTarget); }, "-C--"},
+        {[&] { window.ShowFinished(kSteps, kTarget, best, note); }, "S-UK"},
+        {[&] { window.ShowFinished(kSteps, kTarget, {}, note); }, "S--K"},
+        {[&] { window.ShowStopped(note); }, "S---"},
     };
-    QSignalSpy start(&window, &BestLevelWindow::StartRequested),
-        cancel(&window, &BestLevelWindow::CancelRequested),
-        use(&window, &BestLevelWindow::UseRequested),
-        keep(&window, &BestLevelWindow::KeepRequested);
-    const std::pair<QPushButton*, QSignalSpy*> buttons[] = {{window.startButton, &start},
-                                                            {window.cancelButton, &cancel},
-                                                            {window.useButton, &use},
-                                                            {window.keepButton, &keep}};
     EXPECT_EQ(Enabled(window), "S---");
-    for (const auto& p : phases) {
-        SCOPED_TRACE(p.phase);
-        p.show();
-        EXPECT_EQ(Enabled(window), p.enabled);
-        EXPECT_EQ(window.resultLabel->text().toStdString(), p.result);
-        // Each working button asks for its own step, and only that one.
-        for (const auto& [button, spy] : buttons) {
-            if (!button->isEnabled()) continue;
-            p.show();
-            for (const auto& [other, otherSpy] : buttons) otherSpy->clear();
+    for (const auto& [show, enabled] : phases) {
+        show();
+        EXPECT_EQ(Enabled(window), enabled);
+        // The result line, empty while a sweep runs.
+        EXPECT_EQ(window.resultLabel->text(), enabled == "-C--" ? QString() : note) << enabled;
+        for (const auto& [button, letter] : Buttons(window)) {
+            if (enabled.find(letter) == std::string::npos) continue;
+            show();
+            asked.clear();
             QTest::mouseClick(button, Qt::LeftButton);
-            for (const auto& [other, otherSpy] : buttons)
-                EXPECT_EQ(otherSpy->count(), other == button) << other->text().toStdString();
+            EXPECT_EQ(asked, std::string(1, letter)) << enabled;
         }
     }
     // Once the level is used or kept, neither answer is offered again.
-    window.ShowFinished(kSteps, kTarget, BestAt(40), "Best level 40 %");
-    QTest::mouseClick(window.useButton, Qt::LeftButton);
+    window.ShowFinished(kSteps, kTarget, best, note);
+    QTest::mouseClick(window.keepButton, Qt::LeftButton);
     EXPECT_EQ(Enabled(window), "S---");
 }
 
@@ -144,83 +80,96 @@ TEST(BestLevelWindowTest, OpensBesideItsParentAndClosingTellsTheMainWindow) {
     owner.setGeometry(0, 0, 200, 150);
     owner.show();
     auto* window = new BestLevelWindow(&owner);
-    QSignalSpy closed(window, &BestLevelWindow::Closed);
+    int closed = 0;
+    QObject::connect(window, &BestLevelWindow::Closed, [&] { ++closed; });
     window->Open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_FALSE(window->frameGeometry().intersects(owner.frameGeometry()));
     window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(closed, 1);
 }
 
 // The figures in words, for a reader who cannot see the plot, as the sweep runs, stops on a
 // level without two tones, and finishes.
 TEST(SweepChartTest, DescriptionNamesTheLevelsAndTheirFigures) {
     SweepChart chart;
-    EXPECT_EQ(chart.Description().toStdString(), "No levels measured yet");
-    chart.SetSweep({}, 10, kTarget, std::nullopt);
-    EXPECT_EQ(chart.Description().toStdString(), "No levels measured yet; now at 10 %");
-    chart.SetSweep(kSteps, 44, kTarget, std::nullopt);
-    EXPECT_EQ(chart.Description().toStdString(),
+    const auto describe = [&](std::vector<SweepStep> steps, std::optional<int> now, int target,
+                              std::optional<int> best) {
+        chart.SetSweep(std::move(steps), now, target, best);
+        return chart.Description().toStdString();
+    };
+    EXPECT_EQ(describe({}, 10, kTarget, {}), "No levels measured yet; now at 10 %");
+    EXPECT_EQ(describe(kSteps, 44, kTarget, {}),
               "5 levels measured, 10 % to 50 %; at 40 %: 12 W, IMD -31 dB; now at 44 %; "
               "target IMD -22 dB");
-    chart.SetSweep({kSteps.begin(), kSteps.begin() + 3}, std::nullopt, -26, std::nullopt);
-    EXPECT_EQ(chart.Description().toStdString(),
+    EXPECT_EQ(describe({kSteps.begin(), kSteps.begin() + 3}, {}, -26, {}),
               "3 levels measured, 10 % to 30 %; at 30 %: 10 W, no two-tone signal; "
               "target IMD -26 dB");
-    chart.SetSweep({Step(10, 3.24, -38)}, std::nullopt, kTarget, 10);
-    EXPECT_EQ(chart.Description().toStdString(),
+    EXPECT_EQ(describe({Step(10, 3.24, -38)}, {}, kTarget, 10),
               "1 level measured; at 10 %: 3.2 W, IMD -38 dB; best level 10 %: 3.2 W, IMD -38 dB; "
               "target IMD -22 dB");
 }
 
+// Whether a pixel shows `colour`, or nearly: the middle of an antialiased line.
+bool Shows(QRgb p, const QColor& c) {
+    const int off = std::abs(qRed(p) - c.red()) + std::abs(qGreen(p) - c.green());
+    return off + std::abs(qBlue(p) - c.blue()) < 90;
+}
+
+// Pixels of `colour` in `box`.
+int Count(const QImage& image, const QRect& box, const QColor& colour) {
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            count += image.valid(x, y) && Shows(image.pixel(x, y), colour);
+    return count;
+}
+
+QRect Around(QPointF at, int radius) {
+    return QRect(int(at.x()) - radius, int(at.y()) - radius, 2 * radius + 1, 2 * radius + 1);
+}
+
 TEST(SweepChartTest, PlotShowsPointsTargetAndMarkersInTheirColours) {
+    const QColor green(0, 255, 0), cyan(0, 255, 255), orange(255, 160, 0);
     SweepChart chart;
     chart.resize(480, 320);
     chart.SetSweep(kSteps, 44, kTarget, std::nullopt);
-    QImage image = Grab(chart);
+    const auto grab = [&] { return chart.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QImage image = grab();
     const QRect area = chart.PlotArea();
-    const auto imd = [&](const SweepStep& s) { return chart.ImdPoint(s.level, s.imdDb); };
-    const auto power = [&](const SweepStep& s) { return chart.PowerPoint(s.level, s.watts); };
-    const auto middle = [](QPointF a, QPointF b) { return (a + b) / 2; };
+    const auto imd = [&](int i) { return chart.ImdPoint(kSteps[i].level, kSteps[i].imdDb); };
+    const auto power = [&](int i) { return chart.PowerPoint(kSteps[i].level, kSteps[i].watts); };
+    const auto between = [](QPointF a, QPointF b) { return Around((a + b) / 2, 1); };
+    const auto column = [&](double x) { return QRect(int(x), area.top(), 1, area.height()); };
 
     // The dashed target line across most of its row.
-    const int targetRow = int(std::lround(chart.ImdPoint(0, kTarget).y()));
-    int yellow = 0;
-    for (int x = area.left(); x <= area.right(); ++x) yellow += Yellow(image.pixel(x, targetRow));
-    EXPECT_GT(yellow, area.width() / 2);
+    const QRect targetRow(area.left(), std::lround(chart.ImdPoint(0, kTarget).y()), area.width(),
+                          1);
+    EXPECT_GT(Count(image, targetRow, Qt::yellow), area.width() / 2);
     // Two-tone levels as filled points joined by lines; 40 % where it was measured last.
-    const SweepStep& at10 = kSteps[0];
-    const SweepStep& at20 = kSteps[1];
-    const SweepStep& noTones = kSteps[2];
-    const SweepStep& at40 = kSteps[5];
-    const SweepStep& at50 = kSteps[4];
-    for (const SweepStep* s : {&at10, &at20, &at40}) {
-        EXPECT_TRUE(Green(image.pixelColor(imd(*s).toPoint()).rgb())) << s->level;
-        EXPECT_TRUE(Cyan(image.pixelColor(power(*s).toPoint()).rgb())) << s->level;
+    for (const int i : {0, 1, 5}) {
+        EXPECT_EQ(Count(image, Around(imd(i), 0), green), 1) << kSteps[i].level;
+        EXPECT_EQ(Count(image, Around(power(i), 0), cyan), 1) << kSteps[i].level;
     }
-    EXPECT_EQ(CountNear(image, imd(kSteps[3]), 1, Green), 0) << "40 % measured first";
-    EXPECT_GT(CountNear(image, middle(imd(at10), imd(at20)), 1, Green), 0);
-    EXPECT_GT(CountNear(image, middle(power(at40), power(at50)), 1, Cyan), 0);
+    EXPECT_EQ(Count(image, Around(imd(3), 1), green), 0) << "40 % measured first";
+    EXPECT_GT(Count(image, between(imd(0), imd(1)), green), 0);
     // A level without two tones: no IMD, which leaves the IMD axis alone; its power a ring
     // with a black centre and no line to its neighbours.
-    EXPECT_LT(imd(noTones).y(), area.top());
-    EXPECT_EQ(CountNear(image, power(noTones), 1, Cyan), 0);
-    EXPECT_GT(CountNear(image, power(noTones), 5, Cyan), 0);
-    EXPECT_EQ(CountNear(image, middle(power(at20), power(noTones)), 1, Cyan), 0);
-    EXPECT_EQ(CountNear(image, middle(power(noTones), power(at40)), 1, Cyan), 0);
-    EXPECT_EQ(CountNear(image, middle(imd(at20), imd(at40)), 1, Green), 0);
+    EXPECT_LT(imd(2).y(), area.top());
+    EXPECT_EQ(Count(image, Around(power(2), 1), cyan), 0);
+    EXPECT_GT(Count(image, Around(power(2), 5), cyan), 0);
+    EXPECT_EQ(Count(image, between(power(1), power(2)), cyan), 0);
+    EXPECT_EQ(Count(image, between(power(2), power(5)), cyan), 0);
+    EXPECT_EQ(Count(image, between(imd(1), imd(5)), green), 0);
     // The level being measured as a dotted line down the plot.
-    const int now = int(chart.ImdPoint(44, 0).x());
-    EXPECT_GT(CountInColumn(image, now, area, White), area.height() / 5);
+    const QRect now = column(chart.ImdPoint(44, 0).x());
+    EXPECT_GT(Count(image, now, Qt::white), area.height() / 5);
 
-    // Finished: the best level ringed and marked, the level marker gone.
+    // Finished: the best level marked, the level marker gone.
     chart.SetSweep(kSteps, std::nullopt, kTarget, 40);
-    image = Grab(chart);
-    EXPECT_EQ(CountInColumn(image, now, area, White), 0);
-    EXPECT_GT(CountNear(image, imd(at40), 8, Orange), 10);
-    EXPECT_GT(CountNear(image, power(at40), 8, Orange), 10);
-    EXPECT_GT(CountInColumn(image, int(imd(at40).x()), area, Orange), area.height() / 2);
+    image = grab();
+    EXPECT_EQ(Count(image, now, Qt::white), 0);
+    EXPECT_GT(Count(image, column(imd(5).x()), orange), area.height() / 2);
 }
 
 }  // namespace
