@@ -25,20 +25,16 @@ constexpr int kStartLevel = 50;
 
 struct SweepRig {
     explicit SweepRig(int knee, const std::string& extraSettings = "")
-        : server({"radio=USB Audio CODEC (radio)"}), harness(Options(knee, extraSettings)) {
+        : server({"radio=USB Audio CODEC (radio)"}),
+          harness({.settings = "[MISC]\nSound Card=0\n" + extraSettings,
+                   .realMixer = &sinks,
+                   .meter = {.followSink = "radio", .knee = knee}}) {
         server.Pactl("set-sink-volume radio " + std::to_string(kStartLevel) + "%");
     }
 
-    MainWindowHarness::Options Options(int knee, const std::string& extraSettings) {
-        MainWindowHarness::Options options;
-        options.realMixer = &sinks;
-        options.meter.followSink = "radio";
-        options.meter.knee = knee;
-        options.settings = "[MISC]\nSound Card=0\n" + extraSettings;
-        return options;
-    }
-
+    // Starts the main window and opens the best-level window from its menu.
     BestLevelWindow& Open() {
+        if (!harness.Start()) throw std::runtime_error("the main window did not start");
         harness.Command("findBestLevel")->trigger();
         auto* window = harness.Form().findChild<BestLevelWindow*>();
         if (!window) throw std::runtime_error("no best-level window");
@@ -71,12 +67,11 @@ TEST(BestLevelTest, FindsTheModelsKneeAndLeavesTheChosenLevel) {
     for (const int knee : {40, 80}) {
         SCOPED_TRACE(knee);
         SweepRig rig(knee);
-        ASSERT_TRUE(rig.harness.Start());
         BestLevelWindow& window = rig.Open();
         rig.Sweep(window);
-        const int expected = HighestCleanLevel(knee, -22);
-        ASSERT_TRUE(window.useButton->isEnabled()) << window.resultLabel->text().toStdString();
-        EXPECT_NEAR(rig.Volume(), expected, 3) << window.resultLabel->text().toStdString();
+        const std::string result = window.resultLabel->text().toStdString();
+        ASSERT_TRUE(window.useButton->isEnabled()) << result;
+        EXPECT_NEAR(rig.Volume(), HighestCleanLevel(knee, -22), 3) << result;
         const int found = rig.Volume();
         if (knee == 40) {
             window.useButton->click();
@@ -95,7 +90,6 @@ TEST(BestLevelTest, FindsTheModelsKneeAndLeavesTheChosenLevel) {
 // the starting volume back.
 TEST(BestLevelTest, EveryInterruptionRestoresTheStartingLevel) {
     SweepRig rig(80);
-    ASSERT_TRUE(rig.harness.Start());
     BestLevelWindow& window = rig.Open();
     const auto midSweep = [&] {
         window.startButton->click();
@@ -128,7 +122,6 @@ TEST(BestLevelTest, EveryInterruptionRestoresTheStartingLevel) {
 TEST(BestLevelTest, RespectsThePowerLimit) {
     constexpr double kLimitVolts = 2.5;
     SweepRig rig(80, "[POWER LIMITS]\nPower Limit Enabled=1\nMaximum Volts=2.5\n");
-    ASSERT_TRUE(rig.harness.Start());
     BestLevelWindow& window = rig.Open();
     rig.Sweep(window);
     ASSERT_TRUE(window.useButton->isEnabled()) << window.resultLabel->text().toStdString();

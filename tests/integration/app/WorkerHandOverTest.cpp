@@ -10,6 +10,7 @@
 
 #include "app/ExchangeRunner.h"
 #include "app/QueuedPresenter.h"
+#include "fakes/RecordingPresenter.h"
 
 namespace {
 
@@ -36,16 +37,6 @@ TEST(WorkerHandOverTest, DeliveryQueuedForAnExchangeThatWaitDeliveredLeavesTheNe
     EXPECT_FALSE(runner.InFlight());
 }
 
-class RecordingPresenter : public MessagePresenter {
-public:
-    MessageAnswer ShowMessage(const std::string&, MessageKind,
-                              const std::string& message) override {
-        shown.push_back(message);
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-};
-
 TEST(WorkerHandOverTest, NoteFromTheWorkerIsShownOnTheGuiThreadWithoutWaiting) {
     RecordingPresenter gui;
     QueuedPresenter queued(gui);
@@ -56,9 +47,9 @@ TEST(WorkerHandOverTest, NoteFromTheWorkerIsShownOnTheGuiThreadWithoutWaiting) {
         [&] { answer = queued.ShowMessage("Quorvane", MessageKind::Error, "from the worker"); });
     worker.join();
     EXPECT_EQ(answer, MessageAnswer::Closed);
-    EXPECT_EQ(gui.shown, std::vector<std::string>{"on the GUI thread"});
+    EXPECT_EQ(gui.Messages(), std::vector<std::string>{"on the GUI thread"});
     QCoreApplication::processEvents();
-    EXPECT_EQ(gui.shown.back(), "from the worker");
+    EXPECT_EQ(gui.Messages().back(), "from the worker");
 }
 
 }  // namespace
