@@ -1,11 +1,10 @@
 #pragma once
-// Shared memory and bring-forward requests inside the test process. Blocks live in the
-// fake by name, so a test can fill one as another instance would have.
+// Shared memory inside the test process, its blocks kept by name, whose calls can be made
+// to fail; and bring-forward requests with no other instance to reach.
 
 #include <cerrno>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,48 +23,30 @@ public:
         const auto it = mappings_.find(mapping);
         if (failMapWith != 0 || it == mappings_.end())
             return lastError_ = failMapWith != 0 ? failMapWith : EBADF, nullptr;
-        ++openViews;
-        return &Word(it->second);
+        return &blocks_[it->second];
     }
-    void UnmapView(void*, int32_t) override { --openViews; }
+    void UnmapView(void*, int32_t) override {}
     void CloseMapping(SharedMappingHandle mapping) override { mappings_.erase(mapping); }
     int32_t LastError() const override { return lastError_; }
 
-    // The block's one 32-bit word, kept in a node that never moves: a view stays valid.
-    uint32_t& Word(const std::string& name) { return blocks_[name]; }
     int OpenMappings() const { return static_cast<int>(mappings_.size()); }
 
     int32_t failCreateWith = 0;        // error code for CreateMapping, 0 = succeed
     int32_t failMapWith = 0;           // error code for MapView
     std::vector<std::string> created;  // names passed to CreateMapping
-    int openViews = 0;                 // views not yet unmapped
 
 private:
+    // Each block's one 32-bit word, kept in a node that never moves: a view stays valid.
     std::map<std::string, uint32_t> blocks_;
     std::map<SharedMappingHandle, std::string> mappings_;
     SharedMappingHandle nextHandle_ = 1;
     int32_t lastError_ = 0;
 };
 
+// Listens and asks without another instance to reach.
 class FakeInstanceActivation final : public InstanceActivation {
 public:
-    bool Listen(const std::string& name, std::function<void()> bringForward) override {
-        listeningOn = name;
-        bringForward_ = std::move(bringForward);
-        return true;
-    }
-    void StopListening() override { listeningOn.clear(), bringForward_ = nullptr; }
-    bool RequestBringForward(const std::string& name) override {
-        requests.push_back(name);
-        return answer;
-    }
-    // A later instance's request reaching this one.
-    void DeliverRequest() { bringForward_(); }
-
-    std::string listeningOn;  // empty while not listening
-    std::vector<std::string> requests;
-    bool answer = true;
-
-private:
-    std::function<void()> bringForward_;
+    bool Listen(const std::string&, std::function<void()>) override { return true; }
+    void StopListening() override {}
+    bool RequestBringForward(const std::string&) override { return true; }
 };

@@ -99,16 +99,12 @@ TEST(TargetImdAndNoiseCommands, NearestEntryOnOpeningAndTheNamedOneOnClosing) {
         {-21, "-20db"}, {INT_MIN, "-30db"}, {INT_MAX, "-20db"}};
     for (const auto& [stored, shown] : imds)
         EXPECT_EQ(TargetImdEntries.at(TargetImdIndex(stored)), shown) << stored;
-    EXPECT_EQ(TargetImdFromText("-26DB", -22), -26);
     EXPECT_EQ(TargetImdFromText("", -22), -22);
-    EXPECT_EQ(TargetImdFromText("-18db", -28), -28);
 
-    // Noise entries are steps of 20 mV; unknown ones keep the floor.
+    // Noise entries are steps of 20 mV.
     EXPECT_EQ(NoiseText(10), "200");
     EXPECT_EQ(NoiseText(-1) + NoiseText(11), "");
-    EXPECT_EQ(NoiseFloorFromText("60", 10), 3);
     EXPECT_EQ(NoiseFloorFromText("0", 10), 0);
-    EXPECT_EQ(NoiseFloorFromText("61", 4), 4);
 }
 
 TEST(PowerLimitCommand, MoreWattsGiveMoreVoltsCappedAtTheConverterWithANote) {

@@ -94,14 +94,6 @@ TEST(MessageLayout, LongAndTallMessagesAreLimitedToTheScreen) {
     EXPECT_EQ(l.buttons[0].rect.bottom, l.client.height - kMargin);
 }
 
-TEST(MessageLayout, ButtonsAnswerWithTheirLetter) {
-    EXPECT_EQ(SplitButtonList("   "), Lines{"&OK"});
-    EXPECT_EQ(SplitButtonList("  &Yes   &No\x01 "), (Lines{"&Yes", "&No"}));
-    for (const auto& [caption, result] :
-         {std::pair{"&yes", 'Y'}, {"retry", 'R'}, {"Save &as", 'A'}, {"x&", 'X'}})
-        EXPECT_EQ(ButtonResultChar(caption), result) << caption;
-}
-
 TEST(MessageLayout, TypeChoosesIconAndSound) {
     using Icon = MessageIcon;
     using Sound = MessageSound;
