@@ -57,9 +57,10 @@ TEST(BestLevelWindowTest, ButtonsFollowTheSweepAndEachAsksForItsOwnStep) {
     };
     EXPECT_EQ(Enabled(window), "S---");
     for (const auto& [show, enabled] : phases) {
+        window.resultLabel->setText("left from before");
         show();
         EXPECT_EQ(Enabled(window), enabled);
-        // The result line, empty while a sweep runs.
+        // The result line, the phase's own and empty while a sweep runs.
         EXPECT_EQ(window.resultLabel->text(), enabled == "-C--" ? QString() : note) << enabled;
         for (const auto& [button, letter] : Buttons(window)) {
             if (enabled.find(letter) == std::string::npos) continue;
@@ -165,10 +166,11 @@ TEST(SweepChartTest, PlotShowsPointsTargetAndMarkersInTheirColours) {
     const QRect now = column(chart.ImdPoint(44, 0).x());
     EXPECT_GT(Count(image, now, Qt::white), area.height() / 5);
 
-    // Finished: the best level marked, the level marker gone.
+    // Finished: the best level ringed and marked, the level marker gone.
     chart.SetSweep(kSteps, std::nullopt, kTarget, 40);
     image = grab();
     EXPECT_EQ(Count(image, now, Qt::white), 0);
+    EXPECT_GT(Count(image, Around(imd(5), 8), orange), 10);  // more than its column shows
     EXPECT_GT(Count(image, column(imd(5).x()), orange), area.height() / 2);
 }
 
