@@ -12,9 +12,9 @@
 #include "dialogs/MessageDialog.h"
 #include "fakes/FakeMixer.h"
 #include "fakes/FakeSystemInfo.h"
-#include "platform/Mixer.h"
 #include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
+#include "platform/Mixer.h"
 #include "platform/linux/LinuxDriverServices.h"
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
@@ -55,7 +55,7 @@ class MainWindowHarness {
 public:
     struct Options {
         std::vector<FakeDevice> mixer = OneCardMixer();
-        std::string settings;        // quorvane.ini written before start-up, if not empty
+        std::string settings;          // quorvane.ini written before start-up, if not empty
         ::Mixer* realMixer = nullptr;  // in place of the fake one, when given
         MeterSim::Options meter;
     };
