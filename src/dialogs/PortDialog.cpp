@@ -54,7 +54,7 @@ PortChoice PortDialog::Run(QWidget* mainWindow, int comPort, bool ntFamily,
     FitField();
     ExecBeside(mainWindow);
     const std::string text = portList->currentText().toStdString();
-    // A listed entry says what it is; typed text is read as a COM name, as it always was.
+    // A listed entry says what it is; typed text is read as a COM name.
     const auto picked = std::find_if(entries_.begin(), entries_.end(),
                                      [&](const PortEntry& e) { return e.Text == text; });
     if (picked == entries_.end()) return {text, ComPortFromText(text), std::nullopt};
