@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DialogSet.h"
+#include "app/DisplayPlatformSetup.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "audio/MixerInventory.h"
@@ -18,6 +19,7 @@
 #include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
 #include "platform/NativePlatform.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -57,7 +59,16 @@ int RunQuorvane(int argc, char** argv) {
     // Answered before the single-instance guard too, so a running copy does not matter.
     if (const std::optional<int> answered = AnswerCommandLineQuestions(argc, argv))
         return *answered;
+    NativeProfileFile profile;
+#ifndef _WIN32
+    if (!SelectDisplayPlatform(argc, argv,
+                               profile.Read(IniKey::kMisc, IniKey::kPlatform).value_or("")))
+        return 1;
+#endif
     QApplication app(argc, argv);
+#ifndef _WIN32
+    ForgetSelectedPlatform();
+#endif
     QApplication::setApplicationName("quorvane");
     if (const std::optional<int> refused = RefuseUnknownOptions(QApplication::arguments()))
         return *refused;
@@ -83,7 +94,6 @@ int RunQuorvane(int argc, char** argv) {
     InitNumberConversion(system.UserLanguageId());
     NativeSerialPorts ports;
     NativeSerialDevices devices;
-    NativeProfileFile profile;
     NativeMixer mixer;
     EndingAwarePresenter messages;
     NativeDriverServices driverServices;

@@ -45,8 +45,10 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteBool(kShowPowerSection, kShowPower, settings.ShowPower));
     keep(file.WriteBool(kPowerLimits, kQrpJumpered, settings.QRPJumpered));
     keep(file.WriteInteger(kComParms, kPort, settings.ComPort));
-    keep(file.WriteInteger(kScreenParms, kLeft, window.left));
-    keep(file.WriteInteger(kScreenParms, kTop, window.top));
+    if (window.hasPosition) {
+        keep(file.WriteInteger(kScreenParms, kLeft, window.left));
+        keep(file.WriteInteger(kScreenParms, kTop, window.top));
+    }
     keep(file.WriteInteger(kScreenParms, kWidth, window.width));
     keep(file.WriteInteger(kScreenParms, kHeight, window.height));
     keep(file.WriteInteger(kScreenParms, kWindowState, window.minimized));

@@ -26,6 +26,7 @@ inline constexpr char kHeight[] = "Height";
 inline constexpr char kWindowState[] = "Window State";
 inline constexpr char kDebug[] = "Debug";
 inline constexpr char kAlwaysOnTop[] = "Always on Top";
+inline constexpr char kPlatform[] = "Platform";  // only read, before the window system opens
 inline constexpr char kAlc[] = "ALC";
 inline constexpr char kMode[] = "Mode";
 inline constexpr char kSoundCard[] = "Sound Card";
@@ -87,6 +88,9 @@ struct WindowPlacement {
     int width = 0;
     int height = 0;
     int minimized = 0;
+    // False where the window system does not tell a window its place (native Wayland):
+    // Left and Top then stay as the file has them.
+    bool hasPosition = true;
 };
 
 // The last start-up reads, after the mixer is created: Gain through Show Power and the fldigi
