@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
+#include "app/DisplayPlatformSetup.h"
 #include "app/Fonts.h"
 #include "app/MeasurementDisplay.h"
 #include "app/StatusPanel.h"
@@ -39,6 +41,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       linkMessages_(services.Messages),
       settingsFile_(services.Profile, services.System.LocaleDecimalSeparator()),
       exchange_(this),
+      nativeWayland_(RunsNativelyOnWayland()),
       decimalSeparator_(services.System.LocaleDecimalSeparator()) {
     setObjectName("mainWindow");
     setGeometry(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight);
@@ -142,12 +145,13 @@ void MainWindow::BuildPopupMenu() {
 }
 
 void MainWindow::BuildTrayIcon() {
-    trayShell_ = std::make_unique<QtTrayShell>();
+    trayShell_ = std::make_unique<QtTrayShell>(&QSystemTrayIcon::isSystemTrayAvailable, [this] {
+        Log("No notification area on this desktop: the tray light is not shown");
+    });
+    // The light opens its menu itself, on a right click, where the desktop puts it.
+    trayShell_->SetContextMenu(trayMenu_);
     ledImages_ = std::make_unique<LedIconImages>(*trayShell_);
     trayIcon_ = MakeLedIcon(*trayShell_, *ledImages_);
-    trayIcon_->OnMouseDown = [this](TrayIcon&, MouseButton button, ShiftState, int x, int y) {
-        if (button == MouseButton::Right) TrayMouseDown(int(button), x, y);
-    };
     trayIcon_->OnException = [this](const std::string& message) {
         services_.Messages.ShowMessage("Error", MessageKind::Error, message);
     };
@@ -155,7 +159,7 @@ void MainWindow::BuildTrayIcon() {
 
 void MainWindow::BuildDisplay() {
     MeasurementDisplay::Window window;
-    window.minimized = [this] { return minimized_ != 0; };
+    window.minimized = [this] { return minimized_ != 0 || nativeWayland_; };
     window.showTitle = [this](const std::string& title) { ShowTitle(title); };
     window.changeLevel = [this](std::int32_t step) { StepLevel(step); };
     window.level = [this] { return CurrentMixerLevel(); };
@@ -177,6 +181,15 @@ bool MainWindow::StartUp() {
     settings_.AlwaysOnTop = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlwaysOnTop, true);
     alwaysOnTopAction_->setChecked(settings_.AlwaysOnTop);
     ApplyStayOnTop(settings_.AlwaysOnTop);
+    if (nativeWayland_) {
+        // The setting is kept for the next X11 session; here it could only pretend.
+        alwaysOnTopAction_->setEnabled(false);
+        alwaysOnTopAction_->setToolTip(
+            "Not available on this Wayland desktop: only the desktop keeps a window on top. "
+            "Platform=xcb in [MISC] of quorvane.ini runs Quorvane through XWayland, where it "
+            "is.");
+        contextMenu_->setToolTipsVisible(true);
+    }
 
     settings_.Alc = settingsFile_.ReadBool(IniKey::kMisc, IniKey::kAlc, false);
     levelControlAction_->setChecked(settings_.Alc);
@@ -253,9 +266,12 @@ void MainWindow::PlaceWindow() {
     QScreen* primary = QGuiApplication::primaryScreen();
     const int screenWidth = primary ? primary->geometry().width() : kDefaultWidth;
     using namespace IniKey;
-    // Each value is applied at once: the default of "Left" sees the default width.
-    move(settingsFile_.ReadInteger(kScreenParms, kLeft, screenWidth - width()), y());
-    move(x(), settingsFile_.ReadInteger(kScreenParms, kTop, 0));
+    // Each value is applied at once: the default of "Left" sees the default width. On
+    // Wayland the desktop places the window.
+    if (!nativeWayland_) {
+        move(settingsFile_.ReadInteger(kScreenParms, kLeft, screenWidth - width()), y());
+        move(x(), settingsFile_.ReadInteger(kScreenParms, kTop, 0));
+    }
     // A size of 0 or less means nothing; it would leave a window too narrow to use.
     const auto size = [this](const char* key, int fallback) {
         const int stored = settingsFile_.ReadInteger(kScreenParms, key, fallback);
@@ -274,14 +290,15 @@ void MainWindow::PlaceWindow() {
             move(std::clamp(x(), area.left(), std::max(area.left(), area.right() - width())),
                  std::clamp(y(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
-    if (state == 1)
+    // A window minimized on Wayland could never be found again by the program.
+    if (state == 1 && !nativeWayland_)
         setWindowState(Qt::WindowMinimized);
     else if (state == 2)
         setWindowState(Qt::WindowMaximized);
 }
 
 void MainWindow::ApplyStayOnTop(bool onTop) {
-    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == onTop) return;
+    if (nativeWayland_ || bool(windowFlags() & Qt::WindowStaysOnTopHint) == onTop) return;
     // Changing the flag re-creates the native window: keep its place and state.
     const QRect frame = geometry();
     const bool wasVisible = isVisible();
@@ -335,6 +352,7 @@ void MainWindow::ShutDown() {
     placement.width = normal.width();
     placement.height = normal.height();
     placement.minimized = minimized_;
+    placement.hasPosition = !nativeWayland_;
     if (!SaveSettings(settingsFile_, settings_, placement))
         Log("Could not write the settings file");
 
@@ -350,7 +368,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
+    if (event->type() != QEvent::WindowStateChange || nativeWayland_) return;
     if (windowState() & Qt::WindowMinimized) {
         minimized_ = 1;
     } else if (minimized_) {
@@ -367,11 +385,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::SetCaption(const std::string& caption) {
     caption_ = caption;
     // While minimized the taskbar text carries status words; the caption returns on restore.
-    if (!minimized_) setWindowTitle(QString::fromStdString(caption));
+    if (nativeWayland_)
+        ShowTitle(nativeTitle_);
+    else if (!minimized_)
+        setWindowTitle(QString::fromStdString(caption));
 }
 
 void MainWindow::ShowTitle(const std::string& title) {
-    setWindowTitle(QString::fromStdString(title));
+    if (!nativeWayland_) {
+        setWindowTitle(QString::fromStdString(title));
+        return;
+    }
+    nativeTitle_ = title;
+    setWindowTitle(QString::fromStdString(title.empty() ? caption_ : title + " - " + caption_));
 }
 
 void MainWindow::BringForward() {

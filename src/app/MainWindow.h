@@ -220,7 +220,6 @@ private:
     void ShowFldigiNote();
     bool FldigiAllowsLevelStep() const;
 
-    void TrayMouseDown(int button, int x, int y);
     // The program is on its way out: commands resuming after their dialog apply nothing.
     bool Ending() const;
 
@@ -248,6 +247,10 @@ private:
     FldigiLink* fldigiLink_ = nullptr;
     FldigiFollow fldigi_;
     std::string caption_;
+    // On Qt's Wayland plugin the window cannot learn its place, keep itself on top or know
+    // that it was minimized: the status then goes before the caption (nativeTitle_).
+    bool nativeWayland_ = false;
+    std::string nativeTitle_;
     char decimalSeparator_ = '.';
     bool destroyed_ = false;
     bool ending_ = false;

@@ -169,11 +169,6 @@ void MainWindow::ShowAbout() {
     ResumePolling(polling);
 }
 
-void MainWindow::TrayMouseDown(int, int x, int y) {
-    activateWindow();
-    trayMenu_->exec(QPoint(x, y));
-}
-
 void MainWindow::ShowColorCode() {
     services_.Messages.ShowMessage("QUORVANE tray icon color codes", MessageKind::Information,
                                    "White = No signal;Black = Underdriven (weak) signal;"

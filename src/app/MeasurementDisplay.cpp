@@ -67,7 +67,12 @@ void MeasurementDisplay::AppendIdeal(int n, double v) {
 
 void MeasurementDisplay::SetStatusWord(const std::string& text) {
     // The meter's identification text comes byte for byte.
-    statusLine_.statusWord->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    const QString word = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    statusLine_.statusWord->setText(word);
+    // The light's tip says it too: where the window's title cannot (a minimized window on
+    // Wayland), the status still reaches the operator. Only a change is sent to the tray.
+    const std::string tip = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
+    if (tip != tip_) tray_.SetHint(tip_ = tip);
 }
 
 void MeasurementDisplay::SetRms(const std::string& text) {

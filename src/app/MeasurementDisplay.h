@@ -1,7 +1,8 @@
 #pragma once
 // What the main window shows of the measurements: the envelope chart, the status line, the
-// taskbar title while minimized and the tray light. It is the graph cycle's view; the level
-// steps a cycle hands on go back to the window, which owns the level control.
+// taskbar title while minimized and the tray light, with the status word in its tip. It is
+// the graph cycle's view; the level steps a cycle hands on go back to the window, which
+// owns the level control.
 
 #include <cstdint>
 #include <functional>
@@ -62,4 +63,5 @@ private:
     StatusPanel& statusLine_;
     TrayIcon& tray_;
     Window window_;
+    std::string tip_ = "Quorvane";
 };

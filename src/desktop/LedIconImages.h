@@ -30,7 +30,7 @@ private:
 };
 
 // LedIcon as the main window carries it: Icon = the triangle, Icons = IconList,
-// IconIndex -1, Hint "Quorvane", hidden. The main window sets OnMouseDown to its
-// TrayMouseDown and OnException to its error report. Destroy the icon before `images`
-// and before the shell.
+// IconIndex -1, Hint "Quorvane", hidden. The main window gives the shell its tray menu
+// and the icon OnException, its error report. Destroy the icon before `images` and before
+// the shell.
 std::unique_ptr<TrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images);

@@ -3,8 +3,10 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <cstring>
+#include <utility>
 
-QtTrayShell::QtTrayShell(QObject* parent) : QObject(parent) {}
+QtTrayShell::QtTrayShell(TrayAvailable available, NoTrayReport noTray, QObject* parent)
+    : QObject(parent), available_(std::move(available)), noTray_(std::move(noTray)) {}
 
 QtTrayShell::~QtTrayShell() {
     while (!icons_.empty()) Remove(icons_.begin());
@@ -42,8 +44,14 @@ bool QtTrayShell::NotifyIcon(NotifyMessage message, const NotifyIconData& data) 
     switch (message) {
         case NotifyMessage::Add: {
             if (it != icons_.end() || !windows_.contains(data.hWnd)) return false;
+            // Without a tray Qt would only warn, and on Wayland complain of a missing signal.
+            if (!available_()) {
+                if (noTray_) std::exchange(noTray_, nullptr)();
+                return false;
+            }
             ShellIcon& icon = icons_[key];
             icon.tray = new QSystemTrayIcon(this);
+            icon.tray->setContextMenu(menu_);
             connect(
                 icon.tray, &QSystemTrayIcon::activated, this,
                 [this, key](QSystemTrayIcon::ActivationReason reason) { Activated(key, reason); });

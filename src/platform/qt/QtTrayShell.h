@@ -7,15 +7,29 @@
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <functional>
 #include <map>
 #include <utility>
 
 #include "platform/TrayShell.h"
 
+class QMenu;
+
 class QtTrayShell final : public QObject, public TrayShell {
 public:
-    explicit QtTrayShell(QObject* parent = nullptr);
+    // Whether the desktop has a notification area now; asked before each icon is added,
+    // since a tray host may come and go (GNOME has none without an extension).
+    using TrayAvailable = std::function<bool()>;
+    // Told once, the first time an icon is refused for want of a notification area.
+    using NoTrayReport = std::function<void()>;
+
+    explicit QtTrayShell(TrayAvailable available = &QSystemTrayIcon::isSystemTrayAvailable,
+                         NoTrayReport noTray = {}, QObject* parent = nullptr);
     ~QtTrayShell() override;
+
+    // The menu every icon opens itself, where the desktop draws it (a StatusNotifierItem
+    // host puts it where the icon was clicked).
+    void SetContextMenu(QMenu* menu) { menu_ = menu; }
 
     // Pictures are handed to the core as handles; 0 stays "no picture".
     TrayIconHandle AddIcon(const QIcon& icon);
@@ -42,6 +56,9 @@ private:
     std::map<TrayWindowId, TrayWindow*> windows_;
     std::map<IconKey, ShellIcon> icons_;
     std::map<TrayIconHandle, QIcon> pictures_;
+    TrayAvailable available_;
+    NoTrayReport noTray_;
+    QMenu* menu_ = nullptr;
     TrayWindowId nextWindow_ = 1;
     TrayIconHandle nextPicture_ = 1;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <cstring>
@@ -30,7 +31,9 @@ protected:
         return nullptr;
     }
 
-    QtTrayShell shell;
+    bool trayHost = true;
+    int noTrayReports = 0;
+    QtTrayShell shell{[this] { return trayHost; }, [this] { ++noTrayReports; }};
     TrayWindowId window = shell.CreateWindow(*this);
     TrayIconHandle picture = shell.AddIcon(QIcon(QPixmap(16, 16)));
     Messages messages;
@@ -55,6 +58,22 @@ TEST_F(TrayShellTest, IconIsShownWithItsPictureAndTipUntilDeleted) {
     shell.DestroyWindow(window);
     EXPECT_EQ(Shown(), nullptr);
     EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
+}
+
+// Without a notification area no icon is made, and that is told once; an icon made when a
+// tray host has come opens the menu it was given.
+TEST_F(TrayShellTest, IconsWaitForATrayAndCarryTheMenu) {
+    trayHost = false;
+    EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
+    EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
+    EXPECT_EQ(Shown(), nullptr);
+    EXPECT_EQ(noTrayReports, 1);
+    QMenu menu;
+    shell.SetContextMenu(&menu);
+    trayHost = true;
+    ASSERT_TRUE(Notify(NotifyMessage::Add, kNifTip));
+    ASSERT_NE(Shown(), nullptr);
+    EXPECT_EQ(Shown()->contextMenu(), &menu);
 }
 
 TEST_F(TrayShellTest, ActivationsArriveAsTheMouseMessagesOfTheButton) {
