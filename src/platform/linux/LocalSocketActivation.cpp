@@ -3,14 +3,38 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "platform/linux/InstanceFolder.h"
 
 namespace {
 
-const QByteArray kRequest = "raise\n";
+// "raise", or "raise TOKEN" with the later instance's XDG_ACTIVATION_TOKEN: on Wayland the
+// compositor lets a window take the focus only for a token from the launch.
+const QByteArray kRequest = "raise";
 const QByteArray kAnswer = "ok\n";
+const char* const kTokenVariable = "XDG_ACTIVATION_TOKEN";
+
+// The token of a request line, or nothing when the line is no request of ours.
+std::optional<QByteArray> RequestToken(const QByteArray& line) {
+    if (line == kRequest + "\n") return QByteArray();
+    if (!line.startsWith(kRequest + " ") || !line.endsWith('\n')) return std::nullopt;
+    const QByteArray token = line.mid(kRequest.size() + 1).chopped(1);
+    const bool printable =
+        std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
+    if (token.isEmpty() || !printable) return std::nullopt;
+    return token;
+}
+
+// The window comes forward with the token in the variable Qt's Wayland plugin reads when
+// it asks for the focus; it goes again, used or not.
+void BringForwardWith(const QByteArray& token, const std::function<void()>& bringForward) {
+    if (!token.isEmpty()) qputenv(kTokenVariable, token);
+    bringForward();
+    qunsetenv(kTokenVariable);
+}
 
 QString PathIn(const std::string& folder, const std::string& name) {
     return QString::fromStdString(folder + "/" + name + ".socket");
@@ -27,14 +51,14 @@ void Serve(QLocalSocket* socket, const std::function<void()>& bringForward) {
         if (socket->bytesAvailable() >= LocalSocketActivation::kMaxLine) Drop(socket);
         return;
     }
-    const bool known = socket->readLine() == kRequest;
-    if (known) {
+    const std::optional<QByteArray> token = RequestToken(socket->readLine());
+    if (token) {
         // Answer first, so the later instance can end while this one comes forward.
         socket->write(kAnswer);
         socket->flush();
     }
     socket->disconnectFromServer();
-    if (known && bringForward) bringForward();
+    if (token && bringForward) BringForwardWith(*token, bringForward);
 }
 
 }  // namespace
@@ -117,7 +141,8 @@ bool LocalSocketActivation::RequestBringForward(const std::string& name) {
         QLocalSocket socket;
         socket.connectToServer(PathIn(folder, name));
         if (!socket.waitForConnected(kWaitMs)) continue;
-        socket.write(kRequest);
+        const QByteArray token = qgetenv(kTokenVariable);
+        socket.write(kRequest + (token.isEmpty() ? "" : " " + token) + "\n");
         if (!socket.waitForBytesWritten(kWaitMs)) continue;
         while (!socket.canReadLine() && socket.waitForReadyRead(kWaitMs)) {
         }

@@ -1,7 +1,8 @@
 #pragma once
 // Bring-forward requests over a local socket in the user's private folder
 // (InstanceFolder.h): the running instance listens on "<folder>/<name>.socket", a later one
-// connects, says "raise" and waits briefly for "ok". Only the user can reach the socket;
+// connects, says "raise" (with its Wayland activation token, when it was given one) and
+// waits briefly for "ok". Only the user can reach the socket;
 // even so, a client gets one short line, a few seconds and a place among a few others,
 // and the socket survives running out of file descriptors.
 
