@@ -10,11 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QLibraryInfo>
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <thread>
 #include <tuple>
 #include <utility>
@@ -80,10 +84,15 @@ struct Sandbox {
 // One run, its output going to the test's; killed if still running when destroyed.
 class Program {
 public:
-    Program(const Sandbox& box, const char* platform) {
-        const ScopedEnv qpa("QT_QPA_PLATFORM", platform);
+    // `platform` null: the program chooses. `errors`: a file for its standard error.
+    Program(const Sandbox& box, const char* platform, const std::string& errors = "") {
+        const ScopedEnv qpa("QT_QPA_PLATFORM",
+                            platform ? std::optional<std::string>(platform) : std::nullopt);
         pid_ = Spawn({QUORVANE_PROGRAM}, [&](posix_spawn_file_actions_t* actions) {
             posix_spawn_file_actions_addchdir_np(actions, box.work.c_str());
+            if (!errors.empty())
+                posix_spawn_file_actions_addopen(actions, 2, errors.c_str(),
+                                                 O_WRONLY | O_CREAT | O_TRUNC, 0600);
         });
     }
     ~Program() { End(SIGKILL); }
@@ -133,6 +142,51 @@ private:
     pid_t pid_ = -1;
     std::optional<ScopedEnv> display_;
 };
+
+// GNOME's compositor, headless, with its XWayland, on a session bus of its own, naming
+// WAYLAND_DISPLAY, DISPLAY and XAUTHORITY while it lives. Once its displays are up it runs
+// a command with their names in its environment, which writes them down and holds on until
+// this object lets go of a lock; mutter ends with it.
+class Mutter {
+public:
+    explicit Mutter(const std::string& folder) {
+        const std::string names = folder + "/displays", lock = folder + "/mutter.lock";
+        ::flock(hold_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600), LOCK_EX);
+        const std::string report = "echo \"$WAYLAND_DISPLAY $DISPLAY $XAUTHORITY\" >" + names +
+                                   ".new && mv " + names + ".new " + names + " && exec flock " +
+                                   lock + " true";
+        pid_ =
+            Spawn({"dbus-run-session", "--", "mutter", "--wayland", "--headless",
+                   "--virtual-monitor", "1024x768", "--sm-disable", "--", "sh", "-c", report},
+                  [&](posix_spawn_file_actions_t* actions) {
+                      posix_spawn_file_actions_addopen(actions, 1, (folder + "/mutter.log").c_str(),
+                                                       O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                      posix_spawn_file_actions_adddup2(actions, 1, 2);
+                  });
+        if (pid_ <= 0 || !WaitUntil([&] { return fs::exists(names); }, 30s)) return;
+        std::string wayland, display, xauthority;
+        std::istringstream(FileText(names)) >> wayland >> display >> xauthority;
+        wayland_.emplace("WAYLAND_DISPLAY", wayland);
+        display_.emplace("DISPLAY", display);
+        xauthority_.emplace("XAUTHORITY", xauthority);
+    }
+    ~Mutter() {
+        ::close(hold_);
+        if (pid_ > 0 && !WaitUntil([this] { return ::waitpid(pid_, nullptr, WNOHANG) != 0; }, 10s))
+            EndChild(pid_, SIGKILL);
+    }
+    bool Up() const { return xauthority_.has_value(); }
+
+private:
+    int hold_ = -1;
+    pid_t pid_ = -1;
+    std::optional<ScopedEnv> wayland_, display_, xauthority_;
+};
+
+// A key of [SCREEN PARMS] in the sandbox's settings file.
+std::string Screen(const Sandbox& box, const char* key) {
+    return LinuxProfileFile(box.home.SettingsPath()).Read("SCREEN PARMS", key).value_or("");
+}
 
 // The first window of `pid` titled exactly `title` (no regular-expression characters), or "".
 std::string Window(pid_t pid, const std::string& title, bool onlyVisible = true) {
@@ -218,6 +272,97 @@ TEST(ProgramTest, SurvivesUnplugsAndASecondStartBringsItForward) {
     EXPECT_EQ(box.sim->CommandCount('v'), identifications);
     EXPECT_TRUE(FileText(box.work + "/quorvane.log").starts_with(log));
     EXPECT_EQ(box.home.ReadSettings(), settings);
+}
+
+// Where an X window's frame is, as Left and Top place it: its inside less the frame's
+// left and top extents.
+std::string FramePlace(const std::string& window) {
+    int x = 0, y = 0, left = 0, right = 0, top = 0;
+    std::sscanf(Shell("xwininfo -id " + window + " | grep Absolute").c_str(),
+                " Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y);
+    std::sscanf(Shell("xprop -id " + window + " _NET_FRAME_EXTENTS").c_str(),
+                "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d", &left, &right, &top);
+    return std::to_string(x - left) + "," + std::to_string(y - top);
+}
+
+// GNOME's compositor as it ships. Through XWayland, which the program picks by itself: the
+// stored place is honoured and the new one saved, Always on Top keeps the window above,
+// minimized its title is "OK", and a second start brings it forward. Natively (asked for in
+// quorvane.ini): the status goes before the caption, the window does not start minimized, a
+// second start hands over its activation token, which the first one spends, Left and Top
+// stay as the X11 session left them, and nothing is said on stderr.
+TEST(ProgramTest, RunsInGnomesCompositorThroughXWaylandAndNatively) {
+    Sandbox box(
+        "[MISC]\r\nRefresh Rate=250\r\n[SCREEN PARMS]\r\nLeft=100\r\nTop=120\r\n"
+        "Window State=1\r\n");
+    const Mutter mutter(box.home.Root());
+    ASSERT_TRUE(mutter.Up()) << "mutter did not start (scripts/setup installs it)";
+    const std::string errors = box.home.Root() + "/stderr";
+    const auto said = [&](const std::string& text) {
+        return FileText(errors).find(text) != std::string::npos;
+    };
+    {
+        Program first(box, nullptr, errors);
+        const pid_t pid = first.Pid();
+        ASSERT_TRUE(WaitUntil([&] { return !Window(pid, "OK", false).empty(); }));
+        EXPECT_EQ(Program(box, nullptr).End(), 0);
+        std::string window;
+        ASSERT_TRUE(WaitUntil(
+            [&] { return !(window = Window(pid, "PSK31 RF Monitoring on COM1")).empty(); }));
+        EXPECT_EQ(FramePlace(window), "100,120");
+        const std::string state = Shell("xprop -id " + window + " _NET_WM_STATE");
+        EXPECT_NE(state.find("_NET_WM_STATE_ABOVE"), std::string::npos) << state;
+        EXPECT_EQ(state.find("HIDDEN"), std::string::npos) << state;
+        EXPECT_EQ(Shell("import -window " + window + " mutter-xwayland.png; echo $?"), "0\n");
+        Shell("xdotool windowmove --sync " + window + " 210 160");
+        std::this_thread::sleep_for(500ms);
+        EXPECT_EQ(first.End(SIGTERM), 0);
+        EXPECT_EQ(FileText(errors), "");
+    }
+    EXPECT_EQ(Screen(box, "Left") + "," + Screen(box, "Top"), "210,160");
+
+    LinuxProfileFile(box.home.SettingsPath()).Write("MISC", "Platform", "wayland");
+    LinuxProfileFile(box.home.SettingsPath()).Write("SCREEN PARMS", "Window State", "1");
+    {
+        // Every request to the compositor traced on stderr, each line after its time in [].
+        const ScopedEnv trace("WAYLAND_DEBUG", "client");
+        Program first(box, nullptr, errors);
+        ASSERT_TRUE(
+            WaitUntil([&] { return said("set_title(\"OK - PSK31 RF Monitoring on COM1\")"); }));
+        {
+            const ScopedEnv token("XDG_ACTIVATION_TOKEN", "quorvane-test-token");
+            const ScopedEnv quiet("WAYLAND_DEBUG", std::nullopt);
+            EXPECT_EQ(Program(box, nullptr).End(), 0);
+        }
+        EXPECT_TRUE(
+            WaitUntil([&] { return said(".activate(\"quorvane-test-token\", wl_surface"); }));
+        EXPECT_FALSE(said("set_minimized"));
+        EXPECT_EQ(first.End(SIGTERM), 0);
+        std::istringstream lines(FileText(errors));
+        for (std::string line; std::getline(lines, line);) EXPECT_EQ(line[0], '[') << line;
+    }
+    EXPECT_EQ(Screen(box, "Left") + "," + Screen(box, "Top") + " " + Screen(box, "Window State"),
+              "210,160 0");
+}
+
+// A Wayland session without XWayland where Qt's Wayland plugin is not installed (its
+// folder hidden by a private mount): one line says why and the program ends with status 1,
+// where Qt would abort.
+TEST(ProgramTest, SaysWhyWhenNoPluginCanOpenAWindow) {
+    if (Shell("unshare --map-root-user --mount true 2>&1; echo $?") != "0\n")
+        GTEST_SKIP() << "no private mounts here";
+    const TempConfigHome home;
+    const ScopedEnv wayland("WAYLAND_DISPLAY", "wayland-none"), x("DISPLAY", std::nullopt),
+        qpa("QT_QPA_PLATFORM", std::nullopt);
+    const std::string plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString();
+    int status = -1;
+    const std::string said = Shell("unshare --map-root-user --mount sh -c 'mount -t tmpfs none " +
+                                       plugins + "/platforms && exec " QUORVANE_PROGRAM "' 2>&1",
+                                   &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("no X display (XWayland) and Qt's Wayland plugin"), std::string::npos)
+        << said;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Sets an environment variable for the object's life; the old value, or none, comes back.
+// Sets an environment variable (or, given nothing, removes it) for the object's life; the
+// old value, or none, comes back.
 
 #include <cstdlib>
 #include <optional>
@@ -7,9 +8,12 @@
 
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
     }
     ~ScopedEnv() {
         if (old_)
