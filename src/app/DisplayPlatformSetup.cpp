@@ -27,23 +27,44 @@ bool PluginInstalled(const QStringList& files) {
     return false;
 }
 
-bool AskedOnCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
+const QStringList kXcbFiles = {"libqxcb.so"};
+const QStringList kWaylandFiles = {"libqwayland-generic.so", "libqwayland-egl.so"};
+
+// The plugins the operator named for Qt: -platform's value, else QT_QPA_PLATFORM's; a null
+// string when neither is given.
+QString NamedForQt(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return QString::fromLocal8Bit(argv[i + 1]);
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QString()
+                                                          : qEnvironmentVariable("QT_QPA_PLATFORM");
+}
+
+// Qt tries each of "wayland;xcb" in turn, "xcb:options" with options. Plugins other than
+// these two are taken to be there.
+bool AnyNamedInstalled(const QString& names) {
+    for (const QString& entry : names.split(';', Qt::SkipEmptyParts)) {
+        const QString name = entry.section(':', 0, 0);
+        if (name == "xcb" ? PluginInstalled(kXcbFiles)
+                          : !name.startsWith("wayland") || PluginInstalled(kWaylandFiles))
             return true;
-    return false;
+    }
+    return names.trimmed().isEmpty();
 }
 
 }  // namespace
 
 bool SelectDisplayPlatform(int argc, char** argv, const std::string& asked) {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || AskedOnCommandLine(argc, argv))
-        return true;
+    if (const QString named = NamedForQt(argc, argv); !named.isNull()) {
+        if (AnyNamedInstalled(named)) return true;
+        std::fprintf(stderr, "quorvane: Qt's %s plugin is not installed\n", qPrintable(named));
+        return false;
+    }
     DisplaySession session;
     session.waylandDisplay = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     session.xDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
-    session.xcbPlugin = PluginInstalled({"libqxcb.so"});
-    session.waylandPlugin = PluginInstalled({"libqwayland-generic.so", "libqwayland-egl.so"});
+    session.xcbPlugin = PluginInstalled(kXcbFiles);
+    session.waylandPlugin = PluginInstalled(kWaylandFiles);
     const PlatformChoice choice = ChooseDisplayPlatform(session, asked);
     if (!choice.note.empty()) std::fprintf(stderr, "%s\n", choice.note.c_str());
     if (choice.platform.empty()) return false;
