@@ -91,6 +91,7 @@ public:
     void SetIcons(ImageList* list);
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
+    const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& text);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);

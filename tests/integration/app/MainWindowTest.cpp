@@ -116,8 +116,9 @@ std::vector<std::string> Lines(const std::string& path) {
     return lines;
 }
 
-// Each cycle reaches the status line, the caption (only while minimized), the tray light,
-// the chart and the session history: its log file, its window and a copy saved from there.
+// Each cycle reaches the status line, the caption (only while minimized), the tray light
+// and its tip, the chart and the session history: its log file, its window and a copy saved
+// from there.
 TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     MainWindowHarness h({.settings = "[HISTORY]\r\nLog=1\r\nFile=history.csv\r\n"});
     ASSERT_TRUE(h.Start());
@@ -139,6 +140,7 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
         EXPECT_EQ(h.StatusWord(), row.status);
         EXPECT_EQ(h.Title(), row.title ? row.title : caption);
         EXPECT_EQ(h.Probe().TrayLight()->Visible(), row.light >= 0);
+        EXPECT_EQ(h.Probe().TrayLight()->Hint(), std::string("Quorvane: ") + row.status);
         if (row.light >= 0) {
             EXPECT_EQ(h.Probe().TrayLight()->IconIndex(), row.light);
         }
