@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,23 +13,29 @@ namespace {
 
 bool selected = false;
 
+// The file of the plugin Qt knows by `name` (the key in its metadata): "" for plugins other
+// than these, which are taken to be there.
+QString PluginFile(const QString& name) {
+    if (name == "xcb") return "libqxcb.so";
+    if (name == "wayland") return "libqwayland-generic.so";
+    if (name == "wayland-egl") return "libqwayland-egl.so";
+    return {};
+}
+
 // Where Qt looks for platform plugins: its own folder, QT_PLUGIN_PATH and
-// QT_QPA_PLATFORM_PLUGIN_PATH. Qt knows a plugin by its metadata; the installed files
-// are named after it.
-bool PluginInstalled(const QStringList& files) {
-    QStringList folders = {QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms"};
+// QT_QPA_PLATFORM_PLUGIN_PATH.
+bool PluginInstalled(const QString& name) {
+    const QString file = PluginFile(name);
+    if (file.isEmpty()) return true;
+    QStringList folders = {QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms",
+                           qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
     for (const QString& path :
          qEnvironmentVariable("QT_PLUGIN_PATH").split(':', Qt::SkipEmptyParts))
         folders << path + "/platforms";
-    folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
-    for (const QString& folder : folders)
-        for (const QString& file : files)
-            if (!folder.isEmpty() && QDir(folder).exists(file)) return true;
-    return false;
+    return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+        return !folder.isEmpty() && QDir(folder).exists(file);
+    });
 }
-
-const QStringList kXcbFiles = {"libqxcb.so"};
-const QStringList kWaylandFiles = {"libqwayland-generic.so", "libqwayland-egl.so"};
 
 // The plugins the operator named for Qt: -platform's value, else QT_QPA_PLATFORM's; a null
 // string when neither is given.
@@ -40,16 +47,12 @@ QString NamedForQt(int argc, char** argv) {
                                                           : qEnvironmentVariable("QT_QPA_PLATFORM");
 }
 
-// Qt tries each of "wayland;xcb" in turn, "xcb:options" with options. Plugins other than
-// these two are taken to be there.
+// Qt tries each of "wayland;xcb" in turn, "xcb:options" with its options.
 bool AnyNamedInstalled(const QString& names) {
-    for (const QString& entry : names.split(';', Qt::SkipEmptyParts)) {
-        const QString name = entry.section(':', 0, 0);
-        if (name == "xcb" ? PluginInstalled(kXcbFiles)
-                          : !name.startsWith("wayland") || PluginInstalled(kWaylandFiles))
-            return true;
-    }
-    return names.trimmed().isEmpty();
+    const QStringList entries = names.split(';', Qt::SkipEmptyParts);
+    return entries.isEmpty() || std::any_of(entries.begin(), entries.end(), [](const QString& e) {
+               return PluginInstalled(e.section(':', 0, 0).trimmed());
+           });
 }
 
 }  // namespace
@@ -63,8 +66,8 @@ bool SelectDisplayPlatform(int argc, char** argv, const std::string& asked) {
     DisplaySession session;
     session.waylandDisplay = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     session.xDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
-    session.xcbPlugin = PluginInstalled(kXcbFiles);
-    session.waylandPlugin = PluginInstalled(kWaylandFiles);
+    session.xcbPlugin = PluginInstalled("xcb");
+    session.waylandPlugin = PluginInstalled("wayland");
     const PlatformChoice choice = ChooseDisplayPlatform(session, asked);
     if (!choice.note.empty()) std::fprintf(stderr, "%s\n", choice.note.c_str());
     if (choice.platform.empty()) return false;
