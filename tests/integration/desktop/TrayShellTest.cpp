@@ -60,19 +60,16 @@ TEST_F(TrayShellTest, IconIsShownWithItsPictureAndTipUntilDeleted) {
     EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
 }
 
-// Without a notification area no icon is made, and that is told once; an icon made when a
-// tray host has come opens the menu it was given.
+// No icon without a notification area, which is told once; with one, the icon opens the
+// menu it was given.
 TEST_F(TrayShellTest, IconsWaitForATrayAndCarryTheMenu) {
-    trayHost = false;
-    EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
-    EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip));
-    EXPECT_EQ(Shown(), nullptr);
-    EXPECT_EQ(noTrayReports, 1);
     QMenu menu;
     shell.SetContextMenu(&menu);
+    trayHost = false;
+    EXPECT_FALSE(Notify(NotifyMessage::Add, kNifTip) || Notify(NotifyMessage::Add, kNifTip));
+    EXPECT_EQ(noTrayReports, 1);
     trayHost = true;
     ASSERT_TRUE(Notify(NotifyMessage::Add, kNifTip));
-    ASSERT_NE(Shown(), nullptr);
     EXPECT_EQ(Shown()->contextMenu(), &menu);
 }
 
