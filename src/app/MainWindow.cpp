@@ -185,9 +185,9 @@ bool MainWindow::StartUp() {
         // The setting is kept for the next X11 session; here it could only pretend.
         alwaysOnTopAction_->setEnabled(false);
         alwaysOnTopAction_->setToolTip(
-            "Not available on this Wayland desktop: only the desktop keeps a window on top. "
-            "Platform=xcb in [MISC] of quorvane.ini runs Quorvane through XWayland, where it "
-            "is.");
+            "Not available on this Wayland desktop: only the desktop can keep a window on top. "
+            "With Platform=xcb under [MISC] in quorvane.ini, Quorvane runs through XWayland "
+            "and stays on top.");
         contextMenu_->setToolTipsVisible(true);
     }
 
