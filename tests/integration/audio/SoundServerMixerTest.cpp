@@ -37,7 +37,7 @@ TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
     MixerInventory speakers(alsa, presenter, 0, 0);
     ASSERT_EQ(speakers.Devices().Count(), 3);  // playback, recording, Capture
     EXPECT_EQ(speakers.GetMasterVolume(), 50);
-    PulseMixer sinks;
+    EndpointMixer sinks(std::make_unique<PulseOutputs>());
     MixerInventory radio(sinks, presenter, 0, 0);
     for (int percent = 0; percent <= 100; ++percent) {
         speakers.SetMasterVolume(percent);
