@@ -57,7 +57,7 @@ struct SweepRig {
     int Volume() const { return server.Volume("radio").value_or(-1); }
 
     SoundServer server;
-    EndpointMixer sinks(std::make_unique<PulseOutputs>());
+    EndpointMixer sinks{std::make_unique<PulseOutputs>()};
     MainWindowHarness harness;
 };
 
