@@ -3,15 +3,13 @@
 // calls, as plugging devices in and out does; each output keeps its own volume.
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "platform/AudioEndpoints.h"
 #include "platform/Mixer.h"
 
 struct FakeEndpoint {
-    std::string Id;
-    std::string Name;
+    AudioEndpoint Listed;
     uint32_t Volume = 0;
 };
 
@@ -21,28 +19,25 @@ public:
 
     std::vector<AudioEndpoint> Active() override {
         std::vector<AudioEndpoint> listed;
-        for (const FakeEndpoint& output : outputs_) listed.push_back({output.Id, output.Name});
+        for (const FakeEndpoint& output : outputs_) listed.push_back(output.Listed);
         return listed;
     }
     uint32_t GetVolume(const std::string& id, uint32_t& value) override {
-        FakeEndpoint* output = Find(id);
-        if (!output) return mmsyserr::kNoDriver;
-        value = output->Volume;
-        return mmsyserr::kNoError;
+        return Use(id, [&value](uint32_t& volume) { value = volume; });
     }
     uint32_t SetVolume(const std::string& id, uint32_t value) override {
-        FakeEndpoint* output = Find(id);
-        if (!output) return mmsyserr::kNoDriver;
-        output->Volume = value;
-        return mmsyserr::kNoError;
+        return Use(id, [value](uint32_t& volume) { volume = value; });
     }
     std::string ErrorText(uint32_t) override { return {}; }
 
 private:
-    FakeEndpoint* Find(const std::string& id) {
+    template <typename Action>
+    uint32_t Use(const std::string& id, Action action) {
         const auto it = std::find_if(outputs_.begin(), outputs_.end(),
-                                     [&id](const FakeEndpoint& output) { return output.Id == id; });
-        return it == outputs_.end() ? nullptr : &*it;
+                                     [&id](const FakeEndpoint& o) { return o.Listed.Id == id; });
+        if (it == outputs_.end()) return mmsyserr::kNoDriver;
+        action(it->Volume);
+        return mmsyserr::kNoError;
     }
 
     std::vector<FakeEndpoint>& outputs_;

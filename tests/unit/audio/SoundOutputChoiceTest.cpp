@@ -12,11 +12,9 @@
 
 namespace {
 
-std::vector<FakeEndpoint> Desk() {
-    return {{"{speakers}", "Speakers", PercentToRaw(50)},
-            {"{radio}", "USB Audio CODEC", PercentToRaw(80)},
-            {"{headset}", "Headset", PercentToRaw(30)}};
-}
+const std::vector<FakeEndpoint> kDesk = {{{"{speakers}", "Speakers"}, PercentToRaw(50)},
+                                         {{"{radio}", "USB Audio CODEC"}, PercentToRaw(80)},
+                                         {{"{headset}", "Headset"}, PercentToRaw(30)}};
 
 // The saved ID picks its output wherever the list now has it; an absent key maps the old
 // number to an ID once; an empty one keeps the number; a missing output opens nothing.
@@ -32,7 +30,7 @@ TEST(ChooseSoundOutput, FollowsTheSavedIdAndMapsTheOldNumberOnce) {
                  {std::nullopt, 7, 7, "", false},            // a number past the list
                  {"{gone}", 1, -1, "{gone}", true}};
     for (const auto& c : cases) {
-        std::vector<FakeEndpoint> outputs = {Desk()[1], Desk()[2], Desk()[0]};
+        std::vector<FakeEndpoint> outputs = {kDesk[1], kDesk[2], kDesk[0]};
         EndpointMixer mixer(std::make_unique<FakeAudioEndpoints>(outputs));
         RecordingPresenter presenter;
         std::optional<std::string> saved = c.saved;
@@ -51,7 +49,7 @@ TEST(ChooseSoundOutput, FollowsTheSavedIdAndMapsTheOldNumberOnce) {
 // Steps move the chosen output alone, whatever is plugged in or out around it; once the
 // chosen one is gone, steps move nothing and nothing fails.
 TEST(ChooseSoundOutput, StepsLandOnTheChosenOutputOnly) {
-    std::vector<FakeEndpoint> outputs = Desk();
+    std::vector<FakeEndpoint> outputs = kDesk;
     EndpointMixer mixer(std::make_unique<FakeAudioEndpoints>(outputs));
     RecordingPresenter presenter;
     std::optional<std::string> saved = "{radio}";
