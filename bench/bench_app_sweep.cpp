@@ -14,7 +14,8 @@
 #include "bench_app.h"
 #include "dialogs/BestLevelWindow.h"
 #include "measure/SweepChart.h"
-#include "platform/linux/PulseMixer.h"
+#include "platform/EndpointMixer.h"
+#include "platform/linux/PulseOutputs.h"
 #include "support/SoundServer.h"
 #include "support/app/MainWindowHarness.h"
 
@@ -27,7 +28,7 @@ constexpr int kGiveUpSeconds = 120;
 bool Sweep(int knee) {
     SoundServer server({"radio=USB Audio CODEC (radio)"});
     server.Pactl("set-sink-volume radio 50%");
-    PulseMixer sinks;
+    EndpointMixer sinks(std::make_unique<PulseOutputs>());
     MainWindowHarness::Options options;
     options.realMixer = &sinks;
     options.meter.followSink = "radio";

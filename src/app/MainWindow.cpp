@@ -12,6 +12,7 @@
 #include "app/StatusPanel.h"
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
+#include "audio/SoundOutputChoice.h"
 #include "base/MessagePresenter.h"
 #include "desktop/LedIconImages.h"
 #include "desktop/TrayIcon.h"
@@ -207,7 +208,10 @@ bool MainWindow::StartUp() {
     pollTimer_->start();
     BuildHarmonicTables();
 
-    settings_.SoundCard = settingsFile_.ReadInteger(IniKey::kMisc, IniKey::kSoundCard, 0);
+    settings_.SoundOutput = ReadSoundOutput(settingsFile_);
+    settings_.SoundCard = ChooseSoundOutput(
+        services_.MixerDevices, settings_.SoundOutput,
+        settingsFile_.ReadInteger(IniKey::kMisc, IniKey::kSoundCard, 0), services_.Messages);
     CreateVolumeControl();
     display_->ShowMixerLevel();
 

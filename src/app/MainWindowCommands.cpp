@@ -10,6 +10,7 @@
 #include "app/MeasurementDisplay.h"
 #include "app/TerminationSignals.h"
 #include "audio/MixerInventory.h"
+#include "audio/SoundOutputChoice.h"
 #include "base/MessagePresenter.h"
 #include "desktop/TrayIcon.h"
 #include "dialogs/Commands.h"
@@ -142,6 +143,7 @@ void MainWindow::ChooseSoundCard() {
     if (!chosen || Ending()) return;
     EndSweep(SweepStop::Cancelled);  // its levels belong to the output it started on
     settings_.SoundCard = *chosen;
+    settings_.SoundOutput = IdOfDevice(services_.MixerDevices, *chosen);
     CreateVolumeControl();
 }
 

@@ -120,6 +120,7 @@ int MixerInventory::GetMixerCount() {
 }
 
 std::string MixerInventory::GetDeviceName(int deviceIndex) {
+    if (deviceIndex < 0) return {};  // no device: nothing to report
     LastError_ = mixer_.GetDevCaps(static_cast<uint32_t>(deviceIndex), CapsBuffer_);
     if (CheckError()) return {};
     return CapsBuffer_.ProductName;
@@ -157,6 +158,7 @@ void MixerInventory::OpenMixer() {
     if (MixerHandle_ != kMixerClosed) LastError_ = mixer_.Close(MixerHandle_);
     MixerHandle_ = kMixerClosed;
     Devices_.Clear();
+    if (DeviceIndex_ < 0) return;  // no device chosen: an empty inventory, no message
 
     // The inventory is taken even when opening fails: line queries go by device index.
     LastError_ = mixer_.Open(static_cast<uint32_t>(DeviceIndex_), CallbackWindow_, MixerHandle_);

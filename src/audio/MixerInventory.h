@@ -67,7 +67,7 @@ private:
 
 // One sound card's mixer, opened and inventoried on construction. Errors go to the
 // operator through the message dialog and leave a smaller or empty inventory; the
-// object never fails outward.
+// object never fails outward. A negative device index opens nothing, silently.
 class MixerInventory {
 public:
     MixerInventory(Mixer& mixer, MessagePresenter& presenter, uintptr_t callbackWindow,
@@ -78,7 +78,8 @@ public:
 
     // Mixer devices in the system, whatever this object opened.
     int GetMixerCount();
-    // Product name of any device; empty (after the error dialog) when the query fails.
+    // Product name of any device; empty (after the error dialog) when the query fails, and
+    // without a dialog for a negative index.
     std::string GetDeviceName(int deviceIndex);
 
     int FindMasterLine() const;

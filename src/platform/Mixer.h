@@ -39,6 +39,10 @@ struct MixerCaps {
     // 63 of its description, the name the operator knows it by.
     std::string ProductName;
     uint32_t Destinations = 0;
+    // What names this device whatever else is plugged in: a Core Audio endpoint's ID on
+    // Windows, a sound server output's name on Linux; empty where the device has none (the
+    // winmm mixers, ALSA's devices), which are then known by their number.
+    std::string Id;
 };
 
 // How GetLineInfo picks the line (the MIXER_GETLINEINFOF_* query kinds).

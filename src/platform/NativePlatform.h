@@ -5,7 +5,7 @@
 
 #ifdef _WIN32
 #include "platform/win32/Win32DriverServices.h"
-#include "platform/win32/Win32Mixer.h"
+#include "platform/win32/Win32NativeMixer.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32SerialDevices.h"
 #include "platform/win32/Win32SerialPorts.h"
@@ -17,7 +17,7 @@ using NativeSerialPorts = Win32SerialPorts;
 using NativeSerialDevices = Win32SerialDevices;
 using NativeProfileFile = Win32ProfileFile;  // quorvane.ini in the Windows directory
 using NativeSystemInfo = Win32SystemInfo;
-using NativeMixer = Win32Mixer;
+using NativeMixer = Win32NativeMixer;  // Core Audio endpoints; winmm without them
 using NativeDriverServices = Win32DriverServices;
 using NativeSharedMemory = Win32SharedMemory;
 using NativeInstanceActivation = Win32WindowActivation;

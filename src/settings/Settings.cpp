@@ -26,6 +26,13 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.FldigiPort = file.ReadInteger(kFldigi, kPort, defaults.FldigiPort);
 }
 
+std::optional<std::string> ReadSoundOutput(const SettingsFile& file) {
+    const std::string kAbsent = "\n";  // no value can hold a line end
+    const std::string id = file.ReadString(IniKey::kMisc, IniKey::kSoundOutput, kAbsent);
+    if (id == kAbsent) return std::nullopt;
+    return id;
+}
+
 void ReadHistorySettings(const SettingsFile& file, Settings& settings) {
     using namespace IniKey;
     settings.HistoryLog = file.ReadBool(kHistory, kLog, false);
@@ -59,7 +66,9 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteInteger(kMisc, kAudioFloor, settings.AudioFloor));
     keep(file.WriteInteger(kMisc, kNoiseFloor, settings.NoiseFloor));
     keep(file.WriteBool(kMisc, kMode, settings.Psk63));
-    keep(file.WriteInteger(kMisc, kSoundCard, settings.SoundCard));
+    if (settings.SoundOutput.value_or("").empty())
+        keep(file.WriteInteger(kMisc, kSoundCard, settings.SoundCard));
+    if (settings.SoundOutput) keep(file.WriteString(kMisc, kSoundOutput, *settings.SoundOutput));
     keep(file.WriteInteger(kMisc, kRefreshRate, settings.RefreshRate));
     keep(file.WriteFloat(kPowerLimits, kMaximumVolts, settings.MaxVolts));
     keep(file.WriteFloat(kPowerLimits, kMaximumWatts, settings.MaxWatts));

@@ -30,6 +30,7 @@ inline constexpr char kPlatform[] = "Platform";  // only read, before the window
 inline constexpr char kAlc[] = "ALC";
 inline constexpr char kMode[] = "Mode";
 inline constexpr char kSoundCard[] = "Sound Card";
+inline constexpr char kSoundOutput[] = "Sound Output";
 inline constexpr char kGain[] = "Gain";
 inline constexpr char kTargetImd[] = "Target IMD";
 inline constexpr char kFakeData[] = "Fake Data";
@@ -56,6 +57,9 @@ struct Settings {
     bool Alc = false;         // check mark of "Automatic Level Control"
     bool Psk63 = false;       // check mark of "PSK63"
     int SoundCard = 0;
+    // "Sound Output": the chosen output's ID, empty for an output without one; nothing while
+    // the key is absent. With an ID, "Sound Card" is left as the file has it.
+    std::optional<std::string> SoundOutput;
     double Gain = 5.0;
     int TargetIMD = -22;
     bool FakeDataEnabled = false;
@@ -96,6 +100,9 @@ struct WindowPlacement {
 // The last start-up reads, after the mixer is created: Gain through Show Power and the fldigi
 // keys, in the order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
+
+// "Sound Output" as the file has it; nothing when the key is absent.
+std::optional<std::string> ReadSoundOutput(const SettingsFile& file);
 
 // The [HISTORY] keys, read at start-up after the rest.
 void ReadHistorySettings(const SettingsFile& file, Settings& settings);

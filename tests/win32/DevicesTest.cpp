@@ -1,8 +1,12 @@
-// The serial and mixer layers through Wine's COM ports and winmm, with wine-run's meter
-// emulators behind COM1 and COM12 and its private PulseAudio behind the mixer.
+// The serial and mixer layers through Wine's COM ports, winmm and Core Audio, with
+// wine-run's meter emulators behind COM1 and COM12 and its private PulseAudio, with two
+// named outputs, behind the mixers.
 
 #include <gtest/gtest.h>
 
+#include <gmock/gmock.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 
@@ -13,6 +17,7 @@
 #include "meter/PortSharingDriver.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32Mixer.h"
+#include "platform/win32/Win32NativeMixer.h"
 #include "platform/win32/Win32SerialPorts.h"
 
 TEST(SerialPortTest, TheMeterAnswersOnCom12AndCom1sSettingsReadBack) {
@@ -71,4 +76,37 @@ TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
         }
     }
     EXPECT_GT(withVolume, 0) << "no device has a Master volume";
+}
+
+// Wine's mmdevapi lists the sound server's outputs as playback endpoints by their
+// descriptions. The program's mixer is then Core Audio's: the radio's output, picked by its
+// ID, moves through the dB call (Wine has no scalar one) and reads back what was set.
+TEST(Win32AudioEndpointsTest, TheSoundServersOutputsAreListedByNameAndKnownByTheirIds) {
+    Win32AudioEndpoints endpoints;
+    ASSERT_TRUE(endpoints.Reachable());
+    std::vector<std::string> names, ids;
+    for (const AudioEndpoint& endpoint : endpoints.Active())
+        names.push_back(endpoint.Name), ids.push_back(endpoint.Id);
+    ASSERT_THAT(names, testing::IsSupersetOf({"Desk speakers", "USB Audio CODEC (radio)"}));
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::unique(ids.begin(), ids.end()), ids.end()) << "each ID names one output";
+    uint32_t value = 0;
+    EXPECT_EQ(endpoints.SetVolume("{0.0.0.00000000}.{no-such-endpoint}", 0), mmsyserr::kNoDriver);
+    EXPECT_EQ(endpoints.GetVolume("", value), mmsyserr::kNoDriver);
+
+    Win32NativeMixer mixer;
+    MixerCaps caps;
+    uint32_t radio = 0;
+    while (mixer.GetDevCaps(radio, caps) == mmsyserr::kNoError &&
+           caps.ProductName != "USB Audio CODEC (radio)")
+        ++radio;
+    ASSERT_EQ(caps.ProductName, "USB Audio CODEC (radio)") << "Core Audio's, not winmm's";
+    EXPECT_TRUE(std::binary_search(ids.begin(), ids.end(), caps.Id)) << caps.Id;
+    RecordingPresenter presenter;
+    MixerInventory control(mixer, presenter, 0, static_cast<int>(radio));
+    for (const int percent : {0, 37, 80, 100}) {
+        control.SetMasterVolume(percent);
+        EXPECT_EQ(control.GetMasterVolume(), percent);
+    }
+    EXPECT_TRUE(presenter.shown.empty());
 }

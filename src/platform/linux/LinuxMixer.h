@@ -4,8 +4,9 @@
 // server runs and a saved sound card keeps naming the same device.
 
 #include "platform/CombinedMixer.h"
+#include "platform/EndpointMixer.h"
 #include "platform/linux/AlsaMixer.h"
-#include "platform/linux/PulseMixer.h"
+#include "platform/linux/PulseOutputs.h"
 
 class LinuxMixer final : public CombinedMixer {
 public:
@@ -15,7 +16,7 @@ private:
     static std::vector<std::unique_ptr<Mixer>> Parts() {
         std::vector<std::unique_ptr<Mixer>> parts;
         parts.push_back(std::make_unique<AlsaMixer>());
-        parts.push_back(std::make_unique<PulseMixer>());
+        parts.push_back(std::make_unique<EndpointMixer>(std::make_unique<PulseOutputs>()));
         return parts;
     }
 };

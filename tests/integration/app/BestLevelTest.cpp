@@ -14,7 +14,8 @@
 #include "dialogs/BestLevelWindow.h"
 #include "measure/SweepChart.h"
 #include "meter-sim/SinkFollower.h"
-#include "platform/linux/PulseMixer.h"
+#include "platform/EndpointMixer.h"
+#include "platform/linux/PulseOutputs.h"
 #include "support/SoundServer.h"
 #include "support/TransmitterModel.h"
 #include "support/app/MainWindowHarness.h"
@@ -56,7 +57,7 @@ struct SweepRig {
     int Volume() const { return server.Volume("radio").value_or(-1); }
 
     SoundServer server;
-    PulseMixer sinks;
+    EndpointMixer sinks{std::make_unique<PulseOutputs>()};
     MainWindowHarness harness;
 };
 

@@ -18,7 +18,8 @@ namespace {
 // ALSA's Master and Capture elements and the radio's output each move their own volume, in
 // the percent the desktop shows, read back what was written, and see changes made
 // elsewhere, the louder channel counting. The outputs follow ALSA's devices, which keep
-// their numbers, in order of their names and shown by the names the desktop gives them.
+// their numbers, in order of their names and shown by the names the desktop gives them,
+// each known by its name.
 // A server that stops answering is given up on instead of holding the program, and its
 // outputs are left out for a while, without a message.
 TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
@@ -27,17 +28,19 @@ TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
     AlsaMixer alsa;
     MixerCaps caps;
     ASSERT_EQ(alsa.GetDevCaps(0, caps), mmsyserr::kNoError);
-    EXPECT_EQ(caps.ProductName, "Default (PulseAudio)");
+    EXPECT_EQ(std::tuple(caps.ProductName, caps.Id), std::tuple("Default (PulseAudio)", ""));
     HMixer none = 0;  // a device number past the last is refused, not opened
     EXPECT_EQ(alsa.Open(alsa.GetNumDevs(), 0, none), mmsyserr::kBadDeviceId);
     ASSERT_EQ(LinuxMixer().GetDevCaps(alsa.GetNumDevs(), caps), mmsyserr::kNoError);
-    EXPECT_EQ(caps.ProductName, "USB Audio CODEC (radio)");  // "radio" sorts first
+    // "radio" sorts first; the sink's name is its ID, which ALSA's devices do not have.
+    EXPECT_EQ(std::tuple(caps.ProductName, caps.Id),
+              std::tuple("USB Audio CODEC (radio)", "radio"));
 
     RecordingPresenter presenter;
     MixerInventory speakers(alsa, presenter, 0, 0);
     ASSERT_EQ(speakers.Devices().Count(), 3);  // playback, recording, Capture
     EXPECT_EQ(speakers.GetMasterVolume(), 50);
-    PulseMixer sinks;
+    EndpointMixer sinks(std::make_unique<PulseOutputs>());
     MixerInventory radio(sinks, presenter, 0, 0);
     for (int percent = 0; percent <= 100; ++percent) {
         speakers.SetMasterVolume(percent);

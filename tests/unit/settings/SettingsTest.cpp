@@ -70,6 +70,22 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     EXPECT_FALSE(SaveSettings(file, kUnusual, WindowPlacement{}));
 }
 
+// An output with an ID is saved by it, the old number left as the file has it; one without
+// an ID, or a record from before the key, saves the number. Absent and empty read apart.
+TEST(SaveSettings, TheSoundOutputByItsIdOrElseByNumber) {
+    using Id = std::optional<std::string>;
+    for (const Id& id : {Id("{radio}"), Id(""), Id()}) {
+        FakeProfileFile profile;
+        SettingsFile file(profile);
+        Settings settings = kUnusual;
+        settings.SoundOutput = id;
+        ASSERT_TRUE(SaveSettings(file, settings, WindowPlacement{}));
+        EXPECT_EQ(std::tuple(ReadSoundOutput(file), profile.Read("MISC", "Sound Card")),
+                  std::tuple(id, id.value_or("").empty() ? Id("2") : Id()))
+            << id.value_or("(absent)");
+    }
+}
+
 // What the file reads from a key holding `text`: each with a default of its own.
 struct Reading {
     Reading(const std::string& text, char separator = '.') : file(profile, separator) {

@@ -1,4 +1,4 @@
-#include "platform/linux/PulseMixer.h"
+#include "platform/linux/PulseOutputs.h"
 
 #include <pulse/context.h>
 #include <pulse/introspect.h>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/Mixer.h"
 #include "platform/linux/MixerErrorText.h"
 
 namespace {
@@ -18,12 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 // After a failed connection the server is left alone this long.
 constexpr std::chrono::seconds kRetryPause{3};
-
-// One destination, no sources, one control.
-constexpr uint32_t kOutputLine = 0;
-constexpr uint32_t kVolumeControl = 1;
-
-constexpr uint32_t kNameChars = 63;  // a description is kept up to a line name's length
 
 struct SinkState {
     std::string name;
@@ -47,7 +42,6 @@ SinkState StateOf(const pa_sink_info& info) {
     SinkState sink;
     sink.name = info.name ? info.name : "";
     sink.description = info.description && *info.description ? info.description : sink.name;
-    if (sink.description.size() > kNameChars) sink.description.resize(kNameChars);
     sink.channels = info.volume.channels;
     sink.volume = pa_cvolume_max(&info.volume);
     return sink;
@@ -56,7 +50,7 @@ SinkState StateOf(const pa_sink_info& info) {
 }  // namespace
 
 // A pa_mainloop run by hand, each wait bounded by the time-out.
-class PulseMixer::Connection {
+class PulseOutputs::Connection {
 public:
     explicit Connection(std::chrono::milliseconds timeout) : timeout_(timeout) {}
     ~Connection() { Drop(); }
@@ -170,92 +164,32 @@ private:
     Clock::time_point retryAfter_{};
 };
 
-PulseMixer::PulseMixer(std::chrono::milliseconds timeout)
+PulseOutputs::PulseOutputs(std::chrono::milliseconds timeout)
     : connection_(std::make_unique<Connection>(timeout)) {}
 
-PulseMixer::~PulseMixer() = default;
+PulseOutputs::~PulseOutputs() = default;
 
-uint32_t PulseMixer::GetNumDevs() {
-    return static_cast<uint32_t>(connection_->Sinks().value_or(std::vector<SinkState>{}).size());
+std::vector<AudioEndpoint> PulseOutputs::Active() {
+    std::vector<AudioEndpoint> outputs;
+    for (const SinkState& sink : connection_->Sinks().value_or(std::vector<SinkState>{}))
+        outputs.push_back({sink.name, sink.description});
+    return outputs;
 }
 
-uint32_t PulseMixer::GetDevCaps(uint32_t device, MixerCaps& caps) {
-    const auto sinks = connection_->Sinks();
-    if (!sinks || device >= sinks->size()) return mmsyserr::kBadDeviceId;
-    caps.ProductName = (*sinks)[device].description;
-    caps.Destinations = 1;
-    return mmsyserr::kNoError;
-}
-
-uint32_t PulseMixer::Open(uint32_t device, uintptr_t /*callbackWindow*/, HMixer& handle) {
-    // Change notifications are not sent: the program never acts on them.
-    const auto sinks = connection_->Sinks();
-    if (!sinks || device >= sinks->size()) return mmsyserr::kBadDeviceId;
-    handle = nextHandle_++;
-    sessions_.emplace(handle, (*sinks)[device].name);
-    return mmsyserr::kNoError;
-}
-
-uint32_t PulseMixer::Close(HMixer handle) {
-    return sessions_.erase(handle) ? mmsyserr::kNoError : mmsyserr::kInvalidHandle;
-}
-
-uint32_t PulseMixer::GetLineInfo(uint32_t device, MixerLine& line, LineQuery query) {
-    if (device >= GetNumDevs()) return mmsyserr::kBadDeviceId;
-    switch (query) {
-        case LineQuery::ByDestination:
-            if (line.Destination != 0) return mmsyserr::kInvalidLine;
-            break;
-        case LineQuery::BySource:
-            return mmsyserr::kInvalidLine;
-        case LineQuery::ByLineId:
-            if (line.LineID != kOutputLine) return mmsyserr::kInvalidLine;
-            break;
-        default:
-            return mmsyserr::kInvalidFlag;
-    }
-    line = MixerLine{};
-    line.LineID = kOutputLine;
-    line.Controls = 1;
-    line.Name = "Volume Control";
-    return mmsyserr::kNoError;
-}
-
-uint32_t PulseMixer::GetLineControls(HMixer handle, uint32_t lineId, uint32_t count,
-                                     std::vector<MixerControl>& controls) {
-    if (!SinkOf(handle)) return mmsyserr::kInvalidHandle;
-    if (lineId != kOutputLine) return mmsyserr::kInvalidLine;
-    if (count != 1) return mmsyserr::kInvalidParam;
-    controls = {{kVolumeControl, kVolumeControlType}};
-    return mmsyserr::kNoError;
-}
-
-uint32_t PulseMixer::GetControlValue(HMixer handle, uint32_t controlId, uint32_t& value) {
-    const std::string* name = SinkOf(handle);
-    if (!name) return mmsyserr::kInvalidHandle;
-    if (controlId != kVolumeControl) return mmsyserr::kInvalidControl;
-    const std::optional<SinkState> sink = connection_->Sink(*name);
+uint32_t PulseOutputs::GetVolume(const std::string& id, uint32_t& value) {
+    const std::optional<SinkState> sink = connection_->Sink(id);
     if (!sink) return mmsyserr::kNoDriver;
     value = ToScale(sink->volume);
     return mmsyserr::kNoError;
 }
 
-uint32_t PulseMixer::SetControlValue(HMixer handle, uint32_t controlId, uint32_t value) {
-    const std::string* name = SinkOf(handle);
-    if (!name) return mmsyserr::kInvalidHandle;
-    if (controlId != kVolumeControl) return mmsyserr::kInvalidControl;
-    if (value > 65535) return mmsyserr::kInvalidValue;
+uint32_t PulseOutputs::SetVolume(const std::string& id, uint32_t value) {
     // Read first for the sink's channel count, which the server wants matched.
-    const std::optional<SinkState> sink = connection_->Sink(*name);
+    const std::optional<SinkState> sink = connection_->Sink(id);
     if (!sink) return mmsyserr::kNoDriver;
     return connection_->SetVolume(*sink, FromScale(value)) ? mmsyserr::kNoError : mmsyserr::kError;
 }
 
-std::string PulseMixer::ErrorText(uint32_t code) {
+std::string PulseOutputs::ErrorText(uint32_t code) {
     return LinuxMixerErrorText(code);
-}
-
-const std::string* PulseMixer::SinkOf(HMixer handle) const {
-    const auto it = sessions_.find(handle);
-    return it == sessions_.end() ? nullptr : &it->second;
 }
