@@ -14,7 +14,11 @@ void SetLabel(QLabel* label, const std::string& text) {
 
 MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
                                        TrayIcon& tray, Window window)
-    : chart_(chart), statusLine_(statusLine), tray_(tray), window_(std::move(window)) {}
+    : chart_(chart),
+      statusLine_(statusLine),
+      tray_(tray),
+      window_(std::move(window)),
+      trayTip_(tray.Hint()) {}
 
 void MeasurementDisplay::ShowNote(const std::string& note) {
     SetStatusWord(note);
@@ -42,7 +46,24 @@ void MeasurementDisplay::ShowLevelControl(bool on) {
 }
 
 void MeasurementDisplay::ShowMode(const std::string& label) {
-    SetLabel(statusLine_.mode, label);
+    pskMode_ = label;
+    ShowRigMode(rigMode_);
+}
+
+void MeasurementDisplay::ShowRigMode(const std::string& frequencyAndMode) {
+    rigMode_ = frequencyAndMode;
+    const std::string gap = pskMode_.empty() || rigMode_.empty() ? "" : "  ";
+    SetLabel(statusLine_.mode, pskMode_ + gap + rigMode_);
+}
+
+void MeasurementDisplay::ShowRigMeters(const std::string& text) {
+    SetLabel(statusLine_.rigMeters, text);
+}
+
+void MeasurementDisplay::ShowTrayTip(const std::string& tip) {
+    if (tip == trayTip_) return;
+    trayTip_ = tip;
+    tray_.SetHint(tip);
 }
 
 void MeasurementDisplay::ShowMixerLevel() {

@@ -92,6 +92,7 @@ public:
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
     void SetHint(const std::string& text);
+    const std::string& Hint() const { return hint_; }
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 

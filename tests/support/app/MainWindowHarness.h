@@ -42,6 +42,7 @@ public:
     StatusPanel* StatusLine() const { return f_.statusLine_; }
     QPlainTextEdit* TextView() const { return f_.textView_; }
     FldigiLink* Fldigi() const { return f_.fldigiLink_; }
+    RigLink* Rig() const { return f_.rigLink_; }
 
 private:
     MainWindow& f_;
