@@ -29,12 +29,16 @@ std::string Padded(std::int64_t value, int digits) {
     return text;
 }
 
-std::string Figure(float value, int decimals) {
+std::string Decimal(double value, int decimals) {
     return std::isfinite(value) ? FormatFixed(value, 0, decimals, '.') : std::string();
 }
 
+std::string Figure(float value, int decimals) {
+    return Decimal(value, decimals);
+}
+
 std::string Figure(const std::optional<double>& value, int decimals) {
-    return value && std::isfinite(*value) ? FormatFixed(*value, 0, decimals, '.') : std::string();
+    return value ? Decimal(*value, decimals) : std::string();
 }
 
 // The mode comes from another program: nothing in it may break the line into fields.
@@ -43,9 +47,8 @@ std::string Field(const std::string& text) {
 }
 
 std::string RigFields(const RigColumns& rig) {
-    const std::optional<double> mhz =
-        rig.frequencyHz ? std::optional<double>(*rig.frequencyHz / 1e6) : std::nullopt;
-    return "," + Figure(mhz, 6) + "," + Field(rig.mode) + "," + Figure(rig.alcPercent, 0) + "," +
+    const std::string mhz = rig.frequencyHz ? Decimal(*rig.frequencyHz / 1e6, 6) : std::string();
+    return "," + mhz + "," + Field(rig.mode) + "," + Figure(rig.alcPercent, 0) + "," +
            Figure(rig.swr, 2) + "," + Figure(rig.watts, 1);
 }
 }  // namespace
