@@ -2,11 +2,8 @@
 // tuned and killed by the test as a modem program and an operator would), and against
 // tools/rig-sim for the meters the dummy rig reads as 0.
 
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <fstream>
-#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -14,42 +11,10 @@
 #include "audio/MixerInventory.h"
 #include "desktop/TrayIcon.h"
 #include "rig/RigLink.h"
-#include "support/Process.h"
 #include "support/app/MainWindowHarness.h"
+#include "support/app/RigServer.h"
 
 namespace {
-
-// One command as a second client of the rig server would send it; its answer line.
-std::string AskRig(int port, const std::string& command) {
-    QTcpSocket socket;
-    socket.connectToHost("127.0.0.1", quint16(port));
-    if (!socket.waitForConnected(1000)) return {};
-    socket.write(QByteArray::fromStdString(command + "\n"));
-    while (!socket.canReadLine() && socket.waitForReadyRead(1000)) {
-    }
-    return socket.readLine().trimmed().toStdString();
-}
-
-// A rig server (`command` and its port option) on a free port, up once it answers "t".
-struct RigServer {
-    explicit RigServer(std::vector<std::string> server) : command(std::move(server)) {
-        QTcpServer probe;  // a free port
-        port = probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-        command.push_back(std::to_string(port));
-    }
-    ~RigServer() { Kill(); }
-    void Start() {
-        pid = Spawn(command, [](posix_spawn_file_actions_t* actions) {
-            posix_spawn_file_actions_addopen(actions, 2, "/dev/null", O_WRONLY, 0);
-        });
-        for (int tries = 0; tries < 500 && AskRig(port, "t").empty(); ++tries) ::usleep(10'000);
-    }
-    void Kill() { EndChild(std::exchange(pid, -1), SIGKILL); }
-    void Set(const std::string& command) { ASSERT_EQ(AskRig(port, command), "RPRT 0"); }
-    std::vector<std::string> command;
-    int port = 0;
-    pid_t pid = -1;
-};
 
 // Cycles with the message loop running in between until each poll has its answer. A cycle
 // shows what the rig said at the one before.
