@@ -13,10 +13,10 @@
 #include "measure/SweepChart.h"
 #include "meter-sim/SinkFollower.h"
 #include "platform/linux/PulseMixer.h"
+#include "support/ServerProcess.h"
 #include "support/SoundServer.h"
 #include "support/TransmitterModel.h"
 #include "support/app/MainWindowHarness.h"
-#include "support/app/RigServer.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ TEST(BestLevelTest, EveryInterruptionRestoresTheStartingLevel) {
 // a rig, the result is kept for its band and mode too.
 TEST(BestLevelTest, RespectsThePowerLimit) {
     constexpr double kLimitVolts = 2.5;
-    RigServer radio({QUORVANE_RIG_SIM, "--state", "/nonexistent", "--port"});  // 20m USB
+    ServerProcess radio({QUORVANE_RIG_SIM, "--state", "/nonexistent", "--port"});  // 20m USB
     radio.Start();
     SweepRig rig(
         80, "[POWER LIMITS]\nPower Limit Enabled=1\nMaximum Volts=2.5\n[RIG]\nFollow=1\nPort=" +

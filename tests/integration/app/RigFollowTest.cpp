@@ -2,7 +2,6 @@
 // tuned and killed by the test as a modem program and an operator would), and against
 // tools/rig-sim for the meters the dummy rig reads as 0.
 
-#include <QTest>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -10,20 +9,11 @@
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
 #include "desktop/TrayIcon.h"
-#include "rig/RigLink.h"
+#include "rig/RigFollow.h"
+#include "support/ServerProcess.h"
 #include "support/app/MainWindowHarness.h"
-#include "support/app/RigServer.h"
 
 namespace {
-
-// Cycles with the message loop running in between until each poll has its answer. A cycle
-// shows what the rig said at the one before.
-void Cycles(MainWindowHarness& h, int count) {
-    for (int i = 0; i < count; ++i) {
-        h.Cycle();
-        for (int waits = 0; waits < 500 && h.Probe().Rig()->InFlight(); ++waits) QTest::qWait(10);
-    }
-}
 
 std::string Following(int port) {
     return "[MISC]\r\nALC=1\r\n[RIG]\r\nFollow=1\r\nPort=" + std::to_string(port) + "\r\n";
@@ -34,39 +24,40 @@ std::string Following(int port) {
 // kept on a band comes back when the rig returns to it.
 TEST(RigFollowTest, FollowsRigctldsDummyRig) {
     MainWindowHarness h({});
-    RigServer rig({"rigctld", "-m", "1", "-P", "RIG", "-t"});
+    ServerProcess rig({"rigctld", "-m", "1", "-P", "RIG", "-t"});
+    const auto set = [&rig](const char* line) { ASSERT_EQ(rig.Ask(line), "RPRT 0"); };
     rig.Start();
-    rig.Set("F 14070000");
+    set("F 14070000");
     h.Meter().SetScenario("splatter");
     h.Home().WriteSettings(Following(rig.port));
     ASSERT_TRUE(h.Start());
     MixerInventory& mixer = *h.Probe().Inventory();
     const int splatterLevel = MixerLevel(mixer);
-    Cycles(h, 3);
+    h.FollowingCycles(3);
     EXPECT_EQ(MixerLevel(mixer), splatterLevel) << "the level control stepped while receiving";
     EXPECT_EQ(h.Label("mode"), "PSK31  14.070 FM");
-    rig.Set("T 1");
-    Cycles(h, 2);
+    set("T 1");
+    h.FollowingCycles(2);
     EXPECT_LT(MixerLevel(mixer), splatterLevel) << "no cut while the rig sent";
     rig.Kill();
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     EXPECT_EQ(std::tuple(h.StatusWord(), h.Label("mode")), std::tuple("RIG?", "PSK31"));
     rig.Start();  // a new dummy rig on the same port, receiving on 145 MHz
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     EXPECT_EQ(std::tuple(h.StatusWord(), h.Label("mode")),
               std::tuple("SPLATTER!", "PSK31  145.000 FM"));
 
     h.Meter().SetScenario("clean");
-    rig.Set("F 14070000");
-    rig.Set("T 1");
-    Cycles(h, BandLevelKeeper::kHoldCycles + 1);
+    set("F 14070000");
+    set("T 1");
+    h.FollowingCycles(BandLevelKeeper::kHoldCycles + 1);
     const std::string kept = h.Saved("LEVELS", "20m-FM");
     ASSERT_EQ(kept, std::to_string(mixer.GetMasterVolume()));
-    rig.Set("F 7074000");
-    Cycles(h, 1);
+    set("F 7074000");
+    h.FollowingCycles(1);
     mixer.SetMasterVolume(std::stoi(kept) - 20);  // on 40m, where no level is kept
-    rig.Set("F 14074000");
-    Cycles(h, 2);
+    set("F 14074000");
+    h.FollowingCycles(2);
     EXPECT_EQ(mixer.GetMasterVolume(), std::stoi(kept));
 }
 
@@ -78,11 +69,11 @@ TEST(RigFollowTest, ShowsAndRecordsTheRigsMeters) {
     const std::string state = h.Home().Root() + "/rig";
     const auto set = [&state](const char* text) { std::ofstream(state) << text; };
     set("PTT 1\nFREQ 14070000\nMODE PKTUSB\nALC 0.4\nSWR 3.1\nRFPOWER_METER_WATTS 25\n");
-    RigServer rig({QUORVANE_RIG_SIM, "--state", state, "--port"});
+    ServerProcess rig({QUORVANE_RIG_SIM, "--state", state, "--port"});
     rig.Start();
     h.Home().WriteSettings(Following(rig.port) + "[HISTORY]\r\nLog=1\r\nFile=history.csv\r\n");
     ASSERT_TRUE(h.Start());
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     const auto shown = [&h] {
         return std::tuple(h.StatusWord(), h.Probe().TrayLight()->Hint(), h.Label("rigMeters"));
     };
@@ -97,13 +88,13 @@ TEST(RigFollowTest, ShowsAndRecordsTheRigsMeters) {
 
     set("PTT 1\nALC 0.2\nSWR 1.4\n");
     h.Meter().SetScenario("splatter");
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     EXPECT_EQ(shown(), std::tuple("SPLATTER!", "Quorvane", "RIG ALC  ALC 20%  SWR 1.4"));
     set("PTT 0\nSWR 9\n");
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     EXPECT_EQ(h.Label("rigMeters"), "");
     set("SILENT 1\n");
-    Cycles(h, 2);
+    h.FollowingCycles(2);
     EXPECT_EQ(h.StatusWord(), "RIG?");
 }
 
