@@ -2,6 +2,7 @@
 // tuned and killed by the test as a modem program and an operator would), and against
 // tools/rig-sim for the meters the dummy rig reads as 0.
 
+#include <cstdio>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -67,7 +68,10 @@ TEST(RigFollowTest, FollowsRigctldsDummyRig) {
 TEST(RigFollowTest, ShowsAndRecordsTheRigsMeters) {
     MainWindowHarness h({});
     const std::string state = h.Home().Root() + "/rig";
-    const auto set = [&state](const char* text) { std::ofstream(state) << text; };
+    const auto set = [&state](const char* text) {  // whole, as rig-sim reads it at any time
+        std::ofstream(state + ".new") << text;
+        std::rename((state + ".new").c_str(), state.c_str());
+    };
     set("PTT 1\nFREQ 14070000\nMODE PKTUSB\nALC 0.4\nSWR 3.1\nRFPOWER_METER_WATTS 25\n");
     ServerProcess rig({QUORVANE_RIG_SIM, "--state", state, "--port"});
     rig.Start();
