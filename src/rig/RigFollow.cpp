@@ -1,18 +1,18 @@
 #include "rig/RigFollow.h"
 
 #include <algorithm>
-#include <cmath>
+#include <charconv>
 
 #include "rig/RigProtocol.h"
 
 namespace {
 std::string Rounded(double value, int decimals) {
-    value = std::clamp(value, -1e9, 1e9);  // what a rig may say, within what the text can hold
-    const double scale = std::pow(10.0, decimals);
-    const long long whole = std::llround(std::fabs(value) * scale);
-    std::string text = std::to_string(whole / (long long)scale);
-    if (decimals > 0) text += "." + std::to_string(whole % (long long)scale);
-    return value < 0 && whole != 0 ? "-" + text : text;
+    // What a rig may say, within what the text can hold; to_chars never follows the C locale.
+    char text[32];
+    const double held = std::clamp(value, -1e9, 1e9);
+    return std::string(
+        text,
+        std::to_chars(text, text + sizeof text, held, std::chars_format::fixed, decimals).ptr);
 }
 }  // namespace
 
