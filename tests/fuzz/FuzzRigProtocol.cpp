@@ -14,13 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input.rest.remove_prefix(reply->consumed);
         for (const std::string& line : reply->lines) {
             const std::optional<double> value = ParseRigNumber(line);
-            RigFollow rig;
-            rig.Answered({.ptt = true,
-                          .frequencyHz = value,
-                          .mode = ParseRigMode(line),
-                          .alcPercent = value,
-                          .swr = value,
-                          .watts = value});
+            RigFollow rig;  // sending, the value as frequency, ALC, SWR and watts
+            rig.Answered({true, value, ParseRigMode(line), value, value, value});
             Check(line.find('\n') == std::string::npos && rig.MetersText(true).size() < 100 &&
                   rig.ModeField().size() < 400);
         }
