@@ -13,6 +13,9 @@ bool BenchHeartbeat(int seconds);
 // The same with "Follow fldigi" on, against an fldigi that never answers and then against
 // one that is not there; target < 50 ms each.
 bool BenchFldigiHeartbeat(int seconds);
+// The same with "Follow the rig (rigctld)" on, against a rigctld that never answers and then
+// against one that is not there; target < 50 ms each.
+bool BenchRigHeartbeat(int seconds);
 
 // CPU time and peak resident memory while polling every 1000 ms, then every 500 ms, for
 // `seconds` each; target < 0.5 % of one core at 1000 ms.

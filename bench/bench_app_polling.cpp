@@ -1,6 +1,6 @@
 // The main window polling the emulator with its own timer: how long the GUI thread ever
-// waits, also while following an fldigi that is silent or gone, and what polling costs in
-// CPU time and memory.
+// waits, also while following an fldigi or a rigctld that is silent or gone, and what
+// polling costs in CPU time and memory.
 
 #include <sys/resource.h>
 
@@ -82,20 +82,31 @@ bool BenchHeartbeat(int seconds) {
     return Heartbeat("", "", seconds);
 }
 
-bool BenchFldigiHeartbeat(int seconds) {
-    // A silent fldigi: connections are taken but never answered, so every poll runs into
-    // its time-out. Then a port where nothing listens: every poll is refused.
+// Heartbeat runs following `program`'s section of the settings: first a server that takes
+// connections but never answers, so every poll runs into its time-out, then a port where
+// nothing listens, so every poll is refused.
+bool LinkHeartbeat(const std::string& program, const char* section, int seconds) {
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost);
     QTcpServer gone;
     gone.listen(QHostAddress::LocalHost);
     const quint16 nobody = gone.serverPort();
     gone.close();
-    const auto follow = [](quint16 port) {
-        return "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" + std::to_string(port) + "\r\n";
+    const auto follow = [section](quint16 port) {
+        return std::string("[MISC]\r\nALC=1\r\n[") + section +
+               "]\r\nFollow=1\r\nPort=" + std::to_string(port) + "\r\n";
     };
-    const bool silentMet = Heartbeat(" (fldigi silent)", follow(silent.serverPort()), seconds);
-    return Heartbeat(" (fldigi gone)", follow(nobody), seconds) && silentMet;
+    const bool silentMet =
+        Heartbeat((" (" + program + " silent)").c_str(), follow(silent.serverPort()), seconds);
+    return Heartbeat((" (" + program + " gone)").c_str(), follow(nobody), seconds) && silentMet;
+}
+
+bool BenchFldigiHeartbeat(int seconds) {
+    return LinkHeartbeat("fldigi", "FLDIGI", seconds);
+}
+
+bool BenchRigHeartbeat(int seconds) {
+    return LinkHeartbeat("rigctld", "RIG", seconds);
 }
 
 bool BenchPolling(int seconds) {

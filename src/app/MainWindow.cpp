@@ -51,6 +51,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     BuildTrayIcon();
     BuildDisplay();
     BuildFldigiLink();
+    BuildRigLink();
     // Created disabled at 1000 ms; start-up enables it once the port is open.
     pollTimer_ = new QTimer(this);
     pollTimer_->setObjectName("pollTimer");
@@ -104,6 +105,8 @@ void MainWindow::BuildPopupMenu() {
     psk63Action_ = AddMenuItem(contextMenu_, "psk63", "PSK63", true, &MainWindow::TogglePsk63);
     followFldigiAction_ = AddMenuItem(contextMenu_, "followFldigi", "Follow fldigi", true,
                                       &MainWindow::ToggleFollowFldigi);
+    followRigAction_ = AddMenuItem(contextMenu_, "followRig", "Follow the rig (rigctld)", true,
+                                   &MainWindow::ToggleFollowRig);
     refreshRateAction_ = AddMenuItem(contextMenu_, "chooseRefreshRate", "Refresh Rate", false,
                                      &MainWindow::ChooseRefreshRate);
     alwaysOnTopAction_ = AddMenuItem(contextMenu_, "alwaysOnTop", "Always on Top", true,
@@ -221,6 +224,8 @@ bool MainWindow::StartUp() {
     powerLimitAction_->setChecked(settings_.PowerLimitEnabled);
     followFldigiAction_->setChecked(settings_.FldigiFollow);
     ToggleFollowFldigi();
+    followRigAction_->setChecked(settings_.RigFollow);
+    ToggleFollowRig();
     return true;
 }
 

@@ -19,12 +19,14 @@
 #include "measure/HistoryCsv.h"
 #include "measure/LevelSweep.h"
 #include "meter/MeterLink.h"
+#include "rig/RigFollow.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
 
 struct DialogSet;
 class EnvelopeChart;
 class FldigiLink;
+class RigLink;
 class LedIconImages;
 class MeasurementDisplay;
 class Mixer;
@@ -77,6 +79,7 @@ public:
     void ChoosePort();
     void TogglePsk63();
     void ToggleFollowFldigi();
+    void ToggleFollowRig();
     void ChooseRefreshRate();
     void ToggleAlwaysOnTop();
     void ToggleTextMode();
@@ -134,6 +137,7 @@ private:
     QAction* portAction_;
     QAction* psk63Action_;
     QAction* followFldigiAction_;
+    QAction* followRigAction_;
     QAction* refreshRateAction_;
     QAction* alwaysOnTopAction_;
     QAction* textModeAction_;
@@ -220,6 +224,16 @@ private:
     void ShowFldigiNote();
     bool FldigiAllowsLevelStep() const;
 
+    // Following the rig through rigctld (MainWindowRig.cpp).
+    void BuildRigLink();
+    void PollRig();
+    void FollowRig(const RigReading& reading);
+    void RestoreBandLevel();
+    void ShowRigNote(const Measurement& m);
+    void KeepBandLevel(const Measurement& m);
+    void KeepSweptLevel(int level);
+    bool RigAllowsLevelStep() const;
+    RigColumns RigHistoryColumns() const;
     // The program is on its way out: commands resuming after their dialog apply nothing.
     bool Ending() const;
 
@@ -246,6 +260,9 @@ private:
     std::unique_ptr<MeasurementDisplay> display_;
     FldigiLink* fldigiLink_ = nullptr;
     FldigiFollow fldigi_;
+    RigLink* rigLink_ = nullptr;
+    RigFollow rig_;
+    BandLevelKeeper bandLevels_;
     std::string caption_;
     // On Qt's Wayland plugin the window cannot learn its place, keep itself on top or know
     // that it was minimized: the status then goes before the caption (nativeTitle_).

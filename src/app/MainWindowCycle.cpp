@@ -12,6 +12,7 @@
 
 void MainWindow::PollTick() {
     PollFldigi();
+    PollRig();
     // A tick that falls due while the last exchange still waits on the meter is skipped,
     // as a blocked timer would skip it; without a port the retries are at work.
     if (exchange_.InFlight() || !link_.IsOpen()) return;
@@ -70,8 +71,10 @@ void MainWindow::FinishGraphCycle(const GraphExchangeResult& result) {
     if (!EndsBeforeFrame(result, &result)) {
         const Measurement m = graph_.Run(*display_, result.Reply, CurrentGraphSettings());
         ShowFldigiNote();
+        ShowRigNote(m);
         display_->CommitChart();
         RecordHistory(m);
+        KeepBandLevel(m);
         FeedSweep(m);
     }
     emit CycleFinished();
@@ -103,7 +106,7 @@ void MainWindow::RecordHistory(const Measurement& m) {
     const HistoryRecord record = MakeHistoryRecord(m, QDateTime::currentMSecsSinceEpoch(),
                                                    settings_.QRPJumpered, CurrentMixerLevel());
     history_.Append(record);
-    historyLog_.Append(record);
+    historyLog_.Append(record, RigHistoryColumns());
 }
 
 GraphSettings MainWindow::CurrentGraphSettings() const {
@@ -121,7 +124,7 @@ GraphSettings MainWindow::CurrentGraphSettings() const {
 
 void MainWindow::StepLevel(std::int32_t step) {
     // A sweep sets the level itself.
-    if (mixer_ && FldigiAllowsLevelStep() && !Sweeping())
+    if (mixer_ && FldigiAllowsLevelStep() && RigAllowsLevelStep() && !Sweeping())
         ::ChangeAudioLevel(*mixer_, levelControlAction_->isChecked(), settings_.AudioFloor, step);
 }
 

@@ -97,8 +97,8 @@ void MainWindow::FeedSweep(const Measurement& m) {
     const std::size_t measured = sweep_->Steps().size();
     const bool moved = sweep_->Feed(m);
     if (sweep_->Steps().size() > measured)
-        historyLog_.AppendLine(
-            SweepCsvLine(QDateTime::currentMSecsSinceEpoch(), sweep_->Steps().back()));
+        historyLog_.AppendLine(SweepCsvLine(QDateTime::currentMSecsSinceEpoch(),
+                                            sweep_->Steps().back(), RigHistoryColumns()));
     if (!sweep_->Running()) {
         FinishSweep();
         return;
@@ -118,6 +118,7 @@ void MainWindow::FinishSweep() {
     if (sweepResult_->best) {
         const SweepStep& best = *sweepResult_->best;
         SaveBestLevel(settingsFile_, OutputName(), {best.level, best.watts, best.imdDb});
+        KeepSweptLevel(best.level);
     }
     // The best level is tried out until the operator takes it or keeps the old one.
     if (mixer_)

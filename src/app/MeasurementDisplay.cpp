@@ -14,7 +14,10 @@ void SetLabel(QLabel* label, const std::string& text) {
 
 MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
                                        TrayIcon& tray, Window window)
-    : chart_(chart), statusLine_(statusLine), tray_(tray), window_(std::move(window)) {}
+    : chart_(chart),
+      statusLine_(statusLine),
+      tray_(tray),
+      window_(std::move(window)) {}
 
 void MeasurementDisplay::ShowNote(const std::string& note) {
     SetStatusWord(note);
@@ -42,7 +45,18 @@ void MeasurementDisplay::ShowLevelControl(bool on) {
 }
 
 void MeasurementDisplay::ShowMode(const std::string& label) {
-    SetLabel(statusLine_.mode, label);
+    pskMode_ = label;
+    ShowRigMode(rigMode_);
+}
+
+void MeasurementDisplay::ShowRigMode(const std::string& frequencyAndMode) {
+    rigMode_ = frequencyAndMode;
+    const std::string gap = pskMode_.empty() || rigMode_.empty() ? "" : "  ";
+    SetLabel(statusLine_.mode, pskMode_ + gap + rigMode_);
+}
+
+void MeasurementDisplay::ShowRigMeters(const std::string& text) {
+    SetLabel(statusLine_.rigMeters, text);
 }
 
 void MeasurementDisplay::ShowMixerLevel() {

@@ -35,7 +35,12 @@ public:
     // The figures of the last frame go; the status word stays.
     void ClearFigures();
     void ShowLevelControl(bool on);
+    // The meter's PSK mode in the mode field; the rig's frequency and mode follow it there
+    // while the program follows the rig.
     void ShowMode(const std::string& label);
+    void ShowRigMode(const std::string& frequencyAndMode);
+    // The rig's meters on the status line's third row.
+    void ShowRigMeters(const std::string& text);
     // The level label, read from the mixer now.
     void ShowMixerLevel();
     // A finished graph cycle's chart goes on screen.
@@ -63,5 +68,7 @@ private:
     StatusPanel& statusLine_;
     TrayIcon& tray_;
     Window window_;
+    std::string pskMode_;
+    std::string rigMode_;
     std::string tip_ = "Quorvane";
 };

@@ -15,12 +15,20 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
     // at its neighbour instead of being drawn over it.
     statusWord = MakeLabel("statusWord", 0, 0, 288);
     alc = MakeLabel("alc", 288, 0, 48);
-    mode = MakeLabel("mode", 336, 0, 111);
+    // Wide enough for the rig's frequency and mode after the PSK mode ("PSK31  14.070 USB").
+    mode = MakeLabel("mode", 336, 0, 160);
     rms = MakeLabel("rms", 0, 22, 88);
     imd = MakeLabel("imd", 88, 22, 104);
     level = MakeLabel("level", 192, 22, 96);
     peakVolts = MakeLabel("peakVolts", 288, 22, 104);
     power = MakeLabel("power", 392, 22, 80);
+    rigMeters = MakeLabel("rigMeters", 0, 37, 480);
+    rigMeters->hide();
+}
+
+void StatusPanel::ShowRigRow(bool shown) {
+    rigMeters->setVisible(shown);
+    setFixedHeight(shown ? kHeight + kRigRowHeight : kHeight);
 }
 
 QLabel* StatusPanel::MakeLabel(const char* name, int left, int top, int width) {

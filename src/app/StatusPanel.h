@@ -1,5 +1,6 @@
 #pragma once
-// The grey status line along the bottom of the main window and its eight labels.
+// The grey status line along the bottom of the main window and its eight labels, with a
+// third row for the rig's meters while the program follows the rig.
 
 #include <QFrame>
 #include <QLabel>
@@ -9,7 +10,10 @@ class StatusPanel : public QFrame {
 public:
     static constexpr int kHeight = 37;
 
+    static constexpr int kRigRowHeight = 15;
+
     explicit StatusPanel(QWidget* parent = nullptr);
+    void ShowRigRow(bool shown);
 
     QLabel* statusWord;
     QLabel* alc;
@@ -19,6 +23,7 @@ public:
     QLabel* level;
     QLabel* peakVolts;
     QLabel* power;
+    QLabel* rigMeters;
 
 private:
     QLabel* MakeLabel(const char* name, int left, int top, int width);

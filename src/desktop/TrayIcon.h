@@ -91,8 +91,8 @@ public:
     void SetIcons(ImageList* list);
     int IconIndex() const { return iconIndex_; }
     void SetIconIndex(int index);
-    const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& text);
+    const std::string& Hint() const { return hint_; }
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 

@@ -29,8 +29,27 @@ std::string Padded(std::int64_t value, int digits) {
     return text;
 }
 
-std::string Figure(float value, int decimals) {
+std::string Decimal(double value, int decimals) {
     return std::isfinite(value) ? FormatFixed(value, 0, decimals, '.') : std::string();
+}
+
+std::string Figure(float value, int decimals) {
+    return Decimal(value, decimals);
+}
+
+std::string Figure(const std::optional<double>& value, int decimals) {
+    return value ? Decimal(*value, decimals) : std::string();
+}
+
+// The mode comes from another program: nothing in it may break the line into fields.
+std::string Field(const std::string& text) {
+    return text.find_first_of(",\"\r\n") == std::string::npos ? text : std::string();
+}
+
+std::string RigFields(const RigColumns& rig) {
+    const std::string mhz = rig.frequencyHz ? Decimal(*rig.frequencyHz / 1e6, 6) : std::string();
+    return "," + mhz + "," + Field(rig.mode) + "," + Figure(rig.alcPercent, 0) + "," +
+           Figure(rig.swr, 2) + "," + Figure(rig.watts, 1);
 }
 }  // namespace
 
@@ -44,16 +63,16 @@ std::string UtcText(std::int64_t utcMillis) {
            Padded(ofDay % 60, 2) + "." + Padded(utcMillis % 1000, 3) + "Z";
 }
 
-std::string HistoryCsvLine(const HistoryRecord& r) {
+std::string HistoryCsvLine(const HistoryRecord& r, const RigColumns& rig) {
     return UtcText(r.UtcMillis()) + "," + std::string(StatusWord(SignalState(r.State))) + "," +
            Figure(r.PeakVolts, 3) + "," + Figure(r.Watts, 2) + "," + Figure(r.ImdDb, 2) + "," +
-           Figure(r.ErrRmsPercent, 3) + "," + std::to_string(r.LevelPercent);
+           Figure(r.ErrRmsPercent, 3) + "," + std::to_string(r.LevelPercent) + RigFields(rig);
 }
 
-std::string SweepCsvLine(std::int64_t utcMillis, const SweepStep& step) {
+std::string SweepCsvLine(std::int64_t utcMillis, const SweepStep& step, const RigColumns& rig) {
     return UtcText(utcMillis) + ",SWEEP " + std::string(StatusWord(step.state)) + "," +
            Figure(float(step.peakVolts), 3) + "," + Figure(float(step.watts), 2) + "," +
-           Figure(float(step.imdDb), 2) + ",," + std::to_string(step.level);
+           Figure(float(step.imdDb), 2) + ",," + std::to_string(step.level) + RigFields(rig);
 }
 
 bool SaveHistoryCsv(const HistoryStore& store, const std::string& path) {

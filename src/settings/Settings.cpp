@@ -24,6 +24,10 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.FldigiFollow = file.ReadBool(kFldigi, kFollow, defaults.FldigiFollow);
     settings.FldigiHost = file.ReadString(kFldigi, kHost, defaults.FldigiHost);
     settings.FldigiPort = file.ReadInteger(kFldigi, kPort, defaults.FldigiPort);
+    settings.RigFollow = file.ReadBool(kRig, kFollow, defaults.RigFollow);
+    settings.RigHost = file.ReadString(kRig, kHost, defaults.RigHost);
+    settings.RigPort = file.ReadInteger(kRig, kPort, defaults.RigPort);
+    settings.SwrAlert = file.ReadFloat(kRig, kSwrAlert, defaults.SwrAlert);
 }
 
 std::optional<std::string> ReadSoundOutput(const SettingsFile& file) {
@@ -76,6 +80,10 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteBool(kFldigi, kFollow, settings.FldigiFollow));
     keep(file.WriteString(kFldigi, kHost, settings.FldigiHost));
     keep(file.WriteInteger(kFldigi, kPort, settings.FldigiPort));
+    keep(file.WriteBool(kRig, kFollow, settings.RigFollow));
+    keep(file.WriteString(kRig, kHost, settings.RigHost));
+    keep(file.WriteInteger(kRig, kPort, settings.RigPort));
+    keep(file.WriteFloat(kRig, kSwrAlert, settings.SwrAlert));
     keep(save.Commit());
     return ok;
 }
@@ -103,5 +111,17 @@ bool SaveBestLevel(SettingsFile& file, const std::string& output, const KeptBest
     std::snprintf(value, sizeof value, "%d %.1f %.1f", kept.level, kept.watts, kept.imdDb);
     ProfileBatch save(file.Profile());
     const bool written = file.WriteString(IniKey::kBestLevel, BestLevelKey(output), value);
+    return save.Commit() && written;
+}
+
+std::optional<int> ReadBandLevel(const SettingsFile& file, const std::string& bandMode) {
+    const int level = file.ReadInteger(IniKey::kLevels, bandMode, -1);
+    if (level < 0 || level > 100) return std::nullopt;
+    return level;
+}
+
+bool SaveBandLevel(SettingsFile& file, const std::string& bandMode, int level) {
+    ProfileBatch save(file.Profile());
+    const bool written = file.WriteInteger(IniKey::kLevels, bandMode, level);
     return save.Commit() && written;
 }

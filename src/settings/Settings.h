@@ -17,6 +17,8 @@ inline constexpr char kShowPowerSection[] = "SHOW POWER";
 inline constexpr char kFldigi[] = "FLDIGI";
 inline constexpr char kHistory[] = "HISTORY";
 inline constexpr char kBestLevel[] = "BEST LEVEL";
+inline constexpr char kRig[] = "RIG";
+inline constexpr char kLevels[] = "LEVELS";
 
 inline constexpr char kPort[] = "Port";
 inline constexpr char kLeft[] = "Left";
@@ -47,6 +49,7 @@ inline constexpr char kFollow[] = "Follow";
 inline constexpr char kHost[] = "Host";
 inline constexpr char kLog[] = "Log";
 inline constexpr char kFile[] = "File";
+inline constexpr char kSwrAlert[] = "SWR Alert";
 }  // namespace IniKey
 
 // Defaults are those a missing file gives.
@@ -78,6 +81,12 @@ struct Settings {
     bool FldigiFollow = false;
     std::string FldigiHost = "127.0.0.1";
     int FldigiPort = 7362;
+    // "Follow the rig (rigctld)", where rigctld listens (its defaults), and the SWR above
+    // which "HIGH SWR" shows.
+    bool RigFollow = false;
+    std::string RigHost = "127.0.0.1";
+    int RigPort = 4532;
+    double SwrAlert = 2.5;
     // [HISTORY]: every cycle's figures appended to a CSV file; only read, never written.
     bool HistoryLog = false;
     std::string HistoryFile = "quorvane-history.csv";
@@ -97,8 +106,8 @@ struct WindowPlacement {
     bool hasPosition = true;
 };
 
-// The last start-up reads, after the mixer is created: Gain through Show Power and the fldigi
-// keys, in the order the file is read. Fields read earlier one by one are left alone.
+// The last start-up reads, after the mixer is created: Gain through Show Power, the fldigi
+// and the rig keys, in the order the file is read. Fields read earlier one by one are left alone.
 void ReadRemainingSettings(const SettingsFile& file, Settings& settings);
 
 // "Sound Output" as the file has it; nothing when the key is absent.
@@ -126,3 +135,9 @@ std::string BestLevelKey(const std::string& outputName);
 // Nothing when none is kept or the value does not read as one.
 std::optional<KeptBestLevel> ReadBestLevel(const SettingsFile& file, const std::string& output);
 bool SaveBestLevel(SettingsFile& file, const std::string& output, const KeptBestLevel& kept);
+
+// The output's level kept for a band and mode while following the rig, under [LEVELS] with
+// the band and mode as key: "20m-PKTUSB=61" (percent). Nothing when none is kept or the
+// value is not a percentage.
+std::optional<int> ReadBandLevel(const SettingsFile& file, const std::string& bandMode);
+bool SaveBandLevel(SettingsFile& file, const std::string& bandMode, int level);

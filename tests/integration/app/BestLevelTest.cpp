@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +14,7 @@
 #include "meter-sim/SinkFollower.h"
 #include "platform/EndpointMixer.h"
 #include "platform/linux/PulseOutputs.h"
+#include "support/ServerProcess.h"
 #include "support/SoundServer.h"
 #include "support/TransmitterModel.h"
 #include "support/app/MainWindowHarness.h"
@@ -45,7 +44,7 @@ struct SweepRig {
     // Cycles at the pace the emulator follows its sink, until `done` or a bound.
     void CycleUntil(const std::function<bool()>& done, int limit = 200) {
         for (int i = 0; i < limit && !done(); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(120));
+            QTest::qWait(120);  // the rig link, where followed, answers meanwhile
             harness.Cycle();
         }
     }
@@ -119,16 +118,22 @@ TEST(BestLevelTest, EveryInterruptionRestoresTheStartingLevel) {
     EXPECT_EQ(rig.Volume(), kStartLevel);
 }
 
-// A power limit below the knee's power caps the result below the limit's peak voltage.
+// A power limit below the knee's power caps the result below the limit's peak voltage. Following
+// a rig, the result is kept for its band and mode too.
 TEST(BestLevelTest, RespectsThePowerLimit) {
     constexpr double kLimitVolts = 2.5;
-    SweepRig rig(80, "[POWER LIMITS]\nPower Limit Enabled=1\nMaximum Volts=2.5\n");
+    ServerProcess radio({QUORVANE_RIG_SIM, "--state", "/nonexistent", "--port"});  // 20m USB
+    radio.Start();
+    SweepRig rig(
+        80, "[POWER LIMITS]\nPower Limit Enabled=1\nMaximum Volts=2.5\n[RIG]\nFollow=1\nPort=" +
+                std::to_string(radio.port) + "\n");
     BestLevelWindow& window = rig.Open();
     rig.Sweep(window);
     ASSERT_TRUE(window.useButton->isEnabled()) << window.resultLabel->text().toStdString();
     const int found = rig.Volume();
     EXPECT_LT(found, HighestCleanLevel(80, -22));
     EXPECT_LE(ModelPeakVolts(found, 80), kLimitVolts);
+    EXPECT_EQ(rig.harness.Saved("LEVELS", "20m-USB"), std::to_string(found));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <utility>
 
 #include "audio/LevelControl.h"
@@ -26,11 +27,11 @@
 #include "desktop/TrayIcon.h"
 #include "dialogs/HistoryWindow.h"
 #include "dialogs/MaskedEdit.h"
-#include "fldigi/FldigiLink.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/HistoryChart.h"
 #include "support/Process.h"
 #include "support/ScopedEnv.h"
+#include "support/ServerProcess.h"
 #include "support/app/MainWindowHarness.h"
 
 namespace fs = std::filesystem;
@@ -150,7 +151,10 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
         ASSERT_EQ(lines.size(), 1 + cycles++);
         const std::string& line = lines.back();
         EXPECT_NE(line.find("," + h.StatusWord() + ","), std::string::npos) << line;
-        EXPECT_EQ("LEVEL:" + line.substr(line.rfind(',') + 1) + "%", h.Label("level"));
+        std::istringstream fields(line);  // the level is the seventh field
+        std::string level;
+        for (int field = 0; field < 7; ++field) std::getline(fields, level, ',');
+        EXPECT_EQ("LEVEL:" + level + "%", h.Label("level"));
     }
     const QImage chart = Grab(h.Probe().Chart());
     EXPECT_GT(PixelsOf(chart, kGreen), 100) << "no bars";
@@ -324,52 +328,23 @@ TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
     EXPECT_TRUE(h.Probe().PollTimer()->isActive());
 }
 
-// The stand-in fldigi with its state file, in `dir`, and the port it took.
-struct FldigiSim {
-    explicit FldigiSim(const std::string& folder) : dir(folder) { Start(0); }
-    ~FldigiSim() { Kill(); }
-    void Set(const std::string& state) {
-        std::ofstream(dir + "/state.new") << state << '\n';
-        fs::rename(dir + "/state.new", dir + "/state");
-    }
-    void Start(int asked) {
-        fs::remove(dir + "/ready");
-        pid = Spawn({QUORVANE_FLDIGI_SIM, "--port", std::to_string(asked), "--state",
-                     dir + "/state", "--ready", dir + "/ready"},
-                    [](posix_spawn_file_actions_t*) {});
-        for (int polls = 0; polls < 3000 && !fs::exists(dir + "/ready"); ++polls) ::usleep(10'000);
-        std::ifstream(dir + "/ready") >> port;
-    }
-    void Kill() { EndChild(std::exchange(pid, -1), SIGKILL); }
-
-    const std::string dir;
-    pid_t pid = -1;
-    int port = 0;
-};
-
-// Cycles with the message loop running in between until each poll has its answer.
-void Cycles(MainWindowHarness& h, int count) {
-    for (int i = 0; i < count; ++i) {
-        h.Cycle();
-        for (int waits = 0; waits < 500 && h.Probe().Fldigi()->InFlight(); ++waits)
-            QTest::qWait(10);
-    }
-}
-
 TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     MainWindowHarness h({});
-    FldigiSim fldigi(h.Home().Root());  // BPSK31 RX until set
+    const std::string state = h.Home().Root() + "/state";  // BPSK31 RX until set
+    ServerProcess fldigi({QUORVANE_FLDIGI_SIM, "--state", state, "--port"});
+    fldigi.Start();
     h.Meter().SetScenario("splatter");
     h.Home().WriteSettings(
         "[MISC]\r\nALC=1\r\n[FLDIGI]\r\nFollow=1\r\nPort=" + std::to_string(fldigi.port) + "\r\n");
     ASSERT_TRUE(h.Start());
     const auto level = [&h] { return MixerLevel(*h.Probe().Inventory()); };
     const int splatterLevel = level();
-    const auto follow = [&](const char* state) {
-        fldigi.Set(state);
-        Cycles(h, 2);
+    const auto follow = [&](const char* text) {
+        std::ofstream(state + ".new") << text << '\n';
+        fs::rename(state + ".new", state);
+        h.FollowingCycles(2);
     };
-    Cycles(h, 1);
+    h.FollowingCycles(1);
     follow("BPSK63 RX");
     EXPECT_EQ(h.Meter().CommandCount('S'), 1);
     EXPECT_EQ(h.Title(), "PSK63 RF Monitoring on COM1");
@@ -380,7 +355,7 @@ TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     EXPECT_EQ(h.StatusWord(), "FLDIGI?");
 
     fldigi.Kill();
-    fldigi.Start(fldigi.port);  // the port it had
+    fldigi.Start();  // on the port it had
     follow("BPSK31 TX");
     EXPECT_EQ(h.StatusWord(), "SPLATTER!");
     EXPECT_EQ(h.Title(), "PSK31 RF Monitoring on COM1");

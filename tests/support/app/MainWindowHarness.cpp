@@ -1,5 +1,6 @@
 #include "support/app/MainWindowHarness.h"
 
+#include <unistd.h>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -10,6 +11,8 @@
 
 #include "app/StatusPanel.h"
 #include "audio/MixerInventory.h"
+#include "fldigi/FldigiLink.h"
+#include "rig/RigLink.h"
 
 namespace fs = std::filesystem;
 
@@ -63,6 +66,17 @@ bool MainWindowHarness::Start() {
 void MainWindowHarness::Cycle() {
     form_->PollTick();
     form_->WaitForCycle();
+}
+
+void MainWindowHarness::FollowingCycles(int count) {
+    for (int i = 0; i < count; ++i) {
+        Cycle();
+        for (int waits = 0;
+             waits < 5000 && (Probe().Fldigi()->InFlight() || Probe().Rig()->InFlight()); ++waits) {
+            QCoreApplication::processEvents();
+            ::usleep(1000);
+        }
+    }
 }
 
 void MainWindowHarness::Shutdown() {

@@ -42,6 +42,7 @@ public:
     StatusPanel* StatusLine() const { return f_.statusLine_; }
     QPlainTextEdit* TextView() const { return f_.textView_; }
     FldigiLink* Fldigi() const { return f_.fldigiLink_; }
+    RigLink* Rig() const { return f_.rigLink_; }
 
 private:
     MainWindow& f_;
@@ -70,6 +71,10 @@ public:
     // themselves with Cycle(), each to the end of its display.
     bool Start();
     void Cycle();
+    // Cycles with the message loop running in between until fldigi and the rig, where
+    // followed, have answered each cycle's poll. A cycle shows what they said at the one
+    // before.
+    void FollowingCycles(int count);
     // The dialogs, then the main window's save, as at the end of the program. Runs once.
     void Shutdown();
 

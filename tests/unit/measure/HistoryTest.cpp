@@ -34,18 +34,21 @@ TEST(HistoryStoreTest, AFullRingKeepsTheNewestInTimeOrder) {
 TEST(HistoryCsvTest, ALineCarriesTheCyclesFigures) {
     const Measurement noise = Analyze(Filled(5), AnalysisSettings{});
     EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(noise, 1709251199999, false, 7)),
-              "2024-02-29T23:59:59.999Z,NOISE,,,,,7");
+              "2024-02-29T23:59:59.999Z,NOISE,,,,,7,,,,,");
     const Measurement clean = Analyze(ArchFrame(200), AnalysisSettings{});
-    EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(clean, 1796657522250, true, 42)),
-              "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922,24.02,-70.23,0.027,42");
+    // The rig's figures while following it; a mode that would break the line is left out.
+    const RigColumns rig{144390000.0, "PKTUSB", 40.0, 1.53, 25.0};
+    EXPECT_EQ(HistoryCsvLine(MakeHistoryRecord(clean, 1796657522250, true, 42), rig),
+              "2026-12-07T15:32:02.250Z,SIGNAL OK,3.922,24.02,-70.23,0.027,42,"
+              "144.390000,PKTUSB,40,1.53,25.0");
     // A sweep's step is marked as one, at the level the sweep set, with no RMS error.
     const SweepStep step{.level = 61,
                          .peakVolts = 3.9,
                          .watts = 24.02,
                          .imdDb = -27.5,
                          .state = SignalState::Overmodulated};
-    EXPECT_EQ(SweepCsvLine(1796657522250, step),
-              "2026-12-07T15:32:02.250Z,SWEEP SPLATTER!,3.900,24.02,-27.50,,61");
+    EXPECT_EQ(SweepCsvLine(1796657522250, step, {.frequencyHz = 7.07e6, .mode = "U,SB"}),
+              "2026-12-07T15:32:02.250Z,SWEEP SPLATTER!,3.900,24.02,-27.50,,61,7.070000,,,,");
 }
 
 // The running log writes the header once: a later session adds to the earlier file. It

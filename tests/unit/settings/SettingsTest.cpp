@@ -19,7 +19,8 @@ const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc 
     .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
     .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
     .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
-    .ShowPower = true, .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000};
+    .ShowPower = true, .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000,
+    .RigFollow = true, .RigHost = "radio", .RigPort = 4533, .SwrAlert = 3.5};
 // clang-format on
 
 TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
@@ -39,7 +40,9 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"MISC", "Audio Floor", "150"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
         {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "-5"},
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
-        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"}};
+        {"POWER LIMITS", "Power Limit Enabled", "1"}, {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"},
+        {"RIG", "Follow", "1"}, {"RIG", "Host", "radio"}, {"RIG", "Port", "4533"},
+        {"RIG", "SWR Alert", "3,5"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
     EXPECT_EQ(profile.batchesEnded, 1);  // one replace of the file for the whole save
@@ -111,6 +114,14 @@ TEST(BestLevel, KeptPerOutputAndReadBackOrNone) {
     for (const char* bad : {"61", "x 1 2", "101 1 2", "-1 1 2"}) {
         profile.Write("BEST LEVEL", "Speakers", bad);
         EXPECT_EQ(ReadBestLevel(file, "Speakers"), std::nullopt) << bad;
+    }
+    // A level per band and mode: a percentage or nothing.
+    ASSERT_TRUE(SaveBandLevel(file, "20m-PKTUSB", 61));
+    EXPECT_EQ(profile.Read("LEVELS", "20m-PKTUSB"), "61");
+    EXPECT_EQ(ReadBandLevel(file, "20m-PKTUSB"), 61);
+    for (const char* bad : {"101", "-1", "6x"}) {
+        profile.Write("LEVELS", "40m-USB", bad);
+        EXPECT_EQ(ReadBandLevel(file, "40m-USB"), std::nullopt) << bad;
     }
 }
 
