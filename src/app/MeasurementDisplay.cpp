@@ -14,10 +14,7 @@ void SetLabel(QLabel* label, const std::string& text) {
 
 MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
                                        TrayIcon& tray, Window window)
-    : chart_(chart),
-      statusLine_(statusLine),
-      tray_(tray),
-      window_(std::move(window)) {}
+    : chart_(chart), statusLine_(statusLine), tray_(tray), window_(std::move(window)) {}
 
 void MeasurementDisplay::ShowNote(const std::string& note) {
     SetStatusWord(note);
