@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTest>
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -29,6 +28,7 @@
 #include "dialogs/MaskedEdit.h"
 #include "measure/EnvelopeChart.h"
 #include "measure/HistoryChart.h"
+#include "support/Pixels.h"
 #include "support/Process.h"
 #include "support/ScopedEnv.h"
 #include "support/ServerProcess.h"
@@ -96,26 +96,7 @@ TEST(StartUpTest, TriesTheStoredPortThenOneOther) {
     }
 }
 
-const QRgb kGreen = qRgb(0, 255, 0), kYellow = qRgb(255, 255, 0);
-
-// Pixels of `colour` in the image's rows from `top` to before `bottom`.
-int PixelsOf(const QImage& image, QRgb colour, int top = 0, int bottom = INT_MAX) {
-    int count = 0;
-    for (int y = top; y < std::min(bottom, image.height()); ++y)
-        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour;
-    return count;
-}
-
-QImage Grab(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-std::vector<std::string> Lines(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-    return lines;
-}
+const QColor kGreen(0, 255, 0), kYellow(255, 255, 0);
 
 // Each cycle reaches the status line, the caption (only while minimized), the tray light
 // and its tip, the chart and the session history: its log file, its window and a copy saved
@@ -147,37 +128,40 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
         }
         EXPECT_EQ(h.Probe().Chart()->PointCount(), row.chartPoints);
         // The line's own fields are the record's business; here: this cycle's record.
-        const std::vector<std::string> lines = Lines(log);
-        ASSERT_EQ(lines.size(), 1 + cycles++);
-        const std::string& line = lines.back();
+        const std::string text = FileText(log);
+        ASSERT_EQ(std::size_t(std::count(text.begin(), text.end(), '\n')), 1 + cycles++);
+        const std::string line = text.substr(text.rfind('\n', text.size() - 2) + 1);
         EXPECT_NE(line.find("," + h.StatusWord() + ","), std::string::npos) << line;
         std::istringstream fields(line);  // the level is the seventh field
         std::string level;
         for (int field = 0; field < 7; ++field) std::getline(fields, level, ',');
         EXPECT_EQ("LEVEL:" + level + "%", h.Label("level"));
     }
-    const QImage chart = Grab(h.Probe().Chart());
-    EXPECT_GT(PixelsOf(chart, kGreen), 100) << "no bars";
-    EXPECT_GT(PixelsOf(chart, kYellow), 100) << "no arch";
+    const QImage chart = Grab(*h.Probe().Chart());
+    EXPECT_GT(PixelsOf(chart, chart.rect(), kGreen), 100) << "no bars";
+    EXPECT_GT(PixelsOf(chart, chart.rect(), kYellow), 100) << "no arch";
 
     h.Command("openHistory")->trigger();
     auto* window = h.Form().findChild<HistoryWindow*>();
     ASSERT_TRUE(window && window->isVisible());
     ASSERT_TRUE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/saved.csv")));
-    EXPECT_EQ(Lines(h.WorkDir() + "/saved.csv"), Lines(log));
+    EXPECT_EQ(FileText(h.WorkDir() + "/saved.csv"), FileText(log));
     EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
     EXPECT_EQ(h.Messages().size(), 1u);
 
     // The target line across the chart, the splatter cycle's IMD above it, the clean below.
     window->spanList->setCurrentIndex(window->spanList->count() - 1);
-    const QImage history = Grab(window->chart);
-    const auto yellowIn = [&](int y) { return PixelsOf(history, kYellow, y, y + 1); };
+    const QImage history = Grab(*window->chart);
+    const auto band = [&](int top, int bottom) {
+        return QRect(0, top, history.width(), bottom - top);
+    };
+    const auto yellowIn = [&](int y) { return PixelsOf(history, band(y, y + 1), kYellow); };
     int target = 0;
     for (int y = 1; y < history.height(); ++y)
         if (yellowIn(y) > yellowIn(target)) target = y;
     EXPECT_GT(yellowIn(target), history.width() / 2);
-    EXPECT_GT(PixelsOf(history, kGreen, 0, target), 0);
-    EXPECT_GT(PixelsOf(history, kGreen, target + 1), 0);
+    EXPECT_GT(PixelsOf(history, band(0, target), kGreen), 0);
+    EXPECT_GT(PixelsOf(history, band(target + 1, history.height()), kGreen), 0);
 
     // Text mode lists the frame over the chart.
     h.Command("textMode")->trigger();

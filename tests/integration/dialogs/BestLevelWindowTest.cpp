@@ -7,11 +7,11 @@
 #include <QTest>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 
 #include "dialogs/BestLevelWindow.h"
 #include "measure/SweepChart.h"
+#include "support/Pixels.h"
 
 namespace {
 
@@ -111,19 +111,9 @@ TEST(SweepChartTest, DescriptionNamesTheLevelsAndTheirFigures) {
               "target IMD -22 dB");
 }
 
-// Whether a pixel shows `colour`, or nearly: the middle of an antialiased line.
-bool Shows(QRgb p, const QColor& c) {
-    const int off = std::abs(qRed(p) - c.red()) + std::abs(qGreen(p) - c.green());
-    return off + std::abs(qBlue(p) - c.blue()) < 90;
-}
-
-// Pixels of `colour` in `box`.
-int Count(const QImage& image, const QRect& box, const QColor& colour) {
-    int count = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            count += image.valid(x, y) && Shows(image.pixel(x, y), colour);
-    return count;
+// The middle of an antialiased line is near its colour.
+int Near(const QImage& image, const QRect& box, const QColor& colour) {
+    return PixelsOf(image, box, colour, 90);
 }
 
 QRect Around(QPointF at, int radius) {
@@ -135,8 +125,7 @@ TEST(SweepChartTest, PlotShowsPointsTargetAndMarkersInTheirColours) {
     SweepChart chart;
     chart.resize(480, 320);
     chart.SetSweep(kSteps, 44, kTarget, std::nullopt);
-    const auto grab = [&] { return chart.grab().toImage().convertToFormat(QImage::Format_RGB32); };
-    QImage image = grab();
+    QImage image = Grab(chart);
     const QRect area = chart.PlotArea();
     const auto imd = [&](int i) { return chart.ImdPoint(kSteps[i].level, kSteps[i].imdDb); };
     const auto power = [&](int i) { return chart.PowerPoint(kSteps[i].level, kSteps[i].watts); };
@@ -146,32 +135,32 @@ TEST(SweepChartTest, PlotShowsPointsTargetAndMarkersInTheirColours) {
     // The dashed target line across most of its row.
     const QRect targetRow(area.left(), std::lround(chart.ImdPoint(0, kTarget).y()), area.width(),
                           1);
-    EXPECT_GT(Count(image, targetRow, Qt::yellow), area.width() / 2);
+    EXPECT_GT(Near(image, targetRow, Qt::yellow), area.width() / 2);
     // Two-tone levels as filled points joined by lines; 40 % where it was measured last.
     for (const int i : {0, 1, 5}) {
-        EXPECT_EQ(Count(image, Around(imd(i), 0), green), 1) << kSteps[i].level;
-        EXPECT_EQ(Count(image, Around(power(i), 0), cyan), 1) << kSteps[i].level;
+        EXPECT_EQ(Near(image, Around(imd(i), 0), green), 1) << kSteps[i].level;
+        EXPECT_EQ(Near(image, Around(power(i), 0), cyan), 1) << kSteps[i].level;
     }
-    EXPECT_EQ(Count(image, Around(imd(3), 1), green), 0) << "40 % measured first";
-    EXPECT_GT(Count(image, between(imd(0), imd(1)), green), 0);
+    EXPECT_EQ(Near(image, Around(imd(3), 1), green), 0) << "40 % measured first";
+    EXPECT_GT(Near(image, between(imd(0), imd(1)), green), 0);
     // A level without two tones: no IMD, which leaves the IMD axis alone; its power a ring
     // with a black centre and no line to its neighbours.
     EXPECT_LT(imd(2).y(), area.top());
-    EXPECT_EQ(Count(image, Around(power(2), 1), cyan), 0);
-    EXPECT_GT(Count(image, Around(power(2), 5), cyan), 0);
-    EXPECT_EQ(Count(image, between(power(1), power(2)), cyan), 0);
-    EXPECT_EQ(Count(image, between(power(2), power(5)), cyan), 0);
-    EXPECT_EQ(Count(image, between(imd(1), imd(5)), green), 0);
+    EXPECT_EQ(Near(image, Around(power(2), 1), cyan), 0);
+    EXPECT_GT(Near(image, Around(power(2), 5), cyan), 0);
+    EXPECT_EQ(Near(image, between(power(1), power(2)), cyan), 0);
+    EXPECT_EQ(Near(image, between(power(2), power(5)), cyan), 0);
+    EXPECT_EQ(Near(image, between(imd(1), imd(5)), green), 0);
     // The level being measured as a dotted line down the plot.
     const QRect now = column(chart.ImdPoint(44, 0).x());
-    EXPECT_GT(Count(image, now, Qt::white), area.height() / 5);
+    EXPECT_GT(Near(image, now, Qt::white), area.height() / 5);
 
     // Finished: the best level ringed and marked, the level marker gone.
     chart.SetSweep(kSteps, std::nullopt, kTarget, 40);
-    image = grab();
-    EXPECT_EQ(Count(image, now, Qt::white), 0);
-    EXPECT_GT(Count(image, Around(imd(5), 8), orange), 10);  // more than its column shows
-    EXPECT_GT(Count(image, column(imd(5).x()), orange), area.height() / 2);
+    image = Grab(chart);
+    EXPECT_EQ(Near(image, now, Qt::white), 0);
+    EXPECT_GT(Near(image, Around(imd(5), 8), orange), 10);  // more than its column shows
+    EXPECT_GT(Near(image, column(imd(5).x()), orange), area.height() / 2);
 }
 
 }  // namespace
