@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QSessionManager>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "meter/PortSharingDriver.h"
 #include "meter/SharedPortDecision.h"
 #include "platform/NativePlatform.h"
+#include "settings/UserFilePlaces.h"
 
 namespace {
 
@@ -40,6 +42,13 @@ QIcon ProgramIcon() {
     QDirIterator files(":/icons", {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) icon.addFile(files.next());
     return icon;
+}
+
+// A settings file that could not be written loses the session's choices: say so, naming it.
+void ReportFailedSave(MessagePresenter& messages, const std::string& path, bool mayAsk) {
+    const std::string text = "Could not write the settings file " + path + ".";
+    std::fprintf(stderr, "quorvane: %s\n", text.c_str());
+    if (mayAsk) messages.ShowMessage("Error", MessageKind::Error, text);
 }
 
 void ShowMainWindow(MainWindow& form) {
@@ -83,7 +92,12 @@ int RunQuorvane(int argc, char** argv) {
     InitNumberConversion(system.UserLanguageId());
     NativeSerialPorts ports;
     NativeSerialDevices devices;
-    NativeProfileFile profile;
+    NativeUserFolders folders;
+    const SettingsPlace settingsPlace = ChooseSettingsFile(folders);
+    if (settingsPlace.seedFailed)
+        std::fprintf(stderr, "quorvane: could not copy the older settings to %s\n",
+                     settingsPlace.path.c_str());
+    NativeProfileFile profile(settingsPlace.path);
     NativeMixer mixer;
     EndingAwarePresenter messages;
     NativeDriverServices driverServices;
@@ -92,34 +106,43 @@ int RunQuorvane(int argc, char** argv) {
 
     int status = 0;
     {
-        MainWindow mainForm({ports, profile, system, mixer, messages, &sharing, &devices});
+        MainWindow mainForm(
+            {ports, profile, system, mixer, messages, &sharing, &devices, &folders});
         if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
-        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
-                         [] { QCoreApplication::exit(0); });
         // Start-up reads the settings file once, the dialogs' keys included; shutdown
         // writes it once, in one replace, the dialogs' keys included.
         std::optional<ProfileBatch> startup(std::in_place, profile);
-        std::optional<ProfileBatch> shutdown;
         if (!mainForm.StartUp()) return 1;
-        {
-            DialogSet dialogs;
-            startup.reset();
-            mainForm.AttachDialogs(&dialogs);
-            ShowMainWindow(mainForm);
-            if (!TerminationRequested()) status = app.exec();
+        DialogSet dialogs;
+        startup.reset();
+        mainForm.AttachDialogs(&dialogs);
+        // The shutdown save, once: at the end of the event loop, or from the session
+        // manager's commit request at a log-off or shutdown, since Windows may end the
+        // process as soon as it has answered that (WM_QUERYENDSESSION, WM_ENDSESSION).
+        bool finished = false;
+        const auto finish = [&](bool mayAsk) {
+            if (finished) return;
+            finished = true;
             mainForm.PollTimer()->stop();
             mainForm.WaitForCycle();
             // The driver is unloaded before any window goes; the port it serves is
             // closed afterwards by the main window.
             rigPort.FinalizePortDriver();
             mainForm.AttachDialogs(nullptr);
-            shutdown.emplace(profile);
-        }
-        mainForm.ShutDown();
-        // The log is closed by now; the terminal or the session's journal still hears it.
-        if (!shutdown->Commit())
-            std::fputs("quorvane: could not write the settings file\n", stderr);
+            ProfileBatch shutdown(profile);
+            mainForm.ShutDown();
+            if (!shutdown.Commit())
+                ReportFailedSave(messages, settingsPlace.path, mayAsk && !TerminationRequested());
+        };
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                         [&](QSessionManager& session) {
+                             finish(session.allowsInteraction());
+                             QCoreApplication::exit(0);
+                         });
+        ShowMainWindow(mainForm);
+        if (!TerminationRequested()) status = app.exec();
+        finish(true);
     }
     return status;
 }
