@@ -121,7 +121,9 @@ int RunQuorvane(int argc, char** argv) {
         // manager's commit request at a log-off or shutdown, since Windows may end the
         // process as soon as it has answered that (WM_QUERYENDSESSION, WM_ENDSESSION).
         bool finished = false;
-        const auto finish = [&](bool mayAsk) {
+        // A failed save is shown when the session allows it (asked only then: on X11 the
+        // question goes to the session manager).
+        const auto finish = [&](QSessionManager* session) {
             if (finished) return;
             finished = true;
             mainForm.PollTimer()->stop();
@@ -133,16 +135,18 @@ int RunQuorvane(int argc, char** argv) {
             ProfileBatch shutdown(profile);
             mainForm.ShutDown();
             if (!shutdown.Commit())
-                ReportFailedSave(messages, settingsPlace.path, mayAsk && !TerminationRequested());
+                ReportFailedSave(
+                    messages, settingsPlace.path,
+                    !TerminationRequested() && (!session || session->allowsInteraction()));
         };
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
                          [&](QSessionManager& session) {
-                             finish(session.allowsInteraction());
+                             finish(&session);
                              QCoreApplication::exit(0);
                          });
         ShowMainWindow(mainForm);
         if (!TerminationRequested()) status = app.exec();
-        finish(true);
+        finish(nullptr);
     }
     return status;
 }

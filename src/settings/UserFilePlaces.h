@@ -13,8 +13,8 @@
 inline constexpr char kSettingsFileName[] = "quorvane.ini";
 
 struct SettingsPlace {
-    std::string path;        // the file to read and write
-    std::string seededFrom;  // the older file copied there at this start, if any
+    std::string path;         // the file to read and write
+    std::string seededFrom;   // the older file copied there at this start, if any
     bool seedFailed = false;  // an older file was found but could not be copied
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Known folders and files in memory. Every call that could change a file is recorded as
-// "mkdir PATH" or "copy FROM > TO", so a test sees that the older files are only read.
+// Known folders and files in memory; each call that could change a file is recorded
+// ("mkdir PATH", "copy FROM > TO"), so a test sees that the older files are only read.
 
 #include <map>
 #include <set>
@@ -18,18 +18,13 @@ public:
     }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     bool CreateDirectory(const std::string& path) override {
-        changes.push_back("mkdir " + path);
-        return !failMkdir;
+        return changes.push_back("mkdir " + path), !failMkdir;
     }
     bool CopyFile(const std::string& from, const std::string& to) override {
         changes.push_back("copy " + from + " > " + to);
-        if (failCopy || !files.count(from) || files.count(to)) return false;
-        files[to] = files[from];
-        return true;
+        return !failCopy && files.count(from) && files.emplace(to, files[from]).second;
     }
-    bool CanCreateFileIn(const std::string& folder) override {
-        return !readOnly.count(folder);
-    }
+    bool CanCreateFileIn(const std::string& folder) override { return !readOnly.count(folder); }
 
     std::map<Known, std::string> known{{Known::RoamingAppData, "C:\\Users\\Ann\\AppData\\Roaming"},
                                        {Known::LocalAppData, "C:\\Users\\Ann\\AppData\\Local"},

@@ -8,12 +8,12 @@
 #include <tuple>
 
 #include "meter/DriverService.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32UserFolders.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32WindowActivation.h"
 
 static const std::string kName = "qvtest" + std::to_string(GetCurrentProcessId());
@@ -90,39 +90,23 @@ TEST(SystemTest, TheSettingsFileTheProgramsOwnFileAndTheSystem) {
 }
 
 // The settings at a full path in a folder whose name is not ASCII, made by the user-folder
-// calls; the older file is copied but never over one that exists; a batch ends false when a
-// write in it failed.
+// calls; no copy over an existing file; a failed write reaches the batch's end.
 TEST(SystemTest, PerUserFoldersAndSettingsAtAFullPath) {
-    using Known = UserFolders::Known;
     Win32UserFolders folders;
-    const std::string local = folders.KnownFolderPath(Known::LocalAppData);
-    ASSERT_FALSE(local.empty());
-    EXPECT_NE(folders.KnownFolderPath(Known::RoamingAppData), local);
-    EXPECT_EQ(folders.ProgramFolder(Known::LocalAppData), local + "\\Quorvane");
-    const std::string folder = local + "\\" + kName + "\\St\xC3\xB6rung \xCE\xA9";
-    ASSERT_TRUE(folders.CreateDirectory(folder) && folders.CreateDirectory(folder));
-    EXPECT_TRUE(folders.CanCreateFileIn(folder));
+    const std::string own = folders.ProgramFolder(UserFolders::Known::LocalAppData);
+    const std::string folder = own + "\\" + kName + "\\St\xC3\xB6rung \xCE\xA9";
+    ASSERT_TRUE(own.ends_with("\\Quorvane") && folders.CreateDirectory(folder));
     const std::string path = folder + "\\quorvane.ini", copy = folder + "\\copy.ini";
-    Win32ProfileFile settings(path);
-    {
-        ProfileBatch batch(settings);
-        EXPECT_TRUE(settings.Write("FLDIGI", "Host", "shack"));
-        EXPECT_TRUE(batch.Commit());
+    Win32ProfileFile settings(path), unwritable(folder + "\\missing\\quorvane.ini");
+    for (Win32ProfileFile* file : {&settings, &unwritable}) {
+        ProfileBatch batch(*file);
+        file->Write("FLDIGI", "Host", "shack");
+        EXPECT_EQ(batch.Commit(), file == &settings) << file->FileName();
     }
     EXPECT_EQ(Win32ProfileFile(path).Read("fldigi", "HOST"), "shack");
-    EXPECT_TRUE(folders.FileExists(path) && !folders.FileExists(copy));
-    EXPECT_TRUE(folders.CopyFile(path, copy));
-    EXPECT_FALSE(folders.CopyFile(path, copy)) << "never over an existing file";
-    // The profile calls make the file but not its folder.
-    Win32ProfileFile unwritable(folder + "\\missing\\quorvane.ini");
-    {
-        ProfileBatch batch(unwritable);
-        unwritable.Write("FLDIGI", "Host", "elsewhere");
-        EXPECT_FALSE(batch.Commit()) << "the failed write reaches the batch's end";
-    }
-    for (const std::string& file : {path, copy}) DeleteFileW(WideFromUtf8(file).c_str());
-    RemoveDirectoryW(WideFromUtf8(folder).c_str());
-    RemoveDirectoryW(WideFromUtf8(local + "\\" + kName).c_str());
+    EXPECT_TRUE(folders.CopyFile(path, copy) && !folders.CopyFile(path, copy));
+    for (const std::string& file : {path, copy, folder, own + "\\" + kName})
+        DeleteFileW(WideFromUtf8(file).c_str()) || RemoveDirectoryW(WideFromUtf8(file).c_str());
 }
 
 // A later start under the running one's name: it finds the same block, and its request

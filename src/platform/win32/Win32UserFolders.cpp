@@ -10,9 +10,12 @@ namespace {
 
 const KNOWNFOLDERID& FolderId(UserFolders::Known folder) {
     switch (folder) {
-        case UserFolders::Known::RoamingAppData: return FOLDERID_RoamingAppData;
-        case UserFolders::Known::LocalAppData: return FOLDERID_LocalAppData;
-        case UserFolders::Known::Windows: break;
+        case UserFolders::Known::RoamingAppData:
+            return FOLDERID_RoamingAppData;
+        case UserFolders::Known::LocalAppData:
+            return FOLDERID_LocalAppData;
+        case UserFolders::Known::Windows:
+            break;
     }
     return FOLDERID_Windows;
 }
@@ -41,8 +44,7 @@ bool Win32UserFolders::FileExists(const std::string& path) {
 
 bool Win32UserFolders::CreateDirectory(const std::string& path) {
     const int result = SHCreateDirectoryExW(nullptr, WideFromUtf8(path).c_str(), nullptr);
-    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS ||
-           result == ERROR_FILE_EXISTS;
+    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
 }
 
 bool Win32UserFolders::CopyFile(const std::string& from, const std::string& to) {
@@ -52,9 +54,8 @@ bool Win32UserFolders::CopyFile(const std::string& from, const std::string& to) 
 bool Win32UserFolders::CanCreateFileIn(const std::string& folder) {
     // Access rights alone do not say it (a read-only medium, a full quota): make a file
     // that goes again when its handle closes.
-    const std::string probe =
-        (folder.empty() ? std::string(".") : folder) + "\\.quorvane-" +
-        std::to_string(GetCurrentProcessId()) + ".tmp";
+    const std::string probe = (folder.empty() ? std::string(".") : folder) + "\\.quorvane-" +
+                              std::to_string(GetCurrentProcessId()) + ".tmp";
     HANDLE file = CreateFileW(WideFromUtf8(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
