@@ -6,6 +6,7 @@
 
 #include "dialogs/NumberConversion.h"
 #include "measure/FixedFormat.h"
+#include "meter/PortListing.h"
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     auto lower = [](char c) {
@@ -26,8 +27,7 @@ std::string ComPortText(int comPort) {
 }
 
 int ComPortFromText(std::string_view listText) {
-    // Windows numbers its COM ports up to 255; a fourth digit makes a number beyond them.
-    constexpr int kHighestComPort = 255;
+    // A fourth digit makes a number beyond the highest port.
     const std::string digits = listText.size() > 3 ? std::string(listText.substr(3, 4)) : "";
     const int port = LenientStrToInt(digits);
     return port <= kHighestComPort ? port : 0;
