@@ -8,12 +8,10 @@
 #include <tuple>
 
 #include "meter/DriverService.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32SystemInfo.h"
-#include "platform/win32/Win32UserFolders.h"
 #include "platform/win32/Win32WindowActivation.h"
 
 static const std::string kName = "qvtest" + std::to_string(GetCurrentProcessId());
@@ -87,23 +85,6 @@ TEST(SystemTest, TheSettingsFileTheProgramsOwnFileAndTheSystem) {
     const Win32SystemInfo info;
     EXPECT_EQ(info.VersionWord() & 0x80000000u, 0u) << "of the NT family";
     EXPECT_TRUE(info.LocaleDecimalSeparator() == '.' || info.LocaleDecimalSeparator() == ',');
-}
-
-// The settings at a full path in a folder whose name is not ASCII, made by the user-folder
-// calls; a failed write (no such folder) reaches the batch's end.
-TEST(SystemTest, SettingsAtAFullPathInAnyFolder) {
-    const std::string own = Win32UserFolders().ProgramFolder(UserFolders::Known::LocalAppData);
-    const std::string folder = own + "\\" + kName + "\\St\xC3\xB6rung \xCE\xA9";
-    ASSERT_TRUE(own.ends_with("\\Quorvane") && Win32UserFolders().CreateDirectory(folder));
-    Win32ProfileFile settings(folder + "\\quorvane.ini"), unwritable(folder + "\\no\\q.ini");
-    for (Win32ProfileFile* file : {&settings, &unwritable}) {
-        ProfileBatch batch(*file);
-        file->Write("FLDIGI", "Host", "shack");
-        EXPECT_EQ(batch.Commit(), file == &settings) << file->FileName();
-    }
-    EXPECT_EQ(Win32ProfileFile(settings.FileName()).Read("fldigi", "HOST"), "shack");
-    for (const std::string& file : {settings.FileName(), folder, own + "\\" + kName})
-        DeleteFileW(WideFromUtf8(file).c_str()) || RemoveDirectoryW(WideFromUtf8(file).c_str());
 }
 
 // A later start under the running one's name: it finds the same block, and its request

@@ -21,8 +21,6 @@ public:
     void BeginBatch() override;
     bool EndBatch() override;
 
-    const std::string& FileName() const { return fileName_; }
-
 private:
     std::string fileName_;
     std::wstring wideName_;
