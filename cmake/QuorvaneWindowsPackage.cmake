@@ -55,5 +55,8 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/quorvane.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/icons/quorvane.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME quorvane.exe)
+# The program lies in the installation folder itself, not in bin\ (NSIS's default), and
+# the Start-menu entry must point there.
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 include(CPack)

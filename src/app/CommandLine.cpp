@@ -7,6 +7,7 @@
 
 #include "dialogs/Commands.h"
 #include "platform/NativePlatform.h"
+#include "platform/ParentConsole.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ private:
 };
 
 void Print(std::FILE* stream, const QString& text) {
+    AttachParentConsole();
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }

@@ -22,6 +22,7 @@
 #include "meter/MeterProtocol.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtTrayShell.h"
+#include "settings/UserFilePlaces.h"
 
 namespace {
 constexpr int kDefaultWidth = 447;
@@ -230,13 +231,13 @@ bool MainWindow::StartUp() {
 }
 
 bool MainWindow::OpenLog() {
-    if (log_.Open(kLogFileName)) return true;
+    const std::string path = PlaceUserFile(services_.Folders, kLogFileName);
+    if (log_.Open(path)) return true;
     // Without a log the program still does its job; the operator should know why
     // the file asked for is missing.
     settings_.Debug = false;
-    services_.Messages.ShowMessage(
-        "Error", MessageKind::Error,
-        std::string("Could not create the log file ") + kLogFileName + ".");
+    services_.Messages.ShowMessage("Error", MessageKind::Error,
+                                   "Could not create the log file " + path + ".");
     return false;
 }
 

@@ -42,6 +42,7 @@ class TrayIcon;
 class MixerInventory;
 class SerialPorts;
 class SerialDeviceList;
+class UserFolders;
 
 // What the main window is wired to: the real platform in the program, fakes in tests.
 struct MainWindowServices {
@@ -53,6 +54,9 @@ struct MainWindowServices {
     PortSharing* Sharing = nullptr;
     // The port dialog lists plain COM names without it.
     SerialDeviceList* Devices = nullptr;
+    // Where the log and the history file go when the working folder is read-only; without
+    // it they stay where they are named.
+    UserFolders* Folders = nullptr;
 };
 
 class MainWindow : public QWidget {

@@ -9,6 +9,7 @@
 #include "audio/MixerInventory.h"
 #include "measure/TextCycle.h"
 #include "meter/MeterProtocol.h"
+#include "settings/UserFilePlaces.h"
 
 void MainWindow::PollTick() {
     PollFldigi();
@@ -95,10 +96,11 @@ void MainWindow::ShowTextFrame(const std::string& reply) {
 
 void MainWindow::OpenHistoryLog() {
     ReadHistorySettings(settingsFile_, settings_);
-    if (!settings_.HistoryLog || historyLog_.Open(settings_.HistoryFile)) return;
-    services_.Messages.ShowMessage(
-        "Error", MessageKind::Error,
-        "Could not open the history file " + settings_.HistoryFile + ".");
+    if (!settings_.HistoryLog) return;
+    const std::string path = PlaceUserFile(services_.Folders, settings_.HistoryFile);
+    if (historyLog_.Open(path)) return;
+    services_.Messages.ShowMessage("Error", MessageKind::Error,
+                                   "Could not open the history file " + path + ".");
 }
 
 void MainWindow::RecordHistory(const Measurement& m) {

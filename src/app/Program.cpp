@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QSessionManager>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "meter/SharedPortDecision.h"
 #include "platform/NativePlatform.h"
 #include "settings/Settings.h"
+#include "settings/UserFilePlaces.h"
 
 namespace {
 
@@ -44,6 +46,13 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// A settings file that could not be written loses the session's choices: say so, naming it.
+void ReportFailedSave(MessagePresenter& messages, const std::string& path, bool mayAsk) {
+    const std::string text = "Could not write the settings file " + path + ".";
+    std::fprintf(stderr, "quorvane: %s\n", text.c_str());
+    if (mayAsk) messages.ShowMessage("Error", MessageKind::Error, text);
+}
+
 void ShowMainWindow(MainWindow& form) {
     if (form.windowState() & Qt::WindowMinimized)
         form.showMinimized();
@@ -59,7 +68,14 @@ int RunQuorvane(int argc, char** argv) {
     // Answered before the single-instance guard too, so a running copy does not matter.
     if (const std::optional<int> answered = AnswerCommandLineQuestions(argc, argv))
         return *answered;
-    NativeProfileFile profile;
+    // The settings file is known before Qt starts, which reads the platform to run on from
+    // it. A first start per user copies the older file there; a second start finds it made.
+    NativeUserFolders folders;
+    const SettingsPlace settingsPlace = ChooseSettingsFile(folders);
+    if (settingsPlace.seedFailed)
+        std::fprintf(stderr, "quorvane: could not copy the older settings to %s\n",
+                     settingsPlace.path.c_str());
+    NativeProfileFile profile(settingsPlace.path);
 #ifndef _WIN32
     if (!SelectDisplayPlatform(argc, argv,
                                profile.Read(IniKey::kMisc, IniKey::kPlatform).value_or("")))
@@ -102,34 +118,47 @@ int RunQuorvane(int argc, char** argv) {
 
     int status = 0;
     {
-        MainWindow mainForm({ports, profile, system, mixer, messages, &sharing, &devices});
+        MainWindow mainForm(
+            {ports, profile, system, mixer, messages, &sharing, &devices, &folders});
         if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
-        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
-                         [] { QCoreApplication::exit(0); });
         // Start-up reads the settings file once, the dialogs' keys included; shutdown
         // writes it once, in one replace, the dialogs' keys included.
         std::optional<ProfileBatch> startup(std::in_place, profile);
-        std::optional<ProfileBatch> shutdown;
         if (!mainForm.StartUp()) return 1;
-        {
-            DialogSet dialogs;
-            startup.reset();
-            mainForm.AttachDialogs(&dialogs);
-            ShowMainWindow(mainForm);
-            if (!TerminationRequested()) status = app.exec();
+        DialogSet dialogs;
+        startup.reset();
+        mainForm.AttachDialogs(&dialogs);
+        // The shutdown save, once: at the end of the event loop, or from the session
+        // manager's commit request at a log-off or shutdown, since Windows may end the
+        // process as soon as it has answered that (WM_QUERYENDSESSION, WM_ENDSESSION).
+        bool finished = false;
+        // A failed save is shown when the session allows it (asked only then: on X11 the
+        // question goes to the session manager).
+        const auto finish = [&](QSessionManager* session) {
+            if (finished) return;
+            finished = true;
             mainForm.PollTimer()->stop();
             mainForm.WaitForCycle();
             // The driver is unloaded before any window goes; the port it serves is
             // closed afterwards by the main window.
             rigPort.FinalizePortDriver();
             mainForm.AttachDialogs(nullptr);
-            shutdown.emplace(profile);
-        }
-        mainForm.ShutDown();
-        // The log is closed by now; the terminal or the session's journal still hears it.
-        if (!shutdown->Commit())
-            std::fputs("quorvane: could not write the settings file\n", stderr);
+            ProfileBatch shutdown(profile);
+            mainForm.ShutDown();
+            if (!shutdown.Commit())
+                ReportFailedSave(
+                    messages, settingsPlace.path,
+                    !TerminationRequested() && (!session || session->allowsInteraction()));
+        };
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                         [&](QSessionManager& session) {
+                             finish(&session);
+                             QCoreApplication::exit(0);
+                         });
+        ShowMainWindow(mainForm);
+        if (!TerminationRequested()) status = app.exec();
+        finish(nullptr);
     }
     return status;
 }

@@ -19,6 +19,10 @@ TrayIconHandle Register(QtTrayShell& shell, const QImage& image) {
     return shell.AddIcon(QIcon(QPixmap::fromImage(image)));
 }
 
+// The notification area's icon is 16 px at 100 % scaling, 20 at 125 %, 24 at 150 % and
+// 32 at 200 %: each drawn at its own size stays sharp where a scaled one would blur.
+constexpr int kDotSizes[] = {16, 20, 24, 32};
+
 }  // namespace
 
 QColor LedIconImages::DotColor(int index) {
@@ -26,15 +30,18 @@ QColor LedIconImages::DotColor(int index) {
     return index >= 0 && index < kDotCount ? colors[index] : QColor(Qt::transparent);
 }
 
-QImage LedIconImages::DotImage(int index) {
-    QImage image = Transparent(16);
+QImage LedIconImages::DotImage(int index, int size) {
+    QImage image = Transparent(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor color = DotColor(index);
-    // A darker rim keeps the white dot visible on a light panel.
+    // A darker rim keeps the white dot visible on a light panel; the rim stays one pixel
+    // wide at every size, on whole pixels, and the dot fills the same share of the square.
     painter.setPen(QPen(color.darker(160), 1));
     painter.setBrush(color);
-    painter.drawEllipse(QRectF(2.5, 2.5, 11, 11));
+    const int margin = size / 8;
+    const int diameter = size - 2 * margin - 1;
+    painter.drawEllipse(QRectF(margin + 0.5, margin + 0.5, diameter, diameter));
     return image;
 }
 
@@ -48,7 +55,11 @@ QImage LedIconImages::TriangleImage() {
 }
 
 LedIconImages::LedIconImages(QtTrayShell& shell) : Picture_(Register(shell, TriangleImage())) {
-    for (int i = 0; i < kDotCount; ++i) IconList_.Add(Register(shell, DotImage(i)));
+    for (int i = 0; i < kDotCount; ++i) {
+        QIcon dot;
+        for (const int size : kDotSizes) dot.addPixmap(QPixmap::fromImage(DotImage(i, size)));
+        IconList_.Add(shell.AddIcon(dot));
+    }
 }
 
 std::unique_ptr<TrayIcon> MakeLedIcon(TrayShell& shell, LedIconImages& images) {

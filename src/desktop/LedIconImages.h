@@ -1,7 +1,7 @@
 #pragma once
 // The main window's pictures for its status light `LedIcon`: the image list `IconList`
-// (16 x 16 dots: 0 white, 1 black, 2 blue, 3 red) and the icon's own 32 x 32 picture, a
-// red, black-outlined triangle pointing up in the upper half of a transparent ground.
+// (dots at 16, 20, 24 and 32 px: 0 white, 1 black, 2 blue, 3 red) and the icon's own 32 x 32
+// picture, a red, black-outlined triangle pointing up in the upper half of a transparent ground.
 
 #include <QColor>
 #include <QImage>
@@ -15,7 +15,8 @@ class LedIconImages {
 public:
     static constexpr int kDotCount = 4;
     static QColor DotColor(int index);
-    static QImage DotImage(int index);
+    // The dot at `size` pixels square (the tray shows 16, 20, 24 or 32 by the scaling).
+    static QImage DotImage(int index, int size = 16);
     static QImage TriangleImage();
 
     // Registers the pictures with the shell that is to show them.

@@ -6,6 +6,7 @@
 
 #include "dialogs/NumberConversion.h"
 #include "measure/FixedFormat.h"
+#include "meter/PortListing.h"
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     auto lower = [](char c) {
@@ -26,8 +27,10 @@ std::string ComPortText(int comPort) {
 }
 
 int ComPortFromText(std::string_view listText) {
-    const std::string digits = listText.size() > 3 ? std::string(listText.substr(3, 2)) : "";
-    return LenientStrToInt(digits);
+    // A fourth digit makes a number beyond the highest port.
+    const std::string digits = listText.size() > 3 ? std::string(listText.substr(3, 4)) : "";
+    const int port = LenientStrToInt(digits);
+    return port <= kHighestComPort ? port : 0;
 }
 
 bool IsNtFamily(uint32_t versionWord) {
@@ -220,7 +223,9 @@ std::string AboutWebText() {
     return "go to " + std::string(kMakerWebAddress);
 }
 
-std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId) {
+std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId, unsigned build) {
+    // Windows 11 still calls itself 10.0; only its build numbers tell it apart.
+    if (major == 10 && minor == 0 && build >= 22000) return "Windows 11";
     struct Release {
         unsigned major, minor;
         int platformId;  // -1: any
@@ -230,6 +235,7 @@ std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId) {
         {4, 0, 1, "Windows 95"},           {4, 0, 2, "Windows NT"},     {4, 10, -1, "Windows 98"},
         {4, 90, -1, "Windows ME"},         {5, 0, -1, "Windows 2000"},  {5, 1, -1, "Windows XP"},
         {5, 2, -1, "Windows Server 2003"}, {6, 0, -1, "Windows Vista"}, {6, 1, -1, "Windows 7"},
+        {6, 2, -1, "Windows 8"},           {6, 3, -1, "Windows 8.1"},   {10, 0, -1, "Windows 10"},
     };
     for (const Release& r : releases) {
         if (r.major == major && r.minor == minor &&

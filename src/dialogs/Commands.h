@@ -104,8 +104,8 @@ std::string AboutVersionText(const std::string& programVersion);
 std::string AboutFirmwareText(const std::string& firmwareText);
 std::string AboutOsText(const std::string& osName);
 std::string AboutWebText();
-// Name of a Windows release from GetVersionEx's major, minor and platform id.
-std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId);
+// Name of a Windows release from GetVersionEx's major, minor, platform id and build number.
+std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId, unsigned build = 0);
 
 template <std::size_t N>
 int FindEntryIgnoringCase(const std::array<std::string_view, N>& entries, std::string_view text) {

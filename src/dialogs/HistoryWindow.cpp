@@ -1,9 +1,11 @@
 #include "dialogs/HistoryWindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
@@ -83,7 +85,10 @@ void HistoryWindow::SpanChanged(int index) {
 }
 
 void HistoryWindow::SaveAsCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, "Save as CSV", "quorvane-history.csv",
+    // The working folder may be the program's own, read-only one: offer the documents.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, "Save as CSV",
+                                                      QDir(folder).filePath("quorvane-history.csv"),
                                                       "CSV files (*.csv);;All files (*)");
     if (!path.isEmpty()) SaveTo(path);
 }

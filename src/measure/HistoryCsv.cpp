@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/Utf8File.h"
 #include "measure/FixedFormat.h"
 
 namespace {
@@ -76,7 +77,7 @@ std::string SweepCsvLine(std::int64_t utcMillis, const SweepStep& step, const Ri
 }
 
 bool SaveHistoryCsv(const HistoryStore& store, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = OpenUtf8File(path, "wb");
     if (!file) return false;
     bool ok = std::fprintf(file, "%s\n", kHistoryCsvHeader) > 0;
     for (std::size_t i = 0; ok && i < store.Size(); ++i)
@@ -91,7 +92,7 @@ HistoryCsvLog::~HistoryCsvLog() {
 
 bool HistoryCsvLog::Open(const std::string& path) {
     Close();
-    file_ = std::fopen(path.c_str(), "ab");
+    file_ = OpenUtf8File(path, "ab");
     if (!file_) return false;
     std::fseek(file_, 0, SEEK_END);
     if (std::ftell(file_) == 0) {

@@ -61,9 +61,18 @@ std::unique_ptr<SerialPort> MeterLink::OpenPort(const std::string& name, uint32_
         log_.Log("Calling HookComPort for " + name);
         auto port = sharing_->HookComPort(openName, error);
         log_.Log("Returned from HookComPort");
+        TellSharingNote();
         return port;
     }
+    TellSharingNote();
     return ports_.Open(openName, error);
+}
+
+void MeterLink::TellSharingNote() {
+    const std::string note = sharing_ != nullptr ? sharing_->TakeNote() : std::string();
+    if (note.empty()) return;
+    log_.Log(note);
+    presenter_.ShowMessage("Information", MessageKind::Information, note);
 }
 
 bool MeterLink::LogFailure(const std::string& call, const std::string& name) {

@@ -85,6 +85,8 @@ public:
 
 private:
     std::unique_ptr<SerialPort> OpenPort(const std::string& name, uint32_t& error);
+    // Logs and shows why the port is not shared after all, when there is a reason.
+    void TellSharingNote();
     bool ConfigurePort(const std::string& name);
     bool LogFailure(const std::string& call, const std::string& name);
     // Keeps the reason of a failed open; true when it is the same as the last one.

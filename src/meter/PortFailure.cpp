@@ -11,12 +11,14 @@ namespace win32 {
 constexpr uint32_t kFileNotFound = 2;
 constexpr uint32_t kPathNotFound = 3;
 constexpr uint32_t kAccessDenied = 5;
+constexpr uint32_t kInvalidHandle = 6;
 constexpr uint32_t kBadCommand = 22;
 constexpr uint32_t kGenFailure = 31;
 constexpr uint32_t kSharingViolation = 32;
 constexpr uint32_t kDevNotExist = 55;
 constexpr uint32_t kBusy = 170;
 constexpr uint32_t kNoSuchDevice = 433;
+constexpr uint32_t kOperationAborted = 995;
 constexpr uint32_t kDeviceNotConnected = 1167;
 constexpr uint32_t kDeviceRemoved = 1617;
 }  // namespace win32
@@ -52,9 +54,10 @@ OpenFailureKind ClassifyOpenFailure(ErrorCodeSet codes, uint32_t code) {
 bool IsHangUpError(ErrorCodeSet codes, uint32_t code) {
     if (codes == ErrorCodeSet::Win32) {
         using namespace win32;
-        // A removed USB adapter's handle answers with any of these, depending on its driver.
-        return OneOf(
-            code, {kAccessDenied, kBadCommand, kGenFailure, kDeviceNotConnected, kDeviceRemoved});
+        // A removed USB adapter's handle answers with any of these, depending on its driver
+        // (995: its I/O aborted, 6: the handle gone with the device, 433: no such device).
+        return OneOf(code, {kAccessDenied, kInvalidHandle, kBadCommand, kGenFailure, kNoSuchDevice,
+                            kOperationAborted, kDeviceNotConnected, kDeviceRemoved});
     }
     return OneOf(code, {Code(EIO), Code(ENXIO), Code(ENODEV)});
 }

@@ -13,8 +13,8 @@ struct PortEntry {
     std::string Text;     // "COM5  FTDI FT232R USB UART  (/dev/ttyUSB0)"
 };
 
-// The highest COM number a stored port or a new tie may use: the dialog reads two digits.
-inline constexpr int kHighestComPort = 99;
+// The highest COM number a stored port or a new tie may use, as Windows numbers its ports.
+inline constexpr int kHighestComPort = 255;
 
 // The plain names COM1..COM`count`, as the list shows them without a device list.
 std::vector<PortEntry> PlainPortEntries(int count);

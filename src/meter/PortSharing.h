@@ -18,4 +18,7 @@ public:
     // falling back to the direct port when the hook fails. Null on failure, with `error`.
     virtual std::unique_ptr<SerialPort> HookComPort(const std::string& openName,
                                                     uint32_t& error) = 0;
+    // Why the port is not shared after all (the driver failed, or cannot load on this
+    // Windows), once; empty when there is nothing to tell.
+    virtual std::string TakeNote() { return {}; }
 };

@@ -1,18 +1,14 @@
 #include "meter/PortSharingDriver.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "meter/DriverService.h"
 
 namespace {
 
 constexpr uint32_t kDosNameChars = 260;
-constexpr uint32_t kWrongVersionCode = 20;
 constexpr uint32_t kUnloadWaitMs = 100;
-
-bool HasAdministratorHintCode(uint32_t code) {
-    return code == kErrorFileNotFound || code == kErrorAccessDenied || code == kErrorInvalidHandle;
-}
 
 // The lookup wants the bare DOS name, also for ports opened as "\\.\COM12".
 std::string BareDosName(const std::string& portName) {
@@ -29,7 +25,9 @@ std::string ExecutableDirectory(const std::string& executablePath) {
 
 std::unique_ptr<SerialPort> PortSharingDriver::HookComPort(const std::string& portName,
                                                            uint32_t& error) {
-    if (!driverLoaded_) driverLoaded_ = LoadPortDriver();
+    // After one failure the session opens its ports directly: trying again at every
+    // reconnection would only repeat the note.
+    if (!driverLoaded_ && !gaveUp_) driverLoaded_ = LoadPortDriver();
     std::string openName = portName;
     if (driverLoaded_) {
         if (SendHookRequest(portName)) {
@@ -44,13 +42,14 @@ std::unique_ptr<SerialPort> PortSharingDriver::HookComPort(const std::string& po
 
 bool PortSharingDriver::LoadPortDriver() {
     isNT_ = (os_.VersionWord() & kVersionNotNtBit) == 0;
-    if (!isNT_) return false;
+    // A 32-bit kernel driver never loads on 64-bit Windows: not even tried there.
+    if (!isNT_ || os_.RunsOn64BitWindows()) return false;
 
     // Only the copy the start-up check found beside the program is installed: a file from
     // the working directory or the search path could be anyone's.
     const std::string source = ExecutableDirectory(os_.ExecutablePath()) + kKestralDriverFile;
     if (!os_.FileExists(source)) {
-        ReportDriverError("KESTRAL.SYS was not found.", os_.LastError());
+        ReportDriverError("KESTRAL.SYS was not found beside the program.", os_.LastError());
         return false;
     }
     const std::string systemRoot = os_.EnvironmentVariable("SYSTEMROOT");
@@ -64,9 +63,7 @@ bool PortSharingDriver::LoadPortDriver() {
     // A driver left installed by an earlier run is used as it is.
     if (!InstallAndOpenDriver(os_, kKestralServiceName, target, driverHandle_, error)) {
         if (!os_.CopyFile(source, target, false)) {
-            ReportDriverError("Unable to copy KESTRAL.SYS to " + target + " Make sure that " +
-                                  kKestralDriverFile + " is in the current directory.",
-                              os_.LastError());
+            ReportDriverError("Unable to copy KESTRAL.SYS to " + target + ".", os_.LastError());
             return false;
         }
         os_.SetFileAttributes(target, kFileAttributeNormal);
@@ -79,8 +76,7 @@ bool PortSharingDriver::LoadPortDriver() {
         // The running driver no longer needs its file; the next start copies it again.
         os_.DeleteFile(target);
         if (!opened) {
-            ReportDriverError("Error loading KESTRAL (" + source + "): " + std::to_string(error),
-                              error);
+            ReportDriverError("Error loading KESTRAL (" + source + ").", error);
             return false;
         }
     }
@@ -98,7 +94,7 @@ bool PortSharingDriver::CheckDriverVersion() {
     ReportDriverError(
         "Kestral GUI located a driver with the wrong version. If you just installed a new "
         "version you must reboot before you are able to use it.",
-        kWrongVersionCode);
+        0);
     return false;
 }
 
@@ -147,13 +143,21 @@ std::string PortSharingDriver::GetDosDeviceTarget(const std::string& dosName) {
 
 void PortSharingDriver::ReportDriverError(std::string message, uint32_t code) {
     if (isNT_) UninstallDriver(os_, kKestralServiceName);
-    if (HasAdministratorHintCode(code)) {
-        message +=
-            " Make sure that you are an administrator, and that Kestral is not already "
-            "running.";
+    // The system's own reason (577: not signed, 193: not a driver for this Windows, 1275:
+    // blocked, 5: no rights) says more than any guess.
+    if (code != 0) {
+        const std::string text = os_.ErrorText(code);
+        message += " Error " + std::to_string(code) + (text.empty() ? "" : ": " + text) + ".";
     }
-    os_.StopMessageBox(os_.ExecutablePath(), message, MessageBoxButtons::Ok);
-    os_.PostQuit();
+    if (code == kErrorAccessDenied) message += " Loading the driver needs administrator rights.";
+    // This may run on the serial worker thread: the note is only kept here, for the
+    // caller to show, and the program goes on with the port opened directly.
+    note_ = std::move(message);
+    gaveUp_ = true;
+}
+
+std::string PortSharingDriver::TakeNote() {
+    return std::exchange(note_, std::string());
 }
 
 void PortSharingDriver::FinalizePortDriver() {

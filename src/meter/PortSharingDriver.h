@@ -43,8 +43,11 @@ public:
     void UnloadPortDriver();
     bool SendHookRequest(const std::string& portName);
     std::string GetDosDeviceTarget(const std::string& dosName);
-    // Removes the service, tells the operator and asks the program to end.
+    // Removes the service and keeps the note for the operator, naming the system's error
+    // `code` (none for 0); the ports are opened directly from then on.
     void ReportDriverError(std::string message, uint32_t code);
+    // The note of the last failure, once; empty when there is none to tell.
+    std::string TakeNote();
     // Called at shutdown while the shared port is still open; unloads a loaded driver.
     void FinalizePortDriver();
 
@@ -61,4 +64,6 @@ private:
     bool isNT_ = false;
     OsHandle driverHandle_ = kInvalidHandle;
     bool driverLoaded_ = false;
+    bool gaveUp_ = false;
+    std::string note_;
 };

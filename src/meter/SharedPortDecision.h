@@ -13,8 +13,11 @@ public:
 
     bool ShouldShare(Logger& log) override;
     std::unique_ptr<SerialPort> HookComPort(const std::string& openName, uint32_t& error) override;
+    std::string TakeNote() override;
 
 private:
     DriverServices& os_;
     PortSharingDriver& sharingDriver_;
+    bool toldNoDriver_ = false;
+    std::string note_;
 };

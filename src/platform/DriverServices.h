@@ -81,11 +81,15 @@ public:
     virtual std::string ExecutablePath() = 0;
     virtual void Sleep(uint32_t milliseconds) = 0;
 
+    // True on 64-bit Windows, whatever the program's own width: a 32-bit kernel driver
+    // cannot load there, and a new one must carry Microsoft's signature.
+    virtual bool RunsOn64BitWindows() = 0;
+
     // Modal box with the stop icon and no owner window.
     virtual MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                             MessageBoxButtons buttons) = 0;
-    // Asks the application to end once control returns to its event loop.
-    virtual void PostQuit() = 0;
 
     virtual uint32_t LastError() = 0;
+    // The system's text for an error code; empty when it has none.
+    virtual std::string ErrorText(uint32_t code) = 0;
 };

@@ -11,11 +11,13 @@
 #include "platform/win32/Win32SerialPorts.h"
 #include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32UserFolders.h"
 #include "platform/win32/Win32WindowActivation.h"
 
 using NativeSerialPorts = Win32SerialPorts;
 using NativeSerialDevices = Win32SerialDevices;
-using NativeProfileFile = Win32ProfileFile;  // quorvane.ini in the Windows directory
+using NativeProfileFile = Win32ProfileFile;
+using NativeUserFolders = Win32UserFolders;  // %APPDATA%\Quorvane, %LOCALAPPDATA%\Quorvane
 using NativeSystemInfo = Win32SystemInfo;
 using NativeMixer = Win32NativeMixer;  // Core Audio endpoints; winmm without them
 using NativeDriverServices = Win32DriverServices;
@@ -27,13 +29,15 @@ using NativeInstanceActivation = Win32WindowActivation;
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/LinuxSerialPorts.h"
 #include "platform/linux/LinuxSystemInfo.h"
+#include "platform/linux/LinuxUserFolders.h"
 #include "platform/linux/LocalSocketActivation.h"
 #include "platform/linux/PosixSharedMemory.h"
 #include "platform/linux/UdevSerialDevices.h"
 
 using NativeSerialPorts = LinuxSerialPorts;
 using NativeSerialDevices = UdevSerialDevices;
-using NativeProfileFile = LinuxProfileFile;  // $XDG_CONFIG_HOME/quorvane/quorvane.ini
+using NativeProfileFile = LinuxProfileFile;
+using NativeUserFolders = LinuxUserFolders;  // $XDG_CONFIG_HOME/quorvane
 using NativeSystemInfo = LinuxSystemInfo;
 using NativeMixer = LinuxMixer;  // ALSA's devices, then the sound server's outputs
 using NativeDriverServices = LinuxDriverServices;

@@ -1,6 +1,8 @@
 #include "settings/LogFile.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "base/Utf8File.h"
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +14,7 @@ namespace {
 
 std::FILE* OpenForWriting(const std::string& path) {
     // Binary, so the CRLF goes out as written.
-    return std::fopen(path.c_str(), "wb");
+    return OpenUtf8File(path, "wb");
 }
 
 #else

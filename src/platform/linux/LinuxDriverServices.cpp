@@ -96,9 +96,3 @@ MessageBoxAnswer LinuxDriverServices::StopMessageBox(const std::string&, const s
     NotImplemented();
     return MessageBoxAnswer::Failed;
 }
-
-// The driver never loads here, so nothing reaches this; ending the program from a layer
-// that has no driver to report on would be worse than carrying on.
-void LinuxDriverServices::PostQuit() {
-    NotImplemented();
-}

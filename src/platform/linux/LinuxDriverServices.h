@@ -31,8 +31,9 @@ public:
     void Sleep(uint32_t milliseconds) override;
     MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override;
-    void PostQuit() override;
+    bool RunsOn64BitWindows() override { return false; }
     uint32_t LastError() override { return lastError_; }
+    std::string ErrorText(uint32_t) override { return {}; }
 
 private:
     bool NotImplemented() {

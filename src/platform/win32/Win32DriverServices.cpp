@@ -1,5 +1,6 @@
 #include "platform/win32/Win32DriverServices.h"
 
+#include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <vector>
@@ -162,6 +163,15 @@ MessageBoxAnswer Win32DriverServices::StopMessageBox(const std::string& caption,
     }
 }
 
-void Win32DriverServices::PostQuit() {
-    PostQuitMessage(0);
+bool Win32DriverServices::RunsOn64BitWindows() {
+#ifdef _WIN64
+    return true;
+#else
+    BOOL emulated = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &emulated) && emulated;
+#endif
+}
+
+std::string Win32DriverServices::ErrorText(uint32_t code) {
+    return SystemErrorText(code);
 }

@@ -33,10 +33,11 @@ public:
     void Sleep(uint32_t milliseconds) override;
     MessageBoxAnswer StopMessageBox(const std::string& caption, const std::string& text,
                                     MessageBoxButtons buttons) override;
-    // PostQuitMessage: the GUI thread's message loop (Qt's too) ends on WM_QUIT.
-    void PostQuit() override;
+    bool RunsOn64BitWindows() override;
     // GetLastError as the last call of this object left it.
     uint32_t LastError() override { return lastError_; }
+    // FormatMessage's text.
+    std::string ErrorText(uint32_t code) override;
 
 private:
     // Keeps GetLastError for LastError(); returns `result` unchanged.

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32ProfileFile.h"
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <utility>
@@ -7,36 +8,54 @@
 
 namespace {
 
-// GetPrivateProfileStringA into a buffer that grows until the value fits.
-std::string ReadValue(const std::string& file, const std::string& section, const std::string& key,
-                      const char* fallback) {
-    std::vector<char> buffer(256);
+// GetPrivateProfileStringW into a buffer that grows until the value fits.
+std::wstring ReadValue(const std::wstring& file, const std::wstring& section,
+                       const std::wstring& key, const wchar_t* fallback) {
+    std::vector<wchar_t> buffer(256);
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback,
+        const DWORD length = GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback,
                                                       buffer.data(), size, file.c_str());
         // size - 1 means the value was cut to fit.
-        if (length + 1 < size) return std::string(buffer.data(), length);
+        if (length + 1 < size) return std::wstring(buffer.data(), length);
         buffer.resize(buffer.size() * 4);
     }
 }
 
 }  // namespace
 
-Win32ProfileFile::Win32ProfileFile(std::string fileName) : fileName_(std::move(fileName)) {}
+Win32ProfileFile::Win32ProfileFile(std::string fileName)
+    : fileName_(std::move(fileName)), wideName_(WideFromUtf8(fileName_)) {}
 
 std::optional<std::string> Win32ProfileFile::Read(const std::string& section,
                                                   const std::string& key) const {
+    const std::wstring wideSection = WideFromUtf8(section);
+    const std::wstring wideKey = WideFromUtf8(key);
     // The call hands back the default for a missing key, so a key is missing only when
     // two different defaults both come back.
-    std::string value = ReadValue(fileName_, section, key, "0");
-    if (value != "0") return value;
-    if (ReadValue(fileName_, section, key, "1") == "1") return std::nullopt;
-    return value;
+    std::wstring value = ReadValue(wideName_, wideSection, wideKey, L"0");
+    if (value == L"0" && ReadValue(wideName_, wideSection, wideKey, L"1") == L"1")
+        return std::nullopt;
+    return Utf8FromWide(value);
 }
 
 bool Win32ProfileFile::Write(const std::string& section, const std::string& key,
                              const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      fileName_.c_str()) != 0;
+    const bool written =
+        WritePrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(key).c_str(),
+                                   WideFromUtf8(value).c_str(), wideName_.c_str()) != 0;
+    if (!written) batchFailed_ = true;
+    return written;
+}
+
+void Win32ProfileFile::BeginBatch() {
+    if (batchDepth_++ == 0) batchFailed_ = false;
+}
+
+bool Win32ProfileFile::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+    // The profile calls write through at once; a null section flushes what the system
+    // may still hold (it fails only where there was nothing to flush, so it does not count).
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, wideName_.c_str());
+    return !batchFailed_;
 }

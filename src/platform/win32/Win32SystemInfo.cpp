@@ -25,11 +25,17 @@ constexpr OsNameRow kOsNames[] = {
     {5, 2, kAnyPlatform, "Windows Server 2003"},
     {6, 0, kAnyPlatform, "Windows Vista"},
     {6, 1, kAnyPlatform, "Windows 7"},
+    {6, 2, kAnyPlatform, "Windows 8"},
+    {6, 3, kAnyPlatform, "Windows 8.1"},
+    {10, 0, kAnyPlatform, "Windows 10"},
 };
+// Windows 11 still calls itself 10.0; only its build numbers tell it apart.
+constexpr uint32_t kFirstWindows11Build = 22000;
 
 }  // namespace
 
-std::string OsNameFor(uint32_t major, uint32_t minor, uint32_t platformId) {
+std::string OsNameFor(uint32_t major, uint32_t minor, uint32_t platformId, uint32_t build) {
+    if (major == 10 && minor == 0 && build >= kFirstWindows11Build) return "Windows 11";
     for (const auto& row : kOsNames) {
         if (row.major == major && row.minor == minor &&
             (row.platformId == kAnyPlatform || row.platformId == platformId))
@@ -47,8 +53,9 @@ uint32_t Win32SystemInfo::VersionWord() const {
 std::string Win32SystemInfo::OsName() const {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
-    if (!GetVersionExA(&info)) return OsNameFor(0, 0, 0);
-    return OsNameFor(info.dwMajorVersion, info.dwMinorVersion, info.dwPlatformId);
+    if (!GetVersionExA(&info)) return OsNameFor(0, 0, 0, 0);
+    return OsNameFor(info.dwMajorVersion, info.dwMinorVersion, info.dwPlatformId,
+                     info.dwBuildNumber);
 }
 
 std::string Win32SystemInfo::ProgramVersion() const {

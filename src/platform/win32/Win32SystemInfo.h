@@ -8,8 +8,9 @@
 #include "platform/SystemInfo.h"
 
 // The About box's name for a GetVersionExA result; "Unknown OS" for versions the table
-// does not list (Windows 8 and later, which report 6.2 to programs without a manifest).
-std::string OsNameFor(uint32_t major, uint32_t minor, uint32_t platformId);
+// does not list. Windows 8.1 and later report their own version only to a program whose
+// manifest names them (this one's does); to others they say 6.2, Windows 8.
+std::string OsNameFor(uint32_t major, uint32_t minor, uint32_t platformId, uint32_t build);
 
 class Win32SystemInfo final : public SystemInfo {
 public:

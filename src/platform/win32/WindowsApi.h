@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #undef CopyFile
+#undef CreateDirectory
 #undef CreateFile
 #undef CreateService
 #undef CreateWindow

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "desktop/LedIconImages.h"
 #include "platform/qt/QtTrayShell.h"
 
 namespace {
@@ -88,6 +89,21 @@ TEST_F(TrayShellTest, ActivationsArriveAsTheMouseMessagesOfTheButton) {
         messages.clear();
         emit Shown()->activated(reason);
         EXPECT_EQ(messages, expected) << reason;
+    }
+}
+
+// Each light is drawn at every size the tray shows (16 px at 100 % up to 32 px at 200 %
+// scaling), not scaled from one: its colour in the middle, the corners clear.
+TEST_F(TrayShellTest, LightsAreDrawnAtEveryTraySize) {
+    LedIconImages images(shell);
+    for (int dot = 0; dot < LedIconImages::kDotCount; ++dot) {
+        const QIcon icon = shell.Icon(images.IconList().GetIcon(dot));
+        for (const int size : {16, 20, 24, 32}) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)) &&
+                        image.width() == size && image.pixelColor(0, 0).alpha() == 0);
+            EXPECT_EQ(image.pixelColor(size / 2, size / 2), LedIconImages::DotColor(dot)) << size;
+        }
     }
 }
 

@@ -67,9 +67,11 @@ TEST(InitNumberConversion, ChoosesCountryAndSeparatorsByLanguage) {
 }
 
 TEST(PortAndRateCommands, TextsConvertBackAndUnknownTextsFallBack) {
-    // Only the two characters after "COM" count.
-    for (const auto& [text, port] :
-         {std::pair{"COM12", 12}, {"COM123", 12}, {"COM", 0}, {"", 0}, {"COMx5", 0}})
+    // The number after "COM", up to 255.
+    // clang-format off
+    for (const auto& [text, port] : {std::pair{"COM12", 12}, {"COM123", 123}, {"COM255", 255},
+             {"COM256", 0}, {"COM1234", 0}, {"COM7  FTDI", 7}, {"COM", 0}, {"", 0}, {"COMx5", 0}})
+        // clang-format on
         EXPECT_EQ(ComPortFromText(text), port) << text;
 
     for (int interval : RefreshRateIntervals)
@@ -140,12 +142,13 @@ TEST(PowerLimitCommand, MoreWattsGiveMoreVoltsCappedAtTheConverterWithANote) {
 
 TEST(AboutBox, WindowsReleaseNames) {
     EXPECT_EQ(AboutOsText(WindowsOsName(5, 1, 2)), "Operating System: Windows XP");
-    for (const auto& [major, minor, platform, name] : {std::tuple{4, 0, 1, "Windows 95"},
-                                                       {4, 0, 2, "Windows NT"},
-                                                       {4, 0, 0, "Unknown OS"},
-                                                       {6, 1, 2, "Windows 7"},
-                                                       {6, 2, 2, "Unknown OS"}})
-        EXPECT_EQ(WindowsOsName(major, minor, platform), name);
+    // clang-format off
+    for (const auto& [major, minor, platform, build, name] : {std::tuple{4, 0, 1, 950, "Windows 95"},
+             {4, 0, 2, 1381, "Windows NT"}, {4, 0, 0, 0, "Unknown OS"}, {6, 1, 2, 7601, "Windows 7"},
+             {6, 2, 2, 9200, "Windows 8"}, {6, 3, 2, 9600, "Windows 8.1"}, {6, 4, 2, 0, "Unknown OS"},
+             {10, 0, 2, 21999, "Windows 10"}, {10, 0, 2, 22000, "Windows 11"}, {10, 1, 2, 22000, "Unknown OS"}})
+        // clang-format on
+        EXPECT_EQ(WindowsOsName(major, minor, platform, build), name) << build;
 }
 
 }  // namespace
