@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -163,24 +164,22 @@ public:
                                                        O_WRONLY | O_CREAT | O_TRUNC, 0600);
                       posix_spawn_file_actions_adddup2(actions, 1, 2);
                   });
-        if (pid_ <= 0 || !WaitUntil([&] { return fs::exists(names); }, 30s)) return;
-        std::string wayland, display, xauthority;
-        std::istringstream(FileText(names)) >> wayland >> display >> xauthority;
-        wayland_.emplace("WAYLAND_DISPLAY", wayland);
-        display_.emplace("DISPLAY", display);
-        xauthority_.emplace("XAUTHORITY", xauthority);
+        std::istringstream said(
+            pid_ > 0 && WaitUntil([&] { return fs::exists(names); }, 30s) ? FileText(names) : "");
+        for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY"})
+            if (std::string value; said >> value) names_.emplace_back(name, value);
     }
     ~Mutter() {
         ::close(hold_);
         if (pid_ > 0 && !WaitUntil([this] { return ::waitpid(pid_, nullptr, WNOHANG) != 0; }, 10s))
             EndChild(pid_, SIGKILL);
     }
-    bool Up() const { return xauthority_.has_value(); }
+    bool Up() const { return names_.size() == 3; }
 
 private:
     int hold_ = -1;
     pid_t pid_ = -1;
-    std::optional<ScopedEnv> wayland_, display_, xauthority_;
+    std::list<ScopedEnv> names_;
 };
 
 // "Left,Top Window State" as the sandbox's settings file has them.
