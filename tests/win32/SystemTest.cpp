@@ -72,6 +72,13 @@ TEST(SystemTest, TheSettingsFileTheProgramsOwnFileAndTheSystem) {
     EXPECT_EQ(settings.Read("MISC", "Note"), "") << "an empty value is still there";
     EXPECT_EQ(settings.Read("POWER LIMITS", "Maximum Volts"), "0") << "though the first default";
     DeleteFileA(path.c_str());
+    // A file made anew by full name is UTF-16, so any text comes back.
+    const std::string fresh = std::string(folder) + "\\" + kName + "-fresh.ini";
+    const std::string historyPath = "C:\\St\xc3\xb6rung \xce\xa9\\history.csv";
+    ASSERT_TRUE(Win32ProfileFile(fresh).Write("HISTORY", "File", historyPath));
+    EXPECT_EQ(Win32ProfileFile(fresh).Read("HISTORY", "File"), historyPath);
+    EXPECT_EQ(std::ifstream(fresh, std::ios::binary).get(), 0xFF) << "the UTF-16 mark";
+    DeleteFileA(fresh.c_str());
 
     Win32DriverServices os;
     ASSERT_TRUE(SetEnvironmentVariableA("QVTEST_LONG", longValue.c_str()));

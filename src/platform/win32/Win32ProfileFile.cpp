@@ -22,6 +22,22 @@ std::wstring ReadValue(const std::wstring& file, const std::wstring& section,
     }
 }
 
+// A file the profile calls would make anew is made here first, empty but for the UTF-16
+// byte-order mark: the calls then write it in UTF-16, so a value outside the user's code
+// page (a folder's name in another script) comes back as it was written. A bare name is
+// left to the calls, which look for it in the Windows folder; an existing file keeps its
+// encoding.
+void CreateAsUnicode(const std::wstring& file) {
+    if (file.find_first_of(L"\\/:") == std::wstring::npos) return;
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return;
+    const unsigned char mark[] = {0xFF, 0xFE};
+    DWORD written = 0;
+    WriteFile(handle, mark, sizeof mark, &written, nullptr);
+    CloseHandle(handle);
+}
+
 }  // namespace
 
 Win32ProfileFile::Win32ProfileFile(std::string fileName)
@@ -41,6 +57,7 @@ std::optional<std::string> Win32ProfileFile::Read(const std::string& section,
 
 bool Win32ProfileFile::Write(const std::string& section, const std::string& key,
                              const std::string& value) {
+    CreateAsUnicode(wideName_);
     const bool written =
         WritePrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(key).c_str(),
                                    WideFromUtf8(value).c_str(), wideName_.c_str()) != 0;
