@@ -6,7 +6,7 @@
 // session only).
 //
 // The volume is set as a scalar (0.0..1.0, the curve of the system's volume slider). Where
-// the scalar calls are not implemented (Wine answers E_NOTIMPL) it is set in dB, the scalar
+// the scalar calls answer E_NOTIMPL (as Wine's do) it is set in dB, the scalar
 // taken as an amplitude below the endpoint's top: 20 log10 of it, down to the bottom of the
 // endpoint's range. An endpoint's volume object is kept while it answers, so a system that
 // keeps the dB value in that object reads back what was set.
