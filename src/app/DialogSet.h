@@ -1,11 +1,12 @@
 #pragma once
-// The ten dialogs the pop-up menu shows, created once start-up has succeeded and gone
+// The eleven dialogs the pop-up menu shows, created once start-up has succeeded and gone
 // before the main window's shutdown save.
 
 #include <memory>
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/GainDialog.h"
+#include "dialogs/MqttDialog.h"
 #include "dialogs/NoiseThresholdDialog.h"
 #include "dialogs/PortDialog.h"
 #include "dialogs/PowerLimitDialog.h"
@@ -28,4 +29,5 @@ struct DialogSet {
     std::unique_ptr<ShowPowerDialog> showPowerDialog = std::make_unique<ShowPowerDialog>();
     std::unique_ptr<TestSoundCardDialog> testSoundCardDialog =
         std::make_unique<TestSoundCardDialog>();
+    std::unique_ptr<MqttDialog> mqttDialog = std::make_unique<MqttDialog>();
 };

@@ -20,6 +20,7 @@
 #include "measure/HarmonicTables.h"
 #include "measure/TextCycle.h"
 #include "meter/MeterProtocol.h"
+#include "mqtt/MqttPublisher.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtTrayShell.h"
 #include "settings/UserFilePlaces.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     BuildDisplay();
     BuildFldigiLink();
     BuildRigLink();
+    BuildMqtt();
     // Created disabled at 1000 ms; start-up enables it once the port is open.
     pollTimer_ = new QTimer(this);
     pollTimer_->setObjectName("pollTimer");
@@ -139,6 +141,8 @@ void MainWindow::BuildPopupMenu() {
                                        &MainWindow::OpenSoundCardTest);
     historyAction_ =
         AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
+    mqttAction_ =
+        AddMenuItem(contextMenu_, "chooseMqtt", "MQTT...", false, &MainWindow::ChooseMqtt);
     aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
 
     trayMenu_ = new QMenu(this);
@@ -227,6 +231,7 @@ bool MainWindow::StartUp() {
     ToggleFollowFldigi();
     followRigAction_->setChecked(settings_.RigFollow);
     ToggleFollowRig();
+    StartMqtt();
     return true;
 }
 
@@ -345,6 +350,8 @@ void MainWindow::ShutDown() {
     pollTimer_->stop();
     reconnectTimer_->stop();
     WaitForCycle();
+    // "offline" goes to the broker before the program does.
+    mqtt_.reset();
     // A sweep under way or unanswered leaves the output as it found it.
     EndSweep(SweepStop::Cancelled);
 

@@ -40,6 +40,8 @@ class HistoryWindow;
 class BestLevelWindow;
 class TrayIcon;
 class MixerInventory;
+class MqttPublisher;
+struct MqttLinkStatus;
 class SerialPorts;
 class SerialDeviceList;
 class UserFolders;
@@ -97,6 +99,7 @@ public:
     void OpenSoundCardTest();
     void OpenHistory();
     void OpenBestLevel();
+    void ChooseMqtt();
     void ShowAbout();
     void ShowColorCode();
     void ExitFromTray();  // the tray menu's Exit
@@ -155,6 +158,7 @@ private:
     QAction* testSoundCardAction_;
     QAction* historyAction_;
     QAction* bestLevelAction_;
+    QAction* mqttAction_;
     QAction* aboutAction_;
     QMenu* trayMenu_;
     QAction* colorCodeAction_;
@@ -238,6 +242,12 @@ private:
     void KeepSweptLevel(int level);
     bool RigAllowsLevelStep() const;
     RigColumns RigHistoryColumns() const;
+    // Publishing over MQTT (MainWindowMqtt.cpp).
+    void BuildMqtt();
+    void StartMqtt();
+    void PublishCycle(const Measurement& m);
+    void ShowMqttStatus(const MqttLinkStatus& status);
+
     // The program is on its way out: commands resuming after their dialog apply nothing.
     bool Ending() const;
 
@@ -267,6 +277,7 @@ private:
     RigLink* rigLink_ = nullptr;
     RigFollow rig_;
     BandLevelKeeper bandLevels_;
+    std::unique_ptr<MqttPublisher> mqtt_;
     std::string caption_;
     // On Qt's Wayland plugin the window cannot learn its place, keep itself on top or know
     // that it was minimized: the status then goes before the caption (nativeTitle_).

@@ -75,6 +75,7 @@ void MainWindow::FinishGraphCycle(const GraphExchangeResult& result) {
         ShowRigNote(m);
         display_->CommitChart();
         RecordHistory(m);
+        PublishCycle(m);
         KeepBandLevel(m);
         FeedSweep(m);
     }

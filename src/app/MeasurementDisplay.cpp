@@ -82,7 +82,17 @@ void MeasurementDisplay::SetStatusWord(const std::string& text) {
     statusLine_.statusWord->setText(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on
     // Wayland), the status still reaches the operator. Only a change is sent to the tray.
-    const std::string tip = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
+    statusTip_ = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
+    UpdateTip();
+}
+
+void MeasurementDisplay::ShowLinkNote(const std::string& note) {
+    linkNote_ = note;
+    UpdateTip();
+}
+
+void MeasurementDisplay::UpdateTip() {
+    const std::string tip = linkNote_.empty() ? statusTip_ : statusTip_ + "\n" + linkNote_;
     if (tip != tip_) tray_.SetHint(tip_ = tip);
 }
 

@@ -39,8 +39,11 @@ public:
     // while the program follows the rig.
     void ShowMode(const std::string& label);
     void ShowRigMode(const std::string& frequencyAndMode);
+    const std::string& PskMode() const { return pskMode_; }
     // The rig's meters on the status line's third row.
     void ShowRigMeters(const std::string& text);
+    // A second line in the tray light's tip (the MQTT link's state); empty for none.
+    void ShowLinkNote(const std::string& note);
     // The level label, read from the mixer now.
     void ShowMixerLevel();
     // A finished graph cycle's chart goes on screen.
@@ -64,6 +67,8 @@ public:
     bool IsMinimized() override;
 
 private:
+    void UpdateTip();
+
     EnvelopeChart& chart_;
     StatusPanel& statusLine_;
     TrayIcon& tray_;
@@ -71,4 +76,6 @@ private:
     std::string pskMode_;
     std::string rigMode_;
     std::string tip_ = "Quorvane";
+    std::string statusTip_ = "Quorvane";
+    std::string linkNote_;
 };

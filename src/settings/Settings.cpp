@@ -84,6 +84,7 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
     keep(file.WriteString(kRig, kHost, settings.RigHost));
     keep(file.WriteInteger(kRig, kPort, settings.RigPort));
     keep(file.WriteFloat(kRig, kSwrAlert, settings.SwrAlert));
+    keep(SaveMqttSettings(file, settings.Mqtt));
     keep(save.Commit());
     return ok;
 }

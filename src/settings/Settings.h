@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/MqttSettings.h"
 #include "settings/SettingsFile.h"
 
 // Section and key names exactly as quorvane.ini spells them.
@@ -90,6 +91,8 @@ struct Settings {
     // [HISTORY]: every cycle's figures appended to a CSV file; only read, never written.
     bool HistoryLog = false;
     std::string HistoryFile = "quorvane-history.csv";
+    // [MQTT], read at start-up after the rest (the topic's default needs the host name).
+    MqttSettings Mqtt;
 
     bool operator==(const Settings&) const = default;
 };

@@ -20,7 +20,9 @@ const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc 
     .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
     .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
     .ShowPower = true, .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000,
-    .RigFollow = true, .RigHost = "radio", .RigPort = 4533, .SwrAlert = 3.5};
+    .RigFollow = true, .RigHost = "radio", .RigPort = 4533, .SwrAlert = 3.5,
+    .Mqtt = {.Enabled = true, .Host = "broker", .Port = 1884, .Topic = "q/t", .Username = "u",
+             .Password = "p", .Interval = 500, .HomeAssistant = true}};
 // clang-format on
 
 TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
@@ -42,7 +44,9 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
         {"POWER LIMITS", "Power Limit Enabled", "1"}, {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"},
         {"RIG", "Follow", "1"}, {"RIG", "Host", "radio"}, {"RIG", "Port", "4533"},
-        {"RIG", "SWR Alert", "3,5"}};
+        {"RIG", "SWR Alert", "3,5"}, {"MQTT", "Enabled", "1"}, {"MQTT", "Host", "broker"},
+        {"MQTT", "Port", "1884"}, {"MQTT", "Topic", "q/t"}, {"MQTT", "Username", "u"},
+        {"MQTT", "Password", "p"}, {"MQTT", "Interval", "500"}, {"MQTT", "HomeAssistant", "1"}};
     // clang-format on
     EXPECT_EQ(profile.writes, expected);
     EXPECT_EQ(profile.batchesEnded, 1);  // one replace of the file for the whole save
@@ -52,14 +56,21 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
     // key is missing the record's default comes back; a "Fake Data" of -1 does not count.
     profile.Write("MISC", "Fake Data", "1");  // only ever put there by hand
     profile.Write("MISC", "Fake Peak", "100");
-    const Settings earlier{
-        .ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true, .SoundCard = 2};
+    // Without a topic, MQTT's is made of the host name, its '/' and blanks made '_'.
+    const Settings earlier{.ComPort = 3,
+                           .Debug = true,
+                           .AlwaysOnTop = false,
+                           .Alc = true,
+                           .SoundCard = 2,
+                           .Mqtt = {.Topic = "quorvane/shack_pc_1"}};
     Settings loaded = earlier;
     ReadRemainingSettings(file, loaded);
+    ReadMqttSettings(file, loaded.Mqtt, "shack pc/1");
     EXPECT_EQ(loaded, settings);
     FakeProfileFile sparse;
     sparse.Write("MISC", "Fake Data", "-1");
     ReadRemainingSettings(SettingsFile(sparse), loaded);
+    ReadMqttSettings(SettingsFile(sparse), loaded.Mqtt, "shack pc/1");
     EXPECT_EQ(loaded, earlier);
 
     // A failed key does not stop the others.
