@@ -27,6 +27,7 @@
 #include "platform/linux/LinuxProfileFile.h"
 #include "platform/linux/PosixSharedMemory.h"
 #include "support/MeterSim.h"
+#include "support/MqttBroker.h"
 #include "support/Process.h"
 #include "support/ScopedEnv.h"
 #include "support/SoundServer.h"
@@ -225,6 +226,31 @@ TEST(ProgramTest, WritesTheSettingsOnEveryOrderlyEnd) {
         const LinuxProfileFile saved(box.home.SettingsPath());
         EXPECT_EQ(saved.Read("COM PARMS", "Port"), "1");
         EXPECT_EQ(saved.Read("POWER LIMITS", "QRP jumpered"), "1");
+    }
+}
+
+// Its availability on a mosquitto broker: "online" while it runs, "offline" however it ends:
+// from the program itself on an orderly end, from the broker (its last will) when killed.
+TEST(ProgramTest, ItsMqttAvailabilityGoesOfflineHoweverItEnds) {
+    Sandbox box("");
+    MqttBroker broker(box.home.Root());
+    broker.Start();
+    box.home.WriteSettings(
+        "[MQTT]\r\nEnabled=1\r\nHost=127.0.0.1\r\nTopic=e2e\r\nUsername=shack\r\n"
+        "Password=s3cret\r\nPort=" +
+        std::to_string(broker.port) + "\r\n");
+    const MqttSubscriber availability(broker, "e2e/availability", box.home.Root() + "/heard");
+    const auto says = [&availability](const char* word) {
+        return [&availability, word] {
+            const std::vector<std::string> heard = availability.Lines();
+            return !heard.empty() && heard.back().ends_with(std::string(" ") + word);
+        };
+    };
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        Program program(box, "offscreen");
+        ASSERT_TRUE(WaitUntil(says("online"))) << signal;
+        program.End(signal);
+        EXPECT_TRUE(WaitUntil(says("offline"), 10s)) << signal;
     }
 }
 
