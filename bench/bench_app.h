@@ -16,6 +16,9 @@ bool BenchFldigiHeartbeat(int seconds);
 // The same with "Follow the rig (rigctld)" on, against a rigctld that never answers and then
 // against one that is not there; target < 50 ms each.
 bool BenchRigHeartbeat(int seconds);
+// The same publishing over MQTT to a broker that takes the connection but never answers, and
+// then to one that is not there; target < 50 ms each.
+bool BenchMqttHeartbeat(int seconds);
 
 // CPU time and peak resident memory while polling every 1000 ms, then every 500 ms, for
 // `seconds` each; target < 0.5 % of one core at 1000 ms.

@@ -3,6 +3,7 @@
 //   heartbeat the GUI thread's longest stall while cycles wait on the meter (target < 50 ms)
 //   heartbeat-fldigi  the same while following an fldigi that is silent, then gone
 //   heartbeat-rig     the same while following a rigctld that is silent, then gone
+//   heartbeat-mqtt    the same while publishing to an MQTT broker that is silent, then gone
 //   polling   CPU time and peak memory of polling at 1000 ms and at 500 ms (target at
 //             1000 ms < 0.5 % of one core)
 //   sweep     how long a best-level sweep takes at 250 ms polling (target < 30 s)
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     if (wanted("heartbeat")) met &= BenchHeartbeat(runSeconds);
     if (wanted("heartbeat-fldigi")) met &= BenchFldigiHeartbeat(runSeconds);
     if (wanted("heartbeat-rig")) met &= BenchRigHeartbeat(runSeconds);
+    if (wanted("heartbeat-mqtt")) met &= BenchMqttHeartbeat(runSeconds);
     if (wanted("polling")) met &= BenchPolling(runSeconds);
     if (wanted("sweep")) met &= BenchSweep();
     std::printf("%s\n", met ? "all targets met" : "TARGET MISSED");

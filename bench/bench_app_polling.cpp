@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <functional>
 #include <string>
 
 #include "bench_app.h"
@@ -82,31 +84,46 @@ bool BenchHeartbeat(int seconds) {
     return Heartbeat("", "", seconds);
 }
 
-// Heartbeat runs following `program`'s section of the settings: first a server that takes
-// connections but never answers, so every poll runs into its time-out, then a port where
-// nothing listens, so every poll is refused.
-bool LinkHeartbeat(const std::string& program, const char* section, int seconds) {
+// Heartbeat runs with a link to `program`, made by `settings` for a port: first a server that
+// takes connections but never answers, so every request runs into its time-out, then a port
+// where nothing listens, so every connection is refused.
+bool LinkHeartbeat(const std::string& program, const std::function<std::string(quint16)>& settings,
+                   int seconds) {
     QTcpServer silent;
     silent.listen(QHostAddress::LocalHost);
     QTcpServer gone;
     gone.listen(QHostAddress::LocalHost);
     const quint16 nobody = gone.serverPort();
     gone.close();
-    const auto follow = [section](quint16 port) {
+    const bool silentMet =
+        Heartbeat((" (" + program + " silent)").c_str(), settings(silent.serverPort()), seconds);
+    return Heartbeat((" (" + program + " gone)").c_str(), settings(nobody), seconds) && silentMet;
+}
+
+std::function<std::string(quint16)> Following(const char* section) {
+    return [section](quint16 port) {
         return std::string("[MISC]\r\nALC=1\r\n[") + section +
                "]\r\nFollow=1\r\nPort=" + std::to_string(port) + "\r\n";
     };
-    const bool silentMet =
-        Heartbeat((" (" + program + " silent)").c_str(), follow(silent.serverPort()), seconds);
-    return Heartbeat((" (" + program + " gone)").c_str(), follow(nobody), seconds) && silentMet;
 }
 
 bool BenchFldigiHeartbeat(int seconds) {
-    return LinkHeartbeat("fldigi", "FLDIGI", seconds);
+    return LinkHeartbeat("fldigi", Following("FLDIGI"), seconds);
 }
 
 bool BenchRigHeartbeat(int seconds) {
-    return LinkHeartbeat("rigctld", "RIG", seconds);
+    return LinkHeartbeat("rigctld", Following("RIG"), seconds);
+}
+
+bool BenchMqttHeartbeat(int seconds) {
+    // The silent broker never sends CONNACK: the link waits for it, gives up and tries again.
+    return LinkHeartbeat(
+        "MQTT broker",
+        [](quint16 port) {
+            return "[MQTT]\r\nEnabled=1\r\nHost=127.0.0.1\r\nInterval=100\r\nPort=" +
+                   std::to_string(port) + "\r\n";
+        },
+        seconds);
 }
 
 bool BenchPolling(int seconds) {
