@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <functional>
 #include <string>
 
 #include "bench_app.h"
