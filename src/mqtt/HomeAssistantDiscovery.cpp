@@ -32,9 +32,11 @@ std::string Config(const Sensor& sensor, const std::string& topic, const std::st
     if (*sensor.unit)
         json.Text("unit_of_measurement", sensor.unit).Text("state_class", "measurement");
     if (*sensor.deviceClass) json.Text("device_class", sensor.deviceClass);
+    // Appended rather than "[" + ...: g++ 12 at -O3 takes that for an overlapping copy.
+    const std::string identifiers = std::string("[").append(JsonString(nodeId)).append("]");
     const std::string device = JsonObject()
-                                   .Raw("identifiers", "[" + JsonString(nodeId) + "]")
-                                   .Text("name", "Quorvane " + topic)
+                                   .Raw("identifiers", identifiers)
+                                   .Text("name", std::string("Quorvane ").append(topic))
                                    .Text("model", "PSK31/PSK63 IMD meter")
                                    .Json();
     return json.Raw("device", device).Json();
