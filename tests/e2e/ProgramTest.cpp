@@ -239,18 +239,17 @@ TEST(ProgramTest, ItsMqttAvailabilityGoesOfflineHoweverItEnds) {
         "[MQTT]\r\nEnabled=1\r\nHost=127.0.0.1\r\nTopic=e2e\r\nUsername=shack\r\n"
         "Password=s3cret\r\nPort=" +
         std::to_string(broker.port) + "\r\n");
-    const MqttSubscriber availability(broker, "e2e/availability", box.home.Root() + "/heard");
-    const auto says = [&availability](const char* word) {
-        return [&availability, word] {
-            const std::vector<std::string> heard = availability.Lines();
-            return !heard.empty() && heard.back().ends_with(std::string(" ") + word);
+    const MqttSubscriber heard(broker, "e2e/availability", box.home.Root() + "/heard");
+    const auto says = [&heard](const char* word) {
+        return [&heard, word] {
+            return !heard.Lines().empty() && heard.Lines().back().ends_with(word);
         };
     };
     for (const int signal : {SIGTERM, SIGKILL}) {
         Program program(box, "offscreen");
-        ASSERT_TRUE(WaitUntil(says("online"))) << signal;
+        ASSERT_TRUE(WaitUntil(says(" online"))) << signal;
         program.End(signal);
-        EXPECT_TRUE(WaitUntil(says("offline"), 10s)) << signal;
+        EXPECT_TRUE(WaitUntil(says(" offline"), 10s)) << signal;
     }
 }
 
