@@ -135,14 +135,15 @@ void MainWindow::BuildPopupMenu() {
             [this] { powerLimitAction_->setChecked(settings_.PowerLimitEnabled); });
     showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", "Show Power", false,
                                    &MainWindow::ChooseShowPower);
+    // Out of the way of the demo's and the Wine test's key walks through the menu.
+    mqttAction_ =
+        AddMenuItem(contextMenu_, "chooseMqtt", "MQTT...", false, &MainWindow::ChooseMqtt);
     soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", "Set Sound Card", false,
                                    &MainWindow::ChooseSoundCard);
     testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
                                        &MainWindow::OpenSoundCardTest);
     historyAction_ =
         AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
-    mqttAction_ =
-        AddMenuItem(contextMenu_, "chooseMqtt", "MQTT...", false, &MainWindow::ChooseMqtt);
     aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
 
     trayMenu_ = new QMenu(this);
