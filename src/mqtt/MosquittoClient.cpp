@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <utility>
 
 namespace {
@@ -12,8 +13,13 @@ constexpr int kKeepAliveSeconds = 30;
 constexpr int kGoodbyeLoops = 20;  // of 50 ms: how long Disconnect waits to send what is queued
 
 std::string ErrorText(int code) {
-    // The library's "error in errno" leaves the reason to the system.
-    return code == MOSQ_ERR_ERRNO ? std::strerror(errno) : mosquitto_strerror(code);
+    if (code != MOSQ_ERR_ERRNO) return mosquitto_strerror(code);
+#ifdef _WIN32
+    // There the library leaves Winsock's code in errno, which strerror does not know.
+    return "Windows Sockets error " + std::to_string(errno);
+#else
+    return std::strerror(errno);
+#endif
 }
 }  // namespace
 
