@@ -1,6 +1,6 @@
 // The main window polling the emulator with its own timer: how long the GUI thread ever
-// waits, also while following an fldigi or a rigctld that is silent or gone, and what
-// polling costs in CPU time and memory.
+// waits, also while following an fldigi or a rigctld or publishing to an MQTT broker that is
+// silent or gone, and what polling costs in CPU time and memory.
 
 #include <sys/resource.h>
 
