@@ -21,6 +21,8 @@ TestSoundCardDialog::TestSoundCardDialog(QWidget* parent)
     waveCaption = AddLabel("waveCaption", "Wave:", QRect(16, 208, 30, 13));
     masterSlider = AddSlider("masterSlider", 168);
     waveSlider = AddSlider("waveSlider", 200);
+    LabelField(masterCaption, masterSlider);
+    LabelField(waveCaption, waveSlider);
     FitToFont();
     // The labels grew by different amounts; keep the sliders in one column.
     const int left = std::max(masterSlider->x(), waveSlider->x());
