@@ -21,6 +21,7 @@
 #include <sstream>
 #include <utility>
 
+#include "app/StatusPanel.h"
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
 #include "desktop/TrayIcon.h"
@@ -343,6 +344,16 @@ TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     follow("BPSK31 TX");
     EXPECT_EQ(h.StatusWord(), "SPLATTER!");
     EXPECT_EQ(h.Title(), "PSK31 RF Monitoring on COM1");
+}
+
+// A screen reader learns the status word once the event loop is idle again: a word replaced
+// in the same turn (a note over the cycle's word) is never announced.
+TEST(StatusPanelTest, AnnouncesTheLastWordOfATurn) {
+    StatusPanel panel;
+    for (const char* word : {"SIGNAL OK", "FLDIGI?"}) panel.ShowStatusWord(word);
+    EXPECT_EQ(panel.AnnouncedStatus(), "");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.AnnouncedStatus(), "FLDIGI?");
 }
 
 }  // namespace
