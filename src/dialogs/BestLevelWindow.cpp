@@ -38,7 +38,6 @@ BestLevelWindow::BestLevelWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     useButton->setObjectName("useButton");
     keepButton = new QPushButton("Keep the old level", this);
     keepButton->setObjectName("keepButton");
-    chart->setAccessibleName(tr("IMD and power by level"));
     // Enter presses the button that has the keyboard, as Space does.
     for (QPushButton* button : {startButton, cancelButton, useButton, keepButton})
         button->setAutoDefault(true);
