@@ -49,8 +49,9 @@ void TestSoundCardDialog::Run(QWidget* mainWindow, MixerInventory& volume) {
 }
 
 void TestSoundCardDialog::showEvent(QShowEvent* event) {
-    FixedDialog::showEvent(event);
+    // The volumes first: the dialog remembers the sliders as they open, for Esc.
     ShowVolumes();
+    FixedDialog::showEvent(event);
 }
 
 void TestSoundCardDialog::ShowVolumes() {

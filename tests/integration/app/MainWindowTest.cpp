@@ -239,6 +239,11 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         {"testSoundCard", d.testSoundCardDialog.get(),
          [&] { QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Right); },
          [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
+        // Esc puts the slider back as it opened, and the volume with it.
+        {"testSoundCard", d.testSoundCardDialog.get(), [&] {
+             QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Right);
+             QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Escape); },
+         [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
         {"choosePort", d.portDialog.get(), [&] { Pick(d.portDialog->portList, "COM7"); },
          [&] { return h.Messages().size() == 1 && h.Title().ends_with("on COM1") &&
                       h.Messages()[0].message.starts_with("Could not open COM7\n"); }},
