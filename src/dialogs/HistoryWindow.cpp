@@ -42,6 +42,8 @@ HistoryWindow::HistoryWindow(const HistoryStore& store, std::function<int()> tar
     chart = new HistoryChart(store_, this);
     spanList->setAccessibleName(tr("Time span"));
     chart->setAccessibleName(tr("IMD and peak power over time"));
+    // Enter presses the button when it has the keyboard, as Space does.
+    saveButton->setAutoDefault(true);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(spanList);
