@@ -6,6 +6,7 @@
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
+#include "app/AccessibleWidgets.h"
 #include "app/DisplayPlatformSetup.h"
 #include "app/Fonts.h"
 #include "app/MeasurementDisplay.h"
@@ -76,6 +77,7 @@ void MainWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    InstallAccessibleWidgets();
     chart_ = new EnvelopeChart(this);
     statusLine_ = new StatusPanel(this);
     layout->addWidget(chart_, 1);
@@ -381,7 +383,31 @@ void MainWindow::ShutDown() {
 // ---------------------------------------------------------------- window events
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    contextMenu_->popup(event->globalPos());
+    // X11 turns the Menu key into this event at the mouse pointer, Windows both the Menu key
+    // and Shift+F10 (at the pointer or nowhere): from the keyboard the menu opens on the chart.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        OpenMenuFromKeyboard();
+    else
+        contextMenu_->popup(event->globalPos());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (shiftF10 || event->key() == Qt::Key_Menu)
+        OpenMenuFromKeyboard();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void MainWindow::OpenMenuFromKeyboard() {
+    // A key the platform also reports as a context-menu event must not open it twice.
+    if (contextMenu_->isVisible()) return;
+    contextMenu_->popup(chart_->mapToGlobal(QPoint(0, 0)));
+    // The first entry is current, so a screen reader says where the keyboard is.
+    const QList<QAction*> entries = contextMenu_->actions();
+    const auto first = std::find_if(entries.begin(), entries.end(),
+                                    [](const QAction* a) { return a->isEnabled(); });
+    if (first != entries.end()) contextMenu_->setActiveAction(*first);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -123,6 +123,7 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -171,6 +172,8 @@ private:
     void BuildPopupMenu();
     void BuildTrayIcon();
     void BuildDisplay();
+    // The pop-up menu for the Menu key and Shift+F10, on the chart, its first entry current.
+    void OpenMenuFromKeyboard();
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
                          void (MainWindow::*handler)());
 

@@ -10,6 +10,12 @@ namespace {
 void SetLabel(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(text));
 }
+
+// A figure's accessible name is its text as spoken, with the unit as a word of its own.
+void SetFigure(QLabel* label, const std::string& text) {
+    label->setAccessibleName(QString::fromStdString(SpokenFigure(text)));
+    SetLabel(label, text);
+}
 }  // namespace
 
 MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
@@ -34,7 +40,7 @@ void MeasurementDisplay::ShowNoMeter(const std::string& note) {
 void MeasurementDisplay::ClearFigures() {
     for (QLabel* label :
          {statusLine_.rms, statusLine_.imd, statusLine_.peakVolts, statusLine_.power})
-        label->clear();
+        SetFigure(label, "");
 }
 
 void MeasurementDisplay::ShowLevelControl(bool on) {
@@ -61,6 +67,14 @@ void MeasurementDisplay::ShowMixerLevel() {
 }
 
 void MeasurementDisplay::CommitChart() {
+    // The chart's description says the frame in words; screen readers read it when asked,
+    // without an event per cycle.
+    QStringList words;
+    if (!statusLine_.statusWord->text().isEmpty()) words << statusLine_.statusWord->text();
+    for (QLabel* label : {statusLine_.imd, statusLine_.rms, statusLine_.peakVolts,
+                          statusLine_.power, statusLine_.level})
+        if (!label->accessibleName().isEmpty()) words << label->accessibleName();
+    chart_.SetSummary(words.join(QStringLiteral(", ")));
     chart_.Commit();
 }
 
@@ -79,7 +93,7 @@ void MeasurementDisplay::AppendIdeal(int n, double v) {
 void MeasurementDisplay::SetStatusWord(const std::string& text) {
     // The meter's identification text comes byte for byte.
     const QString word = QString::fromLatin1(text.data(), qsizetype(text.size()));
-    statusLine_.statusWord->setText(word);
+    statusLine_.ShowStatusWord(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on
     // Wayland), the status still reaches the operator. Only a change is sent to the tray.
     statusTip_ = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
@@ -97,23 +111,23 @@ void MeasurementDisplay::UpdateTip() {
 }
 
 void MeasurementDisplay::SetRms(const std::string& text) {
-    SetLabel(statusLine_.rms, text);
+    SetFigure(statusLine_.rms, text);
 }
 
 void MeasurementDisplay::SetImd(const std::string& text) {
-    SetLabel(statusLine_.imd, text);
+    SetFigure(statusLine_.imd, text);
 }
 
 void MeasurementDisplay::SetMaxVoltage(const std::string& text) {
-    SetLabel(statusLine_.peakVolts, text);
+    SetFigure(statusLine_.peakVolts, text);
 }
 
 void MeasurementDisplay::SetPowerEstimate(const std::string& text) {
-    SetLabel(statusLine_.power, text);
+    SetFigure(statusLine_.power, text);
 }
 
 void MeasurementDisplay::SetLevel(const std::string& text) {
-    SetLabel(statusLine_.level, text);
+    SetFigure(statusLine_.level, text);
 }
 
 void MeasurementDisplay::SetTitle(const std::string& text) {

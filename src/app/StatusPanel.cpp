@@ -1,5 +1,9 @@
 #include "app/StatusPanel.h"
 
+#include <QAccessible>
+#include <QTimer>
+#include <utility>
+
 #include "app/Fonts.h"
 
 StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
@@ -24,6 +28,40 @@ StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
     power = MakeLabel("power", 392, 22, 80);
     rigMeters = MakeLabel("rigMeters", 0, 37, 480);
     rigMeters->hide();
+    DescribeLabels();
+    announceTimer_ = new QTimer(this);
+    announceTimer_->setSingleShot(true);
+    announceTimer_->setInterval(0);
+    connect(announceTimer_, &QTimer::timeout, this, &StatusPanel::AnnounceStatus);
+}
+
+void StatusPanel::DescribeLabels() {
+    setAccessibleName(tr("Status line"));
+    const std::pair<QLabel*, QString> described[] = {{statusWord, tr("Signal status")},
+                                                     {alc, tr("Automatic level control")},
+                                                     {mode, tr("PSK mode and rig frequency")},
+                                                     {rms, tr("RMS deviation from the ideal arch")},
+                                                     {imd, tr("Intermodulation distortion")},
+                                                     {level, tr("Sound card level")},
+                                                     {peakVolts, tr("Peak voltage")},
+                                                     {power, tr("Estimated average power")},
+                                                     {rigMeters, tr("Rig meters")}};
+    for (const auto& [label, what] : described) label->setAccessibleDescription(what);
+    // With a name of its own the label raises no event for each text it is given; screen
+    // readers hear the word from AnnounceStatus.
+    statusWord->setAccessibleName(tr("Status"));
+}
+
+void StatusPanel::ShowStatusWord(const QString& word) {
+    statusWord->setText(word);
+    announceTimer_->start();
+}
+
+void StatusPanel::AnnounceStatus() {
+    if (statusWord->text() == announced_) return;
+    announced_ = statusWord->text();
+    QAccessibleEvent changed(statusWord, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void StatusPanel::ShowRigRow(bool shown) {

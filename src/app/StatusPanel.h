@@ -4,6 +4,9 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QString>
+
+class QTimer;
 
 class StatusPanel : public QFrame {
     Q_OBJECT
@@ -14,6 +17,11 @@ public:
 
     explicit StatusPanel(QWidget* parent = nullptr);
     void ShowRigRow(bool shown);
+    // The status word on the line. Screen readers learn it once the event loop is idle again,
+    // so a word replaced within the same cycle is announced once, and only when it differs
+    // from the last one announced.
+    void ShowStatusWord(const QString& word);
+    const QString& AnnouncedStatus() const { return announced_; }
 
     QLabel* statusWord;
     QLabel* alc;
@@ -27,4 +35,9 @@ public:
 
 private:
     QLabel* MakeLabel(const char* name, int left, int top, int width);
+    void DescribeLabels();
+    void AnnounceStatus();
+
+    QTimer* announceTimer_;
+    QString announced_;
 };

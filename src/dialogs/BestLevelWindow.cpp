@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +38,9 @@ BestLevelWindow::BestLevelWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     useButton->setObjectName("useButton");
     keepButton = new QPushButton("Keep the old level", this);
     keepButton->setObjectName("keepButton");
+    // Enter presses the button that has the keyboard, as Space does.
+    for (QPushButton* button : {startButton, cancelButton, useButton, keepButton})
+        button->setAutoDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(startButton);
@@ -100,11 +104,28 @@ void BestLevelWindow::closeEvent(QCloseEvent* event) {
     if (event->isAccepted()) emit Closed();
 }
 
+void BestLevelWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void BestLevelWindow::EnableButtons(bool running, bool usable, bool keepable) {
+    const bool onButton = !focusWidget() || qobject_cast<QPushButton*>(focusWidget());
     startButton->setEnabled(!running);
     cancelButton->setEnabled(running);
     useButton->setEnabled(usable);
     keepButton->setEnabled(keepable);
+    // The keyboard moves on to the button this phase offers first, not lost with a button
+    // that no longer works.
+    if (!onButton) return;
+    for (QPushButton* button : {useButton, keepButton, cancelButton, startButton}) {
+        if (button->isEnabled()) {
+            button->setFocus();
+            return;
+        }
+    }
 }
 
 void BestLevelWindow::Decide(bool use) {

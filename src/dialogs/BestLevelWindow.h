@@ -50,6 +50,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Esc closes the window, which ends a sweep as the close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void EnableButtons(bool running, bool usable, bool keepable);

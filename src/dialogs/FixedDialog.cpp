@@ -3,10 +3,15 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QSlider>
 #include <algorithm>
+
+#include "dialogs/MaskedEdit.h"
 
 namespace {
 // Room kept between the outermost controls and the dialog's edge when the dialog has to grow.
@@ -181,4 +186,58 @@ void FixedDialog::FitSizeToChildren() {
 void FixedDialog::ExecBeside(QWidget* mainWindow) {
     if (mainWindow) move(mainWindow->pos() + QPoint(10, 10));
     exec();
+}
+
+void FixedDialog::LabelField(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(caption->text().trimmed());
+}
+
+void FixedDialog::NameField(QWidget* field, const QString& name) {
+    field->setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
+}
+
+void FixedDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        cancelled_ = true;
+        for (const auto& restore : restore_) restore();
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FixedDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    cancelled_ = false;
+    RememberFields();
+}
+
+void FixedDialog::RememberFields() {
+    restore_.clear();
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            const int index = combo->currentIndex();
+            const QString text = combo->currentText();
+            restore_.push_back([combo, index, text] {
+                combo->setCurrentIndex(index);
+                if (combo->isEditable()) combo->setEditText(text);
+            });
+        } else if (auto* masked = qobject_cast<MaskedEdit*>(w)) {
+            restore_.push_back([masked, text = masked->Text()] { masked->SetText(text); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            restore_.push_back([edit, text = edit->text()] { edit->setText(text); });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w);
+                   button && button->isCheckable()) {
+            restore_.push_back([button, on = button->isChecked()] { button->setChecked(on); });
+        } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+            // Moving it back moves what it controls back too.
+            restore_.push_back([slider, value = slider->value()] { slider->setValue(value); });
+        }
+    }
 }

@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QRect>
 #include <QStringList>
+#include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -47,9 +49,25 @@ protected:
     // Opens modally 10 pixels right of and below the main window's top-left corner.
     void ExecBeside(QWidget* mainWindow);
 
+    // What a screen reader says for a field: the caption beside it (its buddy), or a name
+    // where the dialog shows none. An editable list's text field gets it too.
+    static void LabelField(QLabel* caption, QWidget* field);
+    static void NameField(QWidget* field, const QString& name);
+
+    // Enter closes the dialog, applying what it shows (OK); Esc first puts back every field
+    // as it was when the dialog opened, so closing applies nothing new (Cancel).
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Whether the dialog was last closed with Esc.
+    bool Cancelled() const { return cancelled_; }
+
 private:
+    void RememberFields();
     void ShiftSiblings(QWidget* grown, const QRect& before, int dx, int dy);
 
     QSize drawnSize_;
     QHash<QWidget*, QRect> drawn_;
+    // Puts the fields back as they opened.
+    std::vector<std::function<void()>> restore_;
+    bool cancelled_ = false;
 };

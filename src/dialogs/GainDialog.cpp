@@ -27,6 +27,7 @@ GainDialog::GainDialog(QWidget* parent) : FixedDialog("Feedback gain", 318, 292,
     gainEdit->setAlignment(Qt::AlignLeft);
     gainEdit->SetEditMask("99.9;1; ");
     gainEdit->SetText(" 1.0");
+    LabelField(gainCaption, gainEdit);
     FitToFont();
 }
 

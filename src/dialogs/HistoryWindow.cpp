@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -39,6 +40,10 @@ HistoryWindow::HistoryWindow(const HistoryStore& store, std::function<int()> tar
     saveButton = new QPushButton("Save as CSV...", this);
     saveButton->setObjectName("saveButton");
     chart = new HistoryChart(store_, this);
+    spanList->setAccessibleName(tr("Time span"));
+    chart->setAccessibleName(tr("IMD and peak power over time"));
+    // Enter presses the button when it has the keyboard, as Space does.
+    saveButton->setAutoDefault(true);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(spanList);
@@ -78,6 +83,13 @@ void HistoryWindow::hideEvent(QHideEvent* event) {
     // Hidden, it costs the cycles nothing.
     repaintTimer_->stop();
     QWidget::hideEvent(event);
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HistoryWindow::SpanChanged(int index) {

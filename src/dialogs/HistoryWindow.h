@@ -32,6 +32,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Esc closes the window, as it would a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SpanChanged(int index);

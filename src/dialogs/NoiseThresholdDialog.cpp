@@ -18,6 +18,7 @@ NoiseThresholdDialog::NoiseThresholdDialog(QWidget* parent)
         QRect(8, 8, 240, 143), true);
     floorCaption = AddLabel("floorCaption", "Noise floor (in mV):", QRect(16, 228, 105, 13));
     floorList = AddComboBox("floorList", NoiseEntries, 128, 224, 65);
+    LabelField(floorCaption, floorList);
     FitToFont();
 }
 

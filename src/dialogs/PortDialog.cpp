@@ -19,6 +19,7 @@ PortDialog::PortDialog(QWidget* parent) : FixedDialog("Com Port Selection", 405,
     explanation = AddLabel("explanation", QString(), QRect(8, 8, 384, 52), true);
     hint = AddLabel("hint", QString(), QRect(8, 88, 379, 39), true);
     portList = AddComboBox("portList", {}, kNameLeft, 144, kNameWidth);
+    NameField(portList, tr("Serial port"));
     SetEntries(PlainPortEntries(kComPortEntryCount));
     FitToFont();
 }

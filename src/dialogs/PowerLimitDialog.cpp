@@ -35,6 +35,7 @@ PowerLimitDialog::PowerLimitDialog(QWidget* parent) : FixedDialog("Power Limit",
     wattsEdit = new QLineEdit("5.0", this);
     wattsEdit->setObjectName("wattsEdit");
     wattsEdit->setGeometry(120, 296, 41, 21);
+    LabelField(wattsCaption, wattsEdit);
     reminder = AddMemo("reminder",
                        {"Don't forget to set the power level on ",
                         "your transmitter to be at least what you ", "specify here."},

@@ -14,6 +14,7 @@ RefreshRateDialog::RefreshRateDialog(QWidget* parent)
                  "once every 2 seconds.",
                  QRect(8, 8, 203, 65), true);
     rateList = AddComboBox("rateList", RefreshRateEntries, 32, 96, 153);
+    NameField(rateList, tr("Refresh rate"));
     FitToFont();
 }
 

@@ -19,6 +19,7 @@ SoundCardDialog::SoundCardDialog(QWidget* parent) : FixedDialog("Sound Card", 24
                  "provide an audio signal to your rig:"},
                 QRect(16, 16, 209, 153));
     cardList = AddComboBox("cardList", {}, 16, 176, 209);
+    NameField(cardList, tr("Sound card"));
     connect(cardList, &QComboBox::activated, this, [this](int index) { picked_ = index; });
     connect(cardList->lineEdit(), &QLineEdit::textEdited, this, [this] { picked_ = -1; });
     // Qt takes a text that equals an entry for a pick when the edit loses focus or gets Enter;
@@ -47,5 +48,6 @@ std::optional<int> SoundCardDialog::Run(QWidget* mainWindow, MixerInventory& vol
     cardList->setEditText(current);
     picked_ = -1;
     ExecBeside(mainWindow);
+    if (Cancelled()) return std::nullopt;
     return SoundCardFromSelection(picked_);
 }

@@ -17,7 +17,8 @@ public:
 
     // With exactly one mixer device, names it through `messages` and returns nothing: there
     // is nothing to choose. Otherwise lists the devices and returns the one the operator
-    // picked, or 0 when none was picked. The caller then rebuilds the mixer object.
+    // picked, or 0 when none was picked; nothing when closed with Esc. The caller then
+    // rebuilds the mixer object.
     std::optional<int> Run(QWidget* mainWindow, MixerInventory& volume, int soundCard,
                            MessagePresenter& messages);
 

@@ -17,6 +17,7 @@ TargetImdDialog::TargetImdDialog(QWidget* parent)
         "want. Experiment to find the target that suits your transmitter.",
         QRect(8, 8, 297, 195), true);
     targetList = AddComboBox("targetList", TargetImdEntries, 88, 216, 145);
+    NameField(targetList, tr("Target IMD"));
     FitToFont();
 }
 

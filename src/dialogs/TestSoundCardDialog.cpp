@@ -21,6 +21,8 @@ TestSoundCardDialog::TestSoundCardDialog(QWidget* parent)
     waveCaption = AddLabel("waveCaption", "Wave:", QRect(16, 208, 30, 13));
     masterSlider = AddSlider("masterSlider", 168);
     waveSlider = AddSlider("waveSlider", 200);
+    LabelField(masterCaption, masterSlider);
+    LabelField(waveCaption, waveSlider);
     FitToFont();
     // The labels grew by different amounts; keep the sliders in one column.
     const int left = std::max(masterSlider->x(), waveSlider->x());
@@ -47,8 +49,9 @@ void TestSoundCardDialog::Run(QWidget* mainWindow, MixerInventory& volume) {
 }
 
 void TestSoundCardDialog::showEvent(QShowEvent* event) {
-    FixedDialog::showEvent(event);
+    // The volumes first: the dialog remembers the sliders as they open, for Esc.
     ShowVolumes();
+    FixedDialog::showEvent(event);
 }
 
 void TestSoundCardDialog::ShowVolumes() {

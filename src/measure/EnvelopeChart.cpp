@@ -31,6 +31,13 @@ EnvelopeChart::EnvelopeChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The main window's pop-up menu works over the chart as well.
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Reachable with Tab, so that a screen reader says its name and the last frame.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Envelope chart"));
+}
+
+QString EnvelopeChart::Summary() const {
+    return summary_.isEmpty() ? tr("No frame yet") : summary_;
 }
 
 void EnvelopeChart::Clear() {

@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
 
     int PointCount() const;
 
+    // The last committed frame in words, the chart's description for screen readers. Set
+    // with each frame, it raises no event: a reader asks for it when the operator does.
+    void SetSummary(const QString& words) { summary_ = words; }
+    QString Summary() const;
+
     // The pixels the bars may fill; the axis runs along the row below.
     QRect PlotArea() const;
     // Where a point of the series lands on the widget at its present size and content.
@@ -42,4 +48,6 @@ private:
         PlotScale toX, toY;
     };
     Scales ScalesNow() const;
+
+    QString summary_;
 };

@@ -36,6 +36,27 @@ std::string LevelLabel(std::int32_t mixerLevel) {
     return "LEVEL:" + std::to_string(mixerLevel) + "%";
 }
 
+std::string SpokenFigure(std::string_view shown) {
+    enum class Kind { Gap, Number, Word };
+    const auto kindOf = [](char c) {
+        if ((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',')
+            return Kind::Number;
+        return c == ' ' || c == ':' ? Kind::Gap : Kind::Word;
+    };
+    std::string spoken;
+    Kind previous = Kind::Gap;
+    for (const char c : shown) {
+        const Kind kind = kindOf(c);
+        if (kind != Kind::Gap && kind != previous && !spoken.empty()) spoken += ' ';
+        if (kind != Kind::Gap) spoken += c;
+        previous = kind;
+    }
+    const std::size_t decibel = spoken.rfind(" db");
+    if (decibel != std::string::npos && decibel + 3 == spoken.size())
+        spoken.replace(decibel + 1, 2, "dB");
+    return spoken;
+}
+
 std::int32_t LevelStepSize(double errRms, double gain) {
     const double step = std::trunc(errRms * gain * 100.0);
     if (std::isnan(step)) return 0;

@@ -51,6 +51,9 @@ std::string ImdLabel(double imdDb, char decimalSeparator);
 std::string MaxVoltageLabel(double peakVolts, char decimalSeparator);
 std::string PowerEstimateLabel(double powerWatts, char decimalSeparator);
 std::string LevelLabel(std::int32_t mixerLevel);
+// A status-line figure as a screen reader should say it: words, numbers and units apart,
+// "db" as "dB" ("IMD:-27.4db" is "IMD -27.4 dB", " 12.3W" is "12.3 W").
+std::string SpokenFigure(std::string_view shown);
 
 // Size of the correction for a failed quality test: ErrRms x Gain x 100, truncated.
 std::int32_t LevelStepSize(double errRms, double gain);

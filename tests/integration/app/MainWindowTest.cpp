@@ -21,6 +21,7 @@
 #include <sstream>
 #include <utility>
 
+#include "app/StatusPanel.h"
 #include "audio/LevelControl.h"
 #include "audio/MixerInventory.h"
 #include "desktop/TrayIcon.h"
@@ -238,6 +239,11 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         {"testSoundCard", d.testSoundCardDialog.get(),
          [&] { QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Right); },
          [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
+        // Esc puts the slider back as it opened, and the volume with it.
+        {"testSoundCard", d.testSoundCardDialog.get(), [&] {
+             QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Right);
+             QTest::keyClick(d.testSoundCardDialog->waveSlider, Qt::Key_Escape); },
+         [&] { return mixer.Value(1, 0, 0) == PercentToRaw(81); }},
         {"choosePort", d.portDialog.get(), [&] { Pick(d.portDialog->portList, "COM7"); },
          [&] { return h.Messages().size() == 1 && h.Title().ends_with("on COM1") &&
                       h.Messages()[0].message.starts_with("Could not open COM7\n"); }},
@@ -343,6 +349,16 @@ TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
     follow("BPSK31 TX");
     EXPECT_EQ(h.StatusWord(), "SPLATTER!");
     EXPECT_EQ(h.Title(), "PSK31 RF Monitoring on COM1");
+}
+
+// A screen reader learns the status word once the event loop is idle again: a word replaced
+// in the same turn (a note over the cycle's word) is never announced.
+TEST(StatusPanelTest, AnnouncesTheLastWordOfATurn) {
+    StatusPanel panel;
+    for (const char* word : {"SIGNAL OK", "FLDIGI?"}) panel.ShowStatusWord(word);
+    EXPECT_EQ(panel.AnnouncedStatus(), "");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.AnnouncedStatus(), "FLDIGI?");
 }
 
 }  // namespace

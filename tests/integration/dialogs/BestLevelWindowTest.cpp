@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -60,6 +61,11 @@ TEST(BestLevelWindowTest, ButtonsFollowTheSweepAndEachAsksForItsOwnStep) {
         window.resultLabel->setText("left from before");
         show();
         EXPECT_EQ(Enabled(window), enabled);
+        // The keyboard rests on a working button, the answer to a result first.
+        const std::string preferred = "UKCS";
+        const char first = *std::find_if(preferred.begin(), preferred.end(),
+                                         [&](char c) { return enabled.find(c) != enabled.npos; });
+        EXPECT_EQ(window.focusWidget(), Buttons(window)[std::string("SCUK").find(first)].first);
         // The result line, the phase's own and empty while a sweep runs.
         EXPECT_EQ(window.resultLabel->text(), enabled == "-C--" ? QString() : note) << enabled;
         for (const auto& [button, letter] : Buttons(window)) {

@@ -62,6 +62,19 @@ TEST(FormsTest, ClosingGivesBackTheShownSettingOrWhatWasTyped) {
             EXPECT_DOUBLE_EQ(close(), untouched) << form.windowTitle().toStdString();
             WhileOpen(form, [&] { TypeInto(form.findChild<QLineEdit*>(), typed); });
             EXPECT_DOUBLE_EQ(close(), result) << typed.toStdString();
+            // Esc takes the typing back (Cancel), Enter keeps it (OK). The masked edit takes a
+            // first Esc for itself, to undo what was typed since it got the focus.
+            for (const auto& [key, expected] :
+                 {std::pair{Qt::Key_Escape, untouched}, {Qt::Key_Enter, result}}) {
+                WhileOpen(form, [&] {
+                    QLineEdit* field = form.findChild<QLineEdit*>();
+                    TypeInto(field, typed);
+                    QTest::keyClick(field, key);
+                    if (&form == &gain && key == Qt::Key_Escape) QTest::keyClick(field, key);
+                    EXPECT_FALSE(form.isVisible()) << form.windowTitle().toStdString() << key;
+                });
+                EXPECT_DOUBLE_EQ(close(), expected) << typed.toStdString() << key;
+            }
         }
     }
     DecimalChar = previousDecimal;

@@ -123,6 +123,15 @@ TEST_F(GraphCycleTest, EveryTwentyFifthQualifyingCycleCreepsUp) {
 TEST(GraphLabelsTest, FixedDecimalsWithTheLocaleSeparatorAndBoundedSteps) {
     EXPECT_EQ(RmsLabel(1.23456, ','), "RMS:123,46%");
     EXPECT_EQ(ImdLabel(-25.04, ','), "IMD:-25,0db");
+    // What a screen reader says for each figure the status line shows.
+    for (const auto& [shown, spoken] :
+         std::vector<std::pair<std::string, std::string>>{{ImdLabel(-27.44, '.'), "IMD -27.4 dB"},
+                                                          {RmsLabel(0.0213, ','), "RMS 2,13 %"},
+                                                          {MaxVoltageLabel(3.2, '.'), "PEAK 3.2 V"},
+                                                          {PowerEstimateLabel(12.3, '.'), "12.3 W"},
+                                                          {LevelLabel(50), "LEVEL 50 %"},
+                                                          {"", ""}})
+        EXPECT_EQ(SpokenFigure(shown), spoken) << shown;
     EXPECT_EQ(LevelStepSize(0.0159, 5.0), 7);  // truncated
     EXPECT_EQ(LevelStepSize(0.001, 5.0), 0);
     EXPECT_EQ(LevelStepSize(0.5, 1e300), std::numeric_limits<std::int32_t>::max());
