@@ -48,9 +48,13 @@ QIcon ProgramIcon() {
 
 // A settings file that could not be written loses the session's choices: say so, naming it.
 void ReportFailedSave(MessagePresenter& messages, const std::string& path, bool mayAsk) {
-    const std::string text = "Could not write the settings file " + path + ".";
-    std::fprintf(stderr, "quorvane: %s\n", text.c_str());
-    if (mayAsk) messages.ShowMessage("Error", MessageKind::Error, text);
+    std::fprintf(stderr, "quorvane: Could not write the settings file %s.\n", path.c_str());
+    const QString text =
+        QCoreApplication::translate("Program", "Could not write the settings file %1.");
+    if (mayAsk)
+        messages.ShowMessage(QCoreApplication::translate("Program", "Error").toStdString(),
+                             MessageKind::Error,
+                             text.arg(QString::fromStdString(path)).toStdString());
 }
 
 void ShowMainWindow(MainWindow& form) {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "base/Logger.h"
+#include "base/Translation.h"
 
-inline constexpr std::string_view kTextModeStatus = "TEXT MODE";
+inline constexpr std::string_view kTextModeStatus = TRANSLATABLE("StatusWord", "TEXT MODE");
 
 struct TextCycleResult {
     std::vector<std::string> MemoLines;  // replace the memo's lines

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "base/Translation.h"
 #include "meter/PortFailure.h"
 
 namespace {
@@ -72,7 +73,8 @@ void MeterLink::TellSharingNote() {
     const std::string note = sharing_ != nullptr ? sharing_->TakeNote() : std::string();
     if (note.empty()) return;
     log_.Log(note);
-    presenter_.ShowMessage("Information", MessageKind::Information, note);
+    presenter_.ShowMessage(Translated("Message", "Information"), MessageKind::Information,
+                           Translated("Message", note.c_str()));
 }
 
 bool MeterLink::LogFailure(const std::string& call, const std::string& name) {
@@ -130,8 +132,9 @@ std::string MeterLink::Receive(int count, bool arrivedOnly) {
             return {};
         }
     } catch (...) {
-        presenter_.ShowMessage("Error", MessageKind::Error,
-                               "An exception was raised attempting to read from the com port.");
+        presenter_.ShowMessage(
+            Translated("Message", "Error"), MessageKind::Error,
+            Translated("Message", "An exception was raised attempting to read from the com port."));
         return {};
     }
     return std::string(reinterpret_cast<const char*>(buffer.data()), std::min(received, wanted));
