@@ -13,6 +13,7 @@
 #include "app/DisplayPlatformSetup.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "audio/MixerInventory.h"
 #include "desktop/QtSingleInstance.h"
 #include "dialogs/MessageDialog.h"
@@ -92,6 +93,14 @@ int RunQuorvane(int argc, char** argv) {
     QApplication::setApplicationName("quorvane");
     if (const std::optional<int> refused = RefuseUnknownOptions(QApplication::arguments()))
         return *refused;
+    // Before any window or text is made.
+    const QString language = LanguageAsked(QApplication::arguments());
+    const ProgramTranslations translations(language);
+    const std::string languageNote =
+        translations.AskedUnknown()
+            ? "No translation for --language " + language.toStdString() + ": the texts stay English"
+            : "Language: " + translations.Language().toStdString();
+    if (translations.AskedUnknown()) std::fprintf(stderr, "quorvane: %s\n", languageNote.c_str());
     QApplication::setWindowIcon(ProgramIcon());
     // Ties the windows to the installed desktop entry (its icon and name in docks).
     QGuiApplication::setDesktopFileName("org.quorvane.Quorvane");
@@ -130,6 +139,7 @@ int RunQuorvane(int argc, char** argv) {
         // writes it once, in one replace, the dialogs' keys included.
         std::optional<ProfileBatch> startup(std::in_place, profile);
         if (!mainForm.StartUp()) return 1;
+        mainForm.Log(languageNote);
         DialogSet dialogs;
         startup.reset();
         mainForm.AttachDialogs(&dialogs);

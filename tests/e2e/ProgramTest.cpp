@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QLibraryInfo>
+#include <QTranslator>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <thread>
 #include <tuple>
@@ -86,10 +88,11 @@ struct Sandbox {
 class Program {
 public:
     // `platform` null: the program chooses. `errors`: a file for its standard error.
-    Program(const Sandbox& box, const char* platform, const std::string& errors = "") {
+    Program(const Sandbox& box, const char* platform, const std::string& errors = "",
+            std::vector<std::string> command = {QUORVANE_PROGRAM}) {
         const ScopedEnv qpa("QT_QPA_PLATFORM",
                             platform ? std::optional<std::string>(platform) : std::nullopt);
-        pid_ = Spawn({QUORVANE_PROGRAM}, [&](posix_spawn_file_actions_t* actions) {
+        pid_ = Spawn(std::move(command), [&](posix_spawn_file_actions_t* actions) {
             posix_spawn_file_actions_addchdir_np(actions, box.work.c_str());
             if (!errors.empty())
                 posix_spawn_file_actions_addopen(actions, 2, errors.c_str(),
@@ -273,6 +276,54 @@ TEST(ProgramTest, SurvivesUnplugsAndASecondStartBringsItForward) {
     EXPECT_EQ(box.sim->CommandCount('v'), identifications);
     EXPECT_TRUE(FileText(box.work + "/quorvane.log").starts_with(log));
     EXPECT_EQ(box.home.ReadSettings(), settings);
+}
+
+// "SECTION/Key" for each key of an ini file.
+std::set<std::string> IniKeys(const std::string& text) {
+    std::set<std::string> keys;
+    std::istringstream lines(text);
+    std::string section;
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with('['))
+            section = line.substr(0, line.find(']') + 1);
+        else if (line.find('=') != std::string::npos)
+            keys.insert(section + line.substr(0, line.find('=')));
+    return keys;
+}
+
+// The desktop's language (LANG) or the one --language names: the log names the catalogue
+// loaded, the minimized window's title carries the status word as that catalogue has it,
+// and the settings file has the same sections and keys as in English.
+TEST(ProgramTest, SpeaksTheDesktopsLanguageOrTheOneAskedKeepingTheSettingsKeys) {
+    XServer x;
+    ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
+    const ScopedEnv all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt),
+        languages("LANGUAGE", std::nullopt);
+    std::set<std::string> englishKeys;
+    for (const auto& [lang, option, code] : {std::tuple{"C", "", "en"},
+                                             {"de_DE.UTF-8", "", "de"},
+                                             {"de_DE.UTF-8", "--language=fr", "fr"}}) {
+        SCOPED_TRACE(code);
+        QTranslator catalogue;
+        ASSERT_TRUE(std::string(code) == "en" ||
+                    catalogue.load(QString(QUORVANE_CATALOGUES "/quorvane_") + code));
+        const QString ok = catalogue.translate("StatusWord", "OK");
+        Sandbox box("[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n");
+        const ScopedEnv language("LANG", lang);
+        std::vector<std::string> command{QUORVANE_PROGRAM};
+        if (*option) command.emplace_back(option);
+        Program program(box, "xcb", "", command);
+        EXPECT_TRUE(WaitUntil([&] {
+            return !Window(program.Pid(), (ok.isEmpty() ? QString("OK") : ok).toStdString(), false)
+                        .empty();
+        }));
+        EXPECT_EQ(program.End(SIGTERM), 0);
+        EXPECT_NE(FileText(box.work + "/quorvane.log").find(std::string("Language: ") + code),
+                  std::string::npos);
+        const std::set<std::string> keys = IniKeys(box.home.ReadSettings());
+        if (englishKeys.empty()) englishKeys = keys;
+        EXPECT_EQ(keys, englishKeys);
+    }
 }
 
 // Where an X window's frame is, as Left and Top place it.
