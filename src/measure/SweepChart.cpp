@@ -53,7 +53,7 @@ PlotRange WithMargin(PlotRange range) {
 
 // Whole watts from 10 W up, tenths below.
 QString Watts(double watts) {
-    return SweepChart::tr("%1 W").arg(QString::number(watts, 'f', watts >= 10.0 ? 0 : 1));
+    return SweepChart::tr("%1 W").arg(ChartNumber(watts, watts >= 10.0 ? 0 : 1));
 }
 
 QString Figures(const SweepStep& step) {
