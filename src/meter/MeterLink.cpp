@@ -40,15 +40,18 @@ bool MeterLink::OpenComPort(bool quietRepeat) {
         return false;
     }
     openFailure_.clear();
+    shownFailure_.clear();
     log_.Log("Comport " + name + " successfully opened.");
     return true;
 }
 
 bool MeterLink::NoteOpenFailure(const std::string& name, uint32_t error) {
-    std::string reason = OpenFailureReason(name, ports_.Codes(), error, ports_.Device(name),
-                                           ports_.ErrorText(error));
+    const PortDevice device = ports_.Device(name);
+    const std::string systemText = ports_.ErrorText(error);
+    std::string reason = OpenFailureReason(name, ports_.Codes(), error, device, systemText, true);
     const bool repeated = reason == openFailure_;
     openFailure_ = std::move(reason);
+    shownFailure_ = OpenFailureReason(name, ports_.Codes(), error, device, systemText);
     return repeated;
 }
 
