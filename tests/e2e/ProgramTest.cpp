@@ -20,7 +20,6 @@
 #include <list>
 #include <memory>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <thread>
 #include <tuple>
@@ -278,19 +277,6 @@ TEST(ProgramTest, SurvivesUnplugsAndASecondStartBringsItForward) {
     EXPECT_EQ(box.home.ReadSettings(), settings);
 }
 
-// "SECTION/Key" for each key of an ini file.
-std::set<std::string> IniKeys(const std::string& text) {
-    std::set<std::string> keys;
-    std::istringstream lines(text);
-    std::string section;
-    for (std::string line; std::getline(lines, line);)
-        if (line.starts_with('['))
-            section = line.substr(0, line.find(']') + 1);
-        else if (line.find('=') != std::string::npos)
-            keys.insert(section + line.substr(0, line.find('=')));
-    return keys;
-}
-
 // The desktop's language (LANG) or the one --language names: the log names the catalogue
 // loaded, the minimized window's title carries the status word as that catalogue has it,
 // and the settings file has the same sections and keys as in English.
@@ -299,7 +285,15 @@ TEST(ProgramTest, SpeaksTheDesktopsLanguageOrTheOneAskedKeepingTheSettingsKeys) 
     ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
     const ScopedEnv all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt),
         languages("LANGUAGE", std::nullopt);
-    std::set<std::string> englishKeys;
+    // The settings file's section lines and key names, in order.
+    const auto keys = [](const std::string& text) {
+        std::vector<std::string> names;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            names.push_back(line.substr(0, line.find('=')));
+        return names;
+    };
+    std::vector<std::string> english;
     for (const auto& [lang, option, code] : {std::tuple{"C", "", "en"},
                                              {"de_DE.UTF-8", "", "de"},
                                              {"de_DE.UTF-8", "--language=fr", "fr"}}) {
@@ -307,22 +301,19 @@ TEST(ProgramTest, SpeaksTheDesktopsLanguageOrTheOneAskedKeepingTheSettingsKeys) 
         QTranslator catalogue;
         ASSERT_TRUE(std::string(code) == "en" ||
                     catalogue.load(QString(QUORVANE_CATALOGUES "/quorvane_") + code));
-        const QString ok = catalogue.translate("StatusWord", "OK");
+        const std::string ok = catalogue.translate("StatusWord", "OK").toStdString();
         Sandbox box("[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n");
         const ScopedEnv language("LANG", lang);
-        std::vector<std::string> command{QUORVANE_PROGRAM};
-        if (*option) command.emplace_back(option);
+        std::vector<std::string> command{QUORVANE_PROGRAM, option};
+        if (command.back().empty()) command.pop_back();
         Program program(box, "xcb", "", command);
-        EXPECT_TRUE(WaitUntil([&] {
-            return !Window(program.Pid(), (ok.isEmpty() ? QString("OK") : ok).toStdString(), false)
-                        .empty();
-        }));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return !Window(program.Pid(), ok.empty() ? "OK" : ok, false).empty(); }));
         EXPECT_EQ(program.End(SIGTERM), 0);
         EXPECT_NE(FileText(box.work + "/quorvane.log").find(std::string("Language: ") + code),
                   std::string::npos);
-        const std::set<std::string> keys = IniKeys(box.home.ReadSettings());
-        if (englishKeys.empty()) englishKeys = keys;
-        EXPECT_EQ(keys, englishKeys);
+        if (english.empty()) english = keys(box.home.ReadSettings());
+        EXPECT_EQ(keys(box.home.ReadSettings()), english);
     }
 }
 

@@ -1,4 +1,4 @@
-// The program's texts in another language: the pop-up menus as the embedded catalogue
+// The program's texts in the language chosen: the pop-up menus as the embedded catalogue
 // translates them, and Qt's own texts (the standard buttons) from Qt's catalogue.
 
 #include <gtest/gtest.h>
@@ -21,30 +21,26 @@ std::map<QString, QString> MenuEntries(MainWindow& form) {
     return entries;
 }
 
+// English, then two translations; a language without a catalogue keeps English.
 TEST(TranslationsTest, MenusAndQtsOwnTextsComeInTheLanguageChosen) {
     std::map<QString, QString> english;
-    {
-        MainWindowHarness h({});
-        ASSERT_TRUE(h.Start());
-        english = MenuEntries(h.Form());
-    }
-    for (const char* code : {"de", "ja"}) {
+    for (const QString code : {"en", "de", "ja"}) {
         const ProgramTranslations translations(code);
-        ASSERT_EQ(translations.Language(), code);
+        EXPECT_EQ(translations.Language(), code);
         QTranslator catalogue;
-        ASSERT_TRUE(catalogue.load(QString(":/i18n/quorvane_") + code));
+        EXPECT_EQ(catalogue.load(":/i18n/quorvane_" + code), code != "en");
         MainWindowHarness h({});
         ASSERT_TRUE(h.Start());
         for (const auto& [name, text] : MenuEntries(h.Form())) {
+            if (code == "en") english[name] = text;
             const QString translated = catalogue.translate("MainWindow", english[name].toUtf8());
             EXPECT_EQ(text.toStdString(),
-                      (translated.isEmpty() ? english[name] : translated).toStdString())
-                << code;
+                      (translated.isEmpty() ? english[name] : translated).toStdString());
         }
-        EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel") << code;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel",
+                  code == "en");
     }
     EXPECT_TRUE(ProgramTranslations("xx").AskedUnknown());
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
 }  // namespace
