@@ -388,6 +388,33 @@ This setting is the &quot;noise floor&quot; in millivolts: signals below it are 
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>%1: not present.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not present (no device at%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (error %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PowerLimitDialog</name>
     <message>
         <source>The power you specified exceeds the range of the ADC.;The maximum power consistent with the QRP/QRO jumper setting you specified and ADC range,;%1 watts, will be used instead.</source>
