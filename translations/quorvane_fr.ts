@@ -841,4 +841,27 @@ master and WAV audio settings.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>TextCycle</name>
+    <message>
+        <source>No data received.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received bytes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum value: %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum value: %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RMS Value:     %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

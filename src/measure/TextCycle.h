@@ -16,5 +16,6 @@ struct TextCycleResult {
     bool ShowTextModeStatus = false;     // set the status word to kTextModeStatus
 };
 
-// For a reply that is not identification text; writes the memo lines to the log as well.
+// For a reply that is not identification text; writes the memo lines to the log as well,
+// there in English.
 TextCycleResult RunTextCycle(std::string_view reply, char decimalSeparator, Logger& log);
