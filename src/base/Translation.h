@@ -47,3 +47,10 @@ inline std::string Translated(const char* context, const char* text) {
     const TextTranslator translator = InstalledTextTranslator();
     return translator ? translator(context, text) : std::string(text);
 }
+
+// For texts the log gets too: `text` (marked TRANSLATABLE where it is written) in English
+// when `english`, else translated; parts filled in.
+inline std::string TextIn(bool english, const char* context, const char* text,
+                          std::initializer_list<std::string_view> parts = {}) {
+    return FilledIn(english ? std::string(text) : Translated(context, text), parts);
+}

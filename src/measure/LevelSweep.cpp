@@ -169,7 +169,7 @@ SweepResult FindBestLevel(const std::vector<SweepStep>& steps) {
 std::string BestLevelText(const SweepResult& result, char decimalSeparator, bool english) {
     const auto text = [english](const char* pattern,
                                 std::initializer_list<std::string_view> parts) {
-        return FilledIn(english ? std::string(pattern) : Translated("LevelSweep", pattern), parts);
+        return TextIn(english, "LevelSweep", pattern, parts);
     };
     if (!result.best) return text(TRANSLATABLE("LevelSweep", "No level met the target IMD"), {});
     const SweepStep& best = *result.best;

@@ -26,7 +26,7 @@ std::string Volts(double counts, char sep) {
 std::vector<std::string> MemoLines(std::string_view reply, char sep, bool english) {
     const auto text = [english](const char* pattern,
                                 std::initializer_list<std::string_view> parts) {
-        return FilledIn(english ? std::string(pattern) : Translated("TextCycle", pattern), parts);
+        return TextIn(english, "TextCycle", pattern, parts);
     };
     if (reply.empty()) return {text(TRANSLATABLE("TextCycle", "No data received."), {})};
 

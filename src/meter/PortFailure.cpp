@@ -70,8 +70,7 @@ std::string OpenFailureReason(const std::string& portName, ErrorCodeSet codes, u
     // %2 in the texts below: a blank and the device's path.
     const std::string where = device.Path.empty() ? "" : " " + device.Path;
     const auto text = [&](const char* pattern) {
-        return FilledIn(english ? std::string(pattern) : Translated("PortFailure", pattern),
-                        {portName, where, device.Group});
+        return TextIn(english, "PortFailure", pattern, {portName, where, device.Group});
     };
     switch (ClassifyOpenFailure(codes, code)) {
         case OpenFailureKind::NotPresent:
@@ -93,7 +92,6 @@ std::string OpenFailureReason(const std::string& portName, ErrorCodeSet codes, u
         case OpenFailureKind::Other:
             break;
     }
-    return FilledIn(english ? std::string("%1: %2 (error %3).")
-                            : Translated("PortFailure", "%1: %2 (error %3)."),
-                    {portName, systemText, std::to_string(code)});
+    return TextIn(english, "PortFailure", TRANSLATABLE("PortFailure", "%1: %2 (error %3)."),
+                  {portName, systemText, std::to_string(code)});
 }
