@@ -22,6 +22,7 @@ public:
         parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser_.addOption(help_);
         parser_.addOption(version_);
+        parser_.addOption(language_);
     }
 
     bool Parse(const QStringList& arguments) { return parser_.parse(arguments); }
@@ -29,11 +30,17 @@ public:
     bool VersionAsked() const { return parser_.isSet(version_); }
     QString Error() const { return parser_.errorText(); }
     QString Usage() const { return parser_.helpText(); }
+    QString Language() const { return parser_.value(language_); }
 
 private:
     QCommandLineParser parser_;
     QCommandLineOption help_{{"h", "help"}, "Shows this help and ends."};
     QCommandLineOption version_{{"v", "version"}, "Shows the program's version and ends."};
+    QCommandLineOption language_{
+        "language",
+        "Shows the program in the language CODE (de, es, fr, it, ja; en for English) instead of "
+        "the desktop's.",
+        "CODE"};
 };
 
 void Print(std::FILE* stream, const QString& text) {
@@ -60,6 +67,12 @@ std::optional<int> AnswerCommandLineQuestions(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     Print(stdout, options.Usage());
     return 0;
+}
+
+QString LanguageAsked(const QStringList& arguments) {
+    QuorvaneOptions options;
+    options.Parse(arguments);
+    return options.Language();
 }
 
 std::optional<int> RefuseUnknownOptions(const QStringList& arguments) {

@@ -13,3 +13,6 @@ std::optional<int> AnswerCommandLineQuestions(int argc, char** argv);
 // After QApplication, with what Qt's options left: names an unknown option and shows the
 // usage on standard error and returns 2; nothing when all options are known.
 std::optional<int> RefuseUnknownOptions(const QStringList& arguments);
+
+// The code --language names ("de"), or empty for the desktop's language.
+QString LanguageAsked(const QStringList& arguments);

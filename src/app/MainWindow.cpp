@@ -95,7 +95,7 @@ void MainWindow::BuildControls() {
 
 QAction* MainWindow::AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable,
                                  void (MainWindow::*handler)()) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = menu->addAction(tr(caption));
     action->setObjectName(name);
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, handler);
@@ -105,55 +105,60 @@ QAction* MainWindow::AddMenuItem(QMenu* menu, const char* name, const char* capt
 void MainWindow::BuildPopupMenu() {
     contextMenu_ = new QMenu(this);
     contextMenu_->setObjectName("contextMenu");
-    portAction_ =
-        AddMenuItem(contextMenu_, "choosePort", "Com Port", false, &MainWindow::ChoosePort);
-    psk63Action_ = AddMenuItem(contextMenu_, "psk63", "PSK63", true, &MainWindow::TogglePsk63);
-    followFldigiAction_ = AddMenuItem(contextMenu_, "followFldigi", "Follow fldigi", true,
-                                      &MainWindow::ToggleFollowFldigi);
-    followRigAction_ = AddMenuItem(contextMenu_, "followRig", "Follow the rig (rigctld)", true,
-                                   &MainWindow::ToggleFollowRig);
-    refreshRateAction_ = AddMenuItem(contextMenu_, "chooseRefreshRate", "Refresh Rate", false,
-                                     &MainWindow::ChooseRefreshRate);
-    alwaysOnTopAction_ = AddMenuItem(contextMenu_, "alwaysOnTop", "Always on Top", true,
+    portAction_ = AddMenuItem(contextMenu_, "choosePort", QT_TR_NOOP("Com Port"), false,
+                              &MainWindow::ChoosePort);
+    psk63Action_ =
+        AddMenuItem(contextMenu_, "psk63", QT_TR_NOOP("PSK63"), true, &MainWindow::TogglePsk63);
+    followFldigiAction_ = AddMenuItem(contextMenu_, "followFldigi", QT_TR_NOOP("Follow fldigi"),
+                                      true, &MainWindow::ToggleFollowFldigi);
+    followRigAction_ =
+        AddMenuItem(contextMenu_, "followRig", QT_TR_NOOP("Follow the rig (rigctld)"), true,
+                    &MainWindow::ToggleFollowRig);
+    refreshRateAction_ = AddMenuItem(contextMenu_, "chooseRefreshRate", QT_TR_NOOP("Refresh Rate"),
+                                     false, &MainWindow::ChooseRefreshRate);
+    alwaysOnTopAction_ = AddMenuItem(contextMenu_, "alwaysOnTop", QT_TR_NOOP("Always on Top"), true,
                                      &MainWindow::ToggleAlwaysOnTop);
     alwaysOnTopAction_->setChecked(true);
-    textModeAction_ =
-        AddMenuItem(contextMenu_, "textMode", "Text Mode", true, &MainWindow::ToggleTextMode);
-    levelControlAction_ = AddMenuItem(contextMenu_, "levelControl", "Automatic Level Control", true,
-                                      &MainWindow::ToggleLevelControl);
+    textModeAction_ = AddMenuItem(contextMenu_, "textMode", QT_TR_NOOP("Text Mode"), true,
+                                  &MainWindow::ToggleTextMode);
+    levelControlAction_ =
+        AddMenuItem(contextMenu_, "levelControl", QT_TR_NOOP("Automatic Level Control"), true,
+                    &MainWindow::ToggleLevelControl);
     levelControlAction_->setChecked(true);
-    gainAction_ =
-        AddMenuItem(contextMenu_, "chooseGain", "Feedback gain", false, &MainWindow::ChooseGain);
-    targetImdAction_ = AddMenuItem(contextMenu_, "chooseTargetImd", "Target IMD", false,
+    gainAction_ = AddMenuItem(contextMenu_, "chooseGain", QT_TR_NOOP("Feedback gain"), false,
+                              &MainWindow::ChooseGain);
+    targetImdAction_ = AddMenuItem(contextMenu_, "chooseTargetImd", QT_TR_NOOP("Target IMD"), false,
                                    &MainWindow::ChooseTargetImd);
-    noiseThresholdAction_ = AddMenuItem(contextMenu_, "chooseNoiseThreshold", "Noise Threshold",
-                                        false, &MainWindow::ChooseNoiseThreshold);
-    bestLevelAction_ = AddMenuItem(contextMenu_, "findBestLevel", "Find Best Level...", false,
-                                   &MainWindow::OpenBestLevel);
-    powerLimitAction_ = AddMenuItem(contextMenu_, "choosePowerLimit", "Power Limit", true,
-                                    &MainWindow::ChoosePowerLimit);
+    noiseThresholdAction_ =
+        AddMenuItem(contextMenu_, "chooseNoiseThreshold", QT_TR_NOOP("Noise Threshold"), false,
+                    &MainWindow::ChooseNoiseThreshold);
+    bestLevelAction_ = AddMenuItem(contextMenu_, "findBestLevel", QT_TR_NOOP("Find Best Level..."),
+                                   false, &MainWindow::OpenBestLevel);
+    powerLimitAction_ = AddMenuItem(contextMenu_, "choosePowerLimit", QT_TR_NOOP("Power Limit"),
+                                    true, &MainWindow::ChoosePowerLimit);
     // The check mark mirrors PowerLimitEnabled; only the dialog changes it.
     connect(powerLimitAction_, &QAction::triggered, this,
             [this] { powerLimitAction_->setChecked(settings_.PowerLimitEnabled); });
-    showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", "Show Power", false,
+    showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", QT_TR_NOOP("Show Power"), false,
                                    &MainWindow::ChooseShowPower);
     // Out of the way of the demo's and the Wine test's key walks through the menu.
-    mqttAction_ =
-        AddMenuItem(contextMenu_, "chooseMqtt", "MQTT...", false, &MainWindow::ChooseMqtt);
-    soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", "Set Sound Card", false,
-                                   &MainWindow::ChooseSoundCard);
-    testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
-                                       &MainWindow::OpenSoundCardTest);
-    historyAction_ =
-        AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
-    aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
+    mqttAction_ = AddMenuItem(contextMenu_, "chooseMqtt", QT_TR_NOOP("MQTT..."), false,
+                              &MainWindow::ChooseMqtt);
+    soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", QT_TR_NOOP("Set Sound Card"),
+                                   false, &MainWindow::ChooseSoundCard);
+    testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", QT_TR_NOOP("Test Sound Card"),
+                                       false, &MainWindow::OpenSoundCardTest);
+    historyAction_ = AddMenuItem(contextMenu_, "openHistory", QT_TR_NOOP("History..."), false,
+                                 &MainWindow::OpenHistory);
+    aboutAction_ =
+        AddMenuItem(contextMenu_, "showAbout", QT_TR_NOOP("About"), false, &MainWindow::ShowAbout);
 
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName("trayMenu");
-    colorCodeAction_ = AddMenuItem(trayMenu_, "colorCodeHelp", "&Color Code Help", false,
-                                   &MainWindow::ShowColorCode);
-    exitAction_ =
-        AddMenuItem(trayMenu_, "exitFromTray", "Quorvane &Exit", false, &MainWindow::ExitFromTray);
+    colorCodeAction_ = AddMenuItem(trayMenu_, "colorCodeHelp", QT_TR_NOOP("&Color Code Help"),
+                                   false, &MainWindow::ShowColorCode);
+    exitAction_ = AddMenuItem(trayMenu_, "exitFromTray", QT_TR_NOOP("Quorvane &Exit"), false,
+                              &MainWindow::ExitFromTray);
 }
 
 void MainWindow::BuildTrayIcon() {
@@ -165,7 +170,7 @@ void MainWindow::BuildTrayIcon() {
     ledImages_ = std::make_unique<LedIconImages>(*trayShell_);
     trayIcon_ = MakeLedIcon(*trayShell_, *ledImages_);
     trayIcon_->OnException = [this](const std::string& message) {
-        services_.Messages.ShowMessage("Error", MessageKind::Error, message);
+        services_.Messages.ShowMessage(tr("Error").toStdString(), MessageKind::Error, message);
     };
 }
 
@@ -197,9 +202,9 @@ bool MainWindow::StartUp() {
         // The setting is kept for the next X11 session; here it could only pretend.
         alwaysOnTopAction_->setEnabled(false);
         alwaysOnTopAction_->setToolTip(
-            "Not available on this Wayland desktop: only the desktop can keep a window on top. "
-            "With Platform=xcb under [MISC] in quorvane.ini, Quorvane runs through XWayland "
-            "and stays on top.");
+            tr("Not available on this Wayland desktop: only the desktop can keep a window on "
+               "top. With Platform=xcb under [MISC] in quorvane.ini, Quorvane runs through "
+               "XWayland and stays on top."));
         contextMenu_->setToolTipsVisible(true);
     }
 
@@ -244,8 +249,9 @@ bool MainWindow::OpenLog() {
     // Without a log the program still does its job; the operator should know why
     // the file asked for is missing.
     settings_.Debug = false;
-    services_.Messages.ShowMessage("Error", MessageKind::Error,
-                                   "Could not create the log file " + path + ".");
+    services_.Messages.ShowMessage(
+        tr("Error").toStdString(), MessageKind::Error,
+        tr("Could not create the log file %1.").arg(QString::fromStdString(path)).toStdString());
     return false;
 }
 
@@ -262,15 +268,20 @@ bool MainWindow::OpenStartupPort() {
 
     Log("OpenComPort failed on port " + std::to_string(stored));
     const int alternative = stored == 1 ? 2 : 1;
-    tried += " or " + ComPortName(alternative);
+    tried =
+        tr("%1 or %2")
+            .arg(QString::fromStdString(tried), QString::fromStdString(ComPortName(alternative)))
+            .toStdString();
     link_.ComPort = alternative;
     const bool openedAlternative = link_.OpenComPort();
     SetCaption(link_.Caption());
     if (openedAlternative) return true;
 
     reasons += "\n" + link_.OpenFailure();
-    services_.Messages.ShowMessage("Error", MessageKind::Error,
-                                   "Could not open serial ports " + tried + "." + reasons);
+    services_.Messages.ShowMessage(
+        tr("Error").toStdString(), MessageKind::Error,
+        tr("Could not open serial ports %1.").arg(QString::fromStdString(tried)).toStdString() +
+            reasons);
     Log("OpenComPort failed on port " + std::to_string(alternative));
     link_.ComPort = stored;
     Log("Restoring port found in ini file (" + std::to_string(stored) + ")");

@@ -47,8 +47,8 @@ void MainWindow::ChoosePort() {
     SetCaption(link_.Caption());
     if (!opened) {
         services_.Messages.ShowMessage(
-            "Error", MessageKind::Error,
-            "Could not open " + choice.ListText + "\n" + link_.OpenFailure());
+            tr("Error").toStdString(), MessageKind::Error,
+            CouldNotOpenText(choice.ListText) + "\n" + link_.OpenFailure());
         WaitForCycle();
         link_.ComPort = previous;
         dialogs_->portDialog->ShowPort(previous);
@@ -172,9 +172,11 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ShowColorCode() {
-    services_.Messages.ShowMessage("QUORVANE tray icon color codes", MessageKind::Information,
-                                   "White = No signal;Black = Underdriven (weak) signal;"
-                                   "Blue  = Clean signal;Red   = Overmodulated signal (splatter)");
+    services_.Messages.ShowMessage(
+        tr("QUORVANE tray icon color codes").toStdString(), MessageKind::Information,
+        tr("White = No signal;Black = Underdriven (weak) signal;"
+           "Blue  = Clean signal;Red   = Overmodulated signal (splatter)")
+            .toStdString());
 }
 
 void MainWindow::ExitFromTray() {

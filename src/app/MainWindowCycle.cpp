@@ -100,8 +100,9 @@ void MainWindow::OpenHistoryLog() {
     if (!settings_.HistoryLog) return;
     const std::string path = PlaceUserFile(services_.Folders, settings_.HistoryFile);
     if (historyLog_.Open(path)) return;
-    services_.Messages.ShowMessage("Error", MessageKind::Error,
-                                   "Could not open the history file " + path + ".");
+    services_.Messages.ShowMessage(
+        tr("Error").toStdString(), MessageKind::Error,
+        tr("Could not open the history file %1.").arg(QString::fromStdString(path)).toStdString());
 }
 
 void MainWindow::RecordHistory(const Measurement& m) {

@@ -15,9 +15,9 @@ namespace {
 QString StopText(SweepStop why) {
     switch (why) {
         case SweepStop::SignalGone:
-            return "Stopped: the signal went away. The old level is back.";
+            return MainWindow::tr("Stopped: the signal went away. The old level is back.");
         case SweepStop::Cancelled:
-            return "Cancelled. The old level is back.";
+            return MainWindow::tr("Cancelled. The old level is back.");
         default:
             return {};
     }
@@ -42,10 +42,10 @@ void MainWindow::OpenBestLevel() {
     }
     if (!sweep_) {
         const std::optional<KeptBestLevel> kept = ReadBestLevel(settingsFile_, OutputName());
-        bestLevelWindow_->ShowStored(
-            kept ? "Last time: " +
-                       QString::fromStdString(BestLevelText(KeptResult(*kept), decimalSeparator_))
-                 : QString());
+        bestLevelWindow_->ShowStored(kept ? tr("Last time: %1")
+                                                .arg(QString::fromStdString(BestLevelText(
+                                                    KeptResult(*kept), decimalSeparator_)))
+                                          : QString());
     }
     bestLevelWindow_->Open();
 }
@@ -68,10 +68,10 @@ SweepResult MainWindow::KeptResult(const KeptBestLevel& kept) {
 void MainWindow::StartSweep() {
     if (sweep_ && sweep_->Running()) return;
     if (!mixer_ || textModeAction_->isChecked() || !link_.IsOpen()) {
-        bestLevelWindow_->ShowStopped(!mixer_ ? "There is no sound output to sweep."
+        bestLevelWindow_->ShowStopped(!mixer_ ? tr("There is no sound output to sweep.")
                                       : textModeAction_->isChecked()
-                                          ? "Turn Text Mode off to sweep."
-                                          : "The meter is not connected.");
+                                          ? tr("Turn Text Mode off to sweep.")
+                                          : tr("The meter is not connected."));
         return;
     }
     SweepPlan plan;
@@ -114,7 +114,7 @@ void MainWindow::FinishSweep() {
     }
     sweepResult_ = sweep_->Result();
     const std::string text = BestLevelText(*sweepResult_, decimalSeparator_);
-    Log("Best-level sweep: " + text);
+    Log("Best-level sweep: " + BestLevelText(*sweepResult_, decimalSeparator_, true));
     if (sweepResult_->best) {
         const SweepStep& best = *sweepResult_->best;
         SaveBestLevel(settingsFile_, OutputName(), {best.level, best.watts, best.imdDb});

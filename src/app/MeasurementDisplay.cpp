@@ -1,5 +1,6 @@
 #include "app/MeasurementDisplay.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "app/StatusPanel.h"
@@ -17,6 +18,14 @@ void SetFigure(QLabel* label, const std::string& text) {
     SetLabel(label, text);
 }
 }  // namespace
+
+QString TranslatedStatusWord(const std::string& word) {
+    // The meter's identification text comes byte for byte.
+    const QString english = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    if (word.empty()) return english;
+    const QString translated = QCoreApplication::translate("StatusWord", word.c_str());
+    return translated == QString::fromUtf8(word.c_str()) ? english : translated;
+}
 
 MeasurementDisplay::MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine,
                                        TrayIcon& tray, Window window)
@@ -44,7 +53,7 @@ void MeasurementDisplay::ClearFigures() {
 }
 
 void MeasurementDisplay::ShowLevelControl(bool on) {
-    statusLine_.alc->setText(on ? "AUTO" : "");
+    statusLine_.alc->setText(on ? QCoreApplication::translate("StatusWord", "AUTO") : QString());
 }
 
 void MeasurementDisplay::ShowMode(const std::string& label) {
@@ -91,8 +100,7 @@ void MeasurementDisplay::AppendIdeal(int n, double v) {
 }
 
 void MeasurementDisplay::SetStatusWord(const std::string& text) {
-    // The meter's identification text comes byte for byte.
-    const QString word = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    const QString word = TranslatedStatusWord(text);
     statusLine_.ShowStatusWord(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on
     // Wayland), the status still reaches the operator. Only a change is sent to the tray.
@@ -131,7 +139,7 @@ void MeasurementDisplay::SetLevel(const std::string& text) {
 }
 
 void MeasurementDisplay::SetTitle(const std::string& text) {
-    window_.showTitle(text);
+    window_.showTitle(TranslatedStatusWord(text).toStdString());
 }
 
 void MeasurementDisplay::SetIconVisible(bool visible) {

@@ -11,6 +11,12 @@
 #include "measure/GraphCycle.h"
 
 class EnvelopeChart;
+class QString;
+
+// A status word of the code below (marked there with TRANSLATABLE("StatusWord", ...)) in the
+// operator's language; any other text, such as the meter's identification, as it came.
+QString TranslatedStatusWord(const std::string& word);
+
 class StatusPanel;
 class TrayIcon;
 

@@ -13,6 +13,7 @@
 #include "app/DisplayPlatformSetup.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "audio/MixerInventory.h"
 #include "desktop/QtSingleInstance.h"
 #include "dialogs/MessageDialog.h"
@@ -48,9 +49,13 @@ QIcon ProgramIcon() {
 
 // A settings file that could not be written loses the session's choices: say so, naming it.
 void ReportFailedSave(MessagePresenter& messages, const std::string& path, bool mayAsk) {
-    const std::string text = "Could not write the settings file " + path + ".";
-    std::fprintf(stderr, "quorvane: %s\n", text.c_str());
-    if (mayAsk) messages.ShowMessage("Error", MessageKind::Error, text);
+    std::fprintf(stderr, "quorvane: Could not write the settings file %s.\n", path.c_str());
+    const QString text =
+        QCoreApplication::translate("Program", "Could not write the settings file %1.");
+    if (mayAsk)
+        messages.ShowMessage(QCoreApplication::translate("Program", "Error").toStdString(),
+                             MessageKind::Error,
+                             text.arg(QString::fromStdString(path)).toStdString());
 }
 
 void ShowMainWindow(MainWindow& form) {
@@ -88,6 +93,14 @@ int RunQuorvane(int argc, char** argv) {
     QApplication::setApplicationName("quorvane");
     if (const std::optional<int> refused = RefuseUnknownOptions(QApplication::arguments()))
         return *refused;
+    // Before any window or text is made.
+    const QString language = LanguageAsked(QApplication::arguments());
+    const ProgramTranslations translations(language);
+    const std::string languageNote =
+        translations.AskedUnknown()
+            ? "No translation for --language " + language.toStdString() + ": the texts stay English"
+            : "Language: " + translations.Language().toStdString();
+    if (translations.AskedUnknown()) std::fprintf(stderr, "quorvane: %s\n", languageNote.c_str());
     QApplication::setWindowIcon(ProgramIcon());
     // Ties the windows to the installed desktop entry (its icon and name in docks).
     QGuiApplication::setDesktopFileName("org.quorvane.Quorvane");
@@ -126,6 +139,7 @@ int RunQuorvane(int argc, char** argv) {
         // writes it once, in one replace, the dialogs' keys included.
         std::optional<ProfileBatch> startup(std::in_place, profile);
         if (!mainForm.StartUp()) return 1;
+        mainForm.Log(languageNote);
         DialogSet dialogs;
         startup.reset();
         mainForm.AttachDialogs(&dialogs);

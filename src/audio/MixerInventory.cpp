@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/MessagePresenter.h"
+#include "base/Translation.h"
 
 namespace {
 
@@ -19,19 +20,20 @@ std::string AsciiLower(std::string text) {
 const char* KnownErrorText(uint32_t code) {
     switch (code) {
         case 2:
-            return "Specified device identifier is out of range.";
+            return TRANSLATABLE("SoundCard", "Specified device identifier is out of range.");
         case 4:
-            return "Specified resource is already allocated.";
+            return TRANSLATABLE("SoundCard", "Specified resource is already allocated.");
         case 5:
-            return "The device handle is invalid.";
+            return TRANSLATABLE("SoundCard", "The device handle is invalid.");
         case 6:
-            return "No device driver is present.";
+            return TRANSLATABLE("SoundCard", "No device driver is present.");
         case 7:
-            return "Unable to allocate or lock memory.";
+            return TRANSLATABLE("SoundCard", "Unable to allocate or lock memory.");
         case 8:
-            return "Function isn't supported.";
+            return TRANSLATABLE("SoundCard", "Function isn't supported.");
         case 32:
-            return "Attempted to open with an unsupported waveform-audio format.";
+            return TRANSLATABLE("SoundCard",
+                                "Attempted to open with an unsupported waveform-audio format.");
         default:
             return nullptr;
     }
@@ -209,10 +211,12 @@ void MixerInventory::LoadControls(int lineIndex) {
 bool MixerInventory::CheckError() {
     if (LastError_ == mmsyserr::kNoError) return false;
     const char* known = KnownErrorText(LastError_);
-    const std::string text = known ? std::string(known) : mixer_.ErrorText(LastError_);
+    const std::string text = known ? Translated("SoundCard", known) : mixer_.ErrorText(LastError_);
     if (!text.empty()) {
-        presenter_.ShowMessage("Sound Card error", MessageKind::Error,
-                               "A problem was encountered with the sound card:;;" + text);
+        presenter_.ShowMessage(
+            Translated("SoundCard", "Sound Card error"), MessageKind::Error,
+            FilledIn(Translated("SoundCard", "A problem was encountered with the sound card:;;%1"),
+                     {text}));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "audio/SoundOutputChoice.h"
 
 #include "base/MessagePresenter.h"
+#include "base/Translation.h"
 #include "platform/Mixer.h"
 
 std::optional<int> DeviceWithId(Mixer& mixer, const std::string& id) {
@@ -25,10 +26,14 @@ int ChooseSoundOutput(Mixer& mixer, std::optional<std::string>& savedId, int sav
     }
     if (savedId->empty()) return savedNumber;
     if (const std::optional<int> device = DeviceWithId(mixer, *savedId)) return *device;
-    messages.ShowMessage("Sound Card", MessageKind::Information,
-                         "The sound output chosen for the level control is not connected:;;" +
-                             *savedId +
-                             ";;Until it is back at a later start, the level control moves no "
-                             "other output. \"Set Sound Card\" chooses another.");
+    messages.ShowMessage(
+        Translated("SoundCard", "Sound Card"), MessageKind::Information,
+        FilledIn(
+            Translated(
+                "SoundCard",
+                "The sound output chosen for the level control is not connected:;;%1;;Until it "
+                "is back at a later start, the level control moves no other output. \"Set "
+                "Sound Card\" chooses another."),
+            {*savedId}));
     return -1;
 }

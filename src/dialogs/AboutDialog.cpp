@@ -6,7 +6,7 @@
 
 #include "dialogs/Commands.h"
 
-AboutDialog::AboutDialog(QWidget* parent) : FixedDialog("About Quorvane", 268, 129, parent) {
+AboutDialog::AboutDialog(QWidget* parent) : FixedDialog(tr("About Quorvane"), 268, 129, parent) {
     versionLabel = AddCentredLabel("versionLabel", QString(), 6, 20);
     QFont heading = versionLabel->font();
     heading.setBold(true);
@@ -17,8 +17,8 @@ AboutDialog::AboutDialog(QWidget* parent) : FixedDialog("About Quorvane", 268, 1
     firmwareLabel->setCursor(Qt::PointingHandCursor);
     firmwareLabel->installEventFilter(this);
     osLabel = AddCentredLabel("osLabel", QString(), 69, 16);
-    moreInfoLabel = AddCentredLabel("moreInfoLabel",
-                                    "For more information, software updates and ordering ", 89, 16);
+    moreInfoLabel = AddCentredLabel(
+        "moreInfoLabel", tr("For more information, software updates and ordering "), 89, 16);
     webLabel = AddCentredLabel("webLabel", QString::fromStdString(AboutWebText()), 107, 16);
     FitToFont();
 }

@@ -17,11 +17,11 @@ constexpr int kGapToParent = 8;
 
 BestLevelWindow::BestLevelWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName("BestLevelForm");
-    setWindowTitle("Find Best Level");
+    setWindowTitle(tr("Find Best Level"));
     resize(560, 460);
     auto* explanation = new QLabel(
-        "Let your modem program send a steady PSK idle into the chosen sound output,\n"
-        "then press Start. Quorvane steps the output's volume and measures each step.",
+        tr("Let your modem program send a steady PSK idle into the chosen sound output,\n"
+           "then press Start. Quorvane steps the output's volume and measures each step."),
         this);
     explanation->setObjectName("explanation");
     explanation->setWordWrap(true);
@@ -30,13 +30,13 @@ BestLevelWindow::BestLevelWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     resultLabel->setObjectName("resultLabel");
     resultLabel->setWordWrap(true);
     resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    startButton = new QPushButton("Start", this);
+    startButton = new QPushButton(tr("Start"), this);
     startButton->setObjectName("startButton");
-    cancelButton = new QPushButton("Cancel", this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName("cancelButton");
-    useButton = new QPushButton("Use this level", this);
+    useButton = new QPushButton(tr("Use this level"), this);
     useButton->setObjectName("useButton");
-    keepButton = new QPushButton("Keep the old level", this);
+    keepButton = new QPushButton(tr("Keep the old level"), this);
     keepButton->setObjectName("keepButton");
     // Enter presses the button that has the keyboard, as Space does.
     for (QPushButton* button : {startButton, cancelButton, useButton, keepButton})

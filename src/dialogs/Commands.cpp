@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Translation.h"
 #include "dialogs/NumberConversion.h"
 #include "measure/FixedFormat.h"
 #include "meter/PortListing.h"
@@ -41,38 +42,48 @@ PortHelpTexts PortFormTexts(bool ntFamily) {
     const std::string address(kMakerWebAddress);
     if (ntFamily) {
         return {
-            "Select your computer's COM port that is used to communicate with the Quorvane. "
-            "This port can be the same port as what your PSK31 software, such as Digipan, "
-            "uses to connect to the radio (but you will have to make up a special serial "
-            "cable). However, this port cannot be shared with another program unrelated to "
-            "PSK31 accessing the same port.",
-            "NOTE: You can get around a com port conflict with another application by using "
-            "a serial-to-USB adapter and driver available at " +
-                address + "."};
+            Translated("PortDialog",
+                       "Select your computer's COM port that is used to communicate with the "
+                       "Quorvane. This port can be the same port as what your PSK31 software, "
+                       "such as Digipan, uses to connect to the radio (but you will have to make "
+                       "up a special serial cable). However, this port cannot be shared with "
+                       "another program unrelated to PSK31 accessing the same port."),
+            FilledIn(Translated(
+                         "PortDialog",
+                         "NOTE: You can get around a com port conflict with another application by "
+                         "using a serial-to-USB adapter and driver available at %1."),
+                     {address})};
     }
     return {
-        "Select your computer's COM port that you wish to use to communicate with the "
-        "Quorvane. This port cannot be shared with another program that accesses the same "
-        "port. For example, if you are using Digipan to control your transmitter on COM Port "
-        "1, you cannot use COM Port1 to also connect to Quorvane.",
-        "NOTE: you can get around this requirement in one of two ways: 1) By running under "
-        "Windows NT or Windows 2000, QUORVANE can share the same comport as your PSK31 "
-        "software, or 2) by using the serial-to-USB adapter and driver available at " +
-            address + "."};
+        Translated("PortDialog",
+                   "Select your computer's COM port that you wish to use to communicate with the "
+                   "Quorvane. This port cannot be shared with another program that accesses the "
+                   "same port. For example, if you are using Digipan to control your transmitter "
+                   "on COM Port 1, you cannot use COM Port1 to also connect to Quorvane."),
+        FilledIn(
+            Translated(
+                "PortDialog",
+                "NOTE: you can get around this requirement in one of two ways: 1) By running "
+                "under Windows NT or Windows 2000, QUORVANE can share the same comport as your "
+                "PSK31 software, or 2) by using the serial-to-USB adapter and driver available "
+                "at %1."),
+            {address})};
 }
 
 PortHelpTexts LinuxPortFormTexts() {
-    return {
-        "Select the serial port that talks to the Quorvane. Adapters are listed with what "
-        "they are; one shown as New gets the next free COM number, tied to its "
-        "/dev/serial/by-id/ name so that it is found again in any USB socket.",
-        "NOTE: opening a serial port needs membership in the dialout group (log in again "
-        "after joining it). Sharing the port with another program is not available here: "
-        "the meter needs a port of its own."};
+    return {Translated("PortDialog",
+                       "Select the serial port that talks to the Quorvane. Adapters are listed "
+                       "with what they are; one shown as New gets the next free COM number, tied "
+                       "to its /dev/serial/by-id/ name so that it is found again in any USB "
+                       "socket."),
+            Translated("PortDialog",
+                       "NOTE: opening a serial port needs membership in the dialout group (log in "
+                       "again after joining it). Sharing the port with another program is not "
+                       "available here: the meter needs a port of its own.")};
 }
 
 std::string CouldNotOpenText(std::string_view listText) {
-    return "Could not open " + std::string(listText);
+    return FilledIn(Translated("PortDialog", "Could not open %1"), {listText});
 }
 
 // --- Refresh rate -----------------------------------------------------------------------
@@ -189,16 +200,22 @@ PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpe
 }
 
 std::string PowerExceedsText(double maxWatts, char decimalSeparator) {
-    return "The power you specified exceeds the range of the ADC.;The maximum power consistent "
-           "with the QRP/QRO jumper setting you specified and ADC range,;" +
-           FormatFixed(maxWatts, 5, 1, decimalSeparator) + " watts, will be used instead.";
+    return FilledIn(
+        Translated("PowerLimitDialog",
+                   "The power you specified exceeds the range of the ADC.;The maximum power "
+                   "consistent with the QRP/QRO jumper setting you specified and ADC range,;%1 "
+                   "watts, will be used instead."),
+        {FormatFixed(maxWatts, 5, 1, decimalSeparator)});
 }
 
 // --- Sound card -------------------------------------------------------------------------
 
 std::string OneSoundCardText(const std::string& deviceName) {
-    return "Your computer has only one sound card:;;" + deviceName +
-           ";;which is the device quorvane is using to control audio to your rig.";
+    return FilledIn(
+        Translated("SoundCardDialog",
+                   "Your computer has only one sound card:;;%1;;which is the device quorvane is "
+                   "using to control audio to your rig."),
+        {deviceName});
 }
 
 int SoundCardFromSelection(int selectedIndex) {
@@ -208,19 +225,20 @@ int SoundCardFromSelection(int selectedIndex) {
 // --- About box --------------------------------------------------------------------------
 
 std::string AboutVersionText(const std::string& programVersion) {
-    return "Quorvane Version " + programVersion;
+    return FilledIn(Translated("AboutDialog", "Quorvane Version %1"), {programVersion});
 }
 
 std::string AboutFirmwareText(const std::string& firmwareText) {
-    return "Firmware: " + firmwareText;
+    return FilledIn(Translated("AboutDialog", "Firmware: %1"),
+                    {Translated("StatusWord", firmwareText.c_str())});
 }
 
 std::string AboutOsText(const std::string& osName) {
-    return "Operating System: " + osName;
+    return FilledIn(Translated("AboutDialog", "Operating System: %1"), {osName});
 }
 
 std::string AboutWebText() {
-    return "go to " + std::string(kMakerWebAddress);
+    return FilledIn(Translated("AboutDialog", "go to %1"), {kMakerWebAddress});
 }
 
 std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId, unsigned build) {
@@ -242,5 +260,5 @@ std::string WindowsOsName(unsigned major, unsigned minor, unsigned platformId, u
             (r.platformId < 0 || static_cast<unsigned>(r.platformId) == platformId))
             return r.name;
     }
-    return "Unknown OS";
+    return Translated("AboutDialog", "Unknown OS");
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Translation.h"
+
 // Named in the port dialog's notes and at the bottom of the About box.
 inline constexpr std::string_view kMakerWebAddress = "www.quorvane.com";
 
@@ -36,7 +38,9 @@ std::string CouldNotOpenText(std::string_view listText);
 
 // --- Refresh rate -----------------------------------------------------------------------
 inline constexpr std::array<std::string_view, 3> RefreshRateEntries = {
-    "Every 0.5 seconds", "Every second", "Every 2 seconds"};
+    TRANSLATABLE("RefreshRateDialog", "Every 0.5 seconds"),
+    TRANSLATABLE("RefreshRateDialog", "Every second"),
+    TRANSLATABLE("RefreshRateDialog", "Every 2 seconds")};
 inline constexpr std::array<int, 3> RefreshRateIntervals = {500, 1000, 2000};
 inline constexpr int kDefaultRefreshInterval = 1000;
 // Empty when the interval is not one the list offers.
@@ -90,11 +94,13 @@ PowerLimitOutcome ComputePowerLimit(double wattsEntered, bool qrpJumpered);
 // As GainFromText: the separator is the one EditFieldText wrote.
 PowerLimitOutcome PowerLimitFromText(const std::string& wattsText, bool qrpJumpered,
                                      char decimalSeparator);
-inline constexpr std::string_view kPowerExceedsCaption = "Power specified exceeds range";
+inline constexpr const char* kPowerExceedsCaption =
+    TRANSLATABLE("PowerLimitDialog", "Power specified exceeds range");
 std::string PowerExceedsText(double maxWatts, char decimalSeparator);
 
 // --- Sound card -------------------------------------------------------------------------
-inline constexpr std::string_view kOneSoundCardCaption = "Only one sound card";
+inline constexpr const char* kOneSoundCardCaption =
+    TRANSLATABLE("SoundCardDialog", "Only one sound card");
 std::string OneSoundCardText(const std::string& deviceName);
 // No selection in the device list means the first device.
 int SoundCardFromSelection(int selectedIndex);

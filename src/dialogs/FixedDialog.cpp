@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,10 +76,22 @@ QComboBox* FixedDialog::AddComboBox(const QString& name, std::span<const std::st
     combo->setEditable(true);
     // Typing must not add entries: the commands look the text up among the fixed ones.
     combo->setInsertPolicy(QComboBox::NoInsert);
-    for (std::string_view entry : entries)
-        combo->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    for (std::string_view entry : entries) combo->addItem(TranslatedEntry(entry));
     combo->setGeometry(left, top, width, 21);
     return combo;
+}
+
+QString FixedDialog::TranslatedEntry(std::string_view entry) const {
+    return QCoreApplication::translate(metaObject()->className(), std::string(entry).c_str());
+}
+
+std::string FixedDialog::EntryText(const QComboBox* combo,
+                                   std::span<const std::string_view> entries) const {
+    const QString text = combo->currentText();
+    for (std::string_view entry : entries)
+        if (text.compare(TranslatedEntry(entry), Qt::CaseInsensitive) == 0)
+            return std::string(entry);
+    return text.toStdString();
 }
 
 void FixedDialog::ShowInList(QComboBox* combo, const QString& text) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,9 +31,14 @@ protected:
                      bool wordWrap = false);
     // A borderless read-only text in the dialog's colour; each entry is one line.
     QLabel* AddMemo(const QString& name, const QStringList& lines, const QRect& rect);
-    // An editable drop-down list, as the operator may type as well as pick.
+    // An editable drop-down list, as the operator may type as well as pick. The entries show
+    // translated in the dialog's class context (where they are marked TRANSLATABLE).
     QComboBox* AddComboBox(const QString& name, std::span<const std::string_view> entries, int left,
                            int top, int width);
+    QString TranslatedEntry(std::string_view entry) const;
+    // The list's text read back as the English entry it shows, so that the commands find it
+    // among theirs; text that is no entry comes as it is.
+    std::string EntryText(const QComboBox* combo, std::span<const std::string_view> entries) const;
 
     // Shows `text` in an editable list; when it is an entry, the arrow keys go on from there.
     static void ShowInList(QComboBox* combo, const QString& text);

@@ -21,7 +21,9 @@ struct SpanEntry {
     std::int64_t millis;  // 0: the whole session
 };
 constexpr std::array<SpanEntry, 3> kSpans = {
-    {{"10 min", 10 * 60 * 1000}, {"1 h", 60 * 60 * 1000}, {"Session", 0}}};
+    {{QT_TRANSLATE_NOOP("HistoryWindow", "10 min"), 10 * 60 * 1000},
+     {QT_TRANSLATE_NOOP("HistoryWindow", "1 h"), 60 * 60 * 1000},
+     {QT_TRANSLATE_NOOP("HistoryWindow", "Session"), 0}}};
 constexpr int kRepaintMs = 1000;
 }  // namespace
 
@@ -32,12 +34,12 @@ HistoryWindow::HistoryWindow(const HistoryStore& store, std::function<int()> tar
       targetImd_(std::move(targetImd)),
       messages_(messages) {
     setObjectName("HistoryForm");
-    setWindowTitle("History");
+    setWindowTitle(tr("History"));
     resize(560, 420);
     spanList = new QComboBox(this);
     spanList->setObjectName("spanList");
-    for (const SpanEntry& span : kSpans) spanList->addItem(span.text);
-    saveButton = new QPushButton("Save as CSV...", this);
+    for (const SpanEntry& span : kSpans) spanList->addItem(tr(span.text));
+    saveButton = new QPushButton(tr("Save as CSV..."), this);
     saveButton->setObjectName("saveButton");
     chart = new HistoryChart(store_, this);
     spanList->setAccessibleName(tr("Time span"));
@@ -70,7 +72,8 @@ void HistoryWindow::Open() {
 
 bool HistoryWindow::SaveTo(const QString& path) {
     if (SaveHistoryCsv(store_, path.toStdString())) return true;
-    messages_.ShowMessage("Error", MessageKind::Error, "Could not write " + path.toStdString());
+    messages_.ShowMessage(tr("Error").toStdString(), MessageKind::Error,
+                          tr("Could not write %1").arg(path).toStdString());
     return false;
 }
 
@@ -99,9 +102,9 @@ void HistoryWindow::SpanChanged(int index) {
 void HistoryWindow::SaveAsCsv() {
     // The working folder may be the program's own, read-only one: offer the documents.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, "Save as CSV",
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save as CSV"),
                                                       QDir(folder).filePath("quorvane-history.csv"),
-                                                      "CSV files (*.csv);;All files (*)");
+                                                      tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty()) SaveTo(path);
 }
 

@@ -91,10 +91,10 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
     // titled dialog usually sees no frame here.
     const QSize frame = titled ? frameGeometry().size() - size() : QSize(2 * kBorder, 2 * kBorder);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // No button list: the dialog has its one OK button.
-    layout_ = LayOutMessageDialog(request.caption, TypeCode(request.kind), request.message, "",
-                                  FontMeasurer(font()), {screen.width(), screen.height()},
-                                  {frame.width(), frame.height()});
+    // The dialog has its one OK button (one word: the list is split at blanks).
+    layout_ = LayOutMessageDialog(
+        request.caption, TypeCode(request.kind), request.message, tr("&OK").toStdString(),
+        FontMeasurer(font()), {screen.width(), screen.height()}, {frame.width(), frame.height()});
     setWindowTitle(QString::fromStdString(layout_.caption));
 
     auto* client = new QWidget(this);

@@ -15,7 +15,7 @@ constexpr int kDeviceLeft = 8;
 constexpr int kDeviceWidth = 389;
 }  // namespace
 
-PortDialog::PortDialog(QWidget* parent) : FixedDialog("Com Port Selection", 405, 209, parent) {
+PortDialog::PortDialog(QWidget* parent) : FixedDialog(tr("Com Port Selection"), 405, 209, parent) {
     explanation = AddLabel("explanation", QString(), QRect(8, 8, 384, 52), true);
     hint = AddLabel("hint", QString(), QRect(8, 88, 379, 39), true);
     portList = AddComboBox("portList", {}, kNameLeft, 144, kNameWidth);

@@ -6,12 +6,12 @@
 #include "dialogs/Commands.h"
 
 RefreshRateDialog::RefreshRateDialog(QWidget* parent)
-    : FixedDialog("Refresh Rate", 219, 152, parent) {
+    : FixedDialog(tr("Refresh Rate"), 219, 152, parent) {
     explanation =
         AddLabel("explanation",
-                 "Quorvane monitors your transmitter's RF output at periodic intervals. "
-                 "You can select a sample rate of 2 times per second, once per second, or "
-                 "once every 2 seconds.",
+                 tr("Quorvane monitors your transmitter's RF output at periodic intervals. "
+                    "You can select a sample rate of 2 times per second, once per second, or "
+                    "once every 2 seconds."),
                  QRect(8, 8, 203, 65), true);
     rateList = AddComboBox("rateList", RefreshRateEntries, 32, 96, 153);
     NameField(rateList, tr("Refresh rate"));
@@ -19,7 +19,7 @@ RefreshRateDialog::RefreshRateDialog(QWidget* parent)
 }
 
 int RefreshRateDialog::Run(QWidget* mainWindow, int currentIntervalMs) {
-    ShowInList(rateList, QString::fromStdString(RefreshRateText(currentIntervalMs)));
+    ShowInList(rateList, TranslatedEntry(RefreshRateText(currentIntervalMs)));
     ExecBeside(mainWindow);
-    return RefreshIntervalFromText(rateList->currentText().toStdString());
+    return RefreshIntervalFromText(EntryText(rateList, RefreshRateEntries));
 }

@@ -4,18 +4,20 @@
 #include <QLabel>
 #include <QRadioButton>
 
-ShowPowerDialog::ShowPowerDialog(QWidget* parent) : FixedDialog("Show Power", 487, 149, parent) {
-    explanation = AddLabel("explanation",
-                           "Quorvane can compute the average RF power output of your PSK signal "
-                           "and show the estimate on the status line when you ask for it here. "
-                           "For an accurate report, tell Quorvane how the meter's QRP/QRO jumper "
-                           "block is set.",
-                           QRect(8, 8, 471, 41), true);
-    showPowerCheckBox =
-        AddCheckBox("showPowerCheckBox", "Enable the display of my estimated average PSK RF power",
-                    QRect(8, 56, 305, 17));
-    jumperCaption =
-        AddLabel("jumperCaption", "How is your QRP/QRO jumper block set?", QRect(8, 84, 193, 13));
+ShowPowerDialog::ShowPowerDialog(QWidget* parent)
+    : FixedDialog(tr("Show Power"), 487, 149, parent) {
+    explanation =
+        AddLabel("explanation",
+                 tr("Quorvane can compute the average RF power output of your PSK signal "
+                    "and show the estimate on the status line when you ask for it here. "
+                    "For an accurate report, tell Quorvane how the meter's QRP/QRO jumper "
+                    "block is set."),
+                 QRect(8, 8, 471, 41), true);
+    showPowerCheckBox = AddCheckBox("showPowerCheckBox",
+                                    tr("Enable the display of my estimated average PSK RF power"),
+                                    QRect(8, 56, 305, 17));
+    jumperCaption = AddLabel("jumperCaption", tr("How is your QRP/QRO jumper block set?"),
+                             QRect(8, 84, 193, 13));
     qrpButton = AddRadioButton("qrpButton", "QRP ", QRect(16, 104, 57, 17));
     qroButton = AddRadioButton("qroButton", "QRO", QRect(16, 124, 57, 17));
     FitToFont();

@@ -9,15 +9,21 @@
 #include "base/MessagePresenter.h"
 #include "dialogs/Commands.h"
 
-SoundCardDialog::SoundCardDialog(QWidget* parent) : FixedDialog("Sound Card", 244, 243, parent) {
-    explanation =
-        AddMemo("explanation",
-                {"Most computers have one sound card, ", "which quorvane detects and uses to ",
-                 "control the audio level.", "", "However, if your computer has more ",
-                 "than one sound card, you can select ", "which sound card is being used to ",
-                 "provide audio to your rig.", "", "Select the sound card that is used to ",
-                 "provide an audio signal to your rig:"},
-                QRect(16, 16, 209, 153));
+SoundCardDialog::SoundCardDialog(QWidget* parent)
+    : FixedDialog(tr("Sound Card"), 244, 243, parent) {
+    explanation = AddMemo("explanation",
+                          {tr("Most computers have one sound card, \n"
+                              "which quorvane detects and uses to \n"
+                              "control the audio level.\n"
+                              "\n"
+                              "However, if your computer has more \n"
+                              "than one sound card, you can select \n"
+                              "which sound card is being used to \n"
+                              "provide audio to your rig.\n"
+                              "\n"
+                              "Select the sound card that is used to \n"
+                              "provide an audio signal to your rig:")},
+                          QRect(16, 16, 209, 153));
     cardList = AddComboBox("cardList", {}, 16, 176, 209);
     NameField(cardList, tr("Sound card"));
     connect(cardList, &QComboBox::activated, this, [this](int index) { picked_ = index; });
@@ -33,7 +39,7 @@ std::optional<int> SoundCardDialog::Run(QWidget* mainWindow, MixerInventory& vol
                                         MessagePresenter& messages) {
     const int count = volume.GetMixerCount();
     if (count == 1) {
-        messages.ShowMessage(std::string(kOneSoundCardCaption), MessageKind::Information,
+        messages.ShowMessage(tr(kOneSoundCardCaption).toStdString(), MessageKind::Information,
                              OneSoundCardText(volume.GetDeviceName(0)));
         return std::nullopt;
     }

@@ -6,15 +6,15 @@
 #include "dialogs/Commands.h"
 
 TargetImdDialog::TargetImdDialog(QWidget* parent)
-    : FixedDialog("Setting the Target IMD Value", 342, 282, parent) {
+    : FixedDialog(tr("Setting the Target IMD Value"), 342, 282, parent) {
     explanation = AddLabel(
         "explanation",
-        "Quorvane computes the IMD of your signal with each sample and uses it to reset the "
-        "audio level of your sound card. By default, Quorvane keeps the IMD better than -22db.\n"
-        "\n"
-        "Some targets may be impossible to meet, for instance -30db. Quorvane then keeps "
-        "reducing the audio level slowly, and your RF power may end up much lower than you "
-        "want. Experiment to find the target that suits your transmitter.",
+        tr("Quorvane computes the IMD of your signal with each sample and uses it to reset the "
+           "audio level of your sound card. By default, Quorvane keeps the IMD better than -22db.\n"
+           "\n"
+           "Some targets may be impossible to meet, for instance -30db. Quorvane then keeps "
+           "reducing the audio level slowly, and your RF power may end up much lower than you "
+           "want. Experiment to find the target that suits your transmitter."),
         QRect(8, 8, 297, 195), true);
     targetList = AddComboBox("targetList", TargetImdEntries, 88, 216, 145);
     NameField(targetList, tr("Target IMD"));

@@ -8,17 +8,21 @@
 #include "audio/MixerInventory.h"
 
 TestSoundCardDialog::TestSoundCardDialog(QWidget* parent)
-    : FixedDialog("Testing Sound Card", 258, 276, parent) {
-    explanation = AddMemo(
-        "explanation",
-        {"Use the slider below to test whether Quorvane ",
-         "can control the volumn level of your sourd card. ", "",
-         "In a separate window,  open the Window's ", "mixer. When you move the slider below, you ",
-         "should observe that the sliders in the Mixer ", "window move accordingly. ", "",
-         "This confirms that Quorvane can adjust the ", "master and WAV audio settings."},
-        QRect(16, 16, 225, 137));
-    masterCaption = AddLabel("masterCaption", "Master:", QRect(16, 176, 30, 13));
-    waveCaption = AddLabel("waveCaption", "Wave:", QRect(16, 208, 30, 13));
+    : FixedDialog(tr("Testing Sound Card"), 258, 276, parent) {
+    explanation = AddMemo("explanation",
+                          {tr("Use the slider below to test whether Quorvane \n"
+                              "can control the volumn level of your sourd card. \n"
+                              "\n"
+                              "In a separate window,  open the Window's \n"
+                              "mixer. When you move the slider below, you \n"
+                              "should observe that the sliders in the Mixer \n"
+                              "window move accordingly. \n"
+                              "\n"
+                              "This confirms that Quorvane can adjust the \n"
+                              "master and WAV audio settings.")},
+                          QRect(16, 16, 225, 137));
+    masterCaption = AddLabel("masterCaption", tr("Master:"), QRect(16, 176, 30, 13));
+    waveCaption = AddLabel("waveCaption", tr("Wave:"), QRect(16, 208, 30, 13));
     masterSlider = AddSlider("masterSlider", 168);
     waveSlider = AddSlider("waveSlider", 200);
     LabelField(masterCaption, masterSlider);

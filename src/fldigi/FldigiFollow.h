@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Translation.h"
+
 enum class FldigiMode { Psk31, Psk63, NotPsk };
 enum class FldigiTrx { Receive, Transmit, Tune, Unknown };
 
@@ -14,8 +16,8 @@ enum class FldigiTrx { Receive, Transmit, Tune, Unknown };
 FldigiMode ModeOfModem(std::string_view modemName);
 FldigiTrx TrxOfState(std::string_view trxState);
 
-inline constexpr const char* kNotPskStatus = "NOT PSK";
-inline constexpr const char* kFldigiDownStatus = "FLDIGI?";
+inline constexpr const char* kNotPskStatus = TRANSLATABLE("StatusWord", "NOT PSK");
+inline constexpr const char* kFldigiDownStatus = TRANSLATABLE("StatusWord", "FLDIGI?");
 
 class FldigiFollow {
 public:

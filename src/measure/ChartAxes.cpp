@@ -1,8 +1,15 @@
 #include "measure/ChartAxes.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+
+QString ChartNumber(double value, int decimals) {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
 
 void PaintBottomAxis(QPainter& painter, const QRect& area, const PlotRange& range,
                      const AxisLook& look) {
@@ -19,8 +26,7 @@ void PaintBottomAxis(QPainter& painter, const QRect& area, const PlotRange& rang
         painter.setPen(Qt::white);
         painter.drawText(QRect(column - look.minLabelSpacing / 2, labelTop, look.minLabelSpacing,
                                painter.fontMetrics().height()),
-                         Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(value, 'f', ticks.Decimals()));
+                         Qt::AlignHCenter | Qt::AlignTop, ChartNumber(value, ticks.Decimals()));
     }
 }
 
@@ -42,6 +48,6 @@ void PaintSideAxis(QPainter& painter, const QRect& area, const PlotRange& range,
         painter.setPen(Qt::white);
         painter.drawText(labelLeft, row - look.minRowSpacing / 2, labelWidth, look.minRowSpacing,
                          (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                         QString::number(value, 'f', ticks.Decimals()));
+                         ChartNumber(value, ticks.Decimals()));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <Qt>
 
 #include "measure/PlotScale.h"
@@ -18,6 +19,10 @@ struct AxisLook {
     int minLabelSpacing = 50;  // along the bottom
     int minRowSpacing = 24;    // down a side
 };
+
+// `value` with `decimals` decimals and the locale's decimal separator, as the status line
+// writes its figures; no group separator.
+QString ChartNumber(double value, int decimals);
 
 // Ticks down from the row below `area`, for `range` spread over the area's columns, each
 // labelled beneath.

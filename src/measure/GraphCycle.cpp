@@ -3,13 +3,16 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Translation.h"
 #include "measure/FixedFormat.h"
 
 namespace {
 // Every 25th two-tone cycle below the power limit nudges the level up by one point.
 constexpr std::int32_t kCreepCycles = 25;
 
-// The status word, and the shorter word on the taskbar while minimized.
+// The status word, and the shorter word on the taskbar while minimized. The status words
+// are marked for translation where the history names them (StatusWord); the display
+// translates both.
 void ShowStatus(GraphView& view, const char* status, const char* title) {
     view.SetStatusWord(status);
     if (view.IsMinimized()) view.SetTitle(title);
@@ -17,23 +20,27 @@ void ShowStatus(GraphView& view, const char* status, const char* title) {
 }  // namespace
 
 std::string RmsLabel(double errRms, char decimalSeparator) {
-    return "RMS:" + TrimLeadingBlanks(FormatFixed(errRms * 100.0, 8, 2, decimalSeparator)) + "%";
+    return FilledIn(Translated("StatusLine", "RMS:%1%"),
+                    {TrimLeadingBlanks(FormatFixed(errRms * 100.0, 8, 2, decimalSeparator))});
 }
 
 std::string ImdLabel(double imdDb, char decimalSeparator) {
-    return "IMD:" + TrimLeadingBlanks(FormatFixed(imdDb, 5, 1, decimalSeparator)) + "db";
+    return FilledIn(Translated("StatusLine", "IMD:%1db"),
+                    {TrimLeadingBlanks(FormatFixed(imdDb, 5, 1, decimalSeparator))});
 }
 
 std::string MaxVoltageLabel(double peakVolts, char decimalSeparator) {
-    return "PEAK: " + FormatFixed(peakVolts, 3, 1, decimalSeparator) + "V";
+    return FilledIn(Translated("StatusLine", "PEAK: %1V"),
+                    {FormatFixed(peakVolts, 3, 1, decimalSeparator)});
 }
 
 std::string PowerEstimateLabel(double powerWatts, char decimalSeparator) {
-    return FormatFixed(powerWatts, 4, 1, decimalSeparator) + "W";
+    return FilledIn(Translated("StatusLine", "%1W"),
+                    {FormatFixed(powerWatts, 4, 1, decimalSeparator)});
 }
 
 std::string LevelLabel(std::int32_t mixerLevel) {
-    return "LEVEL:" + std::to_string(mixerLevel) + "%";
+    return FilledIn(Translated("StatusLine", "LEVEL:%1%"), {std::to_string(mixerLevel)});
 }
 
 std::string SpokenFigure(std::string_view shown) {
@@ -77,7 +84,7 @@ Measurement GraphCycle::Run(GraphView& view, std::string_view reply,
     if (!CheckLength(reply, m)) {
         view.SetRms("");
         view.SetImd("");
-        ShowStatus(view, "QUORVANE NOT RESPONDING", "NOT RESPONDING");
+        ShowStatus(view, "QUORVANE NOT RESPONDING", TRANSLATABLE("StatusWord", "NOT RESPONDING"));
         view.SetIconVisible(false);
         return m;
     }
@@ -112,7 +119,7 @@ Measurement GraphCycle::Run(GraphView& view, std::string_view reply,
         if (m.State == SignalState::Data) {
             ShowStatus(view, "DATA", "DATA");
         } else {
-            ShowStatus(view, "OVER POWER", "PWR+");
+            ShowStatus(view, "OVER POWER", TRANSLATABLE("StatusWord", "PWR+"));
             view.SetIconIndex(kIconRed);
             view.ChangeAudioLevel(-1);
         }
@@ -140,17 +147,17 @@ void GraphCycle::ShowQuality(GraphView& view, Measurement& m, const GraphSetting
     const std::int32_t t = LevelStepSize(m.ErrRms, settings.Gain);
     switch (m.State) {
         case SignalState::Underdriving:
-            ShowStatus(view, "UNDERDRIVING", "WEAK");
+            ShowStatus(view, "UNDERDRIVING", TRANSLATABLE("StatusWord", "WEAK"));
             view.SetIconIndex(kIconBlack);
             view.ChangeAudioLevel(t);
             break;
         case SignalState::Overmodulated:
-            ShowStatus(view, "SPLATTER!", "SPLATTER");
+            ShowStatus(view, "SPLATTER!", TRANSLATABLE("StatusWord", "SPLATTER"));
             view.SetIconIndex(kIconRed);
             view.ChangeAudioLevel(-t);
             break;
         case SignalState::SignalOk:
-            ShowStatus(view, "SIGNAL OK", "OK");
+            ShowStatus(view, "SIGNAL OK", TRANSLATABLE("StatusWord", "OK"));
             view.SetIconIndex(kIconBlue);
             break;
         default:  // Undecided leaves the status line as it was

@@ -53,8 +53,10 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     const QRect imd(QPoint(kLabelBand, kTitleBand), QPoint(right, kTitleBand + plotHeight - 1));
     const QRect power(QPoint(kLabelBand, imd.bottom() + kPlotGap + kTitleBand),
                       QPoint(right, imd.bottom() + kPlotGap + kTitleBand + plotHeight - 1));
-    PaintPlot(painter, imd, &HistoryRecord::ImdDb, kImdColour, "IMD dB", true, from, to);
-    PaintPlot(painter, power, &HistoryRecord::Watts, kPowerColour, "Peak power W", false, from, to);
+    PaintPlot(painter, imd, &HistoryRecord::ImdDb, kImdColour, QT_TR_NOOP("IMD dB"), true, from,
+              to);
+    PaintPlot(painter, power, &HistoryRecord::Watts, kPowerColour, QT_TR_NOOP("Peak power W"),
+              false, from, to);
     PaintTimeAxis(painter, power, from, to);
 }
 
@@ -77,7 +79,7 @@ void HistoryChart::PaintPlot(QPainter& painter, const QRect& area, HistoryFigure
 
     painter.setPen(Qt::white);
     painter.drawText(area.left(), area.top() - kTitleBand, area.width(), kTitleBand,
-                     Qt::AlignLeft | Qt::AlignVCenter, unit);
+                     Qt::AlignLeft | Qt::AlignVCenter, tr(unit));
     painter.setPen(Qt::darkGray);
     painter.drawRect(area.adjusted(-1, -1, 0, 0));
     PaintSideAxis(painter, area, values, Qt::LeftEdge, kLabelBand, {});
@@ -104,5 +106,5 @@ void HistoryChart::PaintTimeAxis(QPainter& painter, const QRect& area, std::int6
     PaintBottomAxis(painter, area, {double(from - to) / kMillisPerMinute, 0.0}, {});
     painter.setPen(Qt::white);
     painter.drawText(area.left(), area.top() - kTitleBand, area.width(), kTitleBand,
-                     Qt::AlignRight | Qt::AlignVCenter, "minutes before the last cycle");
+                     Qt::AlignRight | Qt::AlignVCenter, tr("minutes before the last cycle"));
 }

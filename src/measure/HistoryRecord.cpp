@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Translation.h"
+
 namespace {
 // Whether the cycle got as far as the frame's shape, the quality figures.
 bool Shaped(SignalState s) {
@@ -35,22 +37,22 @@ HistoryRecord MakeHistoryRecord(const Measurement& m, std::int64_t utcMillis, bo
 std::string_view StatusWord(SignalState state) {
     switch (state) {
         case SignalState::NotResponding:
-            return "QUORVANE NOT RESPONDING";
+            return TRANSLATABLE("StatusWord", "QUORVANE NOT RESPONDING");
         case SignalState::NoSignal:
-            return "NO SIGNAL";
+            return TRANSLATABLE("StatusWord", "NO SIGNAL");
         case SignalState::Noise:
-            return "NOISE";
+            return TRANSLATABLE("StatusWord", "NOISE");
         case SignalState::Data:
-            return "DATA";
+            return TRANSLATABLE("StatusWord", "DATA");
         case SignalState::OverPower:
-            return "OVER POWER";
+            return TRANSLATABLE("StatusWord", "OVER POWER");
         case SignalState::SignalOk:
-            return "SIGNAL OK";
+            return TRANSLATABLE("StatusWord", "SIGNAL OK");
         case SignalState::Underdriving:
-            return "UNDERDRIVING";
+            return TRANSLATABLE("StatusWord", "UNDERDRIVING");
         case SignalState::Overmodulated:
-            return "SPLATTER!";
+            return TRANSLATABLE("StatusWord", "SPLATTER!");
         default:
-            return "UNDECIDED";
+            return TRANSLATABLE("StatusWord", "UNDECIDED");
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "base/Translation.h"
 #include "measure/FixedFormat.h"
 
 namespace {
@@ -165,17 +166,22 @@ SweepResult FindBestLevel(const std::vector<SweepStep>& steps) {
     return result;
 }
 
-std::string BestLevelText(const SweepResult& result, char decimalSeparator) {
-    if (!result.best) return "No level met the target IMD";
+std::string BestLevelText(const SweepResult& result, char decimalSeparator, bool english) {
+    const auto text = [english](const char* pattern,
+                                std::initializer_list<std::string_view> parts) {
+        return TextIn(english, "LevelSweep", pattern, parts);
+    };
+    if (!result.best) return text(TRANSLATABLE("LevelSweep", "No level met the target IMD"), {});
     const SweepStep& best = *result.best;
     const int wattDecimals = best.watts >= 10.0 ? 0 : 1;
-    return "Best level " + std::to_string(best.level) +
-           " %: " + FormatFixed(best.watts, 0, wattDecimals, decimalSeparator) + " W at " +
-           FormatFixed(best.imdDb, 0, 0, decimalSeparator) + " dB";
+    return text(
+        TRANSLATABLE("LevelSweep", "Best level %1 %: %2 W at %3 dB"),
+        {std::to_string(best.level), FormatFixed(best.watts, 0, wattDecimals, decimalSeparator),
+         FormatFixed(best.imdDb, 0, 0, decimalSeparator)});
 }
 
 std::string LinearRangeText(const SweepResult& result) {
     if (result.linearTo <= result.linearFrom) return {};
-    return "Linear from " + std::to_string(result.linearFrom) + " % to " +
-           std::to_string(result.linearTo) + " %";
+    return FilledIn(Translated("LevelSweep", "Linear from %1 % to %2 %"),
+                    {std::to_string(result.linearFrom), std::to_string(result.linearTo)});
 }

@@ -106,8 +106,8 @@ private:
 SweepResult FindBestLevel(const std::vector<SweepStep>& steps);
 
 // "Best level 61 %: 24 W at -27 dB" (watts with one decimal below 10 W), or "No level met
-// the target IMD".
-std::string BestLevelText(const SweepResult& result, char decimalSeparator);
+// the target IMD"; in the operator's language unless `english` (for the log).
+std::string BestLevelText(const SweepResult& result, char decimalSeparator, bool english = false);
 // "Linear from 10 % to 40 %": where the power still rose with the drive; empty when the
 // sweep saw no such range.
 std::string LinearRangeText(const SweepResult& result);

@@ -53,13 +53,13 @@ PlotRange WithMargin(PlotRange range) {
 
 // Whole watts from 10 W up, tenths below.
 QString Watts(double watts) {
-    return QString::number(watts, 'f', watts >= 10.0 ? 0 : 1) + " W";
+    return SweepChart::tr("%1 W").arg(ChartNumber(watts, watts >= 10.0 ? 0 : 1));
 }
 
 QString Figures(const SweepStep& step) {
-    return QString("%1 %: %2, ").arg(step.level).arg(Watts(step.watts)) +
-           (TwoTone(step) ? QString("IMD %1 dB").arg(std::lround(step.imdDb))
-                          : QString("no two-tone signal"));
+    return SweepChart::tr("%1 %: %2, ").arg(step.level).arg(Watts(step.watts)) +
+           (TwoTone(step) ? SweepChart::tr("IMD %1 dB").arg(std::lround(step.imdDb))
+                          : SweepChart::tr("no two-tone signal"));
 }
 }  // namespace
 
@@ -67,7 +67,7 @@ SweepChart::SweepChart(QWidget* parent) : QWidget(parent) {
     setObjectName("chart");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
-    setAccessibleName("Levels measured");
+    setAccessibleName(tr("Levels measured"));
     setAccessibleDescription(Description());
 }
 
@@ -93,23 +93,23 @@ void SweepChart::SetSweep(std::vector<SweepStep> steps, std::optional<int> curre
 QString SweepChart::Description() const {
     QStringList parts;
     if (byLevel_.empty()) {
-        parts << "No levels measured yet";
+        parts << tr("No levels measured yet");
     } else {
-        QString count = byLevel_.size() == 1 ? QString("1 level measured")
-                                             : QString("%1 levels measured, %2 % to %3 %")
+        QString count = byLevel_.size() == 1 ? tr("1 level measured")
+                                             : tr("%1 levels measured, %2 % to %3 %")
                                                    .arg(byLevel_.size())
                                                    .arg(byLevel_.front().level)
                                                    .arg(byLevel_.back().level);
-        parts << count << "at " + Figures(steps_.back());
+        parts << count << tr("at %1").arg(Figures(steps_.back()));
     }
-    if (currentLevel_) parts << QString("now at %1 %").arg(*currentLevel_);
+    if (currentLevel_) parts << tr("now at %1 %").arg(*currentLevel_);
     if (bestLevel_) {
         const auto best = std::find_if(byLevel_.begin(), byLevel_.end(),
                                        [&](const SweepStep& s) { return s.level == *bestLevel_; });
-        parts << (best != byLevel_.end() ? "best level " + Figures(*best)
-                                         : QString("best level %1 %").arg(*bestLevel_));
+        parts << (best != byLevel_.end() ? tr("best level %1").arg(Figures(*best))
+                                         : tr("best level %1 %").arg(*bestLevel_));
     }
-    if (!byLevel_.empty()) parts << QString("target IMD %1 dB").arg(targetImd_);
+    if (!byLevel_.empty()) parts << tr("target IMD %1 dB").arg(targetImd_);
     return parts.join("; ");
 }
 
@@ -162,16 +162,16 @@ void SweepChart::paintEvent(QPaintEvent*) {
     const int line = fontMetrics().height();
     const QRect names(kNameInset, height() - line, width() - 2 * kNameInset, line);
     painter.setPen(kImdColour);
-    painter.drawText(names, Qt::AlignLeft | Qt::AlignVCenter, "IMD dB");
+    painter.drawText(names, Qt::AlignLeft | Qt::AlignVCenter, tr("IMD dB"));
     painter.setPen(Qt::white);
-    painter.drawText(names, Qt::AlignHCenter | Qt::AlignVCenter, "sound output volume %");
+    painter.drawText(names, Qt::AlignHCenter | Qt::AlignVCenter, tr("sound output volume %"));
     painter.setPen(kPowerColour);
-    painter.drawText(names, Qt::AlignRight | Qt::AlignVCenter, "peak power W");
+    painter.drawText(names, Qt::AlignRight | Qt::AlignVCenter, tr("peak power W"));
     PaintMarkers(painter, s);
     if (byLevel_.empty()) {
         // No figures to scale yet, nor to set against the target.
         painter.setPen(Qt::white);
-        painter.drawText(area, Qt::AlignCenter, "No levels measured yet");
+        painter.drawText(area, Qt::AlignCenter, tr("No levels measured yet"));
         return;
     }
 
@@ -209,8 +209,8 @@ void SweepChart::PaintMarkers(QPainter& painter, const Scales& s) const {
         const int left = std::clamp(column - width / 2, 0, std::max(0, this->width() - width));
         painter.drawText(QRect(left, 0, width, area.top() - 1), Qt::AlignCenter, name);
     };
-    if (currentLevel_) mark(*currentLevel_, QPen(kCurrentColour, 1, Qt::DotLine), "now");
-    if (bestLevel_) mark(*bestLevel_, QPen(kBestColour), QString("best %1 %").arg(*bestLevel_));
+    if (currentLevel_) mark(*currentLevel_, QPen(kCurrentColour, 1, Qt::DotLine), tr("now"));
+    if (bestLevel_) mark(*bestLevel_, QPen(kBestColour), tr("best %1 %").arg(*bestLevel_));
 }
 
 void SweepChart::PaintSeries(QPainter& painter, const PlotScale& toX, const PlotScale& toY,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/Translation.h"
 #include "measure/Analysis.h"
 #include "measure/FixedFormat.h"
 namespace {
@@ -21,11 +22,17 @@ std::string Volts(double counts, char sep) {
     return text;
 }
 
-std::vector<std::string> MemoLines(std::string_view reply, char sep) {
-    if (reply.empty()) return {"No data received."};
+// In the operator's language for the window, in English for the log.
+std::vector<std::string> MemoLines(std::string_view reply, char sep, bool english) {
+    const auto text = [english](const char* pattern,
+                                std::initializer_list<std::string_view> parts) {
+        return TextIn(english, "TextCycle", pattern, parts);
+    };
+    if (reply.empty()) return {text(TRANSLATABLE("TextCycle", "No data received."), {})};
 
     std::vector<std::string> lines;
-    lines.push_back("Received bytes: " + std::to_string(reply.size()));
+    lines.push_back(
+        text(TRANSLATABLE("TextCycle", "Received bytes: %1"), {std::to_string(reply.size())}));
     // An incomplete last group is left out of the listing but not out of the figures.
     for (std::size_t i = 0; i + 4 <= reply.size(); i += 4) {
         char row[32];
@@ -45,9 +52,12 @@ std::vector<std::string> MemoLines(std::string_view reply, char sep) {
     }
     const double rms = std::sqrt(squares / static_cast<double>(reply.size()));
 
-    lines.push_back("Minimum value: " + std::to_string(minimum) + Volts(minimum, sep));
-    lines.push_back("Maximum value: " + std::to_string(maximum) + Volts(maximum, sep));
-    lines.push_back("RMS Value:     " + FormatFixed(rms, 8, 3, sep) + " " + Volts(rms, sep));
+    lines.push_back(text(TRANSLATABLE("TextCycle", "Minimum value: %1%2"),
+                         {std::to_string(minimum), Volts(minimum, sep)}));
+    lines.push_back(text(TRANSLATABLE("TextCycle", "Maximum value: %1%2"),
+                         {std::to_string(maximum), Volts(maximum, sep)}));
+    lines.push_back(text(TRANSLATABLE("TextCycle", "RMS Value:     %1 %2"),
+                         {FormatFixed(rms, 8, 3, sep), Volts(rms, sep)}));
     return lines;
 }
 
@@ -55,10 +65,10 @@ std::vector<std::string> MemoLines(std::string_view reply, char sep) {
 
 TextCycleResult RunTextCycle(std::string_view reply, char decimalSeparator, Logger& log) {
     TextCycleResult result;
-    result.MemoLines = MemoLines(reply, decimalSeparator);
+    result.MemoLines = MemoLines(reply, decimalSeparator, false);
     // An empty reply leaves the status word alone and is not logged.
     if (reply.empty()) return result;
     result.ShowTextModeStatus = true;
-    for (const std::string& line : result.MemoLines) log.Log(line);
+    for (const std::string& line : MemoLines(reply, decimalSeparator, true)) log.Log(line);
     return result;
 }

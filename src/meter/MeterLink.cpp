@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "base/Translation.h"
 #include "meter/PortFailure.h"
 
 namespace {
@@ -39,15 +40,18 @@ bool MeterLink::OpenComPort(bool quietRepeat) {
         return false;
     }
     openFailure_.clear();
+    shownFailure_.clear();
     log_.Log("Comport " + name + " successfully opened.");
     return true;
 }
 
 bool MeterLink::NoteOpenFailure(const std::string& name, uint32_t error) {
-    std::string reason = OpenFailureReason(name, ports_.Codes(), error, ports_.Device(name),
-                                           ports_.ErrorText(error));
+    const PortDevice device = ports_.Device(name);
+    const std::string systemText = ports_.ErrorText(error);
+    std::string reason = OpenFailureReason(name, ports_.Codes(), error, device, systemText, true);
     const bool repeated = reason == openFailure_;
     openFailure_ = std::move(reason);
+    shownFailure_ = OpenFailureReason(name, ports_.Codes(), error, device, systemText);
     return repeated;
 }
 
@@ -72,7 +76,8 @@ void MeterLink::TellSharingNote() {
     const std::string note = sharing_ != nullptr ? sharing_->TakeNote() : std::string();
     if (note.empty()) return;
     log_.Log(note);
-    presenter_.ShowMessage("Information", MessageKind::Information, note);
+    presenter_.ShowMessage(Translated("Message", "Information"), MessageKind::Information,
+                           Translated("Message", note.c_str()));
 }
 
 bool MeterLink::LogFailure(const std::string& call, const std::string& name) {
@@ -130,8 +135,9 @@ std::string MeterLink::Receive(int count, bool arrivedOnly) {
             return {};
         }
     } catch (...) {
-        presenter_.ShowMessage("Error", MessageKind::Error,
-                               "An exception was raised attempting to read from the com port.");
+        presenter_.ShowMessage(
+            Translated("Message", "Error"), MessageKind::Error,
+            Translated("Message", "An exception was raised attempting to read from the com port."));
         return {};
     }
     return std::string(reinterpret_cast<const char*>(buffer.data()), std::min(received, wanted));

@@ -63,7 +63,7 @@ public:
     bool OpenComPort(bool quietRepeat = false);
     const std::string& Caption() const { return caption_; }
     // "COMn: <reason>" of the last failed open, in the operator's words.
-    const std::string& OpenFailure() const { return openFailure_; }
+    const std::string& OpenFailure() const { return shownFailure_; }
     void ClosePort();
     bool IsOpen() const { return port_ != nullptr; }
     // The open port's device went away (unplugged): its reads and writes failed with a
@@ -104,6 +104,7 @@ private:
     PortSharing* sharing_;
     std::unique_ptr<SerialPort> port_;
     std::string caption_;
-    std::string openFailure_;
+    std::string openFailure_;   // in English, for the log
+    std::string shownFailure_;  // the same in the operator's language
     bool hungUp_ = false;
 };

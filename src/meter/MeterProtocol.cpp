@@ -12,7 +12,8 @@ std::string ComPortOpenName(int comPort) {
 }
 
 std::string MonitoringCaption(bool psk63, int comPort) {
-    return std::string(psk63 ? "PSK63" : "PSK31") + " RF Monitoring on " + ComPortName(comPort);
+    return FilledIn(Translated("Caption", "%1 RF Monitoring on %2"),
+                    {psk63 ? "PSK63" : "PSK31", ComPortName(comPort)});
 }
 
 bool IsIdentificationText(const std::string& reply) {

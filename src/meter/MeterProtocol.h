@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/Translation.h"
+
 inline constexpr char kFirmwareCommand = 'v';
 inline constexpr char kPsk31DataCommand = 's';
 inline constexpr char kPsk63DataCommand = 'S';
@@ -18,10 +20,11 @@ inline constexpr int kMaxFlushBytes = 4096;
 inline constexpr unsigned kReadMsPerByte = 5;
 inline constexpr unsigned kMeterBaudRate = 19200;
 
-inline constexpr const char* kFirmwareNotDetected = "QUORVANE firmware not detected";
-inline constexpr const char* kSimulatedModeText = "Simulated Mode";
+inline constexpr const char* kFirmwareNotDetected =
+    TRANSLATABLE("StatusWord", "QUORVANE firmware not detected");
+inline constexpr const char* kSimulatedModeText = TRANSLATABLE("StatusWord", "Simulated Mode");
 // The status line (and the taskbar text) while the meter's port is gone.
-inline constexpr const char* kMeterDisconnected = "METER DISCONNECTED";
+inline constexpr const char* kMeterDisconnected = TRANSLATABLE("StatusWord", "METER DISCONNECTED");
 
 // "COM" and the number: the name every log line and caption shows.
 std::string ComPortName(int comPort);

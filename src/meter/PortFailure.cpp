@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <initializer_list>
 
+#include "base/Translation.h"
+
 namespace {
 
 // Win32 error codes, as winerror.h numbers them.
@@ -63,24 +65,33 @@ bool IsHangUpError(ErrorCodeSet codes, uint32_t code) {
 }
 
 std::string OpenFailureReason(const std::string& portName, ErrorCodeSet codes, uint32_t code,
-                              const PortDevice& device, const std::string& systemText) {
+                              const PortDevice& device, const std::string& systemText,
+                              bool english) {
+    // %2 in the texts below: a blank and the device's path.
     const std::string where = device.Path.empty() ? "" : " " + device.Path;
+    const auto text = [&](const char* pattern) {
+        return TextIn(english, "PortFailure", pattern, {portName, where, device.Group});
+    };
     switch (ClassifyOpenFailure(codes, code)) {
         case OpenFailureKind::NotPresent:
-            return portName + ": not present" +
-                   (where.empty() ? "" : " (no device at" + where + ")") + ".";
+            return where.empty()
+                       ? text(TRANSLATABLE("PortFailure", "%1: not present."))
+                       : text(TRANSLATABLE("PortFailure", "%1: not present (no device at%2)."));
         case OpenFailureKind::InUse:
-            return portName + ": in use by another program.";
+            return text(TRANSLATABLE("PortFailure", "%1: in use by another program."));
         case OpenFailureKind::NoPermission:
             // Membership of root's group is no fix, and a group without access none either.
             if (!device.Group.empty() && device.Group != "root" && device.GroupMayOpen)
-                return portName + ": no permission for" + where + ", add your user to the " +
-                       device.Group + " group: sudo usermod -aG " + device.Group +
-                       " $USER, then log in again.";
-            return portName + ": no permission for" + where +
-                   ", ask the administrator for read and write access to it.";
+                return text(TRANSLATABLE("PortFailure",
+                                         "%1: no permission for%2, add your user to the %3 group: "
+                                         "sudo usermod -aG %3 $USER, then log in again."));
+            return text(TRANSLATABLE("PortFailure",
+                                     "%1: no permission for%2, ask the "
+                                     "administrator for read and write access "
+                                     "to it."));
         case OpenFailureKind::Other:
             break;
     }
-    return portName + ": " + systemText + " (error " + std::to_string(code) + ").";
+    return TextIn(english, "PortFailure", TRANSLATABLE("PortFailure", "%1: %2 (error %3)."),
+                  {portName, systemText, std::to_string(code)});
 }

@@ -18,6 +18,8 @@ bool IsHangUpError(ErrorCodeSet codes, uint32_t code);
 
 // One line naming the port and the reason, with the fix where there is one, e.g.
 // "COM3: in use by another program." `systemText` is the system's own message for `code`,
-// used when the reason is none of the known ones.
+// used when the reason is none of the known ones. In the operator's language unless
+// `english` (for the log).
 std::string OpenFailureReason(const std::string& portName, ErrorCodeSet codes, uint32_t code,
-                              const PortDevice& device, const std::string& systemText);
+                              const PortDevice& device, const std::string& systemText,
+                              bool english = false);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "base/Translation.h"
+
 namespace {
 
 std::string ComName(int port) {
@@ -49,7 +51,9 @@ std::vector<PortEntry> ListPorts(SerialDeviceList& devices, int count) {
         known[index] = true;
     }
     for (std::size_t i = 0; i < present.size(); ++i)
-        if (!known[i]) entries.push_back({0, present[i], EntryText("New", present[i])});
+        if (!known[i])
+            entries.push_back(
+                {0, present[i], EntryText(Translated("PortDialog", "New"), present[i])});
     for (PortEntry& plain : PlainPortEntries(count))
         if (!reached.contains(plain.ComPort)) entries.push_back(std::move(plain));
     return entries;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/Translation.h"
+
 namespace {
 constexpr std::size_t kMaxTestedPathChars = 255;
 }
@@ -15,9 +17,10 @@ bool SharedPortDecision::ShouldShare(Logger& log) {
         log.Log(path + " detected, but 64-bit Windows cannot load it.");
         if (!toldNoDriver_) {
             toldNoDriver_ = true;
-            note_ =
-                "KESTRAL.SYS lies beside the program, but 64-bit Windows cannot load this "
-                "32-bit driver. The port is opened directly, not shared.";
+            note_ = TRANSLATABLE("Message",
+                                 "KESTRAL.SYS lies beside the program, but 64-bit Windows cannot "
+                                 "load this 32-bit driver. The port is opened directly, not "
+                                 "shared.");
         }
         return false;
     }

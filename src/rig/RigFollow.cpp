@@ -38,16 +38,17 @@ bool RigFollow::AlcActsOnSplatter(double imdDb, int targetImd) const {
 
 std::string RigFollow::MetersText(bool alcMarker) const {
     if (!Transmitting()) return {};
-    std::string text = alcMarker ? std::string(kRigAlcMarker) : std::string();
+    std::string text = alcMarker ? Translated("RigMeters", kRigAlcMarker) : std::string();
     const auto add = [&text](const std::string& part) {
         text += (text.empty() ? "" : "  ") + part;
     };
-    if (reading_.alcPercent) add("ALC " + Rounded(*reading_.alcPercent, 0) + "%");
-    if (reading_.swr) add("SWR " + Rounded(*reading_.swr, 1));
+    if (reading_.alcPercent)
+        add(FilledIn(Translated("RigMeters", "ALC %1%"), {Rounded(*reading_.alcPercent, 0)}));
+    if (reading_.swr) add(FilledIn(Translated("RigMeters", "SWR %1"), {Rounded(*reading_.swr, 1)}));
     if (reading_.watts)
-        add(Rounded(*reading_.watts, 0) + " W");
+        add(FilledIn(Translated("RigMeters", "%1 W"), {Rounded(*reading_.watts, 0)}));
     else if (reading_.powerPercent)
-        add("PWR " + Rounded(*reading_.powerPercent, 0) + "%");
+        add(FilledIn(Translated("RigMeters", "PWR %1%"), {Rounded(*reading_.powerPercent, 0)}));
     return text;
 }
 

@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 
-inline constexpr const char* kRigDownStatus = "RIG?";
-inline constexpr const char* kHighSwrStatus = "HIGH SWR";
-inline constexpr const char* kRigAlcMarker = "RIG ALC";
+#include "base/Translation.h"
+
+inline constexpr const char* kRigDownStatus = TRANSLATABLE("StatusWord", "RIG?");
+inline constexpr const char* kHighSwrStatus = TRANSLATABLE("StatusWord", "HIGH SWR");
+inline constexpr const char* kRigAlcMarker = TRANSLATABLE("RigMeters", "RIG ALC");
 
 // One poll's answers. Only the transmit state is sure to be there; the rest is what the rig
 // offers and answered. The meters are read only while it transmits.

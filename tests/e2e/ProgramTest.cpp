@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QLibraryInfo>
+#include <QTranslator>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -87,10 +88,11 @@ struct Sandbox {
 class Program {
 public:
     // `platform` null: the program chooses. `errors`: a file for its standard error.
-    Program(const Sandbox& box, const char* platform, const std::string& errors = "") {
+    Program(const Sandbox& box, const char* platform, const std::string& errors = "",
+            std::vector<std::string> command = {QUORVANE_PROGRAM}) {
         const ScopedEnv qpa("QT_QPA_PLATFORM",
                             platform ? std::optional<std::string>(platform) : std::nullopt);
-        pid_ = Spawn({QUORVANE_PROGRAM}, [&](posix_spawn_file_actions_t* actions) {
+        pid_ = Spawn(std::move(command), [&](posix_spawn_file_actions_t* actions) {
             posix_spawn_file_actions_addchdir_np(actions, box.work.c_str());
             if (!errors.empty())
                 posix_spawn_file_actions_addopen(actions, 2, errors.c_str(),
@@ -298,6 +300,46 @@ TEST(ProgramTest, SurvivesUnplugsAndASecondStartBringsItForward) {
     EXPECT_EQ(box.sim->CommandCount('v'), identifications);
     EXPECT_TRUE(FileText(box.work + "/quorvane.log").starts_with(log));
     EXPECT_EQ(box.home.ReadSettings(), settings);
+}
+
+// The desktop's language (LANG) or the one --language names: the log names the catalogue
+// loaded, the minimized window's title carries the status word as that catalogue has it,
+// and the settings file has the same sections and keys as in English.
+TEST(ProgramTest, SpeaksTheDesktopsLanguageOrTheOneAskedKeepingTheSettingsKeys) {
+    XServer x;
+    ASSERT_TRUE(x.Up()) << "Xvfb did not start (scripts/setup installs it)";
+    const ScopedEnv all("LC_ALL", std::nullopt), messages("LC_MESSAGES", std::nullopt),
+        languages("LANGUAGE", std::nullopt);
+    // The settings file's section lines and key names, in order.
+    const auto keys = [](const std::string& text) {
+        std::vector<std::string> names;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);)
+            names.push_back(line.substr(0, line.find('=')));
+        return names;
+    };
+    std::vector<std::string> english;
+    for (const auto& [lang, option, code] : {std::tuple{"C", "", "en"},
+                                             {"de_DE.UTF-8", "", "de"},
+                                             {"de_DE.UTF-8", "--language=fr", "fr"}}) {
+        SCOPED_TRACE(code);
+        QTranslator catalogue;
+        ASSERT_TRUE(std::string(code) == "en" ||
+                    catalogue.load(QString(QUORVANE_CATALOGUES "/quorvane_") + code));
+        const std::string ok = catalogue.translate("StatusWord", "OK").toStdString();
+        Sandbox box("[MISC]\r\nDebug=1\r\n[SCREEN PARMS]\r\nWindow State=1\r\n");
+        const ScopedEnv language("LANG", lang);
+        std::vector<std::string> command{QUORVANE_PROGRAM, option};
+        if (command.back().empty()) command.pop_back();
+        Program program(box, "xcb", "", command);
+        EXPECT_TRUE(WaitUntil(
+            [&] { return !Window(program.Pid(), ok.empty() ? "OK" : ok, false).empty(); }));
+        EXPECT_EQ(program.End(SIGTERM), 0);
+        EXPECT_NE(FileText(box.work + "/quorvane.log").find(std::string("Language: ") + code),
+                  std::string::npos);
+        if (english.empty()) english = keys(box.home.ReadSettings());
+        EXPECT_EQ(keys(box.home.ReadSettings()), english);
+    }
 }
 
 // Where an X window's frame is, as Left and Top place it.

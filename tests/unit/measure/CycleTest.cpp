@@ -163,4 +163,16 @@ TEST(TextCycleTest, RowsOfFourAndFiguresAreShownAndLogged) {
               std::tuple(Texts{"No data received."}, false, Texts{}));
 }
 
+// With a translator installed the window gets the translation, parts filled in, and the
+// log stays English.
+TEST(TextCycleTest, TranslatedForTheWindowEnglishInTheLog) {
+    InstallTextTranslator([](const char*, const char* text) { return "<" + std::string(text); });
+    RecordingLogger log;
+    const TextCycleResult result = RunTextCycle(std::string(4, '\0'), '.', log);
+    InstallTextTranslator(nullptr);
+    EXPECT_EQ(std::tuple(result.MemoLines[0], result.MemoLines[2], log.lines[0], log.lines[2]),
+              std::tuple("<Received bytes: 4", "<Minimum value: 0(   0.000 V)", "Received bytes: 4",
+                         "Minimum value: 0(   0.000 V)"));
+}
+
 }  // namespace
