@@ -30,7 +30,7 @@ void MainWindow::StartMqtt() {
 void MainWindow::ChooseMqtt() {
     if (!dialogs_ || !mqtt_) return;
     const std::optional<MqttSettings> chosen =
-        dialogs_->mqttDialog->Run(this, settings_.Mqtt, mqtt_->Status().text);
+        dialogs_->mqttDialog->Run(this, settings_.Mqtt, mqtt_->Status().shown);
     if (!chosen || Ending() || *chosen == settings_.Mqtt) return;
     settings_.Mqtt = *chosen;
     mqtt_->Configure(settings_.Mqtt);
@@ -38,15 +38,15 @@ void MainWindow::ChooseMqtt() {
 
 void MainWindow::ShowMqttStatus(const MqttLinkStatus& status) {
     Log("MQTT: " + status.text);
-    display_->ShowLinkNote(status.link == MqttLink::Off ? "" : "MQTT: " + status.text);
-    if (dialogs_) dialogs_->mqttDialog->ShowLinkState(status.text);
+    display_->ShowLinkNote(status.link == MqttLink::Off ? "" : "MQTT: " + status.shown);
+    if (dialogs_) dialogs_->mqttDialog->ShowLinkState(status.shown);
 }
 
 void MainWindow::PublishCycle(const Measurement& m) {
     if (!settings_.Mqtt.Enabled || !mqtt_) return;
     PublishedState state = CycleState(m, QDateTime::currentMSecsSinceEpoch(), settings_.QRPJumpered,
                                       CurrentMixerLevel());
-    state.status = statusLine_->statusWord->text().toStdString();
+    state.status = display_->StatusWord();
     state.pskMode = display_->PskMode();
     state.comPort = ComPortName(link_.ComPort);
     if (followRigAction_->isChecked()) state.rig = RigHistoryColumns();

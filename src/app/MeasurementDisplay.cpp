@@ -100,6 +100,7 @@ void MeasurementDisplay::AppendIdeal(int n, double v) {
 }
 
 void MeasurementDisplay::SetStatusWord(const std::string& text) {
+    statusWord_ = text;
     const QString word = TranslatedStatusWord(text);
     statusLine_.ShowStatusWord(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on

@@ -46,6 +46,8 @@ public:
     void ShowMode(const std::string& label);
     void ShowRigMode(const std::string& frequencyAndMode);
     const std::string& PskMode() const { return pskMode_; }
+    // The status word as the program says it in English, for peers that read it.
+    const std::string& StatusWord() const { return statusWord_; }
     // The rig's meters on the status line's third row.
     void ShowRigMeters(const std::string& text);
     // A second line in the tray light's tip (the MQTT link's state); empty for none.
@@ -82,6 +84,7 @@ private:
     std::string pskMode_;
     std::string rigMode_;
     std::string tip_ = "Quorvane";
+    std::string statusWord_;
     std::string statusTip_ = "Quorvane";
     std::string linkNote_;
 };

@@ -75,16 +75,16 @@ void MqttPublisher::Apply(const MqttSettings& settings) {
         phase_ = Phase::Waiting;
         due_ = Clock::now();
     } else {
-        SetStatus(MqttLink::Off, "off");
+        SetStatus(MqttLink::Off, TRANSLATABLE("MqttLink", "off"));
     }
 }
 
 void MqttPublisher::Attempt() {
-    SetStatus(MqttLink::Connecting, "connecting to " + Address());
+    SetStatus(MqttLink::Connecting, TRANSLATABLE("MqttLink", "connecting to %1"), {Address()});
     const BrokerLogin login{active_.Host, active_.Port, active_.Username, active_.Password,
                             active_.Topic + "/availability"};
     const std::string why = client_->Connect(login);
-    if (!why.empty()) return Retry(why);
+    if (!why.empty()) return Retry("%1", {why});
     phase_ = Phase::Connecting;
     due_ = Clock::now() + kAnswerTimeout;
 }
@@ -97,14 +97,14 @@ void MqttPublisher::Step() {
         case BrokerClient::Event::Refused:
         case BrokerClient::Event::Lost:
             client_->Disconnect();
-            return Retry(outcome.why);
+            return Retry("%1", {outcome.why});
         case BrokerClient::Event::None:
             break;
     }
     if (phase_ == Phase::Connected) return PublishLatest();
     if (Clock::now() < due_) return;
     client_->Disconnect();
-    Retry("no answer from the broker");
+    Retry(TRANSLATABLE("MqttLink", "no answer from the broker"));
 }
 
 void MqttPublisher::Connected() {
@@ -115,7 +115,7 @@ void MqttPublisher::Connected() {
         for (const MqttMessage& config : DiscoveryConfigs(active_.Topic))
             client_->Publish(config, 1, true);
     nextPublish_ = Clock::now();
-    SetStatus(MqttLink::Connected, "connected to " + Address());
+    SetStatus(MqttLink::Connected, TRANSLATABLE("MqttLink", "connected to %1"), {Address()});
 }
 
 void MqttPublisher::PublishLatest() {
@@ -132,11 +132,16 @@ void MqttPublisher::PublishLatest() {
     nextPublish_ = now + std::chrono::milliseconds(std::max(active_.Interval, kShortestIntervalMs));
 }
 
-void MqttPublisher::Retry(const std::string& why) {
+void MqttPublisher::Retry(const char* why, std::initializer_list<std::string_view> parts) {
     const int delayMs = backoff_.NextDelayMs();
     phase_ = Phase::Waiting;
     due_ = Clock::now() + std::chrono::milliseconds(delayMs);
-    SetStatus(MqttLink::Retrying, why + "; retrying in " + std::to_string(delayMs / 1000) + " s");
+    const std::string seconds = std::to_string(delayMs / 1000);
+    const char* pattern = TRANSLATABLE("MqttLink", "%1; retrying in %2 s");
+    const std::string english = TextIn(true, "MqttLink", why, parts);
+    const std::string shown = TextIn(false, "MqttLink", why, parts);
+    Report({MqttLink::Retrying, TextIn(true, "MqttLink", pattern, {english, seconds}),
+            TextIn(false, "MqttLink", pattern, {shown, seconds})});
 }
 
 void MqttPublisher::Leave() {
@@ -146,8 +151,12 @@ void MqttPublisher::Leave() {
     phase_ = Phase::Idle;
 }
 
-void MqttPublisher::SetStatus(MqttLink link, const std::string& text) {
-    const MqttLinkStatus status{link, text};
+void MqttPublisher::SetStatus(MqttLink link, const char* pattern,
+                              std::initializer_list<std::string_view> parts) {
+    Report({link, TextIn(true, "MqttLink", pattern, parts), TextIn(false, "MqttLink", pattern, parts)});
+}
+
+void MqttPublisher::Report(const MqttLinkStatus& status) {
     {
         const std::lock_guard lock(mutex_);
         if (status == status_) return;

@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "base/Translation.h"
 #include "mqtt/BrokerClient.h"
 #include "mqtt/PublishedState.h"
 #include "mqtt/ReconnectSchedule.h"
@@ -23,7 +24,8 @@ enum class MqttLink { Off, Connecting, Connected, Retrying };
 
 struct MqttLinkStatus {
     MqttLink link = MqttLink::Off;
-    std::string text = "off";  // for the operator; never holds the password
+    std::string text = "off";   // for the log; never holds the password
+    std::string shown = "off";  // the same in the operator's language
     bool operator==(const MqttLinkStatus&) const = default;
 };
 
@@ -58,9 +60,13 @@ private:
     void Step();
     void Connected();
     void PublishLatest();
-    void Retry(const std::string& why);
+    // `why` is a reason of this class (marked TRANSLATABLE) or "%1" with the client's own.
+    void Retry(const char* why, std::initializer_list<std::string_view> parts = {});
     void Leave();
-    void SetStatus(MqttLink link, const std::string& text);
+    // `pattern` (marked TRANSLATABLE) with its parts filled in, in English and translated.
+    void SetStatus(MqttLink link, const char* pattern,
+                   std::initializer_list<std::string_view> parts = {});
+    void Report(const MqttLinkStatus& status);
     std::string Address() const;
 
     std::unique_ptr<BrokerClient> client_;
