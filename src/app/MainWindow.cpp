@@ -41,6 +41,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       link_(services.Ports, log_, linkMessages_, services.Sharing),
       services_(services),
       linkMessages_(services.Messages),
+      statusCues_(services.Cues),
       settingsFile_(services.Profile, services.System.LocaleDecimalSeparator()),
       exchange_(this),
       nativeWayland_(RunsNativelyOnWayland()),
@@ -137,6 +138,10 @@ void MainWindow::BuildPopupMenu() {
                                    &MainWindow::ChooseSoundCard);
     testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
                                        &MainWindow::OpenSoundCardTest);
+    // Read where it matters: at each change of the status word and at shutdown.
+    soundCuesAction_ = contextMenu_->addAction(tr("Sound Cues"));
+    soundCuesAction_->setObjectName("soundCues");
+    soundCuesAction_->setCheckable(true);
     historyAction_ =
         AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
     aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
@@ -168,6 +173,9 @@ void MainWindow::BuildDisplay() {
     window.showTitle = [this](const std::string& title) { ShowTitle(title); };
     window.changeLevel = [this](std::int32_t step) { StepLevel(step); };
     window.level = [this] { return CurrentMixerLevel(); };
+    window.statusChanged = [this](const std::string& word) {
+        statusCues_.StatusChanged(word, soundCuesAction_->isChecked());
+    };
     display_ = std::make_unique<MeasurementDisplay>(*chart_, *statusLine_, *trayIcon_, window);
 }
 
@@ -223,6 +231,7 @@ bool MainWindow::StartUp() {
     OpenHistoryLog();
     pollTimer_->setInterval(TimerInterval());
     powerLimitAction_->setChecked(settings_.PowerLimitEnabled);
+    soundCuesAction_->setChecked(settings_.SoundCues);
     followFldigiAction_->setChecked(settings_.FldigiFollow);
     ToggleFollowFldigi();
     followRigAction_->setChecked(settings_.RigFollow);
@@ -352,6 +361,7 @@ void MainWindow::ShutDown() {
     settings_.AlwaysOnTop = alwaysOnTopAction_->isChecked();
     settings_.Alc = levelControlAction_->isChecked();
     settings_.Psk63 = psk63Action_->isChecked();
+    settings_.SoundCues = soundCuesAction_->isChecked();
     // "Refresh Rate" keeps the value read from the file unless the operator chose one.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     // Left and Top place the frame, as move() does at start-up.

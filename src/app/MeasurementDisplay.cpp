@@ -81,9 +81,12 @@ void MeasurementDisplay::SetStatusWord(const std::string& text) {
     const QString word = QString::fromLatin1(text.data(), qsizetype(text.size()));
     statusLine_.statusWord->setText(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on
-    // Wayland), the status still reaches the operator. Only a change is sent to the tray.
+    // Wayland), the status still reaches the operator. Only a change is sent on, to the tray
+    // and to whoever follows the status word.
     const std::string tip = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
-    if (tip != tip_) tray_.SetHint(tip_ = tip);
+    if (tip == tip_) return;
+    tray_.SetHint(tip_ = tip);
+    if (window_.statusChanged) window_.statusChanged(text);
 }
 
 void MeasurementDisplay::SetRms(const std::string& text) {

@@ -18,7 +18,7 @@ namespace {
 const Settings kUnusual{.ComPort = 3, .Debug = true, .AlwaysOnTop = false, .Alc = true,
     .Psk63 = true, .SoundCard = 2, .Gain = 2.5, .TargetIMD = -25, .FakeDataEnabled = true,
     .FakePeak = 100.0, .AudioFloor = 150, .NoiseFloor = 12, .RefreshRate = -5,
-    .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
+    .SoundCues = true, .MaxVolts = 3.75, .MaxWatts = 20.0, .PowerLimitEnabled = true, .QRPJumpered = false,
     .ShowPower = true, .FldigiFollow = true, .FldigiHost = "shack", .FldigiPort = 7000,
     .RigFollow = true, .RigHost = "radio", .RigPort = 4533, .SwrAlert = 3.5};
 // clang-format on
@@ -39,6 +39,7 @@ TEST(SaveSettings, WritesEveryKeyInShutdownOrderAndReadsBackUnchecked) {
         {"MISC", "ALC", "1"}, {"MISC", "Gain", "2,5"}, {"MISC", "Target IMD", "-25"},
         {"MISC", "Audio Floor", "150"}, {"MISC", "Noise Floor", "12"}, {"MISC", "Mode", "0"},
         {"MISC", "Sound Card", "2"}, {"MISC", "Refresh Rate", "-5"},
+        {"MISC", "Sound Cues", "1"},
         {"POWER LIMITS", "Maximum Volts", "3,75"}, {"POWER LIMITS", "Maximum Watts", "20"},
         {"POWER LIMITS", "Power Limit Enabled", "1"}, {"FLDIGI", "Follow", "1"}, {"FLDIGI", "Host", "shack"}, {"FLDIGI", "Port", "7000"},
         {"RIG", "Follow", "1"}, {"RIG", "Host", "radio"}, {"RIG", "Port", "4533"},
