@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <optional>
 
+namespace {
+constexpr pa_usec_t kLatency = 50'000;
+}  // namespace
+
 // Everything below runs with the loop's lock held: on libpulse's thread in its callbacks,
 // or on the caller's in Play, which takes the lock only to hand the sound over.
 class PulseCuePlayer::Server {
@@ -84,8 +88,15 @@ private:
         pa_proplist_free(properties);
         if (!stream_) return;
         pa_stream_set_write_callback(stream_, Writable, this);
-        if (pa_stream_connect_playback(stream_, sink, nullptr, PA_STREAM_DONT_MOVE, nullptr,
-                                       nullptr) < 0)
+        // A short buffer, so that the cue sounds at the change and not a sink's latency later
+        // (a null sink's reaches 2 s), and the next one never cuts it off unheard.
+        pa_buffer_attr buffer;
+        buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = uint32_t(-1);
+        buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kLatency, &spec));
+        if (pa_stream_connect_playback(
+                stream_, sink, &buffer,
+                static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY),
+                nullptr, nullptr) < 0)
             EndStream();
     }
 
