@@ -5,9 +5,7 @@
 
 #include "platform/CuePlayer.h"
 
-class FakeCuePlayer final : public CuePlayer {
-public:
+struct FakeCuePlayer final : CuePlayer {
     void Play(const CueSound& sound) override { played.push_back(sound); }
-
     std::vector<CueSound> played;
 };

@@ -117,13 +117,12 @@ TEST(Win32AudioEndpointsTest, TheSoundServersOutputsAreListedByNameAndKnownByThe
 }
 
 // A cue's WAVE image is one PlaySound takes: it plays on Wine's preferred output (the sound
-// server's) for its whole length. A player replaced and gone while its cue sounds stops it
-// first, so the image it frees is no longer read.
+// server's) to its end. A player replaced and gone while its cue sounds stops it first.
 TEST(Win32CuePlayerTest, TheWaveImagePlaysForItsLength) {
     const CueSound sound{8000, std::vector<std::int16_t>(1600, 1000)};  // 200 ms
-    const std::string image = WaveImage(sound);
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(PlaySoundA(image.data(), nullptr, SND_MEMORY | SND_SYNC | SND_NODEFAULT));
+    ASSERT_TRUE(
+        PlaySoundA(WaveImage(sound).c_str(), nullptr, SND_MEMORY | SND_SYNC | SND_NODEFAULT));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
     Win32CuePlayer player;
     player.Play(sound);
