@@ -134,14 +134,14 @@ void MainWindow::BuildPopupMenu() {
             [this] { powerLimitAction_->setChecked(settings_.PowerLimitEnabled); });
     showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", "Show Power", false,
                                    &MainWindow::ChooseShowPower);
-    soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", "Set Sound Card", false,
-                                   &MainWindow::ChooseSoundCard);
-    testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
-                                       &MainWindow::OpenSoundCardTest);
     // Read where it matters: at each change of the status word and at shutdown.
     soundCuesAction_ = contextMenu_->addAction(tr("Sound Cues"));
     soundCuesAction_->setObjectName("soundCues");
     soundCuesAction_->setCheckable(true);
+    soundCardAction_ = AddMenuItem(contextMenu_, "chooseSoundCard", "Set Sound Card", false,
+                                   &MainWindow::ChooseSoundCard);
+    testSoundCardAction_ = AddMenuItem(contextMenu_, "testSoundCard", "Test Sound Card", false,
+                                       &MainWindow::OpenSoundCardTest);
     historyAction_ =
         AddMenuItem(contextMenu_, "openHistory", "History...", false, &MainWindow::OpenHistory);
     aboutAction_ = AddMenuItem(contextMenu_, "showAbout", "About", false, &MainWindow::ShowAbout);
