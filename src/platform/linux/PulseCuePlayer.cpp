@@ -81,10 +81,10 @@ private:
         pending_.reset();
         written_ = 0;
         draining_ = false;
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<uint32_t>(sound_.SampleRate), 1};
+        const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(sound_.SampleRate), 1};
         pa_proplist* properties = pa_proplist_new();
         pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
-        stream_ = pa_stream_new_with_proplist(context_, "Status cue", &spec, nullptr, properties);
+        stream_ = pa_stream_new_with_proplist(context_, "Status cue", &format, nullptr, properties);
         pa_proplist_free(properties);
         if (!stream_) return;
         pa_stream_set_write_callback(stream_, Writable, this);
@@ -92,7 +92,7 @@ private:
         // (a null sink's reaches 2 s), and the next one never cuts it off unheard.
         pa_buffer_attr buffer;
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = uint32_t(-1);
-        buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kLatency, &spec));
+        buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kLatency, &format));
         if (pa_stream_connect_playback(
                 stream_, sink, &buffer,
                 static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY),
