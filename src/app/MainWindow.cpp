@@ -43,6 +43,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       link_(services.Ports, log_, linkMessages_, services.Sharing),
       services_(services),
       linkMessages_(services.Messages),
+      statusCues_(services.Cues),
       settingsFile_(services.Profile, services.System.LocaleDecimalSeparator()),
       exchange_(this),
       nativeWayland_(RunsNativelyOnWayland()),
@@ -141,6 +142,10 @@ void MainWindow::BuildPopupMenu() {
             [this] { powerLimitAction_->setChecked(settings_.PowerLimitEnabled); });
     showPowerAction_ = AddMenuItem(contextMenu_, "chooseShowPower", QT_TR_NOOP("Show Power"), false,
                                    &MainWindow::ChooseShowPower);
+    // Read where it matters: at each change of the status word and at shutdown.
+    soundCuesAction_ = contextMenu_->addAction(tr("Sound Cues"));
+    soundCuesAction_->setObjectName("soundCues");
+    soundCuesAction_->setCheckable(true);
     // Out of the way of the demo's and the Wine test's key walks through the menu.
     mqttAction_ = AddMenuItem(contextMenu_, "chooseMqtt", QT_TR_NOOP("MQTT..."), false,
                               &MainWindow::ChooseMqtt);
@@ -180,6 +185,9 @@ void MainWindow::BuildDisplay() {
     window.showTitle = [this](const std::string& title) { ShowTitle(title); };
     window.changeLevel = [this](std::int32_t step) { StepLevel(step); };
     window.level = [this] { return CurrentMixerLevel(); };
+    window.statusChanged = [this](const std::string& word) {
+        statusCues_.StatusChanged(word, soundCuesAction_->isChecked());
+    };
     display_ = std::make_unique<MeasurementDisplay>(*chart_, *statusLine_, *trayIcon_, window);
 }
 
@@ -235,6 +243,7 @@ bool MainWindow::StartUp() {
     OpenHistoryLog();
     pollTimer_->setInterval(TimerInterval());
     powerLimitAction_->setChecked(settings_.PowerLimitEnabled);
+    soundCuesAction_->setChecked(settings_.SoundCues);
     followFldigiAction_->setChecked(settings_.FldigiFollow);
     ToggleFollowFldigi();
     followRigAction_->setChecked(settings_.RigFollow);
@@ -373,6 +382,7 @@ void MainWindow::ShutDown() {
     settings_.AlwaysOnTop = alwaysOnTopAction_->isChecked();
     settings_.Alc = levelControlAction_->isChecked();
     settings_.Psk63 = psk63Action_->isChecked();
+    settings_.SoundCues = soundCuesAction_->isChecked();
     // "Refresh Rate" keeps the value read from the file unless the operator chose one.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     // Left and Top place the frame, as move() does at start-up.

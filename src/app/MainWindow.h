@@ -13,6 +13,7 @@
 
 #include "app/ExchangeRunner.h"
 #include "app/QueuedPresenter.h"
+#include "audio/StatusCues.h"
 #include "fldigi/FldigiFollow.h"
 #include "measure/FakeData.h"
 #include "measure/GraphCycle.h"
@@ -59,6 +60,8 @@ struct MainWindowServices {
     // Where the log and the history file go when the working folder is read-only; without
     // it they stay where they are named.
     UserFolders* Folders = nullptr;
+    // Plays the status cues on the desktop's default output; without it there are none.
+    CuePlayer* Cues = nullptr;
 };
 
 class MainWindow : public QWidget {
@@ -157,6 +160,7 @@ private:
     QAction* showPowerAction_;
     QAction* soundCardAction_;
     QAction* testSoundCardAction_;
+    QAction* soundCuesAction_;
     QAction* historyAction_;
     QAction* bestLevelAction_;
     QAction* mqttAction_;
@@ -256,6 +260,7 @@ private:
 
     MainWindowServices services_;
     QueuedPresenter linkMessages_;
+    StatusCues statusCues_;
     DialogSet* dialogs_ = nullptr;
     SettingsFile settingsFile_;
     LogFile log_;

@@ -104,9 +104,13 @@ void MeasurementDisplay::SetStatusWord(const std::string& text) {
     const QString word = TranslatedStatusWord(text);
     statusLine_.ShowStatusWord(word);
     // The light's tip says it too: where the window's title cannot (a minimized window on
-    // Wayland), the status still reaches the operator. Only a change is sent to the tray.
-    statusTip_ = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
+    // Wayland), the status still reaches the operator. Only a change is sent on, to the tray
+    // and to whoever follows the status word.
+    const std::string statusTip = word.isEmpty() ? "Quorvane" : ("Quorvane: " + word).toStdString();
+    if (statusTip == statusTip_) return;
+    statusTip_ = statusTip;
     UpdateTip();
+    if (window_.statusChanged) window_.statusChanged(text);
 }
 
 void MeasurementDisplay::ShowLinkNote(const std::string& note) {

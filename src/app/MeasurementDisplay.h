@@ -28,6 +28,8 @@ public:
         std::function<void(const std::string&)> showTitle;
         std::function<void(std::int32_t)> changeLevel;
         std::function<std::int32_t()> level;
+        // The status word has changed to this one (byte for byte as shown); optional.
+        std::function<void(const std::string&)> statusChanged;
     };
 
     MeasurementDisplay(EnvelopeChart& chart, StatusPanel& statusLine, TrayIcon& tray,

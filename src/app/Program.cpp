@@ -126,13 +126,14 @@ int RunQuorvane(int argc, char** argv) {
     NativeMixer mixer;
     EndingAwarePresenter messages;
     NativeDriverServices driverServices;
+    NativeCuePlayer cues;
     PortSharingDriver rigPort(driverServices, ports);
     SharedPortDecision sharing(driverServices, rigPort);
 
     int status = 0;
     {
         MainWindow mainForm(
-            {ports, profile, system, mixer, messages, &sharing, &devices, &folders});
+            {ports, profile, system, mixer, messages, &sharing, &devices, &folders, &cues});
         if (guard) guard->BringForward(&mainForm);
         QuitOnTerminationSignals(&mainForm);
         // Start-up reads the settings file once, the dialogs' keys included; shutdown

@@ -4,6 +4,7 @@
 // Tests wire fakes instead.
 
 #ifdef _WIN32
+#include "platform/win32/Win32CuePlayer.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32NativeMixer.h"
 #include "platform/win32/Win32ProfileFile.h"
@@ -23,6 +24,7 @@ using NativeMixer = Win32NativeMixer;  // Core Audio endpoints; winmm without th
 using NativeDriverServices = Win32DriverServices;
 using NativeSharedMemory = Win32SharedMemory;
 using NativeInstanceActivation = Win32WindowActivation;
+using NativeCuePlayer = Win32CuePlayer;  // PlaySound on the preferred output
 #else
 #include "platform/linux/LinuxDriverServices.h"
 #include "platform/linux/LinuxMixer.h"
@@ -32,6 +34,7 @@ using NativeInstanceActivation = Win32WindowActivation;
 #include "platform/linux/LinuxUserFolders.h"
 #include "platform/linux/LocalSocketActivation.h"
 #include "platform/linux/PosixSharedMemory.h"
+#include "platform/linux/PulseCuePlayer.h"
 #include "platform/linux/UdevSerialDevices.h"
 
 using NativeSerialPorts = LinuxSerialPorts;
@@ -43,4 +46,5 @@ using NativeMixer = LinuxMixer;  // ALSA's devices, then the sound server's outp
 using NativeDriverServices = LinuxDriverServices;
 using NativeSharedMemory = PosixSharedMemory;
 using NativeInstanceActivation = LocalSocketActivation;
+using NativeCuePlayer = PulseCuePlayer;  // the sound server's default sink
 #endif

@@ -15,6 +15,7 @@ void ReadRemainingSettings(const SettingsFile& file, Settings& settings) {
     settings.AudioFloor = file.ReadInteger(kMisc, kAudioFloor, defaults.AudioFloor);
     settings.NoiseFloor = file.ReadInteger(kMisc, kNoiseFloor, defaults.NoiseFloor);
     settings.RefreshRate = file.ReadInteger(kMisc, kRefreshRate, defaults.RefreshRate);
+    settings.SoundCues = file.ReadBool(kMisc, kSoundCues, defaults.SoundCues);
     settings.MaxVolts = file.ReadFloat(kPowerLimits, kMaximumVolts, defaults.MaxVolts);
     settings.MaxWatts = file.ReadFloat(kPowerLimits, kMaximumWatts, defaults.MaxWatts);
     settings.PowerLimitEnabled =
@@ -74,6 +75,7 @@ bool SaveSettings(SettingsFile& file, const Settings& settings, const WindowPlac
         keep(file.WriteInteger(kMisc, kSoundCard, settings.SoundCard));
     if (settings.SoundOutput) keep(file.WriteString(kMisc, kSoundOutput, *settings.SoundOutput));
     keep(file.WriteInteger(kMisc, kRefreshRate, settings.RefreshRate));
+    keep(file.WriteBool(kMisc, kSoundCues, settings.SoundCues));
     keep(file.WriteFloat(kPowerLimits, kMaximumVolts, settings.MaxVolts));
     keep(file.WriteFloat(kPowerLimits, kMaximumWatts, settings.MaxWatts));
     keep(file.WriteBool(kPowerLimits, kPowerLimitEnabled, settings.PowerLimitEnabled));

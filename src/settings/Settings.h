@@ -41,6 +41,7 @@ inline constexpr char kFakePeak[] = "Fake Peak";
 inline constexpr char kAudioFloor[] = "Audio Floor";
 inline constexpr char kNoiseFloor[] = "Noise Floor";
 inline constexpr char kRefreshRate[] = "Refresh Rate";
+inline constexpr char kSoundCues[] = "Sound Cues";
 inline constexpr char kMaximumVolts[] = "Maximum Volts";
 inline constexpr char kMaximumWatts[] = "Maximum Watts";
 inline constexpr char kPowerLimitEnabled[] = "Power Limit Enabled";
@@ -72,6 +73,9 @@ struct Settings {
     int NoiseFloor = 10;
     // As stored: the main window runs a value of 0 or less at 1000 ms but saves it unchanged.
     int RefreshRate = 1000;
+    // "Sound Cues": a short tone on the desktop's default output at a change to splatter
+    // and back to a clean signal.
+    bool SoundCues = false;
     double MaxVolts = 5.0;
     double MaxWatts = 5.0;
     bool PowerLimitEnabled = false;

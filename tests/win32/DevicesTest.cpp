@@ -1,12 +1,13 @@
-// The serial and mixer layers through Wine's COM ports, winmm and Core Audio, with
+// The serial, mixer and cue layers through Wine's COM ports, winmm and Core Audio, with
 // wine-run's meter emulators behind COM1 and COM12 and its private PulseAudio, with two
-// named outputs, behind the mixers.
+// named outputs, behind the mixers and the cues.
 
 #include <gtest/gtest.h>
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <tuple>
 
@@ -15,10 +16,14 @@
 #include "fakes/RecordingPresenter.h"
 #include "meter/MeterLink.h"
 #include "meter/PortSharingDriver.h"
+#include "platform/win32/Win32CuePlayer.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32NativeMixer.h"
 #include "platform/win32/Win32SerialPorts.h"
+#include "platform/win32/WindowsApi.h"
+
+#include <mmsystem.h>
 
 TEST(SerialPortTest, TheMeterAnswersOnCom12AndCom1sSettingsReadBack) {
     Win32SerialPorts ports;
@@ -109,4 +114,17 @@ TEST(Win32AudioEndpointsTest, TheSoundServersOutputsAreListedByNameAndKnownByThe
         EXPECT_EQ(control.GetMasterVolume(), percent);
     }
     EXPECT_TRUE(presenter.shown.empty());
+}
+
+// A cue's WAVE image is one PlaySound takes: it plays on Wine's preferred output (the sound
+// server's) to its end. A player replaced and gone while its cue sounds stops it first.
+TEST(Win32CuePlayerTest, TheWaveImagePlaysForItsLength) {
+    const CueSound sound{8000, std::vector<std::int16_t>(1600, 1000)};  // 200 ms
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(
+        PlaySoundA(WaveImage(sound).c_str(), nullptr, SND_MEMORY | SND_SYNC | SND_NODEFAULT));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    Win32CuePlayer player;
+    player.Play(sound);
+    player.Play(sound);
 }

@@ -27,7 +27,7 @@ std::vector<FakeDevice> OneCardMixer() {
 }
 
 MainWindowHarness::MainWindowHarness(Options options)
-    : mixer_(options.mixer), realMixer_(options.realMixer) {
+    : mixer_(options.mixer), realMixer_(options.realMixer), cues_(options.cues) {
     fs::create_directories(home_.ConfigDir() + "/dosdevices");
     if (!options.settings.empty()) home_.WriteSettings(options.settings);
     meter_ = std::make_unique<MeterSim>(LinkPath(1), options.meter);
@@ -49,9 +49,9 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 bool MainWindowHarness::Start() {
-    form_ = std::make_unique<MainWindow>(MainWindowServices{ports_, *profile_, system_,
-                                                            realMixer_ ? *realMixer_ : mixer_,
-                                                            messages_, &sharing_, &devices_});
+    form_ = std::make_unique<MainWindow>(
+        MainWindowServices{ports_, *profile_, system_, realMixer_ ? *realMixer_ : mixer_, messages_,
+                           &sharing_, &devices_, nullptr, cues_});
     if (!form_->StartUp()) {
         shutDown_ = true;
         return false;

@@ -58,6 +58,7 @@ public:
         std::vector<FakeDevice> mixer = OneCardMixer();
         std::string settings;          // quorvane.ini written before start-up, if not empty
         ::Mixer* realMixer = nullptr;  // in place of the fake one, when given
+        CuePlayer* cues = nullptr;     // no status cues without one
         MeterSim::Options meter;
     };
 
@@ -128,6 +129,7 @@ private:
     std::unique_ptr<LinuxProfileFile> profile_;
     FakeMixer mixer_;
     ::Mixer* realMixer_ = nullptr;
+    CuePlayer* cues_ = nullptr;
     MessageDialogRecorder recorder_;
     QtMessagePresenter messages_;
     std::unique_ptr<MainWindow> form_;
