@@ -5,65 +5,77 @@
     <name>AboutDialog</name>
     <message>
         <source>About Quorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane について</translation>
     </message>
     <message>
         <source>For more information, software updates and ordering </source>
-        <translation type="unfinished"></translation>
+        <translation>詳細情報・ソフトウェア更新・ご注文は </translation>
     </message>
     <message>
         <source>Quorvane Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane バージョン %1</translation>
     </message>
     <message>
         <source>Firmware: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア: %1</translation>
     </message>
     <message>
         <source>Operating System: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>OS: %1</translation>
     </message>
     <message>
         <source>go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 へ</translation>
     </message>
     <message>
         <source>Unknown OS</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な OS</translation>
     </message>
 </context>
 <context>
     <name>BestLevelWindow</name>
     <message>
         <source>Find Best Level</source>
-        <translation type="unfinished"></translation>
+        <translation>最適レベルの検索</translation>
     </message>
     <message>
         <source>Let your modem program send a steady PSK idle into the chosen sound output,
 then press Start. Quorvane steps the output&apos;s volume and measures each step.</source>
-        <translation type="unfinished"></translation>
+        <translation>モデムソフトから選択したサウンド出力へ PSK のアイドル信号を連続して送り、
+[開始] を押してください。Quorvane は出力の音量を段階的に変え、各段階を測定します。</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Use this level</source>
-        <translation type="unfinished"></translation>
+        <translation>このレベルを使う</translation>
     </message>
     <message>
         <source>Keep the old level</source>
-        <translation type="unfinished"></translation>
+        <translation>元のレベルのまま</translation>
     </message>
 </context>
 <context>
     <name>Caption</name>
     <message>
         <source>%1 RF Monitoring on %2</source>
+        <translation>%1 RF モニター (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeChart</name>
+    <message>
+        <source>Envelope chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No frame yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -71,7 +83,7 @@ then press Start. Quorvane steps the output&apos;s volume and measures each step
     <name>GainDialog</name>
     <message>
         <source>Feedback gain</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックゲイン</translation>
     </message>
     <message>
         <source>With Automatic Level Control on, Quorvane
@@ -90,64 +102,87 @@ Too high a gain makes the audio level swing
 wildly up and down. If it does, reduce the
 gain until the adjustments come in
 &quot;baby steps.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>自動レベル制御をオンにすると、Quorvane は
+サウンドカードの音声レベルを調整し、
+送信機がドライブ不足にも過変調にも
+ならないようにします。
+
+各調整の大きさは、RF 信号が理想的な
+信号からどれだけ離れているかと、
+ゲインによって決まります。ゲインとは、
+RF が理想的な信号からずれている割合 (%) に
+対する、音声レベルの変化の割合 (%) の
+比です。
+
+ゲインが高すぎると、音声レベルが大きく
+上下に振れます。その場合は、調整が
+「少しずつ」になるまで
+ゲインを下げてください。</translation>
     </message>
     <message>
         <source>Gain: </source>
-        <translation type="unfinished"></translation>
+        <translation>ゲイン: </translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>IMD dB</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD dB</translation>
     </message>
     <message>
         <source>Peak power W</source>
-        <translation type="unfinished"></translation>
+        <translation>ピーク出力 W</translation>
     </message>
     <message>
         <source>minutes before the last cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>最終サイクルより前 (分)</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 分</translation>
     </message>
     <message>
         <source>1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>1 時間</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished"></translation>
+        <translation>セッション</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV で保存...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めませんでした</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV で保存</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMD and peak power over time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -155,153 +190,161 @@ gain until the adjustments come in
     <name>LevelSweep</name>
     <message>
         <source>No level met the target IMD</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 IMD を満たすレベルはありません</translation>
     </message>
     <message>
         <source>Best level %1 %: %2 W at %3 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>最適レベル %1 %: %2 W、%3 dB</translation>
     </message>
     <message>
         <source>Linear from %1 % to %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % から %2 % までリニア</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポート</translation>
     </message>
     <message>
         <source>PSK63</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK63</translation>
     </message>
     <message>
         <source>Follow fldigi</source>
-        <translation type="unfinished"></translation>
+        <translation>fldigi に追従</translation>
     </message>
     <message>
         <source>Follow the rig (rigctld)</source>
-        <translation type="unfinished"></translation>
+        <translation>リグに追従 (rigctld)</translation>
     </message>
     <message>
         <source>Refresh Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>更新間隔</translation>
     </message>
     <message>
         <source>Always on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>常に手前に表示</translation>
     </message>
     <message>
         <source>Text Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストモード</translation>
     </message>
     <message>
         <source>Automatic Level Control</source>
-        <translation type="unfinished"></translation>
+        <translation>自動レベル制御</translation>
     </message>
     <message>
         <source>Feedback gain</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックゲイン</translation>
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 IMD</translation>
     </message>
     <message>
         <source>Noise Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズしきい値</translation>
     </message>
     <message>
         <source>Find Best Level...</source>
-        <translation type="unfinished"></translation>
+        <translation>最適レベルの検索...</translation>
     </message>
     <message>
         <source>Power Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>出力制限</translation>
     </message>
     <message>
         <source>Show Power</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の表示</translation>
     </message>
     <message>
         <source>Set Sound Card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードの設定</translation>
     </message>
     <message>
         <source>Test Sound Card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードのテスト</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>&amp;Color Code Help</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーコードの説明(&amp;C)</translation>
     </message>
     <message>
         <source>Quorvane &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane 終了(&amp;E)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>Not available on this Wayland desktop: only the desktop can keep a window on top. With Platform=xcb under [MISC] in quorvane.ini, Quorvane runs through XWayland and stays on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>この Wayland デスクトップでは使えません: ウィンドウを常に手前に保てるのはデスクトップだけです。quorvane.ini の [MISC] に Platform=xcb を書くと、Quorvane は XWayland 経由で動き、常に手前に表示されます。</translation>
     </message>
     <message>
         <source>Could not create the log file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログファイル %1 を作成できませんでした。</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 または %2</translation>
     </message>
     <message>
         <source>Could not open serial ports %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポート %1 を開けませんでした。</translation>
     </message>
     <message>
         <source>QUORVANE tray icon color codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVANE トレイアイコンの色の意味</translation>
     </message>
     <message>
         <source>White = No signal;Black = Underdriven (weak) signal;Blue  = Clean signal;Red   = Overmodulated signal (splatter)</source>
-        <translation type="unfinished"></translation>
+        <translation>白 = 信号なし;黒 = ドライブ不足 (弱い信号);青 = きれいな信号;赤 = 過変調 (スプラッタ)</translation>
     </message>
     <message>
         <source>Could not open the history file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴ファイル %1 を開けませんでした。</translation>
     </message>
     <message>
         <source>Stopped: the signal went away. The old level is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止: 信号が途切れました。元のレベルに戻しました。</translation>
     </message>
     <message>
         <source>Cancelled. The old level is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしました。元のレベルに戻しました。</translation>
     </message>
     <message>
         <source>Last time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>前回: %1</translation>
     </message>
     <message>
         <source>There is no sound output to sweep.</source>
-        <translation type="unfinished"></translation>
+        <translation>スイープするサウンド出力がありません。</translation>
     </message>
     <message>
         <source>Turn Text Mode off to sweep.</source>
-        <translation type="unfinished"></translation>
+        <translation>スイープするにはテキストモードをオフにしてください。</translation>
     </message>
     <message>
         <source>The meter is not connected.</source>
+        <translation>メーターが接続されていません。</translation>
+    </message>
+    <message>
+        <source>MQTT...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Cues</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -309,25 +352,91 @@ gain until the adjustments come in
     <name>Message</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>An exception was raised attempting to read from the com port.</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートからの読み取り中に例外が発生しました。</translation>
     </message>
     <message>
         <source>KESTRAL.SYS lies beside the program, but 64-bit Windows cannot load this 32-bit driver. The port is opened directly, not shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムと同じ場所に KESTRAL.SYS がありますが、64 ビット Windows ではこの 32 ビットドライバーを読み込めません。ポートは共有せずに直接開きます。</translation>
     </message>
 </context>
 <context>
     <name>MessageDialog</name>
     <message>
         <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>MqttDialog</name>
+    <message>
+        <source>MQTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish the figures over MQTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Broker:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Topic:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Interval (ms):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Home Assistant discovery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MqttLink</name>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connecting to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer from the broker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; retrying in %2 s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -335,55 +444,61 @@ gain until the adjustments come in
     <name>NoiseThresholdDialog</name>
     <message>
         <source>Noise Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズしきい値</translation>
     </message>
     <message>
         <source>If your antenna is close to strong RF interference, the meter may pick up more than a few millivolts even when you are not transmitting, and Quorvane cannot tell that from a true PSK signal (on Field Day, for example).
 
 This setting is the &quot;noise floor&quot; in millivolts: signals below it are not processed, and the status line shows &quot;NOISE&quot; instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナの近くに強い RF 妨害源があると (フィールドデーなど)、送信していないときでもメーターが数ミリボルト以上を拾うことがあり、Quorvane はそれを本物の PSK 信号と区別できません。
+
+この設定はミリボルト単位の「ノイズフロア」です: これより低い信号は処理せず、ステータス行には代わりに「ノイズ」と表示します。</translation>
     </message>
     <message>
         <source>Noise floor (in mV):</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズフロア (mV):</translation>
     </message>
 </context>
 <context>
     <name>PortDialog</name>
     <message>
         <source>Select your computer&apos;s COM port that is used to communicate with the Quorvane. This port can be the same port as what your PSK31 software, such as Digipan, uses to connect to the radio (but you will have to make up a special serial cable). However, this port cannot be shared with another program unrelated to PSK31 accessing the same port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane との通信に使うコンピューターの COM ポートを選択してください。このポートは、Digipan などの PSK31 ソフトがリグとの接続に使うポートと同じでもかまいません (ただし専用のシリアルケーブルを自作する必要があります)。ただし、PSK31 と関係のない別のプログラムが同じポートを使う場合は共有できません。</translation>
     </message>
     <message>
         <source>NOTE: You can get around a com port conflict with another application by using a serial-to-USB adapter and driver available at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>注: 他のアプリケーションとの COM ポートの競合は、%1 で入手できるシリアル-USB 変換アダプターとドライバーで回避できます。</translation>
     </message>
     <message>
         <source>Select your computer&apos;s COM port that you wish to use to communicate with the Quorvane. This port cannot be shared with another program that accesses the same port. For example, if you are using Digipan to control your transmitter on COM Port 1, you cannot use COM Port1 to also connect to Quorvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane との通信に使うコンピューターの COM ポートを選択してください。このポートは、同じポートを使う他のプログラムとは共有できません。たとえば Digipan で COM ポート 1 から送信機を制御している場合、Quorvane の接続にも COM1 を使うことはできません。</translation>
     </message>
     <message>
         <source>NOTE: you can get around this requirement in one of two ways: 1) By running under Windows NT or Windows 2000, QUORVANE can share the same comport as your PSK31 software, or 2) by using the serial-to-USB adapter and driver available at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>注: この制限は次のどちらかの方法で回避できます: 1) Windows NT または Windows 2000 上では、QUORVANE は PSK31 ソフトと同じ COM ポートを共有できます。2) %1 で入手できるシリアル-USB 変換アダプターとドライバーを使います。</translation>
     </message>
     <message>
         <source>Select the serial port that talks to the Quorvane. Adapters are listed with what they are; one shown as New gets the next free COM number, tied to its /dev/serial/by-id/ name so that it is found again in any USB socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane と通信するシリアルポートを選択してください。アダプターはその種類とともに表示されます。「新規」と表示されたものには次の空き COM 番号が割り当てられ、/dev/serial/by-id/ の名前と結び付けられるので、どの USB ソケットに挿しても再び見つかります。</translation>
     </message>
     <message>
         <source>NOTE: opening a serial port needs membership in the dialout group (log in again after joining it). Sharing the port with another program is not available here: the meter needs a port of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>注: シリアルポートを開くには dialout グループに属している必要があります (追加後にログインし直してください)。ここでは他のプログラムとのポート共有はできません: メーターには専用のポートが必要です。</translation>
     </message>
     <message>
         <source>Could not open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした</translation>
     </message>
     <message>
         <source>Com Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>COM ポートの選択</translation>
     </message>
     <message>
         <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -418,15 +533,15 @@ This setting is the &quot;noise floor&quot; in millivolts: signals below it are 
     <name>PowerLimitDialog</name>
     <message>
         <source>The power you specified exceeds the range of the ADC.;The maximum power consistent with the QRP/QRO jumper setting you specified and ADC range,;%1 watts, will be used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した出力が ADC の範囲を超えています。;代わりに、指定した QRP/QRO ジャンパー設定と ADC の範囲で可能な最大出力;%1 W を使います。</translation>
     </message>
     <message>
         <source>Power specified exceeds range</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した出力が範囲外です</translation>
     </message>
     <message>
         <source>Power Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>出力制限</translation>
     </message>
     <message>
         <source>This setting lets you give the maximum power you want to transmit.
@@ -434,58 +549,68 @@ This setting is the &quot;noise floor&quot; in millivolts: signals below it are 
 By default, Quorvane sets the sound card level for the highest power you can get without splatter. With the power limit enabled, Quorvane will not let your transmitter&apos;s power exceed the value you give below: whenever the peak signal goes above it, the sound card level is reduced, whatever the measured IMD.
 
 Set the QRP/QRO buttons to match the jumper block on the meter&apos;s printed circuit board, so that Quorvane reads the peak voltage at the ADC input correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>この設定では、送信する最大出力を指定できます。
+
+既定では、Quorvane はスプラッタを出さずに得られる最大の出力になるようにサウンドカードのレベルを設定します。出力制限を有効にすると、Quorvane は送信機の出力が下で指定した値を超えないようにします: ピーク信号がこれを超えるたびに、測定した IMD にかかわらずサウンドカードのレベルを下げます。
+
+QRP/QRO ボタンはメーターのプリント基板上のジャンパーブロックに合わせてください。そうすると Quorvane は ADC 入力のピーク電圧を正しく読み取れます。</translation>
     </message>
     <message>
         <source>Enable Power Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>出力制限を有効にする</translation>
     </message>
     <message>
         <source>How is your QRP/QRO jumper block set?</source>
-        <translation type="unfinished"></translation>
+        <translation>QRP/QRO ジャンパーの設定は?</translation>
     </message>
     <message>
         <source>Power Limit (watts):</source>
-        <translation type="unfinished"></translation>
+        <translation>出力制限 (W):</translation>
     </message>
     <message>
         <source>Don&apos;t forget to set the power level on 
 your transmitter to be at least what you 
 specify here.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信機の出力設定を、ここで指定する
+値以上にしておくことを忘れないで
+ください。</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Could not write the settings file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
 </context>
 <context>
     <name>RefreshRateDialog</name>
     <message>
         <source>Every 0.5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 秒ごと</translation>
     </message>
     <message>
         <source>Every second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒ごと</translation>
     </message>
     <message>
         <source>Every 2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>2 秒ごと</translation>
     </message>
     <message>
         <source>Refresh Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>更新間隔</translation>
     </message>
     <message>
         <source>Quorvane monitors your transmitter&apos;s RF output at periodic intervals. You can select a sample rate of 2 times per second, once per second, or once every 2 seconds.</source>
+        <translation>Quorvane は送信機の RF 出力を一定の間隔で監視します。サンプリングは毎秒 2 回、毎秒 1 回、2 秒に 1 回から選べます。</translation>
+    </message>
+    <message>
+        <source>Refresh rate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -493,104 +618,104 @@ specify here.</source>
     <name>RigMeters</name>
     <message>
         <source>ALC %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ALC %1%</translation>
     </message>
     <message>
         <source>SWR %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SWR %1</translation>
     </message>
     <message>
         <source>%1 W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 W</translation>
     </message>
     <message>
         <source>PWR %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>PWR %1%</translation>
     </message>
     <message>
         <source>RIG ALC</source>
-        <translation type="unfinished"></translation>
+        <translation>リグ ALC</translation>
     </message>
 </context>
 <context>
     <name>ShowPowerDialog</name>
     <message>
         <source>Show Power</source>
-        <translation type="unfinished"></translation>
+        <translation>出力の表示</translation>
     </message>
     <message>
         <source>Quorvane can compute the average RF power output of your PSK signal and show the estimate on the status line when you ask for it here. For an accurate report, tell Quorvane how the meter&apos;s QRP/QRO jumper block is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane は PSK 信号の平均 RF 出力を計算し、ここで指定すると推定値をステータス行に表示します。正確な値を得るには、メーターの QRP/QRO ジャンパーの設定を Quorvane に指定してください。</translation>
     </message>
     <message>
         <source>Enable the display of my estimated average PSK RF power</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK の平均 RF 出力の推定値を表示する</translation>
     </message>
     <message>
         <source>How is your QRP/QRO jumper block set?</source>
-        <translation type="unfinished"></translation>
+        <translation>QRP/QRO ジャンパーの設定は?</translation>
     </message>
 </context>
 <context>
     <name>SoundCard</name>
     <message>
         <source>Specified device identifier is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したデバイス ID が範囲外です。</translation>
     </message>
     <message>
         <source>Specified resource is already allocated.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したリソースはすでに割り当てられています。</translation>
     </message>
     <message>
         <source>The device handle is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスハンドルが無効です。</translation>
     </message>
     <message>
         <source>No device driver is present.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスドライバーがありません。</translation>
     </message>
     <message>
         <source>Unable to allocate or lock memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリを確保またはロックできません。</translation>
     </message>
     <message>
         <source>Function isn&apos;t supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>この機能はサポートされていません。</translation>
     </message>
     <message>
         <source>Attempted to open with an unsupported waveform-audio format.</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていない waveform オーディオ形式で開こうとしました。</translation>
     </message>
     <message>
         <source>Sound Card error</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードのエラー</translation>
     </message>
     <message>
         <source>A problem was encountered with the sound card:;;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードで問題が発生しました:;;%1</translation>
     </message>
     <message>
         <source>Sound Card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカード</translation>
     </message>
     <message>
         <source>The sound output chosen for the level control is not connected:;;%1;;Until it is back at a later start, the level control moves no other output. &quot;Set Sound Card&quot; chooses another.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル制御用に選んだサウンド出力が接続されていません:;;%1;;次回以降の起動でこの出力が戻るまで、レベル制御はほかの出力を動かしません。別の出力は「サウンドカードの設定」で選べます。</translation>
     </message>
 </context>
 <context>
     <name>SoundCardDialog</name>
     <message>
         <source>Your computer has only one sound card:;;%1;;which is the device quorvane is using to control audio to your rig.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターのサウンドカードは 1 つだけです:;;%1;;quorvane はこのデバイスでリグへの音声を制御しています。</translation>
     </message>
     <message>
         <source>Only one sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードは 1 つだけ</translation>
     </message>
     <message>
         <source>Sound Card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカード</translation>
     </message>
     <message>
         <source>Most computers have one sound card, 
@@ -604,6 +729,20 @@ provide audio to your rig.
 
 Select the sound card that is used to 
 provide an audio signal to your rig:</source>
+        <translation>ほとんどのコンピューターにはサウンドカードが
+1 つあり、quorvane はそれを検出して
+音声レベルの制御に使います。
+
+ただし、コンピューターにサウンドカードが
+複数ある場合は、リグへの音声に
+使うサウンドカードを
+選択できます。
+
+リグへ音声信号を送る
+サウンドカードを選択してください:</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -611,22 +750,69 @@ provide an audio signal to your rig:</source>
     <name>StatusLine</name>
     <message>
         <source>RMS:%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS:%1%</translation>
     </message>
     <message>
         <source>IMD:%1db</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD:%1db</translation>
     </message>
     <message>
         <source>PEAK: %1V</source>
-        <translation type="unfinished"></translation>
+        <translation>ピーク: %1V</translation>
     </message>
     <message>
         <source>%1W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1W</translation>
     </message>
     <message>
         <source>LEVEL:%1%</source>
+        <translation>レベル:%1%</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>Status line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic level control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSK mode and rig frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RMS deviation from the ideal arch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intermodulation distortion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound card level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peak voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated average power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rig meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -634,190 +820,196 @@ provide an audio signal to your rig:</source>
     <name>StatusWord</name>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>オート</translation>
     </message>
     <message>
         <source>NOT PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK 以外</translation>
     </message>
     <message>
         <source>FLDIGI?</source>
-        <translation type="unfinished"></translation>
+        <translation>FLDIGI?</translation>
     </message>
     <message>
         <source>NOT RESPONDING</source>
-        <translation type="unfinished"></translation>
+        <translation>応答なし</translation>
     </message>
     <message>
         <source>PWR+</source>
-        <translation type="unfinished"></translation>
+        <translation>出力+</translation>
     </message>
     <message>
         <source>WEAK</source>
-        <translation type="unfinished"></translation>
+        <translation>弱い</translation>
     </message>
     <message>
         <source>SPLATTER</source>
-        <translation type="unfinished"></translation>
+        <translation>スプラッタ</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>QUORVANE NOT RESPONDING</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVANE 応答なし</translation>
     </message>
     <message>
         <source>NO SIGNAL</source>
-        <translation type="unfinished"></translation>
+        <translation>信号なし</translation>
     </message>
     <message>
         <source>NOISE</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズ</translation>
     </message>
     <message>
         <source>DATA</source>
-        <translation type="unfinished"></translation>
+        <translation>データ</translation>
     </message>
     <message>
         <source>OVER POWER</source>
-        <translation type="unfinished"></translation>
+        <translation>出力オーバー</translation>
     </message>
     <message>
         <source>SIGNAL OK</source>
-        <translation type="unfinished"></translation>
+        <translation>信号 OK</translation>
     </message>
     <message>
         <source>UNDERDRIVING</source>
-        <translation type="unfinished"></translation>
+        <translation>ドライブ不足</translation>
     </message>
     <message>
         <source>SPLATTER!</source>
-        <translation type="unfinished"></translation>
+        <translation>スプラッタ!</translation>
     </message>
     <message>
         <source>UNDECIDED</source>
-        <translation type="unfinished"></translation>
+        <translation>判定中</translation>
     </message>
     <message>
         <source>TEXT MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストモード</translation>
     </message>
     <message>
         <source>QUORVANE firmware not detected</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVANE ファームウェア未検出</translation>
     </message>
     <message>
         <source>Simulated Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>シミュレーションモード</translation>
     </message>
     <message>
         <source>METER DISCONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>メーター未接続</translation>
     </message>
     <message>
         <source>RIG?</source>
-        <translation type="unfinished"></translation>
+        <translation>リグ?</translation>
     </message>
     <message>
         <source>HIGH SWR</source>
-        <translation type="unfinished"></translation>
+        <translation>SWR 高</translation>
     </message>
 </context>
 <context>
     <name>SweepChart</name>
     <message>
         <source>%1 W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 W</translation>
     </message>
     <message>
         <source>%1 %: %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %: %2, </translation>
     </message>
     <message>
         <source>IMD %1 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD %1 dB</translation>
     </message>
     <message>
         <source>no two-tone signal</source>
-        <translation type="unfinished"></translation>
+        <translation>2 トーン信号なし</translation>
     </message>
     <message>
         <source>Levels measured</source>
-        <translation type="unfinished"></translation>
+        <translation>測定したレベル</translation>
     </message>
     <message>
         <source>No levels measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ測定したレベルはありません</translation>
     </message>
     <message>
         <source>1 level measured</source>
-        <translation type="unfinished"></translation>
+        <translation>1 レベルを測定</translation>
     </message>
     <message>
         <source>%1 levels measured, %2 % to %3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 レベルを測定 (%2 %～%3 %)</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最後: %1</translation>
     </message>
     <message>
         <source>now at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>現在 %1 %</translation>
     </message>
     <message>
         <source>best level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最適レベル %1</translation>
     </message>
     <message>
         <source>best level %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>最適レベル %1 %</translation>
     </message>
     <message>
         <source>target IMD %1 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 IMD %1 dB</translation>
     </message>
     <message>
         <source>IMD dB</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD dB</translation>
     </message>
     <message>
         <source>sound output volume %</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド出力の音量 %</translation>
     </message>
     <message>
         <source>peak power W</source>
-        <translation type="unfinished"></translation>
+        <translation>ピーク出力 W</translation>
     </message>
     <message>
         <source>now</source>
-        <translation type="unfinished"></translation>
+        <translation>現在</translation>
     </message>
     <message>
         <source>best %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>最適 %1 %</translation>
     </message>
 </context>
 <context>
     <name>TargetImdDialog</name>
     <message>
         <source>Setting the Target IMD Value</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 IMD 値の設定</translation>
     </message>
     <message>
         <source>Quorvane computes the IMD of your signal with each sample and uses it to reset the audio level of your sound card. By default, Quorvane keeps the IMD better than -22db.
 
 Some targets may be impossible to meet, for instance -30db. Quorvane then keeps reducing the audio level slowly, and your RF power may end up much lower than you want. Experiment to find the target that suits your transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane はサンプルごとに信号の IMD を計算し、それを使ってサウンドカードの音声レベルを設定し直します。既定では、Quorvane は IMD を -22db より良く保ちます。
+
+-30db など、達成できない目標もあります。その場合 Quorvane は音声レベルをゆっくり下げ続け、RF 出力が望むよりずっと低くなることがあります。いろいろ試して、送信機に合った目標を見つけてください。</translation>
+    </message>
+    <message>
+        <source>Target IMD</source>
+        <translation type="unfinished">目標 IMD</translation>
     </message>
 </context>
 <context>
     <name>TestSoundCardDialog</name>
     <message>
         <source>Testing Sound Card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードのテスト</translation>
     </message>
     <message>
         <source>Use the slider below to test whether Quorvane 
@@ -830,15 +1022,24 @@ window move accordingly.
 
 This confirms that Quorvane can adjust the 
 master and WAV audio settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>下のスライダーで、Quorvane がサウンドカードの
+音量を制御できるかどうかをテストします。
+
+別のウィンドウで Windows のミキサーを
+開いてください。下のスライダーを動かすと、
+ミキサーウィンドウのスライダーも
+それに合わせて動くはずです。
+
+これで Quorvane がマスターと WAV の
+音声設定を調整できることを確認できます。</translation>
     </message>
     <message>
         <source>Master:</source>
-        <translation type="unfinished"></translation>
+        <translation>マスター:</translation>
     </message>
     <message>
         <source>Wave:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wave:</translation>
     </message>
 </context>
 <context>
