@@ -72,11 +72,11 @@ dann drücken Sie Start. Quorvane verstellt die Lautstärke stufenweise und miss
     <name>EnvelopeChart</name>
     <message>
         <source>Envelope chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Hüllkurvendiagramm</translation>
     </message>
     <message>
         <source>No frame yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Frame</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ in „kleinen Schritten“ kommen.</translation>
     </message>
     <message>
         <source>Time span</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>IMD and peak power over time</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD und Spitzenleistung im Zeitverlauf</translation>
     </message>
 </context>
 <context>
@@ -341,11 +341,11 @@ in „kleinen Schritten“ kommen.</translation>
     </message>
     <message>
         <source>MQTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>Sound Cues</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonsignale</translation>
     </message>
 </context>
 <context>
@@ -378,66 +378,66 @@ in „kleinen Schritten“ kommen.</translation>
     <name>MqttDialog</name>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>&amp;Publish the figures over MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte über MQTT &amp;veröffentlichen</translation>
     </message>
     <message>
         <source>&amp;Broker:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broker:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort:</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Topic:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben&amp;utzername:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;wort:</translation>
     </message>
     <message>
         <source>&amp;Interval (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervall (ms):</translation>
     </message>
     <message>
         <source>&amp;Home Assistant discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennung durch &amp;Home Assistant</translation>
     </message>
     <message>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung: %1</translation>
     </message>
 </context>
 <context>
     <name>MqttLink</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>connecting to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinde mit %1</translation>
     </message>
     <message>
         <source>no answer from the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort vom Broker</translation>
     </message>
     <message>
         <source>connected to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden mit %1</translation>
     </message>
     <message>
         <source>%1; retrying in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; neuer Versuch in %2 s</translation>
     </message>
 </context>
 <context>
@@ -499,34 +499,34 @@ Diese Einstellung ist das „Grundrauschen“ in Millivolt: Signale darunter wer
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port</translation>
     </message>
 </context>
 <context>
     <name>PortFailure</name>
     <message>
         <source>%1: not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht vorhanden.</translation>
     </message>
     <message>
         <source>%1: not present (no device at%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht vorhanden (kein Gerät an%2).</translation>
     </message>
     <message>
         <source>%1: in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: von einem anderen Programm belegt.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Berechtigung für%2, fügen Sie Ihren Benutzer der Gruppe %3 hinzu: sudo usermod -aG %3 $USER, dann neu anmelden.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Berechtigung für%2, bitten Sie den Administrator um Lese- und Schreibzugriff.</translation>
     </message>
     <message>
         <source>%1: %2 (error %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (Fehler %3).</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ Wert ein.</translation>
     </message>
     <message>
         <source>Refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsrate</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ Audiosignal für Ihr Funkgerät liefert:</translation>
     </message>
     <message>
         <source>Sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>Soundkarte</translation>
     </message>
 </context>
 <context>
@@ -773,47 +773,47 @@ Audiosignal für Ihr Funkgerät liefert:</translation>
     <name>StatusPanel</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Statuszeile</translation>
     </message>
     <message>
         <source>Signal status</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalzustand</translation>
     </message>
     <message>
         <source>Automatic level control</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Aussteuerung</translation>
     </message>
     <message>
         <source>PSK mode and rig frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK-Betriebsart und Frequenz des Transceivers</translation>
     </message>
     <message>
         <source>RMS deviation from the ideal arch</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS-Abweichung vom idealen Bogen</translation>
     </message>
     <message>
         <source>Intermodulation distortion</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermodulationsverzerrung</translation>
     </message>
     <message>
         <source>Sound card level</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel der Soundkarte</translation>
     </message>
     <message>
         <source>Peak voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzenspannung</translation>
     </message>
     <message>
         <source>Estimated average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte mittlere Leistung</translation>
     </message>
     <message>
         <source>Rig meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen des Transceivers</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Manche Ziele sind nicht erreichbar, zum Beispiel -30 dB. Quorvane senkt dann den
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished">Ziel-IMD</translation>
+        <translation>Ziel-IMD</translation>
     </message>
 </context>
 <context>
@@ -1046,23 +1046,23 @@ Master- und WAV-Lautstärke einstellen kann.</translation>
     <name>TextCycle</name>
     <message>
         <source>No data received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten empfangen.</translation>
     </message>
     <message>
         <source>Received bytes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Bytes: %1</translation>
     </message>
     <message>
         <source>Minimum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalwert: %1%2</translation>
     </message>
     <message>
         <source>Maximum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximalwert: %1%2</translation>
     </message>
     <message>
         <source>RMS Value:     %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS-Wert:     %1 %2</translation>
     </message>
 </context>
 </TS>

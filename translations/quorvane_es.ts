@@ -72,11 +72,11 @@ y pulse Iniciar. Quorvane varía el volumen de la salida por pasos y mide cada p
     <name>EnvelopeChart</name>
     <message>
         <source>Envelope chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de la envolvente</translation>
     </message>
     <message>
         <source>No frame yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay trama</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ los ajustes sean &quot;pasitos&quot;.</translation>
     </message>
     <message>
         <source>Time span</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tiempo</translation>
     </message>
     <message>
         <source>IMD and peak power over time</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD y potencia de pico en el tiempo</translation>
     </message>
 </context>
 <context>
@@ -341,11 +341,11 @@ los ajustes sean &quot;pasitos&quot;.</translation>
     </message>
     <message>
         <source>MQTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>Sound Cues</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos sonoros</translation>
     </message>
 </context>
 <context>
@@ -378,66 +378,66 @@ los ajustes sean &quot;pasitos&quot;.</translation>
     <name>MqttDialog</name>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>&amp;Publish the figures over MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publicar las medidas por MQTT</translation>
     </message>
     <message>
         <source>&amp;Broker:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broker:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pue&amp;rto:</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tema:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuario:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraseña:</translation>
     </message>
     <message>
         <source>&amp;Interval (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalo (ms):</translation>
     </message>
     <message>
         <source>&amp;Home Assistant discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubrimiento de &amp;Home Assistant</translation>
     </message>
     <message>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace: %1</translation>
     </message>
 </context>
 <context>
     <name>MqttLink</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>connecting to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando con %1</translation>
     </message>
     <message>
         <source>no answer from the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta del broker</translation>
     </message>
     <message>
         <source>connected to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conectado a %1</translation>
     </message>
     <message>
         <source>%1; retrying in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; reintento en %2 s</translation>
     </message>
 </context>
 <context>
@@ -499,34 +499,34 @@ Este ajuste es el &quot;ruido de fondo&quot; en milivoltios: las señales por de
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie</translation>
     </message>
 </context>
 <context>
     <name>PortFailure</name>
     <message>
         <source>%1: not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no está presente.</translation>
     </message>
     <message>
         <source>%1: not present (no device at%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no está presente (ningún dispositivo en%2).</translation>
     </message>
     <message>
         <source>%1: in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso por otro programa.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin permiso para%2, añada su usuario al grupo %3: sudo usermod -aG %3 $USER y vuelva a iniciar sesión.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin permiso para%2, pida al administrador acceso de lectura y escritura.</translation>
     </message>
     <message>
         <source>%1: %2 (error %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (error %3).</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ indica aquí.</translation>
     </message>
     <message>
         <source>Refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de refresco</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ la señal de audio a su equipo:</translation>
     </message>
     <message>
         <source>Sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de sonido</translation>
     </message>
 </context>
 <context>
@@ -773,47 +773,47 @@ la señal de audio a su equipo:</translation>
     <name>StatusPanel</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de estado</translation>
     </message>
     <message>
         <source>Signal status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la señal</translation>
     </message>
     <message>
         <source>Automatic level control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control automático de nivel</translation>
     </message>
     <message>
         <source>PSK mode and rig frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo PSK y frecuencia del equipo</translation>
     </message>
     <message>
         <source>RMS deviation from the ideal arch</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación RMS respecto al arco ideal</translation>
     </message>
     <message>
         <source>Intermodulation distortion</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorsión de intermodulación</translation>
     </message>
     <message>
         <source>Sound card level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de la tarjeta de sonido</translation>
     </message>
     <message>
         <source>Peak voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de pico</translation>
     </message>
     <message>
         <source>Estimated average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia media estimada</translation>
     </message>
     <message>
         <source>Rig meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidores del equipo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Algunos objetivos pueden ser imposibles de alcanzar, por ejemplo -30db. Entonces
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished">IMD objetivo</translation>
+        <translation>IMD objetivo</translation>
     </message>
 </context>
 <context>
@@ -1046,23 +1046,23 @@ audio maestro y WAV.</translation>
     <name>TextCycle</name>
     <message>
         <source>No data received.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se recibieron datos.</translation>
     </message>
     <message>
         <source>Received bytes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes recibidos: %1</translation>
     </message>
     <message>
         <source>Minimum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor mínimo: %1%2</translation>
     </message>
     <message>
         <source>Maximum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor máximo: %1%2</translation>
     </message>
     <message>
         <source>RMS Value:     %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor RMS:     %1 %2</translation>
     </message>
 </context>
 </TS>

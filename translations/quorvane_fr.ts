@@ -72,11 +72,11 @@ puis appuyez sur Démarrer. Quorvane règle le volume de la sortie par paliers e
     <name>EnvelopeChart</name>
     <message>
         <source>Envelope chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de l&apos;enveloppe</translation>
     </message>
     <message>
         <source>No frame yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de trame</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ fassent « à petits pas ».</translation>
     </message>
     <message>
         <source>Time span</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>IMD and peak power over time</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD et puissance crête dans le temps</translation>
     </message>
 </context>
 <context>
@@ -341,11 +341,11 @@ fassent « à petits pas ».</translation>
     </message>
     <message>
         <source>MQTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>Sound Cues</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaux sonores</translation>
     </message>
 </context>
 <context>
@@ -378,66 +378,66 @@ fassent « à petits pas ».</translation>
     <name>MqttDialog</name>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>&amp;Publish the figures over MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Publier les mesures via MQTT</translation>
     </message>
     <message>
         <source>&amp;Broker:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broker :</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort :</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Topic :</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Interval (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalle (ms) :</translation>
     </message>
     <message>
         <source>&amp;Home Assistant discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Découverte &amp;Home Assistant</translation>
     </message>
     <message>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison : %1</translation>
     </message>
 </context>
 <context>
     <name>MqttLink</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>connecting to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion à %1</translation>
     </message>
     <message>
         <source>no answer from the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse du broker</translation>
     </message>
     <message>
         <source>connected to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>connecté à %1</translation>
     </message>
     <message>
         <source>%1; retrying in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; nouvel essai dans %2 s</translation>
     </message>
 </context>
 <context>
@@ -499,34 +499,34 @@ Ce réglage est le « bruit de fond » en millivolts : les signaux en dessous ne
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série</translation>
     </message>
 </context>
 <context>
     <name>PortFailure</name>
     <message>
         <source>%1: not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : absent.</translation>
     </message>
     <message>
         <source>%1: not present (no device at%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : absent (aucun périphérique sur%2).</translation>
     </message>
     <message>
         <source>%1: in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas d&apos;autorisation pour%2, ajoutez votre utilisateur au groupe %3 : sudo usermod -aG %3 $USER, puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas d&apos;autorisation pour%2, demandez à l&apos;administrateur l&apos;accès en lecture et écriture.</translation>
     </message>
     <message>
         <source>%1: %2 (error %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (erreur %3).</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ indiquée ici.</translation>
     </message>
     <message>
         <source>Refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rafraîchissement</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ le signal audio à votre poste :</translation>
     </message>
     <message>
         <source>Sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte son</translation>
     </message>
 </context>
 <context>
@@ -773,47 +773,47 @@ le signal audio à votre poste :</translation>
     <name>StatusPanel</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne d&apos;état</translation>
     </message>
     <message>
         <source>Signal status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du signal</translation>
     </message>
     <message>
         <source>Automatic level control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle automatique de niveau</translation>
     </message>
     <message>
         <source>PSK mode and rig frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode PSK et fréquence du transceiver</translation>
     </message>
     <message>
         <source>RMS deviation from the ideal arch</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart RMS par rapport à l&apos;arche idéale</translation>
     </message>
     <message>
         <source>Intermodulation distortion</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorsion d&apos;intermodulation</translation>
     </message>
     <message>
         <source>Sound card level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de la carte son</translation>
     </message>
     <message>
         <source>Peak voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension crête</translation>
     </message>
     <message>
         <source>Estimated average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moyenne estimée</translation>
     </message>
     <message>
         <source>Rig meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures du transceiver</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Certains objectifs peuvent être impossibles à atteindre, par exemple -30 dB. Q
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished">IMD visée</translation>
+        <translation>IMD visée</translation>
     </message>
 </context>
 <context>
@@ -1046,23 +1046,23 @@ niveaux audio Master et WAV.</translation>
     <name>TextCycle</name>
     <message>
         <source>No data received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée reçue.</translation>
     </message>
     <message>
         <source>Received bytes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets reçus : %1</translation>
     </message>
     <message>
         <source>Minimum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur minimale : %1%2</translation>
     </message>
     <message>
         <source>Maximum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur maximale : %1%2</translation>
     </message>
     <message>
         <source>RMS Value:     %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur RMS :     %1 %2</translation>
     </message>
 </context>
 </TS>

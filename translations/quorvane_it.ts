@@ -72,11 +72,11 @@ poi premi Avvia. Quorvane varia a passi il volume dell&apos;uscita e misura ogni
     <name>EnvelopeChart</name>
     <message>
         <source>Envelope chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dell&apos;inviluppo</translation>
     </message>
     <message>
         <source>No frame yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun frame</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ avvengono «a piccoli passi».</translation>
     </message>
     <message>
         <source>Time span</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di tempo</translation>
     </message>
     <message>
         <source>IMD and peak power over time</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD e potenza di picco nel tempo</translation>
     </message>
 </context>
 <context>
@@ -341,11 +341,11 @@ avvengono «a piccoli passi».</translation>
     </message>
     <message>
         <source>MQTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>Sound Cues</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnali acustici</translation>
     </message>
 </context>
 <context>
@@ -378,66 +378,66 @@ avvengono «a piccoli passi».</translation>
     <name>MqttDialog</name>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>&amp;Publish the figures over MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pubblica le misure via MQTT</translation>
     </message>
     <message>
         <source>&amp;Broker:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Broker:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;orta:</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Topic:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome &amp;utente:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;word:</translation>
     </message>
     <message>
         <source>&amp;Interval (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervallo (ms):</translation>
     </message>
     <message>
         <source>&amp;Home Assistant discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento &amp;Home Assistant</translation>
     </message>
     <message>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento: %1</translation>
     </message>
 </context>
 <context>
     <name>MqttLink</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>disattivato</translation>
     </message>
     <message>
         <source>connecting to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>connessione a %1</translation>
     </message>
     <message>
         <source>no answer from the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta dal broker</translation>
     </message>
     <message>
         <source>connected to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>connesso a %1</translation>
     </message>
     <message>
         <source>%1; retrying in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nuovo tentativo tra %2 s</translation>
     </message>
 </context>
 <context>
@@ -499,34 +499,34 @@ Questa impostazione è il «rumore di fondo» in millivolt: i segnali al di sott
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta seriale</translation>
     </message>
 </context>
 <context>
     <name>PortFailure</name>
     <message>
         <source>%1: not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non presente.</translation>
     </message>
     <message>
         <source>%1: not present (no device at%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non presente (nessun dispositivo su%2).</translation>
     </message>
     <message>
         <source>%1: in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in uso da un altro programma.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun permesso per%2, aggiungi il tuo utente al gruppo %3: sudo usermod -aG %3 $USER, poi accedi di nuovo.</translation>
     </message>
     <message>
         <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun permesso per%2, chiedi all&apos;amministratore l&apos;accesso in lettura e scrittura.</translation>
     </message>
     <message>
         <source>%1: %2 (error %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (errore %3).</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ indicato qui.</translation>
     </message>
     <message>
         <source>Refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di aggiornamento</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ il segnale audio alla radio:</translation>
     </message>
     <message>
         <source>Sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda audio</translation>
     </message>
 </context>
 <context>
@@ -773,47 +773,47 @@ il segnale audio alla radio:</translation>
     <name>StatusPanel</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga di stato</translation>
     </message>
     <message>
         <source>Signal status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del segnale</translation>
     </message>
     <message>
         <source>Automatic level control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo automatico di livello</translation>
     </message>
     <message>
         <source>PSK mode and rig frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo PSK e frequenza del ricetrasmettitore</translation>
     </message>
     <message>
         <source>RMS deviation from the ideal arch</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto RMS dall&apos;arco ideale</translation>
     </message>
     <message>
         <source>Intermodulation distortion</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorsione di intermodulazione</translation>
     </message>
     <message>
         <source>Sound card level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello della scheda audio</translation>
     </message>
     <message>
         <source>Peak voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di picco</translation>
     </message>
     <message>
         <source>Estimated average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza media stimata</translation>
     </message>
     <message>
         <source>Rig meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti del ricetrasmettitore</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Alcuni obiettivi possono essere irraggiungibili, per esempio -30 dB. Quorvane al
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished">IMD obiettivo</translation>
+        <translation>IMD obiettivo</translation>
     </message>
 </context>
 <context>
@@ -1046,23 +1046,23 @@ i livelli audio Master e WAV.</translation>
     <name>TextCycle</name>
     <message>
         <source>No data received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato ricevuto.</translation>
     </message>
     <message>
         <source>Received bytes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte ricevuti: %1</translation>
     </message>
     <message>
         <source>Minimum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore minimo: %1%2</translation>
     </message>
     <message>
         <source>Maximum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore massimo: %1%2</translation>
     </message>
     <message>
         <source>RMS Value:     %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore RMS:     %1 %2</translation>
     </message>
 </context>
 </TS>

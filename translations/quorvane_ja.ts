@@ -72,11 +72,11 @@ then press Start. Quorvane steps the output&apos;s volume and measures each step
     <name>EnvelopeChart</name>
     <message>
         <source>Envelope chart</source>
-        <translation type="unfinished"></translation>
+        <translation>エンベロープのグラフ</translation>
     </message>
     <message>
         <source>No frame yet</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム未受信</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ RF が理想的な信号からずれている割合 (%) に
     </message>
     <message>
         <source>Time span</source>
-        <translation type="unfinished"></translation>
+        <translation>表示期間</translation>
     </message>
     <message>
         <source>IMD and peak power over time</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD とピーク出力の推移</translation>
     </message>
 </context>
 <context>
@@ -341,11 +341,11 @@ RF が理想的な信号からずれている割合 (%) に
     </message>
     <message>
         <source>MQTT...</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT...</translation>
     </message>
     <message>
         <source>Sound Cues</source>
-        <translation type="unfinished"></translation>
+        <translation>通知音</translation>
     </message>
 </context>
 <context>
@@ -378,66 +378,66 @@ RF が理想的な信号からずれている割合 (%) に
     <name>MqttDialog</name>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>MQTT</translation>
     </message>
     <message>
         <source>&amp;Publish the figures over MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation>測定値を MQTT で公開する(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Broker:</source>
-        <translation type="unfinished"></translation>
+        <translation>ブローカー(&amp;B):</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート(&amp;O):</translation>
     </message>
     <message>
         <source>&amp;Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>トピック(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名(&amp;U):</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード(&amp;W):</translation>
     </message>
     <message>
         <source>&amp;Interval (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔 (ms)(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Home Assistant discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Home Assistant の自動検出(&amp;H)</translation>
     </message>
     <message>
         <source>Link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>接続: %1</translation>
     </message>
 </context>
 <context>
     <name>MqttLink</name>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>connecting to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続中</translation>
     </message>
     <message>
         <source>no answer from the broker</source>
-        <translation type="unfinished"></translation>
+        <translation>ブローカーから応答なし</translation>
     </message>
     <message>
         <source>connected to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続済み</translation>
     </message>
     <message>
         <source>%1; retrying in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 s 後に再試行</translation>
     </message>
 </context>
 <context>
@@ -499,34 +499,34 @@ This setting is the &quot;noise floor&quot; in millivolts: signals below it are 
     </message>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポート</translation>
     </message>
 </context>
 <context>
     <name>PortFailure</name>
     <message>
         <source>%1: not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 存在しません。</translation>
     </message>
     <message>
         <source>%1: not present (no device at%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 存在しません (デバイスなし:%2)。</translation>
     </message>
     <message>
         <source>%1: in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 他のプログラムが使用中です。</translation>
     </message>
     <message>
         <source>%1: no permission for%2, add your user to the %3 group: sudo usermod -aG %3 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2 へのアクセス権がありません。ユーザーを %3 グループに追加し (sudo usermod -aG %3 $USER)、ログインし直してください。</translation>
     </message>
     <message>
         <source>%1: no permission for%2, ask the administrator for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2 へのアクセス権がありません。管理者に読み書きの権限を依頼してください。</translation>
     </message>
     <message>
         <source>%1: %2 (error %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (エラー %3)。</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ specify here.</source>
     </message>
     <message>
         <source>Refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>更新間隔</translation>
     </message>
 </context>
 <context>
@@ -743,7 +743,7 @@ provide an audio signal to your rig:</source>
     </message>
     <message>
         <source>Sound card</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカード</translation>
     </message>
 </context>
 <context>
@@ -773,47 +773,47 @@ provide an audio signal to your rig:</source>
     <name>StatusPanel</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータス行</translation>
     </message>
     <message>
         <source>Signal status</source>
-        <translation type="unfinished"></translation>
+        <translation>信号の状態</translation>
     </message>
     <message>
         <source>Automatic level control</source>
-        <translation type="unfinished"></translation>
+        <translation>自動レベル制御</translation>
     </message>
     <message>
         <source>PSK mode and rig frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>PSK モードとリグの周波数</translation>
     </message>
     <message>
         <source>RMS deviation from the ideal arch</source>
-        <translation type="unfinished"></translation>
+        <translation>理想的なアーチからの RMS 偏差</translation>
     </message>
     <message>
         <source>Intermodulation distortion</source>
-        <translation type="unfinished"></translation>
+        <translation>相互変調歪み</translation>
     </message>
     <message>
         <source>Sound card level</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドカードのレベル</translation>
     </message>
     <message>
         <source>Peak voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>ピーク電圧</translation>
     </message>
     <message>
         <source>Estimated average power</source>
-        <translation type="unfinished"></translation>
+        <translation>推定平均出力</translation>
     </message>
     <message>
         <source>Rig meters</source>
-        <translation type="unfinished"></translation>
+        <translation>リグのメーター</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Some targets may be impossible to meet, for instance -30db. Quorvane then keeps 
     </message>
     <message>
         <source>Target IMD</source>
-        <translation type="unfinished">目標 IMD</translation>
+        <translation>目標 IMD</translation>
     </message>
 </context>
 <context>
@@ -1046,23 +1046,23 @@ master and WAV audio settings.</source>
     <name>TextCycle</name>
     <message>
         <source>No data received.</source>
-        <translation type="unfinished"></translation>
+        <translation>データを受信していません。</translation>
     </message>
     <message>
         <source>Received bytes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>受信バイト数: %1</translation>
     </message>
     <message>
         <source>Minimum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>最小値: %1%2</translation>
     </message>
     <message>
         <source>Maximum value: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>最大値: %1%2</translation>
     </message>
     <message>
         <source>RMS Value:     %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS 値:     %1 %2</translation>
     </message>
 </context>
 </TS>
