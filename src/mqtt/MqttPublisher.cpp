@@ -153,7 +153,8 @@ void MqttPublisher::Leave() {
 
 void MqttPublisher::SetStatus(MqttLink link, const char* pattern,
                               std::initializer_list<std::string_view> parts) {
-    Report({link, TextIn(true, "MqttLink", pattern, parts), TextIn(false, "MqttLink", pattern, parts)});
+    Report({link, TextIn(true, "MqttLink", pattern, parts),
+            TextIn(false, "MqttLink", pattern, parts)});
 }
 
 void MqttPublisher::Report(const MqttLinkStatus& status) {
