@@ -7,7 +7,9 @@ accessibility bus, under Xvfb, against the meter emulator.
 Checks that the status line's items are found by role and name, that the status word's name
 follows a splatter and the clean signal after it with one name-change event each, that
 Shift+F10 opens the pop-up menu and the keyboard alone chooses its entries, and that every
-editable field of each window they open has a name or a label. Exit status 77 (skipped)
+editable field of each window they open has a name or a label; then, started again with
+LANG set to Spanish, that the status word and the menu come as the Spanish catalogue has them.
+Exit status 77 (skipped)
 only when at-spi2-core is not installed; any other shortfall fails.
 """
 
@@ -25,14 +27,24 @@ import time
 LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 # The pop-up menu's entries that open a window of their own.
 OPENS_WINDOW = ("Com Port", "Refresh Rate", "Feedback gain", "Target IMD", "Noise Threshold",
-                "Find Best Level...", "Power Limit", "Show Power", "Set Sound Card",
+                "Find Best Level...", "Power Limit", "Show Power", "MQTT...", "Set Sound Card",
                 "Test Sound Card", "History...", "About")
+SPANISH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations",
+                      "quorvane_es.ts")
 FIGURES = (r"IMD -?\d+[.,]\d dB", r"RMS \d+[.,]\d\d %", r"PEAK \d[.,]\d V", r"\d+[.,]\d W",
            r"LEVEL \d+ %")
 
 
 class Failure(Exception):
     pass
+
+
+def catalogue(path):
+    """(context, English) to the translation, from a Qt Linguist source."""
+    import xml.etree.ElementTree as ET
+    return {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+            for context in ET.parse(path).getroot().iter("context")
+            for message in context.iter("message")}
 
 
 def wait_for(what, condition, timeout=30):
@@ -220,6 +232,26 @@ def run(program, meter_sim, sound_server, root):
         quorvane.send_signal(signal.SIGTERM)
         if quorvane.wait(30) != 0:
             raise Failure("the program did not end cleanly")
+
+        # The desktop in Spanish: the status word and the menu's entries as its catalogue says.
+        spanish = catalogue(SPANISH)
+        quorvane = start([program], env=dict(env, LANG="es_ES.UTF-8", LANGUAGE=""),
+                         cwd=os.path.join(root, "work"))
+        app = wait_for("the Spanish program on the bus", lambda: next(
+            (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == quorvane.pid),
+            None))
+        bar = wait_for("the status line", lambda: showing(app, "status bar"))[0]
+        word = spanish[("StatusWord", "SIGNAL OK")]
+        wait_for(word, lambda: any(a.name == word for a in walk(bar)))
+        main = wait_for("the main window", lambda: x_window(quorvane.pid, showing(app, "frame")[0].name))
+        entries = {item.name for item in walk(open_menu("shift+F10"))}
+        untranslated = [e for e in OPENS_WINDOW if spanish[("MainWindow", e)] not in entries]
+        if untranslated:
+            raise Failure(f"menu entries not in Spanish: {untranslated} (menu {sorted(entries)})")
+        key("Escape", window=main)
+        quorvane.send_signal(signal.SIGTERM)
+        if quorvane.wait(30) != 0:
+            raise Failure("the Spanish program did not end cleanly")
         return 0
     finally:
         for child in reversed(children):
