@@ -150,19 +150,23 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
     EXPECT_EQ(h.Messages().size(), 1u);
 
-    // The target line across the chart, the splatter cycle's IMD above it, the clean below.
-    window->spanList->setCurrentIndex(window->spanList->count() - 1);
-    const QImage history = Grab(*window->chart);
-    const auto band = [&](int top, int bottom) {
-        return QRect(0, top, history.width(), bottom - top);
-    };
-    const auto yellowIn = [&](int y) { return PixelsOf(history, band(y, y + 1), kYellow); };
-    int target = 0;
-    for (int y = 1; y < history.height(); ++y)
-        if (yellowIn(y) > yellowIn(target)) target = y;
-    EXPECT_GT(yellowIn(target), history.width() / 2);
-    EXPECT_GT(PixelsOf(history, band(0, target), kGreen), 0);
-    EXPECT_GT(PixelsOf(history, band(target + 1, history.height()), kGreen), 0);
+    // In every span the target line crosses the chart, the splatter cycle's IMD above it
+    // and the clean one's below.
+    for (int span = 0; span < window->spanList->count(); ++span) {
+        SCOPED_TRACE(span);
+        window->spanList->setCurrentIndex(span);
+        const QImage history = Grab(*window->chart);
+        const auto band = [&](int top, int bottom) {
+            return QRect(0, top, history.width(), bottom - top);
+        };
+        const auto yellowIn = [&](int y) { return PixelsOf(history, band(y, y + 1), kYellow); };
+        int target = 0;
+        for (int y = 1; y < history.height(); ++y)
+            if (yellowIn(y) > yellowIn(target)) target = y;
+        EXPECT_GT(yellowIn(target), history.width() / 2);
+        EXPECT_GT(PixelsOf(history, band(0, target), kGreen), 0);
+        EXPECT_GT(PixelsOf(history, band(target + 1, history.height()), kGreen), 0);
+    }
 
     // Text mode lists the frame over the chart.
     h.Command("textMode")->trigger();
