@@ -214,44 +214,33 @@ TEST(ProgramTest, AnswersItsCommandLine) {
     }
 }
 
-// Each orderly end writes the settings file anew, and gives up the single-instance claim
-// for the next start.
-TEST(ProgramTest, WritesTheSettingsOnEveryOrderlyEnd) {
-    Sandbox box("[SCREEN PARMS]\r\nWindow State=1\r\n");
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        SCOPED_TRACE(signal);
-        fs::remove(box.home.SettingsPath());
-        const int asked = box.sim->CommandCount('s');
-        Program program(box, "offscreen");
-        ASSERT_TRUE(WaitUntil([&] { return box.sim->CommandCount('s') > asked; }));
-        EXPECT_EQ(program.End(signal), 0);
-        const LinuxProfileFile saved(box.home.SettingsPath());
-        EXPECT_EQ(saved.Read("COM PARMS", "Port"), "1");
-        EXPECT_EQ(saved.Read("POWER LIMITS", "QRP jumpered"), "1");
-    }
-}
-
 // Its availability on a mosquitto broker: "online" while it runs, "offline" however it ends:
-// from the program itself on an orderly end, from the broker (its last will) when killed.
+// from the program itself on an orderly end, which ends with status 0, writes the settings
+// file anew and gives up the single-instance claim for the next start; from the broker (its
+// last will) when killed.
 TEST(ProgramTest, ItsMqttAvailabilityGoesOfflineHoweverItEnds) {
     Sandbox box("");
     MqttBroker broker(box.home.Root());
     broker.Start();
-    box.home.WriteSettings(
+    const std::string settings =
         "[MQTT]\r\nEnabled=1\r\nHost=127.0.0.1\r\nTopic=e2e\r\nUsername=shack\r\n"
         "Password=s3cret\r\nPort=" +
-        std::to_string(broker.port) + "\r\n");
+        std::to_string(broker.port) + "\r\n";
     const MqttSubscriber heard(broker, "e2e/availability", box.home.Root() + "/heard");
     const auto says = [&heard](const char* word) {
         return [&heard, word] {
             return !heard.Lines().empty() && heard.Lines().back().ends_with(word);
         };
     };
-    for (const int signal : {SIGTERM, SIGKILL}) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+        SCOPED_TRACE(signal);
+        box.home.WriteSettings(settings);
         Program program(box, "offscreen");
-        ASSERT_TRUE(WaitUntil(says(" online"))) << signal;
-        program.End(signal);
-        EXPECT_TRUE(WaitUntil(says(" offline"), 10s)) << signal;
+        ASSERT_TRUE(WaitUntil(says(" online")));
+        EXPECT_EQ(program.End(signal), signal == SIGKILL ? 128 + SIGKILL : 0);
+        EXPECT_TRUE(WaitUntil(says(" offline"), 10s));
+        EXPECT_EQ(LinuxProfileFile(box.home.SettingsPath()).Read("POWER LIMITS", "QRP jumpered"),
+                  signal == SIGKILL ? std::nullopt : std::optional<std::string>("1"));
     }
 }
 

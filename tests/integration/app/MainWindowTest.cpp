@@ -295,31 +295,27 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     // The power limit dialog opens on the stored choice: closed untouched, it keeps it.
     ASSERT_TRUE(next.Operate(next.Command("choosePowerLimit"), *next.Dialogs().powerLimitDialog));
     EXPECT_TRUE(next.Command("choosePowerLimit")->isChecked());
-}
 
-// The About box asks the meter again, with the cycles held meanwhile, and what it hears
-// decides psk63Action_ as at start-up.
-TEST(FirmwareTest, TheAboutBoxAsksAgainAndDecidesPsk63) {
-    MainWindowHarness h({});
-    ASSERT_TRUE(h.Start());
-    QAction* psk63 = h.Command("psk63");
-    const std::string firmware = h.StatusWord();
+    // The About box asks the meter again, with the cycles held meanwhile, and what it hears
+    // decides the PSK63 command as at start-up.
+    QAction* psk63 = next.Command("psk63");
+    const std::string firmware = next.StatusWord();
     psk63->setEnabled(false);
-    h.Probe().PollTimer()->start();
-    AboutDialog& about = *h.Dialogs().aboutDialog;
-    ASSERT_TRUE(h.Operate(h.Command("showAbout"), about, [&] {
-        EXPECT_FALSE(h.Probe().PollTimer()->isActive());
+    next.Probe().PollTimer()->start();
+    AboutDialog& about = *next.Dialogs().aboutDialog;
+    ASSERT_TRUE(next.Operate(next.Command("showAbout"), about, [&] {
+        EXPECT_FALSE(next.Probe().PollTimer()->isActive());
         EXPECT_EQ(about.firmwareLabel->text().toStdString(), "Firmware: " + firmware);
         EXPECT_TRUE(psk63->isEnabled());
-        EXPECT_EQ(h.Label("mode"), "PSK31");
-        EXPECT_EQ(h.Meter().CommandCount('v'), 2);
-        h.Meter().Kill();  // a click on the firmware line asks again
+        EXPECT_EQ(next.Label("mode"), "PSK63");
+        EXPECT_EQ(next.Meter().CommandCount('v'), 2);
+        next.Meter().Kill();  // a click on the firmware line asks again
         QTest::mouseClick(about.firmwareLabel, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(about.firmwareLabel->text(), "Firmware: QUORVANE firmware not detected");
         EXPECT_FALSE(psk63->isEnabled());
-        EXPECT_EQ(h.Label("mode"), "");
+        EXPECT_EQ(next.Label("mode"), "");
     }));
-    EXPECT_TRUE(h.Probe().PollTimer()->isActive());
+    EXPECT_TRUE(next.Probe().PollTimer()->isActive());
 }
 
 TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {

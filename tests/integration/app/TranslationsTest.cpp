@@ -1,5 +1,4 @@
-// The program's texts in the language chosen: the pop-up menus as the embedded catalogue
-// translates them, and Qt's own texts (the standard buttons) from Qt's catalogue.
+// The program's texts in the language chosen.
 
 #include <gtest/gtest.h>
 
@@ -19,36 +18,6 @@
 #include "support/app/MainWindowHarness.h"
 
 namespace {
-
-std::map<QString, QString> MenuEntries(MainWindow& form) {
-    std::map<QString, QString> entries;
-    for (const char* menu : {"contextMenu", "trayMenu"})
-        for (const QAction* action : form.findChild<QMenu*>(menu)->actions())
-            entries[action->objectName()] = action->text();
-    return entries;
-}
-
-// English, then two translations; a language without a catalogue keeps English.
-TEST(TranslationsTest, MenusAndQtsOwnTextsComeInTheLanguageChosen) {
-    std::map<QString, QString> english;
-    for (const QString code : {"en", "de", "ja"}) {
-        const ProgramTranslations translations(code);
-        EXPECT_EQ(translations.Language(), code);
-        QTranslator catalogue;
-        EXPECT_EQ(catalogue.load(":/i18n/quorvane_" + code), code != "en");
-        MainWindowHarness h({});
-        ASSERT_TRUE(h.Start());
-        for (const auto& [name, text] : MenuEntries(h.Form())) {
-            if (code == "en") english[name] = text;
-            const QString translated = catalogue.translate("MainWindow", english[name].toUtf8());
-            EXPECT_EQ(text.toStdString(),
-                      (translated.isEmpty() ? english[name] : translated).toStdString());
-        }
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel",
-                  code == "en");
-    }
-    EXPECT_TRUE(ProgramTranslations("xx").AskedUnknown());
-}
 
 // Every text of `window` whole: each control, as far as the window shows it, as wide and
 // high as its text needs (a wrapped label as high as its width needs). A picture of it goes
@@ -78,15 +47,32 @@ void ExpectTextsWhole(QWidget* window, const QString& code) {
     }
 }
 
-// Each window the pop-up menu opens, and the status line with a frame's figures, in English
-// and in every language shipped.
+// In English and in every language shipped: the pop-up menus as the embedded catalogue
+// translates them, Qt's own texts (the standard buttons) from Qt's catalogue, and each
+// window the pop-up menu opens, and the status line with a frame's figures, with their texts
+// whole. A language without a catalogue keeps English.
 TEST(TranslationsTest, EveryWindowShowsItsTextsWholeInEachLanguage) {
+    std::map<QString, QString> english;
     for (const QString code : {"en", "de", "es", "fr", "it", "ja"}) {
         const ProgramTranslations translations(code);
+        EXPECT_EQ(translations.Language(), code);
+        QTranslator catalogue;
+        EXPECT_EQ(catalogue.load(":/i18n/quorvane_" + code), code != "en");
         MainWindowHarness::Options twoCards;  // the sound card dialog opens for a choice
         twoCards.mixer.push_back(OneCardMixer()[0]);
         MainWindowHarness h(twoCards);
         ASSERT_TRUE(h.Start());
+        for (const char* menu : {"contextMenu", "trayMenu"}) {
+            for (const QAction* action : h.Form().findChild<QMenu*>(menu)->actions()) {
+                QString& inEnglish = english[action->objectName()];
+                if (code == "en") inEnglish = action->text();
+                const QString translated = catalogue.translate("MainWindow", inEnglish.toUtf8());
+                EXPECT_EQ(action->text().toStdString(),
+                          (translated.isEmpty() ? inEnglish : translated).toStdString());
+            }
+        }
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel",
+                  code == "en");
         // Wide enough for the whole status line, which a narrower window cuts at its edge.
         h.Form().resize(640, h.Form().height());
         h.Cycle();
@@ -111,6 +97,7 @@ TEST(TranslationsTest, EveryWindowShowsItsTextsWholeInEachLanguage) {
             EXPECT_GT(seen, 0) << command << " opened no window";
         }
     }
+    EXPECT_TRUE(ProgramTranslations("xx").AskedUnknown());
 }
 
 }  // namespace
