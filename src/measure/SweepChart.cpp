@@ -27,6 +27,8 @@ constexpr int kRingPenWidth = 2;
 // The levels' axis reaches a little beyond 0 and 100 % so that no point sits on the frame;
 // the figures' axes a little beyond their extremes.
 constexpr double kLevelMargin = 2.0;
+// The volume axis, 0 to 100 % and the margin, for the points and the axis's ticks alike.
+constexpr PlotRange kLevelRange{-kLevelMargin, 100.0 + kLevelMargin};
 constexpr double kValueMargin = 0.05;
 // Fewer decibels than this between the lowest and highest IMD shown would make a step of
 // one decibel look like a cliff.
@@ -133,8 +135,7 @@ SweepChart::Scales SweepChart::ScalesNow() const {
     imd = WithMargin(imd);
     watts = WithMargin(watts);
     const QRect area = PlotArea();
-    return {imd, watts,
-            PlotScale({-kLevelMargin, 100.0 + kLevelMargin}, area.left(), area.right() + 1),
+    return {imd, watts, PlotScale(kLevelRange, area.left(), area.right() + 1),
             PlotScale(imd, area.bottom() + 1, area.top()),
             PlotScale(watts, area.bottom() + 1, area.top())};
 }
@@ -157,7 +158,7 @@ void SweepChart::paintEvent(QPaintEvent*) {
 
     painter.setPen(Qt::darkGray);
     painter.drawRect(area.adjusted(-1, -1, 0, 0));
-    PaintBottomAxis(painter, area, {-kLevelMargin, 100.0 + kLevelMargin}, kAxisLook);
+    PaintBottomAxis(painter, area, kLevelRange, kAxisLook);
     // The axes' names, in the colours of what they measure, double as the legend.
     const int line = fontMetrics().height();
     const QRect names(kNameInset, height() - line, width() - 2 * kNameInset, line);
