@@ -62,7 +62,8 @@ struct SweepRig {
 
 // For two knees the sweep lands within three points of the highest level at which the model
 // meets the target, tries that level out, and leaves it there on "Use this level"; "Keep the
-// old level" puts the starting volume back. The result is kept for the output.
+// old level" puts the starting volume back; closing the window then changes neither. The
+// result is kept for the output.
 TEST(BestLevelTest, FindsTheModelsKneeAndLeavesTheChosenLevel) {
     for (const int knee : {40, 80}) {
         SCOPED_TRACE(knee);
@@ -80,6 +81,9 @@ TEST(BestLevelTest, FindsTheModelsKneeAndLeavesTheChosenLevel) {
             window.keepButton->click();
             EXPECT_EQ(rig.Volume(), kStartLevel);
         }
+        const int chosen = rig.Volume();
+        window.close();  // the choice made stays
+        EXPECT_EQ(rig.Volume(), chosen);
         EXPECT_EQ(rig.harness.Saved("BEST LEVEL", "USB Audio CODEC (radio)")
                       .substr(0, std::to_string(found).size() + 1),
                   std::to_string(found) + " ");
