@@ -93,9 +93,12 @@ TEST_F(TrayShellTest, ActivationsArriveAsTheMouseMessagesOfTheButton) {
 }
 
 // Each light is drawn at every size the tray shows (16 px at 100 % up to 32 px at 200 %
-// scaling), not scaled from one: its colour in the middle, the corners clear.
+// scaling), not scaled from one: its colour in the middle, the corners clear. The picture
+// before the first light is a red triangle.
 TEST_F(TrayShellTest, LightsAreDrawnAtEveryTraySize) {
     LedIconImages images(shell);
+    EXPECT_EQ(shell.Icon(images.Picture().Handle()).pixmap(32, 32).toImage().pixelColor(15, 10),
+              QColor(Qt::red));
     for (int dot = 0; dot < LedIconImages::kDotCount; ++dot) {
         const QIcon icon = shell.Icon(images.IconList().GetIcon(dot));
         for (const int size : {16, 20, 24, 32}) {

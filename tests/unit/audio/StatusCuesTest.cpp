@@ -12,8 +12,8 @@ namespace {
 
 // Into splatter and back from it sound once each; a pause in the same splatter, or a clean
 // signal that never splattered, say nothing; changes are followed while switched off. A
-// cue lasts 150 ms, starts, turns and ends near silence (no clicks), and falls into
-// splatter and rises back to OK (counted in zero crossings).
+// cue lasts 150 ms, starts, turns and ends near silence, each note on silence (no clicks), and
+// falls into splatter and rises back to OK (counted in zero crossings).
 TEST(StatusCuesTest, IntoSplatterAndBackSoundOnceEachAsFallingAndRisingChirps) {
     FakeCuePlayer player;
     StatusCues cues(&player);
@@ -36,6 +36,8 @@ TEST(StatusCuesTest, IntoSplatterAndBackSoundOnceEachAsFallingAndRisingChirps) {
         EXPECT_GT(peak, 32767 / 4);
         for (const std::size_t edge : {std::size_t{0}, n / 2 - ms, n / 2, n - ms})
             for (std::size_t i = edge; i < edge + ms; ++i) EXPECT_LT(std::abs(s[i]), peak / 2) << i;
+        for (const std::size_t last : {n / 2 - 1, n - 1})
+            EXPECT_EQ(s[last], 0) << "a note ends in a step";
         EXPECT_EQ(crossings[0] < crossings[1], rising);
     }
 }
