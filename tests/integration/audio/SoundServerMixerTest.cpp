@@ -29,6 +29,9 @@ TEST(SoundServerMixerTest, EachDeviceMovesItsOwnVolume) {
     MixerCaps caps;
     ASSERT_EQ(alsa.GetDevCaps(0, caps), mmsyserr::kNoError);
     EXPECT_EQ(std::tuple(caps.ProductName, caps.Id), std::tuple("Default (PulseAudio)", ""));
+    MixerLine line;  // lines can be asked for without opening the device, as on Windows
+    EXPECT_EQ(alsa.GetLineInfo(0, line, LineQuery::ByDestination), mmsyserr::kNoError);
+    EXPECT_EQ(line.Name, "Volume Control");
     HMixer none = 0;  // a device number past the last is refused, not opened
     EXPECT_EQ(alsa.Open(alsa.GetNumDevs(), 0, none), mmsyserr::kBadDeviceId);
     ASSERT_EQ(LinuxMixer().GetDevCaps(alsa.GetNumDevs(), caps), mmsyserr::kNoError);
