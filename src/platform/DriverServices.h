@@ -14,9 +14,7 @@ inline constexpr OsHandle kNullHandle = 0;
 inline constexpr OsHandle kInvalidHandle = ~OsHandle{0};
 
 // Win32 error codes the driver control looks at or produces.
-inline constexpr uint32_t kErrorFileNotFound = 2;
 inline constexpr uint32_t kErrorAccessDenied = 5;
-inline constexpr uint32_t kErrorInvalidHandle = 6;
 inline constexpr uint32_t kErrorCallNotImplemented = 120;
 inline constexpr uint32_t kErrorServiceAlreadyRunning = 1056;
 inline constexpr uint32_t kErrorServiceDisabled = 1058;
