@@ -200,67 +200,9 @@ bool LinuxSerialPort::GetCommState(CommState& state) {
 bool LinuxSerialPort::SetCommState(const CommState& state) {
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) return Fail(errno);
-
-    const auto speed = SpeedFor(state.BaudRate);
-    if (!speed) return Fail(EINVAL);
-    ::cfsetispeed(&tio, *speed);
-    ::cfsetospeed(&tio, *speed);
-
-    tcflag_t size = 0;
-    switch (state.ByteSize) {
-        case 5:
-            size = CS5;
-            break;
-        case 6:
-            size = CS6;
-            break;
-        case 7:
-            size = CS7;
-            break;
-        case 8:
-            size = CS8;
-            break;
-        default:
-            return Fail(EINVAL);
-    }
-    tio.c_cflag = (tio.c_cflag & ~CSIZE) | size;
-
-    tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
-    switch (state.Parity) {
-        case 0:
-            break;
-        case 1:
-            tio.c_cflag |= PARENB | PARODD;
-            break;
-        case 2:
-            tio.c_cflag |= PARENB;
-            break;
-        case 3:
-            tio.c_cflag |= PARENB | CMSPAR | PARODD;
-            break;
-        case 4:
-            tio.c_cflag |= PARENB | CMSPAR;
-            break;
-        default:
-            return Fail(EINVAL);
-    }
-    // Linux has no one-and-a-half stop bits.
-    if (state.StopBits == 0)
-        tio.c_cflag &= ~CSTOPB;
-    else if (state.StopBits == 2)
-        tio.c_cflag |= CSTOPB;
-    else
-        return Fail(EINVAL);
-
+    if (!TermiosFromCommState(state, tio)) return Fail(EINVAL);
     const uint32_t dtr = (state.Flags >> kDtrShift) & kLineControlMask;
     const uint32_t rts = (state.Flags >> kRtsShift) & kLineControlMask;
-    auto setIf = [](tcflag_t& field, tcflag_t bit, bool on) {
-        field = on ? (field | bit) : (field & ~bit);
-    };
-    setIf(tio.c_iflag, INPCK, state.Flags & kParityCheck);
-    setIf(tio.c_cflag, CRTSCTS, (state.Flags & kOutxCtsFlow) || rts == kRtsHandshake);
-    setIf(tio.c_iflag, IXON, state.Flags & kOutX);
-    setIf(tio.c_iflag, IXOFF, state.Flags & kInX);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return Fail(errno);
 
     // Handshake modes of DTR and toggle mode of RTS have no Linux form: the line stays up.
@@ -392,6 +334,69 @@ bool PreparePort(int fd, uint32_t& error) {
 }
 
 }  // namespace
+
+bool TermiosFromCommState(const CommState& state, termios& tio) {
+    const auto speed = SpeedFor(state.BaudRate);
+    if (!speed) return false;
+    ::cfsetispeed(&tio, *speed);
+    ::cfsetospeed(&tio, *speed);
+
+    tcflag_t size = 0;
+    switch (state.ByteSize) {
+        case 5:
+            size = CS5;
+            break;
+        case 6:
+            size = CS6;
+            break;
+        case 7:
+            size = CS7;
+            break;
+        case 8:
+            size = CS8;
+            break;
+        default:
+            return false;
+    }
+    tio.c_cflag = (tio.c_cflag & ~CSIZE) | size;
+
+    tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
+    switch (state.Parity) {
+        case 0:
+            break;
+        case 1:
+            tio.c_cflag |= PARENB | PARODD;
+            break;
+        case 2:
+            tio.c_cflag |= PARENB;
+            break;
+        case 3:
+            tio.c_cflag |= PARENB | CMSPAR | PARODD;
+            break;
+        case 4:
+            tio.c_cflag |= PARENB | CMSPAR;
+            break;
+        default:
+            return false;
+    }
+    // Linux has no one-and-a-half stop bits.
+    if (state.StopBits == 0)
+        tio.c_cflag &= ~CSTOPB;
+    else if (state.StopBits == 2)
+        tio.c_cflag |= CSTOPB;
+    else
+        return false;
+
+    const uint32_t rts = (state.Flags >> kRtsShift) & kLineControlMask;
+    auto setIf = [](tcflag_t& field, tcflag_t bit, bool on) {
+        field = on ? (field | bit) : (field & ~bit);
+    };
+    setIf(tio.c_iflag, INPCK, state.Flags & kParityCheck);
+    setIf(tio.c_cflag, CRTSCTS, (state.Flags & kOutxCtsFlow) || rts == kRtsHandshake);
+    setIf(tio.c_iflag, IXON, state.Flags & kOutX);
+    setIf(tio.c_iflag, IXOFF, state.Flags & kInX);
+    return true;
+}
 
 std::string ComDevicePath(const std::string& name) {
     static const std::string devicePrefix = "\\\\.\\";
