@@ -1,9 +1,10 @@
-// Where the settings file lives and which Linux device a COM name opens.
+// Where the settings file lives, which Linux device a COM name opens and how its line is set.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "platform/linux/ConfigPaths.h"
 #include "platform/linux/LinuxSerialPorts.h"
@@ -60,6 +61,36 @@ TEST(ComDevicePath, DosdevicesLinkElseTheDefaultMap) {
     EXPECT_EQ(error, static_cast<uint32_t>(ENOENT));
     EXPECT_EQ(ports.Open("COM3", error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(ENOTTY));
+}
+
+// A pseudo-terminal always reads back 8 data bits without parity, so the framing a comm
+// state asks for is checked where it is made. What Linux cannot do is refused.
+TEST(TermiosFromCommState, FramingReachesTheLineAndWhatLinuxLacksIsRefused) {
+    constexpr tcflag_t kFraming = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    const struct {
+        uint8_t size, parity, stopBits;
+        tcflag_t framing;
+    } rows[] = {{8, 0, 0, CS8},
+                {7, 2, 2, CS7 | PARENB | CSTOPB},
+                {5, 1, 0, CS5 | PARENB | PARODD},
+                {6, 3, 0, CS6 | PARENB | PARODD | CMSPAR},
+                {8, 4, 2, CS8 | PARENB | CMSPAR | CSTOPB}};
+    for (const auto& row : rows) {
+        termios tio{.c_cflag = kFraming};
+        ASSERT_TRUE(TermiosFromCommState({.BaudRate = 9600,
+                                          .ByteSize = row.size,
+                                          .Parity = row.parity,
+                                          .StopBits = row.stopBits},
+                                         tio));
+        EXPECT_EQ(std::tuple(tio.c_cflag & kFraming, cfgetospeed(&tio)),
+                  std::tuple(row.framing, speed_t{B9600}));
+    }
+    termios tio{};
+    for (const CommState& refused : {CommState{.BaudRate = 12345},
+                                     {.BaudRate = 9600, .ByteSize = 9},
+                                     {.BaudRate = 9600, .Parity = 5},
+                                     {.BaudRate = 9600, .StopBits = 1}})
+        EXPECT_FALSE(TermiosFromCommState(refused, tio)) << refused.BaudRate;
 }
 
 }  // namespace
