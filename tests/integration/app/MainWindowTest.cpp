@@ -316,6 +316,14 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
         EXPECT_EQ(next.Label("mode"), "");
     }));
     EXPECT_TRUE(next.Probe().PollTimer()->isActive());
+
+    // Ended from the tray while a dialog is open, the command applies nothing it showed.
+    PowerLimitDialog& limit = *next.Dialogs().powerLimitDialog;
+    ASSERT_TRUE(next.Operate(next.Command("choosePowerLimit"), limit, [&] {
+        limit.limitCheckBox->click();
+        next.Command("exitFromTray")->trigger();
+    }));
+    EXPECT_TRUE(next.Command("choosePowerLimit")->isChecked());
 }
 
 TEST(FollowFldigiTest, ModeNoteLevelHoldAndReconnect) {
