@@ -30,6 +30,15 @@ TEST(MaskEditTest, MasksShapeWhatIsTypedAndRead) {
         QTest::keyClicks(&edit, c.keys);
         EXPECT_EQ(edit.Text(), c.text) << c.mask;
     }
+    // Date and time separators are the locale's own, whatever they are, never a letter of
+    // its date or time format.
+    MaskedEdit dated;
+    dated.SetEditMask("99/99:99;1;_");
+    dated.setCursorPosition(0);
+    QTest::keyClicks(&dated, "123045");
+    const QString text = dated.Text();
+    EXPECT_TRUE(text.size() == 8 && !text[2].isLetterOrNumber() && !text[5].isLetterOrNumber())
+        << text.toStdString();
 }
 
 // The mask's own blank is what the empty places show. Esc goes back to the text the field had
