@@ -84,11 +84,13 @@ TEST(MqttMessages, DiscoveryConfigsAreTheDocumentedOnes) {
     }
 }
 
-// Refuses the first Connect and answers the second at once; what is sent goes to `sent`.
+// Refuses the first `refusals` Connects and answers the next at once; what is sent goes to
+// `sent`.
 using Sent = std::vector<std::tuple<std::string, std::string, int, bool>>;
 struct ScriptedClient : BrokerClient {
-    explicit ScriptedClient(Sent& record) : sent(record) {}
-    std::string Connect(const BrokerLogin&) override { return tries++ ? "" : "no"; }
+    ScriptedClient(Sent& record, int& connects, int refusals = 1)
+        : tries(connects), refused(refusals), sent(record) {}
+    std::string Connect(const BrokerLogin&) override { return tries++ < refused ? "no" : ""; }
     Outcome Loop(int) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return {std::exchange(answered, true) ? Event::None : Event::Connected, ""};
@@ -97,7 +99,8 @@ struct ScriptedClient : BrokerClient {
         sent.emplace_back(m.topic, m.payload, qos, retain);
     }
     void Disconnect() override {}
-    int tries = 0;
+    int& tries;
+    const int refused;
     bool answered = false;
     Sent& sent;
 };
@@ -107,8 +110,9 @@ struct ScriptedClient : BrokerClient {
 TEST(MqttPublisher, RetriesThenPublishesTheLatestStateAndSaysGoodbye) {
     Sent sent;
     std::vector<std::string> seen;  // both read once the publisher's thread has ended
+    int tries = 0;
     {
-        MqttPublisher publisher(std::make_unique<ScriptedClient>(sent),
+        MqttPublisher publisher(std::make_unique<ScriptedClient>(sent, tries),
                                 [&seen](const MqttLinkStatus& s) { seen.push_back(s.text); });
         publisher.Hand({.status = "SIGNAL OK"});
         publisher.Configure(
@@ -126,6 +130,15 @@ TEST(MqttPublisher, RetriesThenPublishesTheLatestStateAndSaysGoodbye) {
     EXPECT_EQ(sent.back(), std::tuple("t/availability", "offline", 1, true));
     EXPECT_EQ(seen, (std::vector<std::string>{"connecting to h:1883", "no; retrying in 1 s",
                                               "connecting to h:1883", "connected to h:1883"}));
+    // Refused every time, it keeps to the back-off: a try at once and one after 1 s.
+    tries = 0;
+    {
+        MqttPublisher refused(std::make_unique<ScriptedClient>(sent, tries, 1000),
+                              [](const MqttLinkStatus&) {});
+        refused.Configure({.Enabled = true, .Host = "h", .Topic = "t"});
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    }
+    EXPECT_LE(tries, 2);
     ReconnectSchedule waits;
     for (const int delay : {1000, 2000, 4000, 8000, 16000, 30000, 30000})
         EXPECT_EQ(waits.NextDelayMs(), delay);
