@@ -64,6 +64,15 @@ TEST(MaskEditTest, BlankAndEscInADialog) {
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(edit, Qt::Key_Escape);  // nothing to undo: the dialog's Esc
     EXPECT_FALSE(window.isVisible());
+
+    window.show();  // typed on one visit, nothing on the next: Esc is the dialog's again
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTest::keyClick(edit, '7');
+    other->setFocus();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace
