@@ -63,7 +63,7 @@ TEST(MessageLayout, MessagesThatFitTheScreenAreReadable) {
         {"Q", "?", "Sure?", "&Yes   &No"},
         {"Q", "?", "Sure?", "&Yes &No &Cancel Abort Retry"},
         {"", "", "Done", "1 2 3 4 5 6 7 8"},
-        {"Note", "i", "One;;and a much longer third line;", "&OK"},
+        {"Note", "i", "One;;and a much longer third line;", "&OK  "},  // blanks after the last
         {std::string(60, 'C'), "", "Hi", ""}};
     for (const auto& [caption, type, message, buttons] : cases) {
         SCOPED_TRACE(message);
