@@ -70,6 +70,7 @@ TEST(MessageLayout, MessagesThatFitTheScreenAreReadable) {
         ExpectReadable(Lay(caption, type, message, buttons));
     }
     EXPECT_THROW(Lay("", "", "x", "1 2 3 4 5 6 7 8 9"), std::length_error);
+    EXPECT_EQ(Lay("", "", "x", " ").buttons.at(0).caption, "&OK");  // no button named: OK
 }
 
 TEST(MessageLayout, SemicolonsAndLineBreaksMakeLines) {

@@ -33,7 +33,7 @@ TEST(RigProtocolTest, TakesWholeAnswersReadsValuesAndBands) {
               std::tuple(true, std::nullopt, "PKTUSB", "", "", ""));
     const std::pair<double, const char*> bands[] = {{1.8e6, "160m"}, {3.999e6, "80m"},
         {5.357e6, "60m"}, {7.074e6, "40m"}, {10.136e6, "30m"}, {14.35e6, "20m"}, {14.351e6, ""},
-        {18.1e6, "17m"}, {21.07e6, "15m"}, {24.915e6, "12m"}, {28.12e6, "10m"}, {50.313e6, "6m"},
+        {18.1e6, "17m"}, {21.07e6, "15m"}, {24.915e6, "12m"}, {28.0e6, "10m"},  {50.313e6, "6m"},
         {145.0e6, "2m"}, {432.1e6, "70cm"}, {11.0e6, ""}, {-14.07e6, ""}};
     for (const auto& [hz, band] : bands) EXPECT_EQ(BandOf(hz), band) << hz;
     EXPECT_EQ(std::tuple(BandModeKey(14.07e6, ""), RigFrequencyText(14070999.0, "USB")),
