@@ -187,6 +187,7 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
     const std::unique_ptr<MeterSim> com12 = h.StartMeterOn(12);
     const std::string byId = h.Home().Root() + "/by-id", adapter = byId + "/usb-Meter_QV1-if00";
     fs::create_directory(byId);
+    fs::create_symlink(byId + "/gone", byId + "/usb-Unplugged-if00");  // listed nowhere
     const ScopedEnv byIdHook(kSerialByIdVariable, byId);
     const MeterSim adapterSim(adapter, {});
     DialogSet& d = h.Dialogs();
@@ -253,6 +254,7 @@ TEST(CommandsTest, EachCommandTakesEffectIsSavedAndComesBackAtTheNextStart) {
                       h.Messages()[0].message.starts_with("Could not open COM7\n"); }},
         // An adapter that no COM name reaches: picked, it gets the first free one for good.
         {"choosePort", d.portDialog.get(), [&] {
+             EXPECT_EQ(d.portDialog->portList->findText("Unplugged", Qt::MatchContains), -1);
              Pick(d.portDialog->portList, QString::fromStdString(
                  "New  usb-Meter_QV1-if00  (" + fs::canonical(adapter).string() + ")")); },
          [&] { return h.Title().ends_with("on COM2") &&
