@@ -17,6 +17,7 @@ public:
 
     // 0 shows the whole session.
     void SetSpanMillis(std::int64_t span);
+    std::int64_t SpanMillis() const { return span_; }
     void SetTargetImd(int targetImd);
 
 protected:

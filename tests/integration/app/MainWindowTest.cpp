@@ -150,11 +150,13 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
     EXPECT_EQ(h.Messages().size(), 1u);
 
-    // In every span the target line crosses the chart, the splatter cycle's IMD above it
-    // and the clean one's below.
+    // Each span covers the time its name says; in every one the target line crosses the
+    // chart, the splatter cycle's IMD above it and the clean one's below.
+    const std::int64_t spanMillis[] = {10 * 60'000, 60 * 60'000, 0};  // 0: the whole session
     for (int span = 0; span < window->spanList->count(); ++span) {
         SCOPED_TRACE(span);
         window->spanList->setCurrentIndex(span);
+        EXPECT_EQ(window->chart->SpanMillis(), spanMillis[span]);
         const QImage history = Grab(*window->chart);
         const auto band = [&](int top, int bottom) {
             return QRect(0, top, history.width(), bottom - top);
