@@ -6,14 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -145,7 +149,13 @@ TEST(DisplayTest, EachCycleReachesStatusLineCaptionLightChartAndHistory) {
     h.Command("openHistory")->trigger();
     auto* window = h.Form().findChild<HistoryWindow*>();
     ASSERT_TRUE(window && window->isVisible());
-    ASSERT_TRUE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/saved.csv")));
+    QTimer::singleShot(0, [&] {  // "Save as CSV..." asks where, and saves there
+        auto* ask = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(ask);
+        ask->selectFile(QString::fromStdString(h.WorkDir() + "/saved.csv"));
+        static_cast<QDialog*>(ask)->accept();
+    });
+    window->saveButton->click();
     EXPECT_EQ(FileText(h.WorkDir() + "/saved.csv"), FileText(log));
     EXPECT_FALSE(window->SaveTo(QString::fromStdString(h.WorkDir() + "/none/saved.csv")));
     EXPECT_EQ(h.Messages().size(), 1u);
