@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -20,16 +19,8 @@
 namespace {
 
 // Every text of `window` whole: each control, as far as the window shows it, as wide and
-// high as its text needs (a wrapped label as high as its width needs). A picture of it goes
-// to QUORVANE_SHOTS, if set, for a look.
+// high as its text needs (a wrapped label as high as its width needs).
 void ExpectTextsWhole(QWidget* window, const QString& code) {
-    const QString shots = qEnvironmentVariable("QUORVANE_SHOTS");
-    if (!shots.isEmpty() && QDir().mkpath(shots))
-        window->grab().save(QString("%1/%2-%3.png")
-                                .arg(shots, code,
-                                     window->objectName().isEmpty()
-                                         ? window->metaObject()->className()
-                                         : window->objectName()));
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* button = qobject_cast<QAbstractButton*>(w);
