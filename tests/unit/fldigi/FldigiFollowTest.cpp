@@ -16,7 +16,6 @@ TEST(FldigiFollowTest, EachAnswerSetsModeNoteAndLevelSteps) {
     EXPECT_EQ(follow.StatusNote(), "");
     follow.Failed();
     EXPECT_FALSE(follow.SelectsMode() || follow.LevelStepsAllowed());
-    EXPECT_EQ(follow.StatusNote(), "FLDIGI?");
 }
 
 }  // namespace
