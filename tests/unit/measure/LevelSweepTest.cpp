@@ -118,7 +118,7 @@ SweepStep Step(int level, double watts, bool meets = true, bool overPower = fals
     return {.level = level, .watts = watts, .meetsTarget = meets, .overPower = overPower};
 }
 
-TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrder) {
+TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrderAndTheirText) {
     // The steps, the best level (0: none) and the linear range.
     const std::pair<std::vector<SweepStep>, std::tuple<int, int, int>> cases[] = {
         // 60 measured again, now failing; 70 over power; 10 to 20 flat.
@@ -133,9 +133,8 @@ TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrder) {
         const SweepResult r = FindBestLevel(steps);
         EXPECT_EQ(std::tuple(r.best ? r.best->level : 0, r.linearFrom, r.linearTo), expected);
     }
-}
 
-TEST(LevelSweepTest, BestLevelTextWithTheLocalesSeparator) {
+    // Whole watts from 10 W on, else one decimal with the locale's separator.
     SweepResult result{.best = SweepStep{.level = 61, .watts = 24.4, .imdDb = -27.4}};
     EXPECT_EQ(BestLevelText(result, ','), "Best level 61 %: 24 W at -27 dB");
     result.best->watts = 7.26;
