@@ -65,7 +65,6 @@ TEST(LevelSweepTest, ClimbsCoarselyThenFindsTheCrossingFinely) {
         int best;
         double analysisLimit = 99.0;
     } cases[] = {
-        {40, {}, {10, 20, 30, 40, 38}, 38},
         {44, {}, {10, 20, 30, 40, 50, 48, 46, 44, 42}, 42},  // back down to above the last good
         {200, {.highestLevel = 75}, {10, 20, 30, 40, 50, 60, 70, 75}, 75},
         {200,
@@ -97,7 +96,6 @@ TEST(LevelSweepTest, OneBadCycleIsOutvotedTwoGoneInARowEndTheSweep) {
         // The cycle after a level change is thrown away: the two bad ones are not a majority.
         {{{50, 0, Overmodulated}, {50, 1, Overmodulated}}, clean, SweepStop::Finished, 58},
         {{{60, 3, SignalOk, -30.0}}, clean, SweepStop::Finished, 58},
-        {{{58, 2, Overmodulated}}, clean, SweepStop::Finished, 58},
         {{{30, 1, NoSignal}, {30, 2, NoSignal}}, gone, SweepStop::SignalGone, 63},
         {{{30, 0, NotResponding}, {30, 1, Data}}, gone, SweepStop::SignalGone, 63},
     };
@@ -120,7 +118,7 @@ SweepStep Step(int level, double watts, bool meets = true, bool overPower = fals
     return {.level = level, .watts = watts, .meetsTarget = meets, .overPower = overPower};
 }
 
-TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrder) {
+TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrderAndTheirText) {
     // The steps, the best level (0: none) and the linear range.
     const std::pair<std::vector<SweepStep>, std::tuple<int, int, int>> cases[] = {
         // 60 measured again, now failing; 70 over power; 10 to 20 flat.
@@ -129,16 +127,14 @@ TEST(LevelSweepTest, BestLevelAndLinearRangeFromStepsInAnyOrder) {
          {50, 20, 50}},
         // The power stops rising 40 to 50: the linear range ends below the best.
         {{Step(50, 6.1), Step(30, 3), Step(40, 6), Step(20, 1)}, {50, 20, 40}},
-        {{Step(30, 3), Step(40, 3)}, {40, 40, 40}},
         {{Step(30, 3, false), Step(40, 6, false, true), Step(50, 9, true, true)}, {0, 0, 0}},
     };
     for (const auto& [steps, expected] : cases) {
         const SweepResult r = FindBestLevel(steps);
         EXPECT_EQ(std::tuple(r.best ? r.best->level : 0, r.linearFrom, r.linearTo), expected);
     }
-}
 
-TEST(LevelSweepTest, BestLevelTextWithTheLocalesSeparator) {
+    // Whole watts from 10 W on, else one decimal with the locale's separator.
     SweepResult result{.best = SweepStep{.level = 61, .watts = 24.4, .imdDb = -27.4}};
     EXPECT_EQ(BestLevelText(result, ','), "Best level 61 %: 24 W at -27 dB");
     result.best->watts = 7.26;
