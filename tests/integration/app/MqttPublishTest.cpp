@@ -74,7 +74,6 @@ TEST(MqttPublishTest, PublishesTheStatusLineAndOutlastsBrokerAndWrongPassword) {
     QTest::qWait(400);
     const std::vector<QStringList> heard = Heard(states);
     ASSERT_GE(heard.size(), 4u);
-    EXPECT_LT(heard.size(), std::size_t(cycles / 2)) << "sent per cycle, not per interval";
     for (std::size_t i = 0; i < heard.size(); ++i) {
         EXPECT_TRUE(shown.contains(AsShown(heard[i][3]))) << heard[i][3].toStdString();
         EXPECT_GT(heard[i][0].toDouble() - heard[i ? i - 1 : i][0].toDouble(), i ? 0.2 : -1)

@@ -2,33 +2,27 @@
 
 #include <QDialog>
 #include <QTest>
+#include <tuple>
 
 #include "dialogs/MaskedEdit.h"
 
 namespace {
 
-struct MaskCase {
-    const char* mask;
-    QString start;     // set with SetText
-    const char* keys;  // typed at the start
-    QString text;      // Text() afterwards
-};
-
-const MaskCase kMaskCases[] = {
-    {"99.9;0; ", " 1.0", "", " 10"},   // literal not saved
-    {"99.9;1; ", "", "", "  ."},       // blanks read as spaces, trailing ones dropped
-    {"99.9;1;_", " 1.0", "", " 1.0"},  // so does a blank of its own
-    {"99.9;1; ", "", "1234", "12.3"}, {">LL-00;1;_", "", "ab12", "AB-12"}, {"", "abc", "X", "Xabc"},
-};
-
 TEST(MaskEditTest, MasksShapeWhatIsTypedAndRead) {
-    for (const MaskCase& c : kMaskCases) {
+    // The mask, the text set with SetText, the keys typed at the start, Text() afterwards.
+    const std::tuple<const char*, QString, const char*, QString> cases[] = {
+        {"99.9;0; ", " 1.0", "", " 10"},   // literal not saved
+        {"99.9;1; ", "", "", "  ."},       // blanks read as spaces, trailing ones dropped
+        {"99.9;1;_", " 1.0", "", " 1.0"},  // so does a blank of its own
+        {"99.9;1; ", "", "1234", "12.3"}, {">LL-00;1;_", "", "ab12", "AB-12"},
+        {"", "abc", "X", "Xabc"}};
+    for (const auto& [mask, start, keys, text] : cases) {
         MaskedEdit edit;
-        edit.SetEditMask(c.mask);
-        edit.SetText(c.start);
+        edit.SetEditMask(mask);
+        edit.SetText(start);
         edit.setCursorPosition(0);
-        QTest::keyClicks(&edit, c.keys);
-        EXPECT_EQ(edit.Text(), c.text) << c.mask;
+        QTest::keyClicks(&edit, keys);
+        EXPECT_EQ(edit.Text(), text) << mask;
     }
     // Date and time separators are the locale's own, whatever they are, never a letter of
     // its date or time format.

@@ -5,26 +5,21 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "dialogs/MessageDialog.h"
 
 namespace {
 
-struct MessageCase {
-    std::string caption;
-    MessageKind kind;
-    std::vector<QKeyCombination> keys;  // pressed on the focused button
-    MessageAnswer answer;
-    QString shown;  // the buttons' texts, then the title and whether there is an icon
-    MessageSound sound;
-};
-
 // Each kind of note has its own icon and sound; only the OK button answers, and Esc does not
 // close the note.
 TEST(MessageDialogTest, NotesOfEachKindAnswerOnlyWithTheirOkButton) {
     using Answer = MessageAnswer;
+    // The caption, the kind, the keys pressed on the focused button, the answer, the buttons'
+    // texts then the title and whether there is an icon, the sound.
     // clang-format off
-    const MessageCase cases[] = {
+    const std::tuple<std::string, MessageKind, std::vector<QKeyCombination>, Answer, QString,
+                     MessageSound> cases[] = {
         {"Power limit", MessageKind::Information, {Qt::Key_Return}, Answer::Ok,
          "&OK title 'Power limit' icon", MessageSound::Asterisk},
         {"Error", MessageKind::Error, {Qt::Key_Escape}, Answer::Closed, "&OK title 'Error' icon",
@@ -33,7 +28,7 @@ TEST(MessageDialogTest, NotesOfEachKindAnswerOnlyWithTheirOkButton) {
          MessageSound::Asterisk},  // closed without a button
     };
     // clang-format on
-    for (const MessageCase& c : cases) {
+    for (const auto& [caption, kind, keys, answer, expected, sound] : cases) {
         QStringList shown;
         bool openAfterKeys = false, placed = false;
         const MessageDialogHook previous = SetMessageDialogHook([&](MessageDialog& form) {
@@ -49,18 +44,18 @@ TEST(MessageDialogTest, NotesOfEachKindAnswerOnlyWithTheirOkButton) {
                 const int inset = titled ? 0 : 1;
                 placed = client->geometry() == form.rect().adjusted(inset, inset, -inset, -inset) &&
                          form.screen()->geometry().contains(form.geometry());
-                for (const QKeyCombination key : c.keys)
+                for (const QKeyCombination key : keys)
                     QTest::keyClick(form.focusWidget(), key.key(), key.keyboardModifiers());
                 openAfterKeys = form.isVisible();
                 form.AnswerWith(0);  // whatever the keys did, let the dialog return
             });
         });
-        EXPECT_EQ(ShowMessage(c.caption, c.kind, "text"), c.answer);
+        EXPECT_EQ(ShowMessage(caption, kind, "text"), answer);
         SetMessageDialogHook(previous);
-        EXPECT_EQ(LastDialogSound(), c.sound) << c.caption;
-        EXPECT_EQ(openAfterKeys, c.answer == MessageAnswer::Closed);
-        EXPECT_EQ(shown.join(' '), c.shown);
-        EXPECT_TRUE(placed) << c.caption;
+        EXPECT_EQ(LastDialogSound(), sound) << caption;
+        EXPECT_EQ(openAfterKeys, answer == Answer::Closed);
+        EXPECT_EQ(shown.join(' '), expected);
+        EXPECT_TRUE(placed) << caption;
     }
 }
 
