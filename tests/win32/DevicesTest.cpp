@@ -18,7 +18,6 @@
 #include "meter/PortSharingDriver.h"
 #include "platform/win32/Win32CuePlayer.h"
 #include "platform/win32/Win32DriverServices.h"
-#include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32NativeMixer.h"
 #include "platform/win32/Win32SerialPorts.h"
 #include "platform/win32/WindowsApi.h"
@@ -56,31 +55,6 @@ TEST(SerialPortTest, TheMeterAnswersOnCom12AndCom1sSettingsReadBack) {
     EXPECT_EQ(
         std::tuple(back.BaudRate, back.ByteSize, back.Parity, back.StopBits, back.Flags & kCtsFlow),
         std::tuple(19200u, 8, 0, 0, kCtsFlow));
-}
-
-TEST(Win32MixerTest, MasterVolumeRoundTripsAndAMissingDeviceIsRefused) {
-    Win32Mixer mixer;
-    const uint32_t count = mixer.GetNumDevs();
-    HMixer handle = -1;
-    EXPECT_EQ(mixer.Open(count, 0, handle), mmsyserr::kBadDeviceId);
-    EXPECT_EQ(handle, -1) << "outputs only change on success";
-    if (count == 0) GTEST_SKIP() << "Wine offers no mixer here (no sound server it can reach)";
-    int withVolume = 0;
-    for (int device = 0; device < static_cast<int>(count); ++device) {
-        SCOPED_TRACE(device);
-        RecordingPresenter presenter;
-        MixerInventory control(mixer, presenter, 0, device);
-        EXPECT_TRUE(presenter.shown.empty()) << presenter.shown.front().message;
-        EXPECT_FALSE(control.GetDeviceName(device).empty());
-        const int master = control.FindMasterLine();
-        if (master < 0 || control.Devices()[master].IndexOfType(kVolumeControlType) < 0) continue;
-        ++withVolume;
-        for (const int percent : {0, 37, 100}) {
-            control.SetMasterVolume(percent);
-            EXPECT_EQ(control.GetMasterVolume(), percent);
-        }
-    }
-    EXPECT_GT(withVolume, 0) << "no device has a Master volume";
 }
 
 // Wine's mmdevapi lists the sound server's outputs as playback endpoints by their

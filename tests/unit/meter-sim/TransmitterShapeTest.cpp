@@ -38,13 +38,4 @@ TEST(TransmitterShape, HighestCleanLevelSitsJustAboveTheKnee) {
     }
 }
 
-TEST(SinkVolumeFromPactl, ReadsTheFirstChannelsPercentage) {
-    EXPECT_EQ(SinkVolumeFromPactl("Volume: front-left: 32768 /  50% / -18.06 dB,   "
-                                  "front-right: 19661 /  30% / -31.37 dB\n        balance 0.00\n"),
-              50);
-    EXPECT_EQ(SinkVolumeFromPactl("Volume: mono: 0 /   0% / -inf dB\n"), 0);
-    for (const char* output : {"", "Failure: No such entity\n", "a/b 3/4 / %"})
-        EXPECT_EQ(SinkVolumeFromPactl(output), std::nullopt) << output;
-}
-
 }  // namespace

@@ -260,36 +260,6 @@ TEST(PortDriver, LoadingAndHookingOrOpeningDirectly) {
     }
 }
 
-// A second port only sends another hook request: its lookup result with one more NUL. From
-// port 10 on it is opened as "\\.\COM10" but looked up by its bare name. At the end, with
-// requests outstanding the service stays and only "Yes" lets go of the device; without, the
-// driver is removed, and only once.
-TEST(PortDriver, FurtherPortsAreHookedAndTheDriverUnloadedOnce) {
-    const std::string ask =
-        kExe +
-        "|YesNo|The Kestral device driver cannot unload\n at this time due to oustanding "
-        "requests.\n\n Do you wish to exit the GUI now?";
-    for (const auto& [outstanding, answer, handlesLeft] : {std::tuple{0u, MessageBoxAnswer::No, 0u},
-                                                           {2u, MessageBoxAnswer::Yes, 0u},
-                                                           {2u, MessageBoxAnswer::No, 1u}}) {
-        Host host;
-        host.Hook("COM3");
-        host.calls.clear();
-        EXPECT_NE(host.Hook("\\\\.\\COM10"), nullptr);
-        EXPECT_THAT(host.calls, ElementsAre("QueryDosDevice(COM10, 260)",
-                                            "DeviceIoControl(0x83000004, in 15, out 0)", kShared));
-        host.outstandingRequests = outstanding;
-        host.boxAnswer = answer;
-        host.calls.clear();
-        host.rig.FinalizePortDriver();
-        host.rig.FinalizePortDriver();
-        EXPECT_EQ(host.boxes, outstanding ? Calls{ask} : Calls{});
-        EXPECT_EQ(InOrder(host.calls, {"ControlService(1)", "DeleteService"}), !outstanding);
-        EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), kUnload), 1);
-        EXPECT_EQ(host.handles.size(), handlesLeft);
-    }
-}
-
 // Only 32-bit NT with the driver beside the program shares the port; outside NT the file is
 // not even looked for. On 64-bit Windows the driver is never loaded and the decision leaves
 // one note; a failed load's note reaches the caller through the decision.
