@@ -112,10 +112,10 @@ TEST(PlotScaleTest, TicksAreRoundStepsInsideTheRangeAndNoMoreThanAsked) {
 TEST(PlotScaleTest, RangeGrowsToItsValuesAndMapsOntoThePixelSpan) {
     PlotRange range;
     EXPECT_TRUE(range.Empty());
-    range.Include(240);
-    EXPECT_DOUBLE_EQ(PlotScale(range, 10, 30).ToPixel(7), 20);
-    range.Include(-240);
     range.Include(12);
+    EXPECT_DOUBLE_EQ(PlotScale(range, 10, 30).ToPixel(7), 20);
+    range.Include(-240);  // it grows downwards, then upwards
+    range.Include(240);
     const PlotScale y(range, 259, 11);
     EXPECT_EQ(std::tuple(y.ToPixel(240), y.ToPixel(0), y.ToPixel(-240)), std::tuple(11, 135, 259));
 }
